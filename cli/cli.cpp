@@ -1,0 +1,7 @@
+#include "cli/cli.h"
+
+namespace orvane {
+
+int RunCli(int, char**) { return 0; }
+
+}  // namespace orvane

@@ -1,0 +1,148 @@
+// The computed chart: one object that the caller owns and passes by
+// reference. It holds the birth data, the body slots and every value a
+// calculation pass derives, and it is trivially copyable, so "save, search,
+// restore" is a plain copy and many charts can live side by side.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
+#include "dasa/dasa_state.h"
+#include "report/report_buffer.h"
+#include "tajaka/tajaka_state.h"
+#include "vedic/vedic_state.h"
+
+namespace orvane {
+
+// Body slots of the computed chart; planet codes 1..9 are the same numbers.
+enum BodySlot : int {
+  kAscendant = 0,
+  kSun = 1,
+  kMoon = 2,
+  kMars = 3,
+  kMercury = 4,
+  kJupiter = 5,
+  kVenus = 6,
+  kSaturn = 7,
+  kRahu = 8,
+  kKetu = 9,
+  kSreeLagna = 10,
+  kBhavaLagna = 11,
+  kHoraLagna = 12,
+  kGhatiLagna = 13,
+  kVarnadaLagna = 14,  // 15..25: varnada lagnas of houses 2..12
+  kUranus = 26,
+  kNeptune = 27,
+  kPluto = 28,
+  kDhooma = 29,
+  kVyatipata = 30,
+  kParivesha = 31,
+  kIndrachapa = 32,
+  kUpaketu = 33,
+  kKaala = 34,
+  kMrityu = 35,
+  kArthaPrahara = 36,
+  kYamaGhantaka = 37,
+  kMandi = 38,
+  kGulika = 39,
+};
+inline constexpr int kSlotCount = 40;
+
+template <typename T>
+using SlotArray = std::array<T, kSlotCount>;
+
+// The seven numbers of a chart data file, in file units: month, day, year
+// (whole numbers), time (hours + minutes/100 + seconds/6000, local clock),
+// zone (hours + minutes/100, positive west), longitude (degrees +
+// minutes/100, positive west), latitude (degrees + minutes/100, positive
+// north). During a cast the ephemeris converts time, longitude and latitude
+// in place, so callers restore these fields afterwards.
+struct BirthData {
+  double month = 0;
+  double day = 0;
+  double year = 0;
+  double time = 0;
+  double zone = 0;
+  double longitude = 0;
+  double latitude = 0;
+};
+
+// The chart settings a view carries and copies into the state before a pass.
+struct ChartOptions {
+  int recompute = 1;   // cast again before deriving
+  int nowMode = 0;     // take the clock instead of reading the chart file
+  int tajakaMode = 0;  // 1: the chart is a Tajaka (solar-return) chart
+  int tajakaYear = 0;
+  int tajakaMonthly = 0;
+  int tajakaMonth = 1;  // 1..12
+  int tajakaHoraWanted = 0;
+  int tajakaHora = 0;   // 0..11
+  int mundane = 0;
+  double mundaneDays = 365.2425;
+  int selectedMahadasaLord = 1;  // planet code of the antardasa listing
+  int ashtakavargaChart = 0;     // chart choice whose signs the ashtakavarga reads
+  int textChartRasiNavamsa = 0;  // section 41: rasi and navamsa text charts
+  int textChartOthers = 0;       // section 41: the other divisional charts
+  double carried = 0;            // value the calculation pass restores from and saves to
+};
+
+// Sunrise values of the chart moment.
+struct SunriseValues {
+  double sunriseGhatis = 0;        // sunrise before the chart moment, ghatis after midnight
+  double minutesSinceSunrise = 0;  // from that sunrise to the chart moment
+  double dayLength = 0;            // ghatis from that sunrise to the following sunset
+  double nightLength = 0;          // ghatis from that sunset to the next sunrise
+  std::uint8_t bornInDaytime = 0;
+  // 1 when the ascendant never reached the Sun's target in the bounded search
+  // (polar day or night): sunrise and sunset then stand at 6 h and 18 h local
+  // mean time.
+  std::uint8_t fallback = 0;
+  int sunriseYear = 0, sunriseMonth = 1, sunriseDay = 1;  // date of that sunrise
+};
+
+// Working values of one ephemeris cast (radians unless noted).
+struct EphemerisState {
+  double T = 0;                  // Julian centuries from 1899 Dec 31 noon
+  double obliquity = 0;
+  double siderealCorrection = 0; // K, degrees; chains into the next cast's formula
+  double reportAyanamsaPrev = 0; // what ReportAyanamsa left last time
+  double ramc = 0;
+  // Results by ephemeris index: 1 Sun, 2 Moon, 3 Mercury, 4 Venus, 5 Mars,
+  // 6 Jupiter, 7 Saturn, 16 north node, 19 ascendant (degrees, sidereal).
+  std::array<double, 20> longitude{};
+  std::array<double, 20> retrograde{};
+};
+
+struct ChartState {
+  ChartOptions options{};
+  BirthData birth{};      // working variables during a cast (file units on entry)
+  BirthData birthCopy{};  // kept after each cast
+
+  SlotArray<double> slotLongitude{};  // sidereal degrees, [0, 360)
+  SlotArray<std::int32_t> slotRetrograde{};
+
+  double ayanamsaValue = 0;    // negated ayanamsa of the birth date (added form)
+  double nakshatraBalance = 0; // part of the Moon's nakshatra still to run, (0, 1]
+  std::int32_t lunarMonthSign = 0;
+  std::int32_t recastFlag = 0;
+  // 1 when the new-moon search of the lunar month found no crossing within
+  // its bound (only for non-finite or absurd input).
+  std::int32_t lunarMonthFallback = 0;
+
+  SunriseValues sunrise{};
+  EphemerisState ephemeris{};
+
+  double dasaYearLength = 365.2425;  // days per nakshatra-dasa year
+  std::int32_t reportSection = 10000;  // 10000: no section
+  ReportBuffer report{};
+
+  VedicState vedic{};
+  DasaState dasa{};
+  TajakaState tajaka{};
+};
+static_assert(std::is_trivially_copyable_v<ChartState>);
+
+inline constexpr int kNoSection = 10000;
+
+}  // namespace orvane
