@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "dasa/dasa_state.h"
+#include "engine/calendar.h"
 #include "report/report_buffer.h"
 #include "tajaka/tajaka_state.h"
 #include "vedic/vedic_state.h"
@@ -98,7 +99,10 @@ struct SunriseValues {
   // (polar day or night): sunrise and sunset then stand at 6 h and 18 h local
   // mean time.
   std::uint8_t fallback = 0;
-  int sunriseYear = 0, sunriseMonth = 1, sunriseDay = 1;  // date of that sunrise
+  DasaDate sunriseMoment{};      // the sunrise before the chart moment
+  DasaDate sunsetMoment{};       // the sunset after it
+  DasaDate nextSunriseMoment{};  // the sunrise after that sunset (birth by night only)
+  DasaDate chartMoment{};        // the moment the searches started from
 };
 
 // Working values of one ephemeris cast (radians unless noted).
