@@ -122,6 +122,10 @@ struct ChartState {
   ChartOptions options{};
   BirthData birth{};      // working variables during a cast (file units on entry)
   BirthData birthCopy{};  // kept after each cast
+  // The moment the state was last cast for, in file units (set by every cast
+  // before the ephemeris converts the birth fields): after the natal cast the
+  // birth moment, after the Tajaka search the found moment.
+  BirthData castMoment{};
 
   SlotArray<double> slotLongitude{};  // sidereal degrees, [0, 360)
   SlotArray<std::int32_t> slotRetrograde{};
