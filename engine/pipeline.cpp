@@ -155,6 +155,7 @@ NakshatraPosition NakshatraOf(double longitude) {
 
 int CastChart(ChartState& state, const Settings& settings, int year, int month, int day) {
   state.recastFlag = 1;
+  ++state.castCount;
   state.castMoment = state.birth;
   state.ayanamsaValue = ReportAyanamsa(state, settings, year, month, day);
   CastEphemeris(state, settings, 1);
