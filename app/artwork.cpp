@@ -64,7 +64,7 @@ QIcon AppIcon() {
 }
 
 QPixmap SplashPixmap() {
-  const int w = 520, h = 300;
+  const int w = 580, h = 300;
   QPixmap pixmap(w, h);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
@@ -74,12 +74,12 @@ QPixmap SplashPixmap() {
   sky.setColorAt(1, QColor(0x64, 0x14, 0x46));
   p.fillRect(pixmap.rect(), sky);
   // A faint chart square behind the title.
-  DrawChartSquare(p, QRectF(330, 40, 220, 220), QColor(255, 255, 240, 60), 2);
+  DrawChartSquare(p, QRectF(356, 50, 200, 200), QColor(255, 255, 240, 70), 2);
   p.setPen(Qt::NoPen);
   p.setBrush(kSaffron);
-  p.drawEllipse(QPointF(440, 150), 26, 26);
+  p.drawEllipse(QPointF(456, 150), 26, 26);
   p.setBrush(QColor(0xf5, 0xc0, 0x60, 90));
-  p.drawEllipse(QPointF(440, 150), 40, 40);
+  p.drawEllipse(QPointF(456, 150), 40, 40);
 
   QFont title(QStringLiteral("Times New Roman"));
   title.setPixelSize(52);

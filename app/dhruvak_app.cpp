@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QSplashScreen>
 #include <QTimer>
@@ -110,7 +111,12 @@ bool CDhruvakApp::InitInstance(const QStringList& arguments) {
 void CDhruvakApp::ShowMainWindow() {
   if (!mainFrame_) return;
   if (splash_) return;  // the splash timer shows it
-  if (!mainFrame_->isVisible()) mainFrame_->showMaximized();
+  if (!mainFrame_->isVisible()) {
+    // Without a window manager "maximized" means nothing: the window then
+    // takes the screen's free area itself.
+    if (const QScreen* screen = mainFrame_->screen()) mainFrame_->setGeometry(screen->availableGeometry());
+    mainFrame_->showMaximized();
+  }
   mainFrame_->raise();
   mainFrame_->activateWindow();
 }

@@ -67,11 +67,10 @@ CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
 CMainFrame::~CMainFrame() {
   // The chart windows go first, while the documents they show still exist.
   closingAll_ = true;
-  const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
-  for (QMdiSubWindow* window : windows) {
-    window->disconnect(this);
-    delete window;
-  }
+  // Closed windows waiting for deletion are no longer listed by the area.
+  const QList<CChildFrame*> windows = mdi_->findChildren<CChildFrame*>();
+  for (CChildFrame* window : windows) window->disconnect(this);
+  qDeleteAll(windows);
   qDeleteAll(documents_);
   documents_.clear();
 }
@@ -263,6 +262,7 @@ CDhruvakDoc* CMainFrame::OpenDocumentFile(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   for (CDhruvakDoc* doc : documents_) {
     if (SamePath(doc->pathName(), absolute)) {
+      app_.AddToRecentFileList(absolute);
       const QList<CChildFrame*> frames = framesOf(doc);
       if (!frames.isEmpty()) mdi_->setActiveSubWindow(frames.first());
       return doc;

@@ -213,6 +213,7 @@ CDhruvakView::PassResult CDhruvakView::ComputeScreen(const QString& path, bool n
   heading_ = QStringLiteral("%1%2").arg(doc_.title(), nowMode ? QStringLiteral("  (prasna: the chart of the current "
                                                                                 "moment)")
                                                               : QString());
+  subheading_.clear();
   if (basic.trimmed().isEmpty() && planets.trimmed().isEmpty()) {
     BuildPositionsText();
   } else {
@@ -224,14 +225,13 @@ CDhruvakView::PassResult CDhruvakView::ComputeScreen(const QString& path, bool n
 
 void CDhruvakView::BuildPositionsText() {
   const ChartState& s = *state_;
-  QString head = BirthText(s.birthCopy) + QStringLiteral("\n\n");
-  QString left = head + QStringLiteral("Sidereal positions\n\n");
-  QString right = QStringLiteral("\n\n\nUpagrahas and other points\n\n");
+  subheading_ = BirthText(s.birthCopy);
   auto line = [&](int slot) {
-    return QStringLiteral("%1 %2\n")
-        .arg(Text(kSlotLabel[static_cast<std::size_t>(slot)]), -8)
-        .arg(PositionText(s.slotLongitude[static_cast<std::size_t>(slot)], s.slotRetrograde[static_cast<std::size_t>(slot)]));
+    const auto i = static_cast<std::size_t>(slot);
+    return QStringLiteral("%1 %2\n").arg(Text(kSlotLabel[i]), -8).arg(PositionText(s.slotLongitude[i], s.slotRetrograde[i]));
   };
+  QString left = QStringLiteral("Sidereal positions\n\n");
+  QString right = QStringLiteral("\n\n");
   for (int slot = 0; slot < kSlotCount / 2; ++slot) left += line(slot);
   for (int slot = kSlotCount / 2; slot < kSlotCount; ++slot) right += line(slot);
   leftText_ = left;
@@ -287,7 +287,8 @@ void CDhruvakView::OnEditBirthData() {
 
 QString CDhruvakView::ShownText() const {
   if (!problem_.isEmpty()) return problem_;
-  return heading_ + QLatin1Char('\n') + leftText_ + QLatin1Char('\n') + rightText_;
+  return heading_ + QLatin1Char('\n') + subheading_ + QLatin1Char('\n') + leftText_ + QLatin1Char('\n') +
+         rightText_;
 }
 
 void CDhruvakView::paintEvent(QPaintEvent* event) {
@@ -315,12 +316,21 @@ void CDhruvakView::paintEvent(QPaintEvent* event) {
   p.setPen(QPen(FromBgr(kTitleColour), 1));
   p.drawLine(margin, 54, margin + 1150, 54);
 
+  int top = 72;
+  if (!subheading_.isEmpty()) {
+    QFont sub(QStringLiteral("Times New Roman"));
+    sub.setPixelSize(18);
+    p.setFont(sub);
+    p.setPen(FromBgr(kLeftColour));
+    p.drawText(QRect(margin, 62, width() - 2 * margin, 26), Qt::AlignLeft | Qt::AlignVCenter, subheading_);
+    top = 104;
+  }
+
   QFont text(QStringLiteral("Courier New"));
   text.setStyleHint(QFont::Monospace);
   text.setPixelSize(16);
   text.setWeight(QFont::Medium);
   p.setFont(text);
-  const int top = 72;
   p.setPen(FromBgr(kLeftColour));
   p.drawText(QRect(margin, top, 620, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, leftText_);
   p.setPen(FromBgr(kRightColour));

@@ -88,6 +88,7 @@ class CDhruvakView : public QWidget {
   int chart1_ = 0;  // Rasi
   int chart2_ = 8;  // Navamsa
   QString heading_;
+  QString subheading_;  // the birth data above the positions
   QString leftText_;   // report section 5, or the first half of the positions
   QString rightText_;  // report section 4, or the second half
   QString problem_;    // shown instead of a chart when none could be computed
