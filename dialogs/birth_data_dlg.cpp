@@ -119,6 +119,7 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent) :
   city_ = new QComboBox(placeBox);
   city_->setObjectName(QStringLiteral("city"));
   city_->setMaxVisibleItems(20);
+  city_->setMinimumWidth(300);
   for (const CityRow& row : kCityTable) city_->addItem(QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
   city_->setPlaceholderText(QStringLiteral("Choose a city to fill in its place and zone"));
   city_->setCurrentIndex(-1);

@@ -223,7 +223,7 @@ void CAyanamsaDlg::Store(Settings& settings) const {
 CDaysInYearDlg::CDaysInYearDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Number of days in a year (Nakshatra dasas)"), parent),
       value_(settings.daysInYear) {
-  days_ = NumberEdit(this, QStringLiteral("days"), 10);
+  days_ = NumberEdit(this, QStringLiteral("days"), 12);
   days_->setText(FieldText(value_));
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Days in a year for nakshatra dasas:"), this));

@@ -228,7 +228,12 @@ void CDhruvakView::BuildPositionsText() {
   subheading_ = BirthText(s.birthCopy);
   auto line = [&](int slot) {
     const auto i = static_cast<std::size_t>(slot);
-    return QStringLiteral("%1 %2\n").arg(Text(kSlotLabel[i]), -8).arg(PositionText(s.slotLongitude[i], s.slotRetrograde[i]));
+    // Slots 10 and up that are still exactly 0 have not been computed by
+    // the calculation pass: a dash, not a false "0 Aries".
+    const bool computed = slot <= kKetu || s.slotLongitude[i] != 0.0;
+    return QStringLiteral("%1 %2\n")
+        .arg(Text(kSlotLabel[i]), -8)
+        .arg(computed ? PositionText(s.slotLongitude[i], s.slotRetrograde[i]) : QStringLiteral("-"));
   };
   QString left = QStringLiteral("Sidereal positions\n\n");
   QString right = QStringLiteral("\n\n");
@@ -333,8 +338,10 @@ void CDhruvakView::paintEvent(QPaintEvent* event) {
   p.setFont(text);
   p.setPen(FromBgr(kLeftColour));
   p.drawText(QRect(margin, top, 620, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, leftText_);
+  // The positions list is narrow; report text uses the block of the screen.
+  const int rightX = subheading_.isEmpty() ? margin + 640 : margin + 420;
   p.setPen(FromBgr(kRightColour));
-  p.drawText(QRect(margin + 640, top, 620, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, rightText_);
+  p.drawText(QRect(rightX, top, 620, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, rightText_);
 }
 
 }  // namespace orvane
