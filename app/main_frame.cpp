@@ -55,6 +55,12 @@ CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   auto* ready = new QLabel(QStringLiteral("Ready"), this);
   statusBar()->addWidget(ready, 1);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
+  // A chart whose file failed validation shows the current moment: coming
+  // back to its window casts it afresh.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+    auto* frame = qobject_cast<CChildFrame*>(window);
+    if (frame && frame->document().invalid() && frame->view()->hasChart()) frame->view()->RefreshScreen();
+  });
   connect(&app_, &CDhruvakApp::recentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
   UpdateRecentFileActions();
   UpdateCommandStates();

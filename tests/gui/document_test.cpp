@@ -342,6 +342,17 @@ TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnWorkingFilesAndData) {
   EXPECT_EQ(ReadFile(firstPath), firstImage);
   EXPECT_TRUE(ReadFile(secondPath).startsWith("1\n2\n1903\n"));
   EXPECT_EQ(ReadFile(bad), QByteArray("not a chart\n"));
+
+  // Birth data typed for the invalid file's chart make it a chart of its
+  // own, saved only when the user saves it.
+  EditBirthData(driver, invalidView, [](QWidget* d) { SetText(d, "year", "1950"); });
+  EXPECT_FALSE(invalid->invalid());
+  EXPECT_TRUE(invalid->IsModified());
+  EXPECT_FALSE(invalidView->isPrasna());
+  EXPECT_EQ(ReadFile(bad), QByteArray("not a chart\n"));
+  ASSERT_TRUE(invalid->DoSave(&frame, false));
+  EXPECT_EQ(ReadFile(bad), invalid->image());
+  EXPECT_TRUE(ValidateChartImage(ReadFile(bad).toStdString()).ok);
   EXPECT_EQ(driver.unexpected(), 0);
 }
 
