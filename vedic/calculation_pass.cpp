@@ -58,14 +58,7 @@ class PassGuard {
   double yearLength_;
 };
 
-using DasaWriter = void (*)(ChartState&, const Settings&);
-
-// The dasas whose whole cycle is compressed into the span of a Tajaka or
-// mundane chart, in the order they run, with the total years of each cycle.
-struct CompressedDasa {
-  DasaWriter write;
-  double totalYears;
-};
+// The dasas compressed into a Tajaka or mundane chart, in the order they run.
 const std::array<CompressedDasa, 11> kCompressedDasas = {{
     {DwisaptatiSamaDasa, 72},
     {ShatTrimsaSamaDasa, 36},
@@ -80,8 +73,8 @@ const std::array<CompressedDasa, 11> kCompressedDasas = {{
     {TithiYoginiDasa, 36},
 }};
 
-// Days in the period of the chart: a year, a month or a hora period of a
-// Tajaka chart, the span of a mundane chart; 0 for a natal chart.
+}  // namespace
+
 double CompressionPeriod(const ChartState& state) {
   const ChartOptions& o = state.options;
   if (o.tajakaMode == 1) {
@@ -93,7 +86,8 @@ double CompressionPeriod(const ChartState& state) {
   return 0;
 }
 
-void RunCompressedDasas(ChartState& state, const Settings& settings) {
+void RunCompressedDasas(ChartState& state, const Settings& settings, const CompressedDasa* dasas, std::size_t count) {
+  PassGuard guard(state);
   const double period = CompressionPeriod(state);
   const bool compress = std::isfinite(period) && period > 0;
   if (compress && state.options.tajakaMode == 1) {
@@ -104,13 +98,11 @@ void RunCompressedDasas(ChartState& state, const Settings& settings) {
     state.birthCopy.day = moment.day;
     state.birthCopy.time = moment.time;
   }
-  for (const CompressedDasa& dasa : kCompressedDasas) {
-    if (compress) state.dasaYearLength = period / dasa.totalYears;
-    dasa.write(state, settings);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (compress) state.dasaYearLength = period / dasas[i].totalYears;
+    dasas[i].write(state, settings);
   }
 }
-
-}  // namespace
 
 void RunCalculationPass(ChartState& state, const Settings& settings) {
   if (state.reportSection != kNoSection) state.report.Clear();
@@ -152,7 +144,7 @@ void RunCalculationPass(ChartState& state, const Settings& settings) {
     CompressedVimsottariDasa(state, settings);
     CompressedYoginiDasa(state, settings);
   }
-  RunCompressedDasas(state, settings);
+  RunCompressedDasas(state, settings, kCompressedDasas.data(), kCompressedDasas.size());
   guard.Restore();
 
   if (!tajaka && !mundane) {
