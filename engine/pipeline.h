@@ -33,8 +33,9 @@ ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, con
 // runs the Tajaka search, the lunar-month and sunrise steps after a recast,
 // the Sun-based upagrahas and the calculation pass.
 ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path);
-// The same driver from birth data in hand (no file involved).
-void ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth);
+// The same driver from birth data in hand (no file involved); false, with
+// nothing cast, when a field is not a finite number.
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth);
 
 // The present moment at the settings' default place, in file units.
 BirthData NowBirthData(const Settings& settings);

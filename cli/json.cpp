@@ -1,0 +1,91 @@
+#include "cli/json.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace orvane {
+
+void JsonWriter::Separate() {
+  if (needComma_) out_ += ',';
+  needComma_ = true;
+}
+
+void JsonWriter::BeginObject() {
+  Separate();
+  out_ += '{';
+  needComma_ = false;
+}
+
+void JsonWriter::EndObject() {
+  out_ += '}';
+  needComma_ = true;
+}
+
+void JsonWriter::BeginArray() {
+  Separate();
+  out_ += '[';
+  needComma_ = false;
+}
+
+void JsonWriter::EndArray() {
+  out_ += ']';
+  needComma_ = true;
+}
+
+void JsonWriter::Key(std::string_view key) {
+  String(key);
+  out_ += ':';
+  needComma_ = false;
+}
+
+void JsonWriter::Number(double value) {
+  if (!std::isfinite(value)) {
+    Null();
+    return;
+  }
+  Separate();
+  char buf[64];
+  const auto result = std::to_chars(buf, buf + sizeof buf, value);
+  out_.append(buf, result.ptr);
+}
+
+void JsonWriter::Int(long long value) {
+  Separate();
+  out_ += std::to_string(value);
+}
+
+void JsonWriter::Bool(bool value) {
+  Separate();
+  out_ += value ? "true" : "false";
+}
+
+void JsonWriter::Null() {
+  Separate();
+  out_ += "null";
+}
+
+void JsonWriter::String(std::string_view value) {
+  Separate();
+  out_ += '"';
+  for (unsigned char c : value) {
+    switch (c) {
+      case '"': out_ += "\\\""; break;
+      case '\\': out_ += "\\\\"; break;
+      case '\n': out_ += "\\n"; break;
+      case '\r': out_ += "\\r"; break;
+      case '\t': out_ += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char esc[8];
+          std::snprintf(esc, sizeof esc, "\\u%04x", c);
+          out_ += esc;
+        } else {
+          out_ += static_cast<char>(c);
+        }
+    }
+  }
+  out_ += '"';
+}
+
+}  // namespace orvane

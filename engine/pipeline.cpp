@@ -1,0 +1,285 @@
+#include "engine/pipeline.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <string_view>
+
+#include "engine/calendar.h"
+#include "engine/ephemeris.h"
+#include "engine/sunrise.h"
+#include "tajaka/tajaka.h"
+#include "vedic/calculation_pass.h"
+
+namespace orvane {
+
+namespace {
+
+// Slots 1..7 take these ephemeris indices: Sun, Moon, Mars, Mercury,
+// Jupiter, Venus, Saturn.
+constexpr int kSlotFromEphemeris[8] = {0, kEphSun, kEphMoon, kEphMars, kEphMercury, kEphJupiter, kEphVenus, kEphSaturn};
+
+constexpr double kNakshatraSpan = 13.333333333333332;   // 13 deg 20 min
+constexpr double kNakshatraPerDegree = 0.07500000000000001;
+
+bool AllFinite(const BirthData& b) {
+  return std::isfinite(b.month) && std::isfinite(b.day) && std::isfinite(b.year) && std::isfinite(b.time) &&
+         std::isfinite(b.zone) && std::isfinite(b.longitude) && std::isfinite(b.latitude);
+}
+
+// Up to seven numbers separated by white space, in the way "%lf" reads them
+// but independent of the locale; returns how many were read.
+int ScanSevenNumbers(std::string_view text, double (&out)[7]) {
+  int count = 0;
+  std::size_t i = 0;
+  while (count < 7) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' ||
+                               text[i] == '\v' || text[i] == '\f'))
+      ++i;
+    if (i >= text.size()) break;
+    std::size_t start = i;
+    if (text[i] == '+') ++start;  // from_chars takes no leading plus
+    double value = 0;
+    const auto result = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    if (result.ec != std::errc()) break;
+    out[count++] = value;
+    i = static_cast<std::size_t>(result.ptr - text.data());
+  }
+  return count;
+}
+
+// "%.*f" without the locale: files always carry a decimal point.
+void AppendFixed(std::string& out, double value, int precision) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision);
+  out.append(buf, r.ptr);
+  out += '\n';
+}
+
+bool WriteNowFile(const std::string& path, const BirthData& b) {
+  std::string text;
+  text += std::to_string(static_cast<int>(b.month)) + "\n";
+  text += std::to_string(static_cast<int>(b.day)) + "\n";
+  text += std::to_string(static_cast<int>(b.year)) + "\n";
+  AppendFixed(text, b.time, 4);
+  AppendFixed(text, b.zone, 2);
+  AppendFixed(text, b.longitude, 2);
+  AppendFixed(text, b.latitude, 2);
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  return (std::fclose(f) == 0) && ok;
+}
+
+// The lunar-month step: the Sun's sign at the last new moon before the chart
+// moment. Everything a cast overwrites is restored afterwards.
+void LunarMonthStep(ChartState& state, const Settings& settings) {
+  const BirthData birth = state.birth;
+  const BirthData birthCopy = state.birthCopy;
+  const BirthData castMoment = state.castMoment;
+  const SlotArray<double> longitudes = state.slotLongitude;
+  const SlotArray<std::int32_t> retrograde = state.slotRetrograde;
+  const double ayanamsa = state.ayanamsaValue;
+  const double balance = state.nakshatraBalance;
+
+  // The stored clock value times 2.5 is the start in ghatis.
+  DasaDate start{static_cast<int>(castMoment.year), static_cast<int>(castMoment.month),
+                 static_cast<int>(castMoment.day), castMoment.time * 2.5};
+  start = AddDuration(start, {});  // a negative or overlong time carries into the date
+  bool found = false;
+  SearchBackward(state, settings, start, kMoon, kSun, 0.0, &found);
+  state.lunarMonthFallback = found ? 0 : 1;
+  const int sign = static_cast<int>(std::trunc(state.slotLongitude[kSun] / 30));
+  state.lunarMonthSign = ((sign % 12) + 12) % 12;
+
+  state.birth = birth;
+  state.birthCopy = birthCopy;
+  state.castMoment = castMoment;
+  state.slotLongitude = longitudes;
+  state.slotRetrograde = retrograde;
+  state.ayanamsaValue = ayanamsa;
+  state.nakshatraBalance = balance;
+}
+
+// Dhooma, Vyatipata, Parivesha, Indrachapa, Upaketu from the Sun: s*Sun + k/3
+// with the offsets stored as whole thirds of a degree.
+struct SunUpagraha {
+  double sign0, thirds0;  // relation "Vyatipata = 360 deg - Dhuma"
+  double sign1, thirds1;  // relation "Vyatipata = Dhuma + 53 deg 20 min"
+};
+constexpr SunUpagraha kSunUpagrahas[5] = {
+    {+1, 400, +1, 400}, {-1, 680, +1, 560}, {-1, 140, +1, 1100}, {+1, 940, +1, 940}, {+1, 990, +1, 990},
+};
+
+void SunBasedUpagrahas(ChartState& state, const Settings& settings) {
+  const double sun = state.slotLongitude[kSun];
+  for (int i = 0; i < 5; ++i) {
+    const SunUpagraha& u = kSunUpagrahas[i];
+    const bool rule1 = settings.dhumaRelation == 1;
+    const double s = rule1 ? u.sign1 : u.sign0;
+    const double k = rule1 ? u.thirds1 : u.thirds0;
+    state.slotLongitude[kDhooma + i] = Normalise360(s * sun - k * -0.3333333333333333);
+    state.slotRetrograde[kDhooma + i] = 0;
+  }
+}
+
+}  // namespace
+
+NakshatraPosition NakshatraOf(double longitude) {
+  NakshatraPosition p;
+  double L = Mod360(longitude);
+  int n = static_cast<int>(std::trunc(L * kNakshatraPerDegree));
+  if (n < 0) n = 0;
+  if (n > 26) n = 26;
+  double rest = L - n * kNakshatraSpan;
+  // The product and the quotient may disagree by one at an exact boundary:
+  // the part travelled decides, so that nakshatra, pada and fraction agree.
+  if (rest < 0 && n > 0) {
+    --n;
+    rest = L - n * kNakshatraSpan;
+  } else if (rest >= kNakshatraSpan && n < 26) {
+    ++n;
+    rest = L - n * kNakshatraSpan;
+  }
+  if (rest < 0) rest = 0;
+  p.nakshatra = n;
+  int pada = static_cast<int>(std::floor((3 * L - 40.0 * n) / 10));
+  p.pada = pada < 0 ? 0 : (pada > 3 ? 3 : pada);
+  double unelapsed = 1 - rest * kNakshatraPerDegree;
+  if (!(unelapsed > 0)) unelapsed = 1e-12;  // (0, 1]: a Moon never has run its whole nakshatra
+  if (unelapsed > 1) unelapsed = 1;
+  p.unelapsed = unelapsed;
+  return p;
+}
+
+int CastChart(ChartState& state, const Settings& settings, int year, int month, int day) {
+  state.recastFlag = 1;
+  ++state.castCount;
+  state.castMoment = state.birth;
+  state.ayanamsaValue = ReportAyanamsa(state, settings, year, month, day);
+  CastEphemeris(state, settings, 1);
+  const EphemerisState& eph = state.ephemeris;
+  for (int k = 1; k <= 7; ++k) {
+    state.slotLongitude[k] = eph.longitude[kSlotFromEphemeris[k]];
+    state.slotRetrograde[k] = static_cast<std::int32_t>(eph.retrograde[kSlotFromEphemeris[k]]);
+  }
+  state.slotLongitude[kRahu] = eph.longitude[kEphNode];
+  state.slotLongitude[kAscendant] = eph.longitude[kEphAscendant];
+  const double rahu = state.slotLongitude[kRahu];
+  state.slotLongitude[kKetu] = rahu >= 180 ? rahu - 180 : rahu + 180;
+  for (int slot : {kAscendant, kSun, kMoon, kRahu, kKetu}) state.slotRetrograde[slot] = 0;
+  const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
+  state.nakshatraBalance = moon.unelapsed;
+  return moon.nakshatra;
+}
+
+void RecastChart(ChartState& state, const Settings& settings) {
+  const BirthData& b = state.birth;
+  CastChart(state, settings, static_cast<int>(std::trunc(b.year)), static_cast<int>(std::trunc(b.month)),
+            static_cast<int>(std::trunc(b.day)));
+}
+
+BirthData NowBirthData(const Settings& settings) {
+  const std::time_t now = std::time(nullptr);
+  // The clock is universal time; the default zone (hours, positive west)
+  // turns it into the clock time of the default place.
+  const double zoneHours = DecToDeg(settings.defaultZone);
+  const long long zoneSeconds = std::llround(zoneHours * 3600.0);
+  const long long local = static_cast<long long>(now) - zoneSeconds;
+  long long days = local / 86400;
+  long long secs = local % 86400;
+  if (secs < 0) {
+    secs += 86400;
+    --days;
+  }
+  int y, m, d;
+  // Day count 0 is 1 January of year 0; 1970-01-01 is day 719528.
+  GregorianFromDayCount(days + GregorianDayCount(1970, 1, 1), y, m, d);
+  BirthData b;
+  b.month = m;
+  b.day = d;
+  b.year = y;
+  const int hour = static_cast<int>(secs / 3600), minute = static_cast<int>((secs / 60) % 60),
+            second = static_cast<int>(secs % 60);
+  b.time = hour + minute / 100.0 + second / 6000.0;
+  b.zone = settings.defaultZone;
+  b.longitude = settings.defaultLongitude;
+  b.latitude = settings.defaultLatitude;
+  return b;
+}
+
+ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, const std::string& path) {
+  if (state.options.nowMode) {
+    state.options.nowMode = 0;
+    BirthData b = NowBirthData(settings);
+    state.birth = b;
+    return WriteNowFile(path, b) ? ComputeStatus::kOk : ComputeStatus::kWriteFailed;
+  }
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) f = std::fopen(("data" + path).c_str(), "rb");
+  if (!f) return ComputeStatus::kFileNotFound;
+  std::string text;
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0 && text.size() < (1u << 20)) text.append(buf, n);
+  std::fclose(f);
+  double v[7] = {state.birth.month, state.birth.day,      state.birth.year,    state.birth.time,
+                 state.birth.zone,  state.birth.longitude, state.birth.latitude};
+  const int count = ScanSevenNumbers(text, v);
+  BirthData b{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+  if (count < 7 || !AllFinite(b)) return ComputeStatus::kBadFile;
+  state.birth = b;
+  return ComputeStatus::kOk;
+}
+
+namespace {
+
+// Steps 2 and 4..8 of the driver, once the birth fields hold the chart's data.
+void CastAndDerive(ChartState& state, const Settings& settings) {
+  const BirthData saved = state.birth;
+  CastChart(state, settings, static_cast<int>(std::trunc(saved.year)), static_cast<int>(std::trunc(saved.month)),
+            static_cast<int>(std::trunc(saved.day)));
+  state.birth = saved;
+  state.birthCopy = saved;
+  if (state.options.tajakaMode) FindTajakaChart(state, settings);
+}
+
+void FinishPass(ChartState& state, const Settings& settings) {
+  if (state.recastFlag) {
+    LunarMonthStep(state, settings);
+    SunriseStep(state, settings);
+    state.recastFlag = 0;
+  }
+  SunBasedUpagrahas(state, settings);
+  RunCalculationPass(state, settings);
+}
+
+}  // namespace
+
+ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path) {
+  if (state.options.recompute) {
+    state.slotRetrograde.fill(0);
+    state.slotLongitude.fill(0.0);
+    const ComputeStatus status = ReadChartDataFile(state, settings, path);
+    if (status != ComputeStatus::kOk) return status;
+    if (!AllFinite(state.birth)) return ComputeStatus::kBadFile;
+    CastAndDerive(state, settings);
+  }
+  FinishPass(state, settings);
+  return ComputeStatus::kOk;
+}
+
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth) {
+  if (state.options.recompute) {
+    if (!AllFinite(birth)) return false;
+    state.slotRetrograde.fill(0);
+    state.slotLongitude.fill(0.0);
+    state.birth = birth;
+    CastAndDerive(state, settings);
+  }
+  FinishPass(state, settings);
+  return true;
+}
+
+}  // namespace orvane

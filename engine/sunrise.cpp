@@ -1,0 +1,204 @@
+#include "engine/sunrise.h"
+
+#include <cmath>
+
+#include "engine/ephemeris.h"
+#include "engine/pipeline.h"
+#include "vedic/special_lagnas.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr double kTenSecondsInGhatis = 0.006944444444444444;
+// Bounds of the coarse stepping: a sunrise or sunset lies within a day of
+// its start (36 steps of 2 ghatis, 1.2 days); a new moon within a synodic
+// month (32 day steps). Past them the search reports that it found nothing.
+constexpr int kMaxGhatiSteps = 36;
+constexpr int kMaxDaySteps = 32;
+
+// The date `offset` (days and ghatis) before or after start.
+DasaDate Offset(const DasaDate& start, bool backward, int days, double ghatis) {
+  const DasaDuration d{0, 0, days, ghatis};
+  return backward ? SubtractDuration(start, d) : AddDuration(start, d);
+}
+
+// One search, backward or forward: coarse steps until the angle function
+// wraps, then halving of the bracket down to ten seconds of time.
+DasaDate Search(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b, double tau,
+                bool backward, bool* found) {
+  const bool ghatiSteps = a == kAscendant;
+  // Crossing test: going backward the function jumps up by nearly a turn,
+  // going forward it jumps down.
+  auto crossed = [backward](double before, double after) {
+    return backward ? after - before > 180 : before - after > 180;
+  };
+
+  CastAtMoment(state, settings, start);
+  double prev = AngleFunction(state, a, b, tau);
+  int days = 0;
+  double ghatis = 0;
+  bool hit = false;
+  const int limit = ghatiSteps ? kMaxGhatiSteps : kMaxDaySteps;
+  for (int step = 1; step <= limit; ++step) {
+    if (ghatiSteps)
+      ghatis += 2;
+    else
+      days += 1;
+    CastAtMoment(state, settings, Offset(start, backward, days, ghatis));
+    const double cur = AngleFunction(state, a, b, tau);
+    if (crossed(prev, cur)) {
+      hit = true;
+      break;
+    }
+    prev = cur;
+  }
+  if (found) *found = hit;
+  if (!hit) {
+    CastAtMoment(state, settings, start);
+    return start;
+  }
+
+  // Bracket in ghatis beyond the whole days: near bound toward the start.
+  double near, far;
+  if (ghatiSteps) {
+    near = ghatis - 2;
+    far = ghatis;
+  } else {
+    days -= 1;
+    near = 0;
+    far = 60;
+  }
+  CastAtMoment(state, settings, Offset(start, backward, days, near));
+  prev = AngleFunction(state, a, b, tau);
+  while (std::fabs(near - far) >= kTenSecondsInGhatis) {
+    const double mid = (near + far) / 2;
+    CastAtMoment(state, settings, Offset(start, backward, days, mid));
+    const double f = AngleFunction(state, a, b, tau);
+    if (!crossed(prev, f)) {
+      prev = f;
+      near = mid;
+    } else {
+      far = mid;
+    }
+  }
+  const DasaDate result = Offset(start, backward, days, near);
+  CastAtMoment(state, settings, result);
+  return result;
+}
+
+// Local mean time `hours` on the date of `moment`'s day (or the day before
+// when that lies after the moment), as a clock moment of the chart's zone.
+DasaDate LocalMeanTime(const ChartState& state, const DasaDate& moment, double hours, bool notAfter) {
+  const double lonWest = DecToDeg(state.birthCopy.longitude);
+  const double zone = DecToDeg(state.birthCopy.zone);
+  double clock = hours + lonWest / 15.0 - zone;  // hours of the zone's clock on that date
+  DasaDate d{moment.year, moment.month, moment.day, 0};
+  d = AddDuration(d, EncodeGhatis(clock * 2.5));
+  if (notAfter && DaysBetween(moment, d) < 0) d = SubtractDuration(d, {0, 0, 1, 0});
+  return d;
+}
+
+}  // namespace
+
+DasaDate MomentOf(double year, double month, double day, double time) {
+  const DmsParts p = SplitDms(time);
+  double ghatis = (p.whole + p.minutes / 60 + p.seconds / 3600) * 2.5;
+  if (!p.positive) ghatis = -ghatis;
+  if (!std::isfinite(ghatis)) ghatis = 0;
+  auto whole = [](double v) {
+    if (!std::isfinite(v)) return 0;
+    if (v > 1e6) v = 1e6;
+    if (v < -1e6) v = -1e6;
+    return static_cast<int>(std::trunc(v));
+  };
+  DasaDate d{whole(year), whole(month), whole(day), 0};
+  // A negative or overlong clock time carries into the date.
+  return AddDuration(d, EncodeGhatis(ghatis));
+}
+
+void CastAtMoment(ChartState& state, const Settings& settings, const DasaDate& moment) {
+  const double h = moment.ghatis * 0.4;
+  const double fl = std::floor(h);
+  state.birth.year = moment.year;
+  state.birth.month = moment.month;
+  state.birth.day = moment.day;
+  state.birth.time = fl + (h - fl) * 0.6000000000000001;
+  state.birth.zone = state.birthCopy.zone;
+  state.birth.longitude = state.birthCopy.longitude;
+  state.birth.latitude = state.birthCopy.latitude;
+  RecastChart(state, settings);
+}
+
+double AngleFunction(const ChartState& state, int a, int b, double tau) {
+  return Normalise360(state.slotLongitude[a] - (state.slotLongitude[b] + tau));
+}
+
+DasaDate SearchBackward(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b,
+                        double tau, bool* found) {
+  return Search(state, settings, start, a, b, tau, true, found);
+}
+
+DasaDate SearchForward(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b,
+                       double tau, bool* found) {
+  return Search(state, settings, start, a, b, tau, false, found);
+}
+
+DasaDate FindSunEvent(ChartState& state, const Settings& settings, int kind, int direction, const DasaDate& start,
+                      bool* found) {
+  const double tau = SunriseTarget(settings.sunriseDefinition, kind == 0);
+  return direction == 0 ? SearchBackward(state, settings, start, kAscendant, kSun, tau, found)
+                        : SearchForward(state, settings, start, kAscendant, kSun, tau, found);
+}
+
+void SunriseStep(ChartState& state, const Settings& settings) {
+  SunriseValues& sr = state.sunrise;
+  const BirthData& m = state.castMoment;
+  const DasaDate start = MomentOf(m.year, m.month, m.day, m.time);
+  const double natalAscendant = state.slotLongitude[kAscendant];
+  sr.chartMoment = start;
+  sr.fallback = 0;
+
+  bool ok = false;
+  DasaDate sunrise = FindSunEvent(state, settings, 0, 0, start, &ok);
+  DasaDate sunset{}, nextSunrise{};
+  if (ok) {
+    sr.sunriseGhatis = sunrise.ghatis;
+    sr.minutesSinceSunrise = DaysBetween(start, sunrise) * 1440;
+    ComputeTimeLagnas(state, settings, natalAscendant);
+    CastAtMoment(state, settings, start);
+    sunset = FindSunEvent(state, settings, 1, 1, sunrise, &ok);
+  }
+  if (ok) {
+    sr.dayLength = DaysBetween(sunset, sunrise) * 60;
+    sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
+    if (!sr.bornInDaytime) {
+      nextSunrise = FindSunEvent(state, settings, 0, 1, sunset, &ok);
+      if (ok) sr.nightLength = DaysBetween(nextSunrise, sunset) * 60;
+    }
+  }
+  if (!ok) {
+    // Polar day or night: the ascendant never reaches the Sun's target within
+    // the bounded search. Sunrise and sunset then stand at 6 h and 18 h local
+    // mean time, so every chart still gets defined day and night portions.
+    sr.fallback = 1;
+    sunrise = LocalMeanTime(state, start, 6.0, true);
+    sunset = AddDuration(sunrise, {0, 0, 0, 30});
+    nextSunrise = AddDuration(sunrise, {0, 0, 1, 0});
+    sr.sunriseGhatis = sunrise.ghatis;
+    sr.minutesSinceSunrise = DaysBetween(start, sunrise) * 1440;
+    sr.dayLength = 30;
+    sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
+    if (!sr.bornInDaytime) sr.nightLength = 30;
+    CastAtMoment(state, settings, sunrise);
+    ComputeTimeLagnas(state, settings, natalAscendant);
+  }
+  sr.sunriseMoment = sunrise;
+  sr.sunsetMoment = sunset;
+  sr.nextSunriseMoment = nextSunrise;
+  CastAtMoment(state, settings, start);
+  ComputeTimeUpagrahas(state, settings);
+  CastAtMoment(state, settings, start);
+}
+
+}  // namespace orvane

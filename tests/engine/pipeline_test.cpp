@@ -1,0 +1,230 @@
+#include "engine/pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "engine/ephemeris.h"
+#include "engine/sunrise.h"
+
+namespace orvane {
+namespace {
+
+const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
+
+struct Expected {
+  const char* name;
+  int slot;
+  double longitude;
+  int retrograde;
+};
+constexpr Expected kDefaultChart[] = {
+    {"Ascendant", kAscendant, 164.874, 0}, {"Sun", kSun, 350.874, 0},       {"Moon", kMoon, 328.569, 0},
+    {"Mars", kMars, 26.665, 0},            {"Mercury", kMercury, 3.118, 0}, {"Jupiter", kJupiter, 189.763, 1},
+    {"Venus", kVenus, 7.909, 0},           {"Saturn", kSaturn, 15.099, 0},  {"Rahu", kRahu, 316.890, 0},
+    {"Ketu", kKetu, 136.890, 0},
+};
+
+void ExpectDefaultPositions(const ChartState& state) {
+  for (const Expected& e : kDefaultChart) {
+    SCOPED_TRACE(e.name);
+    EXPECT_NEAR(state.slotLongitude[e.slot], e.longitude, 5e-4);
+    EXPECT_EQ(state.slotRetrograde[e.slot], e.retrograde);
+  }
+  EXPECT_NEAR(-state.ayanamsaValue, 23.443, 5e-4);
+}
+
+TEST(CastChart, DefaultChartFirstCast) {
+  ChartState state;
+  const Settings settings;
+  state.birth = kDefaultBirth;
+  const int n = CastChart(state, settings, 1970, 4, 4);
+  ExpectDefaultPositions(state);
+  EXPECT_EQ(n, 24);  // Moon at 328.6 deg: Purva Bhadrapada
+  EXPECT_EQ(state.recastFlag, 1);
+}
+
+TEST(ComputeChart, DefaultChartFromFileRestoresBirthData) {
+  const std::string path = ::testing::TempDir() + "default_chart.dvk";
+  {
+    std::ofstream f(path, std::ios::binary);
+    f << "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15";  // no final line end
+  }
+  ChartState state;
+  const Settings settings;
+  ASSERT_EQ(ComputeChart(state, settings, path), ComputeStatus::kOk);
+  ExpectDefaultPositions(state);
+  const BirthData& c = state.birthCopy;
+  EXPECT_EQ(c.month, 4);
+  EXPECT_EQ(c.day, 4);
+  EXPECT_EQ(c.year, 1970);
+  EXPECT_EQ(c.time, 17.5);
+  EXPECT_EQ(c.zone, -5.30);
+  EXPECT_EQ(c.longitude, -81.12);
+  EXPECT_EQ(c.latitude, 16.15);
+  EXPECT_EQ(state.recastFlag, 0);
+  EXPECT_EQ(state.sunrise.fallback, 0);
+  // Born 17:50 local time in early April in India: by day, sunrise near 6 h.
+  EXPECT_EQ(state.sunrise.bornInDaytime, 1);
+  EXPECT_NEAR(state.sunrise.sunriseGhatis / 2.5, 6.0, 0.5);
+  EXPECT_NEAR(state.sunrise.dayLength, 30.5, 1.0);
+  std::remove(path.c_str());
+}
+
+TEST(ComputeChart, MissingAndBadFiles) {
+  ChartState state;
+  const Settings settings;
+  EXPECT_EQ(ComputeChart(state, settings, "/nonexistent/dir/chart.dvk"), ComputeStatus::kFileNotFound);
+  const std::string path = ::testing::TempDir() + "bad_chart.dvk";
+  const char* bad[] = {"", "4\n4\n1970\n17.5\n", "4 4 1970 nan -5.30 -81.12 16.15", "4 4 1970 inf 0 0 0",
+                       "hello"};
+  for (const char* text : bad) {
+    SCOPED_TRACE(text);
+    {
+      std::ofstream f(path, std::ios::binary);
+      f << text;
+    }
+    ChartState s;
+    EXPECT_EQ(ComputeChart(s, settings, path), ComputeStatus::kBadFile);
+  }
+  std::remove(path.c_str());
+}
+
+TEST(Ayanamsa, ReportValues) {
+  struct Row {
+    const char* name;
+    double degrees, minutes, seconds;
+    int direction;
+    int year;
+    double expected;
+  };
+  const Row rows[] = {
+      {"Chitrapaksha 2000", 0, 0, 0, 1, 2000, -23.853073009488824},
+      {"Raman 2000", 1, 27, 0, -1, 2000, -22.403073009488825},
+      {"Chitrapaksha 1900", 0, 0, 0, 1, 1900, -22.465401796464366},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    ChartState state;
+    Settings settings;
+    settings.ayanamsaDegrees = r.degrees;
+    settings.ayanamsaMinutes = r.minutes;
+    settings.ayanamsaSeconds = r.seconds;
+    settings.ayanamsaDirection = r.direction;
+    EXPECT_EQ(ReportAyanamsa(state, settings, r.year, 1, 1), r.expected);
+  }
+}
+
+TEST(Ayanamsa, TropicalAndOffsetBounds) {
+  ChartState state;
+  Settings settings;
+  settings.ayanamsaDegrees = 1000;  // tropical
+  const double v = ReportAyanamsa(state, settings, 2000, 1, 1);
+  EXPECT_EQ(v, 0.0);
+  EXPECT_TRUE(std::signbit(v));
+  // +1000 minutes is still an offset; +1000.5 is the tropical zodiac.
+  settings = Settings{};
+  settings.ayanamsaMinutes = 1000;
+  ChartState s1;
+  EXPECT_NEAR(SiderealCorrection(s1, settings, 1.0), -23.85 - 1000 / 60.0, 0.05);
+  settings.ayanamsaMinutes = 1000.5;
+  ChartState s2;
+  const double k = SiderealCorrection(s2, settings, 1.0);
+  EXPECT_EQ(k, 0.0);
+  EXPECT_TRUE(std::signbit(k));
+}
+
+// On a fresh state, changing only the ayanamsa choice shifts every body and
+// the ascendant by the offset difference.
+TEST(Ayanamsa, ChoiceShiftsEveryBodyAlike) {
+  Settings lahiri, raman;
+  raman.ayanamsaDegrees = 1;
+  raman.ayanamsaMinutes = 27;
+  raman.ayanamsaDirection = -1;
+  ChartState a, b;
+  a.birth = b.birth = kDefaultBirth;
+  CastChart(a, lahiri, 1970, 4, 4);
+  CastChart(b, raman, 1970, 4, 4);
+  for (int slot = 0; slot <= kKetu; ++slot) {
+    SCOPED_TRACE(slot);
+    EXPECT_NEAR(Normalise360(b.slotLongitude[slot] - a.slotLongitude[slot]), 1.45, 1e-9);
+  }
+}
+
+TEST(CastChart, NodesAndNakshatraBalance) {
+  struct Row {
+    double moon;
+    int nakshatra;
+    int pada;
+    double unelapsed;
+  };
+  const Row rows[] = {
+      {0.0, 0, 0, 1.0},
+      {13.333333333333332, 1, 0, 1.0},  // exactly on a boundary: the next nakshatra, from its start
+      {359.999, 26, 3, 7.5e-5},
+      {3.3333333333333335, 0, 1, 0.75},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.moon);
+    const NakshatraPosition p = NakshatraOf(r.moon);
+    EXPECT_EQ(p.nakshatra, r.nakshatra);
+    EXPECT_EQ(p.pada, r.pada);
+    EXPECT_NEAR(p.unelapsed, r.unelapsed, 1e-9);
+    EXPECT_GT(p.unelapsed, 0.0);
+    EXPECT_LE(p.unelapsed, 1.0);
+  }
+}
+
+TEST(SunBasedUpagrahas, BothRelations) {
+  // Sun at 0 deg: a chart cast for the moment the Sun enters Aries is not
+  // needed; the step reads only the Sun's slot.
+  struct Row {
+    int relation;
+    double expected[5];
+  };
+  const Row rows[] = {
+      {0, {133.33333333333334, 226.66666666666666, 46.666666666666664, 313.33333333333331, 330.0}},
+      {1, {133.33333333333334, 186.66666666666666, 6.666666666666686, 313.33333333333331, 330.0}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.relation);
+    Settings settings;
+    settings.dhumaRelation = r.relation;
+    ChartState state;
+    state.options.recompute = 0;  // keep the cached slots; only derive
+    state.slotLongitude.fill(0.0);
+    ComputeChartFromBirth(state, settings, kDefaultBirth);
+    for (int i = 0; i < 5; ++i) EXPECT_NEAR(state.slotLongitude[kDhooma + i], r.expected[i], 1e-9) << i;
+  }
+}
+
+TEST(Sunrise, SearchFindsTheCrossing) {
+  ChartState state;
+  Settings settings;
+  settings.sunriseDefinition = 2;
+  state.birth = kDefaultBirth;
+  state.birthCopy = kDefaultBirth;
+  const DasaDate start = MomentOf(1970, 4, 4, 17.5);
+  bool found = false;
+  const DasaDate rise = FindSunEvent(state, settings, 0, 0, start, &found);
+  ASSERT_TRUE(found);
+  // The ascendant at sunrise stands on the Sun (true rise of the centre),
+  // within the motion of ten seconds of time (about 0.05 deg).
+  EXPECT_NEAR(MinArc(state.slotLongitude[kAscendant], state.slotLongitude[kSun]), 0.0, 0.06);
+  EXPECT_EQ(rise.day, 4);
+  // The new moon before the chart: the Moon just past the Sun.
+  const DasaDate nm = SearchBackward(state, settings, start, kMoon, kSun, 0.0, &found);
+  ASSERT_TRUE(found);
+  const double elong = Normalise360(state.slotLongitude[kMoon] - state.slotLongitude[kSun]);
+  EXPECT_LT(elong, 0.01);
+  // The new moon of the total solar eclipse of 7 March 1970 (evening in India).
+  EXPECT_EQ(nm.year, 1970);
+  EXPECT_EQ(nm.month, 3);
+  EXPECT_EQ(nm.day, 7);
+}
+
+}  // namespace
+}  // namespace orvane
