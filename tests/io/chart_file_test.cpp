@@ -172,7 +172,7 @@ class ChartFileOnDisk : public ::testing::Test {
 };
 
 TEST_F(ChartFileOnDisk, ReadsBytesUnchangedUpToTheLimit) {
-  const std::string crlf = std::string("4\r\n4\r\n1970\r\n17.5000\r\n-5.30\r\n-81.12\r\n16.15\r\n\0tail", 52);
+  const std::string crlf = std::string("4\r\n4\r\n1970\r\n17.5000\r\n-5.30\r\n-81.12\r\n16.15\r\n") + '\0' + "tail";
   Put(folder_.File("a.orv"), crlf);
   std::string bytes = "stale";
   std::string error;
