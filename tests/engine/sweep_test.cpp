@@ -53,7 +53,9 @@ TEST(Sweep, RandomChartsAreBoundedAndFinite) {
     ASSERT_GE(state.lunarMonthSign, 0);
     ASSERT_LT(state.lunarMonthSign, 12);
     // Up to 60 degrees of latitude every chart has a real sunrise and sunset.
-    if (std::fabs(DecToDeg(b.latitude)) <= 60) ASSERT_EQ(sr.fallback, 0);
+    if (std::fabs(DecToDeg(b.latitude)) <= 60) {
+      ASSERT_EQ(sr.fallback, 0);
+    }
     fallbacks += sr.fallback;
   }
   // The poles have no ordinary sunrise.
