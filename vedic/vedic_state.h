@@ -60,6 +60,10 @@ struct VedicState {
   std::int32_t dayBirth = 0;        // 1 when the Sun is above the horizon
 
   // Muntha (Tajaka charts only).
+  // The natal ascendant the muntha advances from. A Tajaka chart's pass reads
+  // it here; whoever casts the natal chart before the Tajaka search sets it
+  // (the search's natal snapshot holds the same value).
+  double natalAscendant = 0;
   double munthaLongitude = 0;
   std::int32_t munthaRasi = 0;
   std::int32_t munthaBhava = 0;
