@@ -1,6 +1,10 @@
 // Parashari ashtakavarga: bindu tables of Sun..Saturn and their sum, the
 // trikona and ekadhipatya reductions, and the rasi, graha and sodya pindas.
-// The section writer itself is ComputeAshtakavarga (vedic/strength.h).
+// The section writer itself is ComputeAshtakavarga (vedic/strength.h): it
+// reads options.ashtakavargaChart, vedic.rasi[0..8] (rasi chosen) or
+// slotLongitude[0..8] with settings.horaMethod (any other chart) and
+// reportSection, and writes vedic.strength.ashtakavarga and, for sections 3,
+// 17, 18 and 19, their text from the start of the report buffer.
 #pragma once
 
 #include <array>
@@ -33,7 +37,7 @@ void ReduceTrikona(SignRow& row);
 // The ekadhipatya reduction of one row, over the pairs of signs of one lord.
 void ReduceEkadhipatya(SignRow& row, const std::array<bool, 12>& occupied);
 
-// Fills state.vedic.strength.ashtakavarga from a sign array.
+// The tables, reductions and pindas of a sign array (slots 0..8).
 void ComputeAshtakavargaFromSigns(AshtakavargaState& result, const AshtakavargaSigns& signs);
 
 }  // namespace orvane

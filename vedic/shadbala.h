@@ -2,6 +2,22 @@
 // houses. The section writers themselves are ComputeNatureOfPlanets and
 // ComputeShadbala (vedic/strength.h). Strengths are in virupas (sixtieths of
 // a rupa) unless noted.
+//
+// ComputeNatureOfPlanets reads slotLongitude[1..8] and writes
+// vedic.strength.beneficFlag; it writes no text.
+//
+// ComputeShadbala reads, from the chart state:
+//   slotLongitude[0..8]            sidereal degrees (ascendant, Sun..Rahu)
+//   vedic.rasi[0..7]               signs of the ascendant and Sun..Saturn
+//   vedic.vargaSign[D-2, D-3, D-7, D-9, D-12][1..7] and vedic.trimsamsaLord[1..7]
+//                                  (so it runs after the divisional charts)
+//   vedic.dayCount                 abda, masa and vara lords (weekday = (n + 2) mod 7)
+//   birthCopy.year, month, day, time, longitude   chesta bala's mean motions
+//   sunrise.minutesSinceSunrise, dayLength, nightLength, bornInDaytime
+//                                  tribhaga and hora lords
+//   reportSection                  13 (full) or 22 (totals) writes the text
+// and writes vedic.strength.beneficFlag, shadbala and bhava, and the text of
+// section 13 or 22 from the start of the report buffer.
 #pragma once
 
 #include <array>
