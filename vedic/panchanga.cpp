@@ -389,7 +389,8 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings& settings) {
 
   if (state.options.tajakaMode != 0) {
     const ChartOptions& o = state.options;
-    double m = v.natalAscendant + 30.0 * FloorMod(static_cast<long long>(o.tajakaYear) - ToInt(state.birthCopy.year), 12);
+    const long long years = static_cast<long long>(o.tajakaYear) - ToInt(state.birthCopy.year);
+    double m = state.tajaka.natalLongitude[kAscendant] + 30.0 * FloorMod(years, 12);  // a sign a year
     if (o.tajakaMonthly != 0) {
       const int hora = o.tajakaHoraWanted != 0 ? o.tajakaHora : 0;
       m += 2.5 * (o.tajakaMonth - 1) + (2.5 / 12) * hora;
