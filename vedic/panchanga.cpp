@@ -41,7 +41,8 @@ constexpr std::array<std::string_view, 27> kYogaName = {
 
 enum Karana : int { kBava = 0, kVishti = 6, kSakuna = 7, kChatushpada = 8, kNaga = 9, kKimstughna = 10 };
 constexpr std::array<std::string_view, 11> kKaranaName = {
-    "Bava", "Balava", "Kaulava", "Taitula", "Garija", "Vanija", "Vishti", "Sakuna", "Chatushpada", "Naga", "Kimstughna"};
+    "Bava",   "Balava", "Kaulava",     "Taitula", "Garija",    "Vanija",
+    "Vishti", "Sakuna", "Chatushpada", "Naga",    "Kimstughna"};
 
 constexpr std::array<std::string_view, 7> kWeekdayName = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                           "Thursday", "Friday", "Saturday"};
