@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -336,12 +337,25 @@ void CDhruvakView::paintEvent(QPaintEvent* event) {
   text.setPixelSize(16);
   text.setWeight(QFont::Medium);
   p.setFont(text);
+  if (subheading_.isEmpty()) {
+    // The report: the basic information (section 4) above the table of
+    // points (section 5), each in its own colour.
+    const QFontMetrics metrics(text);
+    const int lines = static_cast<int>(rightText_.count(QLatin1Char('\n'))) + 1;
+    p.setPen(FromBgr(kRightColour));
+    p.drawText(QRect(margin, top, kScrollWidth - margin, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop,
+               rightText_);
+    const int below = top + lines * metrics.lineSpacing() + 8;
+    p.setPen(FromBgr(kLeftColour));
+    p.drawText(QRect(margin, below, kScrollWidth - margin, kScrollHeight - below), Qt::AlignLeft | Qt::AlignTop,
+               leftText_);
+    return;
+  }
+  // The positions list: two narrow columns.
   p.setPen(FromBgr(kLeftColour));
-  p.drawText(QRect(margin, top, 620, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, leftText_);
-  // The positions list is narrow; report text uses the block of the screen.
-  const int rightX = subheading_.isEmpty() ? margin + 640 : margin + 420;
+  p.drawText(QRect(margin, top, 400, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, leftText_);
   p.setPen(FromBgr(kRightColour));
-  p.drawText(QRect(rightX, top, 620, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, rightText_);
+  p.drawText(QRect(margin + 420, top, 400, kScrollHeight - top), Qt::AlignLeft | Qt::AlignTop, rightText_);
 }
 
 }  // namespace orvane
