@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <string>
 
 #include "io/chart_file.h"
@@ -122,6 +123,7 @@ bool CDhruvakDoc::DoSave(QWidget* parent, bool saveAs) {
     } else {
       QString name = title_;
       name.remove(QLatin1Char('/'));
+      dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
       dialog.selectFile(name + ToQString(docTemplate().extension));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;

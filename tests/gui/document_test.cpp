@@ -1,5 +1,6 @@
 // Chart documents: opening, the birth-data dialog round trip, saving,
 // invalid files, prasna charts, working files that fail, closing.
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QThread>
 #include <clocale>
@@ -353,6 +354,36 @@ TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnWorkingFilesAndData) {
   ASSERT_TRUE(invalid->DoSave(&frame, false));
   EXPECT_EQ(ReadFile(bad), invalid->image());
   EXPECT_TRUE(ValidateChartImage(ReadFile(bad).toStdString()).ok);
+  EXPECT_EQ(driver.unexpected(), 0);
+}
+
+TEST_F(DocumentTest, SavingANewPrasnaChartAsksForANameAndStoresItsMoment) {
+  auto app = Start();
+  CMainFrame& frame = *app->mainFrame();
+  CDhruvakDoc* doc = frame.documents().first();
+  ASSERT_TRUE(doc->pathName().isEmpty());
+  const QByteArray moment = doc->image();  // the moment of its first computation
+  ASSERT_TRUE(ValidateChartImage(moment.toStdString()).ok);
+  const QString typed = Home("charts/now");  // no extension typed
+  QDir().mkpath(Home("charts"));
+  ModalDriver driver;
+  driver.Then([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters().value(0), "Orvane data files (*.orv)");
+    EXPECT_EQ(dialog->nameFilters().value(1), "Old Data Files (*.dat)");
+    // What a user types into the name field.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(typed);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  ASSERT_TRUE(doc->DoSave(&frame, false));
+  EXPECT_EQ(doc->pathName(), typed + ".orv");
+  EXPECT_EQ(doc->title(), "now.orv");
+  EXPECT_EQ(frame.framesOf(doc).first()->windowTitle(), "now.orv[*]");
+  EXPECT_EQ(ReadFile(typed + ".orv"), moment);
+  EXPECT_EQ(app->RecentFiles().value(0), typed + ".orv");
   EXPECT_EQ(driver.unexpected(), 0);
 }
 
