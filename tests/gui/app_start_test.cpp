@@ -215,6 +215,7 @@ TEST_F(StartTest, CommandLineOpensAPrasnaChartOrTheNamedFiles) {
   const QString chart = WriteFile("charts/birth.orv", kDefaultChart);
   const QString old = WriteFile("charts/older.dat", kDefaultChart);
   const QString missing = Home("charts/missing.orv");
+  const QString huge = WriteFile("charts/huge.orv", kDefaultChart + QByteArray(70000, ' '));
   struct Row {
     const char* name;
     QStringList arguments;
@@ -226,6 +227,7 @@ TEST_F(StartTest, CommandLineOpensAPrasnaChartOrTheNamedFiles) {
       {"one chart", {chart}, {"birth.orv"}, 0},
       {"two charts, old and new", {chart, old}, {"birth.orv", "older.dat"}, 0},
       {"a file that cannot be read", {missing}, {"Chart1"}, 1},
+      {"a file over 64 KiB is no chart file", {huge}, {"Chart1"}, 1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -238,7 +240,7 @@ TEST_F(StartTest, CommandLineOpensAPrasnaChartOrTheNamedFiles) {
     EXPECT_EQ(titles, row.titles);
     EXPECT_EQ(driver.captions().size(), row.messages);
     if (row.messages) {
-      EXPECT_TRUE(driver.texts()[0].contains(QDir::toNativeSeparators(missing)));
+      EXPECT_TRUE(driver.texts()[0].contains(QDir::toNativeSeparators(row.arguments.first())));
     }
     EXPECT_EQ(driver.unexpected(), 0);
     for (CDhruvakDoc* doc : app->mainFrame()->documents()) {
