@@ -1,0 +1,76 @@
+// Writes a picture of every chart style to the build folder, for a person to
+// look at; the checks on the pictures are in chart_draw_test.cpp.
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include "chart_fixture.h"
+
+namespace orvane {
+namespace {
+
+using testing_support::DefaultChart;
+using testing_support::Render;
+
+TEST(ChartScreenshots, EveryStyleIsWrittenAsPng) {
+  struct Case {
+    const char* name;
+    int style;
+    int chartIndex;
+    bool bitmap;
+  };
+  const Case cases[] = {
+      {"south", kSouthRegular, 0, false}, {"south_mirrored", kSouthMirrored, 2, false},
+      {"north", kNorthDiamond, 0, false}, {"east", kEastSun, 8, false},
+      {"east_framed", kEastFramed, 14, false}, {"south_bitmap", kSouthRegular, 9, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ChartDrawOptions options;
+    options.chartStyle = c.style;
+    options.southMirrored = c.style == kSouthMirrored;
+    options.eastFramed = c.style == kEastFramed;
+    options.absoluteCoordinates = true;
+    options.layoutSize = QSizeF(400, 400);
+    options.clearBackground = true;
+    options.bitmap = c.bitmap;
+    options.bitmapTitle = c.bitmap ? QStringLiteral("My chart") : QString();
+    ChartDrawInput input = DefaultChart();
+    input.chartIndex = c.chartIndex;
+    const QImage image = Render(400, 400, [&](QPainter& p) { DrawChart(p, QRectF(6, 7, 388, 388), input, options); });
+    const QString path = QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR)).filePath(QStringLiteral("chart_%1.png").arg(c.name));
+    EXPECT_TRUE(image.save(path)) << path.toStdString();
+  }
+}
+
+// The default screen: Rasi and Navamsa side by side, scaled from the layout
+// space to the view's 1200 x 800 rectangle, in each style.
+TEST(ChartScreenshots, TwoChartScreenInEachStyle) {
+  for (int style = kSouthRegular; style <= kEastFramed; ++style) {
+    SCOPED_TRACE(style);
+    ChartDrawOptions options;
+    options.chartStyle = style;
+    options.southMirrored = style == kSouthMirrored;
+    options.eastFramed = style == kEastFramed;
+    options.layoutSize = QSizeF(1200, 800);
+    options.clearBackground = true;
+    ChartDrawInput rasi = DefaultChart();
+    ChartDrawInput navamsa = DefaultChart();
+    navamsa.chartIndex = 8;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (navamsa.sign[slot] >= 0) navamsa.sign[slot] = static_cast<int>(navamsa.longitude[slot] * 0.3) % 12;
+    }
+    const QImage image = Render(800, 400, [&](QPainter& p) {
+      DrawChart(p, QRectF(8, 8, 380, 380), rasi, options);
+      options.clearBackground = false;
+      DrawChart(p, QRectF(388, 8, 380, 380), navamsa, options);
+    });
+    const QString path =
+        QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR)).filePath(QStringLiteral("screen_style%1.png").arg(style));
+    EXPECT_TRUE(image.save(path)) << path.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace orvane
