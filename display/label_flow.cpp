@@ -114,7 +114,8 @@ TextFont Scaled(const TextFont& font, double scale) {
 
 RowMetrics MetricsAt(double lineHeight, double scale) {
   const double rowHeight = std::max(1.0, lineHeight * scale);
-  return {rowHeight, 0.16 * rowHeight, 0.28 * rowHeight};
+  // Labels keep clear of the cell's lines, however small they get.
+  return {rowHeight, std::max(2.5, 0.16 * rowHeight), 0.28 * rowHeight};
 }
 
 std::vector<double> Widths(const QPaintDevice* device, const std::vector<FlowItem>& items, double scale) {

@@ -41,6 +41,10 @@ TEST(ChartScreenshots, EveryStyleIsWrittenAsPng) {
     const QImage image = Render(400, 400, [&](QPainter& p) { DrawChart(p, QRectF(6, 7, 388, 388), input, options); });
     const QString path = QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR)).filePath(QStringLiteral("chart_%1.png").arg(c.name));
     EXPECT_TRUE(image.save(path)) << path.toStdString();
+    // A corner three times enlarged, to judge the lettering.
+    const QImage corner = image.copy(0, 0, 200, 200).scaled(600, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_TRUE(corner.save(QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR))
+                                .filePath(QStringLiteral("chart_%1_corner.png").arg(c.name))));
   }
 }
 
@@ -69,6 +73,26 @@ TEST(ChartScreenshots, TwoChartScreenInEachStyle) {
     const QString path =
         QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR)).filePath(QStringLiteral("screen_style%1.png").arg(style));
     EXPECT_TRUE(image.save(path)) << path.toStdString();
+  }
+}
+
+// Every group shown and 39 points in one sign, the ascendant in another.
+TEST(ChartScreenshots, CrowdedChartInEachStyle) {
+  for (int style = kSouthRegular; style <= kEastFramed; ++style) {
+    SCOPED_TRACE(style);
+    ChartDrawOptions options;
+    options.chartStyle = style;
+    options.eastFramed = style == kEastFramed;
+    options.absoluteCoordinates = true;
+    options.layoutSize = QSizeF(400, 400);
+    options.clearBackground = true;
+    options.groups = BodyGroups{true, true, true, true, true};
+    ChartDrawInput input = DefaultChart();
+    for (int slot = 1; slot < kSlotCount; ++slot) input.sign[slot] = 7;
+    input.retrograde.fill(1);
+    const QImage image = Render(400, 400, [&](QPainter& p) { DrawChart(p, QRectF(6, 7, 388, 388), input, options); });
+    EXPECT_TRUE(image.save(QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR))
+                               .filePath(QStringLiteral("crowded_style%1.png").arg(style))));
   }
 }
 
