@@ -41,8 +41,12 @@ struct Geometry {
   int hu = 0;    // height unit: a quarter of a cell
   int wu = 0;    // width unit: 0.085 of a cell
   int pen = 1;   // frame line width
+  double unit = 1;  // pixels standing for one pixel of a screen-sized chart (cell of 96)
   bool printing = false;
   bool blackText = false;
+
+  // n pixels of a screen-sized chart, in this chart's pixels.
+  int Px(int n) const { return static_cast<int>(std::lround(n * unit)); }
 };
 
 // The square in device units: from layout space unless the options say the
@@ -72,6 +76,7 @@ Geometry MakeGeometry(int x, int y, int size, const ChartDrawOptions& options) {
   g.wu = static_cast<int>(g.cell * 0.085);
   // One pixel on the screen; as thick, relative to the chart, on paper.
   g.pen = std::max(1, static_cast<int>(std::lround(g.size / 420.0)));
+  g.unit = std::max(1.0, g.cell / 96.0);
   g.printing = options.printing;
   g.blackText = options.printing && options.blackAndWhite;
   return g;
@@ -310,34 +315,41 @@ Geometry SouthGeometry(const QRectF& square, const ChartDrawOptions& options) {
 
 void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const CellLabels& cell) {
   const int c = g.cell;
-  // A little air between the cell's top line and the first row of labels.
-  const int topGap = g.hu / 8;
+  // The margins of a cell are whole pixels on a screen-sized chart (6 from the
+  // left, 2 from the top) and grow with larger charts, so that a printed chart
+  // keeps its labels clear of its lines.
+  const int left = g.Px(6);
+  const int across = c - 2 * left;
+  const int top = g.Px(2) + g.hu / 8;
+  const int down = c - 2 * g.Px(2);
   if (static_cast<int>(cell.bodies.size()) <= kDistinctBodyPositions) {
     for (std::size_t n = 0; n < cell.bodies.size(); ++n) {
-      const QRectF rect(origin.x() + kBodyColumnCode[n] * (c - 12) / 3 + 6,
-                        origin.y() + 2 * kBodyRowCode[n] * (c - 4) / 9 + 2 + topGap, 20 * g.wu, 5 * g.hu);
+      const QRectF rect(origin.x() + kBodyColumnCode[n] * across / 3 + left,
+                        origin.y() + 2 * kBodyRowCode[n] * down / 9 + top, 20 * g.wu, 5 * g.hu);
       DrawTextWithFont(painter, cell.bodies[n].font, cell.bodies[n].text, rect, kTextLeft);
     }
   } else {
     // Crowded: the bodies flow in the part of the cell the padas leave free.
     const int height = cell.padas.empty() ? c : 2 * c / 3;
-    const QRectF area(origin.x() + 2, origin.y() + 2, c - 4, height - 4);
+    const int margin = g.Px(2);
+    const QRectF area(origin.x() + margin, origin.y() + margin, c - 2 * margin, height - 2 * margin);
     FlowCell(painter, g, QPolygonF(area), CellLabels{cell.bodies, {}});
   }
 
   if (cell.padas.size() <= kPadaColumnCode.size()) {
     // The bottom row of padas is lifted so that "AL" stays clear of the
     // cell's bottom line.
-    const int lowestTop = 5 * (c - 4) / 6 + 2;
-    const int lift = std::max(0, lowestTop + 7 * g.hu / 10 - (c - std::max(2, g.hu / 6)));
+    const int lowestTop = 5 * down / 6 + g.Px(2);
+    const int lift = std::max(0, lowestTop + 7 * g.hu / 10 - (c - std::max(g.Px(2), g.hu / 6)));
     for (std::size_t n = 0; n < cell.padas.size(); ++n) {
-      const int right = origin.x() + (kPadaColumnCode[n] + 1) * (c - 12) / 6 + 6;
-      const int top = origin.y() + kPadaRowCode[n] * (c - 4) / 6 + 2 - lift;
-      const QRectF rect(right - 5 * g.wu, top, 5 * g.wu, 2 * g.hu);
+      const int right = origin.x() + (kPadaColumnCode[n] + 1) * across / 6 + left;
+      const int padaTop = origin.y() + kPadaRowCode[n] * down / 6 + g.Px(2) - lift;
+      const QRectF rect(right - 5 * g.wu, padaTop, 5 * g.wu, 2 * g.hu);
       DrawTextWithFont(painter, cell.padas[n].font, cell.padas[n].text, rect, kTextRight | kTextNoClip);
     }
   } else {
-    const QRectF area(origin.x() + 2, origin.y() + 2 * c / 3, c - 4, c / 3 - 2);
+    const int margin = g.Px(2);
+    const QRectF area(origin.x() + margin, origin.y() + 2 * c / 3, c - 2 * margin, c / 3 - margin);
     FlowCell(painter, g, QPolygonF(area), CellLabels{{}, cell.padas});
   }
 }

@@ -76,6 +76,24 @@ TEST(ChartScreenshots, TwoChartScreenInEachStyle) {
   }
 }
 
+// Charts as a printer page gets them: large, no background, print insets.
+TEST(ChartScreenshots, PrintedChartsInEachStyle) {
+  for (int style = kSouthRegular; style <= kEastFramed; ++style) {
+    SCOPED_TRACE(style);
+    ChartDrawOptions options;
+    options.chartStyle = style;
+    options.eastFramed = style == kEastFramed;
+    options.absoluteCoordinates = true;
+    options.printing = true;
+    ChartDrawInput input = DefaultChart();
+    input.chartIndex = 9;
+    const QImage image =
+        Render(1300, 1300, [&](QPainter& p) { DrawChart(p, QRectF(20, 20, 1260, 1260), input, options); });
+    EXPECT_TRUE(image.save(QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR))
+                               .filePath(QStringLiteral("printed_style%1.png").arg(style))));
+  }
+}
+
 // Every group shown and 39 points in one sign, the ascendant in another.
 TEST(ChartScreenshots, CrowdedChartInEachStyle) {
   for (int style = kSouthRegular; style <= kEastFramed; ++style) {
