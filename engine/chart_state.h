@@ -134,6 +134,7 @@ struct ChartState {
   double nakshatraBalance = 0; // part of the Moon's nakshatra still to run, (0, 1]
   std::int32_t lunarMonthSign = 0;
   std::int32_t recastFlag = 0;
+  std::uint32_t castCount = 0;  // casts since the state was made (bounds the searches' work)
   // 1 when the new-moon search of the lunar month found no crossing within
   // its bound (only for non-finite or absurd input).
   std::int32_t lunarMonthFallback = 0;

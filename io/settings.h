@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace orvane {
@@ -51,5 +52,69 @@ struct Settings {
   }
 };
 static_assert(std::is_trivially_copyable_v<Settings>);
+
+// The settings file: one value per line in the order of the members above
+// (version 4011 first; the print-item count and the six items separated by
+// blanks; the black-and-white flag last), then a fixed trailer. Reals are
+// written with six decimals; a decimal point is used whatever the locale.
+inline constexpr std::string_view kSettingsFileName = "orl4011.ini";
+inline constexpr std::string_view kSettingsTrailer =
+    "\n\nDo NOT try to manually edit this file! Never delete this file!!\n\n";
+
+// Number of the six print items that are switched on (1).
+int CountPrintItems(const Settings& settings);
+
+// The whole settings file for `settings`: "4011\n", every value in file
+// order ("%d\n" for integers, "%f\n" for reals, "%d " for the print-item
+// count and the six items, "%d" for the black-and-white flag) and the
+// trailer. The print-item count written is the one the six items give.
+std::string FormatSettings(const Settings& settings);
+
+enum class SettingsStatus : std::uint8_t {
+  kLoaded,    // the file was a settings file of this version
+  kFirstRun,  // missing, unreadable, or its first value is not 4011
+};
+
+struct SettingsParseResult {
+  SettingsStatus status = SettingsStatus::kFirstRun;
+  // Values that were missing or not a plain number of the field's kind:
+  // the value the program had is kept for each.
+  int unreadableFields = 0;
+  // Values outside the range the preference dialogs allow: each is replaced
+  // by its default.
+  int rejectedFields = 0;
+  std::string message;  // one line, for diagnostics; empty when all was well
+};
+
+// Reads a settings file's text into `settings`. The values are blank-
+// separated tokens taken in file order; the first must be the integer 4011,
+// otherwise the result is kFirstRun and `settings` is left untouched.
+// Each later value must be a plain number (integers for integer fields,
+// decimals without exponent for real fields) or the field keeps its
+// current value; a number outside its range takes the field's default:
+// chart style 0..4, ayanamsa choice 0..7, direction +1 or -1, deviation
+// degrees 0..30 or 1000 (tropical), minutes and seconds 0..60, hora
+// method 0..4, zone -24..24, longitude -180..180, latitude -90..90, the
+// reserved integers any int, display switches, relation, print items and
+// black-and-white 0..1, padas 0..12, rising points 0..2, days in a year
+// 0..1000000. The print-item count is not taken from the file but counted
+// from the six items. Anything after the 41st value is ignored.
+SettingsParseResult ParseSettings(std::string_view text, Settings& settings);
+
+// Reads the settings file at `path` (at most its first 64 KiB) with
+// ParseSettings. A file that is missing or cannot be read gives kFirstRun
+// and leaves `settings` untouched.
+SettingsParseResult LoadSettings(const std::string& path, Settings& settings);
+
+// Writes FormatSettings(settings) to `path` whole or not at all (see
+// WriteFileAtomic), creating the folder first when it does not exist.
+// Returns false with a one-line reason in `error` (when given) on failure;
+// the old file is then unchanged.
+bool SaveSettings(const std::string& path, const Settings& settings, std::string* error);
+
+// Where the settings file lives: the per-user configuration folder
+// ($XDG_CONFIG_HOME when it is an absolute path, else ~/.config) followed
+// by "/orvane/orl4011.ini". Empty when no home folder can be found.
+std::string DefaultSettingsPath();
 
 }  // namespace orvane

@@ -2,7 +2,6 @@
 
 namespace orvane {
 
-void FindTajakaChart(ChartState&, const Settings&) {}
 void ComputeSahams(ChartState&, const Settings&) {}
 void PanchaVargeeyaBala(ChartState&, const Settings&) {}
 void TajakaYogas(ChartState&, const Settings&) {}

@@ -1,4 +1,4 @@
-// Writes a picture of every chart style to the build folder, for a person to
+// Writes pictures of every chart style to the build folder, for a person to
 // look at; the checks on the pictures are in chart_draw_test.cpp.
 #include <QDir>
 #include <QImage>
@@ -12,6 +12,13 @@ namespace {
 
 using testing_support::DefaultChart;
 using testing_support::Render;
+
+// Pictures go to screenshots/ in the build folder (never committed).
+QString ScreenshotPath(const QString& name) {
+  QDir dir(QStringLiteral(ORVANE_BUILD_DIR));
+  dir.mkpath(QStringLiteral("screenshots"));
+  return dir.filePath(QStringLiteral("screenshots/") + name);
+}
 
 TEST(ChartScreenshots, EveryStyleIsWrittenAsPng) {
   struct Case {
@@ -39,12 +46,11 @@ TEST(ChartScreenshots, EveryStyleIsWrittenAsPng) {
     ChartDrawInput input = DefaultChart();
     input.chartIndex = c.chartIndex;
     const QImage image = Render(400, 400, [&](QPainter& p) { DrawChart(p, QRectF(6, 7, 388, 388), input, options); });
-    const QString path = QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR)).filePath(QStringLiteral("chart_%1.png").arg(c.name));
+    const QString path = ScreenshotPath(QStringLiteral("chart_%1.png").arg(c.name));
     EXPECT_TRUE(image.save(path)) << path.toStdString();
     // A corner three times enlarged, to judge the lettering.
     const QImage corner = image.copy(0, 0, 200, 200).scaled(600, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    EXPECT_TRUE(corner.save(QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR))
-                                .filePath(QStringLiteral("chart_%1_corner.png").arg(c.name))));
+    EXPECT_TRUE(corner.save(ScreenshotPath(QStringLiteral("chart_%1_corner.png").arg(c.name))));
   }
 }
 
@@ -71,7 +77,7 @@ TEST(ChartScreenshots, TwoChartScreenInEachStyle) {
       DrawChart(p, QRectF(388, 8, 380, 380), navamsa, options);
     });
     const QString path =
-        QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR)).filePath(QStringLiteral("screen_style%1.png").arg(style));
+        ScreenshotPath(QStringLiteral("screen_style%1.png").arg(style));
     EXPECT_TRUE(image.save(path)) << path.toStdString();
   }
 }
@@ -89,8 +95,7 @@ TEST(ChartScreenshots, PrintedChartsInEachStyle) {
     input.chartIndex = 9;
     const QImage image =
         Render(1300, 1300, [&](QPainter& p) { DrawChart(p, QRectF(20, 20, 1260, 1260), input, options); });
-    EXPECT_TRUE(image.save(QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR))
-                               .filePath(QStringLiteral("printed_style%1.png").arg(style))));
+    EXPECT_TRUE(image.save(ScreenshotPath(QStringLiteral("printed_style%1.png").arg(style))));
   }
 }
 
@@ -109,8 +114,7 @@ TEST(ChartScreenshots, CrowdedChartInEachStyle) {
     for (int slot = 1; slot < kSlotCount; ++slot) input.sign[slot] = 7;
     input.retrograde.fill(1);
     const QImage image = Render(400, 400, [&](QPainter& p) { DrawChart(p, QRectF(6, 7, 388, 388), input, options); });
-    EXPECT_TRUE(image.save(QDir(QStringLiteral(ORVANE_SCREENSHOT_DIR))
-                               .filePath(QStringLiteral("crowded_style%1.png").arg(style))));
+    EXPECT_TRUE(image.save(ScreenshotPath(QStringLiteral("crowded_style%1.png").arg(style))));
   }
 }
 

@@ -1,0 +1,84 @@
+// The chart data file: seven numbers in plain text (month, day, year, time,
+// zone, longitude, latitude in the units of BirthData), kept by a document
+// byte for byte as its chart image; and the careful file access that every
+// file the program keeps goes through.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "engine/chart_state.h"
+
+namespace orvane {
+
+// A chart image larger than this is not a chart data file.
+inline constexpr std::size_t kChartImageLimit = 65536;
+
+// The chart the program writes at start-up when its working chart file is
+// missing: 4 April 1970, 17:50, zone 5:30 east, 81° 12' E, 16° 15' N. No
+// final line end (a reader must take the last number at end of file).
+inline constexpr std::string_view kStartupDefaultChart = "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15";
+
+// Closed ranges of the seven fields of a valid chart data file.
+inline constexpr double kChartYearMin = -2999, kChartYearMax = 2999;
+inline constexpr double kChartMonthMin = 1, kChartMonthMax = 12;
+inline constexpr double kChartDayMin = 1, kChartDayMax = 31;
+inline constexpr double kChartTimeLimit = 24;        // time in -24..24
+inline constexpr double kChartZoneLimit = 24;        // zone in -24..24
+inline constexpr double kChartLongitudeLimit = 180;  // longitude in -180..180
+// Latitude in -180..180 is what a chart file may hold; the birth-data
+// dialog itself only accepts -90..90.
+inline constexpr double kChartLatitudeLimit = 180;
+
+// Reads at most `limit` bytes of the regular file at `path` into `bytes`,
+// unchanged. `more` tells whether the file holds more than that. Returns
+// false, leaves `bytes` empty and, when `error` is given, puts a one-line
+// reason naming the file there when the file cannot be opened or read or
+// is not a regular file (a named pipe or a device is never read, so this
+// cannot block).
+bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes, bool& more,
+                     std::string* error);
+
+// Reads the whole file at `path` into `bytes`, unchanged (no line-end or
+// encoding conversion). Only a regular file of at most kChartImageLimit
+// bytes is read. Returns false, leaves `bytes` empty and, when `error` is
+// given, puts a one-line reason naming the file there when the file cannot
+// be opened or read, is not a regular file, or is larger than the limit.
+bool ReadChartImage(const std::string& path, std::string& bytes, std::string* error);
+
+struct ChartValidation {
+  bool ok = false;
+  BirthData birth{};    // the seven values read (filled only when ok)
+  std::string message;  // one line saying what is wrong (empty when ok)
+};
+
+// Checks a chart image and reads its seven numbers. The numbers are
+// separated by any blanks (LF or CR LF line ends, no final line end
+// needed); anything after the seventh is ignored. Each must be a complete
+// plain decimal number (optional sign, digits, optional '.' and digits: no
+// exponent, "nan", "inf", hexadecimal or run-together text such as
+// "17.50.30") inside its closed range: month 1..12, day 1..31, year
+// -2999..2999, time -24..24, zone -24..24, longitude -180..180, latitude
+// -180..180. Month, day and year are returned as read (not truncated).
+ChartValidation ValidateChartImage(std::string_view image);
+
+// The seven lines of a chart data file:
+// "%d\n%d\n%d\n%.4f\n%.2f\n%.2f\n%.2f\n" with month, day and year truncated
+// toward zero, always with a decimal point whatever the locale. Values are
+// written as given: callers write validated birth data (a month, day or
+// year that is not finite or beyond the int range is written as 0 so that
+// the output stays bounded; such a file fails validation when read).
+std::string FormatChartDataFile(const BirthData& birth);
+
+// Replaces the file at `path` with `bytes` so that it is never left half
+// written: the bytes go to a new temporary file in the same folder, which is
+// flushed to disk (fsync) and then renamed over `path`; the folder is synced
+// afterwards. Every step is checked. On failure the temporary file is
+// removed, the old file at `path` (if any) is left exactly as it was, the
+// function returns false and, when `error` is given, puts a one-line reason
+// there naming the file and the failing step. A file that already existed
+// keeps its permission bits; a new file gets 0666 less the umask.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error);
+
+}  // namespace orvane

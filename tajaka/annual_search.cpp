@@ -1,0 +1,120 @@
+// The solar-return search: the moment the sidereal Sun comes back to its
+// natal longitude (annual chart), or to it plus whole months of 30 deg and
+// hora periods of 2.5 deg (monthly and hora charts).
+#include <cmath>
+#include <cstdint>
+
+#include "engine/calendar.h"
+#include "engine/pipeline.h"
+#include "tajaka/tajaka.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr double kLastHour = 23.99999999;
+constexpr double kHourPrecision = 0.0001;
+// More days than any return can lie from its starting day over the whole
+// range of years (the calendar drifts from the sidereal year by about 40
+// days in 3000 years).
+constexpr int kMaxDaySteps = 800;
+
+struct Day {
+  std::int64_t count;  // proleptic Gregorian day count
+};
+
+void CastAtTrialMoment(ChartState& state, const Settings& settings, Day day, double hours) {
+  int y, m, d;
+  GregorianFromDayCount(day.count, y, m, d);
+  const double fl = std::floor(hours);
+  state.birth.year = y;
+  state.birth.month = m;
+  state.birth.day = d;
+  state.birth.time = fl + 0.6 * (hours - fl);
+  state.birth.zone = state.birthCopy.zone;
+  state.birth.longitude = state.birthCopy.longitude;
+  state.birth.latitude = state.birthCopy.latitude;
+  RecastChart(state, settings);
+}
+
+// The Sun's longitude brought within 300 deg of the target, so that the
+// comparison stays continuous across 0 deg Aries.
+double Unwrapped(double sun, double target) {
+  if (sun - target <= 300 && target - sun <= 300) return sun;
+  const double below = sun - 360;
+  if (below - target <= 300 && target - below <= 300) return below;
+  return sun + 360;
+}
+
+double SunAt(ChartState& state, const Settings& settings, Day day, double hours, double target) {
+  CastAtTrialMoment(state, settings, day, hours);
+  return Unwrapped(state.slotLongitude[kSun], target);
+}
+
+}  // namespace
+
+void FindTajakaChart(ChartState& state, const Settings& settings) {
+  TajakaState& tj = state.tajaka;
+  for (int slot = 0; slot < 10; ++slot) {
+    tj.natalLongitude[slot] = state.slotLongitude[slot];
+    tj.natalRetrograde[slot] = state.slotRetrograde[slot];
+  }
+  const ChartOptions& o = state.options;
+  const int month = (o.tajakaMonth >= 1 && o.tajakaMonth <= 12) ? o.tajakaMonth : 1;
+  const int hora = (o.tajakaHoraWanted && o.tajakaHora >= 0 && o.tajakaHora <= 11) ? o.tajakaHora : 0;
+
+  double target = tj.natalLongitude[kSun];
+  if (o.tajakaMonthly) {
+    target = target + 30 * (month - 1) + 2.5 * hora;
+    if (target >= 360) target -= 360;
+  }
+  tj.target = target;
+
+  // The birthday in the chosen year (a 29 February of a common year is read
+  // as 1 March), then the month's advance, then ten days more.
+  int year = o.tajakaYear;
+  if (year < -3000) year = -3000;
+  if (year > 3000) year = 3000;
+  Day day{GregorianDayCount(year, static_cast<int>(state.birthCopy.month), static_cast<int>(state.birthCopy.day))};
+  if (o.tajakaMonthly) day.count += static_cast<std::int64_t>(std::trunc(((month - 1) + hora / 12.0) * 30.436875));
+  day.count += 10;
+
+  // Day search: back while the Sun at midnight is beyond the target; forward
+  // while the Sun at the end of the day is still short of it.
+  bool found = false;
+  for (int step = 0; step < kMaxDaySteps; ++step) {
+    const double atStart = SunAt(state, settings, day, 0.0, target);
+    if (atStart > target) {
+      --day.count;
+      continue;
+    }
+    const double atEnd = SunAt(state, settings, Day{day.count + 1}, 0.0, target);
+    if (atEnd < target) {
+      ++day.count;
+      continue;
+    }
+    found = true;
+    break;
+  }
+  tj.found = found ? 1 : 0;
+
+  // Bisection within the day, from the Sun at 0 h.
+  double lo = 0.0, hi = kLastHour, mid = 0.0;
+  double sun = SunAt(state, settings, day, mid, target);
+  for (int iteration = 0; iteration < 100; ++iteration) {
+    if (sun >= target)
+      hi = mid;
+    else
+      lo = mid;
+    mid = (lo + hi) / 2;
+    if (mid - lo >= 0 && mid - lo < kHourPrecision && hi - mid >= 0 && hi - mid < kHourPrecision) break;
+    sun = SunAt(state, settings, day, mid, target);
+  }
+  CastAtTrialMoment(state, settings, day, mid);
+  int y, m, d;
+  GregorianFromDayCount(day.count, y, m, d);
+  const double fl = std::floor(mid);
+  tj.moment = {static_cast<double>(y), static_cast<double>(m), static_cast<double>(d), fl + 0.6 * (mid - fl)};
+}
+
+}  // namespace orvane

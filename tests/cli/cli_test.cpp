@@ -1,0 +1,166 @@
+// orvane-cli as scripts use it: exit codes, error lines, JSON output.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+CliRun RunCli(const std::vector<std::string>& args) {
+  // One error file per run: the cases of this file run in parallel processes.
+  static int counter = 0;
+  const std::string errPath = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) + "_" +
+                              std::to_string(counter++) + ".txt";
+  std::string command = ORVANE_CLI_PATH;
+  for (const std::string& a : args) command += " " + Quote(a);
+  command += " 2>" + Quote(errPath);
+  CliRun run;
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buf;
+  std::size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream e(errPath);
+  run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
+  std::remove(errPath.c_str());
+  return run;
+}
+
+std::string WriteFile(const std::string& name, const std::string& text) {
+  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
+  std::ofstream f(path, std::ios::binary);
+  f << text;
+  return path;
+}
+
+// The number after "key": in a JSON text, from position `from`.
+double NumberAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
+  const std::size_t at = json.find("\"" + key + "\":", from);
+  if (at == std::string::npos) return NAN;
+  return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+}
+
+const char* kDefaultChart = "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15";
+
+TEST(Cli, JsonOfTheDefaultChart) {
+  const std::string path = WriteFile("default.orv", kDefaultChart);
+  const CliRun run = RunCli({"--json", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.back(), '\n');
+  EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);  // one line
+  struct Row {
+    const char* label;
+    double longitude;
+  };
+  const Row rows[] = {{"Ascdt", 164.874}, {"Sun ", 350.874},   {"Moon", 328.569},   {"Mars", 26.665},
+                      {"Mercury", 3.118}, {"Jupiter", 189.763}, {"Venus", 7.909},   {"Saturn", 15.099},
+                      {"Rahu", 316.890},  {"Ketu", 136.890}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.label);
+    const std::size_t at = run.out.find(std::string("\"label\":\"") + r.label + "\"");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NEAR(NumberAfter(run.out, "longitude", at), r.longitude, 5e-4);
+  }
+  EXPECT_NE(run.out.find("\"label\":\"Jupiter\",\"longitude\":"), std::string::npos);
+  EXPECT_NEAR(NumberAfter(run.out, "ayanamsa"), -23.443, 5e-4);
+  EXPECT_EQ(NumberAfter(run.out, "zone"), -5.30);
+  EXPECT_EQ(NumberAfter(run.out, "longitude"), -81.12);  // birth comes first
+  for (const char* key : {"nakshatra_balance", "lunar_month_sign", "ghatis", "minutes_since", "day_length",
+                          "night_length"})
+    EXPECT_FALSE(std::isnan(NumberAfter(run.out, key))) << key;
+  EXPECT_NE(run.out.find("\"born_in_daytime\":true"), std::string::npos);
+}
+
+TEST(Cli, BirthDataOptionsMatchTheFile) {
+  const CliRun file = RunCli({"--json", WriteFile("default2.orv", kDefaultChart)});
+  const CliRun opts = RunCli({"--json", "--date", "1970-04-04", "--time", "17:50:00", "--utc-offset", "+05:30", "--lon",
+                           "81:12E", "--lat", "16:15N"});
+  ASSERT_EQ(opts.status, 0) << opts.err;
+  EXPECT_EQ(file.out, opts.out);
+}
+
+TEST(Cli, SeveralFilesGiveJsonLinesAndKeepGoing) {
+  const std::string a = WriteFile("a.orv", kDefaultChart);
+  const std::string bad = WriteFile("bad.orv", "not a chart");
+  const std::string b = WriteFile("b.orv", "1\n1\n2000\n12.0000\n0.00\n0.00\n51.30\n");
+  const CliRun run = RunCli({"--json", a, bad, b});
+  EXPECT_EQ(run.status, 2);
+  std::vector<std::string> lines;
+  std::size_t start = 0, end;
+  while ((end = run.out.find('\n', start)) != std::string::npos) {
+    lines.push_back(run.out.substr(start, end - start));
+    start = end + 1;
+  }
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_NE(lines[0].find("\"slots\""), std::string::npos);
+  EXPECT_NE(lines[1].find("\"error\""), std::string::npos);
+  EXPECT_NE(lines[2].find("\"year\":2000"), std::string::npos);
+  EXPECT_NE(run.err.find("bad.orv"), std::string::npos);
+  // Each chart is computed on its own: the first line equals a run on its own.
+  EXPECT_EQ(lines[0] + "\n", RunCli({"--json", a}).out);
+}
+
+TEST(Cli, BadInputGivesOneLineAndStatus) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+  };
+  const std::string invalid = WriteFile("invalid.orv", "4\n4\n3000\n17.5000\n-5.30\n-81.12\n16.15\n");
+  const std::string nan = WriteFile("nan.orv", "4\n4\n1970\nnan\n-5.30\n-81.12\n16.15\n");
+  const Case cases[] = {
+      {"missing file", {"/nonexistent/chart.orv"}, 1},
+      {"year 3000 in a file", {invalid}, 2},
+      {"nan in a file", {nan}, 2},
+      {"no chart", {"--json"}, 2},
+      {"unknown option", {"--frobnicate"}, 2},
+      {"date that does not exist", {"--date", "2001-02-29", "--time", "12:00"}, 2},
+      {"malformed time", {"--date", "2001-02-28", "--time", "25:00"}, 2},
+      {"malformed longitude", {"--date", "2001-02-28", "--time", "12:00", "--lon", "200:00E"}, 2},
+      {"latitude past the pole", {"--date", "2001-02-28", "--time", "12:00", "--lat", "91:00N"}, 2},
+      {"section out of range", {"--section", "99", invalid}, 2},
+      {"missing option value", {"--section"}, 2},
+      {"tajaka year out of range", {"--tajaka", "5000", "--now"}, 2},
+      {"hora without month", {"--tajaka", "2000", "--hora", "3", "--now"}, 2},
+      {"settings file missing", {"--settings", "/nonexistent/orl4011.ini", "--now"}, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, c.status);
+    ASSERT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;  // exactly one line
+  }
+  EXPECT_EQ(RunCli({"/nonexistent/chart.orv"}).err, "File '/nonexistent/chart.orv' not found.\n");
+}
+
+TEST(Cli, NowAndSettings) {
+  const CliRun run = RunCli({"--now", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // The default place of the settings: zone 5.00 west, 71.12 W, 42.30 N.
+  EXPECT_EQ(NumberAfter(run.out, "zone"), 5.0);
+  EXPECT_EQ(NumberAfter(run.out, "latitude"), 42.30);
+}
+
+}  // namespace
