@@ -271,6 +271,10 @@ void DrawTitleLine(QPainter& painter, const Geometry& g, const QRectF& band, con
 
 // --- Common set-up --------------------------------------------------------
 
+// Below this side (device pixels) a chart has no room for anything: nothing
+// is drawn.
+constexpr int kSmallestChart = 8;
+
 void PrepareDevice(QPainter& painter, const ChartDrawOptions& options) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -507,6 +511,10 @@ void DrawChartSouth(QPainter& painter, const QRectF& square, const ChartDrawInpu
   painter.save();
   PrepareDevice(painter, options);
   const Geometry g = SouthGeometry(square, options);
+  if (g.size < kSmallestChart) {
+    painter.restore();
+    return;
+  }
   const int side = 4 * g.cell;
 
   painter.setPen(FramePen(g, kSouthFrameColour));
@@ -530,6 +538,10 @@ void DrawChartNorth(QPainter& painter, const QRectF& square, const ChartDrawInpu
   PrepareDevice(painter, options);
   const NorthLayout layout = MakeNorthLayout(square, options);
   const Geometry& g = layout.g;
+  if (g.size < kSmallestChart) {
+    painter.restore();
+    return;
+  }
   const QPointF topLeft(g.x, g.y);
   const QPointF topRight(g.x + g.size - 1, g.y);
   const QPointF bottomLeft(g.x, g.y + g.size - 1);
@@ -573,6 +585,10 @@ void DrawChartEast(QPainter& painter, const QRectF& square, const ChartDrawInput
   painter.save();
   PrepareDevice(painter, options);
   const Geometry g = EastGeometry(square, options);
+  if (g.size < kSmallestChart) {
+    painter.restore();
+    return;
+  }
   const int first = GridPoint(0, g.size, 1, 3);
   const int second = GridPoint(0, g.size, 2, 3);
   const int last = g.size - 1;

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <functional>
+#include <limits>
 
 #include "chart_fixture.h"
 #include "display/chart_draw.h"
@@ -290,6 +291,43 @@ TEST(DrawChart, SignsOutsideTheZodiacAreNotDrawn) {
     const QImage image = Draw(nothing, options);
     EXPECT_EQ(CountColour(image, Rgb(kAscendantColour), [](QPointF) { return false; }).outside, 0);
   }
+}
+
+TEST(DrawChart, DegenerateSquaresDrawNothingOutsideThem) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const QRectF squares[] = {QRectF(50, 50, 0, 0), QRectF(50, 50, -80, -80), QRectF(50, 50, 3, 3),
+                            QRectF(nan, nan, nan, nan), QRectF(50, 50, 9, 9)};
+  for (int style : kAllStyles) {
+    for (const QRectF& square : squares) {
+      SCOPED_TRACE(testing::Message() << "style " << style << " square " << square.width());
+      ChartDrawOptions options = OptionsFor(style);
+      options.clearBackground = false;
+      options.groups = BodyGroups{true, true, true, true, true};
+      const QImage image = Render(kImageSide, kImageSide, [&](QPainter& p) {
+        DrawChart(p, square, DefaultChart(), options);
+      });
+      int marked = 0;
+      for (int y = 0; y < kImageSide; ++y) {
+        for (int x = 0; x < kImageSide; ++x) {
+          if (image.pixel(x, y) != qRgb(255, 255, 255) && (x < 48 || y < 48 || x > 62 || y > 62)) ++marked;
+        }
+      }
+      EXPECT_EQ(marked, 0);
+    }
+  }
+}
+
+TEST(DrawChart, TheNorthChartOfASouthNorthBitmapFillsItsSquare) {
+  ChartDrawOptions options = OptionsFor(kNorthDiamond);
+  options.southNorth = true;
+  EXPECT_EQ(ChartCellShape(kSquare, options, 0).boundingRect().top(), kSquare.top());
+  EXPECT_EQ(ChartCellShape(kSquare, options, 3).boundingRect().left(), kSquare.left());
+  const QImage image = Draw(DefaultChart(), options);
+  EXPECT_EQ(CountColour(image, Rgb(kChartTitleColour), [](QPointF) { return false; }).outside, 0);
+  EXPECT_GT(CountColour(image, Rgb(kAscendantColour), InSigns(options, {kVirgo})).inside, 0);
+
+  options.southNorth = false;
+  EXPECT_GT(ChartCellShape(kSquare, options, 0).boundingRect().top(), kSquare.top());
 }
 
 TEST(DrawChart, UnknownStylesDrawTheSouthChart) {
