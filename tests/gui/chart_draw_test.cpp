@@ -126,6 +126,45 @@ std::function<bool(QPointF)> InTitleArea(const ChartDrawOptions& options) {
 
 constexpr int kAllStyles[] = {kSouthRegular, kSouthMirrored, kNorthDiamond, kEastSun, kEastFramed};
 
+// The square (6, 7) of side 388: south cells of 97; the north diagram below
+// a title band of trunc(1.5 * 24) + 2 = 38, so a square of 350 at (25, 45);
+// east lines at 129 and 258 from the square's corner.
+TEST(ChartCellShape, CellsLieWhereEachStylePutsThem) {
+  struct Case {
+    const char* name;
+    int style;
+    int index;
+    QRectF bounds;
+  };
+  const Case cases[] = {
+      {"south: Pisces top left", kSouthRegular, 11, QRectF(6, 7, 97, 97)},
+      {"south: Aries next to it", kSouthRegular, 0, QRectF(103, 7, 97, 97)},
+      {"south: Virgo bottom right", kSouthRegular, 5, QRectF(297, 298, 97, 97)},
+      {"south: Sagittarius bottom left", kSouthRegular, 8, QRectF(6, 298, 97, 97)},
+      {"mirrored: Pisces top right", kSouthMirrored, 11, QRectF(297, 7, 97, 97)},
+      {"mirrored: Aries left of it", kSouthMirrored, 0, QRectF(200, 7, 97, 97)},
+      {"mirrored: Virgo bottom left", kSouthMirrored, 5, QRectF(6, 298, 97, 97)},
+      {"north: house 0 the top kite", kNorthDiamond, 0, QRectF(QPointF(112, 45), QPointF(287, 220))},
+      {"north: house 1 the top-left triangle", kNorthDiamond, 1, QRectF(QPointF(25, 45), QPointF(200, 132))},
+      {"north: house 3 the left kite", kNorthDiamond, 3, QRectF(QPointF(25, 132), QPointF(200, 307))},
+      {"north: house 9 the right kite", kNorthDiamond, 9, QRectF(QPointF(200, 132), QPointF(375, 307))},
+      {"east: Aries top middle", kEastSun, 0, QRectF(QPointF(135, 7), QPointF(264, 136))},
+      {"east: Taurus the top-left corner", kEastSun, 1, QRectF(QPointF(6, 7), QPointF(135, 136))},
+      {"east: Cancer left middle", kEastFramed, 3, QRectF(QPointF(6, 136), QPointF(135, 265))},
+      {"east: Pisces the top-right corner", kEastFramed, 11, QRectF(QPointF(264, 7), QPointF(394, 136))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ChartCellShape(kSquare, OptionsFor(c.style), c.index).boundingRect(), c.bounds);
+  }
+  // Taurus and Gemini share the corner: Taurus touches Aries, Gemini Cancer.
+  const ChartDrawOptions east = OptionsFor(kEastSun);
+  EXPECT_TRUE(ChartCellShape(kSquare, east, 1).containsPoint(QPointF(120, 20), Qt::OddEvenFill));
+  EXPECT_TRUE(ChartCellShape(kSquare, east, 2).containsPoint(QPointF(20, 120), Qt::OddEvenFill));
+  EXPECT_TRUE(ChartCellShape(kSquare, east, 12).isEmpty());
+  EXPECT_TRUE(ChartCellShape(kSquare, east, -1).isEmpty());
+}
+
 TEST(ChartColours, BgrValuesBecomeTheRightQColors) {
   EXPECT_EQ(ColourFromBgr(kBackgroundColour), QColor(0xff, 0xff, 0xf0));
   EXPECT_EQ(ColourFromBgr(kArudhaLagnaColour), QColor(0xfa, 0x00, 0x00));
