@@ -9,7 +9,10 @@ namespace orvane {
 namespace {
 
 // Font scales tried in turn when a cell's labels do not fit.
-constexpr std::array<double, 9> kFlowScales = {1.0, 0.9, 0.8, 0.72, 0.65, 0.58, 0.52, 0.46, 0.4};
+constexpr std::array<double, 8> kFlowScales = {1.0, 0.9, 0.8, 0.72, 0.65, 0.58, 0.52, 0.46};
+// Labels are not shrunk below this height (pixels): smaller ones cannot be
+// read, and "+n" says more honestly that there are more.
+constexpr double kSmallestLabel = 7.0;
 // Start heights tried for each block of rows.
 constexpr int kStartHeightSteps = 32;
 
@@ -162,7 +165,11 @@ std::vector<PlacedText> FlowInPolygon(const QPaintDevice* device, const QPolygon
   const double centreY = CentroidY(shape);
   std::vector<QRectF> rects;
 
+  const double smallestScale = std::min(1.0, kSmallestLabel / lineHeight);
+  double lastScale = 1.0;
   for (double scale : kFlowScales) {
+    if (scale < smallestScale && scale < 1.0) break;
+    lastScale = scale;
     const RowMetrics m = MetricsAt(lineHeight, scale);
     const double padY = 0.06 * m.rowHeight;
     const int maxRows = static_cast<int>((bounds.height() - 2 * padY) / m.rowHeight);
@@ -191,7 +198,7 @@ std::vector<PlacedText> FlowInPolygon(const QPaintDevice* device, const QPolygon
 
   // Even the smallest labels do not all fit: fill the shape from the top and
   // let the last place stand for the rest.
-  const double scale = kFlowScales.back();
+  const double scale = lastScale;
   const RowMetrics m = MetricsAt(lineHeight, scale);
   const double padY = 0.06 * m.rowHeight;
   const int maxRows = static_cast<int>((bounds.height() - 2 * padY) / m.rowHeight);

@@ -115,6 +115,9 @@ TEST(ChartScreenshots, CrowdedChartInEachStyle) {
     input.retrograde.fill(1);
     const QImage image = Render(400, 400, [&](QPainter& p) { DrawChart(p, QRectF(6, 7, 388, 388), input, options); });
     EXPECT_TRUE(image.save(ScreenshotPath(QStringLiteral("crowded_style%1.png").arg(style))));
+    // Small enough that not every label fits: "+n" stands for the rest.
+    const QImage small = Render(200, 200, [&](QPainter& p) { DrawChart(p, QRectF(4, 4, 192, 192), input, options); });
+    EXPECT_TRUE(small.save(ScreenshotPath(QStringLiteral("crowded_small_style%1.png").arg(style))));
   }
 }
 
