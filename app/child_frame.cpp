@@ -7,7 +7,7 @@
 #include "app/artwork.h"
 #include "app/dhruvak_doc.h"
 #include "app/main_frame.h"
-#include "display/chart_view.h"
+#include "app/chart_view.h"
 
 namespace orvane {
 

@@ -22,7 +22,7 @@
 #include "app/child_frame.h"
 #include "app/dhruvak_app.h"
 #include "app/dhruvak_doc.h"
-#include "display/chart_view.h"
+#include "app/chart_view.h"
 #include "io/chart_file.h"
 
 namespace orvane {

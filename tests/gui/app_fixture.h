@@ -20,7 +20,7 @@
 #include "app/dhruvak_app.h"
 #include "app/dhruvak_doc.h"
 #include "app/main_frame.h"
-#include "display/chart_view.h"
+#include "app/chart_view.h"
 #include "io/settings.h"
 #include "modal_driver.h"
 

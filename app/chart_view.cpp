@@ -1,4 +1,4 @@
-#include "display/chart_view.h"
+#include "app/chart_view.h"
 
 #include <QDir>
 #include <QFile>
