@@ -1,13 +1,13 @@
 #include <array>
 
 #include "cli/json.h"
+#include "tajaka/tajaka_rules.h"
 
 namespace orvane {
 
 namespace {
 
 constexpr std::array<const char*, 8> kPlanetName = {"", "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
-constexpr std::array<const char*, 5> kClassName = {"Weak", "Ordinary", "Powerful", "Very Strong", "Extraordinary"};
 
 }  // namespace
 
@@ -38,8 +38,8 @@ void WriteTajakaJson(JsonWriter& json, const ChartState& state, const Settings&)
     json.Number(tj.panchaBala[p]);
     json.Key("class");
     const int c = tj.panchaClass[p];
-    if (c >= 0 && c <= 4) {
-      json.String(kClassName[c]);
+    if (c >= tajaka::kWeak && c <= tajaka::kExtraordinary) {
+      json.String(tajaka::PanchaClassName(c));
     } else {
       json.Null();
     }

@@ -104,6 +104,11 @@ int PanchaClassOf(double bala) {
   return kExtraordinary;
 }
 
+const char* PanchaClassName(int panchaClass) {
+  if (panchaClass < kWeak || panchaClass > kExtraordinary) return "?";
+  return kClassName[static_cast<std::size_t>(panchaClass)];
+}
+
 int FindVarsheswara(ChartState& state) {
   TajakaState& tj = state.tajaka;
   const SlotArray<double>& L = state.slotLongitude;
@@ -183,7 +188,7 @@ void PanchaVargeeyaBala(ChartState& state, const Settings&) {
     if (write) {
       const char* label = dasa::kDasaLabel[static_cast<std::size_t>(p)];
       state.report.Appendf("    %c%c%c%c     %05.2f    %s\n", label[0], label[1], label[2], label[3], bala,
-                           tajaka::kClassName[static_cast<std::size_t>(tj.panchaClass[p])]);
+                           tajaka::PanchaClassName(tj.panchaClass[p]));
     }
   }
   // The year lord's line ("Varsheswara is ...!") belongs to no report

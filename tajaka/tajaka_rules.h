@@ -33,6 +33,8 @@ double PanchaVargeeyaOf(int planet, int rasiLord, int haddaLord, int drekkanaLor
 // Class 0..4 of a bala: a bala exactly on a bound (5, 10, 15, 20) belongs to
 // the higher class.
 int PanchaClassOf(double bala);
+// "Weak" .. "Extraordinary"; "?" outside 0..4.
+const char* PanchaClassName(int panchaClass);
 
 // The year lord (planet code 1..7) from the balas and classes in
 // state.tajaka, the Tajaka chart's longitudes (slots 0..7), the natal
