@@ -41,7 +41,8 @@ constexpr std::array<std::string_view, 27> kYogaName = {
 
 enum Karana : int { kBava = 0, kVishti = 6, kSakuna = 7, kChatushpada = 8, kNaga = 9, kKimstughna = 10 };
 constexpr std::array<std::string_view, 11> kKaranaName = {
-    "Bava", "Balava", "Kaulava", "Taitula", "Garija", "Vanija", "Vishti", "Sakuna", "Chatushpada", "Naga", "Kimstughna"};
+    "Bava",   "Balava", "Kaulava",     "Taitula", "Garija",    "Vanija",
+    "Vishti", "Sakuna", "Chatushpada", "Naga",    "Kimstughna"};
 
 constexpr std::array<std::string_view, 7> kWeekdayName = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                           "Thursday", "Friday", "Saturday"};
@@ -389,7 +390,8 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings& settings) {
 
   if (state.options.tajakaMode != 0) {
     const ChartOptions& o = state.options;
-    double m = v.natalAscendant + 30.0 * FloorMod(static_cast<long long>(o.tajakaYear) - ToInt(state.birthCopy.year), 12);
+    const long long years = static_cast<long long>(o.tajakaYear) - ToInt(state.birthCopy.year);
+    double m = state.tajaka.natalLongitude[kAscendant] + 30.0 * FloorMod(years, 12);  // a sign a year
     if (o.tajakaMonthly != 0) {
       const int hora = o.tajakaHoraWanted != 0 ? o.tajakaHora : 0;
       m += 2.5 * (o.tajakaMonth - 1) + (2.5 / 12) * hora;

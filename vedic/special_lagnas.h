@@ -28,7 +28,7 @@ double VarnadaLagna(double ascendant, double horaLagna, int house);
 // afterwards.
 void ComputeTimeUpagrahas(ChartState& state, const Settings& settings);
 
-// Part 0..7 of the day (or night) that an upagraha of the weekday planet
+// Portion 0..7 of the day (or night) that an upagraha of the weekday planet
 // `planet` (0 Sun .. 6 Saturn) takes when the day's weekday number is w.
 int UpagrahaPortion(int planet, int w);
 

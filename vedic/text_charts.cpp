@@ -63,7 +63,10 @@ constexpr std::array<BoxPlacement, 11> kPlacement = {{
 // table; a box of eleven or more takes two labels per line, left and right,
 // over as many lines as it needs (its whole row of boxes grows with it).
 LinePlaces PlacesOf(int n, int line) {
-  if (n <= 10) return line < kBoxLines ? kPlacement[static_cast<std::size_t>(n)][static_cast<std::size_t>(line)] : kNone;
+  if (n <= 10) {
+    if (line >= kBoxLines) return kNone;
+    return kPlacement[static_cast<std::size_t>(n)][static_cast<std::size_t>(line)];
+  }
   const int a = 2 * line, b = 2 * line + 1;
   if (a >= n) return kNone;
   return LR(a, b < n ? b : -1);

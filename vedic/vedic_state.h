@@ -57,11 +57,8 @@ struct VedicState {
   std::int64_t dayCount = 0;        // days counted for the weekday (1 January 1900 = 26543)
   std::int32_t dayBirth = 0;        // 1 when the Sun is above the horizon
 
-  // Muntha (Tajaka charts only).
-  // The natal ascendant the muntha advances from. A Tajaka chart's pass reads
-  // it here; whoever casts the natal chart before the Tajaka search sets it
-  // (the search's natal snapshot holds the same value).
-  double natalAscendant = 0;
+  // Muntha (Tajaka charts only), advanced from the natal ascendant of the
+  // Tajaka search's natal snapshot.
   double munthaLongitude = 0;
   std::int32_t munthaRasi = 0;
   std::int32_t munthaBhava = 0;

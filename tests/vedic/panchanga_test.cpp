@@ -259,7 +259,7 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     auto state = StateWithPlanets(longitudes);
     state->reportSection = 4;
     state->birthCopy.year = 1970;
-    state->vedic.natalAscendant = 100.0;
+    state->tajaka.natalLongitude[kAscendant] = 100.0;
     state->options.tajakaMode = 1;
     state->options.tajakaYear = c.year;
     state->options.tajakaMonthly = c.monthly;
