@@ -59,8 +59,6 @@ void FindTajakaChart(ChartState& state, const Settings& settings) {
     tj.natalLongitude[slot] = state.slotLongitude[slot];
     tj.natalRetrograde[slot] = state.slotRetrograde[slot];
   }
-  // The muntha of the pass advances from the natal ascendant.
-  state.vedic.natalAscendant = tj.natalLongitude[kAscendant];
   const ChartOptions& o = state.options;
   const int month = (o.tajakaMonth >= 1 && o.tajakaMonth <= 12) ? o.tajakaMonth : 1;
   const int hora = (o.tajakaHoraWanted && o.tajakaHora >= 0 && o.tajakaHora <= 11) ? o.tajakaHora : 0;

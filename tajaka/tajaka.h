@@ -10,8 +10,8 @@
 namespace orvane {
 
 // Searches the solar-return moment and leaves the state cast at it. Writes
-// state.tajaka (natal snapshot, target, moment, found) and
-// state.vedic.natalAscendant (the muntha's starting point).
+// state.tajaka: the natal snapshot (which the muntha advances from), the
+// target, the moment and the found flag.
 void FindTajakaChart(ChartState& state, const Settings& settings);
 
 // Section 10. Reads slotLongitude[0..9], vedic.dayBirth, options.tajakaMode
