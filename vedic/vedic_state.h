@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "vedic/strength_state.h"
+
 namespace orvane {
 
 // The twenty divisional charts, in the order of the chart choices.
@@ -76,6 +78,8 @@ struct VedicState {
 
   // Where the basic-information section continues (report buffer position).
   std::size_t basicInfoPosition = 0;
+
+  StrengthState strength{};  // ashtakavarga, benefic flags, shadbala, bhava bala
 };
 
 }  // namespace orvane
