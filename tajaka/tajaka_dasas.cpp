@@ -178,34 +178,32 @@ dasa::PeriodList CompressedPeriods(const dasa::LordCycle& cycle, int firstLord, 
 }  // namespace
 
 PatyayiniShares ComputePatyayiniShares(const SlotArray<double>& longitude) {
+  constexpr std::size_t n = kPatyayiniPoints;
   PatyayiniShares s;
-  std::array<double, kPatyayiniPoints> degrees{};
-  for (int slot = 0; slot < kPatyayiniPoints; ++slot) degrees[static_cast<std::size_t>(slot)] = DegreesInSign(longitude[slot]);
+  std::array<double, n> degrees{};
+  for (std::size_t slot = 0; slot < n; ++slot) degrees[slot] = DegreesInSign(longitude[slot]);
   // Insertion sort by degrees: a point goes before the first earlier point
   // with more degrees, so equal degrees keep slot order.
-  int count = 0;
-  for (int slot = 0; slot < kPatyayiniPoints; ++slot) {
-    int at = count;
-    for (int k = 0; k < count; ++k) {
-      if (degrees[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])] > degrees[static_cast<std::size_t>(slot)]) {
+  for (std::size_t slot = 0; slot < n; ++slot) {
+    std::size_t at = slot;
+    for (std::size_t k = 0; k < slot; ++k) {
+      if (degrees[static_cast<std::size_t>(s.order[k])] > degrees[slot]) {
         at = k;
         break;
       }
     }
-    for (int k = count; k > at; --k) s.order[static_cast<std::size_t>(k)] = s.order[static_cast<std::size_t>(k - 1)];
-    s.order[static_cast<std::size_t>(at)] = slot;
-    ++count;
+    for (std::size_t k = slot; k > at; --k) s.order[k] = s.order[k - 1];
+    s.order[at] = static_cast<std::int32_t>(slot);
   }
   double previous = 0;
-  for (int k = 0; k < kPatyayiniPoints; ++k) {
-    const double d = degrees[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
-    s.share[static_cast<std::size_t>(k)] = d - previous;
+  for (std::size_t k = 0; k < n; ++k) {
+    const double d = degrees[static_cast<std::size_t>(s.order[k])];
+    s.share[k] = d - previous;
     s.total += d - previous;
     previous = d;
   }
   if (s.total > 0) {
-    for (int k = 0; k < kPatyayiniPoints; ++k)
-      s.fraction[static_cast<std::size_t>(k)] = s.share[static_cast<std::size_t>(k)] / s.total;
+    for (std::size_t k = 0; k < n; ++k) s.fraction[k] = s.share[k] / s.total;
   } else {
     // Every point at 0 degrees: nothing to share by, the first takes it all.
     s.fraction[0] = 1;

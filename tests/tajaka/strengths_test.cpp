@@ -60,7 +60,8 @@ TEST(PanchaVargeeya, UchchaBalaFromTheDebilitationPoint) {
     double longitude, expected;
   };
   const Row rows[] = {
-      {1, 190, 0}, {1, 10, 60}, {7, 200, 60}, {7, 110, 30}, {2, 183, 10}, {7, 320, 20},  // the last: 60 deg back across 0 Aries
+      {1, 190, 0}, {1, 10, 60}, {7, 200, 60}, {7, 110, 30}, {2, 183, 10},
+      {7, 320, 20},  // 60 deg from 20 back across 0 Aries
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(testing::Message() << "planet " << r.planet << " at " << r.longitude);
