@@ -1,15 +1,32 @@
-// The chart window's view: computes its document's chart through a working
-// chart data file of its own (image -> working file -> calculation pass ->
-// read-back into the image) and shows the report text of the two-chart
-// screen in "Courier New", or, while the calculation pass writes no text,
-// the positions of the forty body slots. Each view owns its computed chart,
-// so two windows never mix charts.
+// The chart window's view. It shows one screen of its document's chart at a
+// time (two charts by default; dasa listings, strengths, Tajaka results with
+// their charts), turns the chart commands into screen changes, and tells the
+// user when a screen does not fit the kind of chart shown (natal or Tajaka).
+//
+// Each view owns its computed chart and its working chart data files: every
+// pass starts from this view's own chart image and cached values, so two
+// windows never mix charts. The chart is computed through the working file
+// (image -> working file -> chart pass -> read-back into the image).
+//
+// Painting: the screen is drawn by ScreenView::PaintScreen into an image at
+// the screen's pixel density whenever it may have changed (RefreshScreen,
+// and the first paint); paint events only copy that image. What the user must
+// be told (a failed computation, an "Oh no" screen message) is shown once the
+// drawing is done, never from inside a paint event.
+//
+// For printing and export: OnDraw(painter, options) draws the current screen
+// on any paint device exactly as the window shows it; RunChartPass(section)
+// with ReportText(), DrawTextBlock and DrawScreenChart (ScreenView) compose
+// other layouts, with printing and coordinate choices passed as values in
+// ScreenPaintOptions.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <memory>
 
+#include "display/view_screens.h"
 #include "engine/chart_state.h"
 
 namespace orvane {
@@ -17,7 +34,7 @@ namespace orvane {
 class CDhruvakApp;
 class CDhruvakDoc;
 
-class CDhruvakView : public QWidget {
+class CDhruvakView : public QWidget, public ScreenView {
   Q_OBJECT
 
  public:
@@ -26,26 +43,68 @@ class CDhruvakView : public QWidget {
   static constexpr int kScrollHeight = 1000;
   // The screen shown by default and after editing the birth data: two
   // charts above two blocks of text.
-  static constexpr int kTwoChartScreen = 7;
+  static constexpr int kTwoChartScreen = kScreenTwoCharts;
 
   CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent = nullptr);
   ~CDhruvakView() override;
 
   CDhruvakDoc& document() const { return doc_; }
+  CDhruvakApp& app() const { return app_; }
 
-  // First computation once the view is in its frame; a document whose file
-  // failed validation is announced with the "Invalid file" message.
+  // Once the view is in its frame: the initial choices (screen 7, Rasi and
+  // Navamsa, natal chart), the first computation, and for a document whose
+  // file failed validation the "Invalid file" message.
   void OnInitialUpdate();
-  // Computes the chart again from the document and repaints. A working
-  // file that cannot be written or read is reported in a message box and
-  // the chart shown before stays. Returns whether the pass succeeded.
+  // Draws the current screen on `painter`: writes the document's chart image
+  // to the working file, marks the chart for recasting, fills the background
+  // (not when printing) and calls PaintScreen. Opens no message box.
+  ScreenPaintResult OnDraw(QPainter& painter, const ScreenPaintOptions& options = {});
+  // Scrolls to the top left, computes and draws the screen again, then shows
+  // what the drawing has to say (a failure, an "Oh no" message). Returns
+  // false when the chart could not be computed; the screen shown before stays.
   bool RefreshScreen();
-  // "Edit birth&data": the birth-data dialog; on OK the working file is
-  // rewritten, the chart computed from it and the document updated.
-  void OnEditBirthData();
+
+  // ---- Commands of the chart window
+  void OnEditBirthData();      // "Edit birth&data": the birth-data round trip
+  void OnVimsottari();         // screen 0
+  void OnKalachakra();         // screen 1
+  void OnPatyayini();          // screen 3
+  void OnAshtakavarga();       // "Choose One Chart", then screen 5
+  void OnSelectTwoCharts();    // screen 7, or "Choose Two Charts" on screen 7
+  void OnTajakaChart();        // the Tajaka annual / monthly / hora chart dialogs
+  void OnBackToBirthChart();   // clear Tajaka mode, screen 7
+  void OnSahams();             // screen 8
+  void OnPanchaVargeeyaBala(); // screen 9
+  void OnShadbala();           // screen 10
+  void OnMiscellaneous();      // screen 15
+  void OnAshtottari();         // screen 32
+  void OnMudda();              // screen 36
+  void OnPratyantardasas();    // "Select the mahadasa", then screen 37
+
+  // ---- Printing and export commands. Their menu entries and tool-bar
+  // buttons call these; the bodies belong to printing and export
+  // (app/view_export_commands.cpp holds placeholders until they land).
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  void OnCopyScreenText();
+  void OnCopyBasicText();
+  void OnCopyCompleteText();
+  void OnSaveChartBitmap();
+  void OnSaveSouthNorthBitmap();
+  void OnEditNotes();
+  void OnMailAsText();
+
+  // ---- ScreenView
+  // Computes this view's chart on a copy and keeps the copy only when every
+  // step worked: a working file that cannot be read leaves the chart shown
+  // before in place (lastFailure() says why). After a recast the working
+  // file is read back into the document's chart image.
+  bool RunChartPass(int section) override;
+  const ChartState& chart() const override { return *state_; }
+  const Settings& settings() const override;
+  QString lastFailure() const override { return failure_; }
 
   // The chart of the last successful pass (empty before the first one).
-  const ChartState& chart() const { return *state_; }
   bool hasChart() const { return hasChart_; }
   // True when the last pass cast the current moment (a prasna chart).
   bool isPrasna() const { return prasna_; }
@@ -53,9 +112,12 @@ class CDhruvakView : public QWidget {
   const QString& workingFile() const { return workingFile_; }
   const QString& dataFile() const { return dataFile_; }
   const QString& nowFile() const { return nowFile_; }
-  int screen() const { return screen_; }
-  // The text the view shows (both blocks), for tests and copying.
-  QString ShownText() const;
+  int screen() const { return choices_.screen; }
+  bool tajakaMode() const { return state_->options.tajakaMode != 0; }
+  // The title printing uses; kept between print jobs.
+  QString printTitle;
+  // The screen as last drawn (device pixels at the window's density).
+  const QImage& screenImage() const { return screenImage_; }
 
   QSize sizeHint() const override;
 
@@ -63,35 +125,34 @@ class CDhruvakView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  struct PassResult {
-    bool ok = false;
-    QString error;
-    QByteArray readBack;  // the working file after the pass
-  };
-  // Runs the two report sections of the screen on a copy of the chart
-  // from `path` (the clock's moment when `nowMode`), and commits the copy
-  // only when every step worked.
-  PassResult ComputeScreen(const QString& path, bool nowMode);
+  // The working file of the next pass: the document's image written to the
+  // data file, or for a prasna chart the "now" file the pass writes.
+  bool PrepareWorkingFile(QString* error);
+  // Draws the screen into a new image; the image replaces the one shown
+  // only when the drawing worked.
+  ScreenPaintResult Render();
+  void ShowScreenMessage(const QString& text);
   void ReportFailure(const QString& error);
+  void ShowScreen(int screen);
   void OnDocumentUpdate(QObject* sender);
-  void BuildPositionsText();
+  void ScrollToTop();
 
   CDhruvakApp& app_;
   CDhruvakDoc& doc_;
   std::unique_ptr<ChartState> state_;
+  std::unique_ptr<ChartState> trial_;  // the pass's working copy
   bool hasChart_ = false;
   bool prasna_ = false;
+  bool nowMode_ = false;    // the next recast takes the clock (prasna chart)
+  bool recompute_ = true;   // the next pass recasts
+  bool firstPaint_ = true;
+  bool balasAnnounced_ = false;  // the Pancha Vargeeya message shown for this choice
   QString dataFile_;  // "dvktmp.<n>.dvk": the document's image
   QString nowFile_;   // "dvknow.<n>.dvk": the current moment
   QString workingFile_;
-  int screen_ = kTwoChartScreen;
-  int chart1_ = 0;  // Rasi
-  int chart2_ = 8;  // Navamsa
-  QString heading_;
-  QString subheading_;  // the birth data above the positions
-  QString leftText_;   // report section 5, or the first half of the positions
-  QString rightText_;  // report section 4, or the second half
-  QString problem_;    // shown instead of a chart when none could be computed
+  QString failure_;
+  QImage screenImage_;
+  QString problem_;  // shown instead of a chart when none could be computed
 };
 
 }  // namespace orvane

@@ -50,6 +50,7 @@ CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   setAcceptDrops(true);
 
   CreateActions();
+  CreateViewCommands();
   CreateMenus();
   CreateToolBar();
   auto* ready = new QLabel(QStringLiteral("Ready"), this);
@@ -163,7 +164,10 @@ void CMainFrame::CreateMenus() {
   fileMenu_->addAction(saveAction_);
   fileMenu_->addAction(saveAsAction_);
   fileMenu_->addSeparator();
+  AddViewMenuEntries(fileMenu_, ViewMenuGroup::kFilePrint);
   fileMenu_->addAction(printSetupAction_);
+  fileMenu_->addSeparator();
+  AddViewMenuEntries(fileMenu_, ViewMenuGroup::kFileSend);
   recentSeparator_ = fileMenu_->addSeparator();
   for (QAction* action : recentActions_) fileMenu_->addAction(action);
   fileMenu_->addSeparator();
@@ -171,6 +175,20 @@ void CMainFrame::CreateMenus() {
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->addAction(birthDataAction_);
+  edit->addSeparator();
+  AddViewMenuEntries(edit, ViewMenuGroup::kEditCopy);
+  // The bitmap entries and their separator belong to the full menu only.
+  fullMenuOnlyActions_ << edit->addSeparator();
+  AddViewMenuEntries(edit, ViewMenuGroup::kEditBitmap);
+  edit->addSeparator();
+  AddViewMenuEntries(edit, ViewMenuGroup::kEditNotes);
+
+  QMenu* charts = menuBar()->addMenu(QStringLiteral("&Charts"));
+  AddViewMenuEntries(charts, ViewMenuGroup::kCharts);
+  QMenu* dasas = menuBar()->addMenu(QStringLiteral("&Dasas"));
+  AddViewMenuEntries(dasas, ViewMenuGroup::kDasas);
+  QMenu* tajaka = menuBar()->addMenu(QStringLiteral("&Tajaka"));
+  AddViewMenuEntries(tajaka, ViewMenuGroup::kTajaka);
 
   QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Preferences"));
   auto add = [&](const QString& text, const char* shortcut, void (CDhruvakApp::*handler)()) {
@@ -210,11 +228,7 @@ void CMainFrame::CreateToolBar() {
   bar->setObjectName(QStringLiteral("standardToolBar"));
   bar->setIconSize(QSize(24, 24));
   bar->setMovable(false);
-  bar->addAction(newAction_);
-  bar->addAction(openAction_);
-  bar->addAction(saveAction_);
-  bar->addSeparator();
-  bar->addAction(birthDataAction_);
+  FillToolBar(bar);
   if (QMenu* view = menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"))) {
     QAction* toggle = bar->toggleViewAction();
     toggle->setText(QStringLiteral("&Toolbar"));
@@ -402,6 +416,7 @@ void CMainFrame::UpdateCommandStates() {
   newWindowAction_->setEnabled(hasDoc);
   cascadeAction_->setEnabled(hasDoc);
   tileAction_->setEnabled(hasDoc);
+  UpdateViewCommands();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -14,6 +14,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class QToolBar;
 
 namespace orvane {
 
@@ -21,6 +22,9 @@ class CChildFrame;
 class CDhruvakApp;
 class CDhruvakDoc;
 class CDhruvakView;
+
+// Where a chart-window command appears in the menus.
+enum class ViewMenuGroup : int { kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka };
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -58,6 +62,10 @@ class CMainFrame : public QMainWindow {
   void RefreshAllViews();
   void UpdateRecentFileActions();
 
+  // The action of a chart-window command id (menu or tool bar), nullptr
+  // for an unknown id.
+  QAction* commandAction(int id) const { return commandActions_.value(id, nullptr); }
+
   // The start-up default working chart file, written when missing.
   QString startupDefaultFile() const;
   const QString& startupProblem() const { return startupProblem_; }
@@ -72,6 +80,13 @@ class CMainFrame : public QMainWindow {
   void CreateActions();
   void CreateMenus();
   void CreateToolBar();
+  // The chart window's commands (view_commands.cpp): their actions, menu
+  // entries and tool-bar buttons, and their states for the active window
+  // (the shorter menu of ".dat" charts hides the full menu's extra entries).
+  void CreateViewCommands();
+  void AddViewMenuEntries(QMenu* menu, ViewMenuGroup group);
+  void FillToolBar(QToolBar* bar);
+  void UpdateViewCommands();
   CDhruvakDoc* AddDocument(CDhruvakDoc* doc);
   CChildFrame* CreateFrame(CDhruvakDoc& doc);
   void OnFrameDestroyed(CDhruvakDoc* doc);
@@ -100,6 +115,9 @@ class CMainFrame : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   std::array<QAction*, kRecentFileCount> recentActions_{};
   QMenu* fileMenu_ = nullptr;
+  QHash<int, QAction*> commandActions_;    // chart-window commands by id
+  QList<QAction*> viewCommandActions_;     // enabled with a chart window
+  QList<QAction*> fullMenuOnlyActions_;    // hidden for ".dat" charts
 };
 
 }  // namespace orvane

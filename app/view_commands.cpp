@@ -1,0 +1,196 @@
+// The chart window's commands in the main window: one action per command id
+// (the menu's id and, where the tool bar has its own id, a second action for
+// the button), the menu entries of the full menu of ".orv" charts and the
+// shorter menu of ".dat" charts, the tool bar in its order, and the states of
+// the commands for the active chart window.
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QToolBar>
+#include <array>
+
+#include "app/artwork.h"
+#include "app/chart_view.h"
+#include "app/child_frame.h"
+#include "app/dhruvak_app.h"
+#include "app/dhruvak_doc.h"
+#include "app/main_frame.h"
+#include "app/view_icons.h"
+
+namespace orvane {
+namespace {
+
+using Handler = void (CDhruvakView::*)();
+
+struct ViewCommand {
+  int menuId;          // the menu entry's command id
+  int toolId;          // the tool bar's own id; 0 none, menuId: the same action on the tool bar
+  const char* menuText;
+  const char* toolText;  // nullptr: the menu text
+  const char* shortcut;  // on the menu entry only
+  const char* tip;
+  Handler handler;
+  ViewMenuGroup group;
+  ViewIcon icon;
+  bool fullMenuOnly;   // not in the shorter menu of ".dat" charts
+};
+
+using G = ViewMenuGroup;
+using I = ViewIcon;
+
+// In menu order within each group.
+constexpr std::array<ViewCommand, 23> kViewCommands = {{
+    {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &CDhruvakView::OnFilePrint, G::kFilePrint,
+     I::kPrint, false},
+    {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &CDhruvakView::OnFilePrintPreview,
+     G::kFilePrint, I::kNone, false},
+    {32898, 0, "&Email as text file attachment", nullptr, nullptr, "Mail the complete calculations as a text file",
+     &CDhruvakView::OnMailAsText, G::kFileSend, I::kNone, false},
+    {32861, 0, "&Text on current screen as plain text", nullptr, nullptr,
+     "Copy the text of the screen to the clipboard", &CDhruvakView::OnCopyScreenText, G::kEditCopy, I::kNone, false},
+    {32897, 0, "&Basic calculations as plain text", nullptr, nullptr,
+     "Copy the basic calculations to the clipboard", &CDhruvakView::OnCopyBasicText, G::kEditCopy, I::kNone, false},
+    {32895, 32895, "&Complete calculations as plain text", nullptr, nullptr,
+     "Copy the complete calculations to the clipboard", &CDhruvakView::OnCopyCompleteText, G::kEditCopy,
+     I::kCopyComplete, false},
+    {32831, 0, "Chart 1 on screen as a b&itmap", nullptr, nullptr, "Save chart 1 as a bitmap",
+     &CDhruvakView::OnSaveChartBitmap, G::kEditBitmap, I::kNone, true},
+    {32837, 0, "Chart 1 on as a &south-north bitmap", nullptr, nullptr,
+     "Save chart 1 in the south and north styles as one bitmap", &CDhruvakView::OnSaveSouthNorthBitmap,
+     G::kEditBitmap, I::kNone, true},
+    {32901, 0, "Edit chart &notes", nullptr, nullptr, "Keep notes on this chart in a text file",
+     &CDhruvakView::OnEditNotes, G::kEditNotes, I::kNone, false},
+    {32780, 32785, "Select &2 charts to show", "Two charts", "Ctrl+2", "Show two divisional charts",
+     &CDhruvakView::OnSelectTwoCharts, G::kCharts, I::kTwoCharts, false},
+    {32838, 32838, "Show &miscellaneous information", nullptr, "Ctrl+M",
+     "Show the basic information and the table of points", &CDhruvakView::OnMiscellaneous, G::kCharts,
+     I::kMiscellaneous, false},
+    {32779, 32784, "&Ashtakavarga && sodya pindas", nullptr, nullptr,
+     "Show the ashtakavarga of a chart you choose", &CDhruvakView::OnAshtakavarga, G::kCharts, I::kAshtakavarga,
+     true},
+    {32815, 0, "&Shadbala", nullptr, nullptr, "Show the six strengths and the house strengths",
+     &CDhruvakView::OnShadbala, G::kCharts, I::kNone, false},
+    {32771, 32794, "&Vimsottari dasa", nullptr, nullptr, "Show the Vimsottari dasa", &CDhruvakView::OnVimsottari,
+     G::kDasas, I::kVimsottari, false},
+    {32899, 32900, "P&ratyantardasas in Vimsottari dasa", nullptr, nullptr,
+     "Show the pratyantardasas of a mahadasa you choose", &CDhruvakView::OnPratyantardasas, G::kDasas,
+     I::kPratyantardasas, false},
+    {32773, 32796, "&Kalachakra dasa", nullptr, nullptr, "Show the Kalachakra dasa", &CDhruvakView::OnKalachakra,
+     G::kDasas, I::kKalachakra, false},
+    {32883, 32892, "&Ashtottari dasa", nullptr, nullptr, "Show the Ashtottari dasa", &CDhruvakView::OnAshtottari,
+     G::kDasas, I::kAshtottari, false},
+    {32799, 32807, "Tajaka varsha chakra (&annual chart)", "Tajaka charts", "Ctrl+A",
+     "Show the annual, monthly or hora chart of a year", &CDhruvakView::OnTajakaChart, G::kTajaka, I::kTajaka,
+     false},
+    {32809, 0, "&Back to birthchart (clear Tajaka mode)", nullptr, "Ctrl+B", "Show the birth chart again",
+     &CDhruvakView::OnBackToBirthChart, G::kTajaka, I::kNone, false},
+    {32802, 32812, "&Patyayini dasa (Tajaka)", "&Patyayini dasa", nullptr,
+     "Show the Patyayini dasa of the annual chart", &CDhruvakView::OnPatyayini, G::kTajaka, I::kPatyayini, false},
+    {32889, 32896, "&Mudda dasa (Tajaka)", "&Mudda dasa", nullptr, "Show the Mudda dasa of the annual chart",
+     &CDhruvakView::OnMudda, G::kTajaka, I::kMudda, false},
+    {32813, 0, "&Sahams", nullptr, nullptr, "Show the sahams", &CDhruvakView::OnSahams, G::kTajaka, I::kNone, false},
+    {32814, 0, "Pancha&Vargeeya Bala", nullptr, nullptr, "Show the five-source strength of the annual chart",
+     &CDhruvakView::OnPanchaVargeeyaBala, G::kTajaka, I::kNone, false},
+}};
+
+// The tool bar's buttons by command id, 0 a separator.
+constexpr std::array<int, 21> kToolBarOrder = {
+    57600, 57601, 57603, 57607, 0,  // New, Open, Save, Print
+    32895, 0,                       // complete calculations
+    32792, 0,                       // birth data
+    32850, 32838, 32785, 32784, 0,  // special lagnas, miscellaneous, two charts, Ashtakavarga
+    32794, 32796, 32892, 32900, 0,  // Vimsottari, Kalachakra, Ashtottari, pratyantardasas
+    32807, 32812,                   // Tajaka charts, Patyayini (Mudda follows)
+};
+constexpr int kLastToolButton = 32896;  // Mudda
+
+QString ToolTipOf(const QString& text, const char* shortcut) {
+  QString tip = text;
+  tip.remove(QLatin1Char('&'));
+  if (shortcut) tip += QStringLiteral(" (%1)").arg(QKeySequence(QLatin1String(shortcut)).toString(QKeySequence::NativeText));
+  return tip;
+}
+
+}  // namespace
+
+void CMainFrame::CreateViewCommands() {
+  auto addCommand = [this](int id, QAction* action) {
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    action->setData(id);
+    commandActions_.insert(id, action);
+  };
+  for (const ViewCommand& c : kViewCommands) {
+    const QString menuText = QString::fromLatin1(c.menuText);
+    auto* menu = new QAction(menuText, this);
+    if (c.shortcut) menu->setShortcut(QKeySequence(QLatin1String(c.shortcut)));
+    menu->setStatusTip(QString::fromLatin1(c.tip));
+    menu->setToolTip(ToolTipOf(menuText, c.shortcut));
+    const Handler handler = c.handler;
+    auto run = [this, handler] {
+      if (CDhruvakView* view = activeView()) (view->*handler)();
+    };
+    connect(menu, &QAction::triggered, this, run);
+    addCommand(c.menuId, menu);
+    viewCommandActions_ << menu;
+    if (c.fullMenuOnly) fullMenuOnlyActions_ << menu;
+    if (c.toolId == c.menuId) {
+      menu->setIcon(ViewToolIcon(c.icon));
+      menu->setIconVisibleInMenu(false);
+    } else if (c.toolId != 0) {
+      const QString toolText = QString::fromLatin1(c.toolText ? c.toolText : c.menuText);
+      auto* tool = new QAction(ViewToolIcon(c.icon), toolText, this);
+      tool->setStatusTip(QString::fromLatin1(c.tip));
+      tool->setToolTip(ToolTipOf(toolText, c.shortcut));
+      connect(tool, &QAction::triggered, this, run);
+      addCommand(c.toolId, tool);
+      viewCommandActions_ << tool;
+    }
+  }
+
+  // The framework's and the preference commands that the tool bar carries.
+  commandActions_.insert(57600, newAction_);
+  commandActions_.insert(57601, openAction_);
+  commandActions_.insert(57603, saveAction_);
+  addCommand(32781, birthDataAction_);
+  auto* birthData = new QAction(ToolBarIcon(ToolIcon::kBirthData), QStringLiteral("Edit birth&data"), this);
+  birthData->setStatusTip(birthDataAction_->statusTip());
+  birthData->setToolTip(ToolTipOf(birthData->text(), "Ctrl+D"));
+  connect(birthData, &QAction::triggered, this, &CMainFrame::OnEditBirthData);
+  addCommand(32792, birthData);
+  viewCommandActions_ << birthData;
+  auto* lagnas = new QAction(ViewToolIcon(ViewIcon::kSpecialLagnas),
+                             QStringLiteral("&Special lagna && upagraha display"), this);
+  lagnas->setStatusTip(QStringLiteral("Choose the special lagnas, upagrahas and padas the charts show"));
+  lagnas->setToolTip(ToolTipOf(QStringLiteral("Special lagna & upagraha display"), "Ctrl+E"));
+  connect(lagnas, &QAction::triggered, &app_, &CDhruvakApp::OnSpecialLagnaDisplay);
+  addCommand(32850, lagnas);
+}
+
+void CMainFrame::AddViewMenuEntries(QMenu* menu, ViewMenuGroup group) {
+  for (const ViewCommand& c : kViewCommands) {
+    if (c.group != group) continue;
+    if (group == ViewMenuGroup::kTajaka && c.menuId == 32802) menu->addSeparator();
+    menu->addAction(commandActions_.value(c.menuId));
+  }
+}
+
+void CMainFrame::FillToolBar(QToolBar* bar) {
+  for (int id : kToolBarOrder) {
+    if (id == 0) {
+      bar->addSeparator();
+    } else if (QAction* action = commandActions_.value(id)) {
+      bar->addAction(action);
+    }
+  }
+  bar->addAction(commandActions_.value(kLastToolButton));
+}
+
+void CMainFrame::UpdateViewCommands() {
+  CChildFrame* frame = activeChild();
+  for (QAction* action : viewCommandActions_) action->setEnabled(frame != nullptr);
+  // A ".dat" chart has the shorter menu.
+  const bool fullMenu = !frame || frame->document().type() == DocType::kChart;
+  for (QAction* action : fullMenuOnlyActions_) action->setVisible(fullMenu);
+}
+
+}  // namespace orvane
