@@ -1,0 +1,69 @@
+// The program started with one chart open (the start-up default chart) in a
+// chosen chart style, and the view's screen drawn into an image exactly as
+// the window draws it.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include "app_fixture.h"
+#include "display/view_screens.h"
+
+namespace orvane::testing {
+
+class ViewFixture : public AppFixture {
+ protected:
+  // Starts the program with the default chart in `style`; returns its view.
+  CDhruvakView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv") {
+    Settings settings;
+    settings.chartStyle = style;
+    WriteSettings(settings);
+    const QString path = WriteFile(QString::fromLatin1(name), kDefaultChart);
+    app_ = Start({path});
+    if (!app_ || !app_->mainFrame() || app_->mainFrame()->documents().isEmpty()) return nullptr;
+    return ViewOf(*app_->mainFrame(), app_->mainFrame()->documents().last());
+  }
+
+  // The current screen drawn into a 1300 x 1000 image, one pixel per unit.
+  static QImage Draw(CDhruvakView& view, ScreenPaintResult* result = nullptr) {
+    QImage image(CDhruvakView::kScrollWidth, CDhruvakView::kScrollHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const ScreenPaintResult r = view.OnDraw(painter);
+    painter.end();
+    if (result) *result = r;
+    return image;
+  }
+
+  // Pictures go to screenshots/ in the build folder (never committed).
+  static QString ScreenshotPath(const QString& name) {
+    QDir dir(QStringLiteral(ORVANE_BUILD_DIR));
+    dir.mkpath(QStringLiteral("screenshots"));
+    return dir.filePath(QStringLiteral("screenshots/") + name);
+  }
+
+  std::unique_ptr<CDhruvakApp> app_;
+};
+
+// Pixels of `image` inside `area` within `tolerance` (per channel) of `colour`.
+inline int CountColour(const QImage& image, const QPolygonF& area, const QColor& colour, int tolerance = 40) {
+  const QRect box = area.boundingRect().toAlignedRect().intersected(image.rect());
+  int count = 0;
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (int x = box.left(); x <= box.right(); ++x) {
+      if (!area.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill)) continue;
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) <= tolerance && std::abs(c.green() - colour.green()) <= tolerance &&
+          std::abs(c.blue() - colour.blue()) <= tolerance)
+        ++count;
+    }
+  }
+  return count;
+}
+
+inline int CountColour(const QImage& image, const QRectF& area, const QColor& colour, int tolerance = 40) {
+  return CountColour(image, QPolygonF(area), colour, tolerance);
+}
+
+}  // namespace orvane::testing
