@@ -65,6 +65,7 @@ class CMainFrame : public QMainWindow {
   // The action of a chart-window command id (menu or tool bar), nullptr
   // for an unknown id.
   QAction* commandAction(int id) const { return commandActions_.value(id, nullptr); }
+  const QHash<int, QAction*>& commandActions() const { return commandActions_; }
 
   // The start-up default working chart file, written when missing.
   QString startupDefaultFile() const;

@@ -36,6 +36,14 @@ class ViewFixture : public AppFixture {
     return image;
   }
 
+  // Accepts the annual-chart dialog with `year` (and nothing more).
+  static void AcceptAnnualChart(ModalDriver& driver, const char* year) {
+    driver.Then([year](QWidget* d) {
+      SetText(d, "year", QString::fromLatin1(year));
+      static_cast<QDialog*>(d)->accept();
+    });
+  }
+
   // Pictures go to screenshots/ in the build folder (never committed).
   static QString ScreenshotPath(const QString& name) {
     QDir dir(QStringLiteral(ORVANE_BUILD_DIR));
