@@ -74,6 +74,10 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       if (!value(v) || !ParseInt(v, 0, 10000, n) || (n > 42 && n != 10000))
         return fail("--section takes a section number 0..42 or 10000");
       o.section = n;
+    } else if (a == "--basic") {
+      o.basic = true;
+    } else if (a == "--complete") {
+      o.complete = true;
     } else if (a == "--settings") {
       if (!value(v) || v.empty()) return fail("--settings takes a file name");
       o.settingsPath = std::string(v);
@@ -123,6 +127,8 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.tajakaHora && !o.tajakaMonth) return fail("--hora needs --month M");
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
   if (o.json && o.section) return fail("--json and --section exclude each other");
+  if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))
+    return fail("--basic, --complete, --json and --section exclude each other");
 
   const bool anyBirth = date || time || offset || lon || lat;
   const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);
