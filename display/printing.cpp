@@ -120,6 +120,7 @@ PrintItem ChartPrintJob::ItemOfPage(int page) const { return PrintItemOfPage(set
 
 void ChartPrintJob::PrintPage(QPainter& painter, int page) {
   const PrintItem item = ItemOfPage(page);
+  drawnCharts_.clear();
   if (item == PrintItem::kNone) return;
   const QPaintDevice* device = painter.device();
   const double W = device->width();
@@ -244,7 +245,9 @@ void ChartPrintJob::DrawCharts(QPainter& painter, const std::vector<int>& charts
   options.clearBackground = false;
   for (int j = 0; j < count; ++j) {
     const QRectF square(left + (j % columns) * (size + gap), top + (j / columns) * (size + gap), size, size);
-    DrawChart(painter, square, ChartDrawInputFromState(*chart_, charts[static_cast<std::size_t>(j)]), options);
+    const int chartIndex = charts[static_cast<std::size_t>(j)];
+    DrawChart(painter, square, ChartDrawInputFromState(*chart_, chartIndex), options);
+    drawnCharts_.push_back({chartIndex, square});
   }
 }
 

@@ -5,6 +5,7 @@
 // print preview.
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -82,6 +83,14 @@ class ChartPrintJob {
   // page or the printer could not be started.
   bool PrintAll(QPrinter& printer);
 
+  // The charts of the page printed last: chart choice and square, device
+  // units, in drawing order.
+  struct DrawnChart {
+    int chartIndex = 0;
+    QRectF square;
+  };
+  const std::vector<DrawnChart>& drawnCharts() const { return drawnCharts_; }
+
  private:
   void DrawHeader(QPainter& painter, int page, double W, double H);
   void DrawFooter(QPainter& painter, double W, double H);
@@ -97,6 +106,7 @@ class ChartPrintJob {
   std::unique_ptr<ChartState> chart_;
   Settings settings_;
   QString title_;
+  std::vector<DrawnChart> drawnCharts_;
 };
 
 // "&Print...": the print dialog, the title, the pages. A PDF file is one of
