@@ -319,5 +319,25 @@ TEST(Export, MailWithoutTheMailProgramSaysSo) {
   EXPECT_TRUE(driver.texts().front().contains(QStringLiteral("chart1.txt")));
 }
 
+// The bitmaps of the default chart in the build folder, for people to look
+// at: the chart in each style and the south-north pair.
+TEST(Export, ReviewBitmapsOfTheDefaultChart) {
+  const QString folder = QStringLiteral(ORVANE_BUILD_DIR "/print_review");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  for (const int style : {0, 2, 4}) {
+    SCOPED_TRACE(style);
+    Settings settings;
+    settings.chartStyle = style;
+    auto chart = ComputedChart(settings);
+    const QByteArray bytes = EncodeBitmap24(RenderChartBitmap(*chart, settings, 0, QStringLiteral("mychart")));
+    ASSERT_EQ(bytes.size(), 480054);
+    WriteAll(folder + QStringLiteral("/chart1_style%1.bmp").arg(style), bytes);
+  }
+  const Settings settings;
+  auto chart = ComputedChart(settings);
+  WriteAll(folder + QStringLiteral("/south_north.bmp"),
+           EncodeBitmap24(RenderSouthNorthBitmap(*chart, settings, 0, QStringLiteral("mychart"))));
+}
+
 }  // namespace
 }  // namespace orvane
