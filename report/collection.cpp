@@ -36,6 +36,12 @@ void RunStep(ChartState& state, const Settings& settings, const CollectionStep& 
 
 std::string_view CollectionHeader() { return kHeader; }
 
+std::string SectionText(ChartState& state, const Settings& settings, const CollectionStep& step, bool* truncated) {
+  RunStep(state, settings, step);
+  if (truncated && state.report.Truncated()) *truncated = true;
+  return std::string(state.report.Text());
+}
+
 std::vector<CollectionStep> CollectionSteps(CollectionSet set, bool tajaka) {
   using V = TextChartVariant;
   std::vector<CollectionStep> steps = {{4}, {21}, {41, V::kRasiNavamsa}};

@@ -48,6 +48,13 @@ enum class CollectionSet : int {
 //   mail:     the complete set with 0, 37 and 1 for every chart.
 std::vector<CollectionStep> CollectionSteps(CollectionSet set, bool tajaka);
 
+// One calculation pass on `state` (a computed chart, not cast again) with
+// the step's section, text-chart switch and chart selection; returns the
+// section's text. The switches are off again afterwards; `truncated`, when
+// given, is set when the text was cut at the report buffer's end.
+std::string SectionText(ChartState& state, const Settings& settings, const CollectionStep& step,
+                        bool* truncated = nullptr);
+
 struct CollectionText {
   std::string text;  // the header and every section, at its full length
   // A section was longer than the report buffer holds and was cut.
