@@ -1,5 +1,8 @@
 #include "dialogs/dialog_fields.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <climits>
@@ -63,6 +66,45 @@ bool ExchangeReal(QWidget* dialog, QLineEdit* edit, double min, double max, doub
   }
   value = *read;
   return true;
+}
+
+void SetRadioIndex(const std::vector<QAbstractButton*>& buttons, int index) {
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    QAbstractButton* button = buttons[i];
+    const bool on = static_cast<int>(i) == index;
+    if (button->isChecked() == on) continue;
+    // An exclusive group refuses to switch its last button off; for a
+    // moment it must let go so that no button stays on.
+    QButtonGroup* group = button->group();
+    const bool exclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (exclusive) group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(on);
+    button->setAutoExclusive(autoExclusive);
+    if (exclusive) group->setExclusive(true);
+  }
+}
+
+int RadioIndex(const std::vector<QAbstractButton*>& buttons, int previous) {
+  int index = previous;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (buttons[i]->isChecked()) index = static_cast<int>(i);
+  }
+  return index;
+}
+
+void SetComboIndex(QComboBox* combo, int index) {
+  combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+int ComboIndex(const QComboBox* combo, int previous) {
+  const int index = combo->currentIndex();
+  return index >= 0 ? index : previous;
+}
+
+void ChainTabOrder(const std::vector<QWidget*>& widgets) {
+  for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 }  // namespace orvane
