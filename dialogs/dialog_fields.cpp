@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <array>
+#include <charconv>
 #include <climits>
 #include <string>
 
@@ -12,13 +14,27 @@
 
 namespace orvane {
 
+namespace {
+
+// A number as a person writes it: the shortest digits that read back as the
+// value, never with an exponent (1000000, not 1e+06), so that what a field
+// shows is also what it accepts.
+QString PlainNumber(double value) {
+  std::array<char, 400> buffer;  // room for every finite double in fixed notation
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+  if (ec != std::errc()) return QString::fromStdString(ShortestNumber(value));
+  return QString::fromLatin1(buffer.data(), static_cast<qsizetype>(end - buffer.data()));
+}
+
+}  // namespace
+
 QString IntegerRangeMessage(int min, int max) {
   return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
 }
 
 QString NumberRangeMessage(double min, double max) {
   return QStringLiteral("Please enter a number between %1 and %2.")
-      .arg(QString::fromStdString(ShortestNumber(min)), QString::fromStdString(ShortestNumber(max)));
+      .arg(PlainNumber(min), PlainNumber(max));
 }
 
 std::optional<int> ParseIntField(const QString& text) {
@@ -36,7 +52,7 @@ std::optional<double> ParseRealField(const QString& text) {
   return ParseDecimal(trimmed.toStdString());
 }
 
-QString FieldText(double value) { return QString::fromStdString(ShortestNumber(value)); }
+QString FieldText(double value) { return PlainNumber(value); }
 
 QString FieldText(int value) { return QString::number(value); }
 

@@ -27,7 +27,8 @@ std::optional<int> ParseIntField(const QString& text);
 std::optional<double> ParseRealField(const QString& text);
 
 // How a number is shown in a field: the shortest text that reads back as
-// the value, always with a decimal point.
+// the value, with a decimal point and never an exponent (1000000, not
+// 1e+06), so that a field shows only what it accepts.
 QString FieldText(double value);
 QString FieldText(int value);
 

@@ -78,13 +78,15 @@ std::vector<QAbstractButton*> RadioColumn(QGroupBox* box, QObject* owner, const 
   return buttons;
 }
 
-// The first button of a radio group that is on, for the tab order and the
-// initial focus (the group is entered at its chosen button).
-QWidget* CheckedOrFirst(const std::vector<QAbstractButton*>& buttons) {
-  for (QAbstractButton* b : buttons) {
-    if (b->isChecked()) return b;
-  }
-  return buttons.front();
+// The tab order lists every button of a radio group; Tab stops only at the
+// one that is on and the arrow keys move within the group.
+std::vector<QWidget*> Controls(std::initializer_list<std::vector<QWidget*>> parts) {
+  std::vector<QWidget*> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+std::vector<QWidget*> Widgets(const std::vector<QAbstractButton*>& buttons) {
+  return {buttons.begin(), buttons.end()};
 }
 
 constexpr std::array<std::string_view, 5> kStyleNames = {
@@ -160,9 +162,15 @@ void PreferenceDialog::Finish(const std::vector<QWidget*>& controls) {
   order.push_back(ok);
   order.push_back(cancel);
   ChainTabOrder(order);
-  if (!controls.empty()) {
-    controls.front()->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(controls.front())) edit->selectAll();
+  // The dialog opens on its first control; in a radio group, on the button
+  // that is on.
+  QWidget* first = controls.empty() ? nullptr : controls.front();
+  if (auto* radio = qobject_cast<QAbstractButton*>(first); radio && radio->group()) {
+    if (QAbstractButton* on = radio->group()->checkedButton()) first = on;
+  }
+  if (first) {
+    first->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
   }
 }
 
@@ -176,7 +184,7 @@ CChartStyleDlg::CChartStyleDlg(const Settings& settings, QWidget* parent)
   styles_ = RadioColumn(box, this, QStringLiteral("style"), names);
   SetRadioIndex(styles_, stored_);
   body()->addWidget(box);
-  Finish({CheckedOrFirst(styles_)});
+  Finish(Widgets(styles_));
 }
 
 int CChartStyleDlg::style() const { return RadioIndex(styles_, stored_); }
@@ -259,7 +267,7 @@ CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
     connect(direction, &QAbstractButton::clicked, this, &CAyanamsaDlg::SelectCustom);
   }
 
-  Finish({CheckedOrFirst(choices_), degrees_, minutes_, seconds_, CheckedOrFirst(directions_)});
+  Finish(Controls({Widgets(choices_), {degrees_, minutes_, seconds_}, Widgets(directions_)}));
 }
 
 void CAyanamsaDlg::OnChoiceClicked(int choice) {
