@@ -119,6 +119,8 @@ constexpr std::array<AyanamsaPreset, 8> kAyanamsaPresets = {{
 // Stored as the degrees of the tropical choice: an offset far beyond the
 // +-1000 minutes within which a deviation is applied.
 constexpr double kTropicalDegrees = 1000;
+// The largest deviation, in minutes of arc, that is applied as a deviation.
+constexpr double kLargestDeviationMinutes = 1000;
 // Direction radios: index 0 "Add" (+1), 1 "Subtract" (-1).
 constexpr int kAddIndex = 0;
 constexpr int kSubtractIndex = 1;
@@ -288,8 +290,17 @@ void CAyanamsaDlg::accept() {
       !ExchangeReal(this, seconds_, 0, 60, s)) {
     return;
   }
-  choice_ = RadioIndex(choices_, choice_);
+  const int choice = RadioIndex(choices_, choice_);
+  // A deviation beyond 1000 minutes of arc is the mark of the tropical
+  // zodiac: a custom deviation that large would silently turn the charts
+  // tropical, so it is refused.
+  if (choice != kTropical && 60 * d + m + s / 60 > kLargestDeviationMinutes) {
+    ReportFieldError(this, degrees_,
+                     QStringLiteral("Please enter a deviation of at most 16 degrees and 40 minutes (1000 minutes)."));
+    return;
+  }
   const int directionIndex = RadioIndex(directions_, direction_ == 1 ? kAddIndex : kSubtractIndex);
+  choice_ = choice;
   direction_ = directionIndex == kAddIndex ? 1 : -1;
   deg_ = d;
   min_ = m;

@@ -169,6 +169,28 @@ TEST(AyanamsaDialog, TropicalIsStoredAs1000DegreesAndShownAsNoDeviation) {
   EXPECT_EQ(t.ayanamsaDegrees, 1000);
 }
 
+TEST(AyanamsaDialog, ADeviationOfExactly1000MinutesIsAccepted) {
+  struct Row {
+    QStringList fields;
+    bool accepted;
+  };
+  const Row rows[] = {{{"16", "40", "0"}, true}, {{"16", "40", "0.5"}, false}, {{"16", "39", "60"}, true},
+                      {{"30", "0", "0"}, false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.fields.join(" ").toStdString());
+    CAyanamsaDlg dialog{Settings{}};
+    Show(dialog);
+    Type(&dialog, "degrees", row.fields[0]);
+    Type(&dialog, "minutes", row.fields[1]);
+    Type(&dialog, "seconds", row.fields[2]);
+    const OkOutcome ok = PressOk(dialog);
+    EXPECT_EQ(ok.accepted, row.accepted);
+    if (!row.accepted) {
+      EXPECT_EQ(ok.focus, QStringLiteral("degrees"));
+    }
+  }
+}
+
 TEST(AyanamsaDialog, OutOfRangeDeviationKeepsTheDialogOpenOnItsField) {
   struct Row {
     const char* field;
@@ -181,6 +203,8 @@ TEST(AyanamsaDialog, OutOfRangeDeviationKeepsTheDialogOpenOnItsField) {
       {"minutes", "60.5", "Please enter a number between 0 and 60."},
       {"seconds", "abc", "Please enter a number between 0 and 60."},
       {"seconds", "", "Please enter a number between 0 and 60."},
+      // Within the ranges, but beyond the 1000 minutes that mark the tropical zodiac.
+      {"degrees", "16.7", "Please enter a deviation of at most 16 degrees and 40 minutes (1000 minutes)."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.field) + " " + row.text);
