@@ -1,5 +1,7 @@
 #include "app/export_commands.h"
 
+#include "dialogs/title_dlg.h"
+
 #include <QFileInfo>
 
 #include "app/dhruvak_app.h"
@@ -8,6 +10,10 @@
 #include "display/printing.h"
 
 namespace orvane {
+
+std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset) {
+  return AskTitle(preset, parent);
+}
 
 bool OnFilePrint(const ViewExportContext& view) {
   return FilePrint(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(), view.printTitle,

@@ -17,6 +17,9 @@ namespace orvane {
 class CDhruvakApp;
 class CDhruvakDoc;
 
+// The program's "Enter title" dialog, as the prompt of the commands.
+std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset);
+
 // What a command reads from the view that runs it.
 struct ViewExportContext {
   CDhruvakApp& app;
@@ -24,7 +27,7 @@ struct ViewExportContext {
   const ChartState& chart;  // the view's computed chart (recomputed before the call)
   int chart1 = 0;           // chart choice 0..20 of the view's first chart
   QString& printTitle;      // the view's print title, kept between print jobs
-  TitlePrompt askTitle = AskTitle;
+  TitlePrompt askTitle = AskTitleWithDialog;
   QString mailProgram = QStringLiteral("xdg-email");
 };
 

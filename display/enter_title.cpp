@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-std::optional<QString> AskTitle(QWidget* parent, const QString& preset) {
+std::optional<QString> AskTitleSimple(QWidget* parent, const QString& preset) {
   QInputDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("EnterTitleDialog"));
   dialog.setWindowTitle(QStringLiteral("Enter title"));

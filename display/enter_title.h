@@ -15,7 +15,8 @@ namespace orvane {
 // Asks for a title, preset with `preset`; nothing on Cancel.
 using TitlePrompt = std::function<std::optional<QString>(QWidget* parent, const QString& preset)>;
 
-// The program's "Enter title" dialog (object name "EnterTitleDialog").
-std::optional<QString> AskTitle(QWidget* parent, const QString& preset);
+// A plain "Enter title" prompt (object name "EnterTitleDialog"), the default
+// where no caller gives its own; the program passes its dialog 140.
+std::optional<QString> AskTitleSimple(QWidget* parent, const QString& preset);
 
 }  // namespace orvane

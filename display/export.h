@@ -75,10 +75,10 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
 // or not at all and says "Bitmap saved", or says why it was not. Cancel at
 // the title abandons the command. Returns the path written, or nothing.
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                       int chartIndex, const QString& folder, const TitlePrompt& ask = AskTitle);
+                                       int chartIndex, const QString& folder, const TitlePrompt& ask = AskTitleSimple);
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                             int chartIndex, const QString& folder,
-                                            const TitlePrompt& ask = AskTitle);
+                                            const TitlePrompt& ask = AskTitleSimple);
 
 // Chart 1 as a picture file at `path`: PNG (the bitmap's pixels) or SVG (the
 // same drawing as vectors), by the file's suffix; written whole or not at
@@ -88,7 +88,7 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
 // Asks for a file name (PNG or SVG) and the title, then writes the picture.
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
                                           int chartIndex, const QString& suggestedName,
-                                          const TitlePrompt& ask = AskTitle);
+                                          const TitlePrompt& ask = AskTitleSimple);
 
 // ---- Notes -------------------------------------------------------------
 

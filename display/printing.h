@@ -67,7 +67,7 @@ class ChartPrintJob {
   // of the last job) or the document's title and confirmed with `ask`; the
   // view's title is updated. False when the user cancelled: nothing is to
   // be printed.
-  bool Begin(QWidget* parent, QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitle);
+  bool Begin(QWidget* parent, QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
   // Sets the title without asking (tests, scripts).
   void SetTitle(const QString& title) { title_ = title; }
   const QString& title() const { return title_; }
@@ -112,11 +112,11 @@ class ChartPrintJob {
 // "&Print...": the print dialog, the title, the pages. A PDF file is one of
 // the printer's outputs. Returns whether pages were printed.
 bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitle);
+               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
 // "Print Pre&view": the title, then the pages in the preview dialog (which
 // can print them).
 bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-                      QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitle);
+                      QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
 // "Print Set&up...": the page set-up of `printer`.
 void FilePrintSetup(QWidget* parent, QPrinter& printer);
 

@@ -55,7 +55,7 @@ TEST_F(ExportCommandsTest, NotesOfChart1OrvAreChart1TxtBesideIt) {
   ASSERT_NE(view, nullptr);
   QString printTitle;
   ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};
-  context.askTitle = AskTitle;
+  context.askTitle = AskTitleSimple;
 
   QTextBrowser opened;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "setSource");
