@@ -126,6 +126,13 @@ void SunBasedUpagrahas(ChartState& state, const Settings& settings) {
 
 }  // namespace
 
+bool IsCastable(const BirthData& b) {
+  for (double v : {b.month, b.day, b.year, b.time, b.zone, b.longitude, b.latitude}) {
+    if (!(std::fabs(v) <= kBirthFieldLimit)) return false;  // NaN fails too
+  }
+  return true;
+}
+
 NakshatraPosition NakshatraOf(double longitude) {
   NakshatraPosition p;
   double L = Mod360(longitude);
@@ -263,7 +270,7 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
     state.slotLongitude.fill(0.0);
     const ComputeStatus status = ReadChartDataFile(state, settings, path);
     if (status != ComputeStatus::kOk) return status;
-    if (!AllFinite(state.birth)) return ComputeStatus::kBadFile;
+    if (!IsCastable(state.birth)) return ComputeStatus::kBadFile;
     CastAndDerive(state, settings);
   }
   FinishPass(state, settings);
@@ -272,7 +279,7 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
 
 bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth) {
   if (state.options.recompute) {
-    if (!AllFinite(birth)) return false;
+    if (!IsCastable(birth)) return false;
     state.slotRetrograde.fill(0);
     state.slotLongitude.fill(0.0);
     state.birth = birth;
