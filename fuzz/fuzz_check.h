@@ -58,13 +58,18 @@ class ByteReader {
   std::size_t pos_ = 0;
 };
 
-// A file in the temporary folder that belongs to this process; removed at exit.
+// A file that belongs to this process, removed at exit: in memory when the
+// system has a memory file system (rewriting a file on a disk file system
+// may wait for the disk at every close), else in the temporary folder.
 class ScratchFile {
  public:
   explicit ScratchFile(std::string_view stem) {
     std::error_code ec;
-    std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-    if (ec) folder = "/tmp";
+    std::filesystem::path folder = "/dev/shm";
+    if (!std::filesystem::is_directory(folder, ec) || ::access(folder.c_str(), W_OK) != 0) {
+      folder = std::filesystem::temp_directory_path(ec);
+      if (ec) folder = "/tmp";
+    }
     path_ = (folder / (std::string(stem) + "-" + std::to_string(::getpid()))).string();
   }
   ScratchFile(const ScratchFile&) = delete;
