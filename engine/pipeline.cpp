@@ -1,14 +1,12 @@
 #include "engine/pipeline.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
-#include <string_view>
 
 #include "engine/calendar.h"
 #include "engine/ephemeris.h"
 #include "engine/sunrise.h"
+#include "io/chart_file.h"
 #include "tajaka/tajaka.h"
 #include "vedic/calculation_pass.h"
 
@@ -28,48 +26,8 @@ bool AllFinite(const BirthData& b) {
          std::isfinite(b.zone) && std::isfinite(b.longitude) && std::isfinite(b.latitude);
 }
 
-// Up to seven numbers separated by white space, in the way "%lf" reads them
-// but independent of the locale; returns how many were read.
-int ScanSevenNumbers(std::string_view text, double (&out)[7]) {
-  int count = 0;
-  std::size_t i = 0;
-  while (count < 7) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' ||
-                               text[i] == '\v' || text[i] == '\f'))
-      ++i;
-    if (i >= text.size()) break;
-    std::size_t start = i;
-    if (text[i] == '+') ++start;  // from_chars takes no leading plus
-    double value = 0;
-    const auto result = std::from_chars(text.data() + start, text.data() + text.size(), value);
-    if (result.ec != std::errc()) break;
-    out[count++] = value;
-    i = static_cast<std::size_t>(result.ptr - text.data());
-  }
-  return count;
-}
-
-// "%.*f" without the locale: files always carry a decimal point.
-void AppendFixed(std::string& out, double value, int precision) {
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision);
-  out.append(buf, r.ptr);
-  out += '\n';
-}
-
 bool WriteNowFile(const std::string& path, const BirthData& b) {
-  std::string text;
-  text += std::to_string(static_cast<int>(b.month)) + "\n";
-  text += std::to_string(static_cast<int>(b.day)) + "\n";
-  text += std::to_string(static_cast<int>(b.year)) + "\n";
-  AppendFixed(text, b.time, 4);
-  AppendFixed(text, b.zone, 2);
-  AppendFixed(text, b.longitude, 2);
-  AppendFixed(text, b.latitude, 2);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  return (std::fclose(f) == 0) && ok;
+  return WriteFileAtomic(path, FormatChartDataFile(b), nullptr);
 }
 
 // The lunar-month step: the Sun's sign at the last new moon before the chart
@@ -223,20 +181,14 @@ ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, con
     state.birth = b;
     return WriteNowFile(path, b) ? ComputeStatus::kOk : ComputeStatus::kWriteFailed;
   }
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) f = std::fopen(("data" + path).c_str(), "rb");
-  if (!f) return ComputeStatus::kFileNotFound;
-  std::string text;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0 && text.size() < (1u << 20)) text.append(buf, n);
-  std::fclose(f);
-  double v[7] = {state.birth.month, state.birth.day,      state.birth.year,    state.birth.time,
-                 state.birth.zone,  state.birth.longitude, state.birth.latitude};
-  const int count = ScanSevenNumbers(text, v);
-  BirthData b{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
-  if (count < 7 || !AllFinite(b)) return ComputeStatus::kBadFile;
-  state.birth = b;
+  std::string bytes;
+  bool more = false;
+  if (!ReadRegularFile(path, kChartImageLimit, bytes, more, nullptr) &&
+      !ReadRegularFile("data" + path, kChartImageLimit, bytes, more, nullptr))
+    return ComputeStatus::kFileNotFound;
+  const ChartValidation valid = ValidateChartImage(bytes);
+  if (more || !valid.ok) return ComputeStatus::kBadFile;
+  state.birth = valid.birth;
   return ComputeStatus::kOk;
 }
 

@@ -14,6 +14,10 @@ namespace {
 // conversions to int below stay defined.
 constexpr double kLargestShown = 1e6;
 
+// Far below the file's resolution (0.006 seconds), far above the binary
+// error of SplitDms on values up to 180.
+constexpr double kSecondsTolerance = 1e-6;
+
 double Bounded(double v) { return (std::isfinite(v) && std::abs(v) <= kLargestShown) ? v : 0.0; }
 
 int TruncatedInt(double v) { return static_cast<int>(Bounded(v)); }
@@ -33,7 +37,9 @@ WholeAndMinutes SplitAngle(double value) {
   out.negative = p.positive == 0;
   int whole = static_cast<int>(p.whole);
   int minutes = static_cast<int>(p.minutes);  // [0, 99]
-  if (p.seconds >= 30) ++minutes;             // [0, 100]
+  // 30 seconds stored as whole.minutes (x.yy5) come out of the binary
+  // value a hair below 30; they still round up.
+  if (p.seconds >= 30 - kSecondsTolerance) ++minutes;  // [0, 100]
   whole += minutes / 60;
   minutes %= 60;                              // [0, 59]
   out.whole = whole;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -25,7 +26,10 @@ std::string Quote(const std::string& s) {
 }
 
 CliRun RunCli(const std::vector<std::string>& args) {
-  const std::string errPath = ::testing::TempDir() + "cli_stderr.txt";
+  // One error file per run: the cases of this file run in parallel processes.
+  static int counter = 0;
+  const std::string errPath = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) + "_" +
+                              std::to_string(counter++) + ".txt";
   std::string command = ORVANE_CLI_PATH;
   for (const std::string& a : args) command += " " + Quote(a);
   command += " 2>" + Quote(errPath);
@@ -39,11 +43,12 @@ CliRun RunCli(const std::vector<std::string>& args) {
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   std::ifstream e(errPath);
   run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
+  std::remove(errPath.c_str());
   return run;
 }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + name;
+  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
   std::ofstream f(path, std::ios::binary);
   f << text;
   return path;

@@ -228,3 +228,63 @@ TEST(Sunrise, SearchFindsTheCrossing) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// Clock time in file units of a moment given in ghatis.
+double ClockOf(double ghatis) {
+  const double h = ghatis * 0.4;
+  const double whole = std::floor(h);
+  const double minutes = (h - whole) * 60;
+  return whole + std::round(minutes * 100) / 10000;  // hundredths of a minute
+}
+
+TEST(Sunrise, BirthAroundSunsetAndDayLength) {
+  const Settings settings;
+  ChartState first;
+  ASSERT_TRUE(ComputeChartFromBirth(first, settings, kDefaultBirth));
+  const DasaDate sunset = first.sunrise.sunsetMoment;
+  // Day length in minutes is the span from sunrise to sunset.
+  EXPECT_NEAR(first.sunrise.dayLength * 24, DaysBetween(sunset, first.sunrise.sunriseMoment) * 1440, 1e-6);
+  struct Row {
+    const char* name;
+    double minutes;  // from sunset
+    int daytime;
+  };
+  const Row rows[] = {{"one minute before sunset", -1, 1}, {"one minute after sunset", +1, 0}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    BirthData b = kDefaultBirth;
+    b.time = ClockOf(sunset.ghatis + r.minutes * 2.5 / 60);
+    ChartState state;
+    ASSERT_TRUE(ComputeChartFromBirth(state, settings, b));
+    EXPECT_EQ(state.sunrise.bornInDaytime, r.daytime);
+    if (!r.daytime) {
+      EXPECT_NEAR(state.sunrise.nightLength, 60 - state.sunrise.dayLength, 0.5);
+    }
+  }
+}
+
+TEST(NowMode, WritesTheMomentWithFourDecimals) {
+  const std::string path = ::testing::TempDir() + "dvknow.dvk";
+  std::remove(path.c_str());
+  ChartState state;
+  state.options.nowMode = 1;
+  const Settings settings;
+  ASSERT_EQ(ComputeChart(state, settings, path), ComputeStatus::kOk);
+  EXPECT_EQ(state.options.nowMode, 0);
+  std::ifstream f(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  int lines = 0;
+  for (char c : text) lines += c == '\n';
+  EXPECT_EQ(lines, 7);
+  const std::size_t timeLine = text.find('\n', text.find('\n', text.find('\n') + 1) + 1) + 1;
+  const std::string time = text.substr(timeLine, text.find('\n', timeLine) - timeLine);
+  EXPECT_EQ(time.size() - time.find('.'), 5u) << time;  // four decimals
+  EXPECT_NE(text.find("\n5.00\n71.12\n42.30\n"), std::string::npos) << text;  // the default place
+  std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,55 @@
+// Hand-made charts for the dasa writers: a birth date, the Sun and the Moon,
+// the dasa year length and the selected section; nothing else is set.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/chart_state.h"
+#include "engine/pipeline.h"
+
+namespace orvane::testing_support {
+
+inline std::unique_ptr<ChartState> MakeChart(int year, int month, int day, double sun, double moon,
+                                             double yearLength, int section) {
+  auto state = std::make_unique<ChartState>();
+  state->birthCopy = {static_cast<double>(month), static_cast<double>(day), static_cast<double>(year),
+                      12.0, -5.30, -81.12, 16.15};
+  state->birth = state->birthCopy;
+  state->slotLongitude[kSun] = sun;
+  state->slotLongitude[kMoon] = moon;
+  state->nakshatraBalance = NakshatraOf(moon).unelapsed;
+  state->dasaYearLength = yearLength;
+  state->reportSection = section;
+  return state;
+}
+
+inline std::string Text(const ChartState& state) { return std::string(state.report.Text()); }
+
+// The lines of a listing that open a main period (they start with a label,
+// not with the blanks of a continued line), header and blank lines left out.
+inline std::vector<std::string> MainLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t pos = 0;
+  bool header = true;
+  while (pos <= text.size()) {
+    const std::size_t end = text.find('\n', pos);
+    const std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+    if (!line.empty() && line[0] != ' ') {
+      if (header) {
+        header = false;  // the first non-blank line is the header
+      } else {
+        lines.push_back(line);
+      }
+    }
+    if (end == std::string::npos) break;
+    pos = end + 1;
+  }
+  return lines;
+}
+
+inline const std::string kBreak15 = "\n" + std::string(15, ' ');
+inline const std::string kBreak13 = "\n" + std::string(13, ' ');
+
+}  // namespace orvane::testing_support
