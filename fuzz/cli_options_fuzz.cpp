@@ -31,7 +31,6 @@ void CheckAccepted(const CliOptions& o) {
   if (o.tajakaHora) FUZZ_CHECK(o.tajakaMonth && Within(*o.tajakaHora, 1, 12));
   if (o.mundaneDays) FUZZ_CHECK(!o.tajakaYear && *o.mundaneDays > 0 && Within(*o.mundaneDays, 0, 1e6));
   if (o.mahadasa) FUZZ_CHECK(Within(*o.mahadasa, 1, 9));
-  for (const std::string& file : o.files) FUZZ_CHECK(!file.empty());
 
   if (o.birth) {
     const BirthData& b = *o.birth;
