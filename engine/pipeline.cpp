@@ -21,11 +21,6 @@ constexpr int kSlotFromEphemeris[8] = {0, kEphSun, kEphMoon, kEphMars, kEphMercu
 constexpr double kNakshatraSpan = 13.333333333333332;   // 13 deg 20 min
 constexpr double kNakshatraPerDegree = 0.07500000000000001;
 
-bool AllFinite(const BirthData& b) {
-  return std::isfinite(b.month) && std::isfinite(b.day) && std::isfinite(b.year) && std::isfinite(b.time) &&
-         std::isfinite(b.zone) && std::isfinite(b.longitude) && std::isfinite(b.latitude);
-}
-
 bool WriteNowFile(const std::string& path, const BirthData& b) {
   return WriteFileAtomic(path, FormatChartDataFile(b), nullptr);
 }
