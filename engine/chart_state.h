@@ -85,6 +85,7 @@ struct ChartOptions {
   int ashtakavargaChart = 0;     // chart choice whose signs the ashtakavarga reads
   int textChartRasiNavamsa = 0;  // section 41: rasi and navamsa text charts
   int textChartOthers = 0;       // section 41: the other divisional charts
+  int planetTableWithoutUpagrahas = 0;  // planet tables (sections 5, 21) stop after the ghati lagna
   double carried = 0;            // value the calculation pass restores from and saves to
 };
 

@@ -1,5 +1,7 @@
 // Tajaka (solar-return) charts: the annual, monthly and hora chart search and
-// the section writers read from them.
+// the section writers read from them. Every writer computes its results
+// whatever the section and appends text only while state.reportSection is
+// its own number.
 #pragma once
 
 #include "engine/chart_state.h"
@@ -7,13 +9,41 @@
 
 namespace orvane {
 
-void FindTajakaChart(ChartState& state, const Settings& settings);  // searches the solar-return moment and leaves the state cast at it
-void ComputeSahams(ChartState& state, const Settings& settings);  // section 10
-void PanchaVargeeyaBala(ChartState& state, const Settings& settings);  // section 11, with the year lord
-void TajakaYogas(ChartState& state, const Settings& settings);  // section 12
-void PatyayiniDasa(ChartState& state, const Settings& settings);  // section 6
-void MuddaDasa(ChartState& state, const Settings& settings);  // section 7
-void VarshaYoginiDasas(ChartState& state, const Settings& settings);  // section 8
-void NatalPatyayiniDasa(ChartState& state, const Settings& settings);  // section 9
+// Searches the solar-return moment and leaves the state cast at it. Writes
+// state.tajaka: the natal snapshot (which the muntha advances from), the
+// target, the moment and the found flag.
+void FindTajakaChart(ChartState& state, const Settings& settings);
+
+// Section 10. Reads slotLongitude[0..9], vedic.dayBirth, options.tajakaMode
+// and, in a Tajaka chart, tajaka.moment (the date the important dates count
+// from). Writes tajaka.sahams.
+void ComputeSahams(ChartState& state, const Settings& settings);
+
+// Section 11, with the year lord. Reads slotLongitude[0..7], vedic.rasi,
+// vedic.haddaLord, vedic.vargaSign[kD3] and [kD9] of Sun..Saturn,
+// vedic.dayBirth, vedic.munthaRasi and tajaka.natalLongitude[0]. Writes
+// tajaka.panchaBala, tajaka.panchaClass and tajaka.yearLord.
+void PanchaVargeeyaBala(ChartState& state, const Settings& settings);
+
+// Section 12. Reads slotLongitude[1..9].
+void TajakaYogas(ChartState& state, const Settings& settings);
+
+// Section 6. Reads slotLongitude[0..7], options.tajakaMode, tajakaMonthly
+// and tajakaHoraWanted (the span), and the start: tajaka.moment in a Tajaka
+// chart, the birthCopy date and time otherwise. Writes the tajaka.patyayini*
+// fields.
+void PatyayiniDasa(ChartState& state, const Settings& settings);
+
+// Sections 7 and 8 (Tajaka charts). Read tajaka.natalLongitude[kMoon],
+// options.tajakaYear with the birthCopy year (the age), options.tajakaMonthly
+// and tajakaHoraWanted (the span), vedic.tajakaNakshatraBalance and the
+// tajaka.moment date. Write tajaka.muddaFirstLord and
+// tajaka.varshaYoginiFirstLord.
+void MuddaDasa(ChartState& state, const Settings& settings);
+void VarshaYoginiDasas(ChartState& state, const Settings& settings);
+
+// Section 9 (natal charts). Reads slotLongitude[0..7] and the birthCopy
+// date. Writes the tajaka.patyayini* fields.
+void NatalPatyayiniDasa(ChartState& state, const Settings& settings);
 
 }  // namespace orvane

@@ -1,5 +1,6 @@
-// Special lagnas and upagrahas that depend on the sunrise: run inside the
-// sunrise step after each new cast.
+// Special lagnas and upagrahas: the Sree lagna of the calculation pass, and
+// the lagnas and upagrahas that depend on the sunrise, run inside the sunrise
+// step after each new cast.
 #pragma once
 
 #include "engine/chart_state.h"
@@ -7,16 +8,28 @@
 
 namespace orvane {
 
+// Sree lagna (slot 10): the ascendant advanced by a whole turn times the
+// part of its nakshatra the Moon has passed.
+void ComputeSreeLagna(ChartState& state);
+
 // Bhava, hora and ghati lagna and the varnada lagnas (slots 11..25). Called
-// with the chart cast at the sunrise moment and state.sunrise filled as far
-// as minutesSinceSunrise; state.birthCopy holds the natal ascendant's chart
-// only through the slots passed in `natalAscendant`.
+// with the chart cast at the sunrise moment (the lagnas start from the Sun
+// there) and state.sunrise filled as far as minutesSinceSunrise;
+// `natalAscendant` is the ascendant of the chart moment.
 void ComputeTimeLagnas(ChartState& state, const Settings& settings, double natalAscendant);
 
+// Varnada lagna of house i (0..11) from the ascendant and the hora lagna.
+double VarnadaLagna(double ascendant, double horaLagna, int house);
+
 // The six upagrahas measured in eighths of the day or night (slots 34..39):
-// casts the chart at each portion's moment. Called once the day and night
-// lengths and the sunrise, sunset and next sunrise moments are known; the
-// caller casts the birth chart again afterwards.
+// casts the chart at each portion's moment. Called with the chart cast at the
+// chart moment, once the day and night lengths and the sunrise, sunset and
+// next sunrise moments are known; the caller casts the chart moment again
+// afterwards.
 void ComputeTimeUpagrahas(ChartState& state, const Settings& settings);
+
+// Portion 0..7 of the day (or night) that an upagraha of the weekday planet
+// `planet` (0 Sun .. 6 Saturn) takes when the day's weekday number is w.
+int UpagrahaPortion(int planet, int w);
 
 }  // namespace orvane

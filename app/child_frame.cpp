@@ -1,0 +1,47 @@
+#include "app/child_frame.h"
+
+#include <QCloseEvent>
+#include <QPalette>
+#include <QScrollArea>
+
+#include "app/artwork.h"
+#include "app/dhruvak_doc.h"
+#include "app/main_frame.h"
+#include "app/chart_view.h"
+
+namespace orvane {
+
+CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* view)
+    : mainFrame_(mainFrame), doc_(doc), view_(view) {
+  setObjectName(QStringLiteral("CChildFrame"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowIcon(AppIcon());
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("chartScrollArea"));
+  scroll->setWidget(view_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  QPalette palette = scroll->palette();
+  palette.setColor(QPalette::Window, QColor(0xff, 0xff, 0xf0));
+  scroll->setPalette(palette);
+  scroll->setBackgroundRole(QPalette::Window);
+  setWidget(scroll);
+  UpdateCaption();
+  connect(&doc_, &CDhruvakDoc::titleChanged, this, &CChildFrame::UpdateCaption);
+  connect(&doc_, &CDhruvakDoc::modifiedChanged, this, &QWidget::setWindowModified);
+}
+
+void CChildFrame::UpdateCaption() {
+  setWindowTitle(doc_.title() + QStringLiteral("[*]"));
+  setWindowModified(doc_.IsModified());
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  if (!mainFrame_.CanCloseFrame(this)) {
+    event->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace orvane

@@ -1,0 +1,275 @@
+#include "app/dhruvak_app.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+#include <QSplashScreen>
+#include <QTimer>
+#include <clocale>
+#include <string>
+
+#include "app/artwork.h"
+#include "app/main_frame.h"
+#include "app/single_instance.h"
+#include "dialogs/preference_dlgs.h"
+
+namespace orvane {
+namespace {
+
+constexpr char kAppTitle[] = "Orvane Lite";
+constexpr int kSplashMilliseconds = 1500;
+constexpr char kRecentGroup[] = "Recent File List";
+
+// Message texts keep their line ends as written; a message box wants plain
+// line feeds.
+QString Shown(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+}  // namespace
+
+void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
+
+CDhruvakApp::CDhruvakApp(AppPaths paths, QObject* parent) : QObject(parent), paths_(std::move(paths)) {}
+
+CDhruvakApp::~CDhruvakApp() {
+  splash_.reset();
+  mainFrame_.reset();
+  instance_.reset();
+}
+
+QWidget* CDhruvakApp::DialogParent() const {
+  return mainFrame_ && mainFrame_->isVisible() ? mainFrame_.get() : nullptr;
+}
+
+bool CDhruvakApp::InitInstance(const QStringList& arguments) {
+  // Everything after the program's name is a chart file to open (the
+  // toolkit has already taken its own options out).
+  QStringList files;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].isEmpty()) files += QFileInfo(arguments[i]).absoluteFilePath();
+  }
+
+  // 1. One program per user. A second start hands its files over.
+  instance_ = std::make_unique<SingleInstance>(paths_);
+  switch (instance_->Acquire(files)) {
+    case SingleInstance::Result::kHandedOver:
+      exitCode_ = 0;
+      return false;
+    case SingleInstance::Result::kRunningNoAnswer:
+      QMessageBox::information(
+          nullptr, kAppTitle,
+          files.isEmpty()
+              ? QStringLiteral("Orvane Lite is already running.")
+              : QStringLiteral("Orvane Lite is already running, but it did not answer.\n\nPlease open \"%1\" "
+                               "from its File menu.")
+                    .arg(QDir::toNativeSeparators(files.first())));
+      exitCode_ = 1;
+      return false;
+    case SingleInstance::Result::kFirst:
+      break;
+  }
+  if (!instance_->problem().isEmpty()) qWarning("%s", qPrintable(instance_->problem()));
+  connect(instance_.get(), &SingleInstance::openRequested, this, &CDhruvakApp::OpenFromSecondInstance);
+  connect(instance_.get(), &SingleInstance::activateRequested, this, &CDhruvakApp::ShowMainWindow);
+
+  // 2. A settings file of this version means the preferences are set.
+  Settings probe;
+  firstRun_ = LoadSettings(paths_.settingsFile.toStdString(), probe).status != SettingsStatus::kLoaded;
+
+  // 3.-5. Recent files are read on demand; the main frame (which writes the
+  // default working chart file) accepts dropped files; the document types
+  // are the static table of doc_template.h.
+  mainFrame_ = std::make_unique<CMainFrame>(*this);
+  connect(this, &CDhruvakApp::settingsChanged, mainFrame_.get(), &CMainFrame::RefreshAllViews);
+
+  if (!firstRun_ && splashEnabled_) {
+    splash_ = std::make_unique<QSplashScreen>(SplashPixmap());
+    splash_->show();
+    QTimer::singleShot(kSplashMilliseconds, this, [this] {
+      if (splash_) splash_->close();
+      splash_.reset();
+      ShowMainWindow();
+    });
+  }
+
+  // 6. The command line: a new prasna chart, or the files named. A start
+  // whose files could not be opened still shows a chart.
+  bool opened = false;
+  for (const QString& file : files) opened = mainFrame_->OpenDocumentFile(file) != nullptr || opened;
+  if (!opened) mainFrame_->OnFileNew();
+
+  // 7. The main window, maximized (after the splash screen when there is one).
+  if (!splash_) ShowMainWindow();
+  return true;
+}
+
+void CDhruvakApp::ShowMainWindow() {
+  if (!mainFrame_) return;
+  if (splash_) return;  // the splash timer shows it
+  if (!mainFrame_->isVisible()) {
+    // Without a window manager "maximized" means nothing: the window then
+    // takes the screen's free area itself.
+    if (const QScreen* screen = mainFrame_->screen()) mainFrame_->setGeometry(screen->availableGeometry());
+    mainFrame_->showMaximized();
+  }
+  mainFrame_->raise();
+  mainFrame_->activateWindow();
+}
+
+void CDhruvakApp::OpenFromSecondInstance(const QString& path) {
+  ShowMainWindow();
+  if (mainFrame_) mainFrame_->OpenDocumentFile(path);
+}
+
+// ---- settings
+
+void CDhruvakApp::EnsureSettings() {
+  if (settingsLoaded_ || inFirstRunSequence_) return;
+  const SettingsParseResult read = LoadSettings(paths_.settingsFile.toStdString(), settings_);
+  if (read.status == SettingsStatus::kLoaded) {
+    if (!read.message.empty()) qWarning("%s: %s", qPrintable(paths_.settingsFile), read.message.c_str());
+    settingsLoaded_ = true;
+    return;
+  }
+  firstRun_ = true;
+  inFirstRunSequence_ = true;
+  QMessageBox::information(DialogParent(), kWelcomeCaption, Shown(kWelcomeText));
+  OnChartStyle();
+  OnAyanamsa();
+  OnDaysInYear();
+  OnSpecialLagnaDisplay();
+  OnUpagrahaOptions();
+  OnPrintItems();
+  OnDefaultLocation();
+  QMessageBox::information(DialogParent(), kExtensionCaption, Shown(kExtensionText));
+  // Success is announced only once the preferences are on disk.
+  if (SaveSettingsReported()) QMessageBox::information(DialogParent(), kSuccessCaption, Shown(kSuccessText));
+  inFirstRunSequence_ = false;
+  settingsLoaded_ = true;
+}
+
+bool CDhruvakApp::SaveSettingsReported() {
+  std::string error;
+  if (SaveSettings(paths_.settingsFile.toStdString(), settings_, &error)) return true;
+  QMessageBox::warning(DialogParent(), kAppTitle,
+                       QStringLiteral("Your preferences could not be saved in \"%1\".\n\n%2\n\nThey stay in effect "
+                                      "until Orvane Lite is closed.")
+                           .arg(QDir::toNativeSeparators(paths_.settingsFile), QString::fromStdString(error)));
+  return false;
+}
+
+template <typename Dialog>
+bool CDhruvakApp::RunPreferenceDialog() {
+  Dialog dialog(settings_, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  dialog.Store(settings_);
+  return true;
+}
+
+void CDhruvakApp::AfterPreference(bool recompute) {
+  // During the first-run sequence the settings are saved once at its end.
+  if (!settingsLoaded_) return;
+  SaveSettingsReported();
+  emit settingsChanged(recompute);
+}
+
+void CDhruvakApp::OnChartStyle() {
+  if (RunPreferenceDialog<CChartStyleDlg>()) AfterPreference(false);
+}
+
+void CDhruvakApp::OnAyanamsa() {
+  if (!RunPreferenceDialog<CAyanamsaDlg>()) return;
+  if (settingsLoaded_) QMessageBox::information(DialogParent(), kNonlinearCaption, Shown(kNonlinearText));
+  AfterPreference(true);
+}
+
+void CDhruvakApp::OnDaysInYear() {
+  if (RunPreferenceDialog<CDaysInYearDlg>()) AfterPreference(true);
+}
+
+void CDhruvakApp::OnSpecialLagnaDisplay() {
+  CSpecialLagnaDlg dialog(settings_, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return;
+  dialog.Store(settings_);
+  if (dialog.onlySomePadas()) {
+    CPadasDlg padas(settings_, DialogParent());
+    if (padas.exec() == QDialog::Accepted) padas.Store(settings_);
+  }
+  AfterPreference(true);
+}
+
+void CDhruvakApp::OnUpagrahaOptions() {
+  if (RunPreferenceDialog<CUpagrahaOptionsDlg>()) AfterPreference(true);
+}
+
+void CDhruvakApp::OnHoraChart() {
+  if (RunPreferenceDialog<CHoraChartDlg>()) AfterPreference(false);
+}
+
+void CDhruvakApp::OnPrintItems() {
+  if (RunPreferenceDialog<CPrintPrefsDlg>() && settingsLoaded_) SaveSettingsReported();
+}
+
+void CDhruvakApp::OnDefaultLocation() {
+  if (RunPreferenceDialog<CLocationDlg>()) AfterPreference(true);
+}
+
+void CDhruvakApp::OnAppAbout() {
+  CAboutDlg about(AppIconPixmap(64), DialogParent());
+  about.exec();
+}
+
+void CDhruvakApp::OnFilePrintSetup() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPageSetupDialog dialog(printer_.get(), DialogParent());
+  dialog.exec();
+}
+
+// ---- recent files
+
+QStringList CDhruvakApp::RecentFiles() const {
+  QSettings store(paths_.recentFilesFile, QSettings::IniFormat);
+  store.beginGroup(kRecentGroup);
+  QStringList files;
+  for (int i = 1; i <= CMainFrame::kRecentFileCount; ++i) {
+    const QString path = store.value(QStringLiteral("File%1").arg(i)).toString();
+    if (!path.isEmpty() && !files.contains(path)) files += path;
+  }
+  return files;
+}
+
+void CDhruvakApp::WriteRecentFiles(const QStringList& files) {
+  QSettings store(paths_.recentFilesFile, QSettings::IniFormat);
+  store.remove(kRecentGroup);
+  store.beginGroup(kRecentGroup);
+  for (qsizetype i = 0; i < files.size() && i < CMainFrame::kRecentFileCount; ++i) {
+    store.setValue(QStringLiteral("File%1").arg(i + 1), files[i]);
+  }
+  store.endGroup();
+  store.sync();
+  if (store.status() != QSettings::NoError) {
+    qWarning("The recent-file list cannot be written to %s", qPrintable(paths_.recentFilesFile));
+  }
+  emit recentFilesChanged();
+}
+
+void CDhruvakApp::AddToRecentFileList(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  QStringList files = RecentFiles();
+  files.removeAll(absolute);
+  files.prepend(absolute);
+  while (files.size() > CMainFrame::kRecentFileCount) files.removeLast();
+  WriteRecentFiles(files);
+}
+
+void CDhruvakApp::RemoveFromRecentFileList(const QString& path) {
+  QStringList files = RecentFiles();
+  if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) WriteRecentFiles(files);
+}
+
+}  // namespace orvane

@@ -1,0 +1,139 @@
+// The application: single-instance start, the settings file with its first-
+// run sequence, the main frame and the command line, the splash screen, the
+// recent-file list and the preference commands.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+#include "app/app_paths.h"
+#include "io/settings.h"
+
+class QPrinter;
+class QSplashScreen;
+class QWidget;
+
+namespace orvane {
+
+class CMainFrame;
+class SingleInstance;
+
+// The texts of the first-run sequence and of the ayanamsa notice.
+inline constexpr char kWelcomeCaption[] = "Welcome to Meruvan's \"Orvane Lite\"!";
+inline constexpr char kWelcomeText[] =
+    "Welcome!\r\n\r\nIt looks like you are using this version of software for the first time!\r\n\r\nYou need to "
+    "set some preferences so that charts can be calculated correctly and displayed conveniently.\r\n\r\nPlease "
+    "select your preferences carefully.\r\n\r\nNote that these preferences may be changed later, using the menu "
+    "item \"Preferences\".\r\n\r\nHave fun with this software! May Lord Talvesh bless you!!";
+inline constexpr char kExtensionCaption[] = "IMPORTANT - Extension changed from *.dat to *.orv";
+inline constexpr char kExtensionText[] =
+    "Orvane Lite 1.1 used *.dat extension for its data files and registered it with Windows. Propaganda "
+    "projecting an innocuous Windows behavior resulting from this registration as a \"virus\" scared some people "
+    "from using the program. The extension has been changed to *.orv in this release.\n\nYou will still be able "
+    "to open old *.dat files saved with Orvane Lite 1.0 or 1.1. When you get the \"File Open\" dialog box, it "
+    "will show *.orv files by default, but you will be able to open *.dat files as well. Change the selection "
+    "under \"Files of type\" to select *.dat files.\n\nOrvane Lite will only register *.orv extension. If an "
+    "older version registered *.dat files, you will see its icon displayed with several *.dat files in your hard "
+    "disk. This is not at all a problem. But, if it irritates you, do the following:\n\nOpen \"Start\" >> "
+    "\"Programs\" >> \"Windows explorer\". Then select \"View\" >> \"Options\" (or folder options). Click on the "
+    "tab \"File types\". Find \"Orvane Data\" among the types. While it is selected, click on \"Remove\". Say "
+    "\"OK\" if it wants you to confirm. Orvane icon should no longer be displayed with *.dat files.\n\nBy doing "
+    "this, however, you lose the ability to open an old chart file by double clicking on it in explorer. Of "
+    "course, you can still open it by selecting \"File\" >> \"Open\" in Orvane Lite.";
+inline constexpr char kSuccessCaption[] = "Enjoy Meruvan's \"Orvane Lite\"!";
+inline constexpr char kSuccessText[] =
+    "Success! You have successfully set your preferences. Note that these preferences may be changed later, "
+    "using the menu item \"Preferences\".\r\n\r\nHave fun with this software! May Lord Talvesh bless you!!";
+inline constexpr char kNonlinearCaption[] = "Using a nonlinear ayanamsa";
+inline constexpr char kNonlinearText[] =
+    "Some popular ayanamsas are linear as given by their proponents. But this program supports only nonlinear "
+    "ayanamsas. Ayanamsa changes are nonlinear in reality. Using a linear ayanamsa compromises the accuracy of "
+    "Tajaka charts, for example.\n\nIf you don't understand this message, don't worry. This program is doing the "
+    "right thing.";
+
+// Sets the C library's number format back to "C" after QApplication has
+// adopted the user's locale: files and report text always use a decimal
+// point.
+void UseCNumericLocale();
+
+class CDhruvakApp : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CDhruvakApp(AppPaths paths, QObject* parent = nullptr);
+  ~CDhruvakApp() override;
+
+  // The splash screen (on by default); tests turn it off.
+  void SetSplashEnabled(bool enabled) { splashEnabled_ = enabled; }
+
+  // Start-up in order: single instance, first-run check, recent files, main
+  // frame, document types, command line (no file: a new prasna chart; file
+  // names: those charts), then the main window (maximized; after the splash
+  // unless this is a first run). Returns false when the program should end
+  // now: another instance took over (exitCode() 0), or it could not start.
+  bool InitInstance(const QStringList& arguments);
+  int exitCode() const { return exitCode_; }
+
+  const AppPaths& paths() const { return paths_; }
+  const Settings& settings() const { return settings_; }
+  bool firstRun() const { return firstRun_; }
+  bool settingsLoaded() const { return settingsLoaded_; }
+  CMainFrame* mainFrame() const { return mainFrame_.get(); }
+  SingleInstance* singleInstance() const { return instance_.get(); }
+  // The parent of message boxes and dialogs: the main window once shown.
+  QWidget* DialogParent() const;
+  int NextViewSerial() { return ++viewSerial_; }
+
+  // Called by every chart view: loads the settings once per run, or runs
+  // the first-run sequence (welcome, the seven preference dialogs, the
+  // extension notice, saving, the success message).
+  void EnsureSettings();
+  // Writes the settings file; a failure is reported in a message box.
+  bool SaveSettingsReported();
+
+  // Preference commands. Once the settings are loaded each ends by saving
+  // them and, where the chart depends on it, recomputing the charts.
+  void OnChartStyle();
+  void OnAyanamsa();
+  void OnDaysInYear();
+  void OnSpecialLagnaDisplay();
+  void OnUpagrahaOptions();
+  void OnHoraChart();
+  void OnPrintItems();
+  void OnDefaultLocation();
+  void OnAppAbout();
+  void OnFilePrintSetup();
+
+  // The nine most recent files, newest first, kept with QSettings.
+  QStringList RecentFiles() const;
+  void AddToRecentFileList(const QString& path);
+  void RemoveFromRecentFileList(const QString& path);
+
+ signals:
+  void settingsChanged(bool recompute);
+  void recentFilesChanged();
+
+ private:
+  template <typename Dialog>
+  bool RunPreferenceDialog();
+  void AfterPreference(bool recompute);
+  void ShowMainWindow();
+  void OpenFromSecondInstance(const QString& path);
+  void WriteRecentFiles(const QStringList& files);
+
+  AppPaths paths_;
+  Settings settings_;
+  bool firstRun_ = false;
+  bool settingsLoaded_ = false;
+  bool splashEnabled_ = true;
+  bool inFirstRunSequence_ = false;
+  int exitCode_ = 0;
+  int viewSerial_ = 0;
+  std::unique_ptr<SingleInstance> instance_;
+  std::unique_ptr<CMainFrame> mainFrame_;
+  std::unique_ptr<QSplashScreen> splash_;
+  std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,160 @@
+#include "app/dhruvak_doc.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <string>
+
+#include "io/chart_file.h"
+
+namespace orvane {
+namespace {
+
+constexpr char kAppTitle[] = "Orvane Lite";
+
+bool SameFile(const QString& a, const QString& b) {
+  if (a.isEmpty() || b.isEmpty()) return false;
+  const QFileInfo fa(a), fb(b);
+  const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
+  if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+  return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+}  // namespace
+
+CDhruvakDoc::CDhruvakDoc(DocType type, QObject* parent) : QObject(parent), type_(type) {}
+
+bool CDhruvakDoc::OnNewDocument(const QString& title) {
+  loaded_ = 0;
+  invalid_ = false;
+  image_.clear();
+  validationMessage_.clear();
+  pathName_.clear();
+  SetTitle(title);
+  SetModifiedFlag(false);
+  return true;
+}
+
+CDhruvakDoc::OpenStatus CDhruvakDoc::OnOpenDocument(const QString& path, QString* error) {
+  std::string bytes, reason;
+  if (!ReadChartImage(QFile::encodeName(path).toStdString(), bytes, &reason)) {
+    if (error) *error = QString::fromStdString(reason);
+    return OpenStatus::kUnreadable;
+  }
+  image_ = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  const ChartValidation check = ValidateChartImage(bytes);
+  loaded_ = check.ok ? 1 : 0;
+  invalid_ = !check.ok;
+  validationMessage_ = QString::fromStdString(check.message);
+  SetPathName(path);
+  SetModifiedFlag(false);
+  if (!check.ok) {
+    if (error) *error = validationMessage_;
+    return OpenStatus::kInvalid;
+  }
+  return OpenStatus::kValid;
+}
+
+bool CDhruvakDoc::OnSaveDocument(const QString& path, QString* error) {
+  if (textMode == 0 && invalid_ && SameFile(path, pathName_)) {
+    // The image is still the file's own (invalid) content: nothing to store,
+    // and the chart on screen (the current moment) must not replace it.
+    emit statusMessage(QStringLiteral("\"%1\" is not a valid chart file and was left unchanged.")
+                           .arg(QDir::toNativeSeparators(path)));
+    return true;
+  }
+  const QByteArray& bytes = textMode ? textBuffer : image_;
+  std::string reason;
+  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &reason)) {
+    if (error) *error = QString::fromStdString(reason);
+    return false;
+  }
+  return true;
+}
+
+void CDhruvakDoc::ReadBackImage(const QByteArray& bytes) {
+  if (invalid_) return;
+  image_ = bytes;
+}
+
+void CDhruvakDoc::SetEditedImage(const QByteArray& bytes) {
+  image_ = bytes;
+  loaded_ = 1;
+  invalid_ = false;
+  validationMessage_.clear();
+  SetModifiedFlag(true);
+}
+
+void CDhruvakDoc::SetTitle(const QString& title) {
+  if (title == title_) return;
+  title_ = title;
+  emit titleChanged(title_);
+}
+
+void CDhruvakDoc::SetPathName(const QString& path) {
+  pathName_ = QFileInfo(path).absoluteFilePath();
+  SetTitle(QFileInfo(path).fileName());
+}
+
+const QString& CDhruvakDoc::RefreshTitleCopy() {
+  titleCopy_ = title_;
+  return titleCopy_;
+}
+
+void CDhruvakDoc::SetModifiedFlag(bool modified) {
+  if (modified == modified_) return;
+  modified_ = modified;
+  emit modifiedChanged(modified_);
+}
+
+bool CDhruvakDoc::DoSave(QWidget* parent, bool saveAs) {
+  QString path = pathName_;
+  if (saveAs || path.isEmpty()) {
+    QFileDialog dialog(parent, QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(SaveFileFilters(type_));
+    dialog.setDefaultSuffix(ToQString(docTemplate().extension).mid(1));
+    if (!pathName_.isEmpty()) {
+      dialog.selectFile(pathName_);
+    } else {
+      QString name = title_;
+      name.remove(QLatin1Char('/'));
+      dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+      dialog.selectFile(name + ToQString(docTemplate().extension));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    path = dialog.selectedFiles().constFirst();
+  }
+  QString error;
+  if (!OnSaveDocument(path, &error)) {
+    QMessageBox::warning(parent, kAppTitle,
+                         QStringLiteral("The chart could not be saved.\n\n%1\n\nThe chart is still open and unchanged.")
+                             .arg(error));
+    return false;
+  }
+  if (!SameFile(path, pathName_)) {
+    // Saving under a new name makes the document that file's.
+    SetPathName(path);
+  }
+  if (textMode == 0) SetModifiedFlag(false);
+  emit saved(pathName_);
+  return true;
+}
+
+bool CDhruvakDoc::SaveModified(QWidget* parent) {
+  if (!modified_) return true;
+  const QMessageBox::StandardButton answer =
+      QMessageBox::question(parent, kAppTitle, QStringLiteral("Save changes to %1?").arg(title_),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  if (answer == QMessageBox::Cancel) return false;
+  if (answer == QMessageBox::No) return true;
+  return DoSave(parent, false);
+}
+
+void CDhruvakDoc::UpdateAllViews(QObject* sender) { emit viewsNeedUpdate(sender); }
+
+}  // namespace orvane

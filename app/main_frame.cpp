@@ -1,0 +1,441 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <string>
+
+#include "app/app_paths.h"
+#include "app/artwork.h"
+#include "app/child_frame.h"
+#include "app/dhruvak_app.h"
+#include "app/dhruvak_doc.h"
+#include "app/chart_view.h"
+#include "io/chart_file.h"
+
+namespace orvane {
+namespace {
+
+bool SamePath(const QString& a, const QString& b) {
+  if (a.isEmpty() || b.isEmpty()) return false;
+  const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
+  if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+  return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
+  setObjectName(QStringLiteral("CMainFrame"));
+  setWindowTitle(QStringLiteral("Orvane Lite"));
+  setWindowIcon(AppIcon());
+  mdi_->setObjectName(QStringLiteral("mdiArea"));
+  mdi_->setViewMode(QMdiArea::SubWindowView);
+  mdi_->setBackground(QColor(0x8c, 0x86, 0x98));
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdi_);
+  setAcceptDrops(true);
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBar();
+  auto* ready = new QLabel(QStringLiteral("Ready"), this);
+  statusBar()->addWidget(ready, 1);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
+  // A chart whose file failed validation shows the current moment: coming
+  // back to its window casts it afresh.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+    auto* frame = qobject_cast<CChildFrame*>(window);
+    if (frame && frame->document().invalid() && frame->view()->hasChart()) frame->view()->RefreshScreen();
+  });
+  connect(&app_, &CDhruvakApp::recentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
+  UpdateRecentFileActions();
+  UpdateCommandStates();
+  resize(1100, 760);
+
+  WriteStartupDefault();
+  if (!startupProblem_.isEmpty()) statusBar()->showMessage(startupProblem_);
+}
+
+CMainFrame::~CMainFrame() {
+  // The chart windows go first, while the documents they show still exist.
+  closingAll_ = true;
+  // Closed windows waiting for deletion are no longer listed by the area.
+  const QList<CChildFrame*> windows = mdi_->findChildren<CChildFrame*>();
+  for (CChildFrame* window : windows) window->disconnect(this);
+  qDeleteAll(windows);
+  qDeleteAll(documents_);
+  documents_.clear();
+}
+
+QString CMainFrame::startupDefaultFile() const { return app_.paths().workingFolder + QStringLiteral("/dvktmp.dvk"); }
+
+void CMainFrame::WriteStartupDefault() {
+  // The default working chart file: written only when it cannot be read;
+  // an existing file is left as it is.
+  const QString path = startupDefaultFile();
+  QFile existing(path);
+  if (existing.open(QIODevice::ReadOnly)) return;
+  QString error;
+  if (!MakePrivateFolder(app_.paths().workingFolder, &error)) {
+    startupProblem_ = error;
+    return;
+  }
+  std::string reason;
+  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(), kStartupDefaultChart, &reason)) {
+    startupProblem_ = QString::fromStdString(reason);
+  }
+}
+
+void CMainFrame::CreateActions() {
+  newAction_ = new QAction(ToolBarIcon(ToolIcon::kNew), QStringLiteral("&New (Prasna for now)"), this);
+  newAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+  newAction_->setStatusTip(QStringLiteral("Cast a chart for the current moment at the default place"));
+  connect(newAction_, &QAction::triggered, this, [this] { OnFileNew(); });
+
+  openAction_ = new QAction(ToolBarIcon(ToolIcon::kOpen), QStringLiteral("&Open..."), this);
+  openAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  openAction_->setStatusTip(QStringLiteral("Open a saved chart"));
+  connect(openAction_, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+
+  closeAction_ = new QAction(QStringLiteral("&Close"), this);
+  closeAction_->setStatusTip(QStringLiteral("Close the chart"));
+  connect(closeAction_, &QAction::triggered, this, &CMainFrame::OnFileClose);
+
+  saveAction_ = new QAction(ToolBarIcon(ToolIcon::kSave), QStringLiteral("&Save"), this);
+  saveAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  saveAction_->setStatusTip(QStringLiteral("Save the chart"));
+  connect(saveAction_, &QAction::triggered, this, [this] { OnFileSave(); });
+
+  saveAsAction_ = new QAction(QStringLiteral("Save &As..."), this);
+  saveAsAction_->setStatusTip(QStringLiteral("Save the chart under a new name"));
+  connect(saveAsAction_, &QAction::triggered, this, [this] { OnFileSaveAs(); });
+
+  printSetupAction_ = new QAction(QStringLiteral("Print Set&up..."), this);
+  printSetupAction_->setStatusTip(QStringLiteral("Choose the printer and the page"));
+  connect(printSetupAction_, &QAction::triggered, &app_, &CDhruvakApp::OnFilePrintSetup);
+
+  exitAction_ = new QAction(QStringLiteral("E&xit"), this);
+  exitAction_->setStatusTip(QStringLiteral("Quit Orvane Lite"));
+  connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+
+  birthDataAction_ = new QAction(ToolBarIcon(ToolIcon::kBirthData), QStringLiteral("Edit birth&data"), this);
+  birthDataAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+  birthDataAction_->setStatusTip(QStringLiteral("Change the date, time and place of the chart"));
+  connect(birthDataAction_, &QAction::triggered, this, &CMainFrame::OnEditBirthData);
+
+  newWindowAction_ = new QAction(QStringLiteral("&New Window"), this);
+  newWindowAction_->setStatusTip(QStringLiteral("Open another window onto the chart"));
+  connect(newWindowAction_, &QAction::triggered, this, &CMainFrame::OnWindowNew);
+  cascadeAction_ = new QAction(QStringLiteral("&Cascade"), this);
+  connect(cascadeAction_, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+  tileAction_ = new QAction(QStringLiteral("&Tile"), this);
+  connect(tileAction_, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    recentActions_[i] = new QAction(this);
+    recentActions_[i]->setVisible(false);
+    connect(recentActions_[i], &QAction::triggered, this, [this, i] {
+      const QString path = recentActions_[i]->data().toString();
+      if (!OpenDocumentFile(path) && !QFileInfo::exists(path)) app_.RemoveFromRecentFileList(path);
+    });
+  }
+}
+
+void CMainFrame::CreateMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_->addAction(newAction_);
+  fileMenu_->addAction(openAction_);
+  fileMenu_->addAction(closeAction_);
+  fileMenu_->addAction(saveAction_);
+  fileMenu_->addAction(saveAsAction_);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(printSetupAction_);
+  recentSeparator_ = fileMenu_->addSeparator();
+  for (QAction* action : recentActions_) fileMenu_->addAction(action);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(exitAction_);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addAction(birthDataAction_);
+
+  QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Preferences"));
+  auto add = [&](const QString& text, const char* shortcut, void (CDhruvakApp::*handler)()) {
+    QAction* action = prefs->addAction(text);
+    if (shortcut) action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+    connect(action, &QAction::triggered, &app_, handler);
+    return action;
+  };
+  add(QStringLiteral("&Chart Style"), "Ctrl+L", &CDhruvakApp::OnChartStyle);
+  add(QStringLiteral("&Ayanamsa"), "Ctrl+Y", &CDhruvakApp::OnAyanamsa);
+  add(QStringLiteral("&Days in a year"), nullptr, &CDhruvakApp::OnDaysInYear);
+  add(QStringLiteral("&Special lagna && upagraha display"), "Ctrl+E", &CDhruvakApp::OnSpecialLagnaDisplay);
+  add(QStringLiteral("&Upagraha calculation options"), nullptr, &CDhruvakApp::OnUpagrahaOptions);
+  add(QStringLiteral("&Hora chart"), nullptr, &CDhruvakApp::OnHoraChart);
+  add(QStringLiteral("Items to include when &printing"), nullptr, &CDhruvakApp::OnPrintItems);
+  add(QStringLiteral("Default &location"), nullptr, &CDhruvakApp::OnDefaultLocation);
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  QAction* statusBarAction = view->addAction(QStringLiteral("&Status Bar"));
+  statusBarAction->setCheckable(true);
+  statusBarAction->setChecked(true);
+  connect(statusBarAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
+  view->setObjectName(QStringLiteral("viewMenu"));
+
+  QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+  window->addAction(newWindowAction_);
+  window->addAction(cascadeAction_);
+  window->addAction(tileAction_);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QAction* about = help->addAction(QStringLiteral("&About Orvane Lite..."));
+  connect(about, &QAction::triggered, &app_, &CDhruvakApp::OnAppAbout);
+}
+
+void CMainFrame::CreateToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Standard"));
+  bar->setObjectName(QStringLiteral("standardToolBar"));
+  bar->setIconSize(QSize(24, 24));
+  bar->setMovable(false);
+  bar->addAction(newAction_);
+  bar->addAction(openAction_);
+  bar->addAction(saveAction_);
+  bar->addSeparator();
+  bar->addAction(birthDataAction_);
+  if (QMenu* view = menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"))) {
+    QAction* toggle = bar->toggleViewAction();
+    toggle->setText(QStringLiteral("&Toolbar"));
+    view->insertAction(view->actions().value(0), toggle);
+  }
+}
+
+void CMainFrame::UpdateRecentFileActions() {
+  const QStringList files = app_.RecentFiles();
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    QAction* action = recentActions_[i];
+    if (i < files.size()) {
+      const QString& path = files[i];
+      action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace(
+          QLatin1Char('&'), QStringLiteral("&&"))));
+      action->setData(path);
+      action->setStatusTip(QDir::toNativeSeparators(path));
+      action->setVisible(true);
+    } else {
+      action->setVisible(false);
+    }
+  }
+  recentSeparator_->setVisible(!files.isEmpty());
+}
+
+QString CMainFrame::NextUntitledTitle(DocType type) {
+  const int index = static_cast<int>(type);
+  return ToQString(kDocTemplates[index].docName) + QString::number(++untitledCount_[index]);
+}
+
+CDhruvakDoc* CMainFrame::AddDocument(CDhruvakDoc* doc) {
+  documents_.append(doc);
+  frameCount_.insert(doc, 0);
+  connect(doc, &CDhruvakDoc::saved, this, [this](const QString& path) {
+    app_.AddToRecentFileList(path);
+    statusBar()->showMessage(QStringLiteral("Saved \"%1\".").arg(QDir::toNativeSeparators(path)), 5000);
+  });
+  connect(doc, &CDhruvakDoc::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+  return doc;
+}
+
+CDhruvakDoc* CMainFrame::OnFileNew() {
+  auto* doc = new CDhruvakDoc(DocType::kChart, this);
+  doc->OnNewDocument(NextUntitledTitle(DocType::kChart));
+  AddDocument(doc);
+  CreateFrame(*doc);
+  return doc;
+}
+
+CDhruvakDoc* CMainFrame::OpenDocumentFile(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  for (CDhruvakDoc* doc : documents_) {
+    if (SamePath(doc->pathName(), absolute)) {
+      app_.AddToRecentFileList(absolute);
+      const QList<CChildFrame*> frames = framesOf(doc);
+      if (!frames.isEmpty()) mdi_->setActiveSubWindow(frames.first());
+      return doc;
+    }
+  }
+  auto* doc = new CDhruvakDoc(DocTypeForPath(absolute), this);
+  QString error;
+  const CDhruvakDoc::OpenStatus status = doc->OnOpenDocument(absolute, &error);
+  if (status == CDhruvakDoc::OpenStatus::kUnreadable) {
+    delete doc;
+    QMessageBox::warning(app_.DialogParent(), QStringLiteral("Orvane Lite"),
+                         QStringLiteral("The file \"%1\" cannot be opened.\n\n%2")
+                             .arg(QDir::toNativeSeparators(absolute), error));
+    return nullptr;
+  }
+  AddDocument(doc);
+  app_.AddToRecentFileList(absolute);
+  CreateFrame(*doc);
+  if (status == CDhruvakDoc::OpenStatus::kInvalid) {
+    statusBar()->showMessage(QStringLiteral("\"%1\": %2").arg(QFileInfo(absolute).fileName(), error), 15000);
+  }
+  return doc;
+}
+
+CChildFrame* CMainFrame::CreateFrame(CDhruvakDoc& doc) {
+  auto* view = new CDhruvakView(app_, doc);
+  auto* frame = new CChildFrame(*this, doc, view);
+  mdi_->addSubWindow(frame);
+  frameCount_[&doc] += 1;
+  connect(frame, &QObject::destroyed, this, [this, d = &doc] { OnFrameDestroyed(d); });
+  frame->showMaximized();
+  view->OnInitialUpdate();
+  UpdateCommandStates();
+  return frame;
+}
+
+void CMainFrame::OnFrameDestroyed(CDhruvakDoc* doc) {
+  auto it = frameCount_.find(doc);
+  if (it == frameCount_.end()) return;
+  if (--it.value() > 0) return;
+  frameCount_.erase(it);
+  documents_.removeAll(doc);
+  doc->deleteLater();
+  UpdateCommandStates();
+}
+
+void CMainFrame::OnFileOpen() {
+  QFileDialog dialog(this, QStringLiteral("Open"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setNameFilter(OpenFileFilters());
+  dialog.selectNameFilter(FilterName(DocType::kChart));
+  if (dialog.exec() != QDialog::Accepted) return;
+  for (const QString& path : dialog.selectedFiles()) OpenDocumentFile(path);
+}
+
+bool CMainFrame::OnFileSave() {
+  CDhruvakDoc* doc = activeDocument();
+  return doc && doc->DoSave(this, false);
+}
+
+bool CMainFrame::OnFileSaveAs() {
+  CDhruvakDoc* doc = activeDocument();
+  return doc && doc->DoSave(this, true);
+}
+
+void CMainFrame::OnFileClose() {
+  CDhruvakDoc* doc = activeDocument();
+  if (!doc || !doc->SaveModified(this)) return;
+  // Every window of the document closes without asking again.
+  const QList<CChildFrame*> frames = framesOf(doc);
+  closingAll_ = true;
+  for (CChildFrame* frame : frames) frame->close();
+  closingAll_ = false;
+}
+
+void CMainFrame::OnWindowNew() {
+  if (CDhruvakDoc* doc = activeDocument()) CreateFrame(*doc);
+}
+
+void CMainFrame::OnEditBirthData() {
+  if (CDhruvakView* view = activeView()) view->OnEditBirthData();
+}
+
+QList<CChildFrame*> CMainFrame::framesOf(const CDhruvakDoc* doc) const {
+  QList<CChildFrame*> frames;
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    auto* frame = qobject_cast<CChildFrame*>(window);
+    if (frame && &frame->document() == doc) frames.append(frame);
+  }
+  return frames;
+}
+
+CChildFrame* CMainFrame::activeChild() const {
+  auto* frame = qobject_cast<CChildFrame*>(mdi_->activeSubWindow());
+  if (frame) return frame;
+  // A hidden main window has no active window; the newest chart is meant.
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+  return windows.isEmpty() ? nullptr : qobject_cast<CChildFrame*>(windows.last());
+}
+
+CDhruvakView* CMainFrame::activeView() const {
+  CChildFrame* frame = activeChild();
+  return frame ? frame->view() : nullptr;
+}
+
+CDhruvakDoc* CMainFrame::activeDocument() const {
+  CChildFrame* frame = activeChild();
+  return frame ? &frame->document() : nullptr;
+}
+
+bool CMainFrame::CanCloseFrame(CChildFrame* frame) {
+  if (closingAll_) return true;
+  CDhruvakDoc& doc = frame->document();
+  if (frameCount_.value(&doc) > 1) return true;
+  return doc.SaveModified(this);
+}
+
+void CMainFrame::RefreshAllViews() {
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    if (auto* frame = qobject_cast<CChildFrame*>(window)) frame->view()->RefreshScreen();
+  }
+}
+
+void CMainFrame::UpdateCommandStates() {
+  const bool hasDoc = activeChild() != nullptr;
+  closeAction_->setEnabled(hasDoc);
+  saveAction_->setEnabled(hasDoc);
+  saveAsAction_->setEnabled(hasDoc);
+  birthDataAction_->setEnabled(hasDoc);
+  newWindowAction_->setEnabled(hasDoc);
+  cascadeAction_->setEnabled(hasDoc);
+  tileAction_->setEnabled(hasDoc);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  for (CDhruvakDoc* doc : documents_) {
+    if (!doc->SaveModified(this)) {
+      event->ignore();
+      return;
+    }
+  }
+  closingAll_ = true;
+  mdi_->closeAllSubWindows();
+  closingAll_ = false;
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  const QMimeData* data = event->mimeData();
+  if (data->hasUrls()) {
+    for (const QUrl& url : data->urls()) {
+      if (url.isLocalFile()) {
+        event->acceptProposedAction();
+        return;
+      }
+    }
+  }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  event->acceptProposedAction();
+  activateWindow();
+  for (const QUrl& url : urls) {
+    if (url.isLocalFile()) OpenDocumentFile(url.toLocalFile());
+  }
+}
+
+}  // namespace orvane

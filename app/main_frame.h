@@ -1,0 +1,105 @@
+// The main window: the MDI area of the chart windows, the menus, the tool
+// bar and the status bar. It creates the documents and their windows and
+// routes the document commands (New, Open, Save, Save As, Close, the recent
+// files, dropped files and the files of a second start).
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <array>
+
+#include "app/doc_template.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace orvane {
+
+class CChildFrame;
+class CDhruvakApp;
+class CDhruvakDoc;
+class CDhruvakView;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRecentFileCount = 9;
+
+  explicit CMainFrame(CDhruvakApp& app);
+  ~CMainFrame() override;
+
+  QMdiArea* mdiArea() const { return mdi_; }
+
+  // "&New (Prasna for now)": an untitled chart of the current moment.
+  CDhruvakDoc* OnFileNew();
+  // Opens `path` in a new chart window (or shows the window that already
+  // has it). A file that cannot be read is reported; returns nullptr then.
+  CDhruvakDoc* OpenDocumentFile(const QString& path);
+  void OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  void OnFileClose();
+  void OnWindowNew();
+  void OnEditBirthData();
+
+  QList<CDhruvakDoc*> documents() const { return documents_; }
+  QList<CChildFrame*> framesOf(const CDhruvakDoc* doc) const;
+  CChildFrame* activeChild() const;
+  CDhruvakView* activeView() const;
+  CDhruvakDoc* activeDocument() const;
+
+  // Closing a chart window: the last window of a modified document asks
+  // "Save changes to %1?".
+  bool CanCloseFrame(CChildFrame* frame);
+  // Recomputes and repaints every chart window (after a preference change).
+  void RefreshAllViews();
+  void UpdateRecentFileActions();
+
+  // The start-up default working chart file, written when missing.
+  QString startupDefaultFile() const;
+  const QString& startupProblem() const { return startupProblem_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void WriteStartupDefault();
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  CDhruvakDoc* AddDocument(CDhruvakDoc* doc);
+  CChildFrame* CreateFrame(CDhruvakDoc& doc);
+  void OnFrameDestroyed(CDhruvakDoc* doc);
+  void UpdateCommandStates();
+  QString NextUntitledTitle(DocType type);
+
+  CDhruvakApp& app_;
+  QMdiArea* mdi_;
+  QList<CDhruvakDoc*> documents_;
+  QHash<CDhruvakDoc*, int> frameCount_;
+  std::array<int, 2> untitledCount_{};
+  bool closingAll_ = false;
+  QString startupProblem_;
+
+  QAction* newAction_ = nullptr;
+  QAction* openAction_ = nullptr;
+  QAction* closeAction_ = nullptr;
+  QAction* saveAction_ = nullptr;
+  QAction* saveAsAction_ = nullptr;
+  QAction* printSetupAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QAction* birthDataAction_ = nullptr;
+  QAction* newWindowAction_ = nullptr;
+  QAction* cascadeAction_ = nullptr;
+  QAction* tileAction_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  std::array<QAction*, kRecentFileCount> recentActions_{};
+  QMenu* fileMenu_ = nullptr;
+};
+
+}  // namespace orvane

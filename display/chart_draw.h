@@ -1,0 +1,111 @@
+// Chart diagrams: one divisional chart drawn as a square diagram in the
+// south, north or east Indian style, with the bodies as short labels in their
+// cells, optionally the arudha padas, and the chart's name.
+//
+// One drawing path: the same calls paint on a widget, a printer or PDF page
+// and an image. Everything that differs between them (printing, bitmap label
+// forms, black-and-white text, coordinates) travels in ChartDrawOptions.
+#pragma once
+
+#include <QPainter>
+#include <QPolygonF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+#include "display/chart_labels.h"
+#include "engine/chart_state.h"
+#include "io/settings.h"
+
+namespace orvane {
+
+// Chart styles as the settings number them.
+enum ChartStyle : int {
+  kSouthRegular = 0,   // "South Indian Style (Regular)"
+  kSouthMirrored = 1,  // "South Indian Style (Irregular)"
+  kNorthDiamond = 2,   // "North Indian Style ("Diamond chart")"
+  kEastSun = 3,        // "East Indian Style ("Sun Chart")"
+  kEastFramed = 4,     // "East Indian Style (with frame)"
+};
+
+constexpr std::array<std::int32_t, kSlotCount> NoSigns() {
+  std::array<std::int32_t, kSlotCount> signs{};
+  for (std::int32_t& s : signs) s = -1;
+  return signs;
+}
+
+// What a drawing reads from a computed chart.
+struct ChartDrawInput {
+  // Sign 0..11 of every body slot in the chart drawn; a slot with any other
+  // value is not drawn (the default: an empty chart).
+  std::array<std::int32_t, kSlotCount> sign = NoSigns();
+  // Sidereal longitudes, degrees [0, 360): the degrees in the rasi that the
+  // co-lord decision compares.
+  std::array<double, kSlotCount> longitude{};
+  // Non-zero: the retrograde label form.
+  std::array<std::int32_t, kSlotCount> retrograde{};
+  // Chart choice 0..20 (Rasi .. Shashtyamsa, Transit): the chart's name and
+  // division label.
+  int chartIndex = 0;
+};
+
+struct ChartDrawOptions {
+  int chartStyle = kSouthRegular;  // 2 north, 3 and 4 east, anything else south
+  bool southMirrored = false;      // south chart with the signs running anticlockwise
+  bool eastFramed = false;         // east chart with its frame rectangles
+  BodyGroups groups{};             // display switches of the body groups
+  PadaChoice padas{};              // arudha padas shown
+
+  // A printer page: no background fill, wider frame insets, and with
+  // blackAndWhite every text and label in black.
+  bool printing = false;
+  bool blackAndWhite = false;
+  // An exported bitmap: the longer label forms, and bitmapTitle (the title
+  // the user entered) above the chart's name.
+  bool bitmap = false;
+  QString bitmapTitle;
+  // The north chart of a south-north bitmap: the diagram fills the whole
+  // square and leaves the chart's name to the south chart beside it.
+  bool southNorth = false;
+
+  // Coordinates: false, the rectangle is in the view's layout space of
+  // 1270 x 890 units, scaled to layoutSize; true, it is in device units.
+  bool absoluteCoordinates = false;
+  QSizeF layoutSize{1200, 800};  // the view's layout rectangle, device units
+  // Fill (0, 0, layout width, layout height + 70) with the background colour
+  // first (not when printing).
+  bool clearBackground = false;
+};
+
+// Options from the settings: style, the mirrored and framed variants of the
+// style, display switches and padas, and the black-and-white preference.
+ChartDrawOptions ChartDrawOptionsFromSettings(const Settings& settings);
+
+// Input from a computed chart for chart choice 0..20: the divisional sign
+// table (choice 20, the transit chart, is empty; any other value shows the
+// Rasi), longitudes and retrograde flags.
+ChartDrawInput ChartDrawInputFromState(const ChartState& state, int chartIndex);
+
+// Draws the chart in the square of side min(width, height) at the
+// rectangle's top-left corner: style 2 the north chart, 3 and 4 the east
+// chart, anything else the south chart. The painter's state is kept.
+void DrawChart(QPainter& painter, const QRectF& square, const ChartDrawInput& input,
+               const ChartDrawOptions& options);
+
+// The three styles, each with the same arguments as DrawChart.
+void DrawChartSouth(QPainter& painter, const QRectF& square, const ChartDrawInput& input,
+                    const ChartDrawOptions& options);
+void DrawChartNorth(QPainter& painter, const QRectF& square, const ChartDrawInput& input,
+                    const ChartDrawOptions& options);
+void DrawChartEast(QPainter& painter, const QRectF& square, const ChartDrawInput& input,
+                   const ChartDrawOptions& options);
+
+// Where things are, for callers and tests: the cell of a sign (south and
+// east charts) or house (north chart) in device units, for a drawing with
+// these arguments; an empty polygon for an index outside 0..11.
+QPolygonF ChartCellShape(const QRectF& square, const ChartDrawOptions& options, int index);
+
+}  // namespace orvane
