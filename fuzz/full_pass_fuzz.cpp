@@ -5,10 +5,10 @@
 // mundane charts, under any settings the settings file can hold.
 //
 // Checked: non-finite or absurdly large birth data is refused before
-// anything is cast;
-// otherwise the pass ends within the searches' bound on casts and leaves
-// only finite values, longitudes in [0, 360); a second pass over the cached
-// chart (no recast) for another section keeps the same guarantees.
+// anything is cast; otherwise the pass ends within the searches' bound on
+// casts and leaves only finite values, longitudes in [0, 360), and a report
+// section without a "nan" or "inf" in its text; a second pass over the
+// cached chart (no recast) for another section keeps the same guarantees.
 //
 // Input layout (bytes past the end read as zero):
 //   mode, section, flags, Tajaka year (2 bytes), Tajaka month, hora period,
@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "engine/pipeline.h"
 #include "fuzz/fuzz_check.h"
@@ -118,6 +119,21 @@ int DecodeSection(std::uint8_t byte) {
   return n == 43 ? kNoSection : n;
 }
 
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// True when `text` shows a number that is not finite: printf writes those
+// as the words "nan" and "inf" (in either case, possibly signed).
+bool ShowsNonFinite(std::string_view text) {
+  for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+    if (i > 0 && IsLetter(text[i - 1])) continue;
+    if (i + 3 < text.size() && IsLetter(text[i + 3])) continue;
+    const char a = static_cast<char>(text[i] | 0x20), b = static_cast<char>(text[i + 1] | 0x20),
+               c = static_cast<char>(text[i + 2] | 0x20);
+    if ((a == 'n' && b == 'a' && c == 'n') || (a == 'i' && b == 'n' && c == 'f')) return true;
+  }
+  return false;
+}
+
 void CheckChart(const ChartState& state) {
   FUZZ_CHECK(state.castCount <= kMaxCasts);
   for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -133,6 +149,7 @@ void CheckChart(const ChartState& state) {
     FUZZ_CHECK(std::isfinite(v));
   FUZZ_CHECK(std::isfinite(state.dasaYearLength));
   FUZZ_CHECK(state.report.Text().size() <= ReportBuffer::kCapacity);
+  FUZZ_CHECK(!ShowsNonFinite(state.report.Text()));
 }
 
 }  // namespace
