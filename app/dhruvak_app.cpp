@@ -225,9 +225,13 @@ void CDhruvakApp::OnAppAbout() {
 }
 
 void CDhruvakApp::OnFilePrintSetup() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPageSetupDialog dialog(printer_.get(), DialogParent());
+  QPageSetupDialog dialog(&printer(), DialogParent());
   dialog.exec();
+}
+
+QPrinter& CDhruvakApp::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
 }
 
 // ---- recent files

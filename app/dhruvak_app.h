@@ -104,6 +104,9 @@ class CDhruvakApp : public QObject {
   void OnDefaultLocation();
   void OnAppAbout();
   void OnFilePrintSetup();
+  // The printer of Print Set-up, Print and Print Preview (made when first
+  // needed), so that the chosen paper and printer carry over between jobs.
+  QPrinter& printer();
 
   // The nine most recent files, newest first, kept with QSettings.
   QStringList RecentFiles() const;

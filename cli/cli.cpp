@@ -14,6 +14,7 @@
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
+#include "report/collection.h"
 
 namespace orvane {
 
@@ -131,6 +132,10 @@ void PrintChart(const CliOptions& options, const Settings& settings, const Birth
     WriteChartJson(json, state, settings);
     std::fwrite(json.Text().data(), 1, json.Text().size(), stdout);
     std::fputc('\n', stdout);
+  } else if (options.basic || options.complete) {
+    const CollectionText text =
+        BuildCollectionText(state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic);
+    std::fwrite(text.text.data(), 1, text.text.size(), stdout);
   } else if (options.section) {
     const std::string_view text = state.report.Text();
     std::fwrite(text.data(), 1, text.size(), stdout);

@@ -9,8 +9,22 @@ namespace orvane {
 
 namespace {
 
+// An option as the user typed it, for a message: cut short and with
+// anything unprintable replaced, so that the message stays one line.
+std::string Shown(std::string_view text) {
+  constexpr std::size_t kShown = 32;
+  std::string out;
+  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    out += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
+  }
+  if (text.size() > kShown) out += "...";
+  return out;
+}
+
 bool ParseInt(std::string_view text, long long min, long long max, int& out) {
-  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  // One optional sign: "+5" is 5, "+-5" is malformed.
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
   long long v = 0;
   const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
   if (r.ec != std::errc() || r.ptr != text.data() + text.size() || v < min || v > max) return false;
@@ -74,6 +88,10 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       if (!value(v) || !ParseInt(v, 0, 10000, n) || (n > 42 && n != 10000))
         return fail("--section takes a section number 0..42 or 10000");
       o.section = n;
+    } else if (a == "--basic") {
+      o.basic = true;
+    } else if (a == "--complete") {
+      o.complete = true;
     } else if (a == "--settings") {
       if (!value(v) || v.empty()) return fail("--settings takes a file name");
       o.settingsPath = std::string(v);
@@ -113,7 +131,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       if (!value(v) || !ParseInt(v, 1, 9, lord)) return fail("--mahadasa takes a planet code from 1 (Sun) to 9 (Ketu)");
       o.mahadasa = lord;
     } else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (a[1] >= '0' && a[1] <= '9'))) {
-      return fail("unknown option '" + std::string(a) + "' (see --help)");
+      return fail("unknown option '" + Shown(a) + "' (see --help)");
     } else {
       o.files.emplace_back(a);
     }
@@ -123,6 +141,8 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.tajakaHora && !o.tajakaMonth) return fail("--hora needs --month M");
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
   if (o.json && o.section) return fail("--json and --section exclude each other");
+  if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))
+    return fail("--basic, --complete, --json and --section exclude each other");
 
   const bool anyBirth = date || time || offset || lon || lat;
   const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);

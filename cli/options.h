@@ -27,6 +27,8 @@ inline constexpr const char* kCliUsage =
     "  --mahadasa N         the main period (planet code 1..9) whose sub-periods section 42 lists\n"
     "  --json               the computed chart as JSON\n"
     "  --section N          the text of report section N\n"
+    "  --basic              the basic calculations as the desktop program copies them\n"
+    "  --complete           the complete calculations as the desktop program copies them\n"
     "  --help               this text\n";
 
 struct CliOptions {
@@ -34,6 +36,8 @@ struct CliOptions {
   bool json = false;
   bool now = false;
   std::optional<int> section;
+  bool basic = false;     // the basic calculations text
+  bool complete = false;  // the complete calculations text
   std::string settingsPath;
   std::vector<std::string> files;
 

@@ -6,7 +6,10 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
+class QAbstractButton;
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -24,7 +27,8 @@ std::optional<int> ParseIntField(const QString& text);
 std::optional<double> ParseRealField(const QString& text);
 
 // How a number is shown in a field: the shortest text that reads back as
-// the value, always with a decimal point.
+// the value, with a decimal point and never an exponent (1000000, not
+// 1e+06), so that a field shows only what it accepts.
 QString FieldText(double value);
 QString FieldText(int value);
 
@@ -36,5 +40,19 @@ void ReportFieldError(QWidget* dialog, QLineEdit* edit, const QString& message);
 // reports the range message and returns false (value unchanged).
 bool ExchangeInt(QWidget* dialog, QLineEdit* edit, int min, int max, int& value);
 bool ExchangeReal(QWidget* dialog, QLineEdit* edit, double min, double max, double& value);
+
+// A radio group as one index. On opening button i is on exactly when i is
+// `index` (an index outside the group leaves every button off); on OK the
+// index is the last button that is on, or `previous` when none is.
+void SetRadioIndex(const std::vector<QAbstractButton*>& buttons, int index);
+int RadioIndex(const std::vector<QAbstractButton*>& buttons, int previous);
+
+// A combo box as one index: an index outside the list selects nothing, and
+// reading a combo with nothing selected gives `previous`.
+void SetComboIndex(QComboBox* combo, int index);
+int ComboIndex(const QComboBox* combo, int previous);
+
+// Tab order through `widgets` in the order given.
+void ChainTabOrder(const std::vector<QWidget*>& widgets);
 
 }  // namespace orvane

@@ -4,14 +4,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cmath>
+#include <climits>
+#include <limits>
 #include <string_view>
 
 #include "dialogs/dialog_fields.h"
@@ -32,12 +35,58 @@ QLineEdit* NumberEdit(QWidget* parent, const QString& name, int characters) {
   return edit;
 }
 
-QComboBox* Combo(QWidget* parent, const QString& name, std::initializer_list<const char*> items, int current) {
+QComboBox* Combo(QWidget* parent, const QString& name, std::initializer_list<std::string_view> items, int current) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
-  for (const char* item : items) combo->addItem(QString::fromUtf8(item));
-  combo->setCurrentIndex(current >= 0 && current < combo->count() ? current : 0);
+  for (std::string_view item : items) combo->addItem(Text(item));
+  SetComboIndex(combo, current);
   return combo;
+}
+
+// A label whose mnemonic moves the focus to `buddy`.
+QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+// A line of explanation under a dialog's controls, wrapped at `width`
+// pixels or more.
+QLabel* Note(const QString& text, QWidget* parent, int width = 0) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  if (width > 0) label->setMinimumWidth(width);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, palette.color(QPalette::Disabled, QPalette::WindowText).darker(130));
+  label->setPalette(palette);
+  return label;
+}
+
+// Radio buttons in a group box of their own: one group, one index.
+std::vector<QAbstractButton*> RadioColumn(QGroupBox* box, QObject* owner, const QString& namePrefix,
+                                          const std::vector<QString>& texts) {
+  auto* group = new QButtonGroup(owner);
+  auto* column = new QVBoxLayout(box);
+  std::vector<QAbstractButton*> buttons;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    auto* radio = new QRadioButton(texts[i], box);
+    radio->setObjectName(namePrefix + QString::number(i));
+    group->addButton(radio, static_cast<int>(i));
+    column->addWidget(radio);
+    buttons.push_back(radio);
+  }
+  return buttons;
+}
+
+// The tab order lists every button of a radio group; Tab stops only at the
+// one that is on and the arrow keys move within the group.
+std::vector<QWidget*> Controls(std::initializer_list<std::vector<QWidget*>> parts) {
+  std::vector<QWidget*> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+std::vector<QWidget*> Widgets(const std::vector<QAbstractButton*>& buttons) {
+  return {buttons.begin(), buttons.end()};
 }
 
 constexpr std::array<std::string_view, 5> kStyleNames = {
@@ -48,13 +97,14 @@ constexpr std::array<std::string_view, 5> kStyleNames = {
     "East Indian Style (with frame)",
 };
 
-// Each ayanamsa choice as a deviation from Chitrapaksha (Lahiri).
+// Each ayanamsa choice as a deviation from Chitrapaksha (Lahiri), indexed
+// by CAyanamsaDlg::Choice.
 struct AyanamsaPreset {
   std::string_view name;
   double degrees;
   double minutes;
   double seconds;
-  int direction;  // +1 add, -1 subtract
+  int direction;  // +1 add, -1 subtract; 0: the fields stay as they are
 };
 constexpr std::array<AyanamsaPreset, 8> kAyanamsaPresets = {{
     {"Chitrapaksha ayanamsa (Lahiri)", 0, 0, 0, 1},
@@ -64,9 +114,16 @@ constexpr std::array<AyanamsaPreset, 8> kAyanamsaPresets = {{
     {"Usha-Shashi ayanamsa", 3, 48, 16, -1},
     {"Fagan ayanamsa", 0, 53, 0.3, 1},
     {"Tropical (sayana) zodiac", 0, 0, 0, 1},
-    {"Custom ayanamsa", 0, 0, 0, 0},  // keeps the fields as they are
+    {"Custom ayanamsa", 0, 0, 0, 0},
 }};
+// Stored as the degrees of the tropical choice: an offset far beyond the
+// +-1000 minutes within which a deviation is applied.
 constexpr double kTropicalDegrees = 1000;
+// The largest deviation, in minutes of arc, that is applied as a deviation.
+constexpr double kLargestDeviationMinutes = 1000;
+// Direction radios: index 0 "Add" (+1), 1 "Subtract" (-1).
+constexpr int kAddIndex = 0;
+constexpr int kSubtractIndex = 1;
 
 constexpr std::array<std::string_view, 6> kPrintItemNames = {
     "Birthdata, degrees, Rasi, Navamsa, Vimsottari dasa (basic)",
@@ -77,120 +134,155 @@ constexpr std::array<std::string_view, 6> kPrintItemNames = {
     "Charts of misfortune && past karma (D-6, D-8, D-11, D-30, D-45, D-60)",
 };
 
+// Rising points in settings order.
+enum RisingPoint : std::size_t { kRisingKaala, kRisingMrityu, kRisingArthaPrahara, kRisingYamaGhantaka, kRisingMandi, kRisingGulika };
+
 }  // namespace
 
 PreferenceDialog::PreferenceDialog(const QString& caption, QWidget* parent) : QDialog(parent) {
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   body_ = new QVBoxLayout;
   layout->addLayout(body_);
 }
 
-void PreferenceDialog::AddButtons() {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  static_cast<QVBoxLayout*>(layout())->addSpacing(6);
-  static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
+void PreferenceDialog::Finish(const std::vector<QWidget*>& controls) {
+  buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  QPushButton* ok = buttons_->button(QDialogButtonBox::Ok);
+  QPushButton* cancel = buttons_->button(QDialogButtonBox::Cancel);
+  ok->setObjectName(QStringLiteral("ok"));
+  cancel->setObjectName(QStringLiteral("cancel"));
+  ok->setDefault(true);
+  connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* outer = static_cast<QVBoxLayout*>(layout());
+  outer->addSpacing(4);
+  outer->addWidget(buttons_);
+
+  std::vector<QWidget*> order = controls;
+  order.push_back(ok);
+  order.push_back(cancel);
+  ChainTabOrder(order);
+  // The dialog opens on its first control; in a radio group, on the button
+  // that is on.
+  QWidget* first = controls.empty() ? nullptr : controls.front();
+  if (auto* radio = qobject_cast<QAbstractButton*>(first); radio && radio->group()) {
+    if (QAbstractButton* on = radio->group()->checkedButton()) first = on;
+  }
+  if (first) {
+    first->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
+  }
 }
 
 // ---- chart style
 
 CChartStyleDlg::CChartStyleDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Choose chart style"), parent), styles_(new QButtonGroup(this)) {
-  auto* box = new QGroupBox(QStringLiteral("Chart style"), this);
-  auto* column = new QVBoxLayout(box);
-  for (int i = 0; i < static_cast<int>(kStyleNames.size()); ++i) {
-    auto* radio = new QRadioButton(Text(kStyleNames[i]), box);
-    radio->setObjectName(QStringLiteral("style%1").arg(i));
-    styles_->addButton(radio, i);
-    column->addWidget(radio);
-  }
-  if (QAbstractButton* current = styles_->button(settings.chartStyle)) current->setChecked(true);
+    : PreferenceDialog(QStringLiteral("Choose chart style"), parent), stored_(settings.chartStyle) {
+  auto* box = new QGroupBox(QStringLiteral("&Draw the charts in"), this);
+  std::vector<QString> names;
+  for (std::string_view name : kStyleNames) names.push_back(Text(name));
+  styles_ = RadioColumn(box, this, QStringLiteral("style"), names);
+  SetRadioIndex(styles_, stored_);
   body()->addWidget(box);
-  AddButtons();
+  Finish(Widgets(styles_));
 }
 
-int CChartStyleDlg::style() const { return std::max(0, styles_->checkedId()); }
+int CChartStyleDlg::style() const { return RadioIndex(styles_, stored_); }
 
 void CChartStyleDlg::Store(Settings& settings) const { settings.chartStyle = style(); }
 
 // ---- ayanamsa
 
 CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Choose Ayanamsa"), parent), choices_(new QButtonGroup(this)) {
+    : PreferenceDialog(QStringLiteral("Choose Ayanamsa"), parent) {
   choice_ = settings.ayanamsaChoice;
   direction_ = settings.ayanamsaDirection;
   deg_ = settings.ayanamsaDegrees;
   min_ = settings.ayanamsaMinutes;
   sec_ = settings.ayanamsaSeconds;
+  // The tropical zodiac is stored as 1000 degrees; the dialog shows no
+  // deviation for it.
   if (choice_ == kTropical) deg_ = min_ = sec_ = 0;
 
-  auto* choiceBox = new QGroupBox(QStringLiteral("Ayanamsa"), this);
-  auto* column = new QVBoxLayout(choiceBox);
-  for (int i = 0; i < static_cast<int>(kAyanamsaPresets.size()); ++i) {
-    auto* radio = new QRadioButton(Text(kAyanamsaPresets[i].name), choiceBox);
-    radio->setObjectName(QStringLiteral("choice%1").arg(i));
-    choices_->addButton(radio, i);
-    column->addWidget(radio);
-  }
-  auto* deviationBox = new QGroupBox(QStringLiteral("Deviation from Chitrapaksha ayanamsa"), this);
+  auto* choiceBox = new QGroupBox(QStringLiteral("&Ayanamsa"), this);
+  std::vector<QString> names;
+  for (const AyanamsaPreset& preset : kAyanamsaPresets) names.push_back(Text(preset.name));
+  choices_ = RadioColumn(choiceBox, this, QStringLiteral("choice"), names);
+
+  auto* deviationBox = new QGroupBox(QStringLiteral("Deviation from Chitrapaksha (Lahiri)"), this);
   degrees_ = NumberEdit(deviationBox, QStringLiteral("degrees"), 4);
   minutes_ = NumberEdit(deviationBox, QStringLiteral("minutes"), 4);
   seconds_ = NumberEdit(deviationBox, QStringLiteral("seconds"), 4);
-  add_ = new QRadioButton(QStringLiteral("Add"), deviationBox);
-  add_->setObjectName(QStringLiteral("add"));
-  subtract_ = new QRadioButton(QStringLiteral("Subtract"), deviationBox);
-  subtract_->setObjectName(QStringLiteral("subtract"));
-  auto* directions = new QButtonGroup(this);
-  directions->addButton(add_);
-  directions->addButton(subtract_);
+  auto* add = new QRadioButton(QStringLiteral("Add"), deviationBox);
+  add->setObjectName(QStringLiteral("add"));
+  auto* subtract = new QRadioButton(QStringLiteral("Subtract"), deviationBox);
+  subtract->setObjectName(QStringLiteral("subtract"));
+  directions_ = {add, subtract};
+  auto* directionGroup = new QButtonGroup(this);
+  directionGroup->addButton(add);
+  directionGroup->addButton(subtract);
+
   auto* grid = new QGridLayout(deviationBox);
-  grid->addWidget(new QLabel(QStringLiteral("Degrees:"), deviationBox), 0, 0);
+  grid->addWidget(BuddyLabel(QStringLiteral("De&grees:"), degrees_, deviationBox), 0, 0);
   grid->addWidget(degrees_, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Minutes:"), deviationBox), 1, 0);
+  grid->addWidget(BuddyLabel(QStringLiteral("&Minutes:"), minutes_, deviationBox), 1, 0);
   grid->addWidget(minutes_, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Seconds:"), deviationBox), 2, 0);
+  grid->addWidget(BuddyLabel(QStringLiteral("&Seconds:"), seconds_, deviationBox), 2, 0);
   grid->addWidget(seconds_, 2, 1);
-  grid->addWidget(add_, 3, 0);
-  grid->addWidget(subtract_, 3, 1);
-  grid->setRowStretch(4, 1);
+  auto* directionRow = new QHBoxLayout;
+  directionRow->addWidget(add);
+  directionRow->addSpacing(8);
+  directionRow->addWidget(subtract);
+  directionRow->addStretch(1);
+  grid->addLayout(directionRow, 3, 0, 1, 2);
+  grid->setRowMinimumHeight(3, add->sizeHint().height() + 8);
+  grid->addWidget(Note(QStringLiteral("Choosing an ayanamsa fills in its deviation. Typing a deviation, or "
+                                      "choosing Add or Subtract, makes it a custom ayanamsa."),
+                       deviationBox),
+                  4, 0, 1, 2);
+  grid->setRowStretch(5, 1);
+  deviationBox->setFixedWidth(deviationBox->sizeHint().width() + 40);
 
   auto* row = new QHBoxLayout;
   row->addWidget(choiceBox);
   row->addWidget(deviationBox);
   body()->addLayout(row);
-  AddButtons();
 
-  if (QAbstractButton* b = choices_->button(choice_)) b->setChecked(true);
+  // What the dialog writes itself does not make a custom ayanamsa: the
+  // controls are filled before the signals are connected, and textEdited
+  // and clicked report only the user's own changes.
+  SetRadioIndex(choices_, choice_);
   degrees_->setText(FieldText(deg_));
   minutes_->setText(FieldText(min_));
   seconds_->setText(FieldText(sec_));
-  (direction_ == 1 ? add_ : subtract_)->setChecked(true);
+  SetRadioIndex(directions_, direction_ == 1 ? kAddIndex : kSubtractIndex);
 
-  connect(choices_, &QButtonGroup::idClicked, this, &CAyanamsaDlg::OnChoiceClicked);
-  // Typing a deviation or choosing its direction makes it a custom ayanamsa;
-  // what the dialog writes itself does not (textEdited and clicked only
-  // report the user's own changes).
+  for (std::size_t i = 0; i < choices_.size(); ++i) {
+    connect(choices_[i], &QAbstractButton::clicked, this, [this, i] { OnChoiceClicked(static_cast<int>(i)); });
+  }
   for (QLineEdit* edit : {degrees_, minutes_, seconds_}) {
     connect(edit, &QLineEdit::textEdited, this, &CAyanamsaDlg::SelectCustom);
   }
-  connect(add_, &QRadioButton::clicked, this, &CAyanamsaDlg::SelectCustom);
-  connect(subtract_, &QRadioButton::clicked, this, &CAyanamsaDlg::SelectCustom);
+  for (QAbstractButton* direction : directions_) {
+    connect(direction, &QAbstractButton::clicked, this, &CAyanamsaDlg::SelectCustom);
+  }
+
+  Finish(Controls({Widgets(choices_), {degrees_, minutes_, seconds_}, Widgets(directions_)}));
 }
 
 void CAyanamsaDlg::OnChoiceClicked(int choice) {
-  if (choice < 0 || choice >= static_cast<int>(kAyanamsaPresets.size()) || choice == kCustom) return;
+  if (choice < 0 || choice >= static_cast<int>(kAyanamsaPresets.size())) return;
   const AyanamsaPreset& preset = kAyanamsaPresets[static_cast<std::size_t>(choice)];
+  if (preset.direction == 0) return;  // custom: what is in the fields stays
   degrees_->setText(FieldText(preset.degrees));
   minutes_->setText(FieldText(preset.minutes));
   seconds_->setText(FieldText(preset.seconds));
-  (preset.direction == 1 ? add_ : subtract_)->setChecked(true);
+  SetRadioIndex(directions_, preset.direction == 1 ? kAddIndex : kSubtractIndex);
 }
 
-void CAyanamsaDlg::SelectCustom() {
-  if (QAbstractButton* b = choices_->button(kCustom)) b->setChecked(true);
-}
+void CAyanamsaDlg::SelectCustom() { SetRadioIndex(choices_, kCustom); }
 
 void CAyanamsaDlg::accept() {
   double d = 0, m = 0, s = 0;
@@ -198,8 +290,18 @@ void CAyanamsaDlg::accept() {
       !ExchangeReal(this, seconds_, 0, 60, s)) {
     return;
   }
-  choice_ = std::max(0, choices_->checkedId());
-  direction_ = add_->isChecked() ? 1 : -1;
+  const int choice = RadioIndex(choices_, choice_);
+  // A deviation beyond 1000 minutes of arc is the mark of the tropical
+  // zodiac: a custom deviation that large would silently turn the charts
+  // tropical, so it is refused.
+  if (choice != kTropical && 60 * d + m + s / 60 > kLargestDeviationMinutes) {
+    ReportFieldError(this, degrees_,
+                     QStringLiteral("Please enter a deviation of at most 16 degrees and 40 minutes (1000 minutes)."));
+    return;
+  }
+  const int directionIndex = RadioIndex(directions_, direction_ == 1 ? kAddIndex : kSubtractIndex);
+  choice_ = choice;
+  direction_ = directionIndex == kAddIndex ? 1 : -1;
   deg_ = d;
   min_ = m;
   sec_ = s;
@@ -226,14 +328,20 @@ CDaysInYearDlg::CDaysInYearDlg(const Settings& settings, QWidget* parent)
   days_ = NumberEdit(this, QStringLiteral("days"), 12);
   days_->setText(FieldText(value_));
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Days in a year for nakshatra dasas:"), this));
+  row->addWidget(BuddyLabel(QStringLiteral("&Days in a year:"), days_, this));
   row->addWidget(days_);
+  row->addStretch(1);
   body()->addLayout(row);
-  AddButtons();
+  body()->addWidget(Note(QStringLiteral("The length of a dasa year in the Vimsottari, Ashtottari and other "
+                                        "nakshatra dasas. The usual value is 365.2425."),
+                         this, 380));
+  Finish({days_});
 }
 
 void CDaysInYearDlg::accept() {
-  if (!ExchangeReal(this, days_, 0, 1000000, value_)) return;
+  double read = value_;
+  if (!ExchangeReal(this, days_, 0, 1000000, read)) return;
+  value_ = read;
   QDialog::accept();
 }
 
@@ -243,25 +351,37 @@ void CDaysInYearDlg::Store(Settings& settings) const { settings.daysInYear = val
 
 CSpecialLagnaDlg::CSpecialLagnaDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Special lagnas and upagrahas"), parent) {
-  auto check = [this](const char* name, const QString& text, int on) {
-    auto* box = new QCheckBox(text, this);
-    box->setObjectName(QLatin1String(name));
-    box->setChecked(on == 1);
-    body()->addWidget(box);
-    return box;
+  auto check = [](QWidget* box, QVBoxLayout* column, const char* name, const QString& text, int on) {
+    auto* check = new QCheckBox(text, box);
+    check->setObjectName(QLatin1String(name));
+    check->setChecked(on == 1);
+    column->addWidget(check);
+    return check;
   };
-  lagnas_ = check("lagnas", QStringLiteral("Display special lagnas (GL, HL, BL)"), settings.showSpecialLagnas);
-  dhooma_ = check("dhooma", QStringLiteral("Display Dhooma etc upagrahas (5)"), settings.showDhoomaGroup);
-  gulika_ = check("gulika", QStringLiteral("Display Gulika etc upagrahas (6)"), settings.showGulikaGroup);
-  allPadas_ = check("allPadas", QStringLiteral("Display all arudha padas"), settings.showAllPadas);
-  somePadas_ = check("somePadas", QStringLiteral("Display only some arudha padas"), settings.showSomePadas);
+  auto* pointsBox = new QGroupBox(QStringLiteral("&Points shown in the charts"), this);
+  auto* points = new QVBoxLayout(pointsBox);
+  lagnas_ = check(pointsBox, points, "lagnas", QStringLiteral("Display special lagnas (GL, HL, BL)"),
+                  settings.showSpecialLagnas);
+  dhooma_ = check(pointsBox, points, "dhooma", QStringLiteral("Display Dhooma etc upagrahas (5)"),
+                  settings.showDhoomaGroup);
+  gulika_ = check(pointsBox, points, "gulika", QStringLiteral("Display Gulika etc upagrahas (6)"),
+                  settings.showGulikaGroup);
+  auto* padasBox = new QGroupBox(QStringLiteral("Arudha pada&s"), this);
+  auto* padas = new QVBoxLayout(padasBox);
+  allPadas_ = check(padasBox, padas, "allPadas", QStringLiteral("Display all arudha padas"), settings.showAllPadas);
+  somePadas_ =
+      check(padasBox, padas, "somePadas", QStringLiteral("Display only some arudha padas"), settings.showSomePadas);
+  padas->addWidget(Note(QStringLiteral("With only some padas, you choose them next."), padasBox));
+  // Switching one of the two pada boxes on switches the other off.
   connect(allPadas_, &QCheckBox::clicked, this, [this](bool on) {
     if (on) somePadas_->setChecked(false);
   });
   connect(somePadas_, &QCheckBox::clicked, this, [this](bool on) {
     if (on) allPadas_->setChecked(false);
   });
-  AddButtons();
+  body()->addWidget(pointsBox);
+  body()->addWidget(padasBox);
+  Finish({lagnas_, dhooma_, gulika_, allPadas_, somePadas_});
 }
 
 bool CSpecialLagnaDlg::onlySomePadas() const { return somePadas_->isChecked(); }
@@ -276,20 +396,28 @@ void CSpecialLagnaDlg::Store(Settings& settings) const {
 
 CPadasDlg::CPadasDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Padas to be displayed"), parent), padas_(settings.chosenPadas) {
-  auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Arudha padas to display (1..12, 0 for none):"), this), 0, 0, 1, 6);
+  auto* box = new QGroupBox(QStringLiteral("Arudha padas to display"), this);
+  auto* grid = new QGridLayout(box);
+  std::vector<QWidget*> order;
   for (int i = 0; i < 6; ++i) {
-    edits_[i] = NumberEdit(this, QStringLiteral("pada%1").arg(i + 1), 2);
-    edits_[i]->setText(FieldText(padas_[i]));
-    grid->addWidget(edits_[i], 1, i);
+    const auto at = static_cast<std::size_t>(i);
+    edits_[at] = NumberEdit(box, QStringLiteral("pada%1").arg(i + 1), 2);
+    edits_[at]->setText(FieldText(padas_[at]));
+    grid->addWidget(BuddyLabel(QStringLiteral("&%1").arg(i + 1), edits_[at], box), 0, i, Qt::AlignHCenter);
+    grid->addWidget(edits_[at], 1, i);
+    order.push_back(edits_[at]);
   }
-  body()->addLayout(grid);
-  AddButtons();
+  grid->addWidget(Note(QStringLiteral("Pada numbers 1 to 12: 1 is AL (arudha lagna), 12 is UL (upapada), "
+                                      "7 is A7. 0 leaves a place empty."),
+                       box, 300),
+                  2, 0, 1, 6);
+  body()->addWidget(box);
+  Finish(order);
 }
 
 void CPadasDlg::accept() {
   std::array<int, 6> read = padas_;
-  for (int i = 0; i < 6; ++i) {
+  for (std::size_t i = 0; i < read.size(); ++i) {
     if (!ExchangeInt(this, edits_[i], 0, 12, read[i])) return;
   }
   padas_ = read;
@@ -302,30 +430,43 @@ void CPadasDlg::Store(Settings& settings) const { settings.chosenPadas = padas_;
 
 CUpagrahaOptionsDlg::CUpagrahaOptionsDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Upagraha Calculation Options"), parent) {
-  // Rising points in file order: Kaala, Mrityu, Artha Prahara, Yama Ghantaka, Mandi, Gulika.
-  gulika_ = Combo(this, QStringLiteral("gulika"), {"beginning", "middle", "end"}, settings.upagrahaRising[5]);
-  mandi_ = Combo(this, QStringLiteral("mandi"), {"beginning", "middle", "end"}, settings.upagrahaRising[4]);
-  kala_ = Combo(this, QStringLiteral("kala"), {"beginning", "middle", "end"}, settings.upagrahaRising[0]);
-  relation_ = Combo(this, QStringLiteral("relation"),
+  const auto& rising = settings.upagrahaRising;
+  auto* risingBox = new QGroupBox(QStringLiteral("Rising point within the portion of the day or night"), this);
+  gulika_ = Combo(risingBox, QStringLiteral("gulika"), {"beginning", "middle", "end"}, rising[kRisingGulika]);
+  mandi_ = Combo(risingBox, QStringLiteral("mandi"), {"beginning", "middle", "end"}, rising[kRisingMandi]);
+  kala_ = Combo(risingBox, QStringLiteral("kala"), {"beginning", "middle", "end"}, rising[kRisingKaala]);
+  auto* form = new QFormLayout(risingBox);
+  form->addRow(BuddyLabel(QStringLiteral("&Gulika:"), gulika_, risingBox), gulika_);
+  form->addRow(BuddyLabel(QStringLiteral("&Mandi:"), mandi_, risingBox), mandi_);
+  form->addRow(BuddyLabel(QStringLiteral("&Kala, Mrityu etc:"), kala_, risingBox), kala_);
+
+  auto* dhumaBox = new QGroupBox(QStringLiteral("Dhuma and Vyatipata"), this);
+  relation_ = Combo(dhumaBox, QStringLiteral("relation"),
                     {"Vyatipata = 360 deg - Dhuma", "Vyatipata = Dhuma + 53 deg 20 min"}, settings.dhumaRelation);
-  auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Gulika rises at the portion's:"), this), 0, 0);
-  grid->addWidget(gulika_, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Mandi rises at the portion's:"), this), 1, 0);
-  grid->addWidget(mandi_, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Kala, Mrityu etc rise at the portion's:"), this), 2, 0);
-  grid->addWidget(kala_, 2, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Dhuma-Vyatipata relation:"), this), 3, 0);
-  grid->addWidget(relation_, 3, 1);
-  body()->addLayout(grid);
-  AddButtons();
+  auto* dhumaForm = new QFormLayout(dhumaBox);
+  dhumaForm->addRow(BuddyLabel(QStringLiteral("&Relation:"), relation_, dhumaBox), relation_);
+
+  // One label width for both boxes, so that the combos line up.
+  const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("Kala, Mrityu etc:")) + 4;
+  for (QFormLayout* f : {form, dhumaForm}) {
+    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (int r = 0; r < f->rowCount(); ++r) {
+      if (QLayoutItem* item = f->itemAt(r, QFormLayout::LabelRole)) item->widget()->setMinimumWidth(labelWidth);
+    }
+  }
+  body()->addWidget(risingBox);
+  body()->addWidget(dhumaBox);
+  Finish({gulika_, mandi_, kala_, relation_});
 }
 
 void CUpagrahaOptionsDlg::Store(Settings& settings) const {
-  for (int i = 0; i < 4; ++i) settings.upagrahaRising[i] = kala_->currentIndex();
-  settings.upagrahaRising[4] = mandi_->currentIndex();
-  settings.upagrahaRising[5] = gulika_->currentIndex();
-  settings.dhumaRelation = relation_->currentIndex();
+  auto& rising = settings.upagrahaRising;
+  // One choice for the four points that follow Kaala.
+  const int kala = ComboIndex(kala_, rising[kRisingKaala]);
+  for (std::size_t point : {kRisingKaala, kRisingMrityu, kRisingArthaPrahara, kRisingYamaGhantaka}) rising[point] = kala;
+  rising[kRisingMandi] = ComboIndex(mandi_, rising[kRisingMandi]);
+  rising[kRisingGulika] = ComboIndex(gulika_, rising[kRisingGulika]);
+  settings.dhumaRelation = ComboIndex(relation_, settings.dhumaRelation);
 }
 
 // ---- hora chart
@@ -335,61 +476,85 @@ CHoraChartDlg::CHoraChartDlg(const Settings& settings, QWidget* parent)
   method_ = Combo(this, QStringLiteral("method"), {"Cancer-Leo (standard)", "Zodiac twice (Parivritti Dwaya)"},
                   settings.horaMethod);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Hora chart:"), this));
+  row->addWidget(BuddyLabel(QStringLiteral("&Hora chart (D-2):"), method_, this));
   row->addWidget(method_, 1);
   body()->addLayout(row);
-  AddButtons();
+  Finish({method_});
 }
 
-void CHoraChartDlg::Store(Settings& settings) const { settings.horaMethod = method_->currentIndex(); }
+void CHoraChartDlg::Store(Settings& settings) const {
+  settings.horaMethod = ComboIndex(method_, settings.horaMethod);
+}
 
 // ---- printing
 
 CPrintPrefsDlg::CPrintPrefsDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Preferences for printing"), parent) {
-  auto* itemsBox = new QGroupBox(QStringLiteral("Items to include when printing"), this);
+  blackAndWhite_ = new QCheckBox(QStringLiteral("Print in &black and white"), this);
+  blackAndWhite_->setObjectName(QStringLiteral("blackAndWhite"));
+  blackAndWhite_->setChecked(settings.blackAndWhite == 1);
+  auto* itemsBox = new QGroupBox(QStringLiteral("&Items to include (one page each)"), this);
   auto* column = new QVBoxLayout(itemsBox);
-  for (int i = 0; i < 6; ++i) {
+  std::vector<QWidget*> order = {blackAndWhite_};
+  for (std::size_t i = 0; i < items_.size(); ++i) {
     items_[i] = new QCheckBox(Text(kPrintItemNames[i]), itemsBox);
     items_[i]->setObjectName(QStringLiteral("item%1").arg(i + 1));
     items_[i]->setChecked(settings.printItems[i] == 1);
     column->addWidget(items_[i]);
+    order.push_back(items_[i]);
   }
-  blackAndWhite_ = new QCheckBox(QStringLiteral("Print in black and white"), this);
-  blackAndWhite_->setObjectName(QStringLiteral("blackAndWhite"));
-  blackAndWhite_->setChecked(settings.blackAndWhite == 1);
-  body()->addWidget(itemsBox);
   body()->addWidget(blackAndWhite_);
-  AddButtons();
+  body()->addSpacing(4);
+  body()->addWidget(itemsBox);
+  Finish(order);
 }
 
 void CPrintPrefsDlg::Store(Settings& settings) const {
   settings.blackAndWhite = blackAndWhite_->isChecked() ? 1 : 0;
-  for (int i = 0; i < 6; ++i) settings.printItems[i] = items_[i]->isChecked() ? 1 : 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) settings.printItems[i] = items_[i]->isChecked() ? 1 : 0;
   settings.printItemCount = CountPrintItems(settings);
 }
 
 // ---- default location
 
+namespace {
+
+// The location fields as the birth-data dialog's, whose split, checks and
+// composition they share; the date and time stay at values that always
+// pass.
+QLineEdit* LocationEdit(QWidget* parent, const char* name, int characters) {
+  return NumberEdit(parent, QLatin1String(name), characters);
+}
+
+int IntOf(const QLineEdit* edit) { return ParseIntField(edit->text()).value_or(INT_MIN); }
+double RealOf(const QLineEdit* edit) {
+  return ParseRealField(edit->text()).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+}  // namespace
+
 CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Enter Location"), parent) {
-  // The same split as the birth-data dialog: whole part and minutes, the
-  // minutes raised by one from 30 seconds on.
+  // Whole part and minutes, the minutes raised by one from 30 seconds on.
   BirthData place;
   place.zone = settings.defaultZone;
   place.longitude = settings.defaultLongitude;
   place.latitude = settings.defaultLatitude;
   const BirthDialogFields f = SplitForDialog(place);
+  zone_ = settings.defaultZone;
+  longitude_ = settings.defaultLongitude;
+  latitude_ = settings.defaultLatitude;
 
-  zoneHours_ = NumberEdit(this, QStringLiteral("zoneHours"), 2);
-  zoneMinutes_ = NumberEdit(this, QStringLiteral("zoneMinutes"), 2);
-  zoneSide_ = Combo(this, QStringLiteral("zoneSide"), {"East of GMT", "West of GMT"}, f.zoneEast ? 0 : 1);
-  longitudeDegrees_ = NumberEdit(this, QStringLiteral("longitudeDegrees"), 3);
-  longitudeMinutes_ = NumberEdit(this, QStringLiteral("longitudeMinutes"), 2);
-  longitudeSide_ = Combo(this, QStringLiteral("longitudeSide"), {"E", "W"}, f.longitudeEast ? 0 : 1);
-  latitudeDegrees_ = NumberEdit(this, QStringLiteral("latitudeDegrees"), 3);
-  latitudeMinutes_ = NumberEdit(this, QStringLiteral("latitudeMinutes"), 2);
-  latitudeSide_ = Combo(this, QStringLiteral("latitudeSide"), {"N", "S"}, f.latitudeSouth ? 1 : 0);
+  auto* box = new QGroupBox(QStringLiteral("Place of charts cast for the current moment"), this);
+  zoneHours_ = LocationEdit(box, "zoneHours", 2);
+  zoneMinutes_ = LocationEdit(box, "zoneMinutes", 2);
+  zoneSide_ = Combo(box, QStringLiteral("zoneSide"), {"East of GMT", "West of GMT"}, f.zoneEast ? 0 : 1);
+  longitudeDegrees_ = LocationEdit(box, "longitudeDegrees", 3);
+  longitudeMinutes_ = LocationEdit(box, "longitudeMinutes", 2);
+  longitudeSide_ = Combo(box, QStringLiteral("longitudeSide"), {"E", "W"}, f.longitudeEast ? 0 : 1);
+  latitudeDegrees_ = LocationEdit(box, "latitudeDegrees", 3);
+  latitudeMinutes_ = LocationEdit(box, "latitudeMinutes", 2);
+  latitudeSide_ = Combo(box, QStringLiteral("latitudeSide"), {"N", "S"}, f.latitudeSouth ? 1 : 0);
   zoneHours_->setText(FieldText(f.zoneHours));
   zoneMinutes_->setText(FieldText(f.zoneMinutes));
   longitudeDegrees_->setText(FieldText(f.longitudeDegrees));
@@ -397,42 +562,61 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   latitudeDegrees_->setText(FieldText(f.latitudeDegrees));
   latitudeMinutes_->setText(FieldText(f.latitudeMinutes));
 
-  auto* grid = new QGridLayout;
+  auto* grid = new QGridLayout(box);
   int row = 0;
   auto addRow = [&](const QString& label, QLineEdit* whole, const QString& unit, QLineEdit* minutes,
                     QComboBox* side) {
-    grid->addWidget(new QLabel(label, this), row, 0);
+    grid->addWidget(BuddyLabel(label, whole, box), row, 0);
     grid->addWidget(whole, row, 1);
-    grid->addWidget(new QLabel(unit, this), row, 2);
+    grid->addWidget(new QLabel(unit, box), row, 2);
     grid->addWidget(minutes, row, 3);
-    grid->addWidget(new QLabel(QStringLiteral("min"), this), row, 4);
+    grid->addWidget(new QLabel(QStringLiteral("min"), box), row, 4);
     grid->addWidget(side, row, 5);
     ++row;
   };
-  addRow(QStringLiteral("Time zone:"), zoneHours_, QStringLiteral("h"), zoneMinutes_, zoneSide_);
-  addRow(QStringLiteral("Longitude:"), longitudeDegrees_, QStringLiteral("deg"), longitudeMinutes_, longitudeSide_);
-  addRow(QStringLiteral("Latitude:"), latitudeDegrees_, QStringLiteral("deg"), latitudeMinutes_, latitudeSide_);
-  body()->addWidget(new QLabel(QStringLiteral("The place of a chart cast for the current moment:"), this));
-  body()->addLayout(grid);
-  AddButtons();
+  addRow(QStringLiteral("Time &zone:"), zoneHours_, QStringLiteral("h"), zoneMinutes_, zoneSide_);
+  addRow(QStringLiteral("&Longitude:"), longitudeDegrees_, QStringLiteral("deg"), longitudeMinutes_, longitudeSide_);
+  addRow(QStringLiteral("L&atitude:"), latitudeDegrees_, QStringLiteral("deg"), latitudeMinutes_, latitudeSide_);
+  grid->setColumnMinimumWidth(5, zoneSide_->sizeHint().width());
+  grid->setHorizontalSpacing(8);
+  body()->addWidget(box);
+  Finish({zoneHours_, zoneMinutes_, zoneSide_, longitudeDegrees_, longitudeMinutes_, longitudeSide_,
+          latitudeDegrees_, latitudeMinutes_, latitudeSide_});
 }
 
 void CLocationDlg::accept() {
-  int zh = 0, lonD = 0, latD = 0;
-  double zm = 0, lonM = 0, latM = 0;
-  if (!ExchangeInt(this, zoneHours_, 0, 24, zh) || !ExchangeReal(this, zoneMinutes_, 0, 60, zm) ||
-      !ExchangeInt(this, longitudeDegrees_, 0, 180, lonD) || !ExchangeReal(this, longitudeMinutes_, 0, 60, lonM) ||
-      !ExchangeInt(this, latitudeDegrees_, 0, 90, latD) || !ExchangeReal(this, latitudeMinutes_, 0, 60, latM)) {
+  // The same checks as the birth-data dialog's place fields: zone 0..24
+  // hours, longitude 0..180 and latitude 0..90 degrees, minutes 0..60, and
+  // at a whole part's limit no minutes beyond it.
+  BirthDialogFields f;
+  f.zoneHours = IntOf(zoneHours_);
+  f.zoneMinutes = RealOf(zoneMinutes_);
+  f.zoneEast = zoneSide_->currentIndex() == 0;
+  f.longitudeDegrees = IntOf(longitudeDegrees_);
+  f.longitudeMinutes = RealOf(longitudeMinutes_);
+  f.longitudeEast = longitudeSide_->currentIndex() == 0;
+  f.latitudeDegrees = IntOf(latitudeDegrees_);
+  f.latitudeMinutes = RealOf(latitudeMinutes_);
+  f.latitudeSouth = latitudeSide_->currentIndex() == 1;
+  const DialogCheck check = ValidateDialogFields(f);
+  if (!check.ok()) {
+    QLineEdit* edit = nullptr;
+    switch (check.field) {
+      case BirthField::kZoneHours: edit = zoneHours_; break;
+      case BirthField::kZoneMinutes: edit = zoneMinutes_; break;
+      case BirthField::kLongitudeDegrees: edit = longitudeDegrees_; break;
+      case BirthField::kLongitudeMinutes: edit = longitudeMinutes_; break;
+      case BirthField::kLatitudeDegrees: edit = latitudeDegrees_; break;
+      case BirthField::kLatitudeMinutes: edit = latitudeMinutes_; break;
+      default: edit = zoneHours_; break;
+    }
+    ReportFieldError(this, edit, QString::fromStdString(check.message));
     return;
   }
-  // The whole value must stay inside what the settings file keeps: at the
-  // limit itself the minutes must be 0.
-  if ((zh == 24 && zm != 0)) return ReportFieldError(this, zoneMinutes_, NumberRangeMessage(0, 0));
-  if ((lonD == 180 && lonM != 0)) return ReportFieldError(this, longitudeMinutes_, NumberRangeMessage(0, 0));
-  if ((latD == 90 && latM != 0)) return ReportFieldError(this, latitudeMinutes_, NumberRangeMessage(0, 0));
-  zone_ = (zh + zm / 100.0) * (zoneSide_->currentIndex() == 0 ? -1 : 1);
-  longitude_ = (lonD + lonM / 100.0) * (longitudeSide_->currentIndex() == 0 ? -1 : 1);
-  latitude_ = (latD + latM / 100.0) * (latitudeSide_->currentIndex() == 1 ? -1 : 1);
+  const BirthData place = ComposeFromDialog(f);
+  zone_ = place.zone;
+  longitude_ = place.longitude;
+  latitude_ = place.latitude;
   QDialog::accept();
 }
 
@@ -448,27 +632,39 @@ CAboutDlg::CAboutDlg(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Orvane Lite...."));
   auto* iconLabel = new QLabel(this);
   iconLabel->setPixmap(icon);
-  auto* name = new QLabel(QStringLiteral("<b>Orvane Lite</b><br>Version 3.0"), this);
-  auto* kind = new QLabel(QStringLiteral("Vedic astrology software: charts, divisional charts, dasas, "
-                                         "strengths and Tajaka annual charts."),
-                          this);
-  kind->setWordWrap(true);
-  auto* notice = new QLabel(QStringLiteral("Made by the Orvane developers. Free to use and to share."), this);
+  auto* name = new QLabel(QStringLiteral("Orvane Lite\nVersion 3.0"), this);
+  name->setObjectName(QStringLiteral("name"));
+  QFont bigger = name->font();
+  bigger.setBold(true);
+  bigger.setPointSizeF(bigger.pointSizeF() * 1.2);
+  name->setFont(bigger);
+  auto* kind = new QLabel(QStringLiteral("Vedic astrology software"), this);
+  kind->setObjectName(QStringLiteral("kind"));
+  auto* notice = new QLabel(QStringLiteral("Copyright \u00a9 Meruvan. All rights reserved."), this);
+  notice->setObjectName(QStringLiteral("notice"));
   notice->setWordWrap(true);
   auto* text = new QVBoxLayout;
   text->addWidget(name);
+  text->addSpacing(6);
   text->addWidget(kind);
   text->addWidget(notice);
+  text->addStretch(1);
   auto* row = new QHBoxLayout;
   row->addWidget(iconLabel, 0, Qt::AlignTop);
-  row->addSpacing(12);
+  row->addSpacing(16);
   row->addLayout(text, 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setObjectName(QStringLiteral("ok"));
+  ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addLayout(row);
+  layout->addSpacing(8);
   layout->addWidget(buttons);
-  setMinimumWidth(380);
+  notice->setMinimumWidth(260);
+  ok->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace orvane

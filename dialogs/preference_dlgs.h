@@ -1,25 +1,32 @@
 // The preference dialogs: chart style, ayanamsa, days in a year, special
 // lagna and upagraha display with the chosen padas, upagraha calculation
-// options, hora chart, printing and the default location. Each is built
-// from the current settings and, once accepted, stores its values into a
-// Settings with Store().
+// options, hora chart, printing and the default location; and the About box.
+//
+// Each preference dialog is built from the current settings and checks its
+// fields on OK (range messages, the dialog staying open on the offending
+// field). Once accepted, Store() writes its values into a Settings; a
+// dialog that was cancelled stores nothing, so Cancel never changes a
+// stored value.
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 #include "io/settings.h"
 
-class QButtonGroup;
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QLineEdit;
 class QRadioButton;
 class QVBoxLayout;
 
 namespace orvane {
 
-// Common frame: a caption, a body and OK / Cancel.
+// Common frame: a caption, a body and OK (the default button) / Cancel
+// (also Escape).
 class PreferenceDialog : public QDialog {
   Q_OBJECT
  public:
@@ -28,28 +35,36 @@ class PreferenceDialog : public QDialog {
 
  protected:
   QVBoxLayout* body() const { return body_; }
-  void AddButtons();
+  // Adds the OK / Cancel row and sets the tab order: `controls` in the
+  // order given, then OK, then Cancel.
+  void Finish(const std::vector<QWidget*>& controls);
 
  private:
   QVBoxLayout* body_;
+  QDialogButtonBox* buttons_ = nullptr;
 };
 
 // "Choose chart style": styles 0..4.
 class CChartStyleDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 138;
   explicit CChartStyleDlg(const Settings& settings, QWidget* parent = nullptr);
   int style() const;
   void Store(Settings& settings) const override;
 
  private:
-  QButtonGroup* styles_;
+  int stored_;
+  std::vector<QAbstractButton*> styles_;
 };
 
-// "Choose Ayanamsa": eight choices, the custom deviation and its direction.
+// "Choose Ayanamsa": eight choices, the deviation from Chitrapaksha
+// (Lahiri) and its direction. A choice fills in its deviation; typing a
+// deviation or picking its direction makes the choice "Custom ayanamsa".
 class CAyanamsaDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 141;
   enum Choice { kChitrapaksha, kRaman, kDevadatta, kKrishnamoorthy, kUshaShashi, kFagan, kTropical, kCustom };
   explicit CAyanamsaDlg(const Settings& settings, QWidget* parent = nullptr);
   void accept() override;
@@ -59,14 +74,13 @@ class CAyanamsaDlg : public PreferenceDialog {
   void OnChoiceClicked(int choice);
   void SelectCustom();
 
-  QButtonGroup* choices_;
-  QLineEdit* degrees_;
-  QLineEdit* minutes_;
-  QLineEdit* seconds_;
-  QRadioButton* add_;
-  QRadioButton* subtract_;
+  std::vector<QAbstractButton*> choices_;
+  QLineEdit* degrees_ = nullptr;
+  QLineEdit* minutes_ = nullptr;
+  QLineEdit* seconds_ = nullptr;
+  std::vector<QAbstractButton*> directions_;  // "Add", "Subtract"
   int choice_ = 0;
-  int direction_ = 1;
+  int direction_ = 1;  // +1 add, -1 subtract
   double deg_ = 0, min_ = 0, sec_ = 0;
 };
 
@@ -74,36 +88,40 @@ class CAyanamsaDlg : public PreferenceDialog {
 class CDaysInYearDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 159;
   explicit CDaysInYearDlg(const Settings& settings, QWidget* parent = nullptr);
   void accept() override;
   void Store(Settings& settings) const override;
 
  private:
-  QLineEdit* days_;
+  QLineEdit* days_ = nullptr;
   double value_ = 365.2425;
 };
 
 // "Special lagnas and upagrahas": five display switches; "all" and "only
-// some" arudha padas exclude each other.
+// some" arudha padas exclude each other. With "only some" on, the caller
+// follows with CPadasDlg.
 class CSpecialLagnaDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 142;
   explicit CSpecialLagnaDlg(const Settings& settings, QWidget* parent = nullptr);
   bool onlySomePadas() const;
   void Store(Settings& settings) const override;
 
  private:
-  QCheckBox* lagnas_;
-  QCheckBox* dhooma_;
-  QCheckBox* gulika_;
-  QCheckBox* allPadas_;
-  QCheckBox* somePadas_;
+  QCheckBox* lagnas_ = nullptr;
+  QCheckBox* dhooma_ = nullptr;
+  QCheckBox* gulika_ = nullptr;
+  QCheckBox* allPadas_ = nullptr;
+  QCheckBox* somePadas_ = nullptr;
 };
 
-// "Padas to be displayed": six pada numbers 0..12.
+// "Padas to be displayed": six pada numbers 0..12 (0 for none).
 class CPadasDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 143;
   explicit CPadasDlg(const Settings& settings, QWidget* parent = nullptr);
   void accept() override;
   void Store(Settings& settings) const override;
@@ -113,61 +131,71 @@ class CPadasDlg : public PreferenceDialog {
   std::array<int, 6> padas_{};
 };
 
-// "Upagraha Calculation Options".
+// "Upagraha Calculation Options": where Gulika, Mandi and Kaala etc rise
+// within their portion, and how Vyatipata follows from Dhuma. The third
+// choice is stored for all four of Kaala, Mrityu, Artha Prahara and Yama
+// Ghantaka.
 class CUpagrahaOptionsDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 170;
   explicit CUpagrahaOptionsDlg(const Settings& settings, QWidget* parent = nullptr);
   void Store(Settings& settings) const override;
 
  private:
-  QComboBox* gulika_;
-  QComboBox* mandi_;
-  QComboBox* kala_;
-  QComboBox* relation_;
+  QComboBox* gulika_ = nullptr;
+  QComboBox* mandi_ = nullptr;
+  QComboBox* kala_ = nullptr;
+  QComboBox* relation_ = nullptr;
 };
 
-// "Hora chart preference".
+// "Hora chart preference". A stored method beyond the two the list offers
+// (the settings file accepts further ones) is shown with nothing selected
+// and kept unless the user picks one.
 class CHoraChartDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 145;
   explicit CHoraChartDlg(const Settings& settings, QWidget* parent = nullptr);
   void Store(Settings& settings) const override;
 
  private:
-  QComboBox* method_;
+  QComboBox* method_ = nullptr;
 };
 
-// "Preferences for printing": black and white, six items.
+// "Preferences for printing": black and white, six items and their count.
 class CPrintPrefsDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 158;
   explicit CPrintPrefsDlg(const Settings& settings, QWidget* parent = nullptr);
   void Store(Settings& settings) const override;
 
  private:
-  QCheckBox* blackAndWhite_;
+  QCheckBox* blackAndWhite_ = nullptr;
   std::array<QCheckBox*, 6> items_{};
 };
 
-// "Enter Location": the default zone, longitude and latitude.
+// "Enter Location": the default zone, longitude and latitude, each as a
+// whole part, minutes and a direction.
 class CLocationDlg : public PreferenceDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 163;
   explicit CLocationDlg(const Settings& settings, QWidget* parent = nullptr);
   void accept() override;
   void Store(Settings& settings) const override;
 
  private:
-  QLineEdit* zoneHours_;
-  QLineEdit* zoneMinutes_;
-  QComboBox* zoneSide_;
-  QLineEdit* longitudeDegrees_;
-  QLineEdit* longitudeMinutes_;
-  QComboBox* longitudeSide_;
-  QLineEdit* latitudeDegrees_;
-  QLineEdit* latitudeMinutes_;
-  QComboBox* latitudeSide_;
+  QLineEdit* zoneHours_ = nullptr;
+  QLineEdit* zoneMinutes_ = nullptr;
+  QComboBox* zoneSide_ = nullptr;
+  QLineEdit* longitudeDegrees_ = nullptr;
+  QLineEdit* longitudeMinutes_ = nullptr;
+  QComboBox* longitudeSide_ = nullptr;
+  QLineEdit* latitudeDegrees_ = nullptr;
+  QLineEdit* latitudeMinutes_ = nullptr;
+  QComboBox* latitudeSide_ = nullptr;
   double zone_ = 0, longitude_ = 0, latitude_ = 0;
 };
 
@@ -175,6 +203,7 @@ class CLocationDlg : public PreferenceDialog {
 class CAboutDlg : public QDialog {
   Q_OBJECT
  public:
+  static constexpr int kResourceId = 100;
   explicit CAboutDlg(const QPixmap& icon, QWidget* parent = nullptr);
 };
 

@@ -21,11 +21,6 @@ constexpr int kSlotFromEphemeris[8] = {0, kEphSun, kEphMoon, kEphMars, kEphMercu
 constexpr double kNakshatraSpan = 13.333333333333332;   // 13 deg 20 min
 constexpr double kNakshatraPerDegree = 0.07500000000000001;
 
-bool AllFinite(const BirthData& b) {
-  return std::isfinite(b.month) && std::isfinite(b.day) && std::isfinite(b.year) && std::isfinite(b.time) &&
-         std::isfinite(b.zone) && std::isfinite(b.longitude) && std::isfinite(b.latitude);
-}
-
 bool WriteNowFile(const std::string& path, const BirthData& b) {
   return WriteFileAtomic(path, FormatChartDataFile(b), nullptr);
 }
@@ -83,6 +78,13 @@ void SunBasedUpagrahas(ChartState& state, const Settings& settings) {
 }
 
 }  // namespace
+
+bool IsCastable(const BirthData& b) {
+  for (double v : {b.month, b.day, b.year, b.time, b.zone, b.longitude, b.latitude}) {
+    if (!(std::fabs(v) <= kBirthFieldLimit)) return false;  // NaN fails too
+  }
+  return true;
+}
 
 NakshatraPosition NakshatraOf(double longitude) {
   NakshatraPosition p;
@@ -215,7 +217,7 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
     state.slotLongitude.fill(0.0);
     const ComputeStatus status = ReadChartDataFile(state, settings, path);
     if (status != ComputeStatus::kOk) return status;
-    if (!AllFinite(state.birth)) return ComputeStatus::kBadFile;
+    if (!IsCastable(state.birth)) return ComputeStatus::kBadFile;
     CastAndDerive(state, settings);
   }
   FinishPass(state, settings);
@@ -224,7 +226,7 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
 
 bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth) {
   if (state.options.recompute) {
-    if (!AllFinite(birth)) return false;
+    if (!IsCastable(birth)) return false;
     state.slotRetrograde.fill(0);
     state.slotLongitude.fill(0.0);
     state.birth = birth;

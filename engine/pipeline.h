@@ -29,12 +29,23 @@ void RecastChart(ChartState& state, const Settings& settings);
 // file. A path that cannot be opened is tried again as "data" + path.
 ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, const std::string& path);
 
+// The largest magnitude a birth field may have to be cast. No input comes
+// near it (a chart file holds years up to 2999 and angles up to 180); past
+// it the whole-number conversions of dates and the ephemeris's powers of
+// time would overflow, so the drivers refuse such data before any cast.
+inline constexpr double kBirthFieldLimit = 1e6;
+
+// True when every field is a finite number no larger in magnitude than
+// kBirthFieldLimit: the birth data the drivers below accept.
+bool IsCastable(const BirthData& birth);
+
 // The driver: recasts when state.options.recompute is set (reading `path`),
 // runs the Tajaka search, the lunar-month and sunrise steps after a recast,
-// the Sun-based upagrahas and the calculation pass.
+// the Sun-based upagrahas and the calculation pass. A file whose data is not
+// castable (IsCastable) gives kBadFile, with nothing cast.
 ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path);
 // The same driver from birth data in hand (no file involved); false, with
-// nothing cast, when a field is not a finite number.
+// nothing cast, when the data is not castable (IsCastable).
 bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth);
 
 // The present moment at the settings' default place, in file units.

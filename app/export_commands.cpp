@@ -1,0 +1,68 @@
+#include "app/export_commands.h"
+
+#include "dialogs/title_dlg.h"
+
+#include <QFileInfo>
+
+#include "app/dhruvak_app.h"
+#include "app/dhruvak_doc.h"
+#include "display/export.h"
+#include "display/printing.h"
+
+namespace orvane {
+
+std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset) {
+  return AskTitle(preset, parent);
+}
+
+bool OnFilePrint(const ViewExportContext& view) {
+  return FilePrint(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(), view.printTitle,
+                   view.doc.RefreshTitleCopy(), view.askTitle);
+}
+
+bool OnFilePrintPreview(const ViewExportContext& view) {
+  return FilePrintPreview(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(),
+                          view.printTitle, view.doc.RefreshTitleCopy(), view.askTitle);
+}
+
+void OnCopyScreenText(const ViewExportContext& view, const std::string& screenText, bool cut) {
+  CopyScreenText(view.app.DialogParent(), screenText, cut);
+}
+
+void OnCopyBasicText(const ViewExportContext& view) {
+  CopyBasicText(view.app.DialogParent(), view.chart, view.app.settings());
+}
+
+void OnCopyCompleteText(const ViewExportContext& view) {
+  CopyCompleteText(view.app.DialogParent(), view.chart, view.app.settings());
+}
+
+void OnSaveChartBitmap(const ViewExportContext& view) {
+  SaveChartBitmap(view.app.DialogParent(), view.chart, view.app.settings(), view.chart1,
+                  view.app.paths().workingFolder, view.askTitle);
+}
+
+void OnSaveSouthNorthBitmap(const ViewExportContext& view) {
+  SaveSouthNorthBitmap(view.app.DialogParent(), view.chart, view.app.settings(), view.chart1,
+                       view.app.paths().workingFolder, view.askTitle);
+}
+
+void OnSaveChartPicture(const ViewExportContext& view) {
+  const QString base = PresetPrintTitle(QString(), view.doc.RefreshTitleCopy());
+  const QString folder = view.doc.pathName().isEmpty() ? QString() : QFileInfo(view.doc.pathName()).absolutePath();
+  SaveChartPictureAs(view.app.DialogParent(), view.chart, view.app.settings(), view.chart1,
+                     folder.isEmpty() ? base + QStringLiteral(".png") : folder + QLatin1Char('/') + base + QStringLiteral(".png"),
+                     view.askTitle);
+}
+
+void OnEditNotes(const ViewExportContext& view) {
+  view.doc.RefreshTitleCopy();
+  EditNotes(view.app.DialogParent(), view.doc.pathName());
+}
+
+void OnMailAsText(const ViewExportContext& view) {
+  MailAsText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.RefreshTitleCopy(),
+             view.app.paths().workingFolder, view.mailProgram);
+}
+
+}  // namespace orvane

@@ -1,0 +1,395 @@
+#include "display/export.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QUrl>
+
+#include <memory>
+
+#include "display/chart_draw.h"
+#include "display/colours.h"
+#include "io/chart_file.h"
+#include "report/collection.h"
+
+namespace orvane {
+namespace {
+
+constexpr char kAppCaption[] = "Orvane Lite";
+
+// Chart 1 sits 6 units from the left and 7 from the top of its bitmap and
+// leaves 12 units of its side as margins.
+constexpr int kBitmapChartX = 6;
+constexpr int kBitmapChartY = 7;
+constexpr int kBitmapChartMargin = 12;
+constexpr int kBitmapHeaderSize = 54;
+constexpr int kBitmapInfoSize = 40;
+
+QString FromLatin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
+  std::string reason;
+  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &reason)) {
+    if (error) *error = QString::fromStdString(reason);
+    return false;
+  }
+  return true;
+}
+
+// A folder of the user's own (0700), created when missing.
+bool MakeOwnFolder(const QString& folder, QString* error) {
+  if (!QDir().mkpath(folder)) {
+    if (error) *error = QStringLiteral("The folder \"%1\" cannot be created.").arg(QDir::toNativeSeparators(folder));
+    return false;
+  }
+  if (!QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+    if (error) *error = QStringLiteral("The folder \"%1\" cannot be made private.").arg(QDir::toNativeSeparators(folder));
+    return false;
+  }
+  return true;
+}
+
+bool IsSouthStyle(int style) { return style != kNorthDiamond && style != kEastSun && style != kEastFramed; }
+
+ChartDrawOptions BitmapOptions(const Settings& settings, int side, const QString& title) {
+  ChartDrawOptions options = ChartDrawOptionsFromSettings(settings);
+  options.bitmap = true;
+  options.bitmapTitle = title;
+  options.absoluteCoordinates = true;
+  options.layoutSize = QSizeF(side, side);
+  options.clearBackground = true;
+  return options;
+}
+
+// Draws chart 1 as the bitmap shows it on `painter` (a square of `side`).
+void PaintChartBitmap(QPainter& painter, const ChartState& chart, const Settings& settings, int chartIndex,
+                      const QString& title, int side) {
+  const ChartDrawOptions options = BitmapOptions(settings, side, title);
+  const int size = side - kBitmapChartMargin;
+  DrawChart(painter, QRectF(kBitmapChartX, kBitmapChartY, size, size), ChartDrawInputFromState(chart, chartIndex),
+            options);
+}
+
+void PutLittleEndian(QByteArray& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
+std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, const QString& folder) {
+  const QString path = QDir(folder).filePath(QString::fromLatin1(kBitmapFileName));
+  QString error;
+  const QByteArray bytes = EncodeBitmap24(image);
+  if (bytes.isEmpty()) {
+    error = QStringLiteral("The chart could not be drawn.");
+  } else if (MakeOwnFolder(folder, &error)) {
+    WriteWhole(path, bytes, &error);
+  }
+  if (!error.isEmpty()) {
+    QMessageBox::warning(parent, kAppCaption,
+                         QStringLiteral("The bitmap could not be saved.\n\n%1").arg(error));
+    return std::nullopt;
+  }
+  QMessageBox::information(parent, QString::fromLatin1(kBitmapSavedCaption),
+                           QString::fromLatin1(kBitmapSavedText) +
+                               QStringLiteral("\n\nThe working directory is \"%1\".")
+                                   .arg(QDir::toNativeSeparators(QDir(folder).absolutePath())));
+  return path;
+}
+
+bool CopyCollection(QWidget* parent, const ChartState& chart, const Settings& settings, CollectionSet set,
+                    CopiedText what) {
+  const CollectionText collected = BuildCollectionText(chart, settings, set);
+  if (!PutOnClipboard(parent, FromLatin1(collected.text))) return false;
+  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(what, collected.truncated));
+  return true;
+}
+
+}  // namespace
+
+// ---- Clipboard -----------------------------------------------------------
+
+QString CopiedMessage(CopiedText what, bool cut) {
+  QString subject;
+  switch (what) {
+    case CopiedText::kScreen:
+      subject = QStringLiteral("what is on the screen");
+      break;
+    case CopiedText::kBasic:
+      subject = QStringLiteral("basic calculations");
+      break;
+    case CopiedText::kAll:
+      subject = QStringLiteral("all calculations");
+      break;
+  }
+  const QString paste = QStringLiteral(
+      "\n\nYou can \"paste\" it to any program that accepts plain text (e.g. Notepad, Word etc).");
+  if (cut) {
+    return QStringLiteral("Copied %1 to the clipboard in plain text format, but a part of it was longer than the "
+                          "program can hold and its end was cut.")
+               .arg(subject) +
+           paste;
+  }
+  return QStringLiteral("Successfully copied %1 to the clipboard in plain text format.").arg(subject) + paste;
+}
+
+bool PutOnClipboard(QWidget* parent, const QString& text) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (!clipboard) {
+    QMessageBox::warning(parent, kAppCaption, QStringLiteral("Cannot open the Clipboard"));
+    return false;
+  }
+  clipboard->setText(text, QClipboard::Clipboard);
+  if (clipboard->text(QClipboard::Clipboard) != text) {
+    QMessageBox::warning(parent, kAppCaption, QStringLiteral("Unable to set Clipboard data"));
+    return false;
+  }
+  return true;
+}
+
+bool CopyScreenText(QWidget* parent, const std::string& text, bool cut) {
+  if (!PutOnClipboard(parent, FromLatin1(text))) return false;
+  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(CopiedText::kScreen, cut));
+  return true;
+}
+
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic);
+}
+
+bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll);
+}
+
+// ---- Bitmaps -----------------------------------------------------------
+
+QByteArray EncodeBitmap24(const QImage& source) {
+  const int w = source.width();
+  const int h = source.height();
+  if (w <= 0 || h <= 0 || (w * 3) % 4 != 0) return {};
+  const QImage image = source.convertToFormat(QImage::Format_RGB32);
+  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(w) * static_cast<std::uint32_t>(h) * 3;
+  QByteArray out;
+  out.reserve(kBitmapHeaderSize + static_cast<qsizetype>(pixelBytes));
+  out.append("BM", 2);
+  PutLittleEndian(out, (static_cast<std::uint32_t>(w) * static_cast<std::uint32_t>(h) + 18) * 3, 4);
+  PutLittleEndian(out, 0, 2);
+  PutLittleEndian(out, 0, 2);
+  PutLittleEndian(out, kBitmapHeaderSize, 4);
+  PutLittleEndian(out, kBitmapInfoSize, 4);
+  PutLittleEndian(out, static_cast<std::uint32_t>(w), 4);
+  PutLittleEndian(out, static_cast<std::uint32_t>(h), 4);
+  PutLittleEndian(out, 1, 2);
+  PutLittleEndian(out, 24, 2);
+  for (int i = 0; i < 6; ++i) PutLittleEndian(out, 0, 4);
+  for (int y = h - 1; y >= 0; --y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      out.append(static_cast<char>(qBlue(row[x])));
+      out.append(static_cast<char>(qGreen(row[x])));
+      out.append(static_cast<char>(qRed(row[x])));
+    }
+  }
+  return out;
+}
+
+QImage RenderChartBitmap(const ChartState& chart, const Settings& settings, int chartIndex, const QString& title) {
+  QImage image(kChartBitmapSize, kChartBitmapSize, QImage::Format_RGB32);
+  image.fill(ColourFromBgr(kBackgroundColour));
+  QPainter painter(&image);
+  PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize);
+  painter.end();
+  return image;
+}
+
+QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings, int chartIndex,
+                              const QString& title) {
+  const int half = kSouthNorthBitmapHalf;
+  QImage image(2 * half, half, QImage::Format_RGB32);
+  image.fill(ColourFromBgr(kBackgroundColour));
+  QPainter painter(&image);
+  const ChartDrawInput input = ChartDrawInputFromState(chart, chartIndex);
+  const int size = half - kBitmapChartMargin;
+
+  ChartDrawOptions south = BitmapOptions(settings, half, title);
+  south.layoutSize = QSizeF(2 * half, half);
+  south.chartStyle = kSouthRegular;
+  south.southMirrored = false;
+  south.southNorth = true;
+  DrawChart(painter, QRectF(kBitmapChartX, kBitmapChartY, size, size), input, south);
+
+  ChartDrawOptions north = south;
+  north.chartStyle = kNorthDiamond;
+  north.clearBackground = false;
+  DrawChart(painter, QRectF(half + kBitmapChartX, kBitmapChartY, size, size), input, north);
+  painter.end();
+  return image;
+}
+
+std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
+                                       int chartIndex, const QString& folder, const TitlePrompt& ask) {
+  QString title;
+  if (IsSouthStyle(settings.chartStyle)) {
+    const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
+    if (!entered) return std::nullopt;
+    title = *entered;
+  }
+  return WriteBitmapFile(parent, RenderChartBitmap(chart, settings, chartIndex, title), folder);
+}
+
+std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
+                                            int chartIndex, const QString& folder, const TitlePrompt& ask) {
+  const std::optional<QString> title = ask(parent, QStringLiteral("Chart"));
+  if (!title) return std::nullopt;
+  return WriteBitmapFile(parent, RenderSouthNorthBitmap(chart, settings, chartIndex, *title), folder);
+}
+
+bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,
+                       const QString& title, QString* error) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (suffix == QLatin1String("svg")) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(kChartBitmapSize, kChartBitmapSize));
+    svg.setViewBox(QRect(0, 0, kChartBitmapSize, kChartBitmapSize));
+    svg.setTitle(title.isEmpty() ? QStringLiteral("Chart") : title);
+    QPainter painter(&svg);
+    painter.fillRect(QRect(0, 0, kChartBitmapSize, kChartBitmapSize), ColourFromBgr(kBackgroundColour));
+    PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize);
+    painter.end();
+  } else if (suffix == QLatin1String("png")) {
+    if (!RenderChartBitmap(chart, settings, chartIndex, title).save(&buffer, "PNG")) {
+      if (error) *error = QStringLiteral("The picture could not be encoded.");
+      return false;
+    }
+  } else {
+    if (error) *error = QStringLiteral("Pictures are saved as .png or .svg files.");
+    return false;
+  }
+  buffer.close();
+  return WriteWhole(path, bytes, error);
+}
+
+std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
+                                          int chartIndex, const QString& suggestedName, const TitlePrompt& ask) {
+  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save chart 1 as a picture"), suggestedName,
+                                              QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"));
+  if (path.isEmpty()) return std::nullopt;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+  QString title;
+  if (IsSouthStyle(settings.chartStyle)) {
+    const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
+    if (!entered) return std::nullopt;
+    title = *entered;
+  }
+  QString error;
+  if (!WriteChartPicture(path, chart, settings, chartIndex, title, &error)) {
+    QMessageBox::warning(parent, kAppCaption, QStringLiteral("The picture could not be saved.\n\n%1").arg(error));
+    return std::nullopt;
+  }
+  return path;
+}
+
+// ---- Notes -------------------------------------------------------------
+
+std::optional<QString> NotesFileFor(const QString& chartPath) {
+  if (chartPath.isEmpty()) return std::nullopt;
+  const QFileInfo info(chartPath);
+  const QString name = info.fileName();
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  // The extension must stand after the first character of the name.
+  if (dot < 1) return std::nullopt;
+  const QString extension = name.mid(dot).toLower();
+  if (extension != QLatin1String(".orv") && extension != QLatin1String(".dat")) return std::nullopt;
+  return info.absoluteDir().filePath(name.left(dot) + QStringLiteral(".txt"));
+}
+
+std::optional<QString> EditNotes(QWidget* parent, const QString& chartPath) {
+  const std::optional<QString> notes = NotesFileFor(chartPath);
+  if (!notes) {
+    QMessageBox::information(parent, QString::fromLatin1(kFirstSaveCaption), QString::fromLatin1(kFirstSaveText));
+    return std::nullopt;
+  }
+  if (!QFileInfo::exists(*notes)) {
+    QFile file(*notes);
+    // NewOnly: a file made in the meantime is never emptied.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(*notes)) {
+      QMessageBox::warning(parent, kAppCaption,
+                           QStringLiteral("The notes file \"%1\" could not be created.\n\n%2")
+                               .arg(QDir::toNativeSeparators(*notes), file.errorString()));
+      return std::nullopt;
+    }
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(*notes))) {
+    QMessageBox::warning(parent, kAppCaption,
+                         QStringLiteral("The notes file \"%1\" could not be opened in an editor.")
+                             .arg(QDir::toNativeSeparators(*notes)));
+    return std::nullopt;
+  }
+  return notes;
+}
+
+// ---- Mail --------------------------------------------------------------
+
+QString MailAttachmentName(const QString& documentTitle) {
+  QString title = documentTitle;
+  title.replace(QLatin1Char('/'), QLatin1Char('_'));
+  title.replace(QChar(0), QLatin1Char('_'));
+  for (const QLatin1String extension : {QLatin1String(".orv"), QLatin1String(".dat")}) {
+    const qsizetype at = title.indexOf(extension);
+    if (at >= 1) return title.left(at) + QStringLiteral(".txt") + title.mid(at + extension.size());
+    if (at == 0) break;
+  }
+  return QStringLiteral("Orvane Chart.txt");
+}
+
+std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, const Settings& settings,
+                                  const QString& documentTitle, const QString& folder, const QString& program) {
+  const CollectionText collected = BuildCollectionText(chart, settings, CollectionSet::kMail);
+  PutOnClipboard(parent, FromLatin1(collected.text));
+
+  QString error;
+  const QString mailFolder = QDir(folder).filePath(QStringLiteral("mail"));
+  const QString attachment = QDir(mailFolder).filePath(MailAttachmentName(documentTitle));
+  const QByteArray bytes(collected.text.data(), static_cast<qsizetype>(collected.text.size()));
+  if (!MakeOwnFolder(mailFolder, &error) || !WriteWhole(attachment, bytes, &error)) {
+    QMessageBox::warning(parent, kAppCaption,
+                         QStringLiteral("The chart could not be mailed: its text file could not be written.\n\n%1")
+                             .arg(error));
+    return std::nullopt;
+  }
+  const QString executable =
+      QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
+  if (executable.isEmpty() || !QFileInfo(executable).isExecutable()) {
+    QMessageBox::warning(parent, kAppCaption,
+                         QStringLiteral("The chart could not be mailed: the program \"%1\" was not found (it comes "
+                                        "with the package xdg-utils).\n\nThe complete calculations are on the "
+                                        "clipboard and in the file \"%2\"; you can attach that file to a message "
+                                        "yourself.")
+                             .arg(program, QDir::toNativeSeparators(attachment)));
+    return std::nullopt;
+  }
+  // An argument list: the file name reaches the program as it is, whatever
+  // quotes or "$(...)" it holds, and no shell ever reads it.
+  if (!QProcess::startDetached(executable, {QStringLiteral("--attach"), attachment})) {
+    QMessageBox::warning(parent, kAppCaption, QStringLiteral("Send Mail failed to send message."));
+    return std::nullopt;
+  }
+  return attachment;
+}
+
+}  // namespace orvane

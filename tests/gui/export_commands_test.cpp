@@ -1,0 +1,100 @@
+// The export commands in the running program: a chart opened from a file
+// presets the print title from the file's name, gets its notes file beside
+// it, and is mailed under its own name, without the document changing.
+#include <QDesktopServices>
+#include <QPrintPreviewDialog>
+#include <QTextBrowser>
+
+#include "app/export_commands.h"
+#include "app_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+class ExportCommandsTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    WriteSettings();
+  }
+};
+
+TEST_F(ExportCommandsTest, AChartFromMychartOrvPresetsTheTitleAndKeepsItForTheNextJob) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  const QString path = WriteFile(QStringLiteral("charts/mychart.orv"), kDefaultChart);
+  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ASSERT_NE(doc, nullptr);
+  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+
+  QString printTitle;
+  QStringList offered;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle,
+                            [&](QWidget*, const QString& preset) -> std::optional<QString> {
+                              offered << preset;
+                              return preset;
+                            }};
+  ModalDriver driver;
+  driver.ThenReject().ThenReject();  // the two preview windows
+  EXPECT_TRUE(OnFilePrintPreview(context));
+  EXPECT_EQ(printTitle, QStringLiteral("mychart"));
+  printTitle = QStringLiteral("Changed by the user");
+  EXPECT_TRUE(OnFilePrintPreview(context));
+  EXPECT_EQ(offered, (QStringList{QStringLiteral("mychart"), QStringLiteral("Changed by the user")}));
+  EXPECT_EQ(driver.unexpected(), 0);
+}
+
+TEST_F(ExportCommandsTest, NotesOfChart1OrvAreChart1TxtBesideIt) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  const QString path = WriteFile(QStringLiteral("charts/chart1.orv"), kDefaultChart);
+  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ASSERT_NE(doc, nullptr);
+  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};
+  context.askTitle = AskTitleSimple;
+
+  QTextBrowser opened;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "setSource");
+  OnEditNotes(context);
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  const QString notes = Home(QStringLiteral("charts/chart1.txt"));
+  EXPECT_TRUE(QFileInfo(notes).isFile());
+  EXPECT_EQ(opened.source(), QUrl::fromLocalFile(notes));
+
+  // Mailing leaves the document as it was.
+  const QString title = doc->title();
+  const QString pathName = doc->pathName();
+  const bool modified = doc->IsModified();
+  ModalDriver driver;
+  driver.ThenPress();
+  context.mailProgram = QStringLiteral("orvane-no-such-mail-program");
+  OnMailAsText(context);
+  EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("Orvane Lite")});
+  EXPECT_EQ(doc->title(), title);
+  EXPECT_EQ(doc->pathName(), pathName);
+  EXPECT_EQ(doc->IsModified(), modified);
+  EXPECT_EQ(doc->textMode, 0);
+  EXPECT_TRUE(QFileInfo::exists(paths_.workingFolder + QStringLiteral("/mail/chart1.txt")));
+}
+
+TEST_F(ExportCommandsTest, ANewChartCannotGetNotesBeforeItIsSaved) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  CDhruvakDoc* doc = app->mainFrame()->activeDocument();
+  ASSERT_NE(doc, nullptr);
+  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};
+  ModalDriver driver;
+  driver.ThenPress();
+  OnEditNotes(context);
+  EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("First save it")});
+}
+
+}  // namespace
+}  // namespace orvane::testing
