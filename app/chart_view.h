@@ -81,9 +81,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnMudda();              // screen 36
   void OnPratyantardasas();    // "Select the mahadasa", then screen 37
 
-  // ---- Printing and export commands. Their menu entries and tool-bar
-  // buttons call these; the bodies belong to printing and export
-  // (app/view_export_commands.cpp holds placeholders until they land).
+  // ---- Printing and export commands (app/view_export_commands.cpp): the
+  // chart is computed again, then app/export_commands does the work.
   void OnFilePrint();
   void OnFilePrintPreview();
   void OnCopyScreenText();
@@ -91,6 +90,7 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnCopyCompleteText();
   void OnSaveChartBitmap();
   void OnSaveSouthNorthBitmap();
+  void OnSaveChartPicture();  // chart 1 as a PNG or SVG file
   void OnEditNotes();
   void OnMailAsText();
 
@@ -128,6 +128,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   // The working file of the next pass: the document's image written to the
   // data file, or for a prasna chart the "now" file the pass writes.
   bool PrepareWorkingFile(QString* error);
+  // The chart cast again before an export command; a failure is reported.
+  bool ComputeForExport();
   // Draws the screen into a new image; the image replaces the one shown
   // only when the drawing worked.
   ScreenPaintResult Render();

@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 23> kViewCommands = {{
+constexpr std::array<ViewCommand, 24> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &CDhruvakView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &CDhruvakView::OnFilePrintPreview,
@@ -58,6 +58,9 @@ constexpr std::array<ViewCommand, 23> kViewCommands = {{
     {32837, 0, "Chart 1 on as a &south-north bitmap", nullptr, nullptr,
      "Save chart 1 in the south and north styles as one bitmap", &CDhruvakView::OnSaveSouthNorthBitmap,
      G::kEditBitmap, I::kNone, true},
+    // The program's own addition: chart 1 as a PNG or SVG picture.
+    {32950, 0, "Chart 1 as a &picture (PNG or SVG)...", nullptr, nullptr,
+     "Save chart 1 as a PNG or SVG picture", &CDhruvakView::OnSaveChartPicture, G::kEditBitmap, I::kNone, true},
     {32901, 0, "Edit chart &notes", nullptr, nullptr, "Keep notes on this chart in a text file",
      &CDhruvakView::OnEditNotes, G::kEditNotes, I::kNone, false},
     {32780, 32785, "Select &2 charts to show", "Two charts", "Ctrl+2", "Show two divisional charts",

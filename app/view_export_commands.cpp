@@ -1,30 +1,46 @@
-// Placeholders of the chart window's printing and export commands (print,
-// print preview, the three text copies, the two chart bitmaps, chart notes
-// and mailing). Their menu entries and tool-bar buttons exist already; the
-// printing and export code replaces these bodies. Until then each command
-// says in the status bar that it is not available.
+// The chart window's printing and export commands: each brings the view's
+// chart up to date (cast again from the document's image, as a drawing
+// does) and hands what the view holds to the export commands.
 #include <QString>
 
 #include "app/chart_view.h"
 #include "app/dhruvak_doc.h"
+#include "app/export_commands.h"
 
 namespace orvane {
-namespace {
 
-void NotYetAvailable(CDhruvakDoc& doc, const char* what) {
-  emit doc.statusMessage(QStringLiteral("%1 is not available in this build.").arg(QLatin1String(what)));
+bool CDhruvakView::ComputeForExport() {
+  QString error;
+  if (!PrepareWorkingFile(&error)) {
+    ReportFailure(error);
+    return false;
+  }
+  recompute_ = true;
+  if (!RunChartPass(kNoSection)) {
+    ReportFailure(failure_);
+    return false;
+  }
+  return true;
 }
 
-}  // namespace
+#define ORVANE_EXPORT_COMMAND(Method, Call)                                          \
+  void CDhruvakView::Method() {                                                      \
+    if (!ComputeForExport()) return;                                                 \
+    ViewExportContext context{app_, doc_, *state_, choices_.chart1, printTitle};     \
+    Call;                                                                            \
+  }
 
-void CDhruvakView::OnFilePrint() { NotYetAvailable(doc_, "Printing"); }
-void CDhruvakView::OnFilePrintPreview() { NotYetAvailable(doc_, "Print preview"); }
-void CDhruvakView::OnCopyScreenText() { NotYetAvailable(doc_, "Copying the screen's text"); }
-void CDhruvakView::OnCopyBasicText() { NotYetAvailable(doc_, "Copying the basic calculations"); }
-void CDhruvakView::OnCopyCompleteText() { NotYetAvailable(doc_, "Copying the complete calculations"); }
-void CDhruvakView::OnSaveChartBitmap() { NotYetAvailable(doc_, "Saving chart 1 as a bitmap"); }
-void CDhruvakView::OnSaveSouthNorthBitmap() { NotYetAvailable(doc_, "Saving the south-north bitmap"); }
-void CDhruvakView::OnEditNotes() { NotYetAvailable(doc_, "Editing chart notes"); }
-void CDhruvakView::OnMailAsText() { NotYetAvailable(doc_, "Mailing the chart"); }
+ORVANE_EXPORT_COMMAND(OnFilePrint, orvane::OnFilePrint(context))
+ORVANE_EXPORT_COMMAND(OnFilePrintPreview, orvane::OnFilePrintPreview(context))
+ORVANE_EXPORT_COMMAND(OnCopyScreenText, orvane::OnCopyScreenText(context, ScreenText().toStdString()))
+ORVANE_EXPORT_COMMAND(OnCopyBasicText, orvane::OnCopyBasicText(context))
+ORVANE_EXPORT_COMMAND(OnCopyCompleteText, orvane::OnCopyCompleteText(context))
+ORVANE_EXPORT_COMMAND(OnSaveChartBitmap, orvane::OnSaveChartBitmap(context))
+ORVANE_EXPORT_COMMAND(OnSaveSouthNorthBitmap, orvane::OnSaveSouthNorthBitmap(context))
+ORVANE_EXPORT_COMMAND(OnSaveChartPicture, orvane::OnSaveChartPicture(context))
+ORVANE_EXPORT_COMMAND(OnEditNotes, orvane::OnEditNotes(context))
+ORVANE_EXPORT_COMMAND(OnMailAsText, orvane::OnMailAsText(context))
+
+#undef ORVANE_EXPORT_COMMAND
 
 }  // namespace orvane
