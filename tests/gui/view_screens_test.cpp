@@ -3,6 +3,7 @@
 // and a Tajaka chart, the natal-only / Tajaka-only switching, the chart and
 // Tajaka dialogs, the menus and the tool bar.
 #include <QAction>
+#include <QClipboard>
 #include <QPointer>
 #include <QMenuBar>
 #include <QToolBar>
@@ -491,6 +492,29 @@ TEST_F(ViewScreensTest, MenusToolBarAndAccelerators) {
   EXPECT_TRUE(frame.commandAction(32771)->isVisible());
   EXPECT_EQ(frame.commandAction(32802)->text(), "&Patyayini dasa (Tajaka)");
   EXPECT_EQ(frame.commandAction(32812)->text(), "&Patyayini dasa");
+  EXPECT_EQ(driver.unexpected(), 0);
+}
+
+TEST_F(ViewScreensTest, CopyingTheScreenCopiesItsLastTextBlock) {
+  CDhruvakView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  ModalDriver driver;
+  driver.ThenPress().ThenPress();
+  struct Row {
+    void (CDhruvakView::*show)();
+    const char* starts;  // how the screen's last block begins
+  };
+  // The two-chart screen ends with the basic information; the Vimsottari
+  // screen has the dasa listing alone.
+  for (const Row& row : {Row{&CDhruvakView::OnMiscellaneous, "Planet"}, Row{&CDhruvakView::OnVimsottari, "Vimsottari"}}) {
+    SCOPED_TRACE(row.starts);
+    (view->*row.show)();
+    app_->mainFrame()->commandAction(32861)->trigger();
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_EQ(copied, view->ScreenText());
+    EXPECT_TRUE(copied.trimmed().startsWith(QLatin1String(row.starts))) << copied.left(40).toStdString();
+  }
+  EXPECT_EQ(driver.captions().size(), 2);
   EXPECT_EQ(driver.unexpected(), 0);
 }
 
