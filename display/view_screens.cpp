@@ -8,14 +8,14 @@ namespace {
 using K = ScreenKind;
 using C = ScreenChart;
 
-constexpr ScreenChartSpec Chart(C which, int x, int y, int size) { return {which, x, y, size}; }
+constexpr ScreenChartLayout Chart(C which, int x, int y, int size) { return {which, x, y, size}; }
 
-constexpr TextBlockSpec Block(int section, int x0, int x1, int y0, int y1, int heightParam, int widthParam,
+constexpr TextBlockLayout Block(int section, int x0, int x1, int y0, int y1, int heightParam, int widthParam,
                               int weight, BgrColour colour) {
   return {section, {}, x0, x1, y0, y1, heightParam, widthParam, weight, colour};
 }
 
-constexpr TextBlockSpec Heading(std::string_view text, int x0, int x1, int y0, int y1, int heightParam,
+constexpr TextBlockLayout Heading(std::string_view text, int x0, int x1, int y0, int y1, int heightParam,
                                 int widthParam, int weight, BgrColour colour) {
   return {kNoSection, text, x0, x1, y0, y1, heightParam, widthParam, weight, colour};
 }
@@ -23,7 +23,7 @@ constexpr TextBlockSpec Heading(std::string_view text, int x0, int x1, int y0, i
 // Screen id, kind, charts first, blocks (report section, x0..x1, y0..y1 in
 // layout units, height / width parameters, weight, colour 0xBBGGRR), charts
 // (which, x, y, size in layout units).
-constexpr std::array<ScreenSpec, 12> kScreens = {{
+constexpr std::array<ScreenLayout, 12> kScreens = {{
     {kScreenVimsottari, K::kNatalOnly, false, 1,
      {Block(0, 10, 1270, 10, 890, 23, 8, 450, 0x1e3c1e)},
      2, {Chart(C::kChart1, 750, 20, 400), Chart(C::kChart2, 750, 450, 400)}},
@@ -92,10 +92,10 @@ bool FitsChartKind(ScreenKind kind, bool tajaka) {
 
 }  // namespace
 
-const std::array<ScreenSpec, 12>& ScreenTable() { return kScreens; }
+const std::array<ScreenLayout, 12>& ScreenTable() { return kScreens; }
 
-const ScreenSpec* FindScreen(int id) {
-  const auto it = std::find_if(kScreens.begin(), kScreens.end(), [id](const ScreenSpec& s) { return s.id == id; });
+const ScreenLayout* FindScreen(int id) {
+  const auto it = std::find_if(kScreens.begin(), kScreens.end(), [id](const ScreenLayout& s) { return s.id == id; });
   return it == kScreens.end() ? nullptr : &*it;
 }
 
@@ -143,43 +143,43 @@ int ScreenView::ChartIndexOf(ScreenChart which) const {
 ScreenPaintResult ScreenView::PaintScreen(QPainter& painter, const ScreenPaintOptions& options) {
   ScreenPaintResult result;
   screenText_.clear();
-  const ScreenSpec* spec = FindScreen(choices_.screen);
-  if (!spec) return result;  // a screen id not in the table draws nothing
+  const ScreenLayout* layout = FindScreen(choices_.screen);
+  if (!layout) return result;  // a screen id not in the table draws nothing
 
   const bool tajaka = chart().options.tajakaMode != 0;
-  if (spec->id == kScreenPanchaVargeeya && !tajaka) {
+  if (layout->id == kScreenPanchaVargeeya && !tajaka) {
     result.message = QString::fromLatin1(kBalasTajakaOnlyText);
     return result;
   }
-  if (!FitsChartKind(spec->kind, tajaka)) {
+  if (!FitsChartKind(layout->kind, tajaka)) {
     if (choices_.previousScreen == choices_.screen) return result;
-    result.message = QString::fromLatin1(spec->kind == ScreenKind::kNatalOnly ? kNatalOnlyText : kTajakaOnlyText);
+    result.message = QString::fromLatin1(layout->kind == ScreenKind::kNatalOnly ? kNatalOnlyText : kTajakaOnlyText);
     choices_.screen = choices_.previousScreen;
-    spec = FindScreen(choices_.screen);
+    layout = FindScreen(choices_.screen);
     // The previous screen was drawn for the other kind of chart (the kind
     // changed since): the two-chart screen fits both.
-    if (!spec || !FitsChartKind(spec->kind, tajaka) ||
-        (spec->id == kScreenPanchaVargeeya && !tajaka)) {
+    if (!layout || !FitsChartKind(layout->kind, tajaka) ||
+        (layout->id == kScreenPanchaVargeeya && !tajaka)) {
       choices_.screen = kScreenTwoCharts;
-      spec = FindScreen(kScreenTwoCharts);
+      layout = FindScreen(kScreenTwoCharts);
     }
   }
-  if (!PaintSpec(painter, options, *spec)) {
+  if (!PaintLayout(painter, options, *layout)) {
     result.ok = false;
     result.failure = lastFailure();
     result.message.clear();
     return result;
   }
-  result.drawnScreen = spec->id;
-  choices_.previousScreen = spec->id;
+  result.drawnScreen = layout->id;
+  choices_.previousScreen = layout->id;
   return result;
 }
 
-bool ScreenView::PaintSpec(QPainter& painter, const ScreenPaintOptions& options, const ScreenSpec& spec) {
+bool ScreenView::PaintLayout(QPainter& painter, const ScreenPaintOptions& options, const ScreenLayout& layout) {
   const QString face = Latin1(kTextBlockFace);
   auto drawBlocks = [&](bool clearFirst) {
-    for (int i = 0; i < spec.blockCount; ++i) {
-      const TextBlockSpec& b = spec.blocks[static_cast<std::size_t>(i)];
+    for (int i = 0; i < layout.blockCount; ++i) {
+      const TextBlockLayout& b = layout.blocks[static_cast<std::size_t>(i)];
       if (!DrawTextBlock(painter, options, b.section, b.x0, b.x1, b.y0, b.y1, face, b.heightParam, b.widthParam,
                          b.weight, b.colour, clearFirst && i == 0, Latin1(b.heading)))
         return false;
@@ -187,12 +187,12 @@ bool ScreenView::PaintSpec(QPainter& painter, const ScreenPaintOptions& options,
     return true;
   };
   auto drawCharts = [&](bool clearFirst) {
-    for (int i = 0; i < spec.chartCount; ++i) {
-      const ScreenChartSpec& c = spec.charts[static_cast<std::size_t>(i)];
+    for (int i = 0; i < layout.chartCount; ++i) {
+      const ScreenChartLayout& c = layout.charts[static_cast<std::size_t>(i)];
       DrawScreenChart(painter, options, ChartIndexOf(c.which), c.x, c.y, c.size, clearFirst && i == 0);
     }
   };
-  if (spec.chartsFirst) {
+  if (layout.chartsFirst) {
     if (!RunChartPass(kNoSection)) return false;
     drawCharts(true);
     return drawBlocks(false);

@@ -66,7 +66,7 @@ inline constexpr std::string_view kTextBlockFace = "Courier New";
 // One text block: report section (kNoSection: the heading alone), its
 // rectangle x0..x1, y0..y1 in layout units, the font parameters (height and
 // width parameters, weight) and the colour.
-struct TextBlockSpec {
+struct TextBlockLayout {
   int section = kNoSection;
   std::string_view heading{};  // drawn instead of the report when section is kNoSection
   int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
@@ -75,12 +75,12 @@ struct TextBlockSpec {
 };
 
 // One chart of a screen: which choice, top-left corner and size in layout units.
-struct ScreenChartSpec {
+struct ScreenChartLayout {
   ScreenChart which = ScreenChart::kChart1;
   int x = 0, y = 0, size = 0;
 };
 
-struct ScreenSpec {
+struct ScreenLayout {
   int id = 0;
   ScreenKind kind = ScreenKind::kBoth;
   // The two-chart screen computes first, draws its charts (the first one
@@ -88,14 +88,14 @@ struct ScreenSpec {
   // draws its text blocks first (the first one clearing the background).
   bool chartsFirst = false;
   int blockCount = 0;
-  std::array<TextBlockSpec, 3> blocks{};
+  std::array<TextBlockLayout, 3> blocks{};
   int chartCount = 0;
-  std::array<ScreenChartSpec, 2> charts{};
+  std::array<ScreenChartLayout, 2> charts{};
 };
 
 // The screen table; FindScreen returns nullptr for an id not in it.
-const ScreenSpec* FindScreen(int id);
-const std::array<ScreenSpec, 12>& ScreenTable();
+const ScreenLayout* FindScreen(int id);
+const std::array<ScreenLayout, 12>& ScreenTable();
 
 // Captions and texts of the screen-mismatch messages.
 inline constexpr char kOhNoCaption[] = "Oh no";
@@ -220,7 +220,7 @@ class ScreenView {
  private:
   QString screenText_;
 
-  bool PaintSpec(QPainter& painter, const ScreenPaintOptions& options, const ScreenSpec& spec);
+  bool PaintLayout(QPainter& painter, const ScreenPaintOptions& options, const ScreenLayout& layout);
   int ChartIndexOf(ScreenChart which) const;
 };
 

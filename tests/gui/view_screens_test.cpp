@@ -139,27 +139,27 @@ TEST_F(ViewScreensTest, EveryScreenDrawsForANatalAndATajakaChart) {
       view->OnTajakaChart();
       ASSERT_TRUE(view->tajakaMode());
     }
-    for (const ScreenSpec& spec : ScreenTable()) {
-      SCOPED_TRACE(::testing::Message() << (tajaka ? "Tajaka " : "natal ") << spec.id);
-      view->choices().screen = spec.id;
+    for (const ScreenLayout& layout : ScreenTable()) {
+      SCOPED_TRACE(::testing::Message() << (tajaka ? "Tajaka " : "natal ") << layout.id);
+      view->choices().screen = layout.id;
       view->choices().previousScreen = kScreenTwoCharts;
       ScreenPaintResult result;
       const QImage image = Draw(*view, &result);
       ASSERT_TRUE(result.ok) << result.failure.toStdString();
-      const bool fits = spec.kind == ScreenKind::kBoth || (spec.kind == ScreenKind::kTajakaOnly) == tajaka;
-      if (spec.id == kScreenPanchaVargeeya && !tajaka) {
+      const bool fits = layout.kind == ScreenKind::kBoth || (layout.kind == ScreenKind::kTajakaOnly) == tajaka;
+      if (layout.id == kScreenPanchaVargeeya && !tajaka) {
         EXPECT_EQ(result.drawnScreen, -1);
         EXPECT_EQ(result.message, kBalasTajakaOnlyText);
         EXPECT_EQ(view->screen(), kScreenPanchaVargeeya);
         continue;
       }
-      EXPECT_EQ(result.drawnScreen, fits ? spec.id : kScreenTwoCharts);
+      EXPECT_EQ(result.drawnScreen, fits ? layout.id : kScreenTwoCharts);
       EXPECT_EQ(result.message, fits ? QString() : QString::fromLatin1(tajaka ? kNatalOnlyText : kTajakaOnlyText));
       EXPECT_EQ(view->screen(), result.drawnScreen);
       // Every drawn screen shows text, and its charts where it has any.
       EXPECT_FALSE(view->ScreenText().trimmed().isEmpty());
-      if (fits && spec.chartCount > 0) {
-        const ScreenChartSpec& c = spec.charts[0];
+      if (fits && layout.chartCount > 0) {
+        const ScreenChartLayout& c = layout.charts[0];
         EXPECT_GT(CountColour(image, ScreenSquare(c.x, c.y, c.size), Rgb(kBodyColour), 50), 0);
       }
     }
