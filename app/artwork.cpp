@@ -13,10 +13,13 @@ const QColor kMaroon(0x64, 0x14, 0x46);    // chart titles
 const QColor kSaffron(0xe8, 0x8a, 0x1a);
 const QColor kFrame(0x28, 0x28, 0x3c);
 
-// A south Indian chart: a 4 x 4 grid whose middle 2 x 2 is one open square.
-void DrawChartSquare(QPainter& p, const QRectF& r, const QColor& frame, qreal width) {
-  p.setPen(QPen(frame, width));
-  p.setBrush(Qt::NoBrush);
+
+}  // namespace
+
+// A south Indian chart: a 4 x 4 grid whose middle 2 x 2 is one open square,
+// drawn with the painter's pen over `fill`.
+void DrawChartSquare(QPainter& p, const QRectF& r, const QBrush& fill) {
+  p.setBrush(fill);
   p.drawRect(r);
   const qreal c = r.width() / 4;
   for (int i = 1; i < 4; ++i) {
@@ -33,7 +36,6 @@ void DrawChartSquare(QPainter& p, const QRectF& r, const QColor& frame, qreal wi
   }
 }
 
-}  // namespace
 
 QPixmap AppIconPixmap(int size) {
   QPixmap pixmap(size, size);
@@ -45,7 +47,8 @@ QPixmap AppIconPixmap(int size) {
   p.setPen(Qt::NoPen);
   p.setBrush(kIvory);
   p.drawRoundedRect(outer, s * 0.1, s * 0.1);
-  DrawChartSquare(p, outer.adjusted(s * 0.06, s * 0.06, -s * 0.06, -s * 0.06), kFrame, std::max(1.0, s / 32));
+  p.setPen(QPen(kFrame, std::max(1.0, s / 32)));
+  DrawChartSquare(p, outer.adjusted(s * 0.06, s * 0.06, -s * 0.06, -s * 0.06), Qt::NoBrush);
   // The Sun in the middle square.
   const QPointF centre(s / 2, s / 2);
   p.setPen(Qt::NoPen);
@@ -74,7 +77,8 @@ QPixmap SplashPixmap() {
   sky.setColorAt(1, QColor(0x64, 0x14, 0x46));
   p.fillRect(pixmap.rect(), sky);
   // A faint chart square behind the title.
-  DrawChartSquare(p, QRectF(356, 50, 200, 200), QColor(255, 255, 240, 70), 2);
+  p.setPen(QPen(QColor(255, 255, 240, 70), 2));
+  DrawChartSquare(p, QRectF(356, 50, 200, 200), Qt::NoBrush);
   p.setPen(Qt::NoPen);
   p.setBrush(kSaffron);
   p.drawEllipse(QPointF(456, 150), 26, 26);

@@ -1,5 +1,7 @@
 #include "app/view_icons.h"
 
+#include "app/artwork.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,21 +27,7 @@ QPen InkPen(qreal width = 1.4) { return QPen(kInk, width, Qt::SolidLine, Qt::Rou
 // A south Indian chart square: the 4 x 4 grid with its open middle.
 void ChartSquare(QPainter& p, const QRectF& r) {
   p.setPen(InkPen(1.1));
-  p.setBrush(kIvory);
-  p.drawRect(r);
-  const qreal c = r.width() / 4;
-  for (int i = 1; i < 4; ++i) {
-    const qreal x = r.left() + i * c, y = r.top() + i * c;
-    if (i == 2) {
-      p.drawLine(QPointF(x, r.top()), QPointF(x, r.top() + c));
-      p.drawLine(QPointF(x, r.bottom() - c), QPointF(x, r.bottom()));
-      p.drawLine(QPointF(r.left(), y), QPointF(r.left() + c, y));
-      p.drawLine(QPointF(r.right() - c, y), QPointF(r.right(), y));
-    } else {
-      p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
-      p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
-    }
-  }
+  DrawChartSquare(p, r, kIvory);
 }
 
 void Dot(QPainter& p, QPointF at, qreal radius, const QColor& colour) {
