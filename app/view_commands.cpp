@@ -107,9 +107,23 @@ constexpr std::array<int, 21> kToolBarOrder = {
 };
 constexpr int kLastToolButton = 32896;  // Mudda
 
+// A menu text as plain text: a single "&" marks the mnemonic and goes, "&&"
+// stands for an ampersand ("Ashtakavarga && sodya pindas").
+QString WithoutMnemonics(const QString& text) {
+  QString plain;
+  plain.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&')) {
+      if (i + 1 >= text.size()) break;
+      ++i;
+    }
+    plain += text[i];
+  }
+  return plain;
+}
+
 QString ToolTipOf(const QString& text, const char* shortcut) {
-  QString tip = text;
-  tip.remove(QLatin1Char('&'));
+  QString tip = WithoutMnemonics(text);
   if (shortcut) tip += QStringLiteral(" (%1)").arg(QKeySequence(QLatin1String(shortcut)).toString(QKeySequence::NativeText));
   return tip;
 }
@@ -164,7 +178,7 @@ void CMainFrame::CreateViewCommands() {
   auto* lagnas = new QAction(ViewToolIcon(ViewIcon::kSpecialLagnas),
                              QStringLiteral("&Special lagna && upagraha display"), this);
   lagnas->setStatusTip(QStringLiteral("Choose the special lagnas, upagrahas and padas the charts show"));
-  lagnas->setToolTip(ToolTipOf(QStringLiteral("Special lagna & upagraha display"), "Ctrl+E"));
+  lagnas->setToolTip(ToolTipOf(lagnas->text(), "Ctrl+E"));
   connect(lagnas, &QAction::triggered, &app_, &CDhruvakApp::OnSpecialLagnaDisplay);
   addCommand(32850, lagnas);
 }

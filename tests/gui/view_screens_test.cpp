@@ -459,6 +459,11 @@ TEST_F(ViewScreensTest, MenusToolBarAndAccelerators) {
       EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
     }
   }
+  // Tool tips show the menu text without its mnemonic marks; "&&" is an
+  // ampersand.
+  EXPECT_EQ(frame.commandAction(32784)->toolTip(), "Ashtakavarga & sodya pindas");
+  EXPECT_EQ(frame.commandAction(32850)->toolTip(), "Special lagna & upagraha display (Ctrl+E)");
+  EXPECT_EQ(frame.commandAction(32900)->toolTip(), "Pratyantardasas in Vimsottari dasa");
 
   // Accelerators (with Ctrl).
   struct Key {
