@@ -334,6 +334,9 @@ bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& char
     return false;
   }
   if (!job.Begin(parent, printTitle, documentTitle, ask)) return false;
+  // The printer is shared with the print command: a page range chosen for
+  // the last print job must not hide pages of the preview.
+  printer.setPrintRange(QPrinter::AllPages);
   QPrintPreviewDialog preview(&printer, parent);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&job](QPrinter* target) { job.PrintAll(*target); });

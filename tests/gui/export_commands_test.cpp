@@ -3,6 +3,8 @@
 // it, and is mailed under its own name, without the document changing.
 #include <QDesktopServices>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTextBrowser>
 
 #include "app/export_commands.h"
@@ -42,6 +44,32 @@ TEST_F(ExportCommandsTest, AChartFromMychartOrvPresetsTheTitleAndKeepsItForTheNe
   printTitle = QStringLiteral("Changed by the user");
   EXPECT_TRUE(OnFilePrintPreview(context));
   EXPECT_EQ(offered, (QStringList{QStringLiteral("mychart"), QStringLiteral("Changed by the user")}));
+  EXPECT_EQ(driver.unexpected(), 0);
+}
+
+TEST_F(ExportCommandsTest, PreviewShowsEveryPageWhateverRangeTheLastPrintJobChose) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  CDhruvakDoc* doc = app->mainFrame()->documents().value(0);
+  ASSERT_NE(doc, nullptr);
+  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  // The last print job printed page 2 only.
+  QPrinter& printer = app->printer();
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(2, 2);
+
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle,
+                            [](QWidget*, const QString& preset) -> std::optional<QString> { return preset; }};
+  int pages = -1;
+  ModalDriver driver;
+  driver.Then([&pages](QWidget* modal) {
+    if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) pages = widget->pageCount();
+    static_cast<QDialog*>(modal)->reject();
+  });
+  EXPECT_TRUE(OnFilePrintPreview(context));
+  EXPECT_EQ(pages, 6);  // the six print items of the default settings
   EXPECT_EQ(driver.unexpected(), 0);
 }
 
