@@ -9,6 +9,7 @@
 #include "tajaka/tajaka.h"
 #include "tajaka/tajaka_rules.h"
 #include "vedic/names.h"
+#include "vedic/shadbala.h"
 #include "vedic/vargas.h"
 
 namespace orvane {
@@ -18,9 +19,6 @@ namespace tajaka {
 namespace {
 
 using vedic::kSignLord;
-
-// Deep debilitation point of Sun..Saturn in degrees (index planet code).
-constexpr std::array<double, 8> kDebilitationPoint = {0, 190, 213, 118, 345, 275, 177, 20};
 
 // The two camps of the Tajaka relationship, by planet code: friendly inside
 // a camp, hostile across. 0 Sun, Moon, Mars, Jupiter; 1 Mercury, Venus,
@@ -57,8 +55,6 @@ double DegreesInSign(double longitude) {
 
 int LordOfSign(int sign) { return kSignLord[static_cast<std::size_t>(vedic::FloorMod(sign, 12))]; }
 
-bool IsPlanet(int code) { return code >= vedic::kPlanetSun && code <= vedic::kPlanetSaturn; }
-
 // 2 when a planet in the 3rd, 5th, 9th or 11th sign from the ascendant lies
 // within its orb of the ascendant's degrees, 1 when it lies there beyond the
 // orb, 0 in every other sign.
@@ -70,13 +66,6 @@ int AspectGrade(int planet, double longitude, double ascendant) {
 }
 
 }  // namespace
-
-double UchchaBala(int planet, double longitude) {
-  if (!IsPlanet(planet) || !std::isfinite(longitude)) return 0;
-  double arc = Mod360(longitude - kDebilitationPoint[static_cast<std::size_t>(planet)]);
-  if (arc > 180) arc = 360 - arc;
-  return arc / 3;
-}
 
 double SourcePoints(int planet, int lord, double own) {
   if (planet == lord) return own;
@@ -182,7 +171,7 @@ void PanchaVargeeyaBala(ChartState& state, const Settings&) {
   for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) {
     const double bala = tajaka::PanchaVargeeyaOf(
         p, tajaka::LordOfSign(v.rasi[p]), v.haddaLord[p], tajaka::LordOfSign(v.vargaSign[kD3][p]),
-        tajaka::LordOfSign(v.vargaSign[kD9][p]), tajaka::UchchaBala(p, state.slotLongitude[p]));
+        tajaka::LordOfSign(v.vargaSign[kD9][p]), UchchaBala(p, state.slotLongitude[p]));
     tj.panchaBala[p] = bala;
     tj.panchaClass[p] = tajaka::PanchaClassOf(bala);
     if (write) {

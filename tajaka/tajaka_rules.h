@@ -17,10 +17,6 @@ namespace orvane::tajaka {
 // Classes of the five-source strength.
 enum PanchaClass : int { kWeak, kOrdinary, kPowerful, kVeryStrong, kExtraordinary };
 
-// Uchcha (exaltation) bala in virupas, 0..60: a third of the arc between the
-// planet (1..7) and its deep debilitation point.
-double UchchaBala(int planet, double longitude);
-
 // Points of one source by the planet's relationship to the lord judged:
 // `own` for the lord itself, half of it for a friend, a quarter for an enemy.
 double SourcePoints(int planet, int lord, double own);

@@ -246,6 +246,11 @@ double ArcBetween(double a, double b) {
   return x > 180 ? 360 - x : x;
 }
 
+double UchchaBala(int planet, double longitude) {
+  if (planet < 1 || planet > kPlanets || !std::isfinite(longitude)) return 0;
+  return ArcBetween(longitude, kDebilitationPoint[static_cast<std::size_t>(planet - 1)]) / 3;
+}
+
 double DrishtiValue(int planet, double d) {
   double value = 0;
   if (d < 30 || d >= 300) {
@@ -382,7 +387,7 @@ void ComputeShadbala(ChartState& state, const Settings&) {
   for (int p = 0; p < kPlanets; ++p) {
     const int slot = p + 1;
     ShadbalaRecord& r = s[p];
-    r[kUchchaBala] = ArcBetween(L[slot], kDebilitationPoint[p]) / 3;
+    r[kUchchaBala] = UchchaBala(slot, L[slot]);
 
     const bool moolatrikona = L[slot] >= kMoolatrikona[p].from && L[slot] <= kMoolatrikona[p].to;
     double saptavarga = moolatrikona ? kMoolatrikonaPoints : RelationshipPoints(compound, p, vedic::kSignLord[rasi[p]]);

@@ -30,6 +30,11 @@ namespace orvane {
 // Angle between two longitudes in degrees, [0, 180].
 double ArcBetween(double a, double b);
 
+// Uchcha (exaltation) bala in virupas, 0..60, of a planet with code 1..7:
+// a third of its arc from its deep debilitation point. Any other code, or a
+// longitude that is not finite, gives 0.
+double UchchaBala(int planet, double longitude);
+
 // Drishti (aspect) value in virupas of the planet with code 1..7 on a point
 // d degrees ahead of it, d in [0, 360), with the special aspects of Mars,
 // Jupiter and Saturn added.

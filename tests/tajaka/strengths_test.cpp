@@ -5,6 +5,7 @@
 
 #include "tajaka/tajaka.h"
 #include "tajaka/tajaka_rules.h"
+#include "vedic/shadbala.h"
 #include "tests/tajaka/tajaka_fixture.h"
 
 namespace orvane {
@@ -65,7 +66,7 @@ TEST(PanchaVargeeya, UchchaBalaFromTheDebilitationPoint) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(testing::Message() << "planet " << r.planet << " at " << r.longitude);
-    EXPECT_NEAR(tajaka::UchchaBala(r.planet, r.longitude), r.expected, 1e-12);
+    EXPECT_NEAR(UchchaBala(r.planet, r.longitude), r.expected, 1e-12);
   }
 }
 
