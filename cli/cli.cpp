@@ -14,6 +14,7 @@
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
+#include "vedic/names.h"
 #include "report/collection.h"
 
 namespace orvane {
@@ -90,7 +91,6 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
 
 // A plain listing of the body slots when no section or JSON was asked for.
 void PrintPositions(std::FILE* out, const ChartState& state) {
-  static constexpr const char* kSign[12] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi", "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
   const BirthData& b = state.birthCopy;
   std::fprintf(out, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
                static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day), b.time, b.zone,
@@ -103,7 +103,7 @@ void PrintPositions(std::FILE* out, const ChartState& state) {
     const double inSign = L - 30 * sign;
     const int deg = static_cast<int>(inSign);
     const int min = static_cast<int>((inSign - deg) * 60);
-    std::fprintf(out, "%-8s %10.6f  %2d %s %02d%s\n", std::string(kSlotLabel[slot]).c_str(), L, deg, kSign[sign], min,
+    std::fprintf(out, "%-8s %10.6f  %2d %s %02d%s\n", std::string(kSlotLabel[slot]).c_str(), L, deg, std::string(vedic::kSignAbbreviation[sign]).c_str(), min,
                  state.slotRetrograde[slot] ? " (R)" : "");
   }
 }
