@@ -140,6 +140,17 @@ void RecastChart(ChartState& state, const Settings& settings) {
             static_cast<int>(std::trunc(b.day)));
 }
 
+void RecastAt(ChartState& state, const Settings& settings, int year, int month, int day, double time) {
+  state.birth.year = year;
+  state.birth.month = month;
+  state.birth.day = day;
+  state.birth.time = time;
+  state.birth.zone = state.birthCopy.zone;
+  state.birth.longitude = state.birthCopy.longitude;
+  state.birth.latitude = state.birthCopy.latitude;
+  RecastChart(state, settings);
+}
+
 BirthData NowBirthData(const Settings& settings) {
   const std::time_t now = std::time(nullptr);
   // The clock is universal time; the default zone (hours, positive west)

@@ -23,6 +23,9 @@ enum class ComputeStatus {
 int CastChart(ChartState& state, const Settings& settings, int year, int month, int day);
 // CastChart with the birth fields as they stand (the searches set them first).
 void RecastChart(ChartState& state, const Settings& settings);
+// Casts at another date and clock time (file units) in the zone and place of
+// the birth copy: the trial casts of the time searches.
+void RecastAt(ChartState& state, const Settings& settings, int year, int month, int day, double time);
 
 // Fills state.birth from the chart data file, or in "now" mode from the clock
 // (universal time, converted with the settings' default zone) and writes the

@@ -120,14 +120,7 @@ DasaDate MomentOf(double year, double month, double day, double time) {
 void CastAtMoment(ChartState& state, const Settings& settings, const DasaDate& moment) {
   const double h = moment.ghatis * 0.4;
   const double fl = std::floor(h);
-  state.birth.year = moment.year;
-  state.birth.month = moment.month;
-  state.birth.day = moment.day;
-  state.birth.time = fl + (h - fl) * 0.6000000000000001;
-  state.birth.zone = state.birthCopy.zone;
-  state.birth.longitude = state.birthCopy.longitude;
-  state.birth.latitude = state.birthCopy.latitude;
-  RecastChart(state, settings);
+  RecastAt(state, settings, moment.year, moment.month, moment.day, fl + (h - fl) * 0.6000000000000001);
 }
 
 double AngleFunction(const ChartState& state, int a, int b, double tau) {

@@ -27,14 +27,7 @@ void CastAtTrialMoment(ChartState& state, const Settings& settings, Day day, dou
   int y, m, d;
   GregorianFromDayCount(day.count, y, m, d);
   const double fl = std::floor(hours);
-  state.birth.year = y;
-  state.birth.month = m;
-  state.birth.day = d;
-  state.birth.time = fl + 0.6 * (hours - fl);
-  state.birth.zone = state.birthCopy.zone;
-  state.birth.longitude = state.birthCopy.longitude;
-  state.birth.latitude = state.birthCopy.latitude;
-  RecastChart(state, settings);
+  RecastAt(state, settings, y, m, d, fl + 0.6 * (hours - fl));
 }
 
 // The Sun's longitude brought within 300 deg of the target, so that the
