@@ -10,6 +10,7 @@
 
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/program_info.h"
 #include "engine/pipeline.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
@@ -155,7 +156,15 @@ int RunCli(int argc, char** argv) {
     return kExitBadInput;
   }
   if (options.help) {
-    std::fputs(kCliUsage, stdout);
+    std::fputs(CliUsage().c_str(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::fputs(VersionText().c_str(), stdout);
+    return 0;
+  }
+  if (options.listSections) {
+    std::fputs(SectionListText(options.json).c_str(), stdout);
     return 0;
   }
 

@@ -1,9 +1,11 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "io/birth_options.h"
+#include "report/sections.h"
 
 namespace orvane {
 
@@ -63,80 +65,219 @@ void CliOptions::Apply(ChartOptions& out) const {
   if (mahadasa) out.selectedMahadasaLord = *mahadasa;
 }
 
+namespace {
+
+bool SetFlag(bool& flag, std::string_view) {
+  flag = true;
+  return true;
+}
+
+bool StoreText(std::optional<std::string>& out, std::string_view value) {
+  out = std::string(value);
+  return true;
+}
+
+// The table of options. Adding an option is one row here (and its field in
+// CliOptions); --help, the "=value" form and the suggestions follow from it.
+constexpr CliOptionSpec kOptionTable[] = {
+    {"--now", "", "", "the current moment at the default place of the settings",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.now, {}); }},
+    {"--date", "Y-M-D", "a date such as 1970-04-04",
+     "birth date (astronomical year, e.g. 1970-04-04 or -0500-03-01)",
+     [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.date, v); }},
+    {"--time", "H:M[:S]", "a clock time such as 17:50:00", "local clock time, 24-hour",
+     [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.time, v); }},
+    {"--utc-offset", "+HH:MM", "an offset such as +05:30",
+     "zone as people write it (east positive); default: the settings' zone",
+     [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.offset, v); }},
+    {"--lon", "D:M[:S]E|W", "a longitude such as 81:12E", "longitude; default: the settings' default place",
+     [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.lon, v); }},
+    {"--lat", "D:M[:S]N|S", "a latitude such as 16:15N", "latitude;  default: the settings' default place",
+     [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.lat, v); }},
+    {"--settings", "FILE", "a file name", "preferences from a settings file (defaults otherwise)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.settingsPath = std::string(v);
+       return true;
+     }},
+    {"--tajaka", "YEAR", "a year from -3000 to 3000", "the Tajaka annual chart of YEAR",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int y = 0;
+       if (!ParseInt(v, -3000, 3000, y)) return false;
+       o.tajakaYear = y;
+       return true;
+     }},
+    {"--month", "M", "a month from 1 to 12", "with --tajaka: the monthly chart of month M (1..12)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int m = 0;
+       if (!ParseInt(v, 1, 12, m)) return false;
+       o.tajakaMonth = m;
+       return true;
+     }},
+    {"--hora", "P", "a hora period from 1 to 12", "with --month: the hora chart of period P (1..12)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int p = 0;
+       if (!ParseInt(v, 1, 12, p)) return false;
+       o.tajakaHora = p;
+       return true;
+     }},
+    {"--mundane", "DAYS", "a positive number of days", "a mundane chart spanning DAYS days",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       double d = 0;
+       if (!ParsePositive(v, 1e6, d)) return false;
+       o.mundaneDays = d;
+       return true;
+     }},
+    {"--mahadasa", "N", "a planet code from 1 (Sun) to 9 (Ketu)",
+     "the main period (planet code 1..9) whose sub-periods section 42 lists",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int lord = 0;
+       if (!ParseInt(v, 1, 9, lord)) return false;
+       o.mahadasa = lord;
+       return true;
+     }},
+    {"--json", "", "", "the computed chart as JSON",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.json, {}); }},
+    {"--section", "NAME|N", "a section name or number 0..42 (see --list-sections)",
+     "the text of report section NAME or number N",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (const auto named = FindReportSection(v)) {
+         o.section = *named;
+         return true;
+       }
+       int n = 0;
+       if (!ParseInt(v, 0, kNoSection, n) || (n >= kReportSectionCount && n != kNoSection)) return false;
+       o.section = n;
+       return true;
+     }},
+    {"--list-sections", "", "", "number, name and title of every report section (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listSections, {}); }},
+    {"--basic", "", "", "the basic calculations as the desktop program copies them",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.basic, {}); }},
+    {"--complete", "", "", "the complete calculations as the desktop program copies them",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.complete, {}); }},
+    {"--version", "", "", "program version, ephemeris engines and time-zone database",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.version, {}); }},
+    {"--help", "", "", "this text",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.help, {}); }},
+};
+
+const CliOptionSpec* FindOption(std::string_view name) {
+  if (name == "-h") name = "--help";
+  for (const CliOptionSpec& spec : kOptionTable)
+    if (spec.name == name) return &spec;
+  return nullptr;
+}
+
+// Edit distance (insertions, deletions, substitutions, swaps of neighbours).
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+// The known option nearest to an unknown one, when one is near enough to
+// be what was meant: the only option it begins, or one a typo away.
+std::optional<std::string_view> NearestOption(std::string_view typed) {
+  constexpr std::size_t kLongest = 64;  // longer text is no typo of an option
+  if (typed.size() < 3 || typed.size() > kLongest) return std::nullopt;
+  const CliOptionSpec* prefixOf = nullptr;
+  int prefixCount = 0;
+  for (const CliOptionSpec& spec : kOptionTable) {
+    if (spec.name.starts_with(typed)) {
+      prefixOf = &spec;
+      ++prefixCount;
+    }
+  }
+  if (prefixCount == 1) return prefixOf->name;
+  std::string_view best;
+  std::size_t bestDistance = 0;
+  for (const CliOptionSpec& spec : kOptionTable) {
+    const std::size_t d = EditDistance(typed, spec.name);
+    if (best.empty() || d < bestDistance) {
+      best = spec.name;
+      bestDistance = d;
+    }
+  }
+  const std::size_t allowed = std::max<std::size_t>(2, best.size() / 4);
+  if (bestDistance <= allowed) return best;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::span<const CliOptionSpec> CliOptionTable() { return kOptionTable; }
+
+std::string CliUsage() {
+  std::string out = "usage: orvane-cli [options] [--] [FILE...]\n";
+  auto line = [&out](std::string_view left, std::string_view help) {
+    constexpr std::size_t kColumn = 20;
+    out += "  ";
+    out += left;
+    out.append(left.size() < kColumn ? kColumn - left.size() : 0, ' ');
+    out += ' ';
+    out += help;
+    out += '\n';
+  };
+  line("FILE", "chart data file(s) (.orv or .dat); several with --json give one line each");
+  for (const CliOptionSpec& spec : kOptionTable) {
+    std::string left(spec.name);
+    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
+    line(left, spec.help);
+  }
+  line("--", "ends the options: every later argument is a chart file");
+  return out;
+}
+
 bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, std::string* error) {
   auto fail = [error](const std::string& message) {
     if (error) *error = message;
     return false;
   };
-  std::optional<std::string_view> date, time, offset, lon, lat;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
-    auto value = [&](std::string_view& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    std::string_view v;
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--json") {
-      o.json = true;
-    } else if (a == "--now") {
-      o.now = true;
-    } else if (a == "--section") {
-      int n = 0;
-      if (!value(v) || !ParseInt(v, 0, 10000, n) || (n > 42 && n != 10000))
-        return fail("--section takes a section number 0..42 or 10000");
-      o.section = n;
-    } else if (a == "--basic") {
-      o.basic = true;
-    } else if (a == "--complete") {
-      o.complete = true;
-    } else if (a == "--settings") {
-      if (!value(v) || v.empty()) return fail("--settings takes a file name");
-      o.settingsPath = std::string(v);
-    } else if (a == "--date") {
-      if (!value(v)) return fail("--date takes a date such as 1970-04-04");
-      date = v;
-    } else if (a == "--time") {
-      if (!value(v)) return fail("--time takes a clock time such as 17:50:00");
-      time = v;
-    } else if (a == "--utc-offset") {
-      if (!value(v)) return fail("--utc-offset takes an offset such as +05:30");
-      offset = v;
-    } else if (a == "--lon") {
-      if (!value(v)) return fail("--lon takes a longitude such as 81:12E");
-      lon = v;
-    } else if (a == "--lat") {
-      if (!value(v)) return fail("--lat takes a latitude such as 16:15N");
-      lat = v;
-    } else if (a == "--tajaka") {
-      int y = 0;
-      if (!value(v) || !ParseInt(v, -3000, 3000, y)) return fail("--tajaka takes a year from -3000 to 3000");
-      o.tajakaYear = y;
-    } else if (a == "--month") {
-      int m = 0;
-      if (!value(v) || !ParseInt(v, 1, 12, m)) return fail("--month takes a month from 1 to 12");
-      o.tajakaMonth = m;
-    } else if (a == "--hora") {
-      int p = 0;
-      if (!value(v) || !ParseInt(v, 1, 12, p)) return fail("--hora takes a hora period from 1 to 12");
-      o.tajakaHora = p;
-    } else if (a == "--mundane") {
-      double d = 0;
-      if (!value(v) || !ParsePositive(v, 1e6, d)) return fail("--mundane takes a positive number of days");
-      o.mundaneDays = d;
-    } else if (a == "--mahadasa") {
-      int lord = 0;
-      if (!value(v) || !ParseInt(v, 1, 9, lord)) return fail("--mahadasa takes a planet code from 1 (Sun) to 9 (Ketu)");
-      o.mahadasa = lord;
-    } else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (a[1] >= '0' && a[1] <= '9'))) {
-      return fail("unknown option '" + Shown(a) + "' (see --help)");
-    } else {
+    const bool looksLikeOption = a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
+    if (optionsEnded || !looksLikeOption) {
       o.files.emplace_back(a);
+      continue;
     }
+    if (a == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    // "--name=value" or "--name value".
+    const std::size_t equals = a.starts_with("--") ? a.find('=') : std::string_view::npos;
+    const std::string_view name = a.substr(0, equals);
+    const CliOptionSpec* spec = FindOption(name);
+    if (!spec) {
+      const auto nearest = NearestOption(name);
+      if (nearest) return fail("unknown option '" + Shown(name) + "' (did you mean " + std::string(*nearest) + "?)");
+      return fail("unknown option '" + Shown(name) + "' (see --help)");
+    }
+    const std::string takes = std::string(spec->name) + " takes " + std::string(spec->takes);
+    std::string_view value;
+    if (spec->valueName.empty()) {
+      if (equals != std::string_view::npos) return fail(std::string(spec->name) + " takes no value");
+    } else if (equals != std::string_view::npos) {
+      value = a.substr(equals + 1);
+    } else {
+      if (i + 1 >= args.size()) return fail(takes);
+      value = args[++i];
+    }
+    std::string message;
+    if (!spec->apply(o, value, message)) return fail(message.empty() ? takes : std::string(spec->name) + ": " + message);
   }
-  if (o.help) return true;
+  if (o.help || o.version || o.listSections) return true;
   if (o.tajakaMonth && !o.tajakaYear) return fail("--month needs --tajaka YEAR");
   if (o.tajakaHora && !o.tajakaMonth) return fail("--hora needs --month M");
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
@@ -144,6 +285,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))
     return fail("--basic, --complete, --json and --section exclude each other");
 
+  const auto& [date, time, offset, lon, lat] = o.birthText;
   const bool anyBirth = date || time || offset || lon || lat;
   const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);
   if (sources == 0) return fail("no chart given: name a chart file, --now, or --date and --time (see --help)");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,29 +11,10 @@
 
 namespace orvane {
 
-inline constexpr const char* kCliUsage =
-    "usage: orvane-cli [options] [FILE...]\n"
-    "  FILE                 chart data file(s) (.orv or .dat); several with --json give one line each\n"
-    "  --now                the current moment at the default place of the settings\n"
-    "  --date Y-M-D         birth date (astronomical year, e.g. 1970-04-04 or -0500-03-01)\n"
-    "  --time H:M[:S]       local clock time, 24-hour\n"
-    "  --utc-offset +HH:MM  zone as people write it (east positive); default: the settings' zone\n"
-    "  --lon D:M[:S]E|W     longitude; default: the settings' default place\n"
-    "  --lat D:M[:S]N|S     latitude;  default: the settings' default place\n"
-    "  --settings FILE      preferences from a settings file (defaults otherwise)\n"
-    "  --tajaka YEAR        the Tajaka annual chart of YEAR\n"
-    "  --month M            with --tajaka: the monthly chart of month M (1..12)\n"
-    "  --hora P             with --month: the hora chart of period P (1..12)\n"
-    "  --mundane DAYS       a mundane chart spanning DAYS days\n"
-    "  --mahadasa N         the main period (planet code 1..9) whose sub-periods section 42 lists\n"
-    "  --json               the computed chart as JSON\n"
-    "  --section N          the text of report section N\n"
-    "  --basic              the basic calculations as the desktop program copies them\n"
-    "  --complete           the complete calculations as the desktop program copies them\n"
-    "  --help               this text\n";
-
 struct CliOptions {
   bool help = false;
+  bool version = false;
+  bool listSections = false;
   bool json = false;
   bool now = false;
   std::optional<int> section;
@@ -44,6 +26,9 @@ struct CliOptions {
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.
   std::optional<BirthData> birth;
+  struct BirthText {
+    std::optional<std::string> date, time, offset, lon, lat;
+  } birthText;  // the options as given, checked once all are read
   bool zoneGiven = false, longitudeGiven = false, latitudeGiven = false;
 
   std::optional<int> tajakaYear;
@@ -55,6 +40,24 @@ struct CliOptions {
   // Copies the chart options into a state's options.
   void Apply(ChartOptions& out) const;
 };
+
+// One option of orvane-cli: a row of the option table. An option with a
+// value name takes a value, as "--name value" or "--name=value".
+struct CliOptionSpec {
+  std::string_view name;       // "--section"
+  std::string_view valueName;  // "N" in the help; empty for an option without a value
+  std::string_view takes;      // the message when the value is missing or refused: "--name takes ..."
+  std::string_view help;       // its line in --help
+  // Stores the value (empty for an option without one). False refuses it;
+  // a message left in `message` replaces the "takes" message.
+  bool (*apply)(CliOptions& options, std::string_view value, std::string& message);
+};
+
+// Every option, in the order --help lists them.
+std::span<const CliOptionSpec> CliOptionTable();
+
+// The text of --help, made from the option table.
+std::string CliUsage();
 
 // Parses the arguments (without the program name). False with a one-line
 // message for anything malformed, out of range or contradictory.
