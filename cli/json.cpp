@@ -65,10 +65,56 @@ void JsonWriter::Null() {
   out_ += "null";
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0
+// when its first byte does not begin one (a stray continuation byte, an
+// overlong form, a surrogate, a value past U+10FFFF or a cut sequence).
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char c = byte(0);
+  if (c < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xbf;  // range of the second byte
+  if (c >= 0xc2 && c <= 0xdf) {
+    length = 2;
+  } else if (c >= 0xe0 && c <= 0xef) {
+    length = 3;
+    if (c == 0xe0) low = 0xa0;   // no overlong forms
+    if (c == 0xed) high = 0x9f;  // no surrogates
+  } else if (c >= 0xf0 && c <= 0xf4) {
+    length = 4;
+    if (c == 0xf0) low = 0x90;   // no overlong forms
+    if (c == 0xf4) high = 0x8f;  // nothing past U+10FFFF
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i)
+    if (byte(i) < 0x80 || byte(i) > 0xbf) return 0;
+  return length;
+}
+
+}  // namespace
+
 void JsonWriter::String(std::string_view value) {
   Separate();
   out_ += '"';
-  for (unsigned char c : value) {
+  while (!value.empty()) {
+    const unsigned char c = static_cast<unsigned char>(value.front());
+    const std::size_t length = Utf8SequenceLength(value);
+    if (length == 0) {
+      // A byte that is not UTF-8: the replacement character in its place.
+      out_ += "\xEF\xBF\xBD";
+      value.remove_prefix(1);
+      continue;
+    }
+    if (length > 1) {
+      out_.append(value.substr(0, length));
+      value.remove_prefix(length);
+      continue;
+    }
     switch (c) {
       case '"': out_ += "\\\""; break;
       case '\\': out_ += "\\\\"; break;
@@ -76,7 +122,7 @@ void JsonWriter::String(std::string_view value) {
       case '\r': out_ += "\\r"; break;
       case '\t': out_ += "\\t"; break;
       default:
-        if (c < 0x20) {
+        if (c < 0x20 || c == 0x7f) {
           char esc[8];
           std::snprintf(esc, sizeof esc, "\\u%04x", c);
           out_ += esc;
@@ -84,6 +130,7 @@ void JsonWriter::String(std::string_view value) {
           out_ += static_cast<char>(c);
         }
     }
+    value.remove_prefix(1);
   }
   out_ += '"';
 }

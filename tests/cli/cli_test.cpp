@@ -1,64 +1,29 @@
 // orvane-cli as scripts use it: exit codes, error lines, JSON output.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <nlohmann/json.hpp>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/common/cli_process.h"
+
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using orvane::testing_support::CliRun;
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-CliRun RunCli(const std::vector<std::string>& args) {
-  // One error file per run: the cases of this file run in parallel processes.
-  static int counter = 0;
-  const std::string errPath = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) + "_" +
-                              std::to_string(counter++) + ".txt";
-  std::string command = ORVANE_CLI_PATH;
-  for (const std::string& a : args) command += " " + Quote(a);
-  command += " 2>" + Quote(errPath);
-  CliRun run;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buf;
-  std::size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream e(errPath);
-  run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-  std::remove(errPath.c_str());
-  return run;
-}
+CliRun RunCli(const std::vector<std::string>& args) { return orvane::testing_support::RunCliProcess(args); }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
-  std::ofstream f(path, std::ios::binary);
-  f << text;
-  return path;
+  return orvane::testing_support::WriteTempFile(name, text);
 }
 
-// The number after "key": in a JSON text, from position `from`.
-double NumberAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
-  const std::size_t at = json.find("\"" + key + "\":", from);
-  if (at == std::string::npos) return NAN;
-  return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+// The one line of JSON of a run.
+nlohmann::json ParseLine(const std::string& out) {
+  EXPECT_FALSE(out.empty());
+  EXPECT_EQ(out.find('\n'), out.size() - 1);  // one line
+  return nlohmann::json::parse(out);
 }
 
 const char* kDefaultChart = "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15";
@@ -67,29 +32,41 @@ TEST(Cli, JsonOfTheDefaultChart) {
   const std::string path = WriteFile("default.orv", kDefaultChart);
   const CliRun run = RunCli({"--json", path});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.back(), '\n');
-  EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);  // one line
+  const nlohmann::json chart = ParseLine(run.out);
   struct Row {
+    int slot;
     const char* label;
     double longitude;
   };
-  const Row rows[] = {{"Ascdt", 164.874}, {"Sun ", 350.874},   {"Moon", 328.569},   {"Mars", 26.665},
-                      {"Mercury", 3.118}, {"Jupiter", 189.763}, {"Venus", 7.909},   {"Saturn", 15.099},
-                      {"Rahu", 316.890},  {"Ketu", 136.890}};
+  const Row rows[] = {{0, "Ascdt", 164.874},  {1, "Sun ", 350.874},    {2, "Moon", 328.569},
+                      {3, "Mars", 26.665},    {4, "Mercury", 3.118},   {5, "Jupiter", 189.763},
+                      {6, "Venus", 7.909},    {7, "Saturn", 15.099},   {8, "Rahu", 316.890},
+                      {9, "Ketu", 136.890}};
+  const nlohmann::json& slots = chart.at("slots");
+  ASSERT_EQ(slots.size(), 40u);
   for (const Row& r : rows) {
     SCOPED_TRACE(r.label);
-    const std::size_t at = run.out.find(std::string("\"label\":\"") + r.label + "\"");
-    ASSERT_NE(at, std::string::npos);
-    EXPECT_NEAR(NumberAfter(run.out, "longitude", at), r.longitude, 5e-4);
+    EXPECT_EQ(slots[r.slot].at("label"), r.label);
+    EXPECT_NEAR(slots[r.slot].at("longitude").get<double>(), r.longitude, 5e-4);
+    EXPECT_TRUE(slots[r.slot].at("retrograde").is_boolean());
   }
-  EXPECT_NE(run.out.find("\"label\":\"Jupiter\",\"longitude\":"), std::string::npos);
-  EXPECT_NEAR(NumberAfter(run.out, "ayanamsa"), -23.443, 5e-4);
-  EXPECT_EQ(NumberAfter(run.out, "zone"), -5.30);
-  EXPECT_EQ(NumberAfter(run.out, "longitude"), -81.12);  // birth comes first
-  for (const char* key : {"nakshatra_balance", "lunar_month_sign", "ghatis", "minutes_since", "day_length",
-                          "night_length"})
-    EXPECT_FALSE(std::isnan(NumberAfter(run.out, key))) << key;
-  EXPECT_NE(run.out.find("\"born_in_daytime\":true"), std::string::npos);
+  EXPECT_NEAR(chart.at("ayanamsa").get<double>(), -23.443, 5e-4);
+  const nlohmann::json& birth = chart.at("birth");
+  EXPECT_EQ(birth.at("zone").get<double>(), -5.30);
+  EXPECT_EQ(birth.at("longitude").get<double>(), -81.12);
+  EXPECT_EQ(birth.at("latitude").get<double>(), 16.15);
+  EXPECT_EQ(birth.at("year").get<double>(), 1970);
+  EXPECT_TRUE(chart.at("nakshatra_balance").is_number());
+  EXPECT_TRUE(chart.at("lunar_month_sign").is_number_integer());
+  const nlohmann::json& sunrise = chart.at("sunrise");
+  for (const char* key : {"ghatis", "minutes_since", "day_length", "night_length"})
+    EXPECT_TRUE(sunrise.at(key).is_number()) << key;
+  EXPECT_EQ(sunrise.at("born_in_daytime"), true);
+  EXPECT_EQ(sunrise.at("fallback"), false);
+  // A natal chart has its dasas and no Tajaka results.
+  EXPECT_EQ(chart.at("vimsottari").size(), 9u);
+  EXPECT_EQ(chart.at("dasa_balance").at("lord"), "Jupiter");
+  EXPECT_TRUE(chart.at("tajaka").is_null());
 }
 
 TEST(Cli, BirthDataOptionsMatchTheFile) {
@@ -113,9 +90,11 @@ TEST(Cli, SeveralFilesGiveJsonLinesAndKeepGoing) {
     start = end + 1;
   }
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_NE(lines[0].find("\"slots\""), std::string::npos);
-  EXPECT_NE(lines[1].find("\"error\""), std::string::npos);
-  EXPECT_NE(lines[2].find("\"year\":2000"), std::string::npos);
+  EXPECT_TRUE(nlohmann::json::parse(lines[0]).contains("slots"));
+  const nlohmann::json error = nlohmann::json::parse(lines[1]);
+  EXPECT_EQ(error.at("file"), bad);
+  EXPECT_TRUE(error.at("error").is_string());
+  EXPECT_EQ(nlohmann::json::parse(lines[2]).at("birth").at("year").get<double>(), 2000);
   EXPECT_NE(run.err.find("bad.orv"), std::string::npos);
   // Each chart is computed on its own: the first line equals a run on its own.
   EXPECT_EQ(lines[0] + "\n", RunCli({"--json", a}).out);
@@ -159,8 +138,10 @@ TEST(Cli, NowAndSettings) {
   const CliRun run = RunCli({"--now", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   // The default place of the settings: zone 5.00 west, 71.12 W, 42.30 N.
-  EXPECT_EQ(NumberAfter(run.out, "zone"), 5.0);
-  EXPECT_EQ(NumberAfter(run.out, "latitude"), 42.30);
+  const nlohmann::json birth = ParseLine(run.out).at("birth");
+  EXPECT_EQ(birth.at("zone").get<double>(), 5.0);
+  EXPECT_EQ(birth.at("longitude").get<double>(), 71.12);
+  EXPECT_EQ(birth.at("latitude").get<double>(), 42.30);
 }
 
 }  // namespace

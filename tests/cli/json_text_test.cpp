@@ -1,0 +1,77 @@
+// The JSON orvane-cli writes is always valid UTF-8 that a JSON parser reads:
+// bytes that are not UTF-8 become U+FFFD, control characters are escaped.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+#include "cli/json.h"
+#include "tests/common/cli_process.h"
+
+namespace orvane {
+namespace {
+
+TEST(JsonText, StringsAreValidUtf8) {
+  struct Case {
+    const char* name;
+    std::string in;
+    std::string decoded;  // what a parser reads back
+  };
+  const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+  const Case cases[] = {
+      {"plain text", "Vijayawada", "Vijayawada"},
+      {"quote and backslash", "a\"b\\c", "a\"b\\c"},
+      {"control characters", std::string("\x01\t\n\r\x1b[2J\x7f", 9), std::string("\x01\t\n\r\x1b[2J\x7f", 9)},
+      {"a NUL byte", std::string("a\0b", 3), std::string("a\0b", 3)},
+      {"two-, three- and four-byte characters", "\xC3\xA9 \xE0\xA4\x85 \xF0\x9F\x8C\x99",
+       "\xC3\xA9 \xE0\xA4\x85 \xF0\x9F\x8C\x99"},
+      {"a byte 0xff", "missing\xff.orv", "missing" + r + ".orv"},
+      {"a Latin-1 e acute", "caf\xe9", "caf" + r},
+      {"a stray continuation byte", "a\x80z", "a" + r + "z"},
+      {"an overlong slash", "\xC0\xAF", r + r},
+      {"an overlong three-byte form", "\xE0\x80\xAF", r + r + r},
+      {"a surrogate", "\xED\xA0\x80", r + r + r},
+      {"past U+10FFFF", "\xF4\x90\x80\x80", r + r + r + r},
+      {"a sequence cut by the end", "ab\xE0\xA4", "ab" + r + r},
+      {"a sequence cut by ASCII", "\xE0\xA4z", r + r + "z"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    JsonWriter writer;
+    writer.BeginObject();
+    writer.Key(c.in);  // keys go the same way
+    writer.String(c.in);
+    writer.EndObject();
+    const nlohmann::json parsed = nlohmann::json::parse(writer.Text());  // throws on invalid UTF-8
+    ASSERT_EQ(parsed.size(), 1u);
+    EXPECT_EQ(parsed.begin().key(), c.decoded);
+    EXPECT_EQ(parsed.begin().value().get<std::string>(), c.decoded);
+    for (unsigned char byte : writer.Text()) EXPECT_TRUE(byte >= 0x20 && byte != 0x7f) << int(byte);
+  }
+}
+
+TEST(JsonText, ErrorLineOfAFileNameThatIsNotUtf8) {
+  const auto run = testing_support::RunCliProcess({"--json", "/nonexistent/missing\xff.orv"});
+  EXPECT_EQ(run.status, 1);
+  const nlohmann::json line = nlohmann::json::parse(run.out);
+  EXPECT_EQ(line.at("file"), "/nonexistent/missing\xEF\xBF\xBD.orv");
+  EXPECT_EQ(line.at("error"), "cannot be read");
+}
+
+TEST(JsonText, SectionListParses) {
+  const auto run = testing_support::RunCliProcess({"--list-sections", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json list = nlohmann::json::parse(run.out);
+  ASSERT_TRUE(list.is_array());
+  ASSERT_EQ(list.size(), 43u);
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    EXPECT_EQ(list[i].at("number"), static_cast<int>(i));
+    EXPECT_FALSE(list[i].at("name").get<std::string>().empty());
+    EXPECT_FALSE(list[i].at("title").get<std::string>().empty());
+  }
+  EXPECT_EQ(list[0].at("name"), "vimsottari");
+}
+
+}  // namespace
+}  // namespace orvane
