@@ -4,7 +4,35 @@
 #include <cstdio>
 #include <cstring>
 
+#include <locale.h>
+
 namespace orvane {
+
+namespace {
+
+// The "C" locale, made once for the process and never changed.
+locale_t CLocale() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return c;
+}
+
+// Formats with the "C" rules on this thread for as long as it lives, so a
+// report reads the same bytes whatever locale the program has set (a German
+// locale would write "0,8587" for "0.8587").
+class CLocaleScope {
+ public:
+  CLocaleScope() : previous_(CLocale() ? uselocale(CLocale()) : static_cast<locale_t>(0)) {}
+  ~CLocaleScope() {
+    if (previous_) uselocale(previous_);
+  }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+ private:
+  locale_t previous_;
+};
+
+}  // namespace
 
 void ReportBuffer::Clear() {
   length_ = 0;
@@ -14,6 +42,7 @@ void ReportBuffer::Clear() {
 
 void ReportBuffer::Appendf(const char* format, ...) {
   const std::size_t room = kCapacity - length_;  // >= 1: the terminating zero always fits
+  const CLocaleScope cRules;
   va_list args;
   va_start(args, format);
   const int wanted = std::vsnprintf(data_ + length_, room, format, args);

@@ -14,6 +14,7 @@ class ReportBuffer {
   // Empties the buffer (start of a section).
   void Clear();
   // printf-style append at the current end; never writes past the buffer.
+  // Numbers follow the "C" rules whatever locale the program has set.
   [[gnu::format(printf, 2, 3)]] void Appendf(const char* format, ...);
   void Append(std::string_view text);
 
