@@ -27,8 +27,9 @@ deb=${debs[0]}
 # Declared dependencies: the Qt libraries (found from the linked libraries),
 # the fonts and the zone database.
 depends=$(dpkg-deb -f "$deb" Depends)
+declared=$(sed 's/, /\n/g' <<<"$depends" | awk '{print $1}')
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation tzdata; do
-  grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends does not name $package: $depends"
+  grep -qxF "$package" <<<"$declared" || fail "Depends does not name $package: $depends"
 done
 
 root="$work/root"
