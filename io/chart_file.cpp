@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "io/number_text.h"
+#include "io/shown_name.h"
 
 namespace orvane {
 namespace {
@@ -90,16 +91,16 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& by
   // regular files are read.
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0) {
-    SetError(error, "cannot open \"" + path + "\": " + SystemMessage(errno));
+    SetError(error, "cannot open \"" + ShownName(path) + "\": " + SystemMessage(errno));
     return false;
   }
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) {
-    SetError(error, "cannot read \"" + path + "\": " + SystemMessage(errno));
+    SetError(error, "cannot read \"" + ShownName(path) + "\": " + SystemMessage(errno));
     return false;
   }
   if (!S_ISREG(info.st_mode)) {
-    SetError(error, "\"" + path + "\" is not a regular file");
+    SetError(error, "\"" + ShownName(path) + "\" is not a regular file");
     return false;
   }
   std::string data;
@@ -108,7 +109,7 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& by
     const ssize_t n = ::read(file.get(), chunk.data(), chunk.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      SetError(error, "cannot read \"" + path + "\": " + SystemMessage(errno));
+      SetError(error, "cannot read \"" + ShownName(path) + "\": " + SystemMessage(errno));
       return false;
     }
     if (n == 0) break;
@@ -128,7 +129,7 @@ bool ReadChartImage(const std::string& path, std::string& bytes, std::string* er
   if (!ReadRegularFile(path, kChartImageLimit, bytes, more, error)) return false;
   if (more) {
     bytes.clear();
-    SetError(error, "\"" + path + "\" is larger than 64 KiB: not a chart data file");
+    SetError(error, "\"" + ShownName(path) + "\" is larger than 64 KiB: not a chart data file");
     return false;
   }
   return true;
@@ -194,7 +195,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
     if (!ec) target = resolved;
   }
   if (!target.has_filename()) {
-    SetError(error, "cannot write \"" + path + "\": no file name");
+    SetError(error, "cannot write \"" + ShownName(path) + "\": no file name");
     return false;
   }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -210,7 +211,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
-    SetError(error, "cannot write \"" + path + "\": cannot create a temporary file in \"" + folder.string() +
+    SetError(error, "cannot write \"" + ShownName(path) + "\": cannot create a temporary file in \"" + ShownName(folder.string()) +
                         "\": " + SystemMessage(errno));
     return false;
   }
@@ -218,7 +219,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
   auto failAndRemove = [&](std::string_view step, int err) {
     if (temp.get() >= 0) temp.Close();
     ::unlink(tempPath.c_str());
-    SetError(error, "cannot write \"" + path + "\": " + std::string(step) + ": " + SystemMessage(err));
+    SetError(error, "cannot write \"" + ShownName(path) + "\": " + std::string(step) + ": " + SystemMessage(err));
     return false;
   };
 
