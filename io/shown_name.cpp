@@ -7,10 +7,23 @@
 namespace orvane {
 namespace {
 
-// Length of the valid UTF-8 sequence at the start of `text` and the code
-// point it holds; 0 when the first byte does not start one (stray
-// continuation byte, overlong form, surrogate, beyond U+10FFFF, cut short).
-std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
+bool IsControl(char32_t code) { return code < 0x20 || (code >= 0x7f && code <= 0x9f); }
+
+// Characters that move or reorder text on screen without being controls.
+bool IsLayoutChanging(char32_t code) {
+  return code == 0x2028 || code == 0x2029 || (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
+}
+
+void AppendByteEscape(std::string& out, unsigned char byte) {
+  std::array<char, 8> buffer;
+  std::snprintf(buffer.data(), buffer.size(), "\\x%02x", static_cast<unsigned>(byte));
+  out += buffer.data();
+}
+
+}  // namespace
+
+std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& code) {
+  if (text.empty()) return 0;
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
   if (lead < 0x80) {
@@ -37,27 +50,12 @@ std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
   return length;
 }
 
-bool IsControl(char32_t code) { return code < 0x20 || (code >= 0x7f && code <= 0x9f); }
-
-// Characters that move or reorder text on screen without being controls.
-bool IsLayoutChanging(char32_t code) {
-  return code == 0x2028 || code == 0x2029 || (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
-}
-
-void AppendByteEscape(std::string& out, unsigned char byte) {
-  std::array<char, 8> buffer;
-  std::snprintf(buffer.data(), buffer.size(), "\\x%02x", static_cast<unsigned>(byte));
-  out += buffer.data();
-}
-
-}  // namespace
-
 std::string ShownName(std::string_view name) {
   std::string out;
   out.reserve(name.size());
   while (!name.empty()) {
     char32_t code = 0;
-    const std::size_t length = DecodeUtf8(name, code);
+    const std::size_t length = DecodeUtf8Sequence(name, code);
     if (length == 0) {
       AppendByteEscape(out, static_cast<unsigned char>(name[0]));
       name.remove_prefix(1);

@@ -4,6 +4,7 @@
 // terminal or is not valid UTF-8 is written as an escape.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,11 @@ namespace orvane {
 //     U+202A..U+202E and U+2066..U+2069) as "\uHHHH".
 // A plain name such as "/home/me/chart.orv" comes back unchanged.
 std::string ShownName(std::string_view name);
+
+// Length of the valid UTF-8 sequence at the start of `text` (1..4) with the
+// code point it holds in `code`; 0 when the first byte does not start one
+// (a stray continuation byte, an overlong form, a surrogate, beyond
+// U+10FFFF, a sequence cut short) or `text` is empty.
+std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& code);
 
 }  // namespace orvane
