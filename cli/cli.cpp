@@ -42,6 +42,7 @@ class CheckedOutput {
   // all (`>&-`). Its descriptor is then taken by /dev/null so that no file
   // the program opens later can land on descriptor 1.
   bool Open() {
+    std::clearerr(stdout);
     if (::fcntl(STDOUT_FILENO, F_GETFD) >= 0) return true;
     const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (fd >= 0 && fd != STDOUT_FILENO) ::close(fd);
@@ -60,8 +61,11 @@ class CheckedOutput {
     return false;
   }
 
-  // Flushes and closes standard output; false (and one message) when
-  // anything written earlier or now did not reach it.
+  // Flushes standard output and closes a duplicate of its descriptor (a
+  // file system that reports write errors only at close, such as NFS, does
+  // so then; standard output itself stays open for a caller that runs the
+  // program again in the same process). False (and one message) when
+  // anything written earlier or now did not arrive.
   bool Finish() {
     if (!Check()) return false;
     errno = 0;
@@ -69,9 +73,9 @@ class CheckedOutput {
       Fail(errno != 0 ? errno : EIO);
       return false;
     }
-    errno = 0;
-    if (std::fclose(stdout) != 0) {
-      Fail(errno != 0 ? errno : EIO);
+    const int duplicate = ::dup(STDOUT_FILENO);
+    if (duplicate >= 0 && ::close(duplicate) != 0 && errno != EINTR) {
+      Fail(errno);
       return false;
     }
     return true;
