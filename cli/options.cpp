@@ -130,6 +130,13 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       int lord = 0;
       if (!value(v) || !ParseInt(v, 1, 9, lord)) return fail("--mahadasa takes a planet code from 1 (Sun) to 9 (Ketu)");
       o.mahadasa = lord;
+    } else if (a == "--input") {
+      if (!value(v) || v.empty()) return fail("--input takes a file name, or - for standard input");
+      o.inputPath = std::string(v);
+    } else if (a == "--jobs") {
+      int n = 0;
+      if (!value(v) || !ParseInt(v, 1, 1024, n)) return fail("--jobs takes a number of worker threads from 1 to 1024");
+      o.jobs = n;
     } else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (a[1] >= '0' && a[1] <= '9'))) {
       return fail("unknown option '" + Shown(a) + "' (see --help)");
     } else {
@@ -145,9 +152,11 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     return fail("--basic, --complete, --json and --section exclude each other");
 
   const bool anyBirth = date || time || offset || lon || lat;
-  const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);
-  if (sources == 0) return fail("no chart given: name a chart file, --now, or --date and --time (see --help)");
-  if (sources > 1) return fail("give either chart files, --now, or birth data options, not several");
+  const int sources =
+      (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1) + (o.inputPath.empty() ? 0 : 1);
+  if (sources == 0)
+    return fail("no chart given: name a chart file, --now, --date and --time, or --input FILE (see --help)");
+  if (sources > 1) return fail("give either chart files, --now, birth data options or --input, not several");
   if (o.files.size() > 1 && !o.json && !o.section) {
     // Several charts print one after the other; fine for every output form.
   }

@@ -29,6 +29,10 @@ inline constexpr const char* kCliUsage =
     "  --section N          the text of report section N\n"
     "  --basic              the basic calculations as the desktop program copies them\n"
     "  --complete           the complete calculations as the desktop program copies them\n"
+    "  --input FILE|-       births from a CSV file (header id,date,time,utc_offset,lon,lat;\n"
+    "                       id, utc_offset, lon, lat optional) or JSON Lines with the same keys;\n"
+    "                       - reads standard input; every output line carries the row's id\n"
+    "  --jobs N             worker threads for several charts (default: one per core)\n"
     "  --help               this text\n";
 
 struct CliOptions {
@@ -40,6 +44,8 @@ struct CliOptions {
   bool complete = false;  // the complete calculations text
   std::string settingsPath;
   std::vector<std::string> files;
+  std::string inputPath;   // --input: births from a file, "-" for standard input
+  std::optional<int> jobs;  // --jobs: worker threads of a batch
 
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.
