@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -361,7 +362,7 @@ int RunCli(int argc, char** argv) {
     rows.End();
     if (in != stdin) std::fclose(in);
   } else {
-    OrderedPool pool(jobs, [&](JobResult& r) {
+    OrderedPool pool(std::min(jobs, static_cast<int>(options.files.size())), [&](JobResult& r) {
       print(r);
       progress.Count(r.status);
     });
