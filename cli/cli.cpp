@@ -1,12 +1,15 @@
 #include "cli/cli.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -22,6 +25,7 @@
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
+#include "io/shown_name.h"
 #include "vedic/names.h"
 #include "report/collection.h"
 
@@ -31,6 +35,76 @@ namespace {
 
 constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
+constexpr int kExitOutputFailed = 3;
+
+// Standard output as this program uses it: every chart's output is checked
+// once it is written, and the final flush and close are checked too, so
+// that output lost to a closed stream or a full disk is never reported as
+// success.
+class CheckedOutput {
+ public:
+  // Returns false (and says so once) when standard output is not open at
+  // all (`>&-`). Its descriptor is then taken by /dev/null so that no file
+  // the program opens later can land on descriptor 1.
+  bool Open() {
+    std::clearerr(stdout);
+    if (::fcntl(STDOUT_FILENO, F_GETFD) >= 0) return true;
+    const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (fd >= 0 && fd != STDOUT_FILENO) ::close(fd);
+    Fail(EBADF);
+    return false;
+  }
+
+  // Call before a chart's output is written.
+  void Begin() { errno = 0; }
+
+  // Call after it is written: false (and one message) when a write failed.
+  bool Check() {
+    if (failed_) return false;
+    if (!std::ferror(stdout)) return true;
+    Fail(errno != 0 ? errno : EIO);
+    return false;
+  }
+
+  // Flushes standard output and closes a duplicate of its descriptor (a
+  // file system that reports write errors only at close, such as NFS, does
+  // so then; standard output itself stays open for a caller that runs the
+  // program again in the same process). False (and one message) when
+  // anything written earlier or now did not arrive.
+  bool Finish() {
+    if (!Check()) return false;
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      Fail(errno != 0 ? errno : EIO);
+      return false;
+    }
+    const int duplicate = ::dup(STDOUT_FILENO);
+    if (duplicate >= 0 && ::close(duplicate) != 0 && errno != EINTR) {
+      Fail(errno);
+      return false;
+    }
+    return true;
+  }
+
+  bool Failed() const { return failed_; }
+
+ private:
+  void Fail(int err) {
+    if (failed_) return;
+    failed_ = true;
+    std::fprintf(stderr, "orvane-cli: cannot write the output: %s\n", std::strerror(err));
+  }
+
+  bool failed_ = false;
+};
+
+// Whether a failed read of `path` means the file is not there at all.
+// Only the name is looked at (stat): nothing is opened, so a named pipe or
+// a device cannot make the program wait.
+bool IsMissing(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) != 0;
+}
 
 void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
                     const std::string* idJson) {
@@ -198,12 +272,10 @@ JobResult FileJob(const CliOptions& options, const Settings& settings, const std
   JobResult r;
   std::string bytes, readError;
   if (!ReadChartImage(path, bytes, &readError)) {
-    std::FILE* probe = std::fopen(path.c_str(), "rb");
-    if (!probe) {
-      r.err = "File '" + path + "' not found.\n";
+    if (IsMissing(path)) {
+      r.err = "File '" + ShownName(path) + "' not found.\n";
       r.status = kExitNotFound;
     } else {
-      std::fclose(probe);
       r.err = "orvane-cli: " + readError + "\n";
       r.status = kExitBadInput;
     }
@@ -212,7 +284,7 @@ JobResult FileJob(const CliOptions& options, const Settings& settings, const std
   }
   const ChartValidation valid = ValidateChartImage(bytes);
   if (!valid.ok) {
-    r.err = "orvane-cli: " + path + ": not a valid chart data file: " + valid.message + "\n";
+    r.err = "orvane-cli: " + ShownName(path) + ": not a valid chart data file: " + valid.message + "\n";
     r.status = kExitBadInput;
     if (options.json) r.out = ErrorJson(path, valid.message);
     return r;
@@ -272,9 +344,9 @@ int Worse(int status, int next) {
   return status;
 }
 
-}  // namespace
-
-int RunCli(int argc, char** argv) {
+// Runs the program on `output`; returns the exit status of the charts
+// (output failures are reported by `output`).
+int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   CliOptions options;
   std::string error;
@@ -291,24 +363,28 @@ int RunCli(int argc, char** argv) {
   if (!options.settingsPath.empty()) {
     const SettingsParseResult loaded = LoadSettings(options.settingsPath, settings);
     if (loaded.status != SettingsStatus::kLoaded) {
-      std::fprintf(stderr, "orvane-cli: %s: not a settings file of this version%s%s\n", options.settingsPath.c_str(),
-                   loaded.message.empty() ? "" : ": ", loaded.message.c_str());
+      std::fprintf(stderr, "orvane-cli: %s: not a settings file of this version%s%s\n",
+                   ShownName(options.settingsPath).c_str(), loaded.message.empty() ? "" : ": ", loaded.message.c_str());
       return kExitBadInput;
     }
   }
 
   const int jobs = options.jobs.value_or(DefaultJobCount());
   int status = 0;
-  Progress progress(nullptr);
-  auto print = [&status](JobResult& r) {
-    // Standard output first, so that an error line follows the output of
-    // the charts before it on a terminal.
-    if (!r.out.empty()) std::fwrite(r.out.data(), 1, r.out.size(), stdout);
+  bool stopped = false;  // standard output failed: nothing more is written
+  auto print = [&](JobResult& r) {
+    if (stopped) return;
     if (!r.err.empty()) {
+      // After the output of the charts before it, on a terminal too.
       std::fflush(stdout);
       std::fwrite(r.err.data(), 1, r.err.size(), stderr);
     }
     status = Worse(status, r.status);
+    if (r.out.empty()) return;
+    output.Begin();
+    std::fwrite(r.out.data(), 1, r.out.size(), stdout);
+    // Output that cannot be written ends the run: later charts would be lost too.
+    if (!output.Check()) stopped = true;
   };
 
   if (options.now) {
@@ -324,7 +400,7 @@ int RunCli(int argc, char** argv) {
     if (options.inputPath != "-") {
       in = std::fopen(options.inputPath.c_str(), "rb");
       if (!in) {
-        std::fprintf(stderr, "orvane-cli: --input: cannot open '%s'\n", options.inputPath.c_str());
+        std::fprintf(stderr, "orvane-cli: --input: cannot open '%s'\n", ShownName(options.inputPath).c_str());
         return kExitBadInput;
       }
     }
@@ -336,9 +412,10 @@ int RunCli(int argc, char** argv) {
       });
       BirthRowReader reader(in);
       BirthRow row;
-      while (reader.Next(row)) {
+      while (!stopped && reader.Next(row)) {
         if (!row.ok) {
-          std::string message = "orvane-cli: input line " + std::to_string(row.line) + " (id " + row.idText + "): " + row.error + "\n";
+          std::string message = "orvane-cli: input line " + std::to_string(row.line) + " (id " + row.idText +
+                                "): " + row.error + "\n";
           pool.Submit([message] { return JobResult{"", message, kExitBadInput}; });
           continue;
         }
@@ -362,16 +439,28 @@ int RunCli(int argc, char** argv) {
     rows.End();
     if (in != stdin) std::fclose(in);
   } else {
+    Progress progress(nullptr);
     OrderedPool pool(std::min(jobs, static_cast<int>(options.files.size())), [&](JobResult& r) {
       print(r);
       progress.Count(r.status);
     });
-    for (const std::string& path : options.files)
+    for (const std::string& path : options.files) {
+      if (stopped) break;
       pool.Submit([&options, &settings, path] { return FileJob(options, settings, path); });
+    }
     pool.Finish();
     progress.End();
   }
-  std::fflush(stdout);
+  return status;
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  CheckedOutput output;
+  if (!output.Open()) return kExitOutputFailed;
+  const int status = RunCliToOutput(argc, argv, output);
+  if (!output.Finish()) return kExitOutputFailed;
   return status;
 }
 
