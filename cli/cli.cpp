@@ -4,16 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/batch.h"
+#include "cli/birth_rows.h"
 #include "cli/json.h"
 #include "cli/options.h"
 #include "cli/program_info.h"
@@ -102,8 +107,13 @@ bool IsMissing(const std::string& path) {
   return ::stat(path.c_str(), &info) != 0;
 }
 
-void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings) {
+void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
+                    const std::string* idJson) {
   json.BeginObject();
+  if (idJson) {
+    json.Key("id");
+    json.Raw(*idJson);
+  }
   json.Key("birth");
   json.BeginObject();
   const BirthData& b = state.birthCopy;
@@ -168,12 +178,15 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
 }
 
 // A plain listing of the body slots when no section or JSON was asked for.
-void PrintPositions(std::FILE* out, const ChartState& state) {
+void AppendPositions(std::string& out, const ChartState& state) {
   const BirthData& b = state.birthCopy;
-  std::fprintf(out, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
-               static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day), b.time, b.zone,
-               b.longitude, b.latitude);
-  std::fprintf(out, "Ayanamsa %.6f\n", -state.ayanamsaValue);
+  char line[256];
+  std::snprintf(line, sizeof line, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
+                static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day), b.time, b.zone,
+                b.longitude, b.latitude);
+  out += line;
+  std::snprintf(line, sizeof line, "Ayanamsa %.6f\n", -state.ayanamsaValue);
+  out += line;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (slot >= kUranus && slot <= kPluto) continue;
     const double L = state.slotLongitude[slot];
@@ -181,13 +194,14 @@ void PrintPositions(std::FILE* out, const ChartState& state) {
     const double inSign = L - 30 * sign;
     const int deg = static_cast<int>(inSign);
     const int min = static_cast<int>((inSign - deg) * 60);
-    std::fprintf(out, "%-8s %10.6f  %2d %s %02d%s\n", std::string(kSlotLabel[slot]).c_str(), L, deg, std::string(vedic::kSignAbbreviation[sign]).c_str(), min,
-                 state.slotRetrograde[slot] ? " (R)" : "");
+    std::snprintf(line, sizeof line, "%-8s %10.6f  %2d %s %02d%s\n", std::string(kSlotLabel[slot]).c_str(), L, deg,
+                  std::string(vedic::kSignAbbreviation[sign]).c_str(), min, state.slotRetrograde[slot] ? " (R)" : "");
+    out += line;
   }
 }
 
 // The JSON line of a chart file that could not be computed.
-void PrintErrorJson(const std::string& path, const std::string& message) {
+std::string ErrorJson(const std::string& path, const std::string& message) {
   JsonWriter json;
   json.BeginObject();
   json.Key("file");
@@ -195,31 +209,140 @@ void PrintErrorJson(const std::string& path, const std::string& message) {
   json.Key("error");
   json.String(message);
   json.EndObject();
-  std::printf("%s\n", json.Text().c_str());
+  return json.Text() + "\n";
 }
 
-// Computes one chart on a fresh state and prints what was asked for.
-void PrintChart(const CliOptions& options, const Settings& settings, const BirthData& birth) {
-  ChartState state;
-  options.Apply(state.options);
-  state.reportSection = options.section.value_or(kNoSection);
-  if (options.section == 41) state.options.textChartRasiNavamsa = 1;
-  ComputeChartFromBirth(state, settings, birth);
+// Puts `prefix` before every line of `text`.
+std::string PrefixLines(std::string_view prefix, std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 64);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string_view::npos ? text.size() : end + 1;
+    out += prefix;
+    out += text.substr(start, end - start);
+    start = end;
+  }
+  if (!out.empty() && out.back() != '\n') out += '\n';
+  return out;
+}
+
+// Computes one chart on a fresh state and returns what was asked for. With
+// an id (a JSON token and its plain text), the JSON object carries it as
+// its first key and every text line starts with it and a tab.
+std::string ChartOutput(const CliOptions& options, const Settings& settings, const BirthData& birth,
+                        const BirthRow* id = nullptr) {
+  // ChartState is large: a worker thread keeps it on the heap.
+  auto state = std::make_unique<ChartState>();
+  options.Apply(state->options);
+  state->reportSection = options.section.value_or(kNoSection);
+  if (options.section == 41) state->options.textChartRasiNavamsa = 1;
+  ComputeChartFromBirth(*state, settings, birth);
+  std::string text;
   if (options.json) {
     JsonWriter json;
-    WriteChartJson(json, state, settings);
-    std::fwrite(json.Text().data(), 1, json.Text().size(), stdout);
-    std::fputc('\n', stdout);
-  } else if (options.basic || options.complete) {
-    const CollectionText text =
-        BuildCollectionText(state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic);
-    std::fwrite(text.text.data(), 1, text.text.size(), stdout);
-  } else if (options.section) {
-    const std::string_view text = state.report.Text();
-    std::fwrite(text.data(), 1, text.size(), stdout);
-  } else {
-    PrintPositions(stdout, state);
+    WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr);
+    text = json.Text();
+    text += '\n';
+    return text;
   }
+  if (options.basic || options.complete) {
+    text = BuildCollectionText(*state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic)
+               .text;
+  } else if (options.section) {
+    text = std::string(state->report.Text());
+  } else {
+    AppendPositions(text, *state);
+  }
+  return id ? PrefixLines(id->idText + "\t", text) : text;
+}
+
+// Birth data of the options, with the settings' zone and place where none
+// was given.
+BirthData WithDefaults(BirthData birth, bool zoneGiven, bool longitudeGiven, bool latitudeGiven,
+                       const Settings& settings) {
+  if (!zoneGiven) birth.zone = settings.defaultZone;
+  if (!longitudeGiven) birth.longitude = settings.defaultLongitude;
+  if (!latitudeGiven) birth.latitude = settings.defaultLatitude;
+  return birth;
+}
+
+// Reads, checks and computes one chart file.
+JobResult FileJob(const CliOptions& options, const Settings& settings, const std::string& path) {
+  JobResult r;
+  std::string bytes, readError;
+  if (!ReadChartImage(path, bytes, &readError)) {
+    if (IsMissing(path)) {
+      r.err = "File '" + ShownName(path) + "' not found.\n";
+      r.status = kExitNotFound;
+    } else {
+      r.err = "orvane-cli: " + readError + "\n";
+      r.status = kExitBadInput;
+    }
+    if (options.json) r.out = ErrorJson(path, "cannot be read");
+    return r;
+  }
+  const ChartValidation valid = ValidateChartImage(bytes);
+  if (!valid.ok) {
+    r.err = "orvane-cli: " + ShownName(path) + ": not a valid chart data file: " + valid.message + "\n";
+    r.status = kExitBadInput;
+    if (options.json) r.out = ErrorJson(path, valid.message);
+    return r;
+  }
+  r.out = ChartOutput(options, settings, valid.birth);
+  return r;
+}
+
+// Progress of a long batch on standard error, when that is a terminal: shown
+// once the batch has run for a second, then refreshed a few times a second.
+class Progress {
+ public:
+  explicit Progress(std::FILE* input) : shown_(isatty(fileno(stderr)) != 0), start_(Clock::now()), last_(start_) {
+    struct stat st;
+    if (input && fstat(fileno(input), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+      input_ = input;
+      size_ = static_cast<double>(st.st_size);
+    }
+  }
+  void Count(int status) {
+    ++done_;
+    if (status != 0) ++bad_;
+    if (!shown_) return;
+    const Clock::time_point now = Clock::now();
+    if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(200)) return;
+    last_ = now;
+    Show(false);
+  }
+  void End() {
+    if (printed_) Show(true);
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  void Show(bool last) {
+    std::fflush(stdout);
+    char percent[32] = "";
+    if (input_ && !last) {
+      const long at = std::ftell(input_);
+      if (at >= 0) std::snprintf(percent, sizeof percent, " (%.0f%% of the input)", 100.0 * static_cast<double>(at) / size_);
+    }
+    std::fprintf(stderr, "\rorvane-cli: %zu charts, %zu with errors%s\033[K%s", done_, bad_, percent, last ? "\n" : "");
+    std::fflush(stderr);
+    printed_ = true;
+  }
+  bool shown_;
+  Clock::time_point start_, last_;
+  std::FILE* input_ = nullptr;
+  double size_ = 0;
+  std::size_t done_ = 0, bad_ = 0;
+  bool printed_ = false;
+};
+
+// The exit status of a batch: a bad input (2) wins over a missing file (1).
+int Worse(int status, int next) {
+  if (next == kExitBadInput || (next != 0 && status == 0)) return next;
+  return status;
 }
 
 // Runs the program on `output`; returns the exit status of the charts
@@ -255,48 +378,87 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     }
   }
 
-  if (options.now) {
-    PrintChart(options, settings, NowBirthData(settings));
-    return 0;
-  }
-  if (options.birth) {
-    BirthData birth = *options.birth;
-    if (!options.zoneGiven) birth.zone = settings.defaultZone;
-    if (!options.longitudeGiven) birth.longitude = settings.defaultLongitude;
-    if (!options.latitudeGiven) birth.latitude = settings.defaultLatitude;
-    PrintChart(options, settings, birth);
-    return 0;
-  }
-
+  const int jobs = options.jobs.value_or(DefaultJobCount());
   int status = 0;
-  for (const std::string& path : options.files) {
-    std::string bytes, readError;
-    if (!ReadChartImage(path, bytes, &readError)) {
-      if (IsMissing(path)) {
+  bool stopped = false;  // standard output failed: nothing more is written
+  auto print = [&](JobResult& r) {
+    if (stopped) return;
+    if (!r.err.empty()) {
+      // After the output of the charts before it, on a terminal too.
+      std::fflush(stdout);
+      std::fwrite(r.err.data(), 1, r.err.size(), stderr);
+    }
+    status = Worse(status, r.status);
+    if (r.out.empty()) return;
+    output.Begin();
+    std::fwrite(r.out.data(), 1, r.out.size(), stdout);
+    // Output that cannot be written ends the run: later charts would be lost too.
+    if (!output.Check()) stopped = true;
+  };
+
+  if (options.now) {
+    JobResult r{ChartOutput(options, settings, NowBirthData(settings)), "", 0};
+    print(r);
+  } else if (options.birth) {
+    const BirthData birth = WithDefaults(*options.birth, options.zoneGiven, options.longitudeGiven,
+                                         options.latitudeGiven, settings);
+    JobResult r{ChartOutput(options, settings, birth), "", 0};
+    print(r);
+  } else if (!options.inputPath.empty()) {
+    std::FILE* in = stdin;
+    if (options.inputPath != "-") {
+      in = std::fopen(options.inputPath.c_str(), "rb");
+      if (!in) {
+        std::fprintf(stderr, "orvane-cli: --input: cannot open '%s'\n", ShownName(options.inputPath).c_str());
+        return kExitBadInput;
+      }
+    }
+    Progress rows(in);
+    {
+      OrderedPool pool(jobs, [&](JobResult& r) {
+        print(r);
+        rows.Count(r.status);
+      });
+      BirthRowReader reader(in);
+      BirthRow row;
+      while (!stopped && reader.Next(row)) {
+        if (!row.ok) {
+          std::string message = "orvane-cli: input line " + std::to_string(row.line) + " (id " + row.idText +
+                                "): " + row.error + "\n";
+          pool.Submit([message] { return JobResult{"", message, kExitBadInput}; });
+          continue;
+        }
+        pool.Submit([&options, &settings, row] {
+          const BirthData birth =
+              WithDefaults(row.birth, row.zoneGiven, row.longitudeGiven, row.latitudeGiven, settings);
+          return JobResult{ChartOutput(options, settings, birth, &row), "", 0};
+        });
+      }
+      pool.Finish();
+      if (!reader.HeaderError().empty()) {
         std::fflush(stdout);
-        std::fprintf(stderr, "File '%s' not found.\n", ShownName(path).c_str());
-        if (status == 0) status = kExitNotFound;
-      } else {
+        std::fprintf(stderr, "orvane-cli: --input: %s\n", reader.HeaderError().c_str());
+        status = kExitBadInput;
+      } else if (std::ferror(in)) {
         std::fflush(stdout);
-        std::fprintf(stderr, "orvane-cli: %s\n", readError.c_str());
+        std::fprintf(stderr, "orvane-cli: --input: read error\n");
         status = kExitBadInput;
       }
-      if (options.json) PrintErrorJson(path, "cannot be read");
-      continue;
     }
-    const ChartValidation valid = ValidateChartImage(bytes);
-    if (!valid.ok) {
-      std::fflush(stdout);
-      std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", ShownName(path).c_str(),
-                   valid.message.c_str());
-      status = kExitBadInput;
-      if (options.json) PrintErrorJson(path, valid.message);
-      continue;
+    rows.End();
+    if (in != stdin) std::fclose(in);
+  } else {
+    Progress progress(nullptr);
+    OrderedPool pool(std::min(jobs, static_cast<int>(options.files.size())), [&](JobResult& r) {
+      print(r);
+      progress.Count(r.status);
+    });
+    for (const std::string& path : options.files) {
+      if (stopped) break;
+      pool.Submit([&options, &settings, path] { return FileJob(options, settings, path); });
     }
-    output.Begin();
-    PrintChart(options, settings, valid.birth);
-    // Output that cannot be written ends the run: later charts would be lost too.
-    if (!output.Check()) break;
+    pool.Finish();
+    progress.End();
   }
   return status;
 }

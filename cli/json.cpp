@@ -55,6 +55,11 @@ void JsonWriter::Int(long long value) {
   out_ += std::to_string(value);
 }
 
+void JsonWriter::Raw(std::string_view token) {
+  Separate();
+  out_ += token;
+}
+
 void JsonWriter::Bool(bool value) {
   Separate();
   out_ += value ? "true" : "false";

@@ -23,6 +23,8 @@ class JsonWriter {
   void Bool(bool value);
   void String(std::string_view value);
   void Null();
+  // A value already written as JSON (a string in quotes or a number).
+  void Raw(std::string_view token);
 
   const std::string& Text() const { return out_; }
 

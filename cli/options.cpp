@@ -158,6 +158,22 @@ constexpr CliOptionSpec kOptionTable[] = {
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.complete, {}); }},
     {"--version", "", "", "program version, ephemeris engines and time-zone database",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.version, {}); }},
+    {"--input", "FILE|-", "a file name, or - for standard input",
+     "births from a CSV file (header id,date,time,utc_offset,lon,lat; id, utc_offset, lon, lat optional) or "
+     "JSON Lines with the same keys; - reads standard input; every output line carries the row's id",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.inputPath = std::string(v);
+       return true;
+     }},
+    {"--jobs", "N", "a number of worker threads from 1 to 1024",
+     "worker threads for several charts (default: one per core)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int n = 0;
+       if (!ParseInt(v, 1, 1024, n)) return false;
+       o.jobs = n;
+       return true;
+     }},
     {"--help", "", "", "this text",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.help, {}); }},
 };
@@ -287,9 +303,11 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
 
   const auto& [date, time, offset, lon, lat] = o.birthText;
   const bool anyBirth = date || time || offset || lon || lat;
-  const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);
-  if (sources == 0) return fail("no chart given: name a chart file, --now, or --date and --time (see --help)");
-  if (sources > 1) return fail("give either chart files, --now, or birth data options, not several");
+  const int sources =
+      (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1) + (o.inputPath.empty() ? 0 : 1);
+  if (sources == 0)
+    return fail("no chart given: name a chart file, --now, --date and --time, or --input FILE (see --help)");
+  if (sources > 1) return fail("give either chart files, --now, birth data options or --input, not several");
   if (o.files.size() > 1 && !o.json && !o.section) {
     // Several charts print one after the other; fine for every output form.
   }

@@ -22,6 +22,8 @@ struct CliOptions {
   bool complete = false;  // the complete calculations text
   std::string settingsPath;
   std::vector<std::string> files;
+  std::string inputPath;   // --input: births from a file, "-" for standard input
+  std::optional<int> jobs;  // --jobs: worker threads of a batch
 
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.

@@ -1,7 +1,7 @@
 // The dasa systems of the natal chart: section writers of the calculation
-// pass. Each computes its results whatever the section and appends text only
-// when state.reportSection names its section (the pass empties the buffer
-// before the pass; no writer clears it).
+// pass. A writer appends text only when state.reportSection names its
+// section (the pass empties the buffer before the pass; no writer clears
+// it); one whose results only its text shows computes nothing otherwise.
 //
 // What they read from ChartState:
 // - the chart date: birthCopy.year, .month, .day (whole numbers; the clock
@@ -35,19 +35,53 @@ void ComputeDasaBalance(ChartState& state, const Settings& settings);
 void VimsottariDasa(ChartState& state, const Settings& settings);        // section 0
 void VimsottariSubPeriods(ChartState& state, const Settings& settings);  // section 42
 void KalachakraDasa(ChartState& state, const Settings& settings);        // section 1
-void YoginiDasa(ChartState& state, const Settings& settings);            // section 2
-void TithiYoginiDasa(ChartState& state, const Settings& settings);       // section 40
-void DwisaptatiSamaDasa(ChartState& state, const Settings& settings);    // section 30
-void ShatTrimsaSamaDasa(ChartState& state, const Settings& settings);    // section 31
-void DwadasottariDasa(ChartState& state, const Settings& settings);      // section 32
-void ChaturasitiSamaDasa(ChartState& state, const Settings& settings);   // section 33
-void SatabdikaDasa(ChartState& state, const Settings& settings);         // section 34
-void ShodasottariDasa(ChartState& state, const Settings& settings);      // section 35
-void PanchottariDasa(ChartState& state, const Settings& settings);       // section 36
-void AshtottariDasa(ChartState& state, const Settings& settings);        // section 37
-void TithiAshtottariDasa(ChartState& state, const Settings& settings);   // section 38
-void ShashtihayaniDasa(ChartState& state, const Settings& settings);     // section 39
-void CompressedVimsottariDasa(ChartState& state, const Settings& settings);  // section 15
-void CompressedYoginiDasa(ChartState& state, const Settings& settings);      // section 16
+
+// The nakshatra family: dasas of one shape (a cycle of lords entered by the
+// Moon's nakshatra, its Ashtottari group or the tithi, with the balance at
+// the chart date), each a row of one table.
+enum class NakshatraDasa : int {
+  kYogini,                // section 2
+  kTithiYogini,           // section 40
+  kDwisaptatiSama,        // section 30
+  kShatTrimsaSama,        // section 31
+  kDwadasottari,          // section 32
+  kChaturasitiSama,       // section 33
+  kSatabdika,             // section 34
+  kShodasottari,          // section 35
+  kPanchottari,           // section 36
+  kAshtottari,            // section 37
+  kTithiAshtottari,       // section 38
+  kShashtihayani,         // section 39 (a notice: not programmed)
+  kCompressedVimsottari,  // section 15: mundane charts
+  kCompressedYogini,      // section 16: mundane charts
+  kCount
+};
+
+// The report section of a dasa of the family.
+int NakshatraDasaSection(NakshatraDasa dasa);
+// Appends the dasa's listing when state.reportSection is its section (and
+// computes nothing otherwise).
+void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa);
+
+// Each dasa of the family as a section writer of the calculation pass.
+template <NakshatraDasa D>
+void NakshatraDasaWriter(ChartState& state, const Settings&) {
+  WriteNakshatraDasa(state, D);
+}
+using DasaSectionWriter = void (*)(ChartState&, const Settings&);
+inline constexpr DasaSectionWriter YoginiDasa = NakshatraDasaWriter<NakshatraDasa::kYogini>;
+inline constexpr DasaSectionWriter TithiYoginiDasa = NakshatraDasaWriter<NakshatraDasa::kTithiYogini>;
+inline constexpr DasaSectionWriter DwisaptatiSamaDasa = NakshatraDasaWriter<NakshatraDasa::kDwisaptatiSama>;
+inline constexpr DasaSectionWriter ShatTrimsaSamaDasa = NakshatraDasaWriter<NakshatraDasa::kShatTrimsaSama>;
+inline constexpr DasaSectionWriter DwadasottariDasa = NakshatraDasaWriter<NakshatraDasa::kDwadasottari>;
+inline constexpr DasaSectionWriter ChaturasitiSamaDasa = NakshatraDasaWriter<NakshatraDasa::kChaturasitiSama>;
+inline constexpr DasaSectionWriter SatabdikaDasa = NakshatraDasaWriter<NakshatraDasa::kSatabdika>;
+inline constexpr DasaSectionWriter ShodasottariDasa = NakshatraDasaWriter<NakshatraDasa::kShodasottari>;
+inline constexpr DasaSectionWriter PanchottariDasa = NakshatraDasaWriter<NakshatraDasa::kPanchottari>;
+inline constexpr DasaSectionWriter AshtottariDasa = NakshatraDasaWriter<NakshatraDasa::kAshtottari>;
+inline constexpr DasaSectionWriter TithiAshtottariDasa = NakshatraDasaWriter<NakshatraDasa::kTithiAshtottari>;
+inline constexpr DasaSectionWriter ShashtihayaniDasa = NakshatraDasaWriter<NakshatraDasa::kShashtihayani>;
+inline constexpr DasaSectionWriter CompressedVimsottariDasa = NakshatraDasaWriter<NakshatraDasa::kCompressedVimsottari>;
+inline constexpr DasaSectionWriter CompressedYoginiDasa = NakshatraDasaWriter<NakshatraDasa::kCompressedYogini>;
 
 }  // namespace orvane

@@ -152,9 +152,9 @@ KalachakraList ComputeKalachakra(const ChartState& state, const DasaDate& birth)
 }  // namespace
 
 void KalachakraDasa(ChartState& state, const Settings&) {
+  if (state.reportSection != kKalachakraSection) return;
   const DasaDate birth = dasa::ChartDate(state);
   const KalachakraList list = ComputeKalachakra(state, birth);
-  if (state.reportSection != kKalachakraSection) return;
 
   state.report.Appendf("Kalachakra Dasa:\n");
   for (int i = 0; i < list.count; ++i) {

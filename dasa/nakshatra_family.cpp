@@ -151,24 +151,6 @@ double AshtottariFraction(double moonLongitude, const NakshatraPosition& moon, c
   return f;
 }
 
-// The chart date and the periods of one listing.
-struct Listing {
-  DasaDate birth{};
-  dasa::PeriodList periods{};
-};
-
-Listing Enter(const ChartState& state, const LordCycle& cycle, int lord, double fraction, double yearLength,
-              int count) {
-  Listing l;
-  l.birth = dasa::ChartDate(state);
-  l.periods = dasa::BalancedPeriods(cycle, lord, l.birth, fraction, yearLength, count);
-  return l;
-}
-
-void AppendListing(ChartState& state, const Listing& l) {
-  dasa::AppendPlanetPeriods(state.report, l.periods, &l.birth);
-}
-
 NakshatraPosition MoonNakshatra(const ChartState& state) { return NakshatraOf(state.slotLongitude[kMoon]); }
 
 TithiPosition ChartTithi(const ChartState& state) {
@@ -183,148 +165,150 @@ int WholeDays(double days) {
   return static_cast<int>(std::trunc(days));
 }
 
+// How a listing finds its first lord and the part of that lord's period
+// still to run at the chart date.
+enum class FirstLord {
+  kCounted,         // index[(nakshatra + offset) mod n], the Moon's unelapsed nakshatra
+  kCountedPastOne,  // index[((nakshatra + offset) mod 27 + 1) mod n], the same fraction
+  kCountedBack,     // index[(27 - nakshatra) mod n], the same fraction
+  kTithi,           // the tithi's lord and its unelapsed part
+  kAshtottari,      // the Moon's Ashtottari group and its unelapsed part
+  kVimsottari,      // the nakshatra's Vimsottari lord, from the start of its period
+  kNotProgrammed,   // no listing: the heading is a notice
+};
+
+// Where the dasa year of a listing comes from.
+enum class DasaYear {
+  kChart,    // state.dasaYearLength (set by the pass; compressed in Tajaka and mundane charts)
+  kMundane,  // the mundane chart's days spread over the cycle's total years
+};
+
+struct NakshatraDasaRow {
+  NakshatraDasa dasa;
+  int section;
+  // The heading before the listing (for the mundane dasas, the cycle's name
+  // in "Compressed ... Dasas (N days):"), and what follows the listing.
+  const char* heading;
+  const char* closing;
+  const LordCycle* cycle;
+  FirstLord firstLord;
+  const int* index;  // the cycle's lords by counted position (kCounted...)
+  int indexSize;
+  int offset;
+  int mainPeriods;
+  DasaYear year;
+};
+
+template <std::size_t N>
+constexpr const int* IndexOf(const std::array<int, N>& index) {
+  return index.data();
+}
+
+using F = FirstLord;
+using Y = DasaYear;
+using D = NakshatraDasa;
+constexpr std::array<NakshatraDasaRow, static_cast<std::size_t>(D::kCount)> kNakshatraDasas = {{
+    {D::kYogini, 2, "Yogini Dasa:\n", "\n\n", &dasa::kYogini, F::kCounted, IndexOf(dasa::kYoginiIndex), 8, 4, 22,
+     Y::kChart},
+    {D::kTithiYogini, 40, "Tithi Yogini Dasa:\n", "\n", &dasa::kYogini, F::kTithi, nullptr, 0, 0, 22, Y::kChart},
+    {D::kDwisaptatiSama, 30, "\nDwisaptati Sama Dasa:\n", "\n\n", &kDwisaptati, F::kCountedPastOne,
+     IndexOf(kDwisaptatiIndex), 8, 9, 12, Y::kChart},
+    {D::kShatTrimsaSama, 31, "\nShat-Trimsa Sama Dasa:\n", "\n\n", &dasa::kYogini, F::kCountedPastOne,
+     IndexOf(dasa::kYoginiIndex), 8, 6, 24, Y::kChart},
+    {D::kDwadasottari, 32, "\nDwadasottari Dasa:\n", "\n\n", &kDwadasottari, F::kCountedBack,
+     IndexOf(kDwadasottariIndex), 8, 0, 9, Y::kChart},
+    {D::kChaturasitiSama, 33, "\nChaturasiti Sama Dasa:\n", "\n\n", &kChaturasiti, F::kCountedPastOne,
+     IndexOf(kChaturasitiIndex), 7, 13, 9, Y::kChart},
+    {D::kSatabdika, 34, "\nSatabdika Dasa:\n", "\n\n", &kSatabdika, F::kCountedPastOne, IndexOf(kSatabdikaIndex), 7,
+     1, 8, Y::kChart},
+    {D::kShodasottari, 35, "\nShodasottari Dasa:\n", "\n\n", &kShodasottari, F::kCountedPastOne,
+     IndexOf(kShodasottariIndex), 8, 20, 8, Y::kChart},
+    {D::kPanchottari, 36, "\nPanchottari Dasa:\n", "\n\n", &kPanchottari, F::kCountedPastOne,
+     IndexOf(kPanchottariIndex), 7, 11, 8, Y::kChart},
+    {D::kAshtottari, 37, "\nAshtottari Dasa:\n", "\n\n", &kAshtottari, F::kAshtottari, nullptr, 0, 0, 9, Y::kChart},
+    {D::kTithiAshtottari, 38, "\nTithi Ashtottari Dasa:\n", "\n\n", &kAshtottari, F::kTithi, nullptr, 0, 0, 9,
+     Y::kChart},
+    {D::kShashtihayani, 39,
+     "\n\n\n        Shashtihayani Dasa is not yet programmed.\n\n        It may be available in the next release.\n", "",
+     nullptr, F::kNotProgrammed, nullptr, 0, 0, 0, Y::kChart},
+    {D::kCompressedVimsottari, 15, "Vimsottari", "\n\n", &dasa::kVimsottari, F::kVimsottari, nullptr, 0, 0, 10,
+     Y::kMundane},
+    {D::kCompressedYogini, 16, "Yogini", "\n\n", &dasa::kYogini, F::kCounted, IndexOf(dasa::kYoginiIndex), 8, 4, 9,
+     Y::kMundane},
+}};
+
+constexpr bool RowsInEnumOrder() {
+  for (std::size_t i = 0; i < kNakshatraDasas.size(); ++i)
+    if (static_cast<std::size_t>(kNakshatraDasas[i].dasa) != i) return false;
+  return true;
+}
+static_assert(RowsInEnumOrder());
+
 }  // namespace
 
-void YoginiDasa(ChartState& state, const Settings&) {
+int NakshatraDasaSection(NakshatraDasa dasa) {
+  return kNakshatraDasas[static_cast<std::size_t>(dasa)].section;
+}
+
+void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa) {
+  const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];
+  if (state.reportSection != row.section) return;
+  ReportBuffer& out = state.report;
+  if (row.firstLord == F::kNotProgrammed) {
+    out.Appendf("%s", row.heading);
+    return;
+  }
+
   const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = dasa::kYoginiIndex[(moon.nakshatra + 4) % 8];
-  const Listing l = Enter(state, dasa::kYogini, lord, moon.unelapsed, state.dasaYearLength, 22);
-  if (state.reportSection != 2) return;
-  state.report.Appendf("Yogini Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
+  const int n = moon.nakshatra;
+  int lord = 0;
+  double fraction = moon.unelapsed;
+  switch (row.firstLord) {
+    case F::kCounted:
+      lord = row.index[(n + row.offset) % row.indexSize];
+      break;
+    case F::kCountedPastOne:
+      lord = row.index[((n + row.offset) % 27 + 1) % row.indexSize];
+      break;
+    case F::kCountedBack:
+      lord = row.index[(27 - n) % row.indexSize];
+      break;
+    case F::kTithi: {
+      const TithiPosition tithi = ChartTithi(state);
+      lord = kTithiLord[tithi.tithi];
+      fraction = tithi.unelapsed;
+      break;
+    }
+    case F::kAshtottari: {
+      const AshtottariGroup& group = kAshtottariGroups[kAshtottariGroupOf[n]];
+      lord = group.lord;
+      fraction = AshtottariFraction(Mod360(state.slotLongitude[kMoon]), moon, group);
+      break;
+    }
+    case F::kVimsottari:
+      lord = dasa::kNakshatraLord[n];
+      break;
+    case F::kNotProgrammed:
+      break;
+  }
 
-void TithiYoginiDasa(ChartState& state, const Settings&) {
-  const TithiPosition tithi = ChartTithi(state);
-  const Listing l = Enter(state, dasa::kYogini, kTithiLord[tithi.tithi], tithi.unelapsed, state.dasaYearLength, 22);
-  if (state.reportSection != 40) return;
-  state.report.Appendf("Tithi Yogini Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n");
-}
-
-void DwisaptatiSamaDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = kDwisaptatiIndex[((moon.nakshatra + 9) % 27 + 1) % 8];
-  const Listing l = Enter(state, kDwisaptati, lord, moon.unelapsed, state.dasaYearLength, 12);
-  if (state.reportSection != 30) return;
-  state.report.Appendf("\nDwisaptati Sama Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void ShatTrimsaSamaDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = dasa::kYoginiIndex[((moon.nakshatra + 6) % 27 + 1) % 8];
-  const Listing l = Enter(state, dasa::kYogini, lord, moon.unelapsed, state.dasaYearLength, 24);
-  if (state.reportSection != 31) return;
-  state.report.Appendf("\nShat-Trimsa Sama Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void DwadasottariDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = kDwadasottariIndex[(27 - moon.nakshatra) % 8];
-  const Listing l = Enter(state, kDwadasottari, lord, moon.unelapsed, state.dasaYearLength, 9);
-  if (state.reportSection != 32) return;
-  state.report.Appendf("\nDwadasottari Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void ChaturasitiSamaDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = kChaturasitiIndex[((moon.nakshatra + 13) % 27 + 1) % 7];
-  const Listing l = Enter(state, kChaturasiti, lord, moon.unelapsed, state.dasaYearLength, 9);
-  if (state.reportSection != 33) return;
-  state.report.Appendf("\nChaturasiti Sama Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void SatabdikaDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = kSatabdikaIndex[((moon.nakshatra + 1) % 27 + 1) % 7];
-  const Listing l = Enter(state, kSatabdika, lord, moon.unelapsed, state.dasaYearLength, 8);
-  if (state.reportSection != 34) return;
-  state.report.Appendf("\nSatabdika Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void ShodasottariDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = kShodasottariIndex[((moon.nakshatra + 20) % 27 + 1) % 8];
-  const Listing l = Enter(state, kShodasottari, lord, moon.unelapsed, state.dasaYearLength, 8);
-  if (state.reportSection != 35) return;
-  state.report.Appendf("\nShodasottari Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void PanchottariDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const int lord = kPanchottariIndex[((moon.nakshatra + 11) % 27 + 1) % 7];
-  const Listing l = Enter(state, kPanchottari, lord, moon.unelapsed, state.dasaYearLength, 8);
-  if (state.reportSection != 36) return;
-  state.report.Appendf("\nPanchottari Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void AshtottariDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const AshtottariGroup& group = kAshtottariGroups[kAshtottariGroupOf[moon.nakshatra]];
-  const double fraction = AshtottariFraction(Mod360(state.slotLongitude[kMoon]), moon, group);
-  const Listing l = Enter(state, kAshtottari, group.lord, fraction, state.dasaYearLength, 9);
-  if (state.reportSection != 37) return;
-  state.report.Appendf("\nAshtottari Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void TithiAshtottariDasa(ChartState& state, const Settings&) {
-  const TithiPosition tithi = ChartTithi(state);
-  const Listing l =
-      Enter(state, kAshtottari, kTithiLord[tithi.tithi], tithi.unelapsed, state.dasaYearLength, 9);
-  if (state.reportSection != 38) return;
-  state.report.Appendf("\nTithi Ashtottari Dasa:\n");
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
-
-void ShashtihayaniDasa(ChartState& state, const Settings&) {
-  if (state.reportSection != 39) return;
-  state.report.Appendf(
-      "\n\n\n        Shashtihayani Dasa is not yet programmed.\n\n        It may be available in the next release.\n");
-}
-
-void CompressedVimsottariDasa(ChartState& state, const Settings&) {
-  // No balance: the chart date opens the first main period, and the whole
-  // 120-year cycle fills the mundane chart's days.
-  const NakshatraPosition moon = MoonNakshatra(state);
   const double days = state.options.mundaneDays;
-  Listing l;
-  l.birth = dasa::ChartDate(state);
-  l.periods = dasa::MainPeriods(dasa::kVimsottari, dasa::kNakshatraLord[moon.nakshatra], l.birth,
-                                days / dasa::kVimsottari.years[0], 10);
-  if (state.reportSection != 15) return;
-  state.report.Appendf("\nCompressed Vimsottari Dasas (%d days):\n", WholeDays(days));
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
-}
+  const double yearLength = row.year == Y::kMundane ? days / row.cycle->years[0] : state.dasaYearLength;
+  const DasaDate birth = dasa::ChartDate(state);
+  // Without a balance the chart date opens the first main period (the whole
+  // cycle fills the mundane chart's days).
+  const dasa::PeriodList periods =
+      row.firstLord == F::kVimsottari
+          ? dasa::MainPeriods(*row.cycle, lord, birth, yearLength, row.mainPeriods)
+          : dasa::BalancedPeriods(*row.cycle, lord, birth, fraction, yearLength, row.mainPeriods);
 
-void CompressedYoginiDasa(ChartState& state, const Settings&) {
-  const NakshatraPosition moon = MoonNakshatra(state);
-  const double days = state.options.mundaneDays;
-  const int lord = dasa::kYoginiIndex[(moon.nakshatra + 4) % 8];
-  const Listing l = Enter(state, dasa::kYogini, lord, moon.unelapsed, days / dasa::kYogini.years[0], 9);
-  if (state.reportSection != 16) return;
-  state.report.Appendf("\nCompressed Yogini Dasas (%d days):\n", WholeDays(days));
-  AppendListing(state, l);
-  state.report.Appendf("\n\n");
+  if (row.year == Y::kMundane) {
+    out.Appendf("\nCompressed %s Dasas (%d days):\n", row.heading, WholeDays(days));
+  } else {
+    out.Appendf("%s", row.heading);
+  }
+  dasa::AppendPlanetPeriods(out, periods, &birth);
+  out.Appendf("%s", row.closing);
 }
 
 }  // namespace orvane

@@ -84,6 +84,7 @@ void VimsottariDasa(ChartState& state, const Settings&) {
 }
 
 void VimsottariSubPeriods(ChartState& state, const Settings&) {
+  if (state.reportSection != kSubPeriodSection) return;
   int lord = state.options.selectedMahadasaLord;
   if (lord < kSun || lord > kKetu) lord = kSun;  // the dialog's default
 
@@ -100,7 +101,6 @@ void VimsottariSubPeriods(ChartState& state, const Settings&) {
     break;
   }
 
-  if (state.reportSection != kSubPeriodSection) return;
   state.report.Appendf("Antardasas && pratyantardasas in %s's Vimsottari Dasa:\n", kPlanetName[lord]);
   dasa::AppendPlanetPeriods(state.report, subs, nullptr);
   state.report.Appendf("\n");

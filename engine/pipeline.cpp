@@ -202,6 +202,19 @@ ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, con
 
 namespace {
 
+// Starts the cast chain as on a state just made: the ayanamsa and
+// sidereal-correction chains of the ephemeris carry from one cast to the
+// next, so a recast begins them, and every derived value, from zero. A
+// chart's results then depend only on its birth data, options and settings,
+// whatever was cast on the state before.
+void StartFreshChain(ChartState& state) {
+  const ChartOptions options = state.options;
+  const std::int32_t section = state.reportSection;
+  state = ChartState{};
+  state.options = options;
+  state.reportSection = section;
+}
+
 // Steps 2 and 4..8 of the driver, once the birth fields hold the chart's data.
 void CastAndDerive(ChartState& state, const Settings& settings) {
   const BirthData saved = state.birth;
@@ -231,6 +244,9 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
     const ComputeStatus status = ReadChartDataFile(state, settings, path);
     if (status != ComputeStatus::kOk) return status;
     if (!IsCastable(state.birth)) return ComputeStatus::kBadFile;
+    const BirthData birth = state.birth;
+    StartFreshChain(state);
+    state.birth = birth;
     CastAndDerive(state, settings);
   }
   FinishPass(state, settings);
@@ -240,9 +256,9 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
 bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth) {
   if (state.options.recompute) {
     if (!IsCastable(birth)) return false;
-    state.slotRetrograde.fill(0);
-    state.slotLongitude.fill(0.0);
-    state.birth = birth;
+    const BirthData given = birth;  // `birth` may be a field of the state itself
+    StartFreshChain(state);
+    state.birth = given;
     CastAndDerive(state, settings);
   }
   FinishPass(state, settings);

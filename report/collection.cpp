@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/pipeline.h"
+#include "vedic/calculation_pass.h"
 
 namespace orvane {
 namespace {
@@ -17,16 +18,19 @@ constexpr std::string_view kHeader =
 static_assert(kHeader.substr(0, 69) ==
               "--------------------------------------------------------------------\n");
 
-// One pass with the step's section and switches on `state` (already cast).
+// The step's section with its switches on `state` (already computed): the
+// section's own writer where it has one, else a pass.
 void RunStep(ChartState& state, const Settings& settings, const CollectionStep& step) {
   state.options.recompute = 0;
   state.options.nowMode = 0;
   state.options.textChartRasiNavamsa = step.textCharts == TextChartVariant::kRasiNavamsa ? 1 : 0;
   state.options.textChartOthers = step.textCharts == TextChartVariant::kOtherCharts ? 1 : 0;
   if (step.rasiSelected) state.options.ashtakavargaChart = 0;
-  state.reportSection = step.section;
-  state.report.Clear();
-  ComputeChartFromBirth(state, settings, state.birthCopy);
+  if (!WriteSectionAlone(state, settings, step.section)) {
+    state.reportSection = step.section;
+    state.report.Clear();
+    ComputeChartFromBirth(state, settings, state.birthCopy);
+  }
   // Both switches are off again after their pass.
   state.options.textChartRasiNavamsa = 0;
   state.options.textChartOthers = 0;

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation fontconfig
   clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils locales
-  nlohmann-json3-dev groff-base dpkg-dev
+  nlohmann-json3-dev groff-base dpkg-dev parallel
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -58,8 +58,10 @@ class PassGuard {
   double yearLength_;
 };
 
-// The dasas compressed into a Tajaka or mundane chart, in the order they run.
-const std::array<CompressedDasa, 11> kCompressedDasas = {{
+// The dasas compressed into a Tajaka or mundane chart, in the order they
+// run: the dasas of sections 30 to 40.
+constexpr int kFirstCompressedSection = 30;
+constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
     {DwisaptatiSamaDasa, 72},
     {ShatTrimsaSamaDasa, 36},
     {DwadasottariDasa, 112},
@@ -71,6 +73,41 @@ const std::array<CompressedDasa, 11> kCompressedDasas = {{
     {TithiAshtottariDasa, 108},
     {ShashtihayaniDasa, 60},
     {TithiYoginiDasa, 36},
+}};
+static_assert(kCompressedDasas[0].write == DwisaptatiSamaDasa && kCompressedDasas[7].write == AshtottariDasa &&
+              kCompressedDasas[10].write == TithiYoginiDasa);
+
+// Which charts a section writer writes for (in the others the pass leaves
+// its section empty).
+enum class ChartKinds { kAll, kNatal, kTajaka, kMundane };  // natal: neither Tajaka nor mundane
+
+using SectionWriter = void (*)(ChartState&, const Settings&);
+struct SectionWriterRow {
+  int section;
+  ChartKinds kinds;
+  SectionWriter write;
+};
+
+// The section writers that write alone on a chart whose pass has run. The
+// basic information (4) is written across the pass, and the sections not
+// listed are written while their values are derived: those run the pass.
+constexpr std::array<SectionWriterRow, 16> kSectionWriters = {{
+    {0, ChartKinds::kNatal, VimsottariDasa},
+    {1, ChartKinds::kNatal, KalachakraDasa},
+    {2, ChartKinds::kNatal, YoginiDasa},
+    {3, ChartKinds::kAll, ComputeAshtakavarga},
+    {5, ChartKinds::kAll, [](ChartState& state, const Settings&) { WritePlanetTable(state); }},
+    {6, ChartKinds::kAll, PatyayiniDasa},
+    {7, ChartKinds::kTajaka, MuddaDasa},
+    {8, ChartKinds::kTajaka, VarshaYoginiDasas},
+    {9, ChartKinds::kNatal, NatalPatyayiniDasa},
+    {15, ChartKinds::kMundane, CompressedVimsottariDasa},
+    {16, ChartKinds::kMundane, CompressedYoginiDasa},
+    {17, ChartKinds::kAll, ComputeAshtakavarga},
+    {18, ChartKinds::kAll, ComputeAshtakavarga},
+    {19, ChartKinds::kAll, ComputeAshtakavarga},
+    {21, ChartKinds::kAll, [](ChartState& state, const Settings&) { WritePlanetTable(state); }},
+    {41, ChartKinds::kAll, [](ChartState& state, const Settings&) { WriteTextCharts(state); }},
 }};
 
 }  // namespace
@@ -102,6 +139,39 @@ void RunCompressedDasas(ChartState& state, const Settings& settings, const Compr
     if (compress) state.dasaYearLength = period / dasas[i].totalYears;
     dasas[i].write(state, settings);
   }
+}
+
+bool WriteSectionAlone(ChartState& state, const Settings& settings, int section) {
+  const bool compressed = section >= kFirstCompressedSection &&
+                          section < kFirstCompressedSection + static_cast<int>(kCompressedDasas.size());
+  const SectionWriterRow* row = nullptr;
+  for (const SectionWriterRow& r : kSectionWriters)
+    if (r.section == section) row = &r;
+  if (!row && !compressed && section != 42) return false;
+
+  // The pass's opening: an empty buffer and the dasa year of the preferences.
+  state.reportSection = section;
+  state.report.Clear();
+  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
+  const bool tajaka = state.options.tajakaMode != 0;
+  const bool mundane = state.options.mundane != 0;
+  if (compressed) {
+    RunCompressedDasas(state, settings, &kCompressedDasas[static_cast<std::size_t>(section - kFirstCompressedSection)],
+                       1);
+    return true;
+  }
+  if (section == 42) {
+    if (!tajaka && !mundane) {
+      YearLengthGuard keep(state);
+      VimsottariSubPeriods(state, settings);
+    }
+    return true;
+  }
+  const bool writes = row->kinds == ChartKinds::kAll || (row->kinds == ChartKinds::kNatal && !tajaka && !mundane) ||
+                      (row->kinds == ChartKinds::kTajaka && tajaka) ||
+                      (row->kinds == ChartKinds::kMundane && mundane && !tajaka);
+  if (writes) row->write(state, settings);
+  return true;
 }
 
 void RunCalculationPass(ChartState& state, const Settings& settings) {

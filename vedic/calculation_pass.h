@@ -11,6 +11,13 @@ namespace orvane {
 
 void RunCalculationPass(ChartState& state, const Settings& settings);
 
+// Writes report section `section` of a chart whose calculation pass has run
+// (its derived values in place) with the section's own writer alone, giving
+// the text a pass with that section gives. False, with nothing done, for a
+// section without a writer of its own (the basic information and the
+// sections written while their values are derived): run the pass for those.
+bool WriteSectionAlone(ChartState& state, const Settings& settings, int section);
+
 // A dasa whose whole cycle is compressed into the span of a Tajaka or
 // mundane chart: its writer and the total years of its cycle.
 using DasaWriter = void (*)(ChartState&, const Settings&);

@@ -1,0 +1,295 @@
+// Batches of births: --input in CSV and JSON Lines, bad rows, the worker
+// pool's order and bound, and the GNU parallel recipe of the README.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string TempPath(const std::string& name) {
+  return ::testing::TempDir() + "batch_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string WriteFile(const std::string& name, const std::string& text) {
+  const std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+// Runs a shell command line; its standard error goes to a file of its own.
+Outcome Shell(const std::string& command) {
+  static int counter = 0;
+  const std::string errPath = TempPath("stderr_" + std::to_string(counter++));
+  Outcome run;
+  std::FILE* pipe = popen((command + " 2>'" + errPath + "'").c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buf;
+  std::size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.err = ReadFile(errPath);
+  std::remove(errPath.c_str());
+  return run;
+}
+
+Outcome Cli(const std::string& args) { return Shell(std::string(ORVANE_CLI_PATH) + " " + args); }
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0, end;
+  while ((end = text.find('\n', start)) != std::string::npos) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Births over the centuries and both hemispheres, in the options' notations.
+struct Birth {
+  const char* id;
+  const char* date;
+  const char* time;
+  const char* offset;
+  const char* lon;
+  const char* lat;
+};
+constexpr Birth kBirths[] = {
+    {"default", "1970-04-04", "17:50", "+05:30", "81:12E", "16:15N"},
+    {"london", "2000-01-01", "00:00", "Z", "0:07W", "51:30N"},
+    {"ny", "1955-07-15", "06:45:30", "-05:00", "74:00W", "40:43N"},
+    {"sydney", "1888-11-30", "23:59", "+10:00", "151:12E", "33:52S"},
+    {"old", "-0500-03-01", "12:00", "+02:00", "23:43E", "37:58N"},
+    {"far", "2399-12-31", "04:00", "-03:00", "43:10W", "22:54S"},
+    {"arctic", "1999-06-21", "12:00", "+01:00", "15:38E", "78:13N"},
+    {"tromso", "2020-12-21", "09:30", "+01:00", "18:57E", "69:39N"},
+};
+
+std::string Csv(int repeat) {
+  std::string csv = "id,date,time,utc_offset,lon,lat\n";
+  for (int r = 0; r < repeat; ++r)
+    for (const Birth& b : kBirths)
+      csv += std::string(b.id) + std::to_string(r) + "," + b.date + "," + b.time + "," + b.offset + "," + b.lon + "," +
+             b.lat + "\n";
+  return csv;
+}
+
+std::string BirthArgs(const Birth& b) {
+  return std::string("--date ") + b.date + " --time " + b.time + " --utc-offset " + b.offset + " --lon " + b.lon +
+         " --lat " + b.lat;
+}
+
+TEST(Batch, RowsGiveTheChartsOfTheBirthOptionsWithTheirIds) {
+  const std::string csv = WriteFile("rows.csv", Csv(1));
+  for (const char* form : {"--json", "--section 4", "--tajaka 2026 --section 10", ""}) {
+    SCOPED_TRACE(form);
+    const Outcome batch = Cli(std::string(form) + " --input " + csv);
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    std::string expected;
+    for (const Birth& b : kBirths) {
+      const Outcome one = Cli(std::string(form) + " " + BirthArgs(b));
+      ASSERT_EQ(one.status, 0) << one.err;
+      const std::string id = std::string(b.id) + "0";
+      if (std::string(form) == "--json") {
+        expected += "{\"id\":\"" + id + "\"," + one.out.substr(1);
+      } else {
+        for (const std::string& line : Lines(one.out)) expected += id + "\t" + line + "\n";
+      }
+    }
+    EXPECT_EQ(batch.out, expected);
+  }
+}
+
+TEST(Batch, WorkersPrintInInputOrderWhateverTheirNumber) {
+  const std::string csv = WriteFile("order.csv", Csv(6));
+  const Outcome one = Cli("--json --jobs 1 --input " + csv);
+  ASSERT_EQ(one.status, 0) << one.err;
+  ASSERT_EQ(Lines(one.out).size(), 6 * std::size(kBirths));
+  for (const char* jobs : {"2", "3", "16"}) {
+    SCOPED_TRACE(jobs);
+    const Outcome many = Shell("cat " + csv + " | " + ORVANE_CLI_PATH + " --json --input - --jobs " + jobs);
+    ASSERT_EQ(many.status, 0) << many.err;
+    EXPECT_EQ(many.out, one.out);
+  }
+  // Several chart files go through the pool too.
+  const std::string a = WriteFile("a.orv", "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15");
+  const std::string b = WriteFile("b.orv", "1\n1\n2000\n12.0000\n0.00\n0.00\n51.30\n");
+  const Outcome files1 = Cli("--section 4 --jobs 1 " + a + " /nonexistent.orv " + b + " " + a);
+  const Outcome files3 = Cli("--section 4 --jobs 3 " + a + " /nonexistent.orv " + b + " " + a);
+  EXPECT_EQ(files1.status, 1);
+  EXPECT_EQ(files3.status, 1);
+  EXPECT_EQ(files3.out, files1.out);
+  EXPECT_EQ(files3.err, "File '/nonexistent.orv' not found.\n");
+}
+
+TEST(Batch, JsonLinesTakeTheSameKeys) {
+  const std::string lines = WriteFile("rows.jsonl",
+                                      "{\"id\": 17, \"date\": \"1970-04-04\", \"time\": \"17:50\", \"utc_offset\": "
+                                      "\"+05:30\", \"lon\": \"81:12E\", \"lat\": \"16:15N\"}\n"
+                                      "\n"
+                                      "{\"lat\":\"16:15N\",\"lon\":\"81:12E\",\"utc_offset\":\"+05:30\",\"time\":"
+                                      "\"17:50\",\"date\":\"1970-04-04\",\"id\":\"tab\\there \\u00e9\"}\r\n"
+                                      "{\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n");
+  const Outcome run = Cli("--json --input " + lines);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Outcome one = Cli("--json " + BirthArgs(kBirths[0]));
+  const std::string chart = one.out.substr(1);
+  const Outcome defaults = Cli("--json --date 1970-04-04 --time 17:50");
+  EXPECT_EQ(run.out, "{\"id\":17," + chart + "{\"id\":\"tab\\u0009here \u00e9\"," + chart + "{\"id\":4," +
+                         defaults.out.substr(1));
+  // Text output puts the id before every line, made printable.
+  const Outcome text = Cli("--section 4 --input " + lines);
+  for (const std::string& line : Lines(text.out))
+    EXPECT_TRUE(line.rfind("17\t", 0) == 0 || line.rfind("tab?here \u00e9\t", 0) == 0 || line.rfind("4\t", 0) == 0)
+        << line;
+}
+
+TEST(Batch, BadRowsGiveOneErrorLineEachAndTheGoodRowsPrint) {
+  struct Case {
+    const char* name;
+    const char* input;
+    std::vector<std::string> errors;  // what each error line names, in order
+  };
+  const Case cases[] = {
+      {"csv",
+       "id,date,time,utc_offset,lon,lat\n"
+       "good1,1970-04-04,17:50,+05:30,81:12E,16:15N\n"
+       "short,1970-04-04,17:50,+05:30\n"
+       "feb30,1970-02-30,17:50,+05:30,81:12E,16:15N\n"
+       "junk,junk,junk,junk,junk,junk\n"
+       "\"open,1970-04-04,17:50,+05:30,81:12E,16:15N\n"
+       "nodate,,17:50,+05:30,81:12E,16:15N\n"
+       "badlat,1970-04-04,17:50,+05:30,81:12E,91:00N\n"
+       "good2,2000-01-01,00:00,Z,0:07W,51:30N\n",
+       {"line 3 (id short): 4 columns", "line 4 (id feb30): date:", "line 5 (id junk): date:", "line 6 (id 6): not a CSV",
+        "line 7 (id nodate): date: missing", "line 8 (id badlat): lat:"}},
+      {"json lines",
+       "{\"id\":\"good1\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n"
+       "not json at all\n"
+       "{\"id\":\"num\",\"date\":\"1970-04-04\",\"time\":1750}\n"
+       "{\"id\":\"key\",\"date\":\"1970-04-04\",\"time\":\"17:50\",\"lng\":\"81:12E\"}\n"
+       "{\"id\":\"open\",\"date\":\"1970-04-04\",\"time\":\"17:50\"\n"
+       "{\"id\":\"twice\",\"date\":\"1970-04-04\",\"date\":\"1970-04-05\",\"time\":\"17:50\"}\n"
+       "{\"id\":\"nested\",\"date\":{\"y\":1970},\"time\":\"17:50\"}\n"
+       "{\"id\":\"good2\",\"date\":\"2000-01-01\",\"time\":\"00:00\"} \n",
+       {"line 2 (id 2): not a JSON object", "line 3 (id num): time:", "line 4 (id key): unknown key \"lng\"",
+        "line 5 (id open): the object is not closed", "line 6 (id twice): key \"date\" appears twice",
+        "line 7 (id nested):"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = WriteFile("bad_rows", c.input);
+    for (const char* jobs : {"1", "3"}) {
+      const Outcome run = Cli(std::string("--json --jobs ") + jobs + " --input " + path);
+      EXPECT_EQ(run.status, 2);
+      const std::vector<std::string> errors = Lines(run.err);
+      ASSERT_EQ(errors.size(), c.errors.size()) << run.err;
+      for (std::size_t i = 0; i < errors.size(); ++i)
+        EXPECT_NE(errors[i].find("input " + c.errors[i]), std::string::npos) << errors[i];
+      const std::vector<std::string> out = Lines(run.out);
+      ASSERT_EQ(out.size(), 2u);
+      EXPECT_EQ(out[0].rfind("{\"id\":\"good1\",\"birth\"", 0), 0u);
+      EXPECT_EQ(out[1].rfind("{\"id\":\"good2\",\"birth\"", 0), 0u);
+    }
+  }
+}
+
+TEST(Batch, AnUnusableHeaderOrFileStopsBeforeAnyChart) {
+  struct Case {
+    const char* name;
+    const char* input;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"unknown column", "id,date,time,zone\n1,1970-04-04,17:50,5\n", "unknown column \"zone\""},
+      {"no time column", "date,lon\n1970-04-04,81:12E\n", "needs the columns date and time"},
+      {"column twice", "date,time,date\n1970-04-04,17:50,1970-04-04\n", "column \"date\" appears twice"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome run = Cli("--json --input " + WriteFile("header.csv", c.input));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  const Outcome missing = Cli("--input /nonexistent/births.csv");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(Lines(missing.err).size(), 1u);
+  for (const char* args : {"--input", "--jobs 0 --now", "--jobs x --now", "--input - --now"}) {
+    SCOPED_TRACE(args);
+    const Outcome bad = Cli(args);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(Lines(bad.err).size(), 1u);
+  }
+}
+
+// The README's recipe: GNU parallel cuts the CSV into blocks, repeats the
+// header for each and keeps the order of the blocks' output.
+TEST(Batch, GnuParallelRecipeGivesTheLinesOfOneProcess) {
+  if (Shell("command -v parallel").status != 0) GTEST_SKIP() << "GNU parallel is not installed (scripts/deps.sh)";
+  const std::string csv = WriteFile("parallel.csv", Csv(12));
+  const Outcome one = Cli("--json --input " + csv);
+  ASSERT_EQ(one.status, 0) << one.err;
+  const Outcome split = Shell("parallel --will-cite --pipe --header : --keep-order -j2 --block 1k " +
+                          std::string(ORVANE_CLI_PATH) + " --json --jobs 1 --input - < " + csv);
+  ASSERT_EQ(split.status, 0) << split.err;
+  EXPECT_EQ(split.out, one.out);
+  EXPECT_EQ(Lines(split.out).size(), 12 * std::size(kBirths));
+}
+
+// The pool never holds more than its window of jobs, and emits in order.
+TEST(Batch, PoolKeepsItsWindowAndOrder) {
+  for (int workers : {1, 2, 5}) {
+    SCOPED_TRACE(workers);
+    std::atomic<int> started{0};
+    std::size_t emitted = 0, mostInFlight = 0;
+    std::vector<std::string> order;
+    {
+      orvane::OrderedPool pool(workers, [&](orvane::JobResult& r) {
+        order.push_back(r.out);
+        ++emitted;
+      });
+      for (int i = 0; i < 2000; ++i) {
+        pool.Submit([i, &started] {
+          ++started;
+          // Uneven work, so that later jobs often finish first.
+          volatile double x = 0;
+          for (int k = 0; k < (i % 7) * 2000; ++k) x = x + k;
+          return orvane::JobResult{std::to_string(i), "", 0};
+        });
+        mostInFlight = std::max(mostInFlight, static_cast<std::size_t>(started.load()) - emitted);
+        mostInFlight = std::max(mostInFlight, static_cast<std::size_t>(i + 1) - emitted);
+      }
+      pool.Finish();
+    }
+    ASSERT_EQ(order.size(), 2000u);
+    for (int i = 0; i < 2000; ++i) ASSERT_EQ(order[i], std::to_string(i));
+    const std::size_t window = workers <= 1 ? 1 : orvane::OrderedPool::kWindowPerWorker * workers;
+    EXPECT_LE(mostInFlight, window);
+  }
+}
+
+}  // namespace
