@@ -17,7 +17,7 @@
 #include "app/dhruvak_doc.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/view_dialogs.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/chart_state.h"
+#include "engine/engine_state.h"
 
 namespace orvane {
 
