@@ -14,16 +14,16 @@ enum class EphemerisKind : std::uint8_t {
   kSwiss = 1,    // the Swiss Ephemeris
 };
 
-// The ayanamsa as the preference chooses it. The classic engine reads only
+// The ayanamsa as the preference chooses it (the numbers of the settings file). The classic engine reads only
 // the offset (every choice is Chitrapaksha plus an offset); the Swiss engine
 // takes the choices it knows by their own definitions.
 enum class AyanamsaChoice : std::uint8_t {
   kChitrapaksha = 0,
   kRaman = 1,
-  kKrishnamurti = 2,
-  kFaganBradley = 3,
+  kDevadatta = 2,
+  kKrishnamurti = 3,
   kUshaShashi = 4,
-  kDevadatta = 5,
+  kFaganBradley = 5,
   kTropical = 6,
   kCustom = 7,
 };
