@@ -9,6 +9,8 @@ packages=(
   fonts-liberation fontconfig
   clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils locales
+  libhowardhinnant-date-dev libdate-tz3 tzdata python3
+  nodejs npm
 )
 missing=()
 for p in "${packages[@]}"; do
