@@ -10,7 +10,7 @@
 //   geo-tz         the IANA zone of each position (boundary data ODbL),
 //                  looked up offline.
 //
-// Usage: npm ci && node generate.js [output]   (default ../../data/places.tsv)
+// Usage: npm install && node generate.js [output]   (default ../../data/places.tsv)
 //
 // The file is UTF-8 text, one record a line, fields separated by tabs:
 //   # ...                     comment
