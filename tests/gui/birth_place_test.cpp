@@ -11,6 +11,8 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "computed_chart.h"
+#include "display/printing.h"
 #include "dialogs/birth_data_dlg.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
@@ -214,6 +216,50 @@ TEST_F(BirthPlaceTest, NameAndPlaceKeptWithTheChartAndShownInTheTitle) {
   });
   ViewOf(*second->mainFrame(), reopened)->OnEditBirthData();
   EXPECT_EQ(check.unexpected(), 0);
+}
+
+// Printed pages name the person and the place: page 1 in its footer line,
+// the other pages in their header; a chart that names neither prints as
+// before.
+TEST(BirthPlacePrinting, PagesNameThePersonAndPlace) {
+  Settings settings;
+  settings.printItems = {1, 0, 0, 1, 0, 0};
+  auto chart = testing_support::ComputedChart(settings);
+  auto print = [&](const QString& subject, int page) {
+    ChartPrintJob job(*chart, settings);
+    job.SetTitle(QStringLiteral("mychart"));
+    job.SetSubject(subject);
+    QImage image(1240, 1754, QImage::Format_RGB32);
+    image.setDotsPerMeterX(5906);
+    image.setDotsPerMeterY(5906);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    job.PrintPage(painter, page);
+    painter.end();
+    return image;
+  };
+  const QString subject = QStringLiteral("Ravi Kumar, São Paulo, São Paulo, BR");
+  for (const int page : {1, 2}) {
+    SCOPED_TRACE(page);
+    const QImage plain = print(QString(), page);
+    const QImage named = print(subject, page);
+    // Only the band that carries the subject differs.
+    const QRect band = page == 1 ? QRect(0, 1660, 1240, 94) : QRect(0, 0, 1240, 100);
+    EXPECT_NE(plain.copy(band), named.copy(band));
+    QImage rest = named;
+    QPainter cover(&rest);
+    cover.fillRect(band, Qt::white);
+    cover.end();
+    QImage plainRest = plain;
+    QPainter coverPlain(&plainRest);
+    coverPlain.fillRect(band, Qt::white);
+    coverPlain.end();
+    EXPECT_EQ(plainRest, rest);
+    if (const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR"); !folder.isEmpty()) {
+      QDir().mkpath(folder);
+      EXPECT_TRUE(named.save(folder + QStringLiteral("/print_subject_page%1.png").arg(page)));
+    }
+  }
 }
 
 }  // namespace
