@@ -16,6 +16,7 @@
 
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/place_cli.h"
 #include "engine/pipeline.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
@@ -101,7 +102,8 @@ bool IsMissing(const std::string& path) {
   return ::stat(path.c_str(), &info) != 0;
 }
 
-void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings) {
+void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
+                    const PlaceReading* place = nullptr) {
   json.BeginObject();
   json.Key("birth");
   json.BeginObject();
@@ -163,6 +165,10 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   WriteDasaJson(json, state, settings);
   WriteStrengthJson(json, state, settings);
   WriteTajakaJson(json, state, settings);
+  if (place != nullptr) {
+    json.Key("place");
+    WritePlaceJson(json, *place);
+  }
   json.EndObject();
 }
 
@@ -198,7 +204,10 @@ void PrintErrorJson(const std::string& path, const std::string& message) {
 }
 
 // Computes one chart on a fresh state and prints what was asked for.
-void PrintChart(const CliOptions& options, const Settings& settings, const BirthData& birth) {
+// `labels`: the person and place the chart file names (copies' header);
+// `place`: the place of --place.
+void PrintChart(const CliOptions& options, const Settings& settings, const BirthData& birth,
+                const ChartLabels& labels = {}, const PlaceReading* place = nullptr) {
   ChartState state;
   options.Apply(state.options);
   state.reportSection = options.section.value_or(kNoSection);
@@ -206,12 +215,13 @@ void PrintChart(const CliOptions& options, const Settings& settings, const Birth
   ComputeChartFromBirth(state, settings, birth);
   if (options.json) {
     JsonWriter json;
-    WriteChartJson(json, state, settings);
+    WriteChartJson(json, state, settings, place);
     std::fwrite(json.Text().data(), 1, json.Text().size(), stdout);
     std::fputc('\n', stdout);
   } else if (options.basic || options.complete) {
     const CollectionText text =
-        BuildCollectionText(state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic);
+        BuildCollectionText(state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic,
+                            labels);
     std::fwrite(text.text.data(), 1, text.text.size(), stdout);
   } else if (options.section) {
     const std::string_view text = state.report.Text();
@@ -219,6 +229,23 @@ void PrintChart(const CliOptions& options, const Settings& settings, const Birth
   } else {
     PrintPositions(stdout, state);
   }
+}
+
+// --place: position and offset from the place table at the birth moment.
+int PrintChartAtPlace(const CliOptions& options, const Settings& settings, BirthData birth) {
+  PlaceTable table;
+  std::string error, note;
+  PlaceReading place;
+  if (!LoadPlaceTable(table, &error) || !ReadPlace(table, options.place, birth, place, &error, &note)) {
+    std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
+    return kExitBadInput;
+  }
+  if (!note.empty()) std::fprintf(stderr, "orvane-cli: note: %s\n", note.c_str());
+  ApplyPlace(place, options.zoneGiven, options.longitudeGiven, options.latitudeGiven, birth);
+  const std::string label = place.admin1.empty() ? place.name + ", " + place.country
+                                                 : place.name + ", " + place.admin1 + ", " + place.country;
+  PrintChart(options, settings, birth, ChartLabels{"", label, place.zone}, &place);
+  return 0;
 }
 
 // Runs the program on `output`; returns the exit status of the charts
@@ -246,6 +273,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     }
   }
 
+  if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.now) {
     PrintChart(options, settings, NowBirthData(settings));
     return 0;
@@ -255,6 +283,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     if (!options.zoneGiven) birth.zone = settings.defaultZone;
     if (!options.longitudeGiven) birth.longitude = settings.defaultLongitude;
     if (!options.latitudeGiven) birth.latitude = settings.defaultLatitude;
+    if (!options.place.empty()) return PrintChartAtPlace(options, settings, birth);
     PrintChart(options, settings, birth);
     return 0;
   }
@@ -285,7 +314,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
       continue;
     }
     output.Begin();
-    PrintChart(options, settings, valid.birth);
+    PrintChart(options, settings, valid.birth, ReadChartLabels(bytes));
     // Output that cannot be written ends the run: later charts would be lost too.
     if (!output.Check()) break;
   }

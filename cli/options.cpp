@@ -110,6 +110,12 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     } else if (a == "--lat") {
       if (!value(v)) return fail("--lat takes a latitude such as 16:15N");
       lat = v;
+    } else if (a == "--place") {
+      if (!value(v) || v.empty()) return fail("--place takes a place such as \"Chennai, Tamil Nadu, IN\"");
+      o.place = std::string(v);
+    } else if (a == "--places") {
+      if (!value(v) || v.empty()) return fail("--places takes a name to look up, such as \"chenn\"");
+      o.placesQuery = std::string(v);
     } else if (a == "--tajaka") {
       int y = 0;
       if (!value(v) || !ParseInt(v, -3000, 3000, y)) return fail("--tajaka takes a year from -3000 to 3000");
@@ -144,7 +150,14 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))
     return fail("--basic, --complete, --json and --section exclude each other");
 
-  const bool anyBirth = date || time || offset || lon || lat;
+  const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
+  if (o.placesQuery) {
+    // A listing of places: no chart is cast.
+    if (anyBirth || o.now || !o.files.empty() || o.section || o.basic || o.complete || o.tajakaYear ||
+        o.mundaneDays || o.mahadasa)
+      return fail("--places lists places and takes no chart options (only --json)");
+    return true;
+  }
   const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);
   if (sources == 0) return fail("no chart given: name a chart file, --now, or --date and --time (see --help)");
   if (sources > 1) return fail("give either chart files, --now, or birth data options, not several");

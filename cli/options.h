@@ -19,6 +19,9 @@ inline constexpr const char* kCliUsage =
     "  --utc-offset +HH:MM  zone as people write it (east positive); default: the settings' zone\n"
     "  --lon D:M[:S]E|W     longitude; default: the settings' default place\n"
     "  --lat D:M[:S]N|S     latitude;  default: the settings' default place\n"
+    "  --place \"NAME[, DIVISION][, CC]\"  position and zone offset from the place table\n"
+    "                       (the offset in force at --date and --time; --utc-offset, --lon, --lat override)\n"
+    "  --places QUERY       the best matches of QUERY in the place table (text, or --json)\n"
     "  --settings FILE      preferences from a settings file (defaults otherwise)\n"
     "  --tajaka YEAR        the Tajaka annual chart of YEAR\n"
     "  --month M            with --tajaka: the monthly chart of month M (1..12)\n"
@@ -45,6 +48,8 @@ struct CliOptions {
   // the settings' default location when not given.
   std::optional<BirthData> birth;
   bool zoneGiven = false, longitudeGiven = false, latitudeGiven = false;
+  std::string place;                       // --place: the place table's best match
+  std::optional<std::string> placesQuery;  // --places: list the matches
 
   std::optional<int> tajakaYear;
   std::optional<int> tajakaMonth;  // 1..12

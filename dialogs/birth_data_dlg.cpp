@@ -453,13 +453,14 @@ void CBirthDataDlg::LoadLocation(const BirthDialogFields& f) {
 
 void CBirthDataDlg::OnCityChosen(int row) {
   if (row < 0) return;
-  // The built-in list carries no zone history: its fixed zone is taken.
+  // The built-in list carries no zone history: its fixed zone is taken,
+  // and a place chosen from the table before no longer applies.
+  if (placeKnown_) place_->clear();
   placeKnown_ = false;
   zoneId_.clear();
   resolution_.reset();
   secondReading_->setVisible(false);
   zoneInfo_->clear();
-  if (row < static_cast<int>(kCityTable.size())) place_->setText(city_->itemText(row));
   // Only the zone and the place change; date, time and the two check boxes
   // keep what was typed.
   BirthDialogFields location;

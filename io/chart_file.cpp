@@ -262,7 +262,8 @@ std::string FormatChartLabels(const ChartLabels& labels) {
   return out;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+namespace {
+
 constexpr std::string_view kTempMarker = ".tmp-";
 
 // Whether `name` is ".<fileName>.tmp-" followed by one or more digits.
