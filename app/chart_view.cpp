@@ -366,10 +366,10 @@ void CDhruvakView::OnPratyantardasas() {
 
 void CDhruvakView::OnEditBirthData() {
   const BirthData current = hasChart_ ? state_->birthCopy : NowBirthData(app_.settings());
-  CBirthDataDlg dialog(SplitForDialog(current), app_.DialogParent());
+  CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;
 
-  const std::string bytes = FormatChartDataFile(ComposeFromDialog(dialog.fields()));
+  const std::string bytes = FormatChartDataFile(ComposeFromDialog(dialog.fields())) + FormatChartLabels(dialog.labels());
   QString error;
   if (!app_.PrepareRunFolder(&error)) {
     ReportFailure(error);

@@ -32,7 +32,9 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* 
 }
 
 void CChildFrame::UpdateCaption() {
-  setWindowTitle(doc_.title() + QStringLiteral("[*]"));
+  const QString subject = doc_.Subject();
+  setWindowTitle(doc_.title() + QStringLiteral("[*]") +
+                 (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject));
   setWindowModified(doc_.IsModified());
 }
 

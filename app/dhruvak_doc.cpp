@@ -51,6 +51,7 @@ CDhruvakDoc::OpenStatus CDhruvakDoc::OnOpenDocument(const QString& path, QString
   validationMessage_ = QString::fromStdString(check.message);
   SetPathName(path);
   SetModifiedFlag(false);
+  emit titleChanged(title_);  // the caption shows the new image's name and place
   if (!check.ok) {
     if (error) *error = validationMessage_;
     return OpenStatus::kInvalid;
@@ -87,6 +88,22 @@ void CDhruvakDoc::SetEditedImage(const QByteArray& bytes) {
   invalid_ = false;
   validationMessage_.clear();
   SetModifiedFlag(true);
+  emit titleChanged(title_);  // the caption shows the new image's name and place
+}
+
+ChartLabels CDhruvakDoc::Labels() const {
+  if (invalid_ || image_.isEmpty()) return {};
+  return ReadChartLabels(std::string_view(image_.constData(), static_cast<std::size_t>(image_.size())));
+}
+
+QString CDhruvakDoc::Subject() const {
+  const ChartLabels labels = Labels();
+  QString subject = QString::fromStdString(labels.name);
+  if (!labels.place.empty()) {
+    if (!subject.isEmpty()) subject += QStringLiteral(", ");
+    subject += QString::fromStdString(labels.place);
+  }
+  return subject;
 }
 
 void CDhruvakDoc::SetTitle(const QString& title) {

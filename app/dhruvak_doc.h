@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "app/doc_template.h"
+#include "io/chart_file.h"
 
 class QWidget;
 
@@ -53,6 +54,13 @@ class CDhruvakDoc : public QObject {
   // The birth-data round trip: a new, valid image; the document becomes a
   // loaded chart and is marked modified.
   void SetEditedImage(const QByteArray& bytes);
+
+  // The person, place and zone the image keeps after its seven numbers
+  // (none for an image that fails validation).
+  ChartLabels Labels() const;
+  // "Ravi Kumar, Chennai, Tamil Nadu, IN": the name and the place, empty
+  // when the chart names neither.
+  QString Subject() const;
 
   const QString& title() const { return title_; }
   const QString& pathName() const { return pathName_; }

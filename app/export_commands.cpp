@@ -17,12 +17,12 @@ std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset
 
 bool OnFilePrint(const ViewExportContext& view) {
   return FilePrint(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(), view.printTitle,
-                   view.doc.RefreshTitleCopy(), view.askTitle);
+                   view.doc.RefreshTitleCopy(), view.askTitle, view.doc.Subject());
 }
 
 bool OnFilePrintPreview(const ViewExportContext& view) {
   return FilePrintPreview(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(),
-                          view.printTitle, view.doc.RefreshTitleCopy(), view.askTitle);
+                          view.printTitle, view.doc.RefreshTitleCopy(), view.askTitle, view.doc.Subject());
 }
 
 void OnCopyScreenText(const ViewExportContext& view, const std::string& screenText, bool cut) {
@@ -30,11 +30,11 @@ void OnCopyScreenText(const ViewExportContext& view, const std::string& screenTe
 }
 
 void OnCopyBasicText(const ViewExportContext& view) {
-  CopyBasicText(view.app.DialogParent(), view.chart, view.app.settings());
+  CopyBasicText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.Labels());
 }
 
 void OnCopyCompleteText(const ViewExportContext& view) {
-  CopyCompleteText(view.app.DialogParent(), view.chart, view.app.settings());
+  CopyCompleteText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.Labels());
 }
 
 void OnSaveChartBitmap(const ViewExportContext& view) {
@@ -62,7 +62,7 @@ void OnEditNotes(const ViewExportContext& view) {
 
 void OnMailAsText(const ViewExportContext& view) {
   MailAsText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.RefreshTitleCopy(),
-             view.app.paths().workingFolder, view.mailProgram);
+             view.app.paths().workingFolder, view.mailProgram, view.doc.Labels());
 }
 
 }  // namespace orvane

@@ -21,6 +21,7 @@
 #include "cli/birth_rows.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/place_cli.h"
 #include "chart/pipeline.h"
 #include "cli/program_info.h"
 #include "engine/slot_labels.h"
@@ -108,7 +109,7 @@ bool IsMissing(const std::string& path) {
 }
 
 void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
-                    const std::string* idJson) {
+                    const std::string* idJson, const PlaceReading* place = nullptr) {
   json.BeginObject();
   if (idJson) {
     json.Key("id");
@@ -174,6 +175,10 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   WriteDasaJson(json, state, settings);
   WriteStrengthJson(json, state, settings);
   WriteTajakaJson(json, state, settings);
+  if (place != nullptr) {
+    json.Key("place");
+    WritePlaceJson(json, *place);
+  }
   json.EndObject();
 }
 
@@ -230,9 +235,12 @@ std::string PrefixLines(std::string_view prefix, std::string_view text) {
 
 // Computes one chart on a fresh state and returns what was asked for. With
 // an id (a JSON token and its plain text), the JSON object carries it as
-// its first key and every text line starts with it and a tab.
+// its first key and every text line starts with it and a tab. `labels`: the
+// person and place the chart file names (copies' header); `place`: the place
+// of --place.
 std::string ChartOutput(const CliOptions& options, const Settings& settings, const BirthData& birth,
-                        const BirthRow* id = nullptr) {
+                        const BirthRow* id = nullptr, const ChartLabels& labels = {},
+                        const PlaceReading* place = nullptr) {
   // ChartState is large: a worker thread keeps it on the heap.
   auto state = std::make_unique<ChartState>();
   options.Apply(state->options);
@@ -242,13 +250,14 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   std::string text;
   if (options.json) {
     JsonWriter json;
-    WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr);
+    WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr, place);
     text = json.Text();
     text += '\n';
     return text;
   }
   if (options.basic || options.complete) {
-    text = BuildCollectionText(*state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic)
+    text = BuildCollectionText(*state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic,
+                               labels)
                .text;
   } else if (options.section) {
     text = std::string(state->report.Text());
@@ -290,7 +299,7 @@ JobResult FileJob(const CliOptions& options, const Settings& settings, const std
     if (options.json) r.out = ErrorJson(path, valid.message);
     return r;
   }
-  r.out = ChartOutput(options, settings, valid.birth);
+  r.out = ChartOutput(options, settings, valid.birth, nullptr, ReadChartLabels(bytes));
   return r;
 }
 
@@ -378,6 +387,8 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     }
   }
 
+  if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
+
   const int jobs = options.jobs.value_or(DefaultJobCount());
   int status = 0;
   bool stopped = false;  // standard output failed: nothing more is written
@@ -400,10 +411,28 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     JobResult r{ChartOutput(options, settings, NowBirthData(settings)), "", 0};
     print(r);
   } else if (options.birth) {
-    const BirthData birth = WithDefaults(*options.birth, options.zoneGiven, options.longitudeGiven,
-                                         options.latitudeGiven, settings);
-    JobResult r{ChartOutput(options, settings, birth), "", 0};
-    print(r);
+    BirthData birth = WithDefaults(*options.birth, options.zoneGiven, options.longitudeGiven,
+                                   options.latitudeGiven, settings);
+    if (!options.place.empty()) {
+      // --place: position and offset from the place table at the birth moment.
+      PlaceTable table;
+      std::string placeError, note;
+      PlaceReading place;
+      if (!LoadPlaceTable(table, &placeError) ||
+          !ReadPlace(table, options.place, birth, place, &placeError, &note)) {
+        std::fprintf(stderr, "orvane-cli: %s\n", placeError.c_str());
+        return kExitBadInput;
+      }
+      if (!note.empty()) std::fprintf(stderr, "orvane-cli: note: %s\n", note.c_str());
+      ApplyPlace(place, options.zoneGiven, options.longitudeGiven, options.latitudeGiven, birth);
+      const std::string label = place.admin1.empty() ? place.name + ", " + place.country
+                                                     : place.name + ", " + place.admin1 + ", " + place.country;
+      JobResult r{ChartOutput(options, settings, birth, nullptr, ChartLabels{"", label, place.zone}, &place), "", 0};
+      print(r);
+    } else {
+      JobResult r{ChartOutput(options, settings, birth), "", 0};
+      print(r);
+    }
   } else if (!options.inputPath.empty()) {
     std::FILE* in = stdin;
     if (options.inputPath != "-") {

@@ -94,6 +94,21 @@ constexpr CliOptionSpec kOptionTable[] = {
      [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.lon, v); }},
     {"--lat", "D:M[:S]N|S", "a latitude such as 16:15N", "latitude;  default: the settings' default place",
      [](CliOptions& o, std::string_view v, std::string&) { return StoreText(o.birthText.lat, v); }},
+    {"--place", "\"NAME[, DIVISION][, CC]\"", "a place such as \"Chennai, Tamil Nadu, IN\"",
+     "position and zone offset from the place table (the offset in force at --date and --time; "
+     "--utc-offset, --lon, --lat override)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.place = std::string(v);
+       return true;
+     }},
+    {"--places", "QUERY", "a name to look up, such as \"chenn\"",
+     "the best matches of QUERY in the place table (text, or --json)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.placesQuery = std::string(v);
+       return true;
+     }},
     {"--settings", "FILE", "a file name", "preferences from a settings file (defaults otherwise)",
      [](CliOptions& o, std::string_view v, std::string&) {
        if (v.empty()) return false;
@@ -302,7 +317,14 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     return fail("--basic, --complete, --json and --section exclude each other");
 
   const auto& [date, time, offset, lon, lat] = o.birthText;
-  const bool anyBirth = date || time || offset || lon || lat;
+  const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
+  if (o.placesQuery) {
+    // A listing of places: no chart is cast.
+    if (anyBirth || o.now || !o.files.empty() || !o.inputPath.empty() || o.section || o.basic || o.complete ||
+        o.tajakaYear || o.mundaneDays || o.mahadasa)
+      return fail("--places lists places and takes no chart options (only --json)");
+    return true;
+  }
   const int sources =
       (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1) + (o.inputPath.empty() ? 0 : 1);
   if (sources == 0)

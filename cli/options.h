@@ -24,6 +24,8 @@ struct CliOptions {
   std::vector<std::string> files;
   std::string inputPath;   // --input: births from a file, "-" for standard input
   std::optional<int> jobs;  // --jobs: worker threads of a batch
+  std::string place;                       // --place: the place table's best match
+  std::optional<std::string> placesQuery;  // --places: list the matches
 
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.

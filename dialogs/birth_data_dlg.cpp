@@ -1,8 +1,10 @@
 #include "dialogs/birth_data_dlg.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,10 +13,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <memory>
 
 #include "dialogs/dialog_fields.h"
 #include "io/chart_file.h"
@@ -51,11 +56,63 @@ double RealOf(const QLineEdit* edit) {
   return ParseRealField(edit->text()).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+// The completion list shows this many places, best first.
+constexpr std::size_t kPlaceMatches = 12;
+constexpr int kPlaceIndexRole = Qt::UserRole + 1;
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Fills the zone fields with a total offset east of Greenwich; with
+// `daylight` one hour of it goes to the daylight-saving box.
+void ZoneFields(BirthDialogFields& f, double offsetSeconds, bool daylight) {
+  const double shown = daylight ? offsetSeconds - 3600 : offsetSeconds;
+  const double magnitude = std::abs(shown);
+  f.zoneEast = shown > 0;
+  f.zoneHours = static_cast<int>(magnitude / 3600);
+  f.zoneMinutes = (magnitude - 3600.0 * f.zoneHours) / 60.0;
+  f.daylightSaving = daylight;
+}
+
 }  // namespace
 
-CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent) : QDialog(parent), fields_(fields) {
+const PlaceTable* DialogPlaceTable(QString* error) {
+  // Loaded once, then only read.
+  struct Loaded {
+    PlaceTable table;
+    std::string error;
+    bool ok = false;
+  };
+  static const std::unique_ptr<const Loaded> loaded = [] {
+    auto l = std::make_unique<Loaded>();
+    l->ok = LoadPlaceTable(l->table, &l->error);
+    return l;
+  }();
+  if (!loaded->ok) {
+    if (error) *error = QString::fromStdString(loaded->error);
+    return nullptr;
+  }
+  return &loaded->table;
+}
+
+CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent)
+    : CBirthDataDlg(fields, ChartLabels{}, parent) {}
+
+CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels& labels, QWidget* parent)
+    : QDialog(parent), fields_(fields), labels_(labels) {
   setWindowTitle(QStringLiteral("Enter Birthdata"));
   setObjectName(QStringLiteral("CBirthDataDlg"));
+
+  auto* nameRow = new QHBoxLayout;
+  name_ = new QLineEdit(this);
+  name_->setObjectName(QStringLiteral("name"));
+  name_->setPlaceholderText(QStringLiteral("Whose chart this is (kept with the chart)"));
+  name_->setMaxLength(static_cast<int>(kChartLabelLimit));
+  auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+  nameLabel->setBuddy(name_);
+  nameRow->addWidget(nameLabel);
+  nameRow->addWidget(name_, 1);
 
   auto* dateBox = new QGroupBox(QStringLiteral("Date of birth"), this);
   month_ = NumberEdit(dateBox, "month", 2);
@@ -116,6 +173,32 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent) :
   zoneLayout->addWidget(localMeanTime_, 2, 0);
 
   auto* placeBox = new QGroupBox(QStringLiteral("Place of birth"), this);
+  place_ = new QLineEdit(placeBox);
+  place_->setObjectName(QStringLiteral("place"));
+  place_->setMinimumWidth(380);
+  place_->setMaxLength(static_cast<int>(kChartLabelLimit));
+  zoneInfo_ = new QLabel(placeBox);
+  zoneInfo_->setObjectName(QStringLiteral("zoneInfo"));
+  zoneInfo_->setWordWrap(true);
+  zoneInfo_->setTextFormat(Qt::PlainText);
+  secondReading_ = new QCheckBox(placeBox);
+  secondReading_->setObjectName(QStringLiteral("secondReading"));
+  secondReading_->setVisible(false);
+  matches_ = new QStandardItemModel(this);
+  completer_ = new QCompleter(matches_, this);
+  completer_->setObjectName(QStringLiteral("placeCompleter"));
+  // The list is the search's answer: shown as it is, not filtered again.
+  completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  completer_->setMaxVisibleItems(static_cast<int>(kPlaceMatches));
+  completer_->setWidget(place_);
+  QString tableError;
+  places_ = DialogPlaceTable(&tableError);
+  if (places_ != nullptr) {
+    place_->setPlaceholderText(QStringLiteral("Type a place: Chennai, or Springfield, IL, or London, GB"));
+  } else {
+    place_->setPlaceholderText(QStringLiteral("The place's name (the place table is missing)"));
+    zoneInfo_->setText(QStringLiteral("No place search: %1. Enter the zone and the position below.").arg(tableError));
+  }
   city_ = new QComboBox(placeBox);
   city_->setObjectName(QStringLiteral("city"));
   city_->setMaxVisibleItems(20);
@@ -134,22 +217,28 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent) :
   south_ = Radio(placeBox, "south", QStringLiteral("S"));
   Pair(this, north_, south_);
   auto* placeLayout = new QGridLayout(placeBox);
-  placeLayout->addWidget(new QLabel(QStringLiteral("City:"), placeBox), 0, 0);
-  placeLayout->addWidget(city_, 0, 1, 1, 6);
-  placeLayout->addWidget(new QLabel(QStringLiteral("Longitude:"), placeBox), 1, 0);
-  placeLayout->addWidget(longitudeDegrees_, 1, 1);
-  placeLayout->addWidget(new QLabel(QStringLiteral("deg"), placeBox), 1, 2);
-  placeLayout->addWidget(longitudeMinutes_, 1, 3);
-  placeLayout->addWidget(new QLabel(QStringLiteral("min"), placeBox), 1, 4);
-  placeLayout->addWidget(east_, 1, 5);
-  placeLayout->addWidget(west_, 1, 6);
-  placeLayout->addWidget(new QLabel(QStringLiteral("Latitude:"), placeBox), 2, 0);
-  placeLayout->addWidget(latitudeDegrees_, 2, 1);
-  placeLayout->addWidget(new QLabel(QStringLiteral("deg"), placeBox), 2, 2);
-  placeLayout->addWidget(latitudeMinutes_, 2, 3);
-  placeLayout->addWidget(new QLabel(QStringLiteral("min"), placeBox), 2, 4);
-  placeLayout->addWidget(north_, 2, 5);
-  placeLayout->addWidget(south_, 2, 6);
+  auto* placeLabel = new QLabel(QStringLiteral("&Place:"), placeBox);
+  placeLabel->setBuddy(place_);
+  placeLayout->addWidget(placeLabel, 0, 0);
+  placeLayout->addWidget(place_, 0, 1, 1, 7);
+  placeLayout->addWidget(zoneInfo_, 1, 1, 1, 7);
+  placeLayout->addWidget(secondReading_, 2, 1, 1, 7);
+  placeLayout->addWidget(new QLabel(QStringLiteral("City:"), placeBox), 3, 0);
+  placeLayout->addWidget(city_, 3, 1, 1, 6);
+  placeLayout->addWidget(new QLabel(QStringLiteral("Longitude:"), placeBox), 4, 0);
+  placeLayout->addWidget(longitudeDegrees_, 4, 1);
+  placeLayout->addWidget(new QLabel(QStringLiteral("deg"), placeBox), 4, 2);
+  placeLayout->addWidget(longitudeMinutes_, 4, 3);
+  placeLayout->addWidget(new QLabel(QStringLiteral("min"), placeBox), 4, 4);
+  placeLayout->addWidget(east_, 4, 5);
+  placeLayout->addWidget(west_, 4, 6);
+  placeLayout->addWidget(new QLabel(QStringLiteral("Latitude:"), placeBox), 5, 0);
+  placeLayout->addWidget(latitudeDegrees_, 5, 1);
+  placeLayout->addWidget(new QLabel(QStringLiteral("deg"), placeBox), 5, 2);
+  placeLayout->addWidget(latitudeMinutes_, 5, 3);
+  placeLayout->addWidget(new QLabel(QStringLiteral("min"), placeBox), 5, 4);
+  placeLayout->addWidget(north_, 5, 5);
+  placeLayout->addWidget(south_, 5, 6);
   placeLayout->setColumnStretch(7, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -157,6 +246,7 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent) :
   connect(buttons, &QDialogButtonBox::rejected, this, &CBirthDataDlg::reject);
 
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(nameRow);
   layout->addWidget(dateBox);
   layout->addWidget(timeBox);
   layout->addWidget(zoneBox);
@@ -164,8 +254,176 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent) :
   layout->addWidget(buttons);
 
   connect(city_, qOverload<int>(&QComboBox::activated), this, &CBirthDataDlg::OnCityChosen);
+  connect(place_, &QLineEdit::textEdited, this, &CBirthDataDlg::OnPlaceEdited);
+  connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, &CBirthDataDlg::OnPlaceChosen);
+  // A new date or time may fall in another period of the place's zone.
+  for (QLineEdit* edit : {month_, day_, year_, hours_, minutes_, seconds_}) {
+    connect(edit, &QLineEdit::textChanged, this, [this] { Resolve(true); });
+  }
+  for (QAbstractButton* button : {static_cast<QAbstractButton*>(am_), static_cast<QAbstractButton*>(pm_),
+                                  static_cast<QAbstractButton*>(secondReading_)}) {
+    connect(button, &QAbstractButton::toggled, this, [this] { Resolve(true); });
+  }
+  filling_ = true;
   LoadControls(fields_);
+  name_->setText(QString::fromStdString(labels_.name));
+  place_->setText(QString::fromStdString(labels_.place));
+  filling_ = false;
+  if (!labels_.zone.empty()) {
+    // Reopened: the zone line tells what the place's zone gives; the saved
+    // fields stay as they were.
+    zoneId_ = labels_.zone;
+    placeLongitude_ = (fields_.longitudeEast ? 1 : -1) * (fields_.longitudeDegrees + fields_.longitudeMinutes / 60.0);
+    placeKnown_ = true;
+    Resolve(false);
+  }
   month_->setFocus();
+}
+
+void CBirthDataDlg::OnPlaceEdited(const QString& text) {
+  // Typing replaces the chosen place: its zone no longer applies.
+  if (placeKnown_) {
+    placeKnown_ = false;
+    zoneId_.clear();
+    resolution_.reset();
+    secondReading_->setVisible(false);
+    zoneInfo_->clear();
+  }
+  if (places_ == nullptr) return;
+  matches_->clear();
+  const QByteArray query = text.toUtf8();
+  for (const std::size_t index : places_->Search(std::string_view(query.constData(), static_cast<std::size_t>(query.size())), kPlaceMatches)) {
+    const Place p = places_->at(index);
+    auto* item = new QStandardItem(QStringLiteral("%1   \u2014 %2").arg(FromUtf8(PlaceLabel(p)), FromUtf8(p.zone)));
+    item->setData(static_cast<qulonglong>(index), kPlaceIndexRole);
+    item->setToolTip(QStringLiteral("%1, %2\n%3\u00b0 %4, %5\u00b0 %6\npopulation %7")
+                         .arg(FromUtf8(p.admin1), FromUtf8(p.countryName))
+                         .arg(std::abs(p.latitude), 0, 'f', 3)
+                         .arg(p.latitude < 0 ? QLatin1Char('S') : QLatin1Char('N'))
+                         .arg(std::abs(p.longitude), 0, 'f', 3)
+                         .arg(p.longitude < 0 ? QLatin1Char('W') : QLatin1Char('E'))
+                         .arg(p.population));
+    matches_->appendRow(item);
+  }
+  if (matches_->rowCount() > 0) {
+    completer_->complete(place_->rect());
+  } else if (completer_->popup()->isVisible()) {
+    completer_->popup()->hide();
+  }
+}
+
+void CBirthDataDlg::OnPlaceChosen(const QModelIndex& chosen) {
+  if (places_ == nullptr || !chosen.isValid()) return;
+  const std::size_t index = chosen.data(kPlaceIndexRole).toULongLong();
+  if (index >= places_->size()) return;
+  const Place p = places_->at(index);
+  place_->setText(FromUtf8(PlaceLabel(p)));
+  zoneId_ = std::string(p.zone);
+  placeLongitude_ = p.longitude;
+  placeKnown_ = true;
+  // The position, rounded to whole minutes of arc as the fields show it.
+  BirthDialogFields f = ReadControls();
+  const double longitude = std::abs(p.longitude), latitude = std::abs(p.latitude);
+  long long minutes = std::llround(longitude * 60);
+  f.longitudeDegrees = static_cast<int>(minutes / 60);
+  f.longitudeMinutes = static_cast<double>(minutes % 60);
+  f.longitudeEast = p.longitude >= 0;
+  minutes = std::llround(latitude * 60);
+  f.latitudeDegrees = static_cast<int>(minutes / 60);
+  f.latitudeMinutes = static_cast<double>(minutes % 60);
+  f.latitudeSouth = p.latitude < 0;
+  filling_ = true;
+  LoadLocation(f);
+  filling_ = false;
+  secondReading_->setChecked(false);
+  Resolve(true);
+}
+
+BirthDialogFields CBirthDataDlg::ReadControls() const {
+  BirthDialogFields f;
+  f.month = IntOf(month_);
+  f.day = IntOf(day_);
+  f.year = IntOf(year_);
+  f.hours = IntOf(hours_);
+  f.minutes = RealOf(minutes_);
+  f.seconds = RealOf(seconds_);
+  f.pm = pm_->isChecked();
+  f.zoneHours = IntOf(zoneHours_);
+  f.zoneMinutes = RealOf(zoneMinutes_);
+  f.zoneEast = zoneEast_->isChecked();
+  f.longitudeDegrees = IntOf(longitudeDegrees_);
+  f.longitudeMinutes = RealOf(longitudeMinutes_);
+  f.longitudeEast = east_->isChecked();
+  f.latitudeDegrees = IntOf(latitudeDegrees_);
+  f.latitudeMinutes = RealOf(latitudeMinutes_);
+  f.latitudeSouth = south_->isChecked();
+  f.daylightSaving = daylightSaving_->isChecked();
+  f.localMeanTime = localMeanTime_->isChecked();
+  return f;
+}
+
+void CBirthDataDlg::Resolve(bool fill) {
+  if (filling_ || !placeKnown_ || zoneId_.empty()) return;
+  const QString zone = QString::fromStdString(zoneId_);
+  BirthDialogFields f = ReadControls();
+  // The moment must be complete before the zone can say anything.
+  BirthDialogFields dateOnly = f;
+  dateOnly.zoneHours = 0, dateOnly.zoneMinutes = 0, dateOnly.longitudeDegrees = 0, dateOnly.longitudeMinutes = 0;
+  dateOnly.latitudeDegrees = 0, dateOnly.latitudeMinutes = 0;
+  const DialogCheck check = ValidateDialogFields(dateOnly);
+  resolution_.reset();
+  if (!check.ok()) {
+    secondReading_->setVisible(false);
+    zoneInfo_->setText(QStringLiteral("%1: enter the date and time to find the offset in force.").arg(zone));
+    return;
+  }
+  const int hour24 = (f.hours == 12 ? 0 : f.hours) + (f.pm ? 12 : 0);
+  const int minute = static_cast<int>(f.minutes);
+  const double second = (f.minutes - minute) * 60 + f.seconds;
+  LocalTimeResolution r = ResolveLocalTime(zoneId_, f.year, f.month, f.day, hour24, std::min(minute, 59),
+                                           std::min(second, 59.999), secondReading_->isChecked());
+  secondReading_->setVisible(r.kind == LocalTimeKind::kAmbiguous);
+  if (r.kind == LocalTimeKind::kAmbiguous) {
+    secondReading_->setText(QStringLiteral("Take the second occurrence (%1)")
+                                .arg(QString::fromStdString(DescribeOffset(zoneId_, secondReading_->isChecked()
+                                                                                         ? r.offset
+                                                                                         : r.other))));
+  }
+  QString info;
+  if (r.kind == LocalTimeKind::kUnique || r.kind == LocalTimeKind::kAmbiguous) {
+    const ZoneOffset& o = r.offset;
+    info = QString::fromStdString(DescribeOffset(zoneId_, o));
+    if (o.localMeanTime) {
+      info += QStringLiteral(" of the zone's city. The place's own local mean time, %1, is used.")
+                  .arg(QString::fromStdString(FormatOffset(LocalMeanTimeOffset(placeLongitude_))));
+    }
+    if (r.kind == LocalTimeKind::kAmbiguous) info += QLatin1Char('\n') + QString::fromStdString(r.message) + '.';
+    if (fill) {
+      if (o.localMeanTime) {
+        f.localMeanTime = true;
+        f.daylightSaving = false;
+      } else {
+        f.localMeanTime = false;
+        // One hour of a daylight-saving offset goes to its box, unless the
+        // rest would be a fraction of an hour west (which the zone fields
+        // cannot combine with the box): then the whole offset is shown.
+        const int standard = o.offsetSeconds - 3600;
+        const bool split = o.dst && !(standard < 0 && standard > -3600 && standard % 3600 != 0);
+        ZoneFields(f, o.offsetSeconds, split);
+      }
+      filling_ = true;
+      zoneHours_->setText(FieldText(f.zoneHours));
+      zoneMinutes_->setText(FieldText(f.zoneMinutes));
+      (f.zoneEast ? zoneEast_ : zoneWest_)->setChecked(true);
+      daylightSaving_->setChecked(f.daylightSaving);
+      localMeanTime_->setChecked(f.localMeanTime);
+      filling_ = false;
+    }
+  } else {
+    info = QString::fromStdString(r.message) + '.';
+  }
+  zoneInfo_->setText(info);
+  resolution_ = std::move(r);
 }
 
 void CBirthDataDlg::LoadControls(const BirthDialogFields& f) {
@@ -195,6 +453,14 @@ void CBirthDataDlg::LoadLocation(const BirthDialogFields& f) {
 
 void CBirthDataDlg::OnCityChosen(int row) {
   if (row < 0) return;
+  // The built-in list carries no zone history: its fixed zone is taken,
+  // and a place chosen from the table before no longer applies.
+  if (placeKnown_) place_->clear();
+  placeKnown_ = false;
+  zoneId_.clear();
+  resolution_.reset();
+  secondReading_->setVisible(false);
+  zoneInfo_->clear();
   // Only the zone and the place change; date, time and the two check boxes
   // keep what was typed.
   BirthDialogFields location;
@@ -223,25 +489,7 @@ QLineEdit* CBirthDataDlg::EditFor(BirthField field) const {
 }
 
 void CBirthDataDlg::accept() {
-  BirthDialogFields f;
-  f.month = IntOf(month_);
-  f.day = IntOf(day_);
-  f.year = IntOf(year_);
-  f.hours = IntOf(hours_);
-  f.minutes = RealOf(minutes_);
-  f.seconds = RealOf(seconds_);
-  f.pm = pm_->isChecked();
-  f.zoneHours = IntOf(zoneHours_);
-  f.zoneMinutes = RealOf(zoneMinutes_);
-  f.zoneEast = zoneEast_->isChecked();
-  f.longitudeDegrees = IntOf(longitudeDegrees_);
-  f.longitudeMinutes = RealOf(longitudeMinutes_);
-  f.longitudeEast = east_->isChecked();
-  f.latitudeDegrees = IntOf(latitudeDegrees_);
-  f.latitudeMinutes = RealOf(latitudeMinutes_);
-  f.latitudeSouth = south_->isChecked();
-  f.daylightSaving = daylightSaving_->isChecked();
-  f.localMeanTime = localMeanTime_->isChecked();
+  const BirthDialogFields f = ReadControls();
 
   const DialogCheck check = ValidateDialogFields(f);
   if (!check.ok()) {
@@ -256,7 +504,16 @@ void CBirthDataDlg::accept() {
                          .arg(QString::fromStdString(written.message)));
     return;
   }
+  if (placeKnown_ && resolution_ && resolution_->kind == LocalTimeKind::kNonexistent) {
+    ReportFieldError(this, hours_,
+                     QString::fromStdString(resolution_->message) +
+                         QStringLiteral(".\n\nPlease enter a clock time that occurred there."));
+    return;
+  }
   fields_ = f;
+  labels_.name = CleanChartLabel(name_->text().toStdString());
+  labels_.place = CleanChartLabel(place_->text().toStdString());
+  labels_.zone = placeKnown_ ? zoneId_ : std::string();
   QDialog::accept();
 }
 

@@ -643,11 +643,24 @@ CAboutDlg::CAboutDlg(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   auto* notice = new QLabel(QStringLiteral("Copyright \u00a9 Meruvan. All rights reserved."), this);
   notice->setObjectName(QStringLiteral("notice"));
   notice->setWordWrap(true);
+  auto* data = new QLabel(QStringLiteral("Place names and positions: GeoNames (geonames.org), licensed under "
+                                         "Creative Commons Attribution 4.0.\nTime-zone boundaries: "
+                                         "timezone-boundary-builder, licensed under the Open Database "
+                                         "License (ODbL).\nTime-zone history: the IANA tz database of this "
+                                         "system."),
+                          this);
+  data->setObjectName(QStringLiteral("dataSources"));
+  data->setWordWrap(true);
+  QFont smaller = data->font();
+  smaller.setPointSizeF(smaller.pointSizeF() * 0.9);
+  data->setFont(smaller);
   auto* text = new QVBoxLayout;
   text->addWidget(name);
   text->addSpacing(6);
   text->addWidget(kind);
   text->addWidget(notice);
+  text->addSpacing(6);
+  text->addWidget(data);
   text->addStretch(1);
   auto* row = new QHBoxLayout;
   row->addWidget(iconLabel, 0, Qt::AlignTop);
@@ -664,6 +677,7 @@ CAboutDlg::CAboutDlg(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   layout->addSpacing(8);
   layout->addWidget(buttons);
   notice->setMinimumWidth(260);
+  data->setMinimumWidth(360);
   ok->setFocus(Qt::OtherFocusReason);
 }
 

@@ -116,8 +116,8 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
 }
 
 bool CopyCollection(QWidget* parent, const ChartState& chart, const Settings& settings, CollectionSet set,
-                    CopiedText what) {
-  const CollectionText collected = BuildCollectionText(chart, settings, set);
+                    CopiedText what, const ChartLabels& labels) {
+  const CollectionText collected = BuildCollectionText(chart, settings, set, labels);
   if (!PutOnClipboard(parent, FromLatin1(collected.text))) return false;
   QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(what, collected.truncated));
   return true;
@@ -171,12 +171,13 @@ bool CopyScreenText(QWidget* parent, const std::string& text, bool cut) {
   return true;
 }
 
-bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings) {
-  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic);
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic, labels);
 }
 
-bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings) {
-  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll);
+bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings,
+                      const ChartLabels& labels) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll, labels);
 }
 
 // ---- Bitmaps -----------------------------------------------------------
@@ -365,8 +366,9 @@ QString MailAttachmentName(const QString& documentTitle) {
 }
 
 std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                  const QString& documentTitle, const QString& folder, const QString& program) {
-  const CollectionText collected = BuildCollectionText(chart, settings, CollectionSet::kMail);
+                                  const QString& documentTitle, const QString& folder, const QString& program,
+                                  const ChartLabels& labels) {
+  const CollectionText collected = BuildCollectionText(chart, settings, CollectionSet::kMail, labels);
   PutOnClipboard(parent, FromLatin1(collected.text));
 
   QString error;

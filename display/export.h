@@ -15,6 +15,7 @@
 
 #include "display/enter_title.h"
 #include "chart/chart_state.h"
+#include "io/chart_file.h"
 #include "io/settings.h"
 
 class QWidget;
@@ -39,8 +40,10 @@ bool PutOnClipboard(QWidget* parent, const QString& text);
 bool CopyScreenText(QWidget* parent, const std::string& text, bool cut = false);
 // "&Basic calculations as plain text" and "&Complete calculations as plain
 // text": the collected sections of the view's computed chart.
-bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings);
-bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings);
+// `labels`: the person and the place the chart file names.
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels = {});
+bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings,
+                      const ChartLabels& labels = {});
 
 // ---- Bitmaps -----------------------------------------------------------
 
@@ -121,6 +124,7 @@ QString MailAttachmentName(const QString& documentTitle);
 // box. The document is not touched. Returns the attachment written.
 std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, const Settings& settings,
                                   const QString& documentTitle, const QString& folder,
-                                  const QString& program = QStringLiteral("xdg-email"));
+                                  const QString& program = QStringLiteral("xdg-email"),
+                                  const ChartLabels& labels = {});
 
 }  // namespace orvane

@@ -172,6 +172,13 @@ void ChartPrintJob::DrawHeader(QPainter& painter, int page, double W, double H) 
   const bool even = page % 2 == 0;
   DrawTextWithFont(painter, font, number, band, (even ? kTextRight : kTextLeft) | kTextVCentre | kTextSingleLine);
   DrawTextWithFont(painter, font, title_, band, (even ? kTextLeft : kTextRight) | kTextVCentre | kTextSingleLine);
+  if (!subject_.isEmpty()) {
+    // Between the number and the title, cut short rather than overlapping.
+    const QRectF middle(left + band.width() * 0.3, band.top(), band.width() * 0.4, band.height());
+    const QString shown = QFontMetricsF(MakeTextQFont(font, painter.device()), painter.device())
+                              .elidedText(subject_, Qt::ElideRight, middle.width());
+    DrawTextWithFont(painter, font, shown, middle, kTextCentredLine);
+  }
 }
 
 void ChartPrintJob::DrawFooter(QPainter& painter, double W, double H) {
@@ -180,6 +187,13 @@ void ChartPrintJob::DrawFooter(QPainter& painter, double W, double H) {
   const double left = W * 19 / 200;
   DrawTextWithFont(painter, font, QString::fromLatin1(kPrintFooter), QRectF(left, 0.95 * H, W - left, 0.04 * H),
                    kTextLeft | kTextVCentre | kTextSingleLine);
+  if (!subject_.isEmpty()) {
+    const double right = W - W * 11 / 200;
+    const QRectF rest(left + (right - left) * 0.55, 0.95 * H, (right - left) * 0.45, 0.04 * H);
+    const QString shown = QFontMetricsF(MakeTextQFont(font, painter.device()), painter.device())
+                              .elidedText(subject_, Qt::ElideRight, rest.width());
+    DrawTextWithFont(painter, font, shown, rest, kTextRight | kTextVCentre | kTextSingleLine);
+  }
 }
 
 void ChartPrintJob::DrawTitle(QPainter& painter, double x0, double x1, double y0, double y1) {
@@ -304,8 +318,9 @@ void ChartPrintJob::DrawItem(QPainter& painter, PrintItem item, double W, double
 }
 
 bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask) {
+               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask, const QString& subject) {
   ChartPrintJob job(chart, settings);
+  job.SetSubject(subject);
   const int count = job.PageCount();
   if (count < 1) {
     QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
@@ -328,8 +343,10 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
 }
 
 bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-                      QString& printTitle, const QString& documentTitle, const TitlePrompt& ask) {
+                      QString& printTitle, const QString& documentTitle, const TitlePrompt& ask,
+                      const QString& subject) {
   ChartPrintJob job(chart, settings);
+  job.SetSubject(subject);
   if (job.PageCount() < 1) {
     QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
                              QStringLiteral("There is nothing to print: no item is chosen under \"Items to include "

@@ -70,6 +70,10 @@ class ChartPrintJob {
   bool Begin(QWidget* parent, QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
   // Sets the title without asking (tests, scripts).
   void SetTitle(const QString& title) { title_ = title; }
+  // The person and the place the chart file names ("Ravi Kumar, Chennai,
+  // Tamil Nadu, IN"), printed in every page's header (page 1: its footer
+  // line); empty for none.
+  void SetSubject(const QString& subject) { subject_ = subject; }
   const QString& title() const { return title_; }
 
   int PageCount() const;
@@ -106,17 +110,20 @@ class ChartPrintJob {
   std::unique_ptr<ChartState> chart_;
   Settings settings_;
   QString title_;
+  QString subject_;
   std::vector<DrawnChart> drawnCharts_;
 };
 
 // "&Print...": the print dialog, the title, the pages. A PDF file is one of
 // the printer's outputs. Returns whether pages were printed.
 bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
+               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple,
+               const QString& subject = {});
 // "Print Pre&view": the title, then the pages in the preview dialog (which
 // can print them).
 bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-                      QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
+                      QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple,
+                      const QString& subject = {});
 // "Print Set&up...": the page set-up of `printer`.
 void FilePrintSetup(QWidget* parent, QPrinter& printer);
 

@@ -66,6 +66,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(fuzz::IsOneLineMessage(valid.message));
   }
 
+  // The labels after the seven numbers: bounded, one line each, and what
+  // is written with them reads back the same.
+  const ChartLabels labels = ReadChartLabels(image);
+  for (const std::string* label : {&labels.name, &labels.place, &labels.zone}) {
+    FUZZ_CHECK(label->size() <= kChartLabelLimit);
+    FUZZ_CHECK(label->find('\n') == std::string::npos);
+  }
+  if (valid.ok) {
+    const std::string rewritten = FormatChartDataFile(valid.birth) + FormatChartLabels(labels);
+    FUZZ_CHECK(ValidateChartImage(rewritten).ok);
+    FUZZ_CHECK(ReadChartLabels(rewritten) == labels);
+  }
+
   // The same bytes as a file on disk.
   scratch.Write(image);
   std::string bytes = "left over";

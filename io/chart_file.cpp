@@ -194,6 +194,76 @@ std::string FormatChartDataFile(const BirthData& birth) {
 
 namespace {
 
+constexpr std::string_view kNameLabel = "Name:";
+constexpr std::string_view kPlaceLabel = "Place:";
+constexpr std::string_view kZoneLabel = "Zone:";
+
+}  // namespace
+
+std::string CleanChartLabel(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (const char c : value) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    out += (u < 0x20 || u == 0x7f) ? ' ' : c;
+  }
+  const std::size_t first = out.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  out.erase(0, first);
+  out.erase(out.find_last_not_of(' ') + 1);
+  if (out.size() > kChartLabelLimit) {
+    std::size_t cut = kChartLabelLimit;
+    // Never in the middle of a UTF-8 sequence.
+    while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+    out.resize(cut);
+    out.erase(out.find_last_not_of(' ') + 1);
+  }
+  return out;
+}
+
+ChartLabels ReadChartLabels(std::string_view image) {
+  ChartLabels labels;
+  // Past the seventh number.
+  std::size_t count = 0, end = 0;
+  ForEachToken(image, [&](std::string_view token) {
+    end = static_cast<std::size_t>(token.data() - image.data()) + token.size();
+    return ++count < 7;
+  });
+  if (count < 7) return labels;
+  std::string_view rest = image.substr(end);
+  while (!rest.empty()) {
+    std::size_t lineEnd = rest.find('\n');
+    std::string_view line = rest.substr(0, lineEnd);
+    rest.remove_prefix(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    auto take = [&](std::string_view label, std::string& into) {
+      if (line.substr(0, label.size()) != label) return false;
+      into = CleanChartLabel(line.substr(label.size()));
+      return true;
+    };
+    take(kNameLabel, labels.name) || take(kPlaceLabel, labels.place) || take(kZoneLabel, labels.zone);
+  }
+  return labels;
+}
+
+std::string FormatChartLabels(const ChartLabels& labels) {
+  std::string out;
+  auto line = [&](std::string_view label, const std::string& value) {
+    const std::string clean = CleanChartLabel(value);
+    if (clean.empty()) return;
+    out += label;
+    out += ' ';
+    out += clean;
+    out += '\n';
+  };
+  line(kNameLabel, labels.name);
+  line(kPlaceLabel, labels.place);
+  line(kZoneLabel, labels.zone);
+  return out;
+}
+
+namespace {
+
 constexpr std::string_view kTempMarker = ".tmp-";
 
 // Whether `name` is ".<fileName>.tmp-" followed by one or more digits.

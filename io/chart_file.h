@@ -60,7 +60,8 @@ struct ChartValidation {
 
 // Checks a chart image and reads its seven numbers. The numbers are
 // separated by any blanks (LF or CR LF line ends, no final line end
-// needed); anything after the seventh is ignored. Each must be a complete
+// needed); anything after the seventh is ignored (the labels of
+// ReadChartLabels live there). Each must be a complete
 // plain decimal number (optional sign, digits, optional '.' and digits: no
 // exponent, "nan", "inf", hexadecimal or run-together text such as
 // "17.50.30") inside its closed range: month 1..12, day 1..31, year
@@ -75,6 +76,36 @@ ChartValidation ValidateChartImage(std::string_view image);
 // year that is not finite or beyond the int range is written as 0 so that
 // the output stays bounded; such a file fails validation when read).
 std::string FormatChartDataFile(const BirthData& birth);
+
+// What a chart file may keep after its seven numbers: the person's name,
+// the place's name and the place's time zone, one a line as "Name: ...",
+// "Place: ..." and "Zone: ...". A program that reads only the seven numbers
+// ignores them; so does ValidateChartImage.
+struct ChartLabels {
+  std::string name;   // "Ravi Kumar" (UTF-8)
+  std::string place;  // "Chennai, Tamil Nadu, IN"
+  std::string zone;   // "Asia/Kolkata"
+  bool empty() const { return name.empty() && place.empty() && zone.empty(); }
+  bool operator==(const ChartLabels&) const = default;
+};
+
+// The longest label kept, in bytes (longer ones are cut at a character).
+inline constexpr std::size_t kChartLabelLimit = 200;
+
+// The labels after the seventh number of `image` (empty when the image
+// has none, or fewer than seven numbers). Lines other than the three
+// labels are ignored; a label's value has its blanks at both ends removed,
+// control characters turned into blanks and is cut to kChartLabelLimit.
+ChartLabels ReadChartLabels(std::string_view image);
+
+// The label lines for `labels`, each ending in a line feed, leaving out
+// empty ones (so nothing at all for empty labels). Values are cleaned as
+// ReadChartLabels cleans them, so they read back the same.
+std::string FormatChartLabels(const ChartLabels& labels);
+
+// `value` as a label keeps it: one line, no control characters, no blanks
+// at either end, at most kChartLabelLimit bytes (cut at a character).
+std::string CleanChartLabel(std::string_view value);
 
 // What WriteFileAtomic does when `path` is a symbolic link.
 enum class LinkAtPath : std::uint8_t {

@@ -40,6 +40,37 @@ void RunStep(ChartState& state, const Settings& settings, const CollectionStep& 
 
 std::string_view CollectionHeader() { return kHeader; }
 
+namespace {
+
+// UTF-8 to Latin-1; anything beyond Latin-1 (or not UTF-8) becomes '?'.
+std::string Latin1(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    std::size_t length = (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+    if (i + length > text.size()) length = 1;
+    unsigned code = length == 2 ? ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) : 0x100;
+    out += code < 0x100 ? static_cast<char>(code) : '?';
+    i += length;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string CollectionSubject(const ChartLabels& labels) {
+  std::string out;
+  if (!labels.name.empty()) out += "Name:  " + Latin1(labels.name) + "\n";
+  if (!labels.place.empty()) out += "Place: " + Latin1(labels.place) + "\n";
+  if (!out.empty()) out += "\n";
+  return out;
+}
+
 std::string SectionText(ChartState& state, const Settings& settings, const CollectionStep& step, bool* truncated) {
   RunStep(state, settings, step);
   if (truncated && state.report.Truncated()) *truncated = true;
@@ -68,7 +99,8 @@ std::vector<CollectionStep> CollectionSteps(CollectionSet set, bool tajaka) {
   return steps;
 }
 
-CollectionText BuildCollectionText(const ChartState& chart, const Settings& settings, CollectionSet set) {
+CollectionText BuildCollectionText(const ChartState& chart, const Settings& settings, CollectionSet set,
+                                   const ChartLabels& labels) {
   CollectionText result;
   const bool tajaka = chart.options.tajakaMode != 0;
   const std::vector<CollectionStep> steps = CollectionSteps(set, tajaka);
@@ -78,6 +110,7 @@ CollectionText BuildCollectionText(const ChartState& chart, const Settings& sett
   std::unique_ptr<ChartState> natal;
   result.text.reserve(48 * 1024);
   result.text.append(kHeader);
+  result.text.append(CollectionSubject(labels));
   for (const CollectionStep& step : steps) {
     ChartState* state = shown.get();
     if (step.natalChart && tajaka) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "io/chart_file.h"
 #include "io/settings.h"
 
 namespace orvane {
@@ -61,11 +62,20 @@ struct CollectionText {
   bool truncated = false;
 };
 
+// The lines that name the person and the place after the notice, when the
+// chart file names them: "Name:  %s\n" and "Place: %s\n" (each only when
+// given) and an empty line; nothing at all for a chart without them. The
+// text is Latin-1 like every report text: a character beyond Latin-1 is
+// written as '?'.
+std::string CollectionSubject(const ChartLabels& labels);
+
 // Runs the passes of `set` on copies of `chart` (a computed chart with its
 // options: Tajaka mode and choices, mahadasa...) and returns the header
 // followed by each section's text. `chart` itself is not changed. A Tajaka
 // chart's natal steps run on the natal chart cast afresh from its birth
-// data.
-CollectionText BuildCollectionText(const ChartState& chart, const Settings& settings, CollectionSet set);
+// data. The person and the place of `labels` follow the notice
+// (CollectionSubject).
+CollectionText BuildCollectionText(const ChartState& chart, const Settings& settings, CollectionSet set,
+                                   const ChartLabels& labels = {});
 
 }  // namespace orvane

@@ -10,6 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils locales
   nlohmann-json3-dev groff-base dpkg-dev parallel
+  libhowardhinnant-date-dev libdate-tz3 tzdata python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,169 @@
+// orvane-cli's places: --place takes position and offset from the place
+// table at the birth moment, --places lists matches.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& environment = "") {
+  static int counter = 0;
+  const std::string errPath = ::testing::TempDir() + "place_cli_stderr_" + std::to_string(getpid()) + "_" +
+                              std::to_string(counter++) + ".txt";
+  std::string command = environment + " " ORVANE_CLI_PATH;
+  for (const std::string& a : args) command += " " + Quote(a);
+  command += " 2>" + Quote(errPath);
+  CliRun run;
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buf;
+  std::size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream e(errPath);
+  run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
+  std::remove(errPath.c_str());
+  return run;
+}
+
+// The JSON text without its "place" object (which has no nested object).
+std::string WithoutPlace(const std::string& json) {
+  const std::size_t at = json.find(",\"place\":{");
+  if (at == std::string::npos) return json;
+  return json.substr(0, at) + json.substr(json.find('}', at) + 1);
+}
+
+bool OneLine(const std::string& text) {
+  return !text.empty() && text.back() == '\n' && text.find('\n') == text.size() - 1;
+}
+
+struct PlaceCase {
+  std::vector<std::string> args;      // after --json
+  std::vector<std::string> explicit_;  // the same chart with the numbers typed
+  const char* place;                  // the "place" object expected
+};
+
+TEST(CliPlace, TakesPositionAndTheOffsetInForce) {
+  const PlaceCase cases[] = {
+      {{"--place", "Chennai, IN", "--date", "1970-04-04", "--time", "17:50"},
+       {"--utc-offset", "+05:30", "--lon", "80:17E", "--lat", "13:05N", "--date", "1970-04-04", "--time", "17:50"},
+       R"({"name":"Chennai","admin1":"Tamil Nadu","country":"IN","latitude":13.088,"longitude":80.278,)"
+       R"("zone_id":"Asia/Kolkata","offset_seconds":19800,"dst":false,"ambiguous":false})"},
+      {{"--place", "kolkata", "--date", "1943-06-15", "--time", "12:00"},
+       {"--utc-offset", "+06:30", "--lon", "88:22E", "--lat", "22:34N", "--date", "1943-06-15", "--time", "12:00"},
+       R"({"name":"Kolkata","admin1":"West Bengal","country":"IN","latitude":22.563,"longitude":88.363,)"
+       R"("zone_id":"Asia/Kolkata","offset_seconds":23400,"dst":true,"ambiguous":false})"},
+      {{"--place", "sao paulo, br", "--date", "1990-01-10", "--time", "08:00"},
+       {"--utc-offset", "-02:00", "--lon", "46:38W", "--lat", "23:33S", "--date", "1990-01-10", "--time", "08:00"},
+       R"({"name":"São Paulo","admin1":"São Paulo","country":"BR","latitude":-23.547,"longitude":-46.636,)"
+       R"("zone_id":"America/Sao_Paulo","offset_seconds":-7200,"dst":true,"ambiguous":false})"},
+      // An explicit offset overrides the place's; the place still says what it found.
+      {{"--place", "Chennai", "--utc-offset", "+06:00", "--date", "1970-04-04", "--time", "17:50"},
+       {"--utc-offset", "+06:00", "--lon", "80:17E", "--lat", "13:05N", "--date", "1970-04-04", "--time", "17:50"},
+       R"({"name":"Chennai","admin1":"Tamil Nadu","country":"IN","latitude":13.088,"longitude":80.278,)"
+       R"("zone_id":"Asia/Kolkata","offset_seconds":19800,"dst":false,"ambiguous":false})"},
+      // Repeated hour: the first, daylight reading, with a note.
+      {{"--place", "new york, us", "--date", "2021-11-07", "--time", "01:30"},
+       {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2021-11-07", "--time", "01:30"},
+       R"({"name":"New York City","admin1":"New York","country":"US","latitude":40.714,"longitude":-74.006,)"
+       R"("zone_id":"America/New_York","offset_seconds":-14400,"dst":true,"ambiguous":true})"},
+  };
+  for (const PlaceCase& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    std::vector<std::string> args = {"--json"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun run = RunCli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::size_t at = run.out.find(",\"place\":");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    EXPECT_EQ(run.out.substr(at + 9, run.out.find('}', at) - at - 8), c.place);
+    std::vector<std::string> typed = {"--json"};
+    typed.insert(typed.end(), c.explicit_.begin(), c.explicit_.end());
+    const CliRun same = RunCli(typed);
+    ASSERT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out.find("\"place\""), std::string::npos);  // no place given, no "place"
+    EXPECT_EQ(WithoutPlace(run.out), same.out);
+    EXPECT_EQ(run.err.empty(), c.args[1] != "new york, us") << run.err;
+  }
+}
+
+TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
+  struct Bad {
+    std::vector<std::string> args;
+    const char* message;
+    std::string environment;
+  };
+  const Bad cases[] = {
+      {{"--place", "Xqzzyqville", "--date", "2000-01-01", "--time", "12:00"}, "unknown place \"Xqzzyqville\"", ""},
+      {{"--place", "new york, us", "--date", "2021-03-14", "--time", "02:30"},
+       "2021-03-14 02:30 does not exist in America/New_York", ""},
+      {{"--place", "Chennai"}, "need at least --date and --time", ""},
+      {{"--place", ""}, "--place takes a place", ""},
+      {{"--places", "chenn", "--date", "2000-01-01"}, "--places lists places", ""},
+      {{"--places", "chenn", "chart.orv"}, "--places lists places", ""},
+      {{"--places", "Xqzzyq"}, "no place matches \"Xqzzyq\"", ""},
+      {{"--places", "chenn"}, "the place table was not found", "ORVANE_PLACES=/nonexistent/places.tsv"},
+      {{"--place", "Chennai", "--date", "2000-01-01", "--time", "12:00"}, "the place table was not found",
+       "ORVANE_PLACES=/nonexistent/places.tsv"},
+  };
+  for (const Bad& c : cases) {
+    SCOPED_TRACE(c.message);
+    const CliRun run = RunCli(c.args, c.environment);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_TRUE(OneLine(run.err)) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+TEST(CliPlace, ListsTheBestMatches) {
+  const CliRun text = RunCli({"--places", "chenn"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.substr(0, text.out.find('\n')), "Chennai\tTamil Nadu\tIN\t13.088\t80.278\tAsia/Kolkata\t4328063");
+  EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 10);
+  const CliRun json = RunCli({"--places", "São Paulo, BR", "--json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_EQ(json.out.rfind(R"([{"name":"São Paulo","admin1":"São Paulo","country":"BR","latitude":-23.547,)"
+                           R"("longitude":-46.636,"zone_id":"America/Sao_Paulo","population":10021295})", 0),
+            0u)
+      << json.out;
+}
+
+TEST(CliPlace, CopiesOfALabelledChartNameThePersonAndPlace) {
+  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_labelled.orv";
+  {
+    std::ofstream f(path, std::ios::binary);
+    f << "4\n4\n1970\n17.5000\n-5.30\n-80.17\n13.05\nName: Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\nZone: Asia/Kolkata\n";
+  }
+  const CliRun run = RunCli({"--basic", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string rule(68, '-');
+  const std::size_t notice = run.out.find(rule + "\n\n");
+  ASSERT_NE(notice, std::string::npos);
+  const std::string subject = "Name:  Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\n\n";
+  EXPECT_EQ(run.out.substr(notice + 70, subject.size()), subject);
+  std::remove(path.c_str());
+}
+
+}  // namespace

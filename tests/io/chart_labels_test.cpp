@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "io/chart_file.h"
+#include "report/collection.h"
+
+namespace orvane {
+namespace {
+
+constexpr BirthData kChennai{4, 4, 1970, 17.5, -5.30, -80.17, 13.05};
+
+TEST(ChartLabels, WrittenAfterTheSevenNumbersAndReadBack) {
+  const ChartLabels cases[] = {
+      {"Ravi Kumar", "Chennai, Tamil Nadu, IN", "Asia/Kolkata"},
+      {"", "São Paulo, São Paulo, BR", "America/Sao_Paulo"},
+      {"Anna", "", ""},
+      {"", "", ""},
+  };
+  for (const ChartLabels& labels : cases) {
+    SCOPED_TRACE(labels.name + "|" + labels.place);
+    const std::string file = FormatChartDataFile(kChennai) + FormatChartLabels(labels);
+    const ChartValidation read = ValidateChartImage(file);
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_EQ(FormatChartDataFile(read.birth), FormatChartDataFile(kChennai));
+    EXPECT_EQ(ReadChartLabels(file), labels);
+    // A reader that takes only the first seven numbers, as "%lf" seven times.
+    double v[7] = {};
+    ASSERT_EQ(std::sscanf(file.c_str(), "%lf%lf%lf%lf%lf%lf%lf", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6]), 7);
+    EXPECT_EQ(v[4], -5.30);
+    EXPECT_EQ(v[6], 13.05);
+  }
+  EXPECT_EQ(FormatChartLabels({"Ravi Kumar", "Chennai, Tamil Nadu, IN", "Asia/Kolkata"}),
+            "Name: Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\nZone: Asia/Kolkata\n");
+  EXPECT_EQ(FormatChartLabels({}), "");
+}
+
+TEST(ChartLabels, ReadFromAnyFileThatValidates) {
+  struct Case {
+    const char* image;
+    ChartLabels labels;
+  };
+  const Case cases[] = {
+      {"4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15", {}},    // the start-up chart, no final line end
+      {"4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15\n", {}},  // an existing file
+      {"4\r\n4\r\n1970\r\n17.5\r\n-5.3\r\n-80.17\r\n13.05\r\nName: Ravi\r\nPlace:  Chennai \r\n", {"Ravi", "Chennai", ""}},
+      {"4 4 1970 17.5 -5.3 -80.17 13.05\nnotes\nZone: Asia/Kolkata\nName:\n", {"", "", "Asia/Kolkata"}},
+      {"4\n4\n1970\n17.5\n-5.3\n-80.17\nName: not a number\n", {}},  // six numbers: no labels
+      {"4\n4\n1970\n17.5\n-5.3\n-80.17\n13.05 Name: on the number's line\n", {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadChartLabels(c.image), c.labels) << c.image;
+  }
+}
+
+TEST(ChartLabels, CleanedToOneBoundedLine) {
+  EXPECT_EQ(CleanChartLabel("  Ravi\tKumar\n"), "Ravi Kumar");
+  EXPECT_EQ(CleanChartLabel("a\rb\x7f" "c"), "a b c");
+  EXPECT_EQ(CleanChartLabel("   "), "");
+  // Cut at the limit, never inside a character: 199 ASCII bytes and a
+  // two-byte "ã" would make 201.
+  const std::string longName = std::string(199, 'x') + "ã";
+  EXPECT_EQ(CleanChartLabel(longName), std::string(199, 'x'));
+  const std::string file = FormatChartDataFile(kChennai) + FormatChartLabels({"Line\nZone: injected", "", ""});
+  EXPECT_EQ(ReadChartLabels(file), (ChartLabels{"Line Zone: injected", "", ""}));
+}
+
+TEST(ChartLabels, CopiesHeaderNamesThePersonAndPlaceOnlyWhenGiven) {
+  EXPECT_EQ(CollectionSubject({}), "");
+  EXPECT_EQ(CollectionSubject({"", "", "Asia/Kolkata"}), "");
+  EXPECT_EQ(CollectionSubject({"Ravi Kumar", "Chennai, Tamil Nadu, IN", "Asia/Kolkata"}),
+            "Name:  Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\n\n");
+  // Report texts are Latin-1: "ã" is one byte there, "Ł" is not in it.
+  EXPECT_EQ(CollectionSubject({"", "São Paulo, Łódź", ""}), "Place: S\xe3o Paulo, ?\xf3" "d?\n\n");
+}
+
+}  // namespace
+}  // namespace orvane
