@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -52,7 +54,6 @@ CDhruvakView::CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent)
       trial_(std::make_unique<ChartState>()) {
   setObjectName(QStringLiteral("CDhruvakView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(kScrollWidth, kScrollHeight);
   const int serial = app_.NextViewSerial();
   // In this run's private folder: no other copy of the program, and nobody
   // else, can write there.
@@ -70,7 +71,10 @@ CDhruvakView::~CDhruvakView() {
   QFile::remove(nowFile_);
 }
 
-QSize CDhruvakView::sizeHint() const { return {kScrollWidth, kScrollHeight}; }
+QSize CDhruvakView::sizeHint() const {
+  if (geometry_.extent.isEmpty()) return {kScrollWidth, kScrollHeight};
+  return minimumSize();
+}
 
 const Settings& CDhruvakView::settings() const { return app_.settings(); }
 
@@ -177,20 +181,101 @@ ScreenPaintResult CDhruvakView::OnDraw(QPainter& painter, const ScreenPaintOptio
 }
 
 ScreenPaintResult CDhruvakView::Render() {
+  ScreenPaintResult result;
+  QString error;
+  if (!PrepareWorkingFile(&error)) {
+    result.ok = false;
+    result.failure = error;
+    return result;
+  }
+  // Every drawing recasts, from this view's own image.
+  recompute_ = true;
+  firstPaint_ = false;
+  result = PrepareScreen();
+  if (!result.ok) return result;
+  Compose();
+  result.geometry = geometry_;
+  problem_.clear();
+  return result;
+}
+
+double CDhruvakView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
+  if (extent.width() <= 0 || extent.height() <= 0 || room.width() <= 0 || room.height() <= 0) return 1.0;
+  const double fitHeight = room.height() / extent.height();
+  // A screen taller than the window at its actual size scrolls: the
+  // vertical scroll bar takes its width from the room.
+  const double across = fitHeight < 1.0 ? room.width() - scrollBarExtent : room.width();
+  const double fitWidth = across / extent.width();
+  return std::clamp(std::min(fitWidth, std::max(fitHeight, 1.0)), kMinZoom, kMaxZoom);
+}
+
+QSize CDhruvakView::Room() const {
+  for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+    if (auto* area = qobject_cast<QScrollArea*>(w)) return area->maximumViewportSize();
+  }
+  return size();
+}
+
+void CDhruvakView::Compose() {
   const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
-  QImage image(QSize(static_cast<int>(std::ceil(kScrollWidth * ratio)),
-                     static_cast<int>(std::ceil(kScrollHeight * ratio))),
+  // Text is measured on an image of the density it is drawn at.
+  QImage probe(1, 1, QImage::Format_RGB32);
+  probe.setDevicePixelRatio(ratio);
+  const QSize room = Room();
+  composedRoom_ = room;
+  ScreenPaintOptions options;
+  double scale = zoom_;
+  if (fit_) {
+    const ScreenGeometry actual = ArrangeScreen(options, &probe);
+    const int bar = style() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 16;
+    scale = FitScale(actual.extent, room, bar);
+  }
+  scale_ = scale;
+  options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale)),
+                         static_cast<int>(std::lround(kViewLayoutRect.height() * scale)));
+  geometry_ = ArrangeScreen(options, &probe);
+  const QSize content(static_cast<int>(std::ceil(geometry_.extent.width())),
+                      static_cast<int>(std::ceil(geometry_.extent.height())));
+  setMinimumSize(content);
+  const QSize canvas = content.expandedTo(room).expandedTo(QSize(1, 1));
+  QImage image(QSize(static_cast<int>(std::ceil(canvas.width() * ratio)),
+                     static_cast<int>(std::ceil(canvas.height() * ratio))),
                QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
+  image.fill(ColourFromBgr(kBackgroundColour));
   QPainter painter(&image);
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-  const ScreenPaintResult result = OnDraw(painter);
+  PaintPrepared(painter, options, geometry_);
   painter.end();
-  if (result.ok) {
-    screenImage_ = std::move(image);
-    problem_.clear();
+  screenImage_ = std::move(image);
+  updateGeometry();
+  update();
+}
+
+void CDhruvakView::SetZoom(bool fit, double zoom) {
+  fit_ = fit;
+  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+  if (!preparedScreen()) {
+    update();
+    return;
   }
-  return result;
+  Compose();
+}
+
+void CDhruvakView::ZoomIn() { SetZoom(false, scale_ * kZoomStep); }
+void CDhruvakView::ZoomOut() { SetZoom(false, scale_ / kZoomStep); }
+void CDhruvakView::ZoomActualSize() { SetZoom(false, 1.0); }
+void CDhruvakView::ZoomToFit() { SetZoom(true, zoom_); }
+
+bool CDhruvakView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == watchedArea_ && event->type() == QEvent::Resize && fit_ && preparedScreen()) {
+    // The window changed its size: the prepared screen is drawn again for
+    // it once the resizing has settled.
+    QTimer::singleShot(0, this, [this] {
+      if (fit_ && preparedScreen() && Room() != composedRoom_) Compose();
+    });
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool CDhruvakView::RefreshScreen() {
@@ -208,6 +293,10 @@ bool CDhruvakView::RefreshScreen() {
 void CDhruvakView::ScrollToTop() {
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
     if (auto* area = qobject_cast<QScrollArea*>(w)) {
+      if (watchedArea_ != area) {
+        watchedArea_ = area;
+        area->installEventFilter(this);
+      }
       area->horizontalScrollBar()->setValue(0);
       area->verticalScrollBar()->setValue(0);
       return;

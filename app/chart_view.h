@@ -8,9 +8,14 @@
 // windows never mix charts. The chart is computed through the working file
 // (image -> working file -> chart pass -> read-back into the image).
 //
-// Painting: the screen is drawn by ScreenView::PaintScreen into an image at
-// the screen's pixel density whenever it may have changed (RefreshScreen,
-// and the first paint); paint events only copy that image. What the user must
+// Painting: the screen is prepared (its chart passes run) whenever it may
+// have changed (RefreshScreen, and the first paint) and drawn into an image at
+// the screen's pixel density; paint events only copy that image. The screen
+// is laid out from its measured text, and scaled: by default so that it
+// fits the window keeping its proportions (never smaller than its actual
+// size only to fit the height: long listings scroll), or by the zoom the
+// user chose. A new window size or zoom draws the prepared screen again
+// without computing. What the user must
 // be told (a failed computation, an "Oh no" screen message) is shown once the
 // drawing is done, never from inside a paint event.
 //
@@ -38,9 +43,14 @@ class CDhruvakView : public QWidget, public ScreenView {
   Q_OBJECT
 
  public:
-  // The scroll size of a chart screen.
+  // The scroll size of a chart screen at its actual size before the first
+  // drawing (afterwards the screen's measured extent).
   static constexpr int kScrollWidth = 1300;
   static constexpr int kScrollHeight = 1000;
+  // Zoom limits and step.
+  static constexpr double kMinZoom = 0.25;
+  static constexpr double kMaxZoom = 4.0;
+  static constexpr double kZoomStep = 1.25;
   // The screen shown by default and after editing the birth data: two
   // charts above two blocks of text.
   static constexpr int kTwoChartScreen = kScreenTwoCharts;
@@ -63,6 +73,21 @@ class CDhruvakView : public QWidget, public ScreenView {
   // what the drawing has to say (a failure, an "Oh no" message). Returns
   // false when the chart could not be computed; the screen shown before stays.
   bool RefreshScreen();
+
+  // ---- Zoom: in and out by a step from the scale shown, the actual size
+  // (scale 1: the layout's 1200 x 800 pixels), and fitted to the window
+  // (the default).
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomActualSize();
+  void ZoomToFit();
+  bool fitsWindow() const { return fit_; }
+  // The scale of the screen shown (1: actual size).
+  double scale() const { return scale_; }
+  // Where the blocks and charts of the screen shown are, widget pixels.
+  const ScreenGeometry& screenGeometry() const { return geometry_; }
+  // The scale that fits a screen of `extent` (at actual size) into `room`.
+  static double FitScale(QSizeF extent, QSize room, int scrollBarExtent);
 
   // ---- Commands of the chart window
   void OnEditBirthData();      // "Edit birth&data": the birth-data round trip
@@ -123,6 +148,7 @@ class CDhruvakView : public QWidget, public ScreenView {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The working file of the next pass: the document's image written to the
@@ -133,6 +159,13 @@ class CDhruvakView : public QWidget, public ScreenView {
   // Draws the screen into a new image; the image replaces the one shown
   // only when the drawing worked.
   ScreenPaintResult Render();
+  // Lays the prepared screen out at the current zoom and draws it into a
+  // new image.
+  void Compose();
+  // The room the scroll area gives the view (its viewport without scroll
+  // bars); the view's own size outside a scroll area.
+  QSize Room() const;
+  void SetZoom(bool fit, double zoom);
   void ShowScreenMessage(const QString& text);
   void ReportFailure(const QString& error);
   void ShowScreen(int screen);
@@ -155,6 +188,12 @@ class CDhruvakView : public QWidget, public ScreenView {
   QString failure_;
   QImage screenImage_;
   QString problem_;  // shown instead of a chart when none could be computed
+  bool fit_ = true;      // the screen follows the window's size
+  double zoom_ = 1.0;    // the scale chosen by the user when not fitting
+  double scale_ = 1.0;   // the scale of the image shown
+  ScreenGeometry geometry_;
+  QSize composedRoom_;   // the room the image was composed for
+  QObject* watchedArea_ = nullptr;
 };
 
 }  // namespace orvane

@@ -29,19 +29,17 @@ inline constexpr char kWelcomeText[] =
     "item \"Preferences\".\r\n\r\nHave fun with this software! May Lord Talvesh bless you!!";
 inline constexpr char kExtensionCaption[] = "IMPORTANT - Extension changed from *.dat to *.orv";
 inline constexpr char kExtensionText[] =
-    "Orvane Lite 1.1 used *.dat extension for its data files and registered it with Windows. Propaganda "
-    "projecting an innocuous Windows behavior resulting from this registration as a \"virus\" scared some people "
-    "from using the program. The extension has been changed to *.orv in this release.\n\nYou will still be able "
-    "to open old *.dat files saved with Orvane Lite 1.0 or 1.1. When you get the \"File Open\" dialog box, it "
-    "will show *.orv files by default, but you will be able to open *.dat files as well. Change the selection "
-    "under \"Files of type\" to select *.dat files.\n\nOrvane Lite will only register *.orv extension. If an "
-    "older version registered *.dat files, you will see its icon displayed with several *.dat files in your hard "
-    "disk. This is not at all a problem. But, if it irritates you, do the following:\n\nOpen \"Start\" >> "
-    "\"Programs\" >> \"Windows explorer\". Then select \"View\" >> \"Options\" (or folder options). Click on the "
-    "tab \"File types\". Find \"Orvane Data\" among the types. While it is selected, click on \"Remove\". Say "
-    "\"OK\" if it wants you to confirm. Orvane icon should no longer be displayed with *.dat files.\n\nBy doing "
-    "this, however, you lose the ability to open an old chart file by double clicking on it in explorer. Of "
-    "course, you can still open it by selecting \"File\" >> \"Open\" in Orvane Lite.";
+    "Orvane Lite 1.1 used *.dat extension for its data files. The extension has been changed to *.orv in this "
+    "release.\n\nYou will still be able to open old *.dat files saved with Orvane Lite 1.0 or 1.1. When you get "
+    "the \"File Open\" dialog box, it will show *.orv files by default, but you will be able to open *.dat "
+    "files as well. Change the selection under \"Files of type\" to select *.dat files.\n\nOrvane Lite only "
+    "tells your desktop about *.orv files (it installs the file type \"application/x-orvane-chart\"). If your "
+    "file manager still shows Orvane's icon with *.dat files from an older setup, this is not at all a problem. "
+    "But, if it irritates you, open the file manager, right-click a *.dat file, choose \"Properties\" >> \"Open "
+    "With\" and pick another program (or run \"xdg-mime default\" with the program of your choice in a "
+    "terminal).\n\nBy doing this, however, you lose the ability to open an old chart file by double clicking on "
+    "it in the file manager. Of course, you can still open it by selecting \"File\" >> \"Open\" in Orvane "
+    "Lite.";
 inline constexpr char kSuccessCaption[] = "Enjoy Meruvan's \"Orvane Lite\"!";
 inline constexpr char kSuccessText[] =
     "Success! You have successfully set your preferences. Note that these preferences may be changed later, "

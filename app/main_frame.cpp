@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <string>
@@ -23,6 +24,7 @@
 #include "app/dhruvak_app.h"
 #include "app/dhruvak_doc.h"
 #include "app/chart_view.h"
+#include "app/user_guide.h"
 #include "display/file_names.h"
 #include "io/chart_file.h"
 
@@ -131,6 +133,7 @@ void CMainFrame::CreateActions() {
   connect(printSetupAction_, &QAction::triggered, &app_, &CDhruvakApp::OnFilePrintSetup);
 
   exitAction_ = new QAction(QStringLiteral("E&xit"), this);
+  exitAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   exitAction_->setStatusTip(QStringLiteral("Quit Orvane Lite"));
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
@@ -213,13 +216,23 @@ void CMainFrame::CreateMenus() {
   statusBarAction->setChecked(true);
   connect(statusBarAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
   view->setObjectName(QStringLiteral("viewMenu"));
+  view->addSeparator();
+  AddViewMenuEntries(view, ViewMenuGroup::kZoom);
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
   window->addAction(newWindowAction_);
   window->addAction(cascadeAction_);
   window->addAction(tileAction_);
+  window->setObjectName(QStringLiteral("windowMenu"));
+  connect(window, &QMenu::aboutToShow, this, [this, window] { UpdateWindowList(window); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QAction* guide = help->addAction(QStringLiteral("&User Guide"));
+  guide->setObjectName(QStringLiteral("userGuide"));
+  guide->setShortcut(QKeySequence(QStringLiteral("F1")));
+  guide->setStatusTip(QStringLiteral("A short guide to Orvane Lite"));
+  connect(guide, &QAction::triggered, this, [this] { ShowUserGuide(this); });
+  help->addSeparator();
   QAction* about = help->addAction(QStringLiteral("&About Orvane Lite..."));
   connect(about, &QAction::triggered, &app_, &CDhruvakApp::OnAppAbout);
 }
@@ -253,6 +266,33 @@ void CMainFrame::UpdateRecentFileActions() {
     }
   }
   recentSeparator_->setVisible(!files.isEmpty());
+}
+
+void CMainFrame::UpdateWindowList(QMenu* menu) {
+  for (QAction* action : menu->actions()) {
+    if (action->property("windowListEntry").toBool()) {
+      menu->removeAction(action);
+      action->deleteLater();
+    }
+  }
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+  if (windows.isEmpty()) return;
+  QAction* separator = menu->addSeparator();
+  separator->setProperty("windowListEntry", true);
+  for (qsizetype i = 0; i < windows.size(); ++i) {
+    QMdiSubWindow* window = windows[i];
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title;
+    QAction* action = menu->addAction(text);
+    action->setProperty("windowListEntry", true);
+    action->setCheckable(true);
+    action->setChecked(window == mdi_->activeSubWindow());
+    connect(action, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(window)] {
+      if (window) mdi_->setActiveSubWindow(window);
+    });
+  }
 }
 
 QString CMainFrame::NextUntitledTitle(DocType type) {

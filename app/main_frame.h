@@ -24,7 +24,9 @@ class CDhruvakDoc;
 class CDhruvakView;
 
 // Where a chart-window command appears in the menus.
-enum class ViewMenuGroup : int { kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka };
+enum class ViewMenuGroup : int {
+  kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka, kZoom
+};
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -61,6 +63,9 @@ class CMainFrame : public QMainWindow {
   // Recomputes and repaints every chart window (after a preference change).
   void RefreshAllViews();
   void UpdateRecentFileActions();
+  // The Window menu's list of the open chart windows (the active one
+  // checked), rebuilt each time the menu opens.
+  void UpdateWindowList(QMenu* menu);
 
   // The action of a chart-window command id (menu or tool bar), nullptr
   // for an unknown id.

@@ -39,14 +39,14 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 24> kViewCommands = {{
+constexpr std::array<ViewCommand, 28> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &CDhruvakView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &CDhruvakView::OnFilePrintPreview,
      G::kFilePrint, I::kNone, false},
     {32898, 0, "&Email as text file attachment", nullptr, nullptr, "Mail the complete calculations as a text file",
      &CDhruvakView::OnMailAsText, G::kFileSend, I::kNone, false},
-    {32861, 0, "&Text on current screen as plain text", nullptr, nullptr,
+    {32861, 0, "&Text on current screen as plain text", nullptr, "Ctrl+C",
      "Copy the text of the screen to the clipboard", &CDhruvakView::OnCopyScreenText, G::kEditCopy, I::kNone, false},
     {32897, 0, "&Basic calculations as plain text", nullptr, nullptr,
      "Copy the basic calculations to the clipboard", &CDhruvakView::OnCopyBasicText, G::kEditCopy, I::kNone, false},
@@ -94,6 +94,15 @@ constexpr std::array<ViewCommand, 24> kViewCommands = {{
     {32813, 0, "&Sahams", nullptr, nullptr, "Show the sahams", &CDhruvakView::OnSahams, G::kTajaka, I::kNone, false},
     {32814, 0, "Pancha&Vargeeya Bala", nullptr, nullptr, "Show the five-source strength of the annual chart",
      &CDhruvakView::OnPanchaVargeeyaBala, G::kTajaka, I::kNone, false},
+    // The screen's scale: fitted to the window by default.
+    {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &CDhruvakView::ZoomIn, G::kZoom, I::kNone,
+     false},
+    {32961, 0, "Zoom &Out", nullptr, "Ctrl+-", "Show the screen smaller", &CDhruvakView::ZoomOut, G::kZoom,
+     I::kNone, false},
+    {32962, 0, "&Actual Size", nullptr, "Ctrl+0", "Show the screen at its actual size",
+     &CDhruvakView::ZoomActualSize, G::kZoom, I::kNone, false},
+    {32963, 0, "&Fit to Window", nullptr, "Ctrl+9", "Fit the screen to the window", &CDhruvakView::ZoomToFit,
+     G::kZoom, I::kNone, false},
 }};
 
 // The tool bar's buttons by command id, 0 a separator.
@@ -163,6 +172,10 @@ void CMainFrame::CreateViewCommands() {
       viewCommandActions_ << tool;
     }
   }
+
+  // Ctrl+= zooms in too: "+" needs the shift key on many keyboards.
+  commandActions_.value(32960)->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")),
+                                              QKeySequence(QStringLiteral("Ctrl+="))});
 
   // The framework's and the preference commands that the tool bar carries.
   commandActions_.insert(57600, newAction_);

@@ -1,5 +1,6 @@
 #include "dialogs/preference_dlgs.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -145,6 +146,14 @@ PreferenceDialog::PreferenceDialog(const QString& caption, QWidget* parent) : QD
   layout->setSizeConstraint(QLayout::SetFixedSize);
   body_ = new QVBoxLayout;
   layout->addLayout(body_);
+  // The dialog is never narrower than its caption: the title bar's font is
+  // often larger and bolder than the dialog's, and the title bar carries an
+  // icon and buttons besides.
+  const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  QFont bold = titleFont;
+  bold.setBold(true);
+  const int captionWidth = QFontMetrics(bold).horizontalAdvance(caption) * 6 / 5 + 140;
+  layout->addSpacerItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
 void PreferenceDialog::Finish(const std::vector<QWidget*>& controls) {
@@ -340,7 +349,9 @@ CDaysInYearDlg::CDaysInYearDlg(const Settings& settings, QWidget* parent)
 
 void CDaysInYearDlg::accept() {
   double read = value_;
-  if (!ExchangeReal(this, days_, 0, 1000000, read)) return;
+  // A dasa year is a year: a length far from 365 days puts every dasa date
+  // at the birth date or centuries away.
+  if (!ExchangeReal(this, days_, kMinDaysInYear, kMaxDaysInYear, read)) return;
   value_ = read;
   QDialog::accept();
 }

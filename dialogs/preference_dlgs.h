@@ -85,6 +85,10 @@ class CAyanamsaDlg : public PreferenceDialog {
 };
 
 // "Number of days in a year (Nakshatra dasas)".
+// The lengths of a dasa year the dialog accepts, days.
+inline constexpr double kMinDaysInYear = 300;
+inline constexpr double kMaxDaysInYear = 400;
+
 class CDaysInYearDlg : public PreferenceDialog {
   Q_OBJECT
  public:

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QInputDialog>
 #include <QSvgGenerator>
 #include <QUrl>
 
@@ -264,8 +265,14 @@ std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& c
 }
 
 bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,
-                       const QString& title, QString* error) {
+                       const QString& title, QString* error, int side) {
   const QString suffix = QFileInfo(path).suffix().toLower();
+  if (side < kMinPictureSize || side > kMaxPictureSize) {
+    if (error) {
+      *error = QStringLiteral("A picture is %1 to %2 pixels wide.").arg(kMinPictureSize).arg(kMaxPictureSize);
+    }
+    return false;
+  }
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -275,12 +282,23 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
     svg.setSize(QSize(kChartBitmapSize, kChartBitmapSize));
     svg.setViewBox(QRect(0, 0, kChartBitmapSize, kChartBitmapSize));
     svg.setTitle(title.isEmpty() ? QStringLiteral("Chart") : title);
+    // The drawing's text is outlines: its description names the chart.
+    const std::string_view name = ChartTitle(chartIndex);
+    svg.setDescription(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     QPainter painter(&svg);
     painter.fillRect(QRect(0, 0, kChartBitmapSize, kChartBitmapSize), ColourFromBgr(kBackgroundColour));
     PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize);
     painter.end();
   } else if (suffix == QLatin1String("png")) {
-    if (!RenderChartBitmap(chart, settings, chartIndex, title).save(&buffer, "PNG")) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(ColourFromBgr(kBackgroundColour));
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // The bitmap's drawing, scaled: its margins and lines keep their share.
+    painter.scale(side / double(kChartBitmapSize), side / double(kChartBitmapSize));
+    PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize);
+    painter.end();
+    if (!image.save(&buffer, "PNG")) {
       if (error) *error = QStringLiteral("The picture could not be encoded.");
       return false;
     }
@@ -298,6 +316,16 @@ std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& cha
                                               QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"));
   if (path.isEmpty()) return std::nullopt;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+  int side = kChartBitmapSize;
+  if (QFileInfo(path).suffix().toLower() == QLatin1String("png")) {
+    bool ok = false;
+    side = QInputDialog::getInt(parent, QStringLiteral("Picture size"),
+                                QStringLiteral("Width and height of the picture in pixels (%1 to %2):")
+                                    .arg(kMinPictureSize)
+                                    .arg(kMaxPictureSize),
+                                kDefaultPictureSize, kMinPictureSize, kMaxPictureSize, 100, &ok);
+    if (!ok) return std::nullopt;
+  }
   QString title;
   if (IsSouthStyle(settings.chartStyle)) {
     const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
@@ -305,7 +333,7 @@ std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& cha
     title = *entered;
   }
   QString error;
-  if (!WriteChartPicture(path, chart, settings, chartIndex, title, &error)) {
+  if (!WriteChartPicture(path, chart, settings, chartIndex, title, &error, side)) {
     QMessageBox::warning(parent, kAppCaption, QStringLiteral("The picture could not be saved.\n\n%1").arg(error));
     return std::nullopt;
   }

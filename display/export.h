@@ -83,12 +83,20 @@ std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& c
                                             int chartIndex, const QString& folder,
                                             const TitlePrompt& ask = AskTitleSimple);
 
-// Chart 1 as a picture file at `path`: PNG (the bitmap's pixels) or SVG (the
-// same drawing as vectors), by the file's suffix; written whole or not at
-// all. False with a one-line reason in `error`.
+// The sides a chart picture may have, pixels.
+inline constexpr int kMinPictureSize = 200;
+inline constexpr int kMaxPictureSize = 4000;
+inline constexpr int kDefaultPictureSize = 1200;
+
+// Chart 1 as a picture file at `path`: PNG (the bitmap's drawing, `side`
+// pixels square, kMinPictureSize..kMaxPictureSize) or SVG (the same drawing
+// as vectors, its text as outlines so that every renderer draws it as the
+// screen does), by the file's suffix; written whole or not at all. False
+// with a one-line reason in `error`.
 bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,
-                       const QString& title, QString* error);
-// Asks for a file name (PNG or SVG) and the title, then writes the picture.
+                       const QString& title, QString* error, int side = kChartBitmapSize);
+// Asks for a file name (PNG or SVG; the dialog asks before replacing a
+// file), for a PNG its size, and the title, then writes the picture.
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
                                           int chartIndex, const QString& suggestedName,
                                           const TitlePrompt& ask = AskTitleSimple);

@@ -1,6 +1,9 @@
 #include "display/text_font.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +21,48 @@ QFont BaseFont(const TextFont& font) {
   f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::PreferQuality));
   f.setKerning(true);
   return f;
+}
+
+// Text on an SVG drawing goes out as outlines: a renderer without the
+// screen's fonts, or one that ignores font stretching (librsvg), would
+// otherwise draw wider text than the cell it was measured for. The outline
+// is taken from the unstretched face and narrowed by the stretch, so it does
+// not depend on how the font engine stretches either.
+void DrawTextAsOutlines(QPainter& painter, const QFont& stretched, const QColor& colour, const QString& text,
+                        const QRectF& rect, int flags) {
+  QFont font = stretched;
+  const double stretch = stretched.stretch() > 0 ? stretched.stretch() / 100.0 : 1.0;
+  font.setStretch(QFont::Unstretched);
+  const QFontMetricsF metrics(stretched, painter.device());
+  const QFontMetricsF plain(font, painter.device());
+  const QStringList lines = (flags & Qt::TextSingleLine) ? QStringList{QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))}
+                                                         : text.split(QLatin1Char('\n'));
+  const double lineHeight = metrics.height();
+  const double blockHeight = lineHeight * static_cast<double>(lines.size());
+  double top = rect.top();
+  if (flags & Qt::AlignVCenter) top = rect.center().y() - blockHeight / 2;
+  if (flags & Qt::AlignBottom) top = rect.bottom() - blockHeight;
+  QPainterPath path;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString& line = lines[i];
+    if (line.isEmpty()) continue;
+    const double width = plain.horizontalAdvance(line) * stretch;
+    double x = rect.left();
+    if (flags & Qt::AlignRight) x = rect.right() - width;
+    if (flags & Qt::AlignHCenter) x = rect.center().x() - width / 2;
+    QPainterPath glyphs;
+    glyphs.addText(QPointF(0, 0), font, line);
+    QTransform place;
+    place.translate(x, top + lineHeight * static_cast<double>(i) + metrics.ascent());
+    place.scale(stretch, 1.0);
+    path.addPath(place.map(glyphs));
+  }
+  painter.fillPath(path, colour);
+}
+
+bool IsSvg(const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  return engine && engine->type() == QPaintEngine::SVG;
 }
 
 }  // namespace
@@ -81,6 +126,12 @@ void DrawTextWithFont(QPainter& painter, const TextFont& font, const QString& te
 
   painter.save();
   if (!(format & kTextNoClip)) painter.setClipRect(rect, Qt::IntersectClip);
+  if (IsSvg(painter)) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    DrawTextAsOutlines(painter, MakeTextQFont(font, painter.device()), ColourFromBgr(font.colour), text, rect, flags);
+    painter.restore();
+    return;
+  }
   painter.setFont(MakeTextQFont(font, painter.device()));
   painter.setPen(ColourFromBgr(font.colour));
   painter.setBrush(Qt::NoBrush);

@@ -1,6 +1,9 @@
 #include "display/view_screens.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 namespace {
@@ -13,6 +16,11 @@ constexpr ScreenChartLayout Chart(C which, int x, int y, int size) { return {whi
 constexpr TextBlockLayout Block(int section, int x0, int x1, int y0, int y1, int heightParam, int widthParam,
                               int weight, BgrColour colour) {
   return {section, {}, x0, x1, y0, y1, heightParam, widthParam, weight, colour};
+}
+
+constexpr TextBlockLayout Part(TextBlockLayout block, TextPart part) {
+  block.part = part;
+  return block;
 }
 
 constexpr TextBlockLayout Heading(std::string_view text, int x0, int x1, int y0, int y1, int heightParam,
@@ -46,10 +54,11 @@ constexpr std::array<ScreenLayout, 12> kScreens = {{
      {Heading("\nTajaka PanchaVargeeya Bala (five-source strength):\n\n", 30, 1270, 10, 300, 27, 9, 600, 0x1e008c),
       Block(11, 20, 1270, 100, 300, 21, 7, 550, 0x1e008c)},
      2, {Chart(C::kChart1, 820, 20, 400), Chart(C::kChart2, 820, 450, 400)}},
-    {kScreenShadbala, K::kBoth, false, 3,
+    {kScreenShadbala, K::kBoth, false, 4,
      {Heading("ShadBalas:\n", 60, 1270, 10, 890, 24, 9, 600, 0x50460f),
-      Block(13, 100, 1270, 30, 890, 18, 7, 550, 0x280f96),
-      Heading("BhavaBalas:\n", 60, 1270, 700, 890, 24, 9, 600, 0x50460f)},
+      Part(Block(13, 100, 1270, 30, 890, 18, 7, 550, 0x280f96), TextPart::kBeforeGap),
+      Heading("BhavaBalas:\n", 60, 1270, 700, 890, 24, 9, 600, 0x50460f),
+      Part(Block(13, 100, 1270, 720, 890, 18, 7, 550, 0x280f96), TextPart::kAfterGap)},
      2, {Chart(C::kChart1, 820, 20, 400), Chart(C::kChart2, 820, 450, 400)}},
     {kScreenMiscellaneous, K::kBoth, false, 2,
      {Block(4, 20, 1270, 4, 920, 15, 7, 550, 0x326432), Block(5, 20, 1270, 268, 920, 15, 7, 550, 0x323264)},
@@ -141,65 +150,215 @@ int ScreenView::ChartIndexOf(ScreenChart which) const {
 }
 
 ScreenPaintResult ScreenView::PaintScreen(QPainter& painter, const ScreenPaintOptions& options) {
+  ScreenPaintResult result = PrepareScreen();
+  if (!result.ok || !prepared_) return result;
+  result.geometry = ArrangeScreen(options, painter.device());
+  PaintPrepared(painter, options, result.geometry);
+  return result;
+}
+
+ScreenPaintResult ScreenView::PrepareScreen() {
   ScreenPaintResult result;
   screenText_.clear();
+  prepared_ = nullptr;
+  preparedTexts_.clear();
   const ScreenLayout* layout = FindScreen(choices_.screen);
   if (!layout) return result;  // a screen id not in the table draws nothing
 
   const bool tajaka = chart().options.tajakaMode != 0;
-  if (layout->id == kScreenPanchaVargeeya && !tajaka) {
-    result.message = QString::fromLatin1(kBalasTajakaOnlyText);
-    return result;
-  }
-  if (!FitsChartKind(layout->kind, tajaka)) {
+  auto fits = [tajaka](const ScreenLayout& l) {
+    return FitsChartKind(l.kind, tajaka) && !(l.id == kScreenPanchaVargeeya && !tajaka);
+  };
+  if (!fits(*layout)) {
     if (choices_.previousScreen == choices_.screen) return result;
-    result.message = QString::fromLatin1(layout->kind == ScreenKind::kNatalOnly ? kNatalOnlyText : kTajakaOnlyText);
+    if (layout->id == kScreenPanchaVargeeya && !tajaka) {
+      result.message = QString::fromLatin1(kBalasTajakaOnlyText);
+    } else {
+      result.message =
+          QString::fromLatin1(layout->kind == ScreenKind::kNatalOnly ? kNatalOnlyText : kTajakaOnlyText);
+    }
     choices_.screen = choices_.previousScreen;
     layout = FindScreen(choices_.screen);
     // The previous screen was drawn for the other kind of chart (the kind
     // changed since): the two-chart screen fits both.
-    if (!layout || !FitsChartKind(layout->kind, tajaka) ||
-        (layout->id == kScreenPanchaVargeeya && !tajaka)) {
+    if (!layout || !fits(*layout)) {
       choices_.screen = kScreenTwoCharts;
       layout = FindScreen(kScreenTwoCharts);
     }
   }
-  if (!PaintLayout(painter, options, *layout)) {
+  if (!PrepareLayout(*layout)) {
     result.ok = false;
     result.failure = lastFailure();
     result.message.clear();
+    screenText_.clear();
+    preparedTexts_.clear();
     return result;
   }
+  prepared_ = layout;
   result.drawnScreen = layout->id;
   choices_.previousScreen = layout->id;
   return result;
 }
 
-bool ScreenView::PaintLayout(QPainter& painter, const ScreenPaintOptions& options, const ScreenLayout& layout) {
+namespace {
+
+// The part of a report text a block shows. The gap is the first run of three
+// blank lines; the part after it starts on its first line of text.
+QString TextOfPart(const QString& text, TextPart part) {
+  if (part == TextPart::kWhole) return text;
+  const qsizetype gap = text.indexOf(QLatin1String("\n\n\n\n"));
+  if (gap < 0) return part == TextPart::kBeforeGap ? text : QString();
+  if (part == TextPart::kBeforeGap) return text.left(gap + 1);
+  qsizetype from = gap;
+  while (from < text.size() && text[from] == QLatin1Char('\n')) ++from;
+  return QStringLiteral("\n") + text.mid(from);
+}
+
+}  // namespace
+
+QString ScreenShownText(const QString& text) {
+  QString shown = text;
+  shown.replace(QLatin1String("&&"), QLatin1String("&"));
+  return shown;
+}
+
+bool ScreenView::PrepareLayout(const ScreenLayout& layout) {
+  // The passes run in the order the screen has always drawn in: the
+  // two-chart screen computes first, every other screen block by block.
+  if (layout.chartsFirst && !RunChartPass(kNoSection)) return false;
+  for (int i = 0; i < layout.blockCount; ++i) {
+    const TextBlockLayout& b = layout.blocks[static_cast<std::size_t>(i)];
+    if (!RunChartPass(b.section)) return false;
+    const QString text = TextOfPart(b.section == kNoSection ? Latin1(b.heading) : ReportText(), b.part);
+    screenText_ += text;
+    if (!screenText_.isEmpty() && !screenText_.endsWith(QLatin1Char('\n')) && i + 1 < layout.blockCount)
+      screenText_ += QLatin1Char('\n');
+    preparedTexts_.push_back(ScreenShownText(text));
+  }
+  return true;
+}
+
+namespace {
+
+// The extent of `text` drawn left-aligned from the top with `font` (lines
+// break only at the text's own line ends).
+QSizeF MeasureBlock(const QPaintDevice* device, const TextFont& font, const QString& text) {
+  if (text.isEmpty()) return {0, 0};
+  const QFont qfont = MakeTextQFont(font, device);
+  const QFontMetricsF metrics = device ? QFontMetricsF(qfont, const_cast<QPaintDevice*>(device)) : QFontMetricsF(qfont);
+  const QRectF box = metrics.boundingRect(QRectF(0, 0, 1.0e6, 1.0e6), Qt::AlignLeft | Qt::AlignTop, text);
+  return {std::ceil(box.right()) + 1, std::ceil(box.bottom()) + 1};
+}
+
+}  // namespace
+
+ScreenGeometry ScreenView::ArrangeScreen(const ScreenPaintOptions& options, const QPaintDevice* device) const {
+  ScreenGeometry geometry;
+  if (!prepared_) return geometry;
+  const ScreenLayout& layout = *prepared_;
+  const double sx = options.absoluteCoordinates ? 1.0 : options.layout.width() / double(kScreenLayoutWidth);
+  const double sy = options.absoluteCoordinates ? 1.0 : options.layout.height() / double(kScreenLayoutHeight);
+  const double sc = std::min(sx, sy);
+  const double ox = options.absoluteCoordinates ? 0.0 : options.layout.x();
+  const double oy = options.absoluteCoordinates ? 0.0 : options.layout.y();
+  const double gap = std::max(2.0, std::round(14 * sc));
+  const double stackGap = std::max(1.0, std::round(4 * sc));
+  const double margin = std::max(2.0, std::round(10 * sc));
   const QString face = Latin1(kTextBlockFace);
-  auto drawBlocks = [&](bool clearFirst) {
+
+  std::vector<QSizeF> sizes;
+  for (int i = 0; i < layout.blockCount; ++i) {
+    const TextBlockLayout& b = layout.blocks[static_cast<std::size_t>(i)];
+    const TextFont font = TextBlockFont(face, b.heightParam, b.widthParam, b.weight, b.colour, options);
+    sizes.push_back(MeasureBlock(device, font, preparedTexts_[static_cast<std::size_t>(i)]));
+  }
+  auto chartSquare = [&](const ScreenChartLayout& c) {
+    return QRectF(ox + std::trunc(c.x * sx), oy + std::trunc(c.y * sy), std::trunc(c.size * sc),
+                  std::trunc(c.size * sc));
+  };
+
+  if (layout.chartsFirst) {
+    // The charts in a row along the top, the text blocks side by side below.
+    double right = ox, bottom = oy;
+    for (int i = 0; i < layout.chartCount; ++i) {
+      QRectF square = chartSquare(layout.charts[static_cast<std::size_t>(i)]);
+      square.moveLeft(std::max(square.left(), right));
+      geometry.charts.push_back(square);
+      right = square.right();
+      bottom = std::max(bottom, square.bottom());
+    }
+    const double top = layout.chartCount > 0 ? bottom + gap : oy;
+    double left = ox;
     for (int i = 0; i < layout.blockCount; ++i) {
       const TextBlockLayout& b = layout.blocks[static_cast<std::size_t>(i)];
-      if (!DrawTextBlock(painter, options, b.section, b.x0, b.x1, b.y0, b.y1, face, b.heightParam, b.widthParam,
-                         b.weight, b.colour, clearFirst && i == 0, Latin1(b.heading)))
-        return false;
+      const QSizeF& size = sizes[static_cast<std::size_t>(i)];
+      const double x = std::max(ox + std::trunc(b.x0 * sx), left);
+      const double y = std::max(oy + std::trunc(b.y0 * sy), top);
+      geometry.blocks.emplace_back(x, y, size.width(), size.height());
+      if (size.width() > 0) left = x + size.width() + gap;
     }
-    return true;
-  };
-  auto drawCharts = [&](bool clearFirst) {
+  } else {
+    // The text blocks in a column, each below the one before; the charts in
+    // a column beside the widest of them.
+    double below = oy, columnRight = ox;
+    for (int i = 0; i < layout.blockCount; ++i) {
+      const TextBlockLayout& b = layout.blocks[static_cast<std::size_t>(i)];
+      const QSizeF& size = sizes[static_cast<std::size_t>(i)];
+      const double x = ox + std::trunc(b.x0 * sx);
+      const double y = std::max(oy + std::trunc(b.y0 * sy), below);
+      geometry.blocks.emplace_back(x, y, size.width(), size.height());
+      if (size.height() > 0) below = y + size.height() + stackGap;
+      columnRight = std::max(columnRight, x + size.width());
+    }
+    double chartBottom = oy;
     for (int i = 0; i < layout.chartCount; ++i) {
-      const ScreenChartLayout& c = layout.charts[static_cast<std::size_t>(i)];
-      DrawScreenChart(painter, options, ChartIndexOf(c.which), c.x, c.y, c.size, clearFirst && i == 0);
+      QRectF square = chartSquare(layout.charts[static_cast<std::size_t>(i)]);
+      square.moveLeft(std::max(square.left(), columnRight + gap));
+      square.moveTop(std::max(square.top(), chartBottom));
+      geometry.charts.push_back(square);
+      chartBottom = square.bottom() + gap;
     }
-  };
-  if (layout.chartsFirst) {
-    if (!RunChartPass(kNoSection)) return false;
-    drawCharts(true);
-    return drawBlocks(false);
   }
-  if (!drawBlocks(true)) return false;
-  drawCharts(false);
-  return true;
+
+  double right = 0, bottom = 0;
+  for (const QRectF& r : geometry.blocks) {
+    if (r.isEmpty()) continue;
+    right = std::max(right, r.right());
+    bottom = std::max(bottom, r.bottom());
+  }
+  for (const QRectF& r : geometry.charts) {
+    right = std::max(right, r.right());
+    bottom = std::max(bottom, r.bottom());
+  }
+  geometry.extent = QSizeF(std::ceil(right + margin), std::ceil(bottom + margin));
+  return geometry;
+}
+
+void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& options,
+                               const ScreenGeometry& geometry) const {
+  if (!prepared_) return;
+  const ScreenLayout& layout = *prepared_;
+  if (!options.printing) {
+    const QRectF area(0, 0, std::max<double>(options.layout.right() + 1, geometry.extent.width()),
+                      std::max<double>(options.layout.bottom() + 1 + kBackgroundOverhang, geometry.extent.height()));
+    painter.fillRect(area, ColourFromBgr(kBackgroundColour));
+  }
+  ScreenPaintOptions device = options;
+  device.absoluteCoordinates = true;
+  for (int i = 0; i < layout.chartCount && i < static_cast<int>(geometry.charts.size()); ++i) {
+    const ScreenChartLayout& c = layout.charts[static_cast<std::size_t>(i)];
+    const QRectF& square = geometry.charts[static_cast<std::size_t>(i)];
+    DrawScreenChart(painter, device, ChartIndexOf(c.which), static_cast<int>(square.x()),
+                    static_cast<int>(square.y()), static_cast<int>(square.width()), false);
+  }
+  const QString face = Latin1(kTextBlockFace);
+  for (int i = 0; i < layout.blockCount && i < static_cast<int>(geometry.blocks.size()); ++i) {
+    const TextBlockLayout& b = layout.blocks[static_cast<std::size_t>(i)];
+    const QString& text = preparedTexts_[static_cast<std::size_t>(i)];
+    if (text.isEmpty()) continue;
+    const TextFont font = TextBlockFont(face, b.heightParam, b.widthParam, b.weight, b.colour, options);
+    DrawTextWithFont(painter, font, text, geometry.blocks[static_cast<std::size_t>(i)], kTextLeft | kTextNoClip);
+  }
 }
 
 bool ScreenView::DrawTextBlock(QPainter& painter, const ScreenPaintOptions& options, int section, int x0, int x1,

@@ -2,9 +2,15 @@
 // blocks and chart diagrams in a logical space of 1270 x 890 units, scaled to
 // the layout rectangle of the device painted on. ScreenView paints a screen
 // on any QPainter (a widget's backing image, a printer page, a PDF, a
-// QImage): every text block runs the chart pass for its report section and
-// draws the text, every chart is drawn with DrawChart from the chart that
-// pass left.
+// QImage): every text block runs the chart pass for its report section, every
+// chart is drawn with DrawChart from the chart that pass left.
+//
+// The table gives each block and chart its preferred place; the text is then
+// measured on the device and the blocks and charts are moved apart so that
+// nothing overlaps and no text is cut: text blocks of a column stack below
+// one another, text blocks of a row stand side by side, and the charts stand
+// beside (or above) the text. ArrangeScreen says where everything went and
+// how large the whole screen is, so a window can scroll to all of it.
 //
 // One drawing path: nothing here depends on what the device is. Printing and
 // bitmap choices travel in ScreenPaintOptions, a value passed to each call;
@@ -17,9 +23,13 @@
 #include <QRect>
 #include <QString>
 
+#include <QRectF>
+#include <QSizeF>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "display/chart_draw.h"
 #include "display/colours.h"
@@ -63,6 +73,11 @@ inline constexpr int kBackgroundOverhang = 70;
 
 inline constexpr std::string_view kTextBlockFace = "Courier New";
 
+// Which part of a report text a block shows: all of it, or the part before
+// or after its first run of three blank lines (a screen that puts a heading
+// of its own between the two parts).
+enum class TextPart : std::uint8_t { kWhole, kBeforeGap, kAfterGap };
+
 // One text block: report section (kNoSection: the heading alone), its
 // rectangle x0..x1, y0..y1 in layout units, the font parameters (height and
 // width parameters, weight) and the colour.
@@ -72,6 +87,7 @@ struct TextBlockLayout {
   int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
   int heightParam = 0, widthParam = 0, weight = 400;
   BgrColour colour = 0;
+  TextPart part = TextPart::kWhole;
 };
 
 // One chart of a screen: which choice, top-left corner and size in layout units.
@@ -88,7 +104,7 @@ struct ScreenLayout {
   // draws its text blocks first (the first one clearing the background).
   bool chartsFirst = false;
   int blockCount = 0;
-  std::array<TextBlockLayout, 3> blocks{};
+  std::array<TextBlockLayout, 4> blocks{};
   int chartCount = 0;
   std::array<ScreenChartLayout, 2> charts{};
 };
@@ -151,12 +167,24 @@ struct ScreenChoices {
   int mahadasa = 1;  // 1..9 (Sun..Ketu): the pratyantardasa listing
 };
 
+// Where a screen's blocks and charts went, device units.
+struct ScreenGeometry {
+  std::vector<QRectF> blocks;  // each text block's measured extent, in table order
+  std::vector<QRectF> charts;  // each chart's square
+  QSizeF extent;               // from (0, 0) to beyond the last block or chart, margins included
+};
+
 struct ScreenPaintResult {
   bool ok = true;               // false: a chart pass failed (see failure)
   QString failure;              // why, one paragraph
   int drawnScreen = -1;         // the screen painted, -1 when nothing was
   QString message;              // an "Oh no" text to show once painting is over
+  ScreenGeometry geometry;      // where the screen's parts went (empty when nothing was painted)
 };
+
+// A report text as the screen shows it: "&&" (the menus' way of writing an
+// ampersand, which some report lines use) shows as "&". Copies keep the text.
+QString ScreenShownText(const QString& text);
 
 // A chart window's screens, independent of the widget that shows them.
 // Derived classes supply the chart pass (RunChartPass), the computed chart
@@ -172,15 +200,26 @@ class ScreenView {
   // Records chart choice `index` as the chart the report works on.
   void SelectChart(int index);
 
-  // Paints the current screen (choices().screen). A screen that needs a
-  // natal chart while the view shows a Tajaka chart, or the reverse, paints
-  // the previous screen instead (it becomes the current screen) and returns
-  // the message to show; when the previous screen is the requested one,
-  // nothing is painted and nothing is said. The Pancha Vargeeya Bala screen
-  // of a natal chart paints nothing and returns its message without
-  // switching. ScreenText() afterwards holds the text of the last block
-  // drawn (what copying the screen's text copies).
+  // Paints the current screen (choices().screen): PrepareScreen,
+  // ArrangeScreen on the painter's device and PaintPrepared.
   ScreenPaintResult PaintScreen(QPainter& painter, const ScreenPaintOptions& options);
+
+  // Runs the chart passes of the current screen and keeps its texts. A
+  // screen that needs a natal chart while the view shows a Tajaka chart, or
+  // the reverse (the Pancha Vargeeya Bala screen of a natal chart too),
+  // prepares the previous screen instead (it becomes the current screen) and
+  // returns the message to show; when the previous screen is the requested
+  // one, nothing is prepared and nothing is said. ScreenText() afterwards
+  // holds the whole text of the screen, block after block (what copying the
+  // screen's text copies).
+  ScreenPaintResult PrepareScreen();
+  // Where the prepared screen's blocks and charts go on `device` (null: the
+  // screen's metrics) with the scale of `options`.
+  ScreenGeometry ArrangeScreen(const ScreenPaintOptions& options, const QPaintDevice* device) const;
+  // Paints the prepared screen as arranged (no chart pass runs).
+  void PaintPrepared(QPainter& painter, const ScreenPaintOptions& options, const ScreenGeometry& geometry) const;
+  // The screen prepared last (nullptr when nothing is).
+  const ScreenLayout* preparedScreen() const { return prepared_; }
 
   // Runs the chart pass for `section` (or, with kNoSection and a heading,
   // draws the heading), clears the background first when clearBackground is
@@ -210,8 +249,8 @@ class ScreenView {
 
   // The chart's report buffer as text (the section of the last pass).
   QString ReportText() const;
-  // The text of the last text block drawn: its report section, or its
-  // heading. Emptied when a screen starts painting.
+  // The whole text of the screen prepared last: every block's report text
+  // or heading in table order. Emptied when a screen starts painting.
   const QString& ScreenText() const { return screenText_; }
 
  protected:
@@ -219,8 +258,10 @@ class ScreenView {
 
  private:
   QString screenText_;
+  const ScreenLayout* prepared_ = nullptr;
+  std::vector<QString> preparedTexts_;  // each block's text as shown
 
-  bool PaintLayout(QPainter& painter, const ScreenPaintOptions& options, const ScreenLayout& layout);
+  bool PrepareLayout(const ScreenLayout& layout);
   int ChartIndexOf(ScreenChart which) const;
 };
 

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth poppler-utils locales
   nlohmann-json3-dev groff-base dpkg-dev parallel
   libhowardhinnant-date-dev libdate-tz3 tzdata python3
+  librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -392,14 +392,17 @@ TEST(LocationDialog, OkComposesSignedValuesAndRefusesImpossiblePlaces) {
 
 // ---- the other preference dialogs
 
-TEST(DaysInYearDialog, RealFrom0To1000000) {
+TEST(DaysInYearDialog, RealFrom300To400) {
   struct Row {
     const char* text;
     bool accepted;
     double stored;
   };
-  const Row rows[] = {{"360", true, 360},        {"365.25", true, 365.25}, {"1000000", true, 1000000},
-                      {"0", true, 0},            {"1000000.5", false, 0},  {"-1", false, 0},
+  // A length far from a year (0 put every dasa date at the birth date) is
+  // refused with the range message.
+  const Row rows[] = {{"360", true, 360},        {"365.25", true, 365.25}, {"300", true, 300},
+                      {"400", true, 400},        {"0", false, 0},          {"299.99", false, 0},
+                      {"400.5", false, 0},       {"1000000", false, 0},    {"-1", false, 0},
                       {"365 days", false, 0}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
@@ -415,18 +418,19 @@ TEST(DaysInYearDialog, RealFrom0To1000000) {
     if (row.accepted) {
       EXPECT_EQ(out.daysInYear, row.stored);
     } else {
-      EXPECT_EQ(ok.message, QStringLiteral("Please enter a number between 0 and 1000000."));
+      EXPECT_EQ(ok.message, QStringLiteral("Please enter a number between 300 and 400."));
       EXPECT_EQ(ok.focus, QStringLiteral("days"));
       EXPECT_EQ(out.daysInYear, s.daysInYear);
     }
   }
-  // The largest stored value is shown in plain digits and accepted as it is.
+  // A length stored by an older version is shown in plain digits; OK asks
+  // for a sensible one.
   Settings largest;
   largest.daysInYear = 1000000;
   CDaysInYearDlg dialog(largest);
   Show(dialog);
   EXPECT_EQ(TextOf(&dialog, "days"), QStringLiteral("1000000"));
-  EXPECT_TRUE(PressOk(dialog).accepted);
+  EXPECT_FALSE(PressOk(dialog).accepted);
 }
 
 TEST(ChartStyleDialog, ShowsTheStoredStyleAndStoresTheChosenOne) {
@@ -862,6 +866,31 @@ TEST(DialogPictures, EveryDialogIsWrittenAsPng) {
   save(location, "163_location");
   CUpagrahaOptionsDlg upagrahas(s);
   save(upagrahas, "170_upagraha_options");
+}
+
+}  // namespace
+}  // namespace orvane::testing
+
+namespace orvane::testing {
+namespace {
+
+// A dialog is at least as wide as its caption needs: the title bar never
+// cuts "Special lagnas and upagrahas" to "Special lagna...d upagrahas".
+TEST(PreferenceDialogs, AreWideEnoughForTheirCaptions) {
+  const Settings s;
+  CSpecialLagnaDlg lagnas(s);
+  CDaysInYearDlg days(s);
+  CHoraChartDlg hora(s);
+  CUpagrahaOptionsDlg upagrahas(s);
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&lagnas, &days, &hora, &upagrahas}) {
+    SCOPED_TRACE(dialog->windowTitle().toStdString());
+    Show(*dialog);
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    // The caption, the icon and three title-bar buttons.
+    EXPECT_GE(dialog->width(), QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 3 * 24 + 24);
+    dialog->hide();
+  }
 }
 
 }  // namespace

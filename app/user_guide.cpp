@@ -1,0 +1,71 @@
+#include "app/user_guide.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+QString UserGuideHtml() {
+  return QStringLiteral(
+      "<h2>Orvane Lite in brief</h2>"
+      "<p>Orvane Lite casts a Vedic (sidereal) chart from a birth moment and place and shows it as chart "
+      "diagrams and tables. Every chart has its own window; the <b>Window</b> menu lists them.</p>"
+      "<h3>Charts</h3>"
+      "<ul>"
+      "<li><b>File &gt; New</b> (Ctrl+N) casts a chart of the current moment at the default place "
+      "(<b>Preferences &gt; Default location</b>).</li>"
+      "<li><b>Edit &gt; Edit birth data</b> (Ctrl+D) changes the date, time and place; "
+      "<b>File &gt; Save</b> (Ctrl+S) keeps the chart in a <i>.orv</i> file.</li>"
+      "<li><b>File &gt; Open</b> (Ctrl+O) opens saved charts; you can also drop chart files on the window.</li>"
+      "</ul>"
+      "<h3>Screens</h3>"
+      "<ul>"
+      "<li>The first screen shows two charts (Rasi and Navamsa) with the planet table and the basic "
+      "information. <b>Charts &gt; Select 2 charts to show</b> (Ctrl+2) picks other divisional charts.</li>"
+      "<li>The <b>Charts</b>, <b>Dasas</b> and <b>Tajaka</b> menus show the other screens: miscellaneous "
+      "information, ashtakavarga, shadbala, the dasas and the Tajaka annual chart with its dasas, sahams and "
+      "strengths.</li>"
+      "<li>The screen fits the window. <b>View &gt; Zoom In</b> (Ctrl++), <b>Zoom Out</b> (Ctrl+-), "
+      "<b>Actual Size</b> (Ctrl+0) and <b>Fit to Window</b> (Ctrl+9) change its scale.</li>"
+      "<li><b>Preferences &gt; Chart Style</b> (Ctrl+L) switches between the south, north and east Indian "
+      "styles; <b>Special lagna &amp; upagraha display</b> (Ctrl+E) chooses what the charts show.</li>"
+      "</ul>"
+      "<h3>Copying, printing and pictures</h3>"
+      "<ul>"
+      "<li><b>Edit &gt; Text on current screen</b> (Ctrl+C) copies all the text of the screen; the basic "
+      "and complete calculations can be copied too.</li>"
+      "<li><b>File &gt; Print</b> (Ctrl+P) prints the items chosen in <b>Preferences &gt; Items to include "
+      "when printing</b>; <b>Print Preview</b> shows the pages first.</li>"
+      "<li><b>Edit &gt; Chart 1 as a picture</b> saves the first chart as a PNG or SVG file.</li>"
+      "</ul>"
+      "<h3>Quitting</h3>"
+      "<p><b>File &gt; Exit</b> (Ctrl+Q) closes the program; charts with changes ask to be saved first.</p>"
+      "<p>The same results are printed by the command-line program <tt>orvane-cli</tt> "
+      "(<tt>orvane-cli --help</tt>).</p>");
+}
+
+void ShowUserGuide(QWidget* parent) {
+  if (auto* open = parent ? parent->findChild<QDialog*>(QStringLiteral("userGuideWindow")) : nullptr) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* dialog = new QDialog(parent);
+  dialog->setObjectName(QStringLiteral("userGuideWindow"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(QStringLiteral("Orvane Lite User Guide"));
+  auto* layout = new QVBoxLayout(dialog);
+  auto* text = new QTextBrowser(dialog);
+  text->setObjectName(QStringLiteral("userGuideText"));
+  text->setHtml(UserGuideHtml());
+  layout->addWidget(text);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+  layout->addWidget(buttons);
+  dialog->resize(620, 640);
+  dialog->show();
+}
+
+}  // namespace orvane

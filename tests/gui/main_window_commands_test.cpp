@@ -1,0 +1,119 @@
+// The main window's conveniences: the Window menu lists the open charts, Ctrl+Q
+// quits through the save prompts, F1 opens the user guide, and the zoom
+// commands reach the active chart window.
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+
+#include "app/user_guide.h"
+#include "view_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+using MainWindowCommands = ViewFixture;
+
+QAction* MenuAction(QMenu* menu, const QString& text) {
+  for (QAction* action : menu->actions()) {
+    if (action->text() == text) return action;
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {
+  CDhruvakView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  frame.OnFileNew();
+  auto* menu = frame.menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"));
+  ASSERT_NE(menu, nullptr);
+  for (int round = 0; round < 2; ++round) {  // opening the menu twice lists each window once
+    emit menu->aboutToShow();
+    QStringList listed;
+    for (QAction* action : menu->actions()) {
+      if (action->property("windowListEntry").toBool() && !action->isSeparator()) listed << action->text();
+    }
+    ASSERT_EQ(listed.size(), 2) << listed.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(listed[0], QStringLiteral("&1 default.orv"));
+    EXPECT_TRUE(listed[1].startsWith(QLatin1String("&2 ")));
+  }
+  // The second chart is active; choosing the first brings it back.
+  QAction* first = MenuAction(menu, QStringLiteral("&1 default.orv"));
+  ASSERT_NE(first, nullptr);
+  EXPECT_FALSE(first->isChecked());
+  first->trigger();
+  EXPECT_EQ(frame.activeView(), view);
+}
+
+TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
+  CDhruvakView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  QMap<QString, QAction*> byShortcut;
+  for (QAction* action : frame.findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      const QString text = key.toString(QKeySequence::PortableText);
+      // No key does two things.
+      EXPECT_FALSE(byShortcut.contains(text)) << text.toStdString();
+      byShortcut.insert(text, action);
+    }
+  }
+  struct Row {
+    const char* key;
+    const char* text;
+  };
+  for (const Row& row : {Row{"Ctrl+Q", "E&xit"}, Row{"F1", "&User Guide"},
+                         Row{"Ctrl+C", "&Text on current screen as plain text"}, Row{"Ctrl++", "Zoom &In"},
+                         Row{"Ctrl+=", "Zoom &In"}, Row{"Ctrl+-", "Zoom &Out"}, Row{"Ctrl+0", "&Actual Size"},
+                         Row{"Ctrl+9", "&Fit to Window"}}) {
+    SCOPED_TRACE(row.key);
+    QAction* action = byShortcut.value(QString::fromLatin1(row.key));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), QString::fromLatin1(row.text));
+  }
+
+  // The zoom commands work on the active chart window.
+  byShortcut.value(QStringLiteral("Ctrl+0"))->trigger();
+  EXPECT_FALSE(view->fitsWindow());
+  EXPECT_DOUBLE_EQ(view->scale(), 1.0);
+  byShortcut.value(QStringLiteral("Ctrl++"))->trigger();
+  EXPECT_DOUBLE_EQ(view->scale(), CDhruvakView::kZoomStep);
+  byShortcut.value(QStringLiteral("Ctrl+9"))->trigger();
+  EXPECT_TRUE(view->fitsWindow());
+
+  // F1 opens the guide once; a second F1 shows the same window.
+  byShortcut.value(QStringLiteral("F1"))->trigger();
+  byShortcut.value(QStringLiteral("F1"))->trigger();
+  const QList<QDialog*> guides = frame.findChildren<QDialog*>(QStringLiteral("userGuideWindow"));
+  ASSERT_EQ(guides.size(), 1);
+  auto* text = guides.first()->findChild<QTextBrowser*>(QStringLiteral("userGuideText"));
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+Q")));
+  guides.first()->close();
+}
+
+TEST_F(MainWindowCommands, QuitAsksToSaveAModifiedChartAndCancelKeepsTheProgram) {
+  CDhruvakView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  view->document().SetModifiedFlag(true);
+  QAction* quit = nullptr;
+  for (QAction* action : frame.findChildren<QAction*>()) {
+    if (action->shortcut() == QKeySequence(QStringLiteral("Ctrl+Q"))) quit = action;
+  }
+  ASSERT_NE(quit, nullptr);
+  ModalDriver driver;
+  driver.ThenPress(QMessageBox::Cancel);
+  quit->trigger();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(driver.captions().size(), 1);
+  EXPECT_TRUE(driver.texts().first().startsWith(QLatin1String("Save changes to")));
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_EQ(frame.documents().size(), 1);
+  EXPECT_EQ(driver.unexpected(), 0);
+}
+
+}  // namespace
+}  // namespace orvane::testing
