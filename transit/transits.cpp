@@ -74,12 +74,17 @@ Caster::Caster(const Settings& settings, const BirthData& place)
     : settings_(settings), place_(place), state_(std::make_unique<ChartState>()) {}
 Caster::~Caster() = default;
 
-GrahaPositions Caster::At(double localDays) {
+GrahaPositions Caster::At(double localDays) { return At(BirthAt(localDays, place_)); }
+
+GrahaPositions Caster::At(const BirthData& moment) {
   ChartState& s = *state_;
   // The ephemeris chains a few values from one cast into the next; a fresh
   // ephemeris state makes every cast the one a new chart would make.
   s.ephemeris = EphemerisState{};
-  s.birth = BirthAt(localDays, place_);
+  s.birth = moment;
+  s.birth.zone = place_.zone;
+  s.birth.longitude = place_.longitude;
+  s.birth.latitude = place_.latitude;
   RecastChart(s, settings_);
   ++casts_;
   GrahaPositions p;
@@ -294,15 +299,32 @@ std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const S
   return SaturnPeriods(caster, SignOf(natal.slotLongitude[kMoon]), birth, last);
 }
 
-TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, double moment) {
+GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment) {
+  auto chart = std::make_unique<ChartState>();
+  BirthData at = moment;
+  const BirthData place = TransitPlace(settings);
+  at.zone = place.zone;
+  at.longitude = place.longitude;
+  at.latitude = place.latitude;
+  GrahaPositions p;
+  if (!ComputeChartFromBirth(*chart, settings, at)) return p;
+  for (int slot = kAscendant; slot <= kKetu; ++slot) {
+    p.longitude[Ix(slot)] = chart->slotLongitude[Ix(slot)];
+    p.retrograde[Ix(slot)] = chart->slotRetrograde[Ix(slot)];
+  }
+  return p;
+}
+
+TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment) {
   TransitReport report;
   Caster caster(settings, TransitPlace(settings));
-  report.reading = ReadTransits(natal, settings, caster.At(moment), moment);
-  report.ingresses = NextIngresses(caster, moment);
+  const double localDays = LocalDaysOf(moment);
+  report.reading = ReadTransits(natal, settings, ChartPositions(settings, moment), localDays);
+  report.ingresses = NextIngresses(caster, localDays);
   return report;
 }
 
-TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, double moment) {
+TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment) {
   TransitReport report = ComputeTransitsAt(natal, settings, moment);
   report.periods = LifetimeSaturnPeriods(natal, settings, &report.lifetimeStart, &report.lifetimeEnd);
   return report;

@@ -5,8 +5,8 @@
 // Moments are counted as local days: the proleptic Gregorian day count of
 // the date (GregorianDayCount, the program's date arithmetic) plus the clock
 // time as a fraction of a day, in one fixed zone. Every position comes from
-// a cast of the chart engine for that moment, on a fresh ephemeris state, so
-// a transit position is the same number a chart cast for the moment shows.
+// the chart engine: the displayed positions are those of a chart computed
+// for the moment, the searches cast the engine on a fresh ephemeris state.
 //
 // Reads from the natal chart: slotLongitude[kMoon] (the Moon sign the houses
 // are counted from), vedic.rasi[0..8] (the natal ashtakavarga), birthCopy
@@ -65,6 +65,9 @@ class Caster {
   Caster& operator=(const Caster&) = delete;
 
   GrahaPositions At(double localDays);
+  // A moment as birth data (date and clock time as given; the caster's zone
+  // and place).
+  GrahaPositions At(const BirthData& moment);
   // Saturn's (or any slot's) longitude only.
   double LongitudeAt(int slot, double localDays) { return At(localDays).longitude[static_cast<std::size_t>(slot)]; }
   std::uint64_t Casts() const { return casts_; }
@@ -75,6 +78,12 @@ class Caster {
   std::unique_ptr<ChartState> state_;
   std::uint64_t casts_ = 0;
 };
+
+// The positions a chart computed for the moment shows (the whole chart
+// pipeline, in the transit place): what the transit reading displays. The
+// searches below use the plain casts of a Caster, whose numbers can differ
+// from these in the last thousandth of a degree.
+GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment);
 
 // ---- Reading against the natal Moon --------------------------------------------
 
@@ -172,11 +181,11 @@ struct TransitReport {
   double lifetimeStart = 0, lifetimeEnd = 0;
 };
 
-// Positions, reading and ingresses at `moment` (local days in the transit
-// place), and the Saturn periods of the natal chart's lifetime.
-TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, double moment);
+// Positions, reading and ingresses at `moment` (its date and clock time, in
+// the transit place), and the Saturn periods of the natal chart's lifetime.
+TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment);
 // The same without the lifetime search (for stepping through dates).
-TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, double moment);
+TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment);
 // The Saturn periods of the natal chart's lifetime.
 std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings, double* start,
                                                 double* end);
