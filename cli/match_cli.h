@@ -1,0 +1,34 @@
+// orvane-cli's matching and transit outputs: `--match GROOM BRIDE` and
+// `--transits [YYYY-MM-DD[THH:MM]]`, as text or JSON.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/chart_state.h"
+#include "io/settings.h"
+
+namespace orvane {
+
+// "2026-12-10" or "2026-12-10T15:30": a date (as --date reads it) and an
+// optional 24-hour clock time. The value is birth data in file units with
+// zone and place left 0. False with a one-line message otherwise.
+bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error);
+// True when a command-line word has the form of a transit moment (a digit
+// after an optional sign, and a '-' later): the optional value of
+// --transits, told apart from a chart file name that follows it.
+bool LooksLikeTransitMoment(std::string_view text);
+
+// Reads both chart files, computes them and prints the matching report (or
+// its JSON line). Returns the exit status: 0, 1 when a file is missing
+// ("File '...' not found."), 2 for any other bad input.
+int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json);
+
+// Prints the transits of `moment` (date and clock time in the settings'
+// default place) for the natal chart of `birth`, with the Sade Sati periods
+// of its lifetime; `name` heads the text. Returns 0, or 2 when the birth
+// data cannot be cast.
+int PrintTransits(const BirthData& birth, const BirthData& moment, const Settings& settings, bool json,
+                  std::string_view name);
+
+}  // namespace orvane
