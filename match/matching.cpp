@@ -254,7 +254,7 @@ void WriteMoon(ReportBuffer& out, const char* role, std::string_view name, const
 void WriteManglik(ReportBuffer& out, const char* role, const ManglikResult& m) {
   out.Appendf("%s: Mars in house", role);
   for (int i = 0; i < kReferenceCount; ++i)
-    out.Appendf("%s %d from the %s%s", i ? "," : "", m.reference[At(i)].house,
+    out.Appendf("%s %d from %s%s", i ? "," : "", m.reference[At(i)].house,
                 Str(kReferenceName[At(i)]).c_str(), m.reference[At(i)].dosha ? " (dosha)" : "");
   out.Appendf("\n  %s\n", !m.manglik ? "Not Manglik" : (m.cancelled ? "Manglik, cancelled" : "Manglik"));
   for (ManglikCancellation c : m.cancellations) out.Appendf("  Cancellation: %s\n", Str(CancellationText(c)).c_str());

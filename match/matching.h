@@ -81,7 +81,7 @@ bool LordsSameOrFriendly(int groomSign, int brideSign, const KootaTables& tables
 
 // The references Mars is counted from.
 enum ManglikReference : int { kFromAscendant, kFromMoon, kFromVenus, kReferenceCount };
-inline constexpr std::array<std::string_view, kReferenceCount> kReferenceName = {"Ascendant", "Moon", "Venus"};
+inline constexpr std::array<std::string_view, kReferenceCount> kReferenceName = {"the ascendant", "the Moon", "Venus"};
 
 // Houses (1..12) from a reference that give the dosha.
 inline constexpr std::array<int, 6> kManglikHouses = {1, 2, 4, 7, 8, 12};

@@ -366,7 +366,7 @@ void WriteTransitReport(ReportBuffer& out, const TransitReport& report) {
       std::snprintf(bindus, sizeof bindus, "%d", g.bindus);
     else
       std::snprintf(bindus, sizeof bindus, "-");
-    out.Appendf("%-8s %2d %s %02d'%-2s  %-12s %5s  %-26s %6s %5d\n",
+    out.Appendf("%-8s %2d %s %02d'%-2s %-12s %5s  %-26s %6s %5d\n",
                 Str(vedic::NameAt(vedic::kPointName, g.slot)).c_str(), deg,
                 Str(vedic::NameAt(vedic::kSignAbbreviation, g.sign)).c_str(), min, g.retrograde ? "R" : "",
                 Str(vedic::NameAt(vedic::kNakshatraName, g.nakshatra)).c_str(), HouseText(g.house).c_str(),

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -382,6 +384,38 @@ TEST(Manglik, BothChartsManglikCancelEachOther) {
   for (const ManglikResult* r : {&a, &b}) {
     EXPECT_TRUE(r->cancelled);
     EXPECT_EQ(r->cancellations, std::vector<ManglikCancellation>{ManglikCancellation::kBothManglik});
+  }
+}
+
+}  // namespace
+}  // namespace orvane::match
+
+namespace orvane::match {
+namespace {
+
+TEST(MatchReport, KootaLinesTotalsExceptionsAndManglik) {
+  ChartMatch m;
+  m.moons = MatchMoons(MoonPointOf(230), MoonPointOf(245));  // Jyeshtha and Mula, worked above
+  m.groomManglik = CheckManglik({kAries, kVirgo, kVirgo, kCancer, kLeo});
+  m.brideManglik = CheckManglik({kAries, kAries, kAries, kGemini, kLeo});
+  auto out = std::make_unique<ReportBuffer>();
+  WriteMatchReport(*out, m, "A", "B");
+  const std::string text(out->Text());
+  // Lines written from the formats "%-13s %-13s %-13s %4.1f/%.0f" and
+  // "%-41s %4.1f/36".
+  for (const char* line : {
+           "Groom  A: Moon in Scorpio, Jyeshtha pada 2\n",
+           "Bride  B: Moon in Sagittarius, Moola pada 2\n",
+           "Yoni          Deer          Dog            0.0/4\n",
+           "Nadi          Adi           Adi            0.0/8\n",
+           "Total                                     16.0/36\n",
+           "  Nadi dosha cancelled: the Moon-sign lords are the same or friends\n",
+           "  Bhakoot dosha cancelled: the Moon-sign lords are the same or friends\n",
+           "Total with exceptions                     31.0/36\n",
+           "Groom: Mars in house 4 from the ascendant (dosha), 11 from the Moon, 11 from Venus\n  Manglik\n",
+           "Bride: Mars in house 3 from the ascendant, 3 from the Moon, 3 from Venus\n  Not Manglik\n",
+       }) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
   }
 }
 
