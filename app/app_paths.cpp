@@ -1,11 +1,15 @@
 #include "app/app_paths.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "display/file_names.h"
 #include "io/settings.h"
+#include "io/user_folder.h"
 
 namespace orvane {
 namespace {
@@ -24,9 +28,12 @@ AppPaths AppPaths::Defaults() {
   const QString configFolder = QFileInfo(paths.settingsFile).absolutePath();
   paths.recentFilesFile = configFolder + "/recent-files.ini";
   paths.workingFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/orvane/work";
-  QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (runtime.isEmpty()) runtime = QDir::tempPath();
-  paths.instanceFolder = runtime + "/orvane";
+  // Without a runtime folder of the user's own the lock and the socket go
+  // to a folder named after the user in the temporary folder; whichever it
+  // is, it must be the user's (MakePrivateFolder checks).
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  paths.instanceFolder = runtime.isEmpty() ? QDir::tempPath() + "/orvane-" + QString::number(::geteuid())
+                                           : runtime + "/orvane";
   return paths;
 }
 
@@ -45,11 +52,15 @@ QString AppPaths::LockFile() const { return instanceFolder + "/" + kInstanceName
 QString AppPaths::ServerName() const { return instanceFolder + "/" + kInstanceName; }
 
 bool MakePrivateFolder(const QString& folder, QString* error) {
-  if (!QDir().mkpath(folder)) {
-    if (error) *error = QStringLiteral("The folder \"%1\" cannot be created.").arg(QDir::toNativeSeparators(folder));
+  std::string reason;
+  if (!MakeUserFolder(FileNameBytes(folder), &reason)) {
+    if (error) {
+      // "the folder "…" belongs to another user" as a sentence.
+      *error = QString::fromStdString(reason) + QLatin1Char('.');
+      if (!error->isEmpty()) (*error)[0] = (*error)[0].toUpper();
+    }
     return false;
   }
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   return true;
 }
 

@@ -24,7 +24,8 @@ struct AppPaths {
 };
 
 // Creates `folder` (and its parents) when missing and restricts it to the
-// user (0700). Returns false with a reason naming the folder.
+// user (0700). A folder that is a symbolic link or belongs to another user
+// is refused. Returns false with a reason naming the folder.
 bool MakePrivateFolder(const QString& folder, QString* error);
 
 }  // namespace orvane

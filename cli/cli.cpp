@@ -1,7 +1,13 @@
 #include "cli/cli.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -14,6 +20,7 @@
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
+#include "io/shown_name.h"
 #include "vedic/names.h"
 #include "report/collection.h"
 
@@ -23,6 +30,76 @@ namespace {
 
 constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
+constexpr int kExitOutputFailed = 3;
+
+// Standard output as this program uses it: every chart's output is checked
+// once it is written, and the final flush and close are checked too, so
+// that output lost to a closed stream or a full disk is never reported as
+// success.
+class CheckedOutput {
+ public:
+  // Returns false (and says so once) when standard output is not open at
+  // all (`>&-`). Its descriptor is then taken by /dev/null so that no file
+  // the program opens later can land on descriptor 1.
+  bool Open() {
+    std::clearerr(stdout);
+    if (::fcntl(STDOUT_FILENO, F_GETFD) >= 0) return true;
+    const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (fd >= 0 && fd != STDOUT_FILENO) ::close(fd);
+    Fail(EBADF);
+    return false;
+  }
+
+  // Call before a chart's output is written.
+  void Begin() { errno = 0; }
+
+  // Call after it is written: false (and one message) when a write failed.
+  bool Check() {
+    if (failed_) return false;
+    if (!std::ferror(stdout)) return true;
+    Fail(errno != 0 ? errno : EIO);
+    return false;
+  }
+
+  // Flushes standard output and closes a duplicate of its descriptor (a
+  // file system that reports write errors only at close, such as NFS, does
+  // so then; standard output itself stays open for a caller that runs the
+  // program again in the same process). False (and one message) when
+  // anything written earlier or now did not arrive.
+  bool Finish() {
+    if (!Check()) return false;
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      Fail(errno != 0 ? errno : EIO);
+      return false;
+    }
+    const int duplicate = ::dup(STDOUT_FILENO);
+    if (duplicate >= 0 && ::close(duplicate) != 0 && errno != EINTR) {
+      Fail(errno);
+      return false;
+    }
+    return true;
+  }
+
+  bool Failed() const { return failed_; }
+
+ private:
+  void Fail(int err) {
+    if (failed_) return;
+    failed_ = true;
+    std::fprintf(stderr, "orvane-cli: cannot write the output: %s\n", std::strerror(err));
+  }
+
+  bool failed_ = false;
+};
+
+// Whether a failed read of `path` means the file is not there at all.
+// Only the name is looked at (stat): nothing is opened, so a named pipe or
+// a device cannot make the program wait.
+bool IsMissing(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) != 0;
+}
 
 void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings) {
   json.BeginObject();
@@ -144,9 +221,9 @@ void PrintChart(const CliOptions& options, const Settings& settings, const Birth
   }
 }
 
-}  // namespace
-
-int RunCli(int argc, char** argv) {
+// Runs the program on `output`; returns the exit status of the charts
+// (output failures are reported by `output`).
+int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   CliOptions options;
   std::string error;
@@ -163,15 +240,14 @@ int RunCli(int argc, char** argv) {
   if (!options.settingsPath.empty()) {
     const SettingsParseResult loaded = LoadSettings(options.settingsPath, settings);
     if (loaded.status != SettingsStatus::kLoaded) {
-      std::fprintf(stderr, "orvane-cli: %s: not a settings file of this version%s%s\n", options.settingsPath.c_str(),
-                   loaded.message.empty() ? "" : ": ", loaded.message.c_str());
+      std::fprintf(stderr, "orvane-cli: %s: not a settings file of this version%s%s\n",
+                   ShownName(options.settingsPath).c_str(), loaded.message.empty() ? "" : ": ", loaded.message.c_str());
       return kExitBadInput;
     }
   }
 
   if (options.now) {
     PrintChart(options, settings, NowBirthData(settings));
-    std::fflush(stdout);
     return 0;
   }
   if (options.birth) {
@@ -180,7 +256,6 @@ int RunCli(int argc, char** argv) {
     if (!options.longitudeGiven) birth.longitude = settings.defaultLongitude;
     if (!options.latitudeGiven) birth.latitude = settings.defaultLatitude;
     PrintChart(options, settings, birth);
-    std::fflush(stdout);
     return 0;
   }
 
@@ -188,13 +263,11 @@ int RunCli(int argc, char** argv) {
   for (const std::string& path : options.files) {
     std::string bytes, readError;
     if (!ReadChartImage(path, bytes, &readError)) {
-      std::FILE* probe = std::fopen(path.c_str(), "rb");
-      if (!probe) {
+      if (IsMissing(path)) {
         std::fflush(stdout);
-        std::fprintf(stderr, "File '%s' not found.\n", path.c_str());
+        std::fprintf(stderr, "File '%s' not found.\n", ShownName(path).c_str());
         if (status == 0) status = kExitNotFound;
       } else {
-        std::fclose(probe);
         std::fflush(stdout);
         std::fprintf(stderr, "orvane-cli: %s\n", readError.c_str());
         status = kExitBadInput;
@@ -205,14 +278,27 @@ int RunCli(int argc, char** argv) {
     const ChartValidation valid = ValidateChartImage(bytes);
     if (!valid.ok) {
       std::fflush(stdout);
-      std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", path.c_str(), valid.message.c_str());
+      std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", ShownName(path).c_str(),
+                   valid.message.c_str());
       status = kExitBadInput;
       if (options.json) PrintErrorJson(path, valid.message);
       continue;
     }
+    output.Begin();
     PrintChart(options, settings, valid.birth);
+    // Output that cannot be written ends the run: later charts would be lost too.
+    if (!output.Check()) break;
   }
-  std::fflush(stdout);
+  return status;
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  CheckedOutput output;
+  if (!output.Open()) return kExitOutputFailed;
+  const int status = RunCliToOutput(argc, argv, output);
+  if (!output.Finish()) return kExitOutputFailed;
   return status;
 }
 

@@ -1,6 +1,7 @@
 #include "io/chart_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,8 +11,10 @@
 #include <filesystem>
 #include <random>
 #include <system_error>
+#include <vector>
 
 #include "io/number_text.h"
+#include "io/shown_name.h"
 
 namespace orvane {
 namespace {
@@ -90,16 +93,16 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& by
   // regular files are read.
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0) {
-    SetError(error, "cannot open \"" + path + "\": " + SystemMessage(errno));
+    SetError(error, "cannot open \"" + ShownName(path) + "\": " + SystemMessage(errno));
     return false;
   }
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) {
-    SetError(error, "cannot read \"" + path + "\": " + SystemMessage(errno));
+    SetError(error, "cannot read \"" + ShownName(path) + "\": " + SystemMessage(errno));
     return false;
   }
   if (!S_ISREG(info.st_mode)) {
-    SetError(error, "\"" + path + "\" is not a regular file");
+    SetError(error, "\"" + ShownName(path) + "\" is not a regular file");
     return false;
   }
   std::string data;
@@ -108,7 +111,7 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& by
     const ssize_t n = ::read(file.get(), chunk.data(), chunk.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      SetError(error, "cannot read \"" + path + "\": " + SystemMessage(errno));
+      SetError(error, "cannot read \"" + ShownName(path) + "\": " + SystemMessage(errno));
       return false;
     }
     if (n == 0) break;
@@ -123,12 +126,17 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& by
   return true;
 }
 
+bool PathIsMissing(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 bool ReadChartImage(const std::string& path, std::string& bytes, std::string* error) {
   bool more = false;
   if (!ReadRegularFile(path, kChartImageLimit, bytes, more, error)) return false;
   if (more) {
     bytes.clear();
-    SetError(error, "\"" + path + "\" is larger than 64 KiB: not a chart data file");
+    SetError(error, "\"" + ShownName(path) + "\" is larger than 64 KiB: not a chart data file");
     return false;
   }
   return true;
@@ -184,33 +192,98 @@ std::string FormatChartDataFile(const BirthData& birth) {
   return out;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+namespace {
+
+constexpr std::string_view kTempMarker = ".tmp-";
+
+// Whether `name` is ".<fileName>.tmp-" followed by one or more digits.
+bool IsSaveTempName(std::string_view name, std::string_view fileName) {
+  if (name.size() < 1 + fileName.size() + kTempMarker.size() + 1 || name[0] != '.') return false;
+  name.remove_prefix(1);
+  if (name.substr(0, fileName.size()) != fileName) return false;
+  name.remove_prefix(fileName.size());
+  if (name.substr(0, kTempMarker.size()) != kTempMarker) return false;
+  name.remove_prefix(kTempMarker.size());
+  for (const char c : name) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RemoveSaveLeftovers(const std::string& folder, const std::string& fileName) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  std::vector<std::string> candidates;
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (IsSaveTempName(name, fileName)) candidates.push_back(it->path().string());
+  }
+  int removed = 0;
+  for (const std::string& candidate : candidates) {
+    // Never through a link, never a pipe or device, never another user's file.
+    Descriptor file(::open(candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (file.get() < 0 || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        opened.st_uid != ::geteuid()) {
+      continue;
+    }
+    // A save in progress holds its temporary file locked.
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) continue;
+    struct stat named {};
+    if (::lstat(candidate.c_str(), &named) != 0 || named.st_dev != opened.st_dev || named.st_ino != opened.st_ino) {
+      continue;
+    }
+    if (::unlink(candidate.c_str()) == 0) ++removed;
+  }
+  return removed;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error, LinkAtPath links) {
   namespace fs = std::filesystem;
   std::error_code ec;
   fs::path target(path);
-  // Writing through a symbolic link replaces the file it points to, not the link.
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+  // Writing through a symbolic link replaces the file it points to, not the
+  // link (unless the link itself is to be replaced).
+  if (links == LinkAtPath::kWriteThrough && fs::is_symlink(fs::symlink_status(target, ec))) {
     const fs::path resolved = fs::canonical(target, ec);
     if (!ec) target = resolved;
   }
   if (!target.has_filename()) {
-    SetError(error, "cannot write \"" + path + "\": no file name");
+    SetError(error, "cannot write \"" + ShownName(path) + "\": no file name");
     return false;
   }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
 
+  // Temporary files of earlier saves that were killed on the way.
+  RemoveSaveLeftovers(folder.string(), target.filename().string());
+
   // A new, unique temporary file beside the target (same file system, so
-  // the rename is atomic).
+  // the rename is atomic), locked for as long as it is written. A leftover
+  // sweep by another save may remove it between its creation and the lock:
+  // the file is then made again.
   std::random_device entropy;
   std::string tempPath;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    tempPath = (folder / ("." + target.filename().string() + ".tmp-" + std::to_string(entropy()))).string();
-    fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
+    tempPath = (folder / ("." + target.filename().string() + std::string(kTempMarker) + std::to_string(entropy())))
+                   .string();
+    fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno != EEXIST) break;
+      continue;
+    }
+    struct stat opened {}, named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 || ::lstat(tempPath.c_str(), &named) != 0 ||
+        opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) {
+      ::close(fd);
+      fd = -1;
+      errno = EEXIST;
+    }
   }
   if (fd < 0) {
-    SetError(error, "cannot write \"" + path + "\": cannot create a temporary file in \"" + folder.string() +
+    SetError(error, "cannot write \"" + ShownName(path) + "\": cannot create a temporary file in \"" + ShownName(folder.string()) +
                         "\": " + SystemMessage(errno));
     return false;
   }
@@ -218,12 +291,13 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
   auto failAndRemove = [&](std::string_view step, int err) {
     if (temp.get() >= 0) temp.Close();
     ::unlink(tempPath.c_str());
-    SetError(error, "cannot write \"" + path + "\": " + std::string(step) + ": " + SystemMessage(err));
+    SetError(error, "cannot write \"" + ShownName(path) + "\": " + std::string(step) + ": " + SystemMessage(err));
     return false;
   };
 
   struct stat old {};
-  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+  const int oldState = links == LinkAtPath::kReplace ? ::lstat(target.c_str(), &old) : ::stat(target.c_str(), &old);
+  if (oldState == 0 && S_ISREG(old.st_mode)) {
     if (::fchmod(temp.get(), old.st_mode & 07777) != 0) return failAndRemove("setting permissions", errno);
   }
   const char* p = bytes.data();
@@ -239,6 +313,9 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
     left -= static_cast<std::size_t>(n);
   }
   if (::fsync(temp.get()) != 0) return failAndRemove("flushing to disk", errno);
+  // The lock stays held through a second descriptor until the rename is
+  // done, so that no leftover sweep takes the finished file away.
+  const Descriptor lockHolder(::dup(temp.get()));
   if (const int err = temp.Close(); err != 0) return failAndRemove("closing", err);
   if (::rename(tempPath.c_str(), target.c_str()) != 0) return failAndRemove("replacing the old file", errno);
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ inline constexpr double kChartLatitudeLimit = 180;
 bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes, bool& more,
                      std::string* error);
 
+// Whether nothing is at `path` (stat fails with ENOENT or ENOTDIR; a link
+// to nothing counts as missing). Nothing is opened.
+bool PathIsMissing(const std::string& path);
+
 // Reads the whole file at `path` into `bytes`, unchanged (no line-end or
 // encoding conversion). Only a regular file of at most kChartImageLimit
 // bytes is read. Returns false, leaves `bytes` empty and, when `error` is
@@ -71,6 +76,12 @@ ChartValidation ValidateChartImage(std::string_view image);
 // the output stays bounded; such a file fails validation when read).
 std::string FormatChartDataFile(const BirthData& birth);
 
+// What WriteFileAtomic does when `path` is a symbolic link.
+enum class LinkAtPath : std::uint8_t {
+  kWriteThrough,  // replace the file the link points to (a user's chart saved through a link)
+  kReplace,       // replace the link itself: the program's own working files never follow a link
+};
+
 // Replaces the file at `path` with `bytes` so that it is never left half
 // written: the bytes go to a new temporary file in the same folder, which is
 // flushed to disk (fsync) and then renamed over `path`; the folder is synced
@@ -79,6 +90,16 @@ std::string FormatChartDataFile(const BirthData& birth);
 // function returns false and, when `error` is given, puts a one-line reason
 // there naming the file and the failing step. A file that already existed
 // keeps its permission bits; a new file gets 0666 less the umask.
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error);
+// The temporary file is named ".NAME.tmp-DIGITS" and held under an
+// exclusive lock (flock) while it is written; before writing, the
+// temporary files of that pattern left beside `path` by a save that was
+// killed (regular files of this user that no running save holds locked)
+// are removed.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error,
+                     LinkAtPath links = LinkAtPath::kWriteThrough);
+
+// Removes the leftovers described above for the file named `fileName` in
+// `folder`; returns how many were removed.
+int RemoveSaveLeftovers(const std::string& folder, const std::string& fileName);
 
 }  // namespace orvane

@@ -202,7 +202,7 @@ SettingsParseResult LoadSettings(const std::string& path, Settings& settings) {
   std::string error;
   if (!ReadRegularFile(path, kReadLimit, text, more, &error)) {
     SettingsParseResult result;
-    result.status = SettingsStatus::kFirstRun;
+    result.status = PathIsMissing(path) ? SettingsStatus::kFirstRun : SettingsStatus::kUnreadable;
     result.message = error;
     return result;
   }
@@ -221,7 +221,21 @@ bool SaveSettings(const std::string& path, const Settings& settings, std::string
       return false;
     }
   }
-  return WriteFileAtomic(path, FormatSettings(settings), error);
+  // Something that is there but cannot be read may hold the user's
+  // preferences: it is left alone.
+  constexpr std::size_t kProbeLimit = 1;
+  std::string probe, reason;
+  bool more = false;
+  if (!PathIsMissing(path) && !ReadRegularFile(path, kProbeLimit, probe, more, &reason)) {
+    if (error != nullptr) *error = "the settings file exists but cannot be read (" + reason + "); it is left as it is";
+    return false;
+  }
+  if (!WriteFileAtomic(path, FormatSettings(settings), error)) return false;
+  if (!ReadRegularFile(path, kProbeLimit, probe, more, &reason)) {
+    if (error != nullptr) *error = "the settings file was written but cannot be read back: " + reason;
+    return false;
+  }
+  return true;
 }
 
 std::string DefaultSettingsPath() {

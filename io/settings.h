@@ -72,7 +72,8 @@ std::string FormatSettings(const Settings& settings);
 
 enum class SettingsStatus : std::uint8_t {
   kLoaded,    // the file was a settings file of this version
-  kFirstRun,  // missing, unreadable, or its first value is not 4011
+  kFirstRun,  // missing, or its first value is not 4011
+  kUnreadable,  // there is a file (or something else) at the path, but it cannot be read
 };
 
 struct SettingsParseResult {
@@ -102,14 +103,18 @@ struct SettingsParseResult {
 SettingsParseResult ParseSettings(std::string_view text, Settings& settings);
 
 // Reads the settings file at `path` (at most its first 64 KiB) with
-// ParseSettings. A file that is missing or cannot be read gives kFirstRun
-// and leaves `settings` untouched.
+// ParseSettings. A file that is missing gives kFirstRun; one that exists
+// but cannot be read (no permission, not a regular file, a read error)
+// gives kUnreadable with the reason in `message`. Both leave `settings`
+// untouched.
 SettingsParseResult LoadSettings(const std::string& path, Settings& settings);
 
 // Writes FormatSettings(settings) to `path` whole or not at all (see
 // WriteFileAtomic), creating the folder first when it does not exist.
 // Returns false with a one-line reason in `error` (when given) on failure;
-// the old file is then unchanged.
+// the old file is then unchanged. A file that exists but cannot be read is
+// never replaced (the user's preferences may be in it), and a file that
+// cannot be read back once written counts as a failure.
 bool SaveSettings(const std::string& path, const Settings& settings, std::string* error);
 
 // Where the settings file lives: the per-user configuration folder

@@ -7,7 +7,7 @@
 #
 #   bash scripts/fuzz.sh [SECONDS] [TARGET...]
 #
-# Targets: chart_file settings cli_options full_pass (all by default).
+# Targets: chart_file settings cli_options full_pass handover (all by default).
 # New inputs found go to build-fuzz/corpus/<target>/, inputs that broke a
 # target to build-fuzz/artifacts/ (re-run one with
 # build-fuzz/fuzz/fuzz_<target> <file>).
@@ -17,7 +17,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(chart_file settings cli_options full_pass)
+((${#targets[@]})) || targets=(chart_file settings cli_options full_pass handover)
 if ! [[ "$seconds" =~ ^[0-9]+$ ]]; then
   echo "usage: bash scripts/fuzz.sh [SECONDS] [TARGET...]" >&2
   exit 2
