@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/json.h"
+#include "cli/match_cli.h"
 #include "cli/options.h"
 #include "engine/pipeline.h"
 #include "engine/slot_labels.h"
@@ -245,6 +246,9 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
       return kExitBadInput;
     }
   }
+
+  if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
+  if (options.transits) return RunTransits(options, settings);
 
   if (options.now) {
     PrintChart(options, settings, NowBirthData(settings));

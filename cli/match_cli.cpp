@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/json.h"
+#include "cli/options.h"
 #include "engine/pipeline.h"
 #include "io/birth_options.h"
 #include "io/chart_file.h"
@@ -264,9 +265,25 @@ void WriteTransitJson(JsonWriter& json, const transit::TransitReport& t, std::st
 
 }  // namespace
 
-bool LooksLikeTransitMoment(std::string_view text) {
-  std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  return i < text.size() && text[i] >= '0' && text[i] <= '9' && text.find('-', i) != std::string_view::npos;
+bool IsTransitMomentShape(std::string_view text) {
+  std::size_t i = 0;
+  auto digits = [&](std::size_t least, std::size_t most) {
+    std::size_t n = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      ++i;
+      ++n;
+    }
+    return n >= least && n <= most;
+  };
+  auto literal = [&](char c) {
+    if (i >= text.size() || text[i] != c) return false;
+    ++i;
+    return true;
+  };
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  if (!digits(1, 4) || !literal('-') || !digits(1, 2) || !literal('-') || !digits(1, 2)) return false;
+  if (i == text.size()) return true;
+  return literal('T') && digits(1, 2) && literal(':') && digits(1, 2) && i == text.size();
 }
 
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error) {
@@ -334,6 +351,30 @@ int PrintTransits(const BirthData& birth, const BirthData& moment, const Setting
     PrintText(*report);
   }
   return 0;
+}
+
+int RunTransits(const CliOptions& options, const Settings& settings) {
+  const BirthData moment = options.transitMoment ? *options.transitMoment : NowBirthData(settings);
+  int status = 0;
+  if (options.now) return PrintTransits(NowBirthData(settings), moment, settings, options.json, "now");
+  if (options.birth) {
+    BirthData birth = *options.birth;
+    if (!options.zoneGiven) birth.zone = settings.defaultZone;
+    if (!options.longitudeGiven) birth.longitude = settings.defaultLongitude;
+    if (!options.latitudeGiven) birth.latitude = settings.defaultLatitude;
+    return PrintTransits(birth, moment, settings, options.json, "birth data");
+  }
+  for (const std::string& path : options.files) {
+    BirthData birth{};
+    if (const int failed = LoadChart(path, birth)) {
+      if (status == 0 || failed == kExitBadInput) status = failed;
+      continue;
+    }
+    const int printed = PrintTransits(birth, moment, settings, options.json, FileName(path));
+    if (printed) status = printed;
+  }
+  std::fflush(stdout);
+  return status;
 }
 
 }  // namespace orvane

@@ -14,10 +14,11 @@ namespace orvane {
 // optional 24-hour clock time. The value is birth data in file units with
 // zone and place left 0. False with a one-line message otherwise.
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error);
-// True when a command-line word has the form of a transit moment (a digit
-// after an optional sign, and a '-' later): the optional value of
-// --transits, told apart from a chart file name that follows it.
-bool LooksLikeTransitMoment(std::string_view text);
+// True when a command-line word has the form of a transit moment: an
+// optional sign, 1..4 digits, '-', 1..2 digits, '-', 1..2 digits, and
+// optionally 'T' with digits ':' digits. The optional value of --transits
+// is told apart from a chart file name that follows it by this form.
+bool IsTransitMomentShape(std::string_view text);
 
 // Reads both chart files, computes them and prints the matching report (or
 // its JSON line). Returns the exit status: 0, 1 when a file is missing
@@ -30,5 +31,11 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
 // data cannot be cast.
 int PrintTransits(const BirthData& birth, const BirthData& moment, const Settings& settings, bool json,
                   std::string_view name);
+
+struct CliOptions;
+// --transits for the chart source of the options (chart files, --now or
+// birth data): the transit report of each chart. Returns the exit status
+// as the chart listing does (1 for a missing file, 2 for bad input).
+int RunTransits(const CliOptions& options, const Settings& settings);
 
 }  // namespace orvane

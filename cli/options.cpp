@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/match_cli.h"
 #include "io/birth_options.h"
 
 namespace orvane {
@@ -130,6 +131,16 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       int lord = 0;
       if (!value(v) || !ParseInt(v, 1, 9, lord)) return fail("--mahadasa takes a planet code from 1 (Sun) to 9 (Ketu)");
       o.mahadasa = lord;
+    } else if (a == "--match") {
+      o.match = true;
+    } else if (a == "--transits") {
+      o.transits = true;
+      if (i + 1 < args.size() && IsTransitMomentShape(args[i + 1])) {
+        BirthData moment;
+        std::string message;
+        if (!ParseTransitMoment(args[++i], moment, &message)) return fail(message);
+        o.transitMoment = moment;
+      }
     } else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (a[1] >= '0' && a[1] <= '9'))) {
       return fail("unknown option '" + Shown(a) + "' (see --help)");
     } else {
@@ -143,6 +154,16 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.json && o.section) return fail("--json and --section exclude each other");
   if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))
     return fail("--basic, --complete, --json and --section exclude each other");
+
+  if (o.match || o.transits) {
+    const bool otherOutput = o.section || o.basic || o.complete || o.tajakaYear || o.mundaneDays;
+    if (o.match && o.transits) return fail("--match and --transits exclude each other");
+    if (otherOutput)
+      return fail(std::string(o.match ? "--match" : "--transits") +
+                  " excludes --section, --basic, --complete, --tajaka and --mundane");
+    if (o.match && (o.files.size() != 2 || o.now || date || time || offset || lon || lat))
+      return fail("--match takes two chart files: GROOM BRIDE");
+  }
 
   const bool anyBirth = date || time || offset || lon || lat;
   const int sources = (o.now ? 1 : 0) + (anyBirth ? 1 : 0) + (o.files.empty() ? 0 : 1);

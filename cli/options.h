@@ -26,6 +26,9 @@ inline constexpr const char* kCliUsage =
     "  --mundane DAYS       a mundane chart spanning DAYS days\n"
     "  --mahadasa N         the main period (planet code 1..9) whose sub-periods section 42 lists\n"
     "  --json               the computed chart as JSON\n"
+    "  --match              with two chart files GROOM BRIDE: Ashtakoota matching and Manglik check\n"
+    "  --transits [YYYY-MM-DD[THH:MM]]  transits of that moment (default: now) at the settings' default\n"
+    "                       place, read against the chart, with its Sade Sati periods\n"
     "  --section N          the text of report section N\n"
     "  --basic              the basic calculations as the desktop program copies them\n"
     "  --complete           the complete calculations as the desktop program copies them\n"
@@ -51,6 +54,10 @@ struct CliOptions {
   std::optional<int> tajakaHora;   // 1..12
   std::optional<double> mundaneDays;
   std::optional<int> mahadasa;     // 1..9
+
+  bool match = false;                      // --match GROOM BRIDE (the two files)
+  bool transits = false;                   // --transits
+  std::optional<BirthData> transitMoment;  // its moment (date and clock time); now when not given
 
   // Copies the chart options into a state's options.
   void Apply(ChartOptions& out) const;
