@@ -26,7 +26,7 @@ std::string Quote(const std::string& s) {
   return q + "'";
 }
 
-CliRun Run(const std::vector<std::string>& args) {
+CliRun RunCliWith(const std::vector<std::string>& args) {
   static int counter = 0;
   const std::string errPath = ::testing::TempDir() + "match_cli_stderr_" + std::to_string(getpid()) + "_" +
                               std::to_string(counter++) + ".txt";
@@ -59,12 +59,12 @@ const std::string kBride = "8\n15\n1975\n6.1000\n-5.30\n-72.50\n18.58\n";
 
 TEST(MatchCli, TextAndJson) {
   const std::string groom = WriteFile("groom.orv", kGroom), bride = WriteFile("bride.orv", kBride);
-  const CliRun text = Run({"--match", groom, bride});
+  const CliRun text = RunCliWith({"--match", groom, bride});
   EXPECT_EQ(text.status, 0) << text.err;
   EXPECT_NE(text.out.find("Ashtakoota matching\n"), std::string::npos);
   EXPECT_NE(text.out.find(": Moon in Aquarius, Poo.Bhaa. pada 3\n"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Total with exceptions"), std::string::npos);
-  const CliRun json = Run({"--match", groom, bride, "--json"});
+  const CliRun json = RunCliWith({"--match", groom, bride, "--json"});
   EXPECT_EQ(json.status, 0) << json.err;
   EXPECT_EQ(json.out.find("{\"tables\":\"North Indian Guna Milan\",\"groom\":{\"file\":"), 0u) << json.out;
   EXPECT_NE(json.out.find("\"koota\":\"Nadi\""), std::string::npos);
@@ -95,7 +95,7 @@ TEST(MatchCli, BadInputGivesTheUsualMessagesAndStatus) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const CliRun run = Run(r.args);
+    const CliRun run = RunCliWith(r.args);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -118,16 +118,16 @@ TEST(TransitsCli, MomentForms) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const CliRun run = Run(r.args);
+    const CliRun run = RunCliWith(r.args);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(r.heading), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Sade Sati and small panoti, birth to 100 years\n"), std::string::npos);
   }
-  const CliRun now = Run({"--transits", natal});
+  const CliRun now = RunCliWith({"--transits", natal});
   EXPECT_EQ(now.status, 0) << now.err;
   EXPECT_NE(now.out.find("Transits of "), std::string::npos);
 
-  const CliRun json = Run({"--json", "--transits", "2026-12-10T12:00", natal});
+  const CliRun json = RunCliWith({"--json", "--transits", "2026-12-10T12:00", natal});
   EXPECT_EQ(json.status, 0) << json.err;
   EXPECT_NE(json.out.find("\"moment\":\"2026-12-10T12:00\""), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"saturn_periods\":[{\"kind\":"), std::string::npos);
@@ -152,7 +152,7 @@ TEST(TransitsCli, BadInput) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const CliRun run = Run(r.args);
+    const CliRun run = RunCliWith(r.args);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
