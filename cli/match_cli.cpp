@@ -10,6 +10,7 @@
 #include "engine/pipeline.h"
 #include "io/birth_options.h"
 #include "io/chart_file.h"
+#include "io/shown_name.h"
 #include "match/matching.h"
 #include "transit/transits.h"
 #include "vedic/names.h"
@@ -32,7 +33,7 @@ int LoadChart(const std::string& path, BirthData& birth) {
   if (!ReadChartImage(path, bytes, &readError)) {
     std::FILE* probe = std::fopen(path.c_str(), "rb");
     if (!probe) {
-      std::fprintf(stderr, "File '%s' not found.\n", path.c_str());
+      std::fprintf(stderr, "File '%s' not found.\n", ShownName(path).c_str());
       return kExitNotFound;
     }
     std::fclose(probe);
@@ -41,7 +42,8 @@ int LoadChart(const std::string& path, BirthData& birth) {
   }
   const ChartValidation valid = ValidateChartImage(bytes);
   if (!valid.ok) {
-    std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", path.c_str(), valid.message.c_str());
+    std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", ShownName(path).c_str(),
+                 valid.message.c_str());
     return kExitBadInput;
   }
   birth = valid.birth;
