@@ -1,4 +1,5 @@
 #include "app/main_frame.h"
+#include "app/match_commands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -189,6 +190,12 @@ void CMainFrame::CreateMenus() {
 
   QMenu* charts = menuBar()->addMenu(QStringLiteral("&Charts"));
   AddViewMenuEntries(charts, ViewMenuGroup::kCharts);
+  charts->addSeparator();
+  QAction* matchWith = charts->addAction(QStringLiteral("&Match with..."), this, [this] { OnMatchWith(*this); });
+  QAction* transits = charts->addAction(QStringLiteral("T&ransits..."), this, [this] { OnTransits(*this); });
+  matchWith->setStatusTip(QStringLiteral("Ashtakoota matching and Manglik check with another chart file"));
+  transits->setStatusTip(QStringLiteral("The grahas of a chosen moment with this chart, and its Sade Sati periods"));
+  viewCommandActions_ << matchWith << transits;
   QMenu* dasas = menuBar()->addMenu(QStringLiteral("&Dasas"));
   AddViewMenuEntries(dasas, ViewMenuGroup::kDasas);
   QMenu* tajaka = menuBar()->addMenu(QStringLiteral("&Tajaka"));

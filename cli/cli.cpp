@@ -20,6 +20,7 @@
 #include "cli/batch.h"
 #include "cli/birth_rows.h"
 #include "cli/json.h"
+#include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/place_cli.h"
 #include "chart/pipeline.h"
@@ -388,6 +389,8 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   }
 
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
+  if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
+  if (options.transits) return RunTransits(options, settings);
 
   const int jobs = options.jobs.value_or(DefaultJobCount());
   int status = 0;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/match_cli.h"
 #include "io/birth_options.h"
 #include "report/sections.h"
 
@@ -189,6 +190,13 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.jobs = n;
        return true;
      }},
+    {"--match", "", "", "with two chart files GROOM BRIDE: Ashtakoota matching and Manglik check",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.match, {}); }},
+    // --transits takes its moment only when one follows it (see ParseCliOptions).
+    {"--transits", "", "",
+     "[YYYY-MM-DD[THH:MM]]: transits of that moment (default: now) at the settings' default place, read "
+     "against the chart, with its Sade Sati periods",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.transits, {}); }},
     {"--help", "", "", "this text",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.help, {}); }},
 };
@@ -307,6 +315,12 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     }
     std::string message;
     if (!spec->apply(o, value, message)) return fail(message.empty() ? takes : std::string(spec->name) + ": " + message);
+    // The moment of --transits is optional: taken when the next argument has its shape.
+    if (spec->name == "--transits" && i + 1 < args.size() && IsTransitMomentShape(args[i + 1])) {
+      BirthData moment;
+      if (!ParseTransitMoment(args[++i], moment, &message)) return fail(message);
+      o.transitMoment = moment;
+    }
   }
   if (o.help || o.version || o.listSections) return true;
   if (o.tajakaMonth && !o.tajakaYear) return fail("--month needs --tajaka YEAR");
@@ -317,6 +331,15 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     return fail("--basic, --complete, --json and --section exclude each other");
 
   const auto& [date, time, offset, lon, lat] = o.birthText;
+  if (o.match || o.transits) {
+    const bool otherOutput = o.section || o.basic || o.complete || o.tajakaYear || o.mundaneDays;
+    if (o.match && o.transits) return fail("--match and --transits exclude each other");
+    if (otherOutput)
+      return fail(std::string(o.match ? "--match" : "--transits") +
+                  " excludes --section, --basic, --complete, --tajaka and --mundane");
+    if (o.match && (o.files.size() != 2 || o.now || date || time || offset || lon || lat || !o.inputPath.empty()))
+      return fail("--match takes two chart files: GROOM BRIDE");
+  }
   const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
   if (o.placesQuery) {
     // A listing of places: no chart is cast.

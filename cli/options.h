@@ -26,6 +26,9 @@ struct CliOptions {
   std::optional<int> jobs;  // --jobs: worker threads of a batch
   std::string place;                       // --place: the place table's best match
   std::optional<std::string> placesQuery;  // --places: list the matches
+  bool match = false;                      // --match GROOM BRIDE (the two files)
+  bool transits = false;                   // --transits
+  std::optional<BirthData> transitMoment;  // its moment (date and clock time); now when not given
 
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.

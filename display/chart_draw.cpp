@@ -140,6 +140,16 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
     item.font = BodyFont(g, body.colour);
     labels[s].bodies.push_back(item);
   }
+  for (int slot = kSun; slot <= kKetu; ++slot) {
+    const int s = options.transits.sign[static_cast<std::size_t>(slot)];
+    if (!IsSign(s)) continue;
+    FlowItem item;
+    const std::string_view text = BodyLabel(form, options.transits.retrograde[static_cast<std::size_t>(slot)], slot);
+    item.text = QStringLiteral("t") + QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    item.font = BodyFont(g, kTransitColour);
+    item.font.italic = true;
+    labels[s].bodies.push_back(item);
+  }
 
   bool anyPada = false;
   for (int p = 1; p <= 12; ++p) anyPada = anyPada || PadaShown(options.padas, p);

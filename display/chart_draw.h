@@ -52,6 +52,15 @@ struct ChartDrawInput {
   int chartIndex = 0;
 };
 
+// Bodies of another moment drawn with the chart (the transit screen): the
+// sign 0..11 of Sun..Ketu at slots 1..9, -1 where none is drawn. They follow
+// the chart's own bodies in each cell, in kTransitColour and in italics, each
+// label led by a "t", so that they stay apart in black-and-white print too.
+struct TransitOverlay {
+  std::array<std::int32_t, 10> sign = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  std::array<std::int32_t, 10> retrograde{};
+};
+
 struct ChartDrawOptions {
   int chartStyle = kSouthRegular;  // 2 north, 3 and 4 east, anything else south
   bool southMirrored = false;      // south chart with the signs running anticlockwise
@@ -78,6 +87,8 @@ struct ChartDrawOptions {
   // Fill (0, 0, layout width, layout height + 70) with the background colour
   // first (not when printing).
   bool clearBackground = false;
+  // Transit bodies to draw as well (none by default).
+  TransitOverlay transits{};
 };
 
 // Options from the settings: style, the mirrored and framed variants of the

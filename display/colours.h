@@ -25,6 +25,7 @@ inline constexpr BgrColour kArudhaLagnaColour = 0x0000fa;     // pada "AL"
 inline constexpr BgrColour kPadaColour = 0x4650b4;            // the other padas
 inline constexpr BgrColour kChartTitleColour = 0x6e1482;      // chart name and division label
 inline constexpr BgrColour kNorthSignNumberColour = 0x787878;
+inline constexpr BgrColour kTransitColour = 0xb400c8;         // transit bodies drawn with a chart
 
 // 0xBBGGRR -> QColor (opaque).
 inline QColor ColourFromBgr(BgrColour bgr) {

@@ -20,6 +20,7 @@ QFont BaseFont(const TextFont& font) {
   f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
   f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::PreferQuality));
   f.setKerning(true);
+  f.setItalic(font.italic);
   return f;
 }
 

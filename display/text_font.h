@@ -36,6 +36,7 @@ struct TextFont {
   int height = 16;        // line height (ascent + descent), device pixels
   int width = 0;          // average character width, device pixels; 0: the face's own
   BgrColour colour = 0;   // 0xBBGGRR
+  bool italic = false;
 };
 
 // Stores face, weight, height, width and colour in `current`. With blackText

@@ -1,0 +1,87 @@
+#include "app/match_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/chart_view.h"
+#include "app/dhruvak_app.h"
+#include "app/dhruvak_doc.h"
+#include "app/doc_template.h"
+#include "app/main_frame.h"
+#include "app/match_window.h"
+#include "app/transit_window.h"
+#include "chart/pipeline.h"
+#include "io/chart_file.h"
+
+namespace orvane {
+
+namespace {
+
+// The birth data and name of the active chart window's chart: the
+// document's chart file when it holds a valid one, else the chart the view
+// computed (an untitled prasna chart).
+bool ActiveChart(CMainFrame& frame, BirthData& birth, QString& name) {
+  CDhruvakView* view = frame.activeView();
+  CDhruvakDoc* doc = frame.activeDocument();
+  if (!view || !doc) return false;
+  name = doc->title();
+  if (doc->loaded()) {
+    const QByteArray& image = doc->image();
+    const ChartValidation valid = ValidateChartImage(std::string(image.constData(), static_cast<std::size_t>(image.size())));
+    if (valid.ok) {
+      birth = valid.birth;
+      return true;
+    }
+  }
+  birth = view->chart().birthCopy;
+  return IsCastable(birth);
+}
+
+}  // namespace
+
+MatchWindow* OpenMatchWindow(CMainFrame& frame, const QString& path) {
+  BirthData groom{}, bride{};
+  QString groomName, error;
+  if (!ActiveChart(frame, groom, groomName)) return nullptr;
+  if (!ReadChartForMatch(path, bride, &error)) {
+    QMessageBox::warning(&frame, QStringLiteral("Orvane Lite"), error);
+    return nullptr;
+  }
+  auto* window = new MatchWindow(frame.activeView()->app().settings(), groom, groomName, bride,
+                                 QFileInfo(path).fileName(), &frame);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return window;
+}
+
+void OnMatchWith(CMainFrame& frame) {
+  if (!frame.activeView()) return;
+  const QString path = QFileDialog::getOpenFileName(&frame, QStringLiteral("Match with"), QString(), OpenFileFilters());
+  if (!path.isEmpty()) OpenMatchWindow(frame, path);
+}
+
+TransitWindow* OpenTransitWindow(CMainFrame& frame, const QDateTime& start) {
+  BirthData natal{};
+  QString name;
+  if (!ActiveChart(frame, natal, name)) return nullptr;
+  auto* window = new TransitWindow(frame.activeView()->app().settings(), natal, name, start, &frame);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return window;
+}
+
+void OnTransits(CMainFrame& frame) {
+  CDhruvakView* view = frame.activeView();
+  if (!view) return;
+  const BirthData now = NowBirthData(view->app().settings());
+  const int minutes = static_cast<int>(std::lround((now.time - std::floor(now.time)) * 100));
+  const QDateTime start(QDate(static_cast<int>(now.year), static_cast<int>(now.month), static_cast<int>(now.day)),
+                        QTime(static_cast<int>(now.time), std::min(minutes, 59)));
+  OpenTransitWindow(frame, start);
+}
+
+}  // namespace orvane

@@ -1,0 +1,153 @@
+#include "app/transit_window.h"
+
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "app/chart_square.h"
+#include "chart/pipeline.h"
+#include "report/report_buffer.h"
+
+namespace orvane {
+
+namespace {
+
+BirthData MomentData(const QDateTime& t) {
+  BirthData b;
+  b.year = t.date().year();
+  b.month = t.date().month();
+  b.day = t.date().day();
+  b.time = t.time().hour() + t.time().minute() / 100.0;
+  return b;
+}
+
+QFont ReportFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPixelSize(13);
+  return font;
+}
+
+}  // namespace
+
+TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, const QString& title,
+                             const QDateTime& start, QWidget* parent)
+    : QDialog(parent), settings_(settings), natal_(std::make_unique<ChartState>()) {
+  setWindowTitle(QStringLiteral("Transits - %1").arg(title));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  natalOk_ = ComputeChartFromBirth(*natal_, settings_, birth);
+  if (natalOk_)
+    report_.periods = transit::LifetimeSaturnPeriods(*natal_, settings_, &report_.lifetimeStart, &report_.lifetimeEnd);
+  QApplication::restoreOverrideCursor();
+
+  edit_ = new QDateTimeEdit(this);
+  edit_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+  edit_->setDateTimeRange(QDateTime(QDate(1, 1, 1), QTime(0, 0)), QDateTime(QDate(2999, 12, 31), QTime(23, 59)));
+  edit_->setCalendarPopup(true);
+  edit_->setDateTime(start);
+  edit_->setObjectName(QStringLiteral("transitMoment"));
+
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(new QLabel(QStringLiteral("&Moment:"), this));
+  static_cast<QLabel*>(controls->itemAt(0)->widget())->setBuddy(edit_);
+  controls->addWidget(edit_);
+  struct StepButton {
+    const char* text;
+    int days, months, years;
+    const char* name;
+  };
+  constexpr StepButton kButtons[] = {
+      {"- Year", 0, 0, -1, "yearBack"}, {"- Month", 0, -1, 0, "monthBack"}, {"- Day", -1, 0, 0, "dayBack"},
+      {"+ Day", 1, 0, 0, "dayForward"}, {"+ Month", 0, 1, 0, "monthForward"}, {"+ Year", 0, 0, 1, "yearForward"},
+  };
+  for (const StepButton& b : kButtons) {
+    auto* button = new QPushButton(QString::fromLatin1(b.text), this);
+    button->setObjectName(QString::fromLatin1(b.name));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, b] { Step(b.days, b.months, b.years); });
+    controls->addWidget(button);
+  }
+  auto* now = new QPushButton(QStringLiteral("&Now"), this);
+  now->setObjectName(QStringLiteral("now"));
+  now->setAutoDefault(false);
+  connect(now, &QPushButton::clicked, this, [this] {
+    const BirthData b = NowBirthData(settings_);
+    SetMoment(QDateTime(QDate(static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day)),
+                        QTime(static_cast<int>(b.time), static_cast<int>(std::lround((b.time - std::floor(b.time)) * 100)) % 60)));
+  });
+  controls->addWidget(now);
+  controls->addStretch(1);
+
+  chart_ = new ChartSquare(this);
+  caption_ = new QLabel(this);
+  caption_->setWordWrap(true);
+  caption_->setAlignment(Qt::AlignHCenter);
+  text_ = new QPlainTextEdit(this);
+  text_->setReadOnly(true);
+  text_->setFont(ReportFont());
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+  auto* chartColumn = new QVBoxLayout;
+  chartColumn->addWidget(chart_, 1);
+  chartColumn->addWidget(caption_);
+  auto* body = new QHBoxLayout;
+  body->addLayout(chartColumn, 2);
+  body->addWidget(text_, 3);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(controls);
+  layout->addLayout(body, 1);
+
+  connect(edit_, &QDateTimeEdit::dateTimeChanged, this, [this] { Recompute(); });
+  resize(1180, 640);
+  Recompute();
+}
+
+TransitWindow::~TransitWindow() = default;
+
+QDateTime TransitWindow::moment() const { return edit_->dateTime(); }
+
+void TransitWindow::SetMoment(const QDateTime& moment) { edit_->setDateTime(moment); }
+
+void TransitWindow::Step(int days, int months, int years) {
+  SetMoment(moment().addDays(days).addMonths(months).addYears(years));
+}
+
+QString TransitWindow::reportText() const { return text_->toPlainText(); }
+
+void TransitWindow::Recompute() {
+  if (!natalOk_) {
+    text_->setPlainText(QStringLiteral("The natal chart cannot be cast."));
+    return;
+  }
+  const std::vector<transit::SaturnPeriod> periods = report_.periods;
+  const double start = report_.lifetimeStart, end = report_.lifetimeEnd;
+  report_ = transit::ComputeTransitsAt(*natal_, settings_, MomentData(moment()));
+  report_.periods = periods;
+  report_.lifetimeStart = start;
+  report_.lifetimeEnd = end;
+
+  ChartDrawOptions options = ChartDrawOptionsFromSettings(settings_);
+  for (const transit::GrahaTransit& g : report_.reading.graha) {
+    options.transits.sign[static_cast<std::size_t>(g.slot)] = g.sign;
+    options.transits.retrograde[static_cast<std::size_t>(g.slot)] = g.retrograde ? 1 : 0;
+  }
+  chart_->SetChart(ChartDrawInputFromState(*natal_, 0), options);
+  caption_->setText(QStringLiteral("Natal rasi with the transits of %1 (italic, led by \"t\")")
+                        .arg(moment().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+
+  auto buffer = std::make_unique<ReportBuffer>();
+  transit::WriteTransitReport(*buffer, report_);
+  const std::string_view text = buffer->Text();
+  text_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace orvane
