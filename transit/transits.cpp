@@ -85,7 +85,7 @@ GrahaPositions Caster::At(const BirthData& moment) {
   s.birth.zone = place_.zone;
   s.birth.longitude = place_.longitude;
   s.birth.latitude = place_.latitude;
-  RecastChart(s, settings_);
+  RecastChart(s, EngineSettingsOf(settings_));
   ++casts_;
   GrahaPositions p;
   for (int slot = kAscendant; slot <= kKetu; ++slot) {

@@ -145,7 +145,7 @@ std::vector<Crossing> SaturnCrossings(const Settings& settings, const BirthData&
   auto saturn = [&](double t) {
     *state = ChartState{};
     state->birth = BirthAt(t, place);
-    RecastChart(*state, settings);
+    RecastChart(*state, EngineSettingsOf(settings));
     return state->slotLongitude[kSaturn];
   };
   std::vector<Crossing> out;
