@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fontconfig
   clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils locales
+  libswe-dev swetest swe-basic-data swe-standard-data
 )
 missing=()
 for p in "${packages[@]}"; do
