@@ -14,8 +14,10 @@ namespace orvane {
 
 namespace {
 
+// The "now" file is a working file of the program's own: a symbolic link
+// in its place is replaced, never followed.
 bool WriteNowFile(const std::string& path, const BirthData& b) {
-  return WriteFileAtomic(path, FormatChartDataFile(b), nullptr);
+  return WriteFileAtomic(path, FormatChartDataFile(b), nullptr, LinkAtPath::kReplace);
 }
 
 // The lunar-month step: the Sun's sign at the last new moon before the chart
