@@ -25,6 +25,7 @@
 #include "cli/place_cli.h"
 #include "chart/pipeline.h"
 #include "cli/program_info.h"
+#include "engine/ephemeris_engine.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
@@ -179,6 +180,13 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   if (place != nullptr) {
     json.Key("place");
     WritePlaceJson(json, *place);
+  }
+  const EngineSettings engine = EngineSettingsOf(settings);
+  json.Key("ephemeris");
+  json.String(engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic");
+  if (engine.ephemeris != EphemerisKind::kClassic) {
+    json.Key("ephemeris_source");
+    json.String(EngineFor(engine.ephemeris).Describe(state));
   }
   json.EndObject();
 }
@@ -388,6 +396,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     }
   }
 
+  if (options.ephemeris) settings.ephemeris = *options.ephemeris;
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
   if (options.transits) return RunTransits(options, settings);

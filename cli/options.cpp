@@ -116,6 +116,13 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.settingsPath = std::string(v);
        return true;
      }},
+    {"--ephemeris", "E", "classic or swiss",
+     "classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "classic" && v != "swiss") return false;
+       o.ephemeris = v == "swiss" ? 1 : 0;
+       return true;
+     }},
     {"--tajaka", "YEAR", "a year from -3000 to 3000", "the Tajaka annual chart of YEAR",
      [](CliOptions& o, std::string_view v, std::string&) {
        int y = 0;

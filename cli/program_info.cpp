@@ -16,7 +16,7 @@ namespace orvane {
 namespace {
 
 // The ephemeris engines this build can cast with.
-constexpr std::string_view kEphemerisEngines[] = {"classic"};
+constexpr std::string_view kEphemerisEngines[] = {"classic", "swiss"};
 
 }  // namespace
 

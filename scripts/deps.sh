@@ -12,6 +12,7 @@ packages=(
   nlohmann-json3-dev groff-base dpkg-dev parallel
   libhowardhinnant-date-dev libdate-tz3 tzdata python3
   librsvg2-bin
+  libswe-dev swetest swe-basic-data swe-standard-data
 )
 missing=()
 for p in "${packages[@]}"; do
