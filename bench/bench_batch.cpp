@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "tests/common/random_charts.h"
 #include "vedic/calculation_pass.h"
 
