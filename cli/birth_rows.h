@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane {
 
