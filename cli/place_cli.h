@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cli/json.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "places/place_table.h"
 
 namespace orvane {
