@@ -18,6 +18,7 @@
 #include "cli/options.h"
 #include "cli/place_cli.h"
 #include "chart/pipeline.h"
+#include "engine/ephemeris_engine.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
@@ -165,6 +166,13 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   WriteDasaJson(json, state, settings);
   WriteStrengthJson(json, state, settings);
   WriteTajakaJson(json, state, settings);
+  const EngineSettings engine = EngineSettingsOf(settings);
+  json.Key("ephemeris");
+  json.String(engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic");
+  if (engine.ephemeris != EphemerisKind::kClassic) {
+    json.Key("ephemeris_source");
+    json.String(EngineFor(engine.ephemeris).Describe(state));
+  }
   if (place != nullptr) {
     json.Key("place");
     WritePlaceJson(json, *place);
@@ -272,6 +280,8 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
       return kExitBadInput;
     }
   }
+
+  if (options.ephemeris) settings.ephemeris = *options.ephemeris;
 
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.now) {

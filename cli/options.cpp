@@ -95,6 +95,9 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     } else if (a == "--settings") {
       if (!value(v) || v.empty()) return fail("--settings takes a file name");
       o.settingsPath = std::string(v);
+    } else if (a == "--ephemeris") {
+      if (!value(v) || (v != "classic" && v != "swiss")) return fail("--ephemeris takes classic or swiss");
+      o.ephemeris = v == "swiss" ? 1 : 0;
     } else if (a == "--date") {
       if (!value(v)) return fail("--date takes a date such as 1970-04-04");
       date = v;

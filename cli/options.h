@@ -23,6 +23,7 @@ inline constexpr const char* kCliUsage =
     "                       (the offset in force at --date and --time; --utc-offset, --lon, --lat override)\n"
     "  --places QUERY       the best matches of QUERY in the place table (text, or --json)\n"
     "  --settings FILE      preferences from a settings file (defaults otherwise)\n"
+    "  --ephemeris E        classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'\n"
     "  --tajaka YEAR        the Tajaka annual chart of YEAR\n"
     "  --month M            with --tajaka: the monthly chart of month M (1..12)\n"
     "  --hora P             with --month: the hora chart of period P (1..12)\n"
@@ -42,6 +43,7 @@ struct CliOptions {
   bool basic = false;     // the basic calculations text
   bool complete = false;  // the complete calculations text
   std::string settingsPath;
+  std::optional<int> ephemeris;  // 0 classic, 1 swiss: overrides the settings
   std::vector<std::string> files;
 
   // Birth data given as options (file units); zone and place fall back to

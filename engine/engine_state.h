@@ -93,6 +93,9 @@ struct EphemerisState {
   // Results of the classic engine by its own index order (engine/ephemeris.h).
   std::array<double, 20> longitude{};
   std::array<double, 20> retrograde{};
+  // Where the Swiss engine's casts of this state took their positions from
+  // (SwissSource, engine/swiss_engine.h): the least precise source so far.
+  std::uint8_t swissSource = 0;
 };
 
 struct EngineState {

@@ -89,6 +89,47 @@ std::array<Field, kFieldCount> FieldsOf(Settings& s) {
   }};
 }
 
+// The settings kept after the trailer: "key=value" lines, each with its
+// words; a key the program does not know is skipped (a later version's).
+struct Extension {
+  std::string_view key;
+  std::array<std::string_view, 2> words;  // the words of the values 0 and 1
+  int Settings::*value;
+};
+constexpr std::array<Extension, 2> kExtensions = {{
+    {"ephemeris", {"classic", "swiss"}, &Settings::ephemeris},
+    {"rahu", {"mean-node", "true-node"}, &Settings::trueNode},
+}};
+
+// Reads the extension lines of `text` into `settings`; returns the number of
+// known keys whose value was not one of their words (the value is then the
+// default).
+int ParseExtensions(std::string_view text, Settings& settings) {
+  for (const Extension& e : kExtensions) settings.*e.value = 0;  // absent: the default
+  int rejected = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos) continue;
+    const std::string_view key = line.substr(0, eq), word = line.substr(eq + 1);
+    for (const Extension& e : kExtensions) {
+      if (key != e.key) continue;
+      if (word == e.words[0]) {
+        settings.*e.value = 0;
+      } else if (word == e.words[1]) {
+        settings.*e.value = 1;
+      } else {
+        settings.*e.value = 0;
+        ++rejected;
+      }
+    }
+  }
+  return rejected;
+}
+
 bool IsIntKind(FieldKind kind) { return kind != FieldKind::kReal && kind != FieldKind::kDeviation; }
 
 bool InRange(const Field& field, double v) {
@@ -115,6 +156,8 @@ EngineSettings EngineSettingsOf(const Settings& settings) {
   const int choice = settings.ayanamsaChoice;
   engine.ayanamsa = static_cast<AyanamsaChoice>(choice >= 0 && choice <= 7 ? choice : 0);
   engine.sunriseDefinition = settings.sunriseDefinition;
+  engine.ephemeris = settings.ephemeris == 1 ? EphemerisKind::kSwiss : EphemerisKind::kClassic;
+  engine.trueNode = settings.trueNode == 1;
   return engine;
 }
 
@@ -140,6 +183,8 @@ std::string FormatSettings(const Settings& settings) {
     if (field.separator != 0) out += field.separator;
   }
   out += kSettingsTrailer;
+  if (settings.ephemeris == 1) out += "ephemeris=swiss\n";
+  if (settings.trueNode == 1) out += "rahu=true-node\n";
   return out;
 }
 
@@ -195,6 +240,7 @@ SettingsParseResult ParseSettings(std::string_view text, Settings& settings) {
     }
   }
   settings.printItemCount = CountPrintItems(settings);
+  result.rejectedFields += ParseExtensions(text, settings);
   if (result.unreadableFields > 0 || result.rejectedFields > 0) {
     result.message = std::to_string(result.unreadableFields) + " unreadable and " +
                      std::to_string(result.rejectedFields) + " out-of-range values in the settings file";

@@ -47,6 +47,12 @@ struct Settings {
   // upper limb, 1 true rise of the upper limb, 2 true rise of the centre).
   int sunriseDefinition = 0;
 
+  // After the settings file's trailer, as "key=value" lines written only
+  // when they are not the default: a file without them reads as the classic
+  // engine and the mean node, and older programs ignore them.
+  int ephemeris = 0;  // 0 the classic engine, 1 the Swiss Ephemeris
+  int trueNode = 0;   // 1: Rahu from the true node (Swiss engine only)
+
   // The custom deviation in arc-minutes; beyond +-1000 it stands for the
   // tropical zodiac.
   double AyanamsaOffset() const {

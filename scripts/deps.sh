@@ -11,6 +11,7 @@ packages=(
   xvfb xauth poppler-utils locales
   libhowardhinnant-date-dev libdate-tz3 tzdata python3
   nodejs npm
+  libswe-dev swetest swe-basic-data swe-standard-data
 )
 missing=()
 for p in "${packages[@]}"; do

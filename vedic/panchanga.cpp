@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/ephemeris_engine.h"
 #include "engine/calendar.h"
 #include "chart/pipeline.h"
 #include "vedic/names.h"
@@ -204,6 +205,11 @@ void WritePanchangaText(ChartState& state, const Settings& settings) {
   }
   const int shownDegrees = ayanamsa < 0 ? -ToInt(degrees) : ToInt(degrees);
   out.Appendf("\nAyanamsa = %02d-%02d-%.0f\n", shownDegrees, ToInt(minutes), seconds);
+  // The engine is named only when it is not the classic one.
+  const EngineSettings engine = EngineSettingsOf(settings);
+  if (engine.ephemeris != EphemerisKind::kClassic) {
+    out.Appendf("Ephemeris = %s\n", EngineFor(engine.ephemeris).Describe(state).c_str());
+  }
   if (!tajaka) {
     out.Appendf("Dasa year length chosen = %8.4f days\n", state.dasaYearLength);
   } else {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -161,6 +162,64 @@ TEST(Cli, NowAndSettings) {
   // The default place of the settings: zone 5.00 west, 71.12 W, 42.30 N.
   EXPECT_EQ(NumberAfter(run.out, "zone"), 5.0);
   EXPECT_EQ(NumberAfter(run.out, "latitude"), 42.30);
+}
+
+// --ephemeris chooses the engine of every output; the classic engine's
+// texts carry no engine line, its JSON names it; the Swiss engine says
+// where its positions came from, also when no data file is found.
+TEST(Cli, EphemerisChoiceIsNamedInEveryOutput) {
+  const std::string path = WriteFile("engine.orv", kDefaultChart);
+  const std::string empty = ::testing::TempDir() + "no_ephemeris_files_" + std::to_string(getpid());
+  std::filesystem::create_directories(empty);
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    const char* dataFolder;  // SE_EPHE_PATH, or nullptr
+    std::vector<std::string> present, absent;
+  };
+  const Case cases[] = {
+      {"classic json", {"--json", path}, nullptr, {"\"ephemeris\":\"classic\"}"}, {"ephemeris_source"}},
+      {"classic named", {"--ephemeris", "classic", "--json", path}, nullptr, {"\"ephemeris\":\"classic\"}"}, {}},
+      {"classic text", {"--section", "4", path}, nullptr, {"Ayanamsa = "}, {"Ephemeris"}},
+      {"swiss json",
+       {"--ephemeris", "swiss", "--json", path},
+       nullptr,
+       {"\"ephemeris\":\"swiss\"", "\"ephemeris_source\":\"Swiss Ephemeris 2.", ", files\""},
+       {"analytical"}},
+      {"swiss text", {"--ephemeris", "swiss", "--section", "4", path}, nullptr, {"\nEphemeris = Swiss Ephemeris 2."}, {}},
+      {"swiss copy", {"--ephemeris", "swiss", "--basic", path}, nullptr, {"\nEphemeris = Swiss Ephemeris 2."}, {}},
+      {"no data files",
+       {"--ephemeris", "swiss", "--section", "4", path},
+       empty.c_str(),
+       {"Ephemeris = Swiss Ephemeris 2.", "analytical mode"},
+       {", files"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.dataFolder) setenv("SE_EPHE_PATH", c.dataFolder, 1);
+    const CliRun run = RunCli(c.args);
+    if (c.dataFolder) unsetenv("SE_EPHE_PATH");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    for (const std::string& text : c.present) EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    for (const std::string& text : c.absent) EXPECT_EQ(run.out.find(text), std::string::npos) << text;
+  }
+  std::filesystem::remove_all(empty);
+}
+
+TEST(Cli, EphemerisTakesOnlyItsTwoWords) {
+  const std::string path = WriteFile("engine2.orv", kDefaultChart);
+  const std::vector<std::vector<std::string>> cases = {
+      {"--ephemeris", "moshier", path}, {"--ephemeris", "Swiss", path}, {"--ephemeris", "", path}, {path, "--ephemeris"}};
+  for (const auto& args : cases) {
+    SCOPED_TRACE(args[1]);
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    ASSERT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;  // one line
+    EXPECT_NE(run.err.find("--ephemeris"), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace

@@ -105,6 +105,47 @@ TEST(ParseSettings, RoundTripsEveryValue) {
   EXPECT_EQ(read.AyanamsaOffset(), -(60.0 * 1 + 27 + 5.4 / 60));
 }
 
+// The engine choice lives after the trailer and is written only when it is
+// not the default: a file without it (every older file) reads as the
+// classic engine and the mean node, and nothing before it changes meaning.
+TEST(ParseSettings, EngineChoiceAfterTheTrailer) {
+  Settings swiss;
+  swiss.ephemeris = 1;
+  swiss.trueNode = 1;
+  const std::string swissFile = FormatSettings(swiss);
+  EXPECT_EQ(swissFile, std::string(kDefaultFile) + "ephemeris=swiss\nrahu=true-node\n");
+  struct Case {
+    const char* name;
+    std::string text;
+    int ephemeris, trueNode, rejected;
+  };
+  const Case cases[] = {
+      {"older file", std::string(kDefaultFile), 0, 0, 0},
+      {"written swiss", swissFile, 1, 1, 0},
+      {"classic said", std::string(kDefaultFile) + "ephemeris=classic\nrahu=mean-node\n", 0, 0, 0},
+      {"carriage returns", std::string(kDefaultFile) + "ephemeris=swiss\r\n", 1, 0, 0},
+      {"unknown word", std::string(kDefaultFile) + "ephemeris=moshier\nrahu=true-node\n", 0, 1, 1},
+      {"unknown key", std::string(kDefaultFile) + "colour=blue\nephemeris=swiss\n", 1, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settings read;
+    read.ephemeris = 1;  // a value held before: a file without the line still reads as classic
+    read.trueNode = 1;
+    const SettingsParseResult r = ParseSettings(c.text, read);
+    EXPECT_EQ(r.status, SettingsStatus::kLoaded);
+    EXPECT_EQ(read.ephemeris, c.ephemeris);
+    EXPECT_EQ(read.trueNode, c.trueNode);
+    EXPECT_EQ(r.rejectedFields, c.rejected);
+    EXPECT_EQ(r.unreadableFields, 0);
+    // The values before the trailer are the defaults' in every case.
+    Settings expected;
+    expected.ephemeris = read.ephemeris;
+    expected.trueNode = read.trueNode;
+    EXPECT_EQ(FormatSettings(read), FormatSettings(expected));
+  }
+}
+
 TEST(ParseSettings, OtherVersionsAreAFirstRun) {
   const std::string body(kDefaultFile.substr(4));
   const std::string cases[] = {"", "   \n", "4010" + body, "4011.0" + body, "x4011" + body, "40110" + body,

@@ -1,0 +1,47 @@
+// Speed of the Swiss engine: one cast of the chart (every body and the
+// ascendant from the Swiss Ephemeris data files), and one full natal chart
+// with it (the searches, the derivations and a report section).
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "chart/pipeline.h"
+#include "engine/cast.h"
+
+namespace orvane {
+namespace {
+
+const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
+
+Settings SwissSettings() {
+  Settings settings;
+  settings.ephemeris = 1;
+  return settings;
+}
+
+void BM_SwissCastChart(benchmark::State& bench) {
+  EngineState state;
+  const EngineSettings settings = EngineSettingsOf(SwissSettings());
+  for (auto _ : bench) {
+    state.birth = kDefaultBirth;
+    benchmark::DoNotOptimize(CastChart(state, settings, 1970, 4, 4));
+  }
+}
+BENCHMARK(BM_SwissCastChart)->Unit(benchmark::kMicrosecond);
+
+void BM_SwissNatalComputeChart(benchmark::State& bench) {
+  const Settings settings = SwissSettings();
+  auto state = std::make_unique<ChartState>();
+  for (auto _ : bench) {
+    *state = ChartState{};
+    state->reportSection = 5;
+    ComputeChartFromBirth(*state, settings, kDefaultBirth);
+    benchmark::DoNotOptimize(state->report.CStr());
+  }
+}
+BENCHMARK(BM_SwissNatalComputeChart)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace orvane
+
+BENCHMARK_MAIN();

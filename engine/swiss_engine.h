@@ -1,0 +1,49 @@
+// The Swiss engine: apparent geocentric positions from the Swiss Ephemeris
+// library for the chart's universal-time moment (with the library's own
+// delta T), the ascendant from its house routine, sidereal by the chosen
+// ayanamsa. Where no data file covers a date the library's analytical mode
+// takes over, and the state records it.
+//
+// The library keeps process-wide state (open files, the ephemeris path, the
+// sidereal mode, caches of the last positions): every call to it is made
+// under one mutex, and the path and sidereal mode are set only when they
+// change.
+#pragma once
+
+#include <string>
+
+#include "engine/ephemeris_engine.h"
+
+namespace orvane {
+
+// Where the data files are looked for unless the SE_EPHE_PATH environment
+// variable names another folder (the Swiss Ephemeris reads it itself).
+inline constexpr const char* kSwissDataFolder = "/usr/share/libswe/ephe";
+
+// Where the positions of a Swiss cast came from (EphemerisState::swissSource).
+enum class SwissSource : std::uint8_t {
+  kNone = 0,        // no Swiss cast yet
+  kFiles = 1,       // the data files
+  kAnalytical = 2,  // the analytical mode: no file covered a date
+  kOutOfRange = 3,  // not even the analytical mode covered a date: the classic engine stood in
+};
+
+class SwissEngine final : public EphemerisEngine {
+ public:
+  explicit SwissEngine(std::string dataFolder = kSwissDataFolder);
+
+  EphemerisKind Kind() const override { return EphemerisKind::kSwiss; }
+  void Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+  double DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
+                      int day) const override;
+  // "Swiss Ephemeris 2.10.03, files", "... analytical mode (no data file for the date)", ...
+  std::string Describe(const EngineState& state) const override;
+
+  // The library's version ("2.10.03").
+  static std::string Version();
+
+ private:
+  std::string dataFolder_;
+};
+
+}  // namespace orvane
