@@ -177,16 +177,16 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   WriteDasaJson(json, state, settings);
   WriteStrengthJson(json, state, settings);
   WriteTajakaJson(json, state, settings);
-  if (place != nullptr) {
-    json.Key("place");
-    WritePlaceJson(json, *place);
-  }
   const EngineSettings engine = EngineSettingsOf(settings);
   json.Key("ephemeris");
   json.String(engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic");
   if (engine.ephemeris != EphemerisKind::kClassic) {
     json.Key("ephemeris_source");
     json.String(EngineFor(engine.ephemeris).Describe(state));
+  }
+  if (place != nullptr) {
+    json.Key("place");
+    WritePlaceJson(json, *place);
   }
   json.EndObject();
 }
