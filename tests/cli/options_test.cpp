@@ -181,7 +181,7 @@ TEST(CliLocale, GermanLocaleChangesNoByte) {
       {"--json", chart},
       {"--section", "basic-info", chart},
       {"--complete", "--tajaka", "2001", chart},
-      {"--section", "vimsottari", "--mundane", "30.5", chart},
+      {"--section", "mundane-vimsottari", "--mundane", "30.5", chart},
       {"--list-sections"},
   };
   for (const std::vector<std::string>& args : runs) {
