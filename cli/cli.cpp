@@ -16,8 +16,8 @@
 
 #include "cli/json.h"
 #include "cli/options.h"
+#include "chart/pipeline.h"
 #include "cli/program_info.h"
-#include "engine/pipeline.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "report/collection.h"
 #include "report/sections.h"
 
