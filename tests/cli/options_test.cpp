@@ -172,5 +172,27 @@ TEST(CliVersion, NamesTheProgramItsVersionAndEngines) {
   EXPECT_NE(run.out.find("\nephemeris engines: classic"), std::string::npos) << run.out;
 }
 
+// Every kind of output of the program is the same bytes under a German
+// locale (decimal comma) as under the "C" locale.
+TEST(CliLocale, GermanLocaleChangesNoByte) {
+  const std::string chart = testing_support::WriteTempFile("locale.orv", testing_support::kDefaultChartFile);
+  const std::vector<std::string> runs[] = {
+      {chart},
+      {"--json", chart},
+      {"--section", "basic-info", chart},
+      {"--complete", "--tajaka", "2001", chart},
+      {"--section", "mundane-vimsottari", "--mundane", "30.5", chart},
+      {"--list-sections"},
+  };
+  for (const std::vector<std::string>& args : runs) {
+    SCOPED_TRACE(args.front());
+    const auto plain = RunCliProcess(args, "LC_ALL=C");
+    const auto german = RunCliProcess(args, "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_FALSE(plain.out.empty());
+    EXPECT_EQ(plain.out, german.out);
+  }
+}
+
 }  // namespace
 }  // namespace orvane
