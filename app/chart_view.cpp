@@ -17,6 +17,7 @@
 #include "app/dhruvak_doc.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/view_dialogs.h"
+#include "display/file_names.h"
 #include "engine/pipeline.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
@@ -39,7 +40,7 @@ QString StatusText(ComputeStatus status, const QString& path) {
   return {};
 }
 
-std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string FileName(const QString& path) { return FileNameBytes(path); }
 
 }  // namespace
 
@@ -53,7 +54,9 @@ CDhruvakView::CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(kScrollWidth, kScrollHeight);
   const int serial = app_.NextViewSerial();
-  const QString folder = app_.paths().workingFolder;
+  // In this run's private folder: no other copy of the program, and nobody
+  // else, can write there.
+  const QString folder = app_.runFolder();
   dataFile_ = folder + QStringLiteral("/dvktmp.%1.dvk").arg(serial);
   nowFile_ = folder + QStringLiteral("/dvknow.%1.dvk").arg(serial);
   // The first chart view of a run loads the settings, or walks the user
@@ -95,7 +98,7 @@ bool CDhruvakView::PrepareWorkingFile(QString* error) {
   // whose file failed validation is cast afresh every time and keeps its
   // own bytes.
   const bool prasna = doc_.invalid() || doc_.image().isEmpty();
-  if (!MakePrivateFolder(app_.paths().workingFolder, error)) return false;
+  if (!app_.PrepareRunFolder(error)) return false;
   const QString path = prasna ? nowFile_ : dataFile_;
   if (!prasna) {
     // The file is rewritten only when it differs from the image: a repaint
@@ -106,7 +109,8 @@ bool CDhruvakView::PrepareWorkingFile(QString* error) {
         onDisk != std::string_view(image.constData(), static_cast<std::size_t>(image.size()))) {
       std::string reason;
       if (!WriteFileAtomic(FileName(path),
-                           std::string_view(image.constData(), static_cast<std::size_t>(image.size())), &reason)) {
+                           std::string_view(image.constData(), static_cast<std::size_t>(image.size())), &reason,
+                           LinkAtPath::kReplace)) {
         *error = QString::fromStdString(reason);
         return false;
       }
@@ -256,7 +260,7 @@ void CDhruvakView::ShowScreenMessage(const QString& text) {
 }
 
 void CDhruvakView::ReportFailure(const QString& error) {
-  const QString folder = QDir::toNativeSeparators(app_.paths().workingFolder);
+  const QString folder = ShownFileName(QDir::toNativeSeparators(app_.runFolder()));
   const QString text =
       QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nOrvane Lite keeps its working files in "
                      "\"%3\". Please check that this folder exists and can be written. The chart window stays "
@@ -367,14 +371,14 @@ void CDhruvakView::OnEditBirthData() {
 
   const std::string bytes = FormatChartDataFile(ComposeFromDialog(dialog.fields()));
   QString error;
-  if (!MakePrivateFolder(app_.paths().workingFolder, &error)) {
+  if (!app_.PrepareRunFolder(&error)) {
     ReportFailure(error);
     return;
   }
   // The new data go through the working file first: a file that cannot be
   // written leaves the document as it was.
   std::string reason;
-  if (!WriteFileAtomic(FileName(dataFile_), bytes, &reason)) {
+  if (!WriteFileAtomic(FileName(dataFile_), bytes, &reason, LinkAtPath::kReplace)) {
     ReportFailure(QString::fromStdString(reason));
     return;
   }

@@ -17,6 +17,8 @@
 #include "app/artwork.h"
 #include "app/main_frame.h"
 #include "app/single_instance.h"
+#include "display/file_names.h"
+#include "io/user_folder.h"
 #include "dialogs/preference_dlgs.h"
 
 namespace orvane {
@@ -34,12 +36,29 @@ QString Shown(const char* text) { return QString::fromUtf8(text).replace(QString
 
 void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
-CDhruvakApp::CDhruvakApp(AppPaths paths, QObject* parent) : QObject(parent), paths_(std::move(paths)) {}
+CDhruvakApp::CDhruvakApp(AppPaths paths, QObject* parent)
+    : QObject(parent),
+      paths_(std::move(paths)),
+      runFolder_(std::make_unique<RunFolder>(FileNameBytes(paths_.workingFolder))) {}
 
 CDhruvakApp::~CDhruvakApp() {
   splash_.reset();
   mainFrame_.reset();
+  // After the views, which remove their own files first.
+  runFolder_.reset();
   instance_.reset();
+}
+
+QString CDhruvakApp::runFolder() const { return DecodeFileName(QByteArray::fromStdString(runFolder_->path())); }
+
+bool CDhruvakApp::PrepareRunFolder(QString* error) {
+  std::string reason;
+  if (runFolder_->Create(&reason)) return true;
+  if (error) {
+    *error = QString::fromStdString(reason) + QLatin1Char('.');
+    (*error)[0] = (*error)[0].toUpper();
+  }
+  return false;
 }
 
 QWidget* CDhruvakApp::DialogParent() const {
@@ -48,10 +67,12 @@ QWidget* CDhruvakApp::DialogParent() const {
 
 bool CDhruvakApp::InitInstance(const QStringList& arguments) {
   // Everything after the program's name is a chart file to open (the
-  // toolkit has already taken its own options out).
+  // toolkit has already taken its own options out). Names come as
+  // DecodeFileName gives them, so that any name the file system holds
+  // can be opened.
   QStringList files;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
-    if (!arguments[i].isEmpty()) files += QFileInfo(arguments[i]).absoluteFilePath();
+    if (!arguments[i].isEmpty()) files += AbsoluteFileName(arguments[i]);
   }
 
   // 1. One program per user. A second start hands its files over.
@@ -67,7 +88,7 @@ bool CDhruvakApp::InitInstance(const QStringList& arguments) {
               ? QStringLiteral("Orvane Lite is already running.")
               : QStringLiteral("Orvane Lite is already running, but it did not answer.\n\nPlease open \"%1\" "
                                "from its File menu.")
-                    .arg(QDir::toNativeSeparators(files.first())));
+                    .arg(ShownFileName(QDir::toNativeSeparators(files.first()))));
       exitCode_ = 1;
       return false;
     case SingleInstance::Result::kFirst:
@@ -77,9 +98,16 @@ bool CDhruvakApp::InitInstance(const QStringList& arguments) {
   connect(instance_.get(), &SingleInstance::openRequested, this, &CDhruvakApp::OpenFromSecondInstance);
   connect(instance_.get(), &SingleInstance::activateRequested, this, &CDhruvakApp::ShowMainWindow);
 
-  // 2. A settings file of this version means the preferences are set.
+  // The private folder of this run's working files (stale ones of ended
+  // runs are removed on the way); a failure is reported by the first view
+  // that needs it.
+  PrepareRunFolder(nullptr);
+
+  // 2. A settings file of this version means the preferences are set; one
+  // that cannot be read is no first run (its preferences are not lost).
   Settings probe;
-  firstRun_ = LoadSettings(paths_.settingsFile.toStdString(), probe).status != SettingsStatus::kLoaded;
+  const SettingsStatus settingsStatus = LoadSettings(FileNameBytes(paths_.settingsFile), probe).status;
+  firstRun_ = settingsStatus != SettingsStatus::kLoaded && settingsStatus != SettingsStatus::kUnreadable;
 
   // 3.-5. Recent files are read on demand; the main frame (which writes the
   // default working chart file) accepts dropped files; the document types
@@ -130,10 +158,23 @@ void CDhruvakApp::OpenFromSecondInstance(const QString& path) {
 
 void CDhruvakApp::EnsureSettings() {
   if (settingsLoaded_ || inFirstRunSequence_) return;
-  const SettingsParseResult read = LoadSettings(paths_.settingsFile.toStdString(), settings_);
+  const SettingsParseResult read = LoadSettings(FileNameBytes(paths_.settingsFile), settings_);
   if (read.status == SettingsStatus::kLoaded) {
     if (!read.message.empty()) qWarning("%s: %s", qPrintable(paths_.settingsFile), read.message.c_str());
     settingsLoaded_ = true;
+    return;
+  }
+  if (read.status == SettingsStatus::kUnreadable) {
+    // Replacing the file would lose the preferences it may hold, and a
+    // first run would come back at every start.
+    settingsUnreadable_ = true;
+    settingsLoaded_ = true;
+    QMessageBox::warning(DialogParent(), kAppTitle,
+                         QStringLiteral("Your preferences cannot be read from \"%1\".\n\n%2\n\nOrvane Lite uses the "
+                                        "default preferences for now and leaves that file as it is. Preferences "
+                                        "you change are not saved until the file can be read again.")
+                             .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)),
+                                  QString::fromStdString(read.message)));
     return;
   }
   firstRun_ = true;
@@ -155,11 +196,11 @@ void CDhruvakApp::EnsureSettings() {
 
 bool CDhruvakApp::SaveSettingsReported() {
   std::string error;
-  if (SaveSettings(paths_.settingsFile.toStdString(), settings_, &error)) return true;
+  if (SaveSettings(FileNameBytes(paths_.settingsFile), settings_, &error)) return true;
   QMessageBox::warning(DialogParent(), kAppTitle,
                        QStringLiteral("Your preferences could not be saved in \"%1\".\n\n%2\n\nThey stay in effect "
                                       "until Orvane Lite is closed.")
-                           .arg(QDir::toNativeSeparators(paths_.settingsFile), QString::fromStdString(error)));
+                           .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(error)));
   return false;
 }
 

@@ -17,6 +17,7 @@ class QWidget;
 namespace orvane {
 
 class CMainFrame;
+class RunFolder;
 class SingleInstance;
 
 // The texts of the first-run sequence and of the ayanamsa notice.
@@ -76,9 +77,18 @@ class CDhruvakApp : public QObject {
   int exitCode() const { return exitCode_; }
 
   const AppPaths& paths() const { return paths_; }
+  // The private folder of this run inside the working folder, for the
+  // chart views' working files: made at start (or when first needed),
+  // removed at exit; another copy of the program never shares it.
+  QString runFolder() const;
+  // Makes the run folder when it is not there; false with a reason.
+  bool PrepareRunFolder(QString* error);
   const Settings& settings() const { return settings_; }
   bool firstRun() const { return firstRun_; }
   bool settingsLoaded() const { return settingsLoaded_; }
+  // The settings file is there but cannot be read: the program runs on the
+  // defaults and never replaces that file.
+  bool settingsUnreadable() const { return settingsUnreadable_; }
   CMainFrame* mainFrame() const { return mainFrame_.get(); }
   SingleInstance* singleInstance() const { return instance_.get(); }
   // The parent of message boxes and dialogs: the main window once shown.
@@ -129,10 +139,12 @@ class CDhruvakApp : public QObject {
   Settings settings_;
   bool firstRun_ = false;
   bool settingsLoaded_ = false;
+  bool settingsUnreadable_ = false;
   bool splashEnabled_ = true;
   bool inFirstRunSequence_ = false;
   int exitCode_ = 0;
   int viewSerial_ = 0;
+  std::unique_ptr<RunFolder> runFolder_;
   std::unique_ptr<SingleInstance> instance_;
   std::unique_ptr<CMainFrame> mainFrame_;
   std::unique_ptr<QSplashScreen> splash_;

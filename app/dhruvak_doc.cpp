@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <string>
 
+#include "display/file_names.h"
 #include "io/chart_file.h"
 
 namespace orvane {
@@ -39,7 +40,7 @@ bool CDhruvakDoc::OnNewDocument(const QString& title) {
 
 CDhruvakDoc::OpenStatus CDhruvakDoc::OnOpenDocument(const QString& path, QString* error) {
   std::string bytes, reason;
-  if (!ReadChartImage(QFile::encodeName(path).toStdString(), bytes, &reason)) {
+  if (!ReadChartImage(FileNameBytes(path), bytes, &reason)) {
     if (error) *error = QString::fromStdString(reason);
     return OpenStatus::kUnreadable;
   }
@@ -62,12 +63,12 @@ bool CDhruvakDoc::OnSaveDocument(const QString& path, QString* error) {
     // The image is still the file's own (invalid) content: nothing to store,
     // and the chart on screen (the current moment) must not replace it.
     emit statusMessage(QStringLiteral("\"%1\" is not a valid chart file and was left unchanged.")
-                           .arg(QDir::toNativeSeparators(path)));
+                           .arg(ShownFileName(QDir::toNativeSeparators(path))));
     return true;
   }
   const QByteArray& bytes = textMode ? textBuffer : image_;
   std::string reason;
-  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(),
+  if (!WriteFileAtomic(FileNameBytes(path),
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &reason)) {
     if (error) *error = QString::fromStdString(reason);
     return false;
@@ -129,6 +130,9 @@ bool CDhruvakDoc::DoSave(QWidget* parent, bool saveAs) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     path = dialog.selectedFiles().constFirst();
   }
+  // A document whose file failed validation is not written back over that
+  // file: nothing is saved, so nothing may be announced as saved.
+  const bool leftUnchanged = textMode == 0 && invalid_ && SameFile(path, pathName_);
   QString error;
   if (!OnSaveDocument(path, &error)) {
     QMessageBox::warning(parent, kAppTitle,
@@ -141,7 +145,7 @@ bool CDhruvakDoc::DoSave(QWidget* parent, bool saveAs) {
     SetPathName(path);
   }
   if (textMode == 0) SetModifiedFlag(false);
-  emit saved(pathName_);
+  if (!leftUnchanged) emit saved(pathName_);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "app/app_paths.h"
 #include "app/artwork.h"
 #include "app/dhruvak_app.h"
+#include "display/file_names.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -13,7 +14,12 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("orvane"));
   QApplication::setWindowIcon(orvane::AppIcon());
 
+  // The arguments as the file system names them: QApplication::arguments()
+  // would turn bytes that are not UTF-8 into U+FFFD. QApplication has taken
+  // its own options out of argv by now.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments += orvane::DecodeFileName(QByteArray(argv[i]));
   orvane::CDhruvakApp app(orvane::AppPaths::Defaults());
-  if (!app.InitInstance(QApplication::arguments())) return app.exitCode();
+  if (!app.InitInstance(arguments)) return app.exitCode();
   return application.exec();
 }

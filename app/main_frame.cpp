@@ -24,6 +24,7 @@
 #include "app/dhruvak_app.h"
 #include "app/dhruvak_doc.h"
 #include "app/chart_view.h"
+#include "display/file_names.h"
 #include "io/chart_file.h"
 
 namespace orvane {
@@ -97,7 +98,7 @@ void CMainFrame::WriteStartupDefault() {
     return;
   }
   std::string reason;
-  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(), kStartupDefaultChart, &reason)) {
+  if (!WriteFileAtomic(FileNameBytes(path), kStartupDefaultChart, &reason, LinkAtPath::kReplace)) {
     startupProblem_ = QString::fromStdString(reason);
   }
 }
@@ -271,7 +272,7 @@ CDhruvakDoc* CMainFrame::AddDocument(CDhruvakDoc* doc) {
   frameCount_.insert(doc, 0);
   connect(doc, &CDhruvakDoc::saved, this, [this](const QString& path) {
     app_.AddToRecentFileList(path);
-    statusBar()->showMessage(QStringLiteral("Saved \"%1\".").arg(QDir::toNativeSeparators(path)), 5000);
+    statusBar()->showMessage(QStringLiteral("Saved \"%1\".").arg(ShownFileName(QDir::toNativeSeparators(path))), 5000);
   });
   connect(doc, &CDhruvakDoc::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
   return doc;
@@ -302,14 +303,15 @@ CDhruvakDoc* CMainFrame::OpenDocumentFile(const QString& path) {
     delete doc;
     QMessageBox::warning(app_.DialogParent(), QStringLiteral("Orvane Lite"),
                          QStringLiteral("The file \"%1\" cannot be opened.\n\n%2")
-                             .arg(QDir::toNativeSeparators(absolute), error));
+                             .arg(ShownFileName(QDir::toNativeSeparators(absolute)), error));
     return nullptr;
   }
   AddDocument(doc);
   app_.AddToRecentFileList(absolute);
   CreateFrame(*doc);
   if (status == CDhruvakDoc::OpenStatus::kInvalid) {
-    statusBar()->showMessage(QStringLiteral("\"%1\": %2").arg(QFileInfo(absolute).fileName(), error), 15000);
+    statusBar()->showMessage(QStringLiteral("\"%1\": %2").arg(ShownFileName(QFileInfo(absolute).fileName()), error),
+                             15000);
   }
   return doc;
 }

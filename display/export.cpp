@@ -19,7 +19,9 @@
 
 #include "display/chart_draw.h"
 #include "display/colours.h"
+#include "display/file_names.h"
 #include "io/chart_file.h"
+#include "io/user_folder.h"
 #include "report/collection.h"
 
 namespace orvane {
@@ -39,24 +41,29 @@ QString FromLatin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
+// `links`: kReplace for the program's own files in its working folder (a
+// link planted there is replaced, never followed); kWriteThrough for a
+// file the user named.
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error,
+                LinkAtPath links = LinkAtPath::kWriteThrough) {
   std::string reason;
-  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(),
-                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &reason)) {
+  if (!WriteFileAtomic(FileNameBytes(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       &reason, links)) {
     if (error) *error = QString::fromStdString(reason);
     return false;
   }
   return true;
 }
 
-// A folder of the user's own (0700), created when missing.
+// A folder of the user's own (0700), created when missing; a link or
+// another user's folder in its place is refused.
 bool MakeOwnFolder(const QString& folder, QString* error) {
-  if (!QDir().mkpath(folder)) {
-    if (error) *error = QStringLiteral("The folder \"%1\" cannot be created.").arg(QDir::toNativeSeparators(folder));
-    return false;
-  }
-  if (!QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-    if (error) *error = QStringLiteral("The folder \"%1\" cannot be made private.").arg(QDir::toNativeSeparators(folder));
+  std::string reason;
+  if (!MakeUserFolder(FileNameBytes(folder), &reason)) {
+    if (error) {
+      *error = QString::fromStdString(reason) + QLatin1Char('.');
+      (*error)[0] = (*error)[0].toUpper();
+    }
     return false;
   }
   return true;
@@ -94,7 +101,7 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
   if (bytes.isEmpty()) {
     error = QStringLiteral("The chart could not be drawn.");
   } else if (MakeOwnFolder(folder, &error)) {
-    WriteWhole(path, bytes, &error);
+    WriteWhole(path, bytes, &error, LinkAtPath::kReplace);
   }
   if (!error.isEmpty()) {
     QMessageBox::warning(parent, kAppCaption,
@@ -366,7 +373,7 @@ std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, cons
   const QString mailFolder = QDir(folder).filePath(QStringLiteral("mail"));
   const QString attachment = QDir(mailFolder).filePath(MailAttachmentName(documentTitle));
   const QByteArray bytes(collected.text.data(), static_cast<qsizetype>(collected.text.size()));
-  if (!MakeOwnFolder(mailFolder, &error) || !WriteWhole(attachment, bytes, &error)) {
+  if (!MakeOwnFolder(mailFolder, &error) || !WriteWhole(attachment, bytes, &error, LinkAtPath::kReplace)) {
     QMessageBox::warning(parent, kAppCaption,
                          QStringLiteral("The chart could not be mailed: its text file could not be written.\n\n%1")
                              .arg(error));

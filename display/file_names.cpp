@@ -1,5 +1,9 @@
 #include "display/file_names.h"
 
+#include <unistd.h>
+
+#include <QDir>
+#include <cstdlib>
 #include <string_view>
 
 #include "io/shown_name.h"
@@ -68,6 +72,14 @@ QByteArray EncodeFileName(const QString& name) {
 }
 
 std::string FileNameBytes(const QString& name) { return EncodeFileName(name).toStdString(); }
+
+QString AbsoluteFileName(const QString& name) {
+  if (name.startsWith(QLatin1Char('/'))) return QDir::cleanPath(name);
+  char* current = ::getcwd(nullptr, 0);
+  const QString folder = current != nullptr ? DecodeFileName(QByteArray(current)) : QDir::currentPath();
+  std::free(current);
+  return QDir::cleanPath(folder + QLatin1Char('/') + name);
+}
 
 QString ShownFileName(const QString& name) { return QString::fromStdString(ShownName(FileNameBytes(name))); }
 

@@ -16,6 +16,11 @@ QByteArray EncodeFileName(const QString& name);
 // EncodeFileName as the std::string the core's file functions take.
 std::string FileNameBytes(const QString& name);
 
+// `name` made absolute against the current folder and cleaned of "." and
+// ".." (as QFileInfo::absoluteFilePath, which would lose the bytes that are
+// not UTF-8).
+QString AbsoluteFileName(const QString& name);
+
 // A name as a message shows it: control characters and bytes that are not
 // UTF-8 as escapes (see ShownName), so that it stays on one line.
 QString ShownFileName(const QString& name);

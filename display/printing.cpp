@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "display/chart_draw.h"
+#include "display/print_file.h"
 #include "display/text_font.h"
 #include "report/collection.h"
 
@@ -317,8 +318,10 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
   dialog.setFromTo(1, count);
   if (dialog.exec() != QDialog::Accepted) return false;
   if (!job.Begin(parent, printTitle, documentTitle, ask)) return false;
-  if (!job.PrintAll(printer)) {
-    QMessageBox::warning(parent, QStringLiteral("Orvane Lite"), QStringLiteral("Could not start print job."));
+  QString error;
+  if (!PrintJobToPrinter(job, printer, &error)) {
+    QMessageBox::warning(parent, QStringLiteral("Orvane Lite"),
+                         error.isEmpty() ? QStringLiteral("Could not start print job.") : error);
     return false;
   }
   return true;

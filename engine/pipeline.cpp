@@ -21,8 +21,10 @@ constexpr int kSlotFromEphemeris[8] = {0, kEphSun, kEphMoon, kEphMars, kEphMercu
 constexpr double kNakshatraSpan = 13.333333333333332;   // 13 deg 20 min
 constexpr double kNakshatraPerDegree = 0.07500000000000001;
 
+// The "now" file is a working file of the program's own: a symbolic link
+// in its place is replaced, never followed.
 bool WriteNowFile(const std::string& path, const BirthData& b) {
-  return WriteFileAtomic(path, FormatChartDataFile(b), nullptr);
+  return WriteFileAtomic(path, FormatChartDataFile(b), nullptr, LinkAtPath::kReplace);
 }
 
 // The lunar-month step: the Sun's sign at the last new moon before the chart
