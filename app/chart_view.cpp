@@ -17,8 +17,8 @@
 #include "app/dhruvak_doc.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/view_dialogs.h"
+#include "chart/pipeline.h"
 #include "display/file_names.h"
-#include "engine/pipeline.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
 

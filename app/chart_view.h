@@ -27,7 +27,7 @@
 #include <memory>
 
 #include "display/view_screens.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane {
 

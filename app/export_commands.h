@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "display/enter_title.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 class QWidget;
 

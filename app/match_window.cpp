@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/chart_square.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "io/chart_file.h"
 #include "report/report_buffer.h"
 

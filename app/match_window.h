@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 #include "match/matching.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 #include "transit/transits.h"
 

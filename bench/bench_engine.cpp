@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {
@@ -17,7 +17,7 @@ const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
 
 void BM_CastChart(benchmark::State& bench) {
   ChartState state;
-  const Settings settings;
+  const EngineSettings settings = EngineSettingsOf(Settings{});
   for (auto _ : bench) {
     state.birth = kDefaultBirth;
     benchmark::DoNotOptimize(CastChart(state, settings, 1970, 4, 4));

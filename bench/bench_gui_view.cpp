@@ -14,7 +14,7 @@
 #include <string>
 
 #include "display/view_screens.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "io/chart_file.h"
 
 namespace orvane {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "vedic/calculation_pass.h"
 
 namespace orvane {

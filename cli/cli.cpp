@@ -17,7 +17,7 @@
 #include "cli/json.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
 #include "io/settings.h"

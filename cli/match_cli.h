@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane {
 

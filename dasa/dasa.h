@@ -26,7 +26,7 @@
 // .vimsottariValid; all write report text for their own section only.
 #pragma once
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

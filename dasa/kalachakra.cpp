@@ -6,7 +6,7 @@
 
 #include "dasa/dasa.h"
 #include "dasa/periods.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include "dasa/dasa.h"
 #include "dasa/periods.h"
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 
 #include "engine/calendar.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "report/report_buffer.h"
 
 namespace orvane::dasa {

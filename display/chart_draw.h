@@ -17,7 +17,7 @@
 #include <cstdint>
 
 #include "display/chart_labels.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

@@ -10,7 +10,7 @@
 
 #include "display/colours.h"
 #include "dasa/jaimini_colords.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane {
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "display/enter_title.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 class QWidget;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "display/enter_title.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 class QPainter;

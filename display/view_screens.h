@@ -24,7 +24,7 @@
 #include "display/chart_draw.h"
 #include "display/colours.h"
 #include "display/text_font.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

@@ -231,8 +231,8 @@ void ComputeMoonAndNode(EphemerisState& eph) {
   eph.retrograde[kEphNode] = 0.0;
 }
 
-bool IsTropical(const Settings& settings) {
-  const double offset = settings.AyanamsaOffset();
+bool IsTropical(const EngineSettings& settings) {
+  const double offset = settings.ayanamsaOffset;
   return !(offset >= -1000 && offset <= 1000);
 }
 
@@ -246,22 +246,22 @@ double ChitrapakshaRaw(double T, double prev) {
          0.8834166666666666;
 }
 
-double SiderealCorrection(ChartState& state, const Settings& settings, double T) {
+double SiderealCorrection(EngineState& state, const EngineSettings& settings, double T) {
   const double L = -ChitrapakshaRaw(T, state.ephemeris.siderealCorrection);
   double K = -0.0;
-  if (!IsTropical(settings)) K = -L - settings.AyanamsaOffset() * 0.016666666666666666;
+  if (!IsTropical(settings)) K = -L - settings.ayanamsaOffset * 0.016666666666666666;
   state.ephemeris.siderealCorrection = K;
   return K;
 }
 
-double ReportAyanamsa(ChartState& state, const Settings& settings, int year, int month, int day) {
+double ReportAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month, int day) {
   const double jd = DayNumber(month, day, year);
   const double T0 = (jd - 2415020 - 0.5) * 2.7378507871321012e-5;
   const double raw1 = ChitrapakshaRaw(T0, state.ephemeris.reportAyanamsaPrev);
   const double raw2 = ChitrapakshaRaw(T0, raw1);
   const double L = -raw2;
   double value = -0.0;
-  if (!IsTropical(settings)) value = -(L + settings.AyanamsaOffset() / 60);
+  if (!IsTropical(settings)) value = -(L + settings.ayanamsaOffset / 60);
   state.ephemeris.reportAyanamsaPrev = value;
   return value;
 }
@@ -288,7 +288,7 @@ double ComputeAscendant(double ramc, double obliquity, double latitude, double K
   return Mod360(theta * kDegreesPerRadian + K);
 }
 
-void CastEphemeris(ChartState& state, const Settings& settings, int convert) {
+void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert) {
   BirthData& b = state.birth;
   EphemerisState& eph = state.ephemeris;
   if (convert) {

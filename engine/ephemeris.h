@@ -1,16 +1,16 @@
-// The ephemeris: geocentric sidereal longitudes of the Sun, Moon, five
+// The classic ephemeris: geocentric sidereal longitudes of the Sun, Moon, five
 // planets and the mean node, their retrograde flags, the obliquity, sidereal
 // time and ascendant, from a compact analytic theory (Keplerian elements as
 // polynomials in T, periodic corrections for Jupiter and Saturn, light time,
 // and a trigonometric series for the Moon).
 #pragma once
 
-#include "engine/chart_state.h"
-#include "io/settings.h"
+#include "engine/engine_settings.h"
+#include "engine/engine_state.h"
 
 namespace orvane {
 
-// Ephemeris indices of the results.
+// Ephemeris indices of the results (the classic engine's own order).
 enum EphemerisIndex : int {
   kEphSun = 1, kEphMoon = 2, kEphMercury = 3, kEphVenus = 4, kEphMars = 5,
   kEphJupiter = 6, kEphSaturn = 7, kEphNode = 16, kEphAscendant = 19,
@@ -19,10 +19,10 @@ enum EphemerisIndex : int {
 // Chitrapaksha ayanamsa (degrees) at T for the formula's `prev` value.
 double ChitrapakshaRaw(double T, double prev);
 // K for this cast; chains through state.ephemeris.siderealCorrection.
-double SiderealCorrection(ChartState& state, const Settings& settings, double T);
+double SiderealCorrection(EngineState& state, const EngineSettings& settings, double T);
 // The negated ayanamsa of a date (0 h universal time), chained through
 // state.ephemeris.reportAyanamsaPrev.
-double ReportAyanamsa(ChartState& state, const Settings& settings, int year, int month, int day);
+double ReportAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month, int day);
 // Longitude offset of the ascendant from the Sun at sunrise (rising) or sunset.
 double SunriseTarget(int definition, bool rising);
 
@@ -32,6 +32,6 @@ double ComputeAscendant(double ramc, double obliquity, double latitude, double K
 
 // A whole cast from the birth fields of the state (converted in place when
 // `convert` is 1): fills state.ephemeris.
-void CastEphemeris(ChartState& state, const Settings& settings, int convert);
+void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert);
 
 }  // namespace orvane

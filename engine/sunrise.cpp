@@ -2,9 +2,8 @@
 
 #include <cmath>
 
+#include "engine/cast.h"
 #include "engine/ephemeris.h"
-#include "engine/pipeline.h"
-#include "vedic/special_lagnas.h"
 
 namespace orvane {
 
@@ -25,7 +24,7 @@ DasaDate Offset(const DasaDate& start, bool backward, int days, double ghatis) {
 
 // One search, backward or forward: coarse steps until the angle function
 // wraps, then halving of the bracket down to ten seconds of time.
-DasaDate Search(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b, double tau,
+DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b, double tau,
                 bool backward, bool* found) {
   const bool ghatiSteps = a == kAscendant;
   // Crossing test: going backward the function jumps up by nearly a turn,
@@ -87,18 +86,6 @@ DasaDate Search(ChartState& state, const Settings& settings, const DasaDate& sta
   return result;
 }
 
-// Local mean time `hours` on the date of `moment`'s day (or the day before
-// when that lies after the moment), as a clock moment of the chart's zone.
-DasaDate LocalMeanTime(const ChartState& state, const DasaDate& moment, double hours, bool notAfter) {
-  const double lonWest = DecToDeg(state.birthCopy.longitude);
-  const double zone = DecToDeg(state.birthCopy.zone);
-  double clock = hours + lonWest / 15.0 - zone;  // hours of the zone's clock on that date
-  DasaDate d{moment.year, moment.month, moment.day, 0};
-  d = AddDuration(d, EncodeGhatis(clock * 2.5));
-  if (notAfter && DaysBetween(moment, d) < 0) d = SubtractDuration(d, {0, 0, 1, 0});
-  return d;
-}
-
 }  // namespace
 
 DasaDate MomentOf(double year, double month, double day, double time) {
@@ -117,81 +104,31 @@ DasaDate MomentOf(double year, double month, double day, double time) {
   return AddDuration(d, EncodeGhatis(ghatis));
 }
 
-void CastAtMoment(ChartState& state, const Settings& settings, const DasaDate& moment) {
+void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment) {
   const double h = moment.ghatis * 0.4;
   const double fl = std::floor(h);
   RecastAt(state, settings, moment.year, moment.month, moment.day, fl + (h - fl) * 0.6000000000000001);
 }
 
-double AngleFunction(const ChartState& state, int a, int b, double tau) {
+double AngleFunction(const EngineState& state, int a, int b, double tau) {
   return Normalise360(state.slotLongitude[a] - (state.slotLongitude[b] + tau));
 }
 
-DasaDate SearchBackward(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b,
+DasaDate SearchBackward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
                         double tau, bool* found) {
   return Search(state, settings, start, a, b, tau, true, found);
 }
 
-DasaDate SearchForward(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b,
+DasaDate SearchForward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
                        double tau, bool* found) {
   return Search(state, settings, start, a, b, tau, false, found);
 }
 
-DasaDate FindSunEvent(ChartState& state, const Settings& settings, int kind, int direction, const DasaDate& start,
+DasaDate FindSunEvent(EngineState& state, const EngineSettings& settings, int kind, int direction, const DasaDate& start,
                       bool* found) {
   const double tau = SunriseTarget(settings.sunriseDefinition, kind == 0);
   return direction == 0 ? SearchBackward(state, settings, start, kAscendant, kSun, tau, found)
                         : SearchForward(state, settings, start, kAscendant, kSun, tau, found);
-}
-
-void SunriseStep(ChartState& state, const Settings& settings) {
-  SunriseValues& sr = state.sunrise;
-  const BirthData& m = state.castMoment;
-  const DasaDate start = MomentOf(m.year, m.month, m.day, m.time);
-  const double natalAscendant = state.slotLongitude[kAscendant];
-  sr.chartMoment = start;
-  sr.fallback = 0;
-
-  bool ok = false;
-  DasaDate sunrise = FindSunEvent(state, settings, 0, 0, start, &ok);
-  DasaDate sunset{}, nextSunrise{};
-  if (ok) {
-    sr.sunriseGhatis = sunrise.ghatis;
-    sr.minutesSinceSunrise = DaysBetween(start, sunrise) * 1440;
-    ComputeTimeLagnas(state, settings, natalAscendant);
-    CastAtMoment(state, settings, start);
-    sunset = FindSunEvent(state, settings, 1, 1, sunrise, &ok);
-  }
-  if (ok) {
-    sr.dayLength = DaysBetween(sunset, sunrise) * 60;
-    sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
-    if (!sr.bornInDaytime) {
-      nextSunrise = FindSunEvent(state, settings, 0, 1, sunset, &ok);
-      if (ok) sr.nightLength = DaysBetween(nextSunrise, sunset) * 60;
-    }
-  }
-  if (!ok) {
-    // Polar day or night: the ascendant never reaches the Sun's target within
-    // the bounded search. Sunrise and sunset then stand at 6 h and 18 h local
-    // mean time, so every chart still gets defined day and night portions.
-    sr.fallback = 1;
-    sunrise = LocalMeanTime(state, start, 6.0, true);
-    sunset = AddDuration(sunrise, {0, 0, 0, 30});
-    nextSunrise = AddDuration(sunrise, {0, 0, 1, 0});
-    sr.sunriseGhatis = sunrise.ghatis;
-    sr.minutesSinceSunrise = DaysBetween(start, sunrise) * 1440;
-    sr.dayLength = 30;
-    sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
-    if (!sr.bornInDaytime) sr.nightLength = 30;
-    CastAtMoment(state, settings, sunrise);
-    ComputeTimeLagnas(state, settings, natalAscendant);
-  }
-  sr.sunriseMoment = sunrise;
-  sr.sunsetMoment = sunset;
-  sr.nextSunriseMoment = nextSunrise;
-  CastAtMoment(state, settings, start);
-  ComputeTimeUpagrahas(state, settings);
-  CastAtMoment(state, settings, start);
 }
 
 }  // namespace orvane

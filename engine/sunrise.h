@@ -1,36 +1,31 @@
-// The angle-crossing search that finds sunrise, sunset and the new moon, and
-// the sunrise step the pipeline runs after every new cast.
+// The angle-crossing search that finds sunrise, sunset and the new moon.
 #pragma once
 
 #include "engine/calendar.h"
-#include "engine/chart_state.h"
-#include "io/settings.h"
+#include "engine/engine_settings.h"
+#include "engine/engine_state.h"
 
 namespace orvane {
 
 // Casts the chart at a date with ghatis in the birth zone and place.
-void CastAtMoment(ChartState& state, const Settings& settings, const DasaDate& moment);
+void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment);
 
 // Longitude of slot a minus (slot b + tau), in [0, 360).
-double AngleFunction(const ChartState& state, int a, int b, double tau);
+double AngleFunction(const EngineState& state, int a, int b, double tau);
 
 // The last moment before the crossing of the target (seen from start),
 // searched backward or forward; the state is left cast at it. `found` is
 // false when no crossing came within the bound (the result is then the
 // start).
-DasaDate SearchBackward(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b,
+DasaDate SearchBackward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
                         double tau, bool* found = nullptr);
-DasaDate SearchForward(ChartState& state, const Settings& settings, const DasaDate& start, int a, int b,
+DasaDate SearchForward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
                        double tau, bool* found = nullptr);
 
 // kind 0 sunrise, 1 sunset; direction 0 the last event before start, 1 the
 // next one after it.
-DasaDate FindSunEvent(ChartState& state, const Settings& settings, int kind, int direction, const DasaDate& start,
+DasaDate FindSunEvent(EngineState& state, const EngineSettings& settings, int kind, int direction, const DasaDate& start,
                       bool* found = nullptr);
-
-// Sunrise before the chart moment, day and night lengths, the time lagnas and
-// time upagrahas; leaves the state cast at the chart moment.
-void SunriseStep(ChartState& state, const Settings& settings);
 
 // The chart moment as a date with ghatis (hours + minutes/60 + seconds/3600,
 // times 2.5) from a clock time in file units.

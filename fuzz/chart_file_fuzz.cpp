@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "fuzz/fuzz_check.h"
 #include "io/chart_file.h"
 

@@ -21,7 +21,7 @@
 #include <limits>
 #include <string_view>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "fuzz/fuzz_check.h"
 
 namespace orvane {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/chart_state.h"
+#include "engine/engine_state.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/chart_state.h"
+#include "engine/engine_state.h"
 
 namespace orvane {
 

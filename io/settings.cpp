@@ -109,6 +109,15 @@ bool InRange(const Field& field, double v) {
 
 }  // namespace
 
+EngineSettings EngineSettingsOf(const Settings& settings) {
+  EngineSettings engine;
+  engine.ayanamsaOffset = settings.AyanamsaOffset();
+  const int choice = settings.ayanamsaChoice;
+  engine.ayanamsa = static_cast<AyanamsaChoice>(choice >= 0 && choice <= 7 ? choice : 0);
+  engine.sunriseDefinition = settings.sunriseDefinition;
+  return engine;
+}
+
 int CountPrintItems(const Settings& settings) {
   int count = 0;
   for (int item : settings.printItems) count += item == 1 ? 1 : 0;

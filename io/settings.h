@@ -8,6 +8,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "engine/engine_settings.h"
+
 namespace orvane {
 
 inline constexpr int kSettingsVersion = 4011;
@@ -52,6 +54,10 @@ struct Settings {
   }
 };
 static_assert(std::is_trivially_copyable_v<Settings>);
+
+// What the engine reads of the settings: the ayanamsa, the sunrise
+// definition and the ephemeris.
+EngineSettings EngineSettingsOf(const Settings& settings);
 
 // The settings file: one value per line in the order of the members above
 // (version 4011 first; the print-item count and the six items separated by

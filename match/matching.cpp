@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "vedic/names.h"
 
 namespace orvane::match {

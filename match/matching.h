@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "match/koota_tables.h"
 #include "report/report_buffer.h"
 

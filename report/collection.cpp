@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {

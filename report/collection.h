@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

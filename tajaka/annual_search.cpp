@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "engine/cast.h"
 #include "tajaka/tajaka.h"
 
 namespace orvane {
@@ -27,7 +27,7 @@ void CastAtTrialMoment(ChartState& state, const Settings& settings, Day day, dou
   int y, m, d;
   GregorianFromDayCount(day.count, y, m, d);
   const double fl = std::floor(hours);
-  RecastAt(state, settings, y, m, d, fl + 0.6 * (hours - fl));
+  RecastAt(state, EngineSettingsOf(settings), y, m, d, fl + 0.6 * (hours - fl));
 }
 
 // The Sun's longitude brought within 300 deg of the target, so that the

@@ -4,7 +4,7 @@
 // its own number.
 #pragma once
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "dasa/periods.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "engine/sunrise.h"
 #include "tajaka/tajaka.h"
 #include "tajaka/tajaka_rules.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "engine/calendar.h"
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane::tajaka {
 

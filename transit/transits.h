@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 #include "report/report_buffer.h"
 
@@ -75,7 +75,7 @@ class Caster {
  private:
   const Settings& settings_;
   BirthData place_;
-  std::unique_ptr<ChartState> state_;
+  std::unique_ptr<EngineState> state_;
   std::uint64_t casts_ = 0;
 };
 

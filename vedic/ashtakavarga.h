@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 #include "vedic/strength_state.h"
 

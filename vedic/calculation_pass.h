@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

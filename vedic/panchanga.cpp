@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "vedic/names.h"
 #include "vedic/vargas.h"
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

@@ -23,7 +23,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane {
 

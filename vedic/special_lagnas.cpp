@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "engine/cast.h"
 #include "engine/sunrise.h"
 #include "vedic/names.h"
 #include "vedic/panchanga.h"
@@ -70,6 +70,7 @@ void ComputeTimeLagnas(ChartState& state, const Settings&, double natalAscendant
 int UpagrahaPortion(int planet, int w) { return static_cast<int>(vedic::FloorMod(planet - w + 8, 8)); }
 
 void ComputeTimeUpagrahas(ChartState& state, const Settings& settings) {
+  const EngineSettings engine = EngineSettingsOf(settings);
   const SunriseValues sr = state.sunrise;
   // The weekday of the chart moment, at which the state is cast now (in a
   // Tajaka chart the found moment of the year).
@@ -90,7 +91,7 @@ void ComputeTimeUpagrahas(ChartState& state, const Settings& settings) {
     const int portion = UpagrahaPortion(kTimeUpagrahaPlanet[i], weekday);
     const int choice = std::clamp(settings.upagrahaRising[i], 0, 2);
     const double ghatis = (portion + kPortionPoint[static_cast<std::size_t>(choice)]) * length / 8;
-    CastAtMoment(state, settings, AddDuration(start, EncodeGhatis(ghatis)));
+    CastAtMoment(state, engine, AddDuration(start, EncodeGhatis(ghatis)));
     state.slotLongitude[kTimeUpagrahaSlot[i]] = state.slotLongitude[kAscendant];
     state.slotRetrograde[kTimeUpagrahaSlot[i]] = 0;
   }

@@ -3,7 +3,7 @@
 // step after each new cast.
 #pragma once
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

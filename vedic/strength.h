@@ -2,7 +2,7 @@
 // writers of the calculation pass (sections 3, 17, 18, 19, 13, 22).
 #pragma once
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 
 namespace orvane {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "vedic/vedic_state.h"
 
 namespace orvane {

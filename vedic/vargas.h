@@ -3,7 +3,7 @@
 // degree table (section 14) and the dignity list (section 24).
 #pragma once
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 #include "vedic/vedic_state.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "report/collection.h"
 
 namespace orvane {

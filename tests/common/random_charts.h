@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 
 namespace orvane::testing_support {
 

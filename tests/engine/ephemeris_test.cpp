@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {
@@ -26,7 +26,7 @@ ChartState J2000() {
 TEST(Ephemeris, J2000TropicalPositions) {
   ChartState state = J2000();
   const Settings settings = Tropical();
-  CastEphemeris(state, settings, 1);
+  CastEphemeris(state, EngineSettingsOf(settings), 1);
   EXPECT_EQ(state.ephemeris.T, 1.0);
   struct Row {
     const char* name;

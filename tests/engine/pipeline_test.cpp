@@ -1,4 +1,4 @@
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST(CastChart, DefaultChartFirstCast) {
   ChartState state;
   const Settings settings;
   state.birth = kDefaultBirth;
-  const int n = CastChart(state, settings, 1970, 4, 4);
+  const int n = CastChart(state, EngineSettingsOf(settings), 1970, 4, 4);
   ExpectDefaultPositions(state);
   EXPECT_EQ(n, 24);  // Moon at 328.6 deg: Purva Bhadrapada
   EXPECT_EQ(state.recastFlag, 1);
@@ -114,7 +114,7 @@ TEST(Ayanamsa, ReportValues) {
     settings.ayanamsaMinutes = r.minutes;
     settings.ayanamsaSeconds = r.seconds;
     settings.ayanamsaDirection = r.direction;
-    EXPECT_EQ(ReportAyanamsa(state, settings, r.year, 1, 1), r.expected);
+    EXPECT_EQ(ReportAyanamsa(state, EngineSettingsOf(settings), r.year, 1, 1), r.expected);
   }
 }
 
@@ -122,17 +122,17 @@ TEST(Ayanamsa, TropicalAndOffsetBounds) {
   ChartState state;
   Settings settings;
   settings.ayanamsaDegrees = 1000;  // tropical
-  const double v = ReportAyanamsa(state, settings, 2000, 1, 1);
+  const double v = ReportAyanamsa(state, EngineSettingsOf(settings), 2000, 1, 1);
   EXPECT_EQ(v, 0.0);
   EXPECT_TRUE(std::signbit(v));
   // +1000 minutes is still an offset; +1000.5 is the tropical zodiac.
   settings = Settings{};
   settings.ayanamsaMinutes = 1000;
   ChartState s1;
-  EXPECT_NEAR(SiderealCorrection(s1, settings, 1.0), -23.85 - 1000 / 60.0, 0.05);
+  EXPECT_NEAR(SiderealCorrection(s1, EngineSettingsOf(settings), 1.0), -23.85 - 1000 / 60.0, 0.05);
   settings.ayanamsaMinutes = 1000.5;
   ChartState s2;
-  const double k = SiderealCorrection(s2, settings, 1.0);
+  const double k = SiderealCorrection(s2, EngineSettingsOf(settings), 1.0);
   EXPECT_EQ(k, 0.0);
   EXPECT_TRUE(std::signbit(k));
 }
@@ -146,8 +146,8 @@ TEST(Ayanamsa, ChoiceShiftsEveryBodyAlike) {
   raman.ayanamsaDirection = -1;
   ChartState a, b;
   a.birth = b.birth = kDefaultBirth;
-  CastChart(a, lahiri, 1970, 4, 4);
-  CastChart(b, raman, 1970, 4, 4);
+  CastChart(a, EngineSettingsOf(lahiri), 1970, 4, 4);
+  CastChart(b, EngineSettingsOf(raman), 1970, 4, 4);
   for (int slot = 0; slot <= kKetu; ++slot) {
     SCOPED_TRACE(slot);
     EXPECT_NEAR(Normalise360(b.slotLongitude[slot] - a.slotLongitude[slot]), 1.45, 1e-9);
@@ -209,14 +209,14 @@ TEST(Sunrise, SearchFindsTheCrossing) {
   state.birthCopy = kDefaultBirth;
   const DasaDate start = MomentOf(1970, 4, 4, 17.5);
   bool found = false;
-  const DasaDate rise = FindSunEvent(state, settings, 0, 0, start, &found);
+  const DasaDate rise = FindSunEvent(state, EngineSettingsOf(settings), 0, 0, start, &found);
   ASSERT_TRUE(found);
   // The ascendant at sunrise stands on the Sun (true rise of the centre),
   // within the motion of ten seconds of time (about 0.05 deg).
   EXPECT_NEAR(MinArc(state.slotLongitude[kAscendant], state.slotLongitude[kSun]), 0.0, 0.06);
   EXPECT_EQ(rise.day, 4);
   // The new moon before the chart: the Moon just past the Sun.
-  const DasaDate nm = SearchBackward(state, settings, start, kMoon, kSun, 0.0, &found);
+  const DasaDate nm = SearchBackward(state, EngineSettingsOf(settings), start, kMoon, kSun, 0.0, &found);
   ASSERT_TRUE(found);
   const double elong = Normalise360(state.slotLongitude[kMoon] - state.slotLongitude[kSun]);
   EXPECT_LT(elong, 0.01);

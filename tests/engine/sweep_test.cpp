@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {

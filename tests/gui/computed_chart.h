@@ -7,7 +7,7 @@
 #include <QImage>
 #include <memory>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane::testing_support {
 

@@ -12,7 +12,7 @@
 #include "app/transit_window.h"
 #include "app_fixture.h"
 #include "chart_fixture.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "transit/transits.h"
 
 namespace orvane::testing {

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "display/chart_draw.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "tests/common/random_charts.h"
 
 namespace orvane {

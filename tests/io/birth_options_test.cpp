@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/chart_file.h"
 
 namespace orvane {

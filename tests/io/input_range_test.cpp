@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {

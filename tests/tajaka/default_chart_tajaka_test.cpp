@@ -12,7 +12,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "tests/tajaka/tajaka_fixture.h"
 
 namespace orvane {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/chart_state.h"
-#include "engine/pipeline.h"
+#include "chart/chart_state.h"
+#include "chart/pipeline.h"
 #include "vedic/vargas.h"
 
 namespace orvane::testing_support {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
+#include "engine/cast.h"
 
 namespace orvane::transit {
 namespace {
@@ -145,7 +146,7 @@ std::vector<Crossing> SaturnCrossings(const Settings& settings, const BirthData&
   auto saturn = [&](double t) {
     *state = ChartState{};
     state->birth = BirthAt(t, place);
-    RecastChart(*state, settings);
+    RecastChart(*state, EngineSettingsOf(settings));
     return state->slotLongitude[kSaturn];
   };
   std::vector<Crossing> out;

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "tests/vedic/strength_fixture.h"
 #include "vedic/strength.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "vedic/text_charts.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "tests/vedic/strength_fixture.h"
 #include "vedic/strength.h"
 

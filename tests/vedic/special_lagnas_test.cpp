@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/calendar.h"
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "engine/sunrise.h"
 
 namespace orvane {
@@ -112,7 +112,7 @@ TEST(TimeUpagrahas, PortionOfEachPlanet) {
 // The ascendant of a fresh cast at `moment` with the chart's place.
 double AscendantAt(const ChartState& chart, const Settings& settings, const DasaDate& moment) {
   auto copy = std::make_unique<ChartState>(chart);
-  CastAtMoment(*copy, settings, moment);
+  CastAtMoment(*copy, EngineSettingsOf(settings), moment);
   return copy->slotLongitude[kAscendant];
 }
 
@@ -137,7 +137,7 @@ TEST(TimeUpagrahas, CastAtTheirPortionOfTheDayOrTheNight) {
     SCOPED_TRACE(c.name);
     auto state = std::make_unique<ChartState>();
     state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
-    CastAtMoment(*state, settings, MomentOf(1970, 4, 4, 17.5));
+    CastAtMoment(*state, EngineSettingsOf(settings), MomentOf(1970, 4, 4, 17.5));
     SunriseValues& sr = state->sunrise;
     sr.sunriseMoment = {1970, 4, 4, 15.0};
     sr.dayLength = 30.8;

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "engine/chart_state.h"
+#include "chart/chart_state.h"
 #include "io/settings.h"
 #include "vedic/vargas.h"
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 #include "tests/common/random_charts.h"
 
 namespace orvane {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 namespace orvane {
 namespace {

@@ -1,18 +1,15 @@
-// The computed chart: one object that the caller owns and passes by
-// reference. It holds the birth data, the body slots and every value a
-// calculation pass derives, and it is trivially copyable, so "save, search,
-// restore" is a plain copy and many charts can live side by side.
+// The cast chart at the base layer: birth data, the body slots and the
+// working values of the ephemeris, the casts and the sunrise searches. It is
+// trivially copyable, so "save, search, restore" is a plain copy; the whole
+// computed chart (chart/chart_state.h) extends it with what the layers above
+// derive.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <type_traits>
 
-#include "dasa/dasa_state.h"
 #include "engine/calendar.h"
-#include "report/report_buffer.h"
-#include "tajaka/tajaka_state.h"
-#include "vedic/vedic_state.h"
 
 namespace orvane {
 
@@ -69,26 +66,6 @@ struct BirthData {
   double latitude = 0;
 };
 
-// The chart settings a view carries and copies into the state before a pass.
-struct ChartOptions {
-  int recompute = 1;   // cast again before deriving
-  int nowMode = 0;     // take the clock instead of reading the chart file
-  int tajakaMode = 0;  // 1: the chart is a Tajaka (solar-return) chart
-  int tajakaYear = 0;
-  int tajakaMonthly = 0;
-  int tajakaMonth = 1;  // 1..12
-  int tajakaHoraWanted = 0;
-  int tajakaHora = 0;   // 0..11
-  int mundane = 0;
-  double mundaneDays = 365.2425;
-  int selectedMahadasaLord = 1;  // planet code of the antardasa listing
-  int ashtakavargaChart = 0;     // chart choice whose signs the ashtakavarga reads
-  int textChartRasiNavamsa = 0;  // section 41: rasi and navamsa text charts
-  int textChartOthers = 0;       // section 41: the other divisional charts
-  int planetTableWithoutUpagrahas = 0;  // planet tables (sections 5, 21) stop after the ghati lagna
-  double carried = 0;            // value the calculation pass restores from and saves to
-};
-
 // Sunrise values of the chart moment.
 struct SunriseValues {
   double sunriseGhatis = 0;        // sunrise before the chart moment, ghatis after midnight
@@ -113,14 +90,12 @@ struct EphemerisState {
   double siderealCorrection = 0; // K, degrees; chains into the next cast's formula
   double reportAyanamsaPrev = 0; // what ReportAyanamsa left last time
   double ramc = 0;
-  // Results by ephemeris index: 1 Sun, 2 Moon, 3 Mercury, 4 Venus, 5 Mars,
-  // 6 Jupiter, 7 Saturn, 16 north node, 19 ascendant (degrees, sidereal).
+  // Results of the classic engine by its own index order (engine/ephemeris.h).
   std::array<double, 20> longitude{};
   std::array<double, 20> retrograde{};
 };
 
-struct ChartState {
-  ChartOptions options{};
+struct EngineState {
   BirthData birth{};      // working variables during a cast (file units on entry)
   BirthData birthCopy{};  // kept after each cast
   // The moment the state was last cast for, in file units (set by every cast
@@ -142,17 +117,7 @@ struct ChartState {
 
   SunriseValues sunrise{};
   EphemerisState ephemeris{};
-
-  double dasaYearLength = 365.2425;  // days per nakshatra-dasa year
-  std::int32_t reportSection = 10000;  // 10000: no section
-  ReportBuffer report{};
-
-  VedicState vedic{};
-  DasaState dasa{};
-  TajakaState tajaka{};
 };
-static_assert(std::is_trivially_copyable_v<ChartState>);
-
-inline constexpr int kNoSection = 10000;
+static_assert(std::is_trivially_copyable_v<EngineState>);
 
 }  // namespace orvane

@@ -1,10 +1,10 @@
-#include "engine/pipeline.h"
+#include "chart/pipeline.h"
 
 #include <cmath>
 #include <ctime>
 
+#include "chart/sunrise_step.h"
 #include "engine/calendar.h"
-#include "engine/ephemeris.h"
 #include "engine/sunrise.h"
 #include "io/chart_file.h"
 #include "tajaka/tajaka.h"
@@ -13,13 +13,6 @@
 namespace orvane {
 
 namespace {
-
-// Slots 1..7 take these ephemeris indices: Sun, Moon, Mars, Mercury,
-// Jupiter, Venus, Saturn.
-constexpr int kSlotFromEphemeris[8] = {0, kEphSun, kEphMoon, kEphMars, kEphMercury, kEphJupiter, kEphVenus, kEphSaturn};
-
-constexpr double kNakshatraSpan = 13.333333333333332;   // 13 deg 20 min
-constexpr double kNakshatraPerDegree = 0.07500000000000001;
 
 // The "now" file is a working file of the program's own: a symbolic link
 // in its place is replaced, never followed.
@@ -43,7 +36,7 @@ void LunarMonthStep(ChartState& state, const Settings& settings) {
                  static_cast<int>(castMoment.day), castMoment.time * 2.5};
   start = AddDuration(start, {});  // a negative or overlong time carries into the date
   bool found = false;
-  SearchBackward(state, settings, start, kMoon, kSun, 0.0, &found);
+  SearchBackward(state, EngineSettingsOf(settings), start, kMoon, kSun, 0.0, &found);
   state.lunarMonthFallback = found ? 0 : 1;
   const int sign = static_cast<int>(std::trunc(state.slotLongitude[kSun] / 30));
   state.lunarMonthSign = ((sign % 12) + 12) % 12;
@@ -80,78 +73,6 @@ void SunBasedUpagrahas(ChartState& state, const Settings& settings) {
 }
 
 }  // namespace
-
-bool IsCastable(const BirthData& b) {
-  for (double v : {b.month, b.day, b.year, b.time, b.zone, b.longitude, b.latitude}) {
-    if (!(std::fabs(v) <= kBirthFieldLimit)) return false;  // NaN fails too
-  }
-  return true;
-}
-
-NakshatraPosition NakshatraOf(double longitude) {
-  NakshatraPosition p;
-  double L = Mod360(longitude);
-  int n = static_cast<int>(std::trunc(L * kNakshatraPerDegree));
-  if (n < 0) n = 0;
-  if (n > 26) n = 26;
-  double rest = L - n * kNakshatraSpan;
-  // The product and the quotient may disagree by one at an exact boundary:
-  // the part travelled decides, so that nakshatra, pada and fraction agree.
-  if (rest < 0 && n > 0) {
-    --n;
-    rest = L - n * kNakshatraSpan;
-  } else if (rest >= kNakshatraSpan && n < 26) {
-    ++n;
-    rest = L - n * kNakshatraSpan;
-  }
-  if (rest < 0) rest = 0;
-  p.nakshatra = n;
-  int pada = static_cast<int>(std::floor((3 * L - 40.0 * n) / 10));
-  p.pada = pada < 0 ? 0 : (pada > 3 ? 3 : pada);
-  double unelapsed = 1 - rest * kNakshatraPerDegree;
-  if (!(unelapsed > 0)) unelapsed = 1e-12;  // (0, 1]: a Moon never has run its whole nakshatra
-  if (unelapsed > 1) unelapsed = 1;
-  p.unelapsed = unelapsed;
-  return p;
-}
-
-int CastChart(ChartState& state, const Settings& settings, int year, int month, int day) {
-  state.recastFlag = 1;
-  ++state.castCount;
-  state.castMoment = state.birth;
-  state.ayanamsaValue = ReportAyanamsa(state, settings, year, month, day);
-  CastEphemeris(state, settings, 1);
-  const EphemerisState& eph = state.ephemeris;
-  for (int k = 1; k <= 7; ++k) {
-    state.slotLongitude[k] = eph.longitude[kSlotFromEphemeris[k]];
-    state.slotRetrograde[k] = static_cast<std::int32_t>(eph.retrograde[kSlotFromEphemeris[k]]);
-  }
-  state.slotLongitude[kRahu] = eph.longitude[kEphNode];
-  state.slotLongitude[kAscendant] = eph.longitude[kEphAscendant];
-  const double rahu = state.slotLongitude[kRahu];
-  state.slotLongitude[kKetu] = rahu >= 180 ? rahu - 180 : rahu + 180;
-  for (int slot : {kAscendant, kSun, kMoon, kRahu, kKetu}) state.slotRetrograde[slot] = 0;
-  const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
-  state.nakshatraBalance = moon.unelapsed;
-  return moon.nakshatra;
-}
-
-void RecastChart(ChartState& state, const Settings& settings) {
-  const BirthData& b = state.birth;
-  CastChart(state, settings, static_cast<int>(std::trunc(b.year)), static_cast<int>(std::trunc(b.month)),
-            static_cast<int>(std::trunc(b.day)));
-}
-
-void RecastAt(ChartState& state, const Settings& settings, int year, int month, int day, double time) {
-  state.birth.year = year;
-  state.birth.month = month;
-  state.birth.day = day;
-  state.birth.time = time;
-  state.birth.zone = state.birthCopy.zone;
-  state.birth.longitude = state.birthCopy.longitude;
-  state.birth.latitude = state.birthCopy.latitude;
-  RecastChart(state, settings);
-}
 
 BirthData NowBirthData(const Settings& settings) {
   const std::time_t now = std::time(nullptr);
@@ -205,8 +126,8 @@ namespace {
 // Steps 2 and 4..8 of the driver, once the birth fields hold the chart's data.
 void CastAndDerive(ChartState& state, const Settings& settings) {
   const BirthData saved = state.birth;
-  CastChart(state, settings, static_cast<int>(std::trunc(saved.year)), static_cast<int>(std::trunc(saved.month)),
-            static_cast<int>(std::trunc(saved.day)));
+  CastChart(state, EngineSettingsOf(settings), static_cast<int>(std::trunc(saved.year)),
+            static_cast<int>(std::trunc(saved.month)), static_cast<int>(std::trunc(saved.day)));
   state.birth = saved;
   state.birthCopy = saved;
   if (state.options.tajakaMode) FindTajakaChart(state, settings);

@@ -1,0 +1,55 @@
+// The computed chart: one object that the caller owns and passes by
+// reference. The engine's part (engine/engine_state.h: birth data, body
+// slots, the cast's working values) is its base; on top it holds the chart's
+// options and every value a calculation pass derives. It is trivially
+// copyable, so "save, search, restore" is a plain copy and many charts can
+// live side by side.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+#include "dasa/dasa_state.h"
+#include "engine/engine_state.h"
+#include "report/report_buffer.h"
+#include "tajaka/tajaka_state.h"
+#include "vedic/vedic_state.h"
+
+namespace orvane {
+
+// The chart settings a view carries and copies into the state before a pass.
+struct ChartOptions {
+  int recompute = 1;   // cast again before deriving
+  int nowMode = 0;     // take the clock instead of reading the chart file
+  int tajakaMode = 0;  // 1: the chart is a Tajaka (solar-return) chart
+  int tajakaYear = 0;
+  int tajakaMonthly = 0;
+  int tajakaMonth = 1;  // 1..12
+  int tajakaHoraWanted = 0;
+  int tajakaHora = 0;   // 0..11
+  int mundane = 0;
+  double mundaneDays = 365.2425;
+  int selectedMahadasaLord = 1;  // planet code of the antardasa listing
+  int ashtakavargaChart = 0;     // chart choice whose signs the ashtakavarga reads
+  int textChartRasiNavamsa = 0;  // section 41: rasi and navamsa text charts
+  int textChartOthers = 0;       // section 41: the other divisional charts
+  int planetTableWithoutUpagrahas = 0;  // planet tables (sections 5, 21) stop after the ghati lagna
+  double carried = 0;            // value the calculation pass restores from and saves to
+};
+
+struct ChartState : EngineState {
+  ChartOptions options{};
+
+  double dasaYearLength = 365.2425;  // days per nakshatra-dasa year
+  std::int32_t reportSection = 10000;  // 10000: no section
+  ReportBuffer report{};
+
+  VedicState vedic{};
+  DasaState dasa{};
+  TajakaState tajaka{};
+};
+static_assert(std::is_trivially_copyable_v<ChartState>);
+
+inline constexpr int kNoSection = 10000;
+
+}  // namespace orvane

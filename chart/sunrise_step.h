@@ -1,0 +1,15 @@
+// The sunrise step the pipeline runs after every new cast: the sunrise
+// before the chart moment, the day and night lengths, and the time lagnas and
+// time upagrahas that depend on them.
+#pragma once
+
+#include "chart/chart_state.h"
+#include "io/settings.h"
+
+namespace orvane {
+
+// Sunrise before the chart moment, day and night lengths, the time lagnas and
+// time upagrahas; leaves the state cast at the chart moment.
+void SunriseStep(ChartState& state, const Settings& settings);
+
+}  // namespace orvane
