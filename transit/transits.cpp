@@ -6,6 +6,7 @@
 
 #include "engine/calendar.h"
 #include "chart/pipeline.h"
+#include "engine/cast.h"
 #include "vedic/ashtakavarga.h"
 #include "vedic/names.h"
 
@@ -71,13 +72,13 @@ BirthData TransitPlace(const Settings& settings) {
 // ---- Casting -------------------------------------------------------------------
 
 Caster::Caster(const Settings& settings, const BirthData& place)
-    : settings_(settings), place_(place), state_(std::make_unique<ChartState>()) {}
+    : settings_(settings), place_(place), state_(std::make_unique<EngineState>()) {}
 Caster::~Caster() = default;
 
 GrahaPositions Caster::At(double localDays) { return At(BirthAt(localDays, place_)); }
 
 GrahaPositions Caster::At(const BirthData& moment) {
-  ChartState& s = *state_;
+  EngineState& s = *state_;
   // The ephemeris chains a few values from one cast into the next; a fresh
   // ephemeris state makes every cast the one a new chart would make.
   s.ephemeris = EphemerisState{};

@@ -75,7 +75,7 @@ class Caster {
  private:
   const Settings& settings_;
   BirthData place_;
-  std::unique_ptr<ChartState> state_;
+  std::unique_ptr<EngineState> state_;
   std::uint64_t casts_ = 0;
 };
 

@@ -9,6 +9,7 @@
 
 #include "engine/calendar.h"
 #include "chart/pipeline.h"
+#include "engine/cast.h"
 
 namespace orvane::transit {
 namespace {
