@@ -210,8 +210,8 @@ constexpr CliOptionSpec kOptionTable[] = {
 
 const CliOptionSpec* FindOption(std::string_view name) {
   if (name == "-h") name = "--help";
-  for (const CliOptionSpec& spec : kOptionTable)
-    if (spec.name == name) return &spec;
+  for (const CliOptionSpec& row : kOptionTable)
+    if (row.name == name) return &row;
   return nullptr;
 }
 
@@ -238,19 +238,19 @@ std::optional<std::string_view> NearestOption(std::string_view typed) {
   if (typed.size() < 3 || typed.size() > kLongest) return std::nullopt;
   const CliOptionSpec* prefixOf = nullptr;
   int prefixCount = 0;
-  for (const CliOptionSpec& spec : kOptionTable) {
-    if (spec.name.starts_with(typed)) {
-      prefixOf = &spec;
+  for (const CliOptionSpec& row : kOptionTable) {
+    if (row.name.starts_with(typed)) {
+      prefixOf = &row;
       ++prefixCount;
     }
   }
   if (prefixCount == 1) return prefixOf->name;
   std::string_view best;
   std::size_t bestDistance = 0;
-  for (const CliOptionSpec& spec : kOptionTable) {
-    const std::size_t d = EditDistance(typed, spec.name);
+  for (const CliOptionSpec& row : kOptionTable) {
+    const std::size_t d = EditDistance(typed, row.name);
     if (best.empty() || d < bestDistance) {
-      best = spec.name;
+      best = row.name;
       bestDistance = d;
     }
   }
@@ -275,10 +275,10 @@ std::string CliUsage() {
     out += '\n';
   };
   line("FILE", "chart data file(s) (.orv or .dat); several with --json give one line each");
-  for (const CliOptionSpec& spec : kOptionTable) {
-    std::string left(spec.name);
-    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
-    line(left, spec.help);
+  for (const CliOptionSpec& row : kOptionTable) {
+    std::string left(row.name);
+    if (!row.valueName.empty()) left += " " + std::string(row.valueName);
+    line(left, row.help);
   }
   line("--", "ends the options: every later argument is a chart file");
   return out;
@@ -304,16 +304,16 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     // "--name=value" or "--name value".
     const std::size_t equals = a.starts_with("--") ? a.find('=') : std::string_view::npos;
     const std::string_view name = a.substr(0, equals);
-    const CliOptionSpec* spec = FindOption(name);
-    if (!spec) {
+    const CliOptionSpec* row = FindOption(name);
+    if (!row) {
       const auto nearest = NearestOption(name);
       if (nearest) return fail("unknown option '" + Shown(name) + "' (did you mean " + std::string(*nearest) + "?)");
       return fail("unknown option '" + Shown(name) + "' (see --help)");
     }
-    const std::string takes = std::string(spec->name) + " takes " + std::string(spec->takes);
+    const std::string takes = std::string(row->name) + " takes " + std::string(row->takes);
     std::string_view value;
-    if (spec->valueName.empty()) {
-      if (equals != std::string_view::npos) return fail(std::string(spec->name) + " takes no value");
+    if (row->valueName.empty()) {
+      if (equals != std::string_view::npos) return fail(std::string(row->name) + " takes no value");
     } else if (equals != std::string_view::npos) {
       value = a.substr(equals + 1);
     } else {
@@ -321,9 +321,9 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       value = args[++i];
     }
     std::string message;
-    if (!spec->apply(o, value, message)) return fail(message.empty() ? takes : std::string(spec->name) + ": " + message);
+    if (!row->apply(o, value, message)) return fail(message.empty() ? takes : std::string(row->name) + ": " + message);
     // The moment of --transits is optional: taken when the next argument has its shape.
-    if (spec->name == "--transits" && i + 1 < args.size() && IsTransitMomentShape(args[i + 1])) {
+    if (row->name == "--transits" && i + 1 < args.size() && IsTransitMomentShape(args[i + 1])) {
       BirthData moment;
       if (!ParseTransitMoment(args[++i], moment, &message)) return fail(message);
       o.transitMoment = moment;
