@@ -31,6 +31,7 @@ mkdir -p "$build/artifacts" "$build/logs"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions="$PWD/scripts/lsan-suppressions.txt"
 
 passed=0
 failed=0

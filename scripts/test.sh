@@ -23,6 +23,7 @@ cmake --build build-asan
 # The output fixture (every output of 2,000 charts) runs in the full build
 # only: under the sanitizers it would take a quarter of an hour.
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions="$PWD/../scripts/lsan-suppressions.txt" \
   ctest --output-on-failure -j2 --timeout 900 -E 'OutputFixture')
 
 echo "== fuzz targets: seed corpora, then 60 s each"

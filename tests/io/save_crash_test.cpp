@@ -166,6 +166,13 @@ class SaveCrashTest : public testing::Test {
       }
       EXPECT_GT(child, 0);
       if (child <= 0) break;
+      // The delay counts from the child's first save: starting a process
+      // (slow under the sanitizers, whose shadow memory fork copies) is no
+      // part of a save.
+      for (int wait = 0; wait < 500000 && progress->begun.load() == 0; ++wait) {
+        const timespec poll{0, 10000};
+        ::nanosleep(&poll, nullptr);
+      }
       const timespec pause{0, delay * 1000};
       ::nanosleep(&pause, nullptr);
       ::kill(child, SIGKILL);
