@@ -60,12 +60,12 @@ TEST(CliOptionForms, EqualsFormStoresTheSameValue) {
 // Both forms go through one path for every row of the option table: the
 // same acceptance and the same message, whatever the value.
 TEST(CliOptionForms, BothFormsAgreeForEveryOption) {
-  for (const CliOptionSpec& spec : CliOptionTable()) {
-    if (spec.valueName.empty()) continue;
+  for (const CliOptionSpec& row : CliOptionTable()) {
+    if (row.valueName.empty()) continue;
     for (const std::string value : {"1", "x", "", "1970-04-04", "-3"}) {
-      SCOPED_TRACE(std::string(spec.name) + " '" + value + "'");
-      const Parsed spaced = Parse({std::string(spec.name), value, "--now"});
-      const Parsed joined = Parse({std::string(spec.name) + "=" + value, "--now"});
+      SCOPED_TRACE(std::string(row.name) + " '" + value + "'");
+      const Parsed spaced = Parse({std::string(row.name), value, "--now"});
+      const Parsed joined = Parse({std::string(row.name) + "=" + value, "--now"});
       EXPECT_EQ(spaced.ok, joined.ok);
       EXPECT_EQ(spaced.error, joined.error);
     }
@@ -120,8 +120,8 @@ TEST(CliOptionForms, InformationOptionsNeedNoChart) {
 
 TEST(CliOptionForms, HelpListsEveryOption) {
   const std::string usage = CliUsage();
-  for (const CliOptionSpec& spec : CliOptionTable())
-    EXPECT_NE(usage.find("  " + std::string(spec.name) + " "), std::string::npos) << spec.name;
+  for (const CliOptionSpec& row : CliOptionTable())
+    EXPECT_NE(usage.find("  " + std::string(row.name) + " "), std::string::npos) << row.name;
 }
 
 TEST(CliSections, EveryNameSelectsItsNumber) {
