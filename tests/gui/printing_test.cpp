@@ -340,6 +340,15 @@ TEST(Printing, ReviewPdfOfTheDefaultChart) {
     ASSERT_TRUE(PrintPdf(job, pdf));
     EXPECT_EQ(PdfPageCount(pdf), tajakaYear ? 5 : 6);
   }
+  Settings swiss = WithItems({1, 1, 1, 1, 1, 1});
+  swiss.ephemeris = 1;
+  auto chart = ComputedChart(swiss);
+  ChartPrintJob job(*chart, swiss);
+  job.SetTitle(QStringLiteral("mychart"));
+  job.SetSubject(QStringLiteral("Ravi Kumar, Machilipatnam, Andhra Pradesh, IN"));
+  const QString pdf = folder + QStringLiteral("/default_chart_swiss.pdf");
+  ASSERT_TRUE(PrintPdf(job, pdf));
+  EXPECT_EQ(PdfPageCount(pdf), 6);
 }
 
 }  // namespace
