@@ -181,8 +181,8 @@ TEST_F(EphemerisChoiceTest, PictureOfTheDefaultChartUnderTheSwissEphemeris) {
   view->RefreshScreen();
   QCoreApplication::processEvents();
   EXPECT_EQ(view->ephemeris(), 1);
-  EXPECT_TRUE(frame.windowTitle().contains(QStringLiteral("Swiss Ephemeris")) ||
-              FrameOf(view)->windowTitle().contains(QStringLiteral("Swiss Ephemeris")));
+  // The maximized chart window's caption shows in the main window's title.
+  EXPECT_TRUE(frame.windowTitle().contains(QStringLiteral("Swiss Ephemeris"))) << frame.windowTitle().toStdString();
   EXPECT_TRUE(frame.grab().save(ScreenshotPath(QStringLiteral("default_chart_swiss.png"))));
   frame.hide();
 }
