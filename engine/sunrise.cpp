@@ -58,8 +58,8 @@ BodySet Union(BodySet x, BodySet y) {
 //   cent, so that the first guess is close and a root a turn later is told
 //   apart. Away from the polar circles only: there the ascendant grows with
 //   the sidereal time and the side of 180 degrees decides a halving.
-// The classic engine only: its ayanamsa chains carry from cast to cast, and
-// the stepped search's last casts, repeated here, leave them as it does.
+// The classic engine's ayanamsa chains carry from cast to cast; the stepped
+// search's last casts, repeated here, leave them as it leaves them.
 constexpr double kElongationRateMin = 9.0 / 60;
 constexpr double kElongationRateMean = 12.19 / 60;
 constexpr double kElongationRateMax = 16.5 / 60;
@@ -70,6 +70,9 @@ constexpr double kFastSearchLatitude = 60 * kRadiansPerDegree;
 // A crossing this close to a step or a halving point is left to the stepped
 // search (the root is far more accurate than this).
 constexpr double kTieGhatis = 1e-6;
+// An angle this small left to go is a crossing found (it is under a
+// twentieth of the tie margin at the fastest rate searched).
+constexpr double kConvergedDegrees = 1e-8;
 // Halvings at the end cast as the stepped search casts them: the decisions
 // are made on real values there, and the last trial casts before the
 // result, and so the ayanamsa chains carried into it, are the stepped
@@ -122,10 +125,12 @@ bool PastCrossing(double f, bool backward) { return backward ? f > 180 : f < 180
 
 bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b, double tau,
                 bool backward, DasaDate& result) {
-  if (settings.ephemeris != EphemerisKind::kClassic) return false;
   const bool moon = a == kMoon && b == kSun;
   const bool rising = a == kAscendant && b == kSun;
   if (!moon && !rising) return false;
+  // The rising of the Sun's point is worked out with the classic engine's
+  // obliquity and sidereal correction: other engines step to it.
+  if (rising && settings.ephemeris != EphemerisKind::kClassic) return false;
   if (rising && !(std::fabs(DecToDeg(state.birthCopy.latitude) * kRadiansPerDegree) <= kFastSearchLatitude))
     return false;
   const double rateMin = moon ? kElongationRateMin : kRisingRateMin;
@@ -149,7 +154,12 @@ bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDa
   double h1 = togoAt(s1);
   double root = NAN;
   for (int i = 0; i < 12 && std::isfinite(h1); ++i) {
-    if (h1 == h0) return false;
+    if (h1 == h0) {
+      // The moments are as close as the time scale resolves: a root when
+      // the angle is (far within the tie margin) at the crossing.
+      if (std::fabs(h1) < kConvergedDegrees) root = s1;
+      break;
+    }
     const double s2 = s1 - h1 * (s1 - s0) / (h1 - h0);
     if (!std::isfinite(s2)) return false;
     if (std::fabs(s2 - s1) < 1e-9) {
