@@ -22,6 +22,7 @@
 #include "chart/pipeline.h"
 #include "vedic/calculation_pass.h"
 #include "display/file_names.h"
+#include "engine/ephemeris_engine.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
 
@@ -77,7 +78,22 @@ QSize CDhruvakView::sizeHint() const {
   return minimumSize();
 }
 
-const Settings& CDhruvakView::settings() const { return app_.settings(); }
+const Settings& CDhruvakView::settings() const {
+  viewSettings_ = app_.settings();
+  if (ephemeris_ >= 0) viewSettings_.ephemeris = ephemeris_;
+  return viewSettings_;
+}
+
+void CDhruvakView::SetEphemeris(int ephemeris) {
+  const int before = settings().ephemeris;
+  ephemeris_ = ephemeris;
+  if (settings().ephemeris != before) {
+    recompute_ = true;
+    RefreshScreen();
+  }
+}
+
+void CDhruvakView::OnToggleEphemeris() { SetEphemeris(settings().ephemeris == 1 ? 0 : 1); }
 
 void CDhruvakView::OnInitialUpdate() {
   choices_ = ScreenChoices{};
@@ -170,6 +186,14 @@ bool CDhruvakView::RunChartPass(int section) {
   nowMode_ = false;
   hasChart_ = true;
   failure_.clear();
+  const EphemerisKind kind = EngineSettingsOf(s).ephemeris;
+  const QString engine = kind == EphemerisKind::kClassic
+                             ? QString()
+                             : QString::fromStdString(EngineFor(kind).Describe(*state_));
+  if (engine != engineText_) {
+    engineText_ = engine;
+    emit engineTextChanged(engineText_);
+  }
   return true;
 }
 

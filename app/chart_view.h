@@ -105,6 +105,19 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnAshtottari();         // screen 32
   void OnMudda();              // screen 36
   void OnPratyantardasas();    // "Select the mahadasa", then screen 37
+  // "Swiss &Ephemeris for this chart": switches this window between the
+  // classic engine and the Swiss Ephemeris and casts its chart again; the
+  // other windows keep theirs. Until switched, a window follows the
+  // preference.
+  void OnToggleEphemeris();
+  // The engine this window casts with: 0 classic, 1 the Swiss Ephemeris.
+  int ephemeris() const { return settings().ephemeris; }
+  // Sets this window's engine (-1: follow the preference again) and casts
+  // the chart again when it changes.
+  void SetEphemeris(int ephemeris);
+  // "Swiss Ephemeris 2.10.03, files" for the chart shown; empty for the
+  // classic engine.
+  const QString& engineText() const { return engineText_; }
 
   // ---- Printing and export commands (app/view_export_commands.cpp): the
   // chart is computed again, then app/export_commands does the work.
@@ -145,6 +158,11 @@ class CDhruvakView : public QWidget, public ScreenView {
   const QImage& screenImage() const { return screenImage_; }
 
   QSize sizeHint() const override;
+
+ signals:
+  // The engine text changed (another engine, or another source of the
+  // positions for the chart's date).
+  void engineTextChanged(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -194,6 +212,9 @@ class CDhruvakView : public QWidget, public ScreenView {
   ScreenGeometry geometry_;
   QSize composedRoom_;   // the room the image was composed for
   QObject* watchedArea_ = nullptr;
+  int ephemeris_ = -1;  // this window's engine; -1: the preference's
+  mutable Settings viewSettings_;  // the preferences with this window's engine
+  QString engineText_;
 };
 
 }  // namespace orvane

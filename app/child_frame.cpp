@@ -29,12 +29,16 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* 
   UpdateCaption();
   connect(&doc_, &CDhruvakDoc::titleChanged, this, &CChildFrame::UpdateCaption);
   connect(&doc_, &CDhruvakDoc::modifiedChanged, this, &QWidget::setWindowModified);
+  connect(view_, &CDhruvakView::engineTextChanged, this, &CChildFrame::UpdateCaption);
 }
 
 void CChildFrame::UpdateCaption() {
   const QString subject = doc_.Subject();
+  // A chart cast with another engine than the classic one says so.
+  const QString engine = view_->engineText().isEmpty() ? QString() : QStringLiteral("Swiss Ephemeris");
   setWindowTitle(doc_.title() + QStringLiteral("[*]") +
-                 (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject));
+                 (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject) +
+                 (engine.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + engine));
   setWindowModified(doc_.IsModified());
 }
 

@@ -1,5 +1,6 @@
 // A chart window: a maximized MDI window holding one view in a scroll area,
-// with the document's title in the caption and the "[*]" modified mark.
+// with the document's title in the caption and the "[*]" modified mark, and
+// the engine when the chart is not cast with the classic one.
 #pragma once
 
 #include <QMdiSubWindow>

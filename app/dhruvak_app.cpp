@@ -252,6 +252,10 @@ void CDhruvakApp::OnHoraChart() {
   if (RunPreferenceDialog<CHoraChartDlg>()) AfterPreference(false);
 }
 
+void CDhruvakApp::OnEphemeris() {
+  if (RunPreferenceDialog<CEphemerisDlg>()) AfterPreference(true);
+}
+
 void CDhruvakApp::OnPrintItems() {
   if (RunPreferenceDialog<CPrintPrefsDlg>() && settingsLoaded_) SaveSettingsReported();
 }

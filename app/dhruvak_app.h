@@ -108,6 +108,7 @@ class CDhruvakApp : public QObject {
   void OnSpecialLagnaDisplay();
   void OnUpagrahaOptions();
   void OnHoraChart();
+  void OnEphemeris();
   void OnPrintItems();
   void OnDefaultLocation();
   void OnAppAbout();

@@ -11,17 +11,25 @@
 
 namespace orvane {
 
+namespace {
+
+const Settings& SettingsOf(const ViewExportContext& view) {
+  return view.settings ? *view.settings : view.app.settings();
+}
+
+}  // namespace
+
 std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset) {
   return AskTitle(preset, parent);
 }
 
 bool OnFilePrint(const ViewExportContext& view) {
-  return FilePrint(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(), view.printTitle,
+  return FilePrint(view.app.DialogParent(), view.app.printer(), view.chart, SettingsOf(view), view.printTitle,
                    view.doc.RefreshTitleCopy(), view.askTitle, view.doc.Subject());
 }
 
 bool OnFilePrintPreview(const ViewExportContext& view) {
-  return FilePrintPreview(view.app.DialogParent(), view.app.printer(), view.chart, view.app.settings(),
+  return FilePrintPreview(view.app.DialogParent(), view.app.printer(), view.chart, SettingsOf(view),
                           view.printTitle, view.doc.RefreshTitleCopy(), view.askTitle, view.doc.Subject());
 }
 
@@ -30,27 +38,27 @@ void OnCopyScreenText(const ViewExportContext& view, const std::string& screenTe
 }
 
 void OnCopyBasicText(const ViewExportContext& view) {
-  CopyBasicText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.Labels());
+  CopyBasicText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.Labels());
 }
 
 void OnCopyCompleteText(const ViewExportContext& view) {
-  CopyCompleteText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.Labels());
+  CopyCompleteText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.Labels());
 }
 
 void OnSaveChartBitmap(const ViewExportContext& view) {
-  SaveChartBitmap(view.app.DialogParent(), view.chart, view.app.settings(), view.chart1,
+  SaveChartBitmap(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
                   view.app.paths().workingFolder, view.askTitle);
 }
 
 void OnSaveSouthNorthBitmap(const ViewExportContext& view) {
-  SaveSouthNorthBitmap(view.app.DialogParent(), view.chart, view.app.settings(), view.chart1,
+  SaveSouthNorthBitmap(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
                        view.app.paths().workingFolder, view.askTitle);
 }
 
 void OnSaveChartPicture(const ViewExportContext& view) {
   const QString base = PresetPrintTitle(QString(), view.doc.RefreshTitleCopy());
   const QString folder = view.doc.pathName().isEmpty() ? QString() : QFileInfo(view.doc.pathName()).absolutePath();
-  SaveChartPictureAs(view.app.DialogParent(), view.chart, view.app.settings(), view.chart1,
+  SaveChartPictureAs(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
                      folder.isEmpty() ? base + QStringLiteral(".png") : folder + QLatin1Char('/') + base + QStringLiteral(".png"),
                      view.askTitle);
 }
@@ -61,7 +69,7 @@ void OnEditNotes(const ViewExportContext& view) {
 }
 
 void OnMailAsText(const ViewExportContext& view) {
-  MailAsText(view.app.DialogParent(), view.chart, view.app.settings(), view.doc.RefreshTitleCopy(),
+  MailAsText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.RefreshTitleCopy(),
              view.app.paths().workingFolder, view.mailProgram, view.doc.Labels());
 }
 

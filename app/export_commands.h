@@ -9,6 +9,7 @@
 
 #include "display/enter_title.h"
 #include "chart/chart_state.h"
+#include "io/settings.h"
 
 class QWidget;
 
@@ -29,6 +30,9 @@ struct ViewExportContext {
   QString& printTitle;      // the view's print title, kept between print jobs
   TitlePrompt askTitle = AskTitleWithDialog;
   QString mailProgram = QStringLiteral("xdg-email");
+  // The view's settings (the program's with the window's own engine); the
+  // program's settings when null.
+  const Settings* settings = nullptr;
 };
 
 // 57607 "&Print...", 57609 "Print Pre&view".

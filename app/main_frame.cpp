@@ -59,7 +59,11 @@ CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   CreateToolBar();
   auto* ready = new QLabel(QStringLiteral("Ready"), this);
   statusBar()->addWidget(ready, 1);
+  engineStatus_ = new QLabel(this);
+  engineStatus_->setObjectName(QStringLiteral("engineStatus"));
+  statusBar()->addPermanentWidget(engineStatus_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
+  connect(&app_, &CDhruvakApp::settingsChanged, this, &CMainFrame::UpdateCommandStates);
   // A chart whose file failed validation shows the current moment: coming
   // back to its window casts it afresh.
   connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -216,6 +220,7 @@ void CMainFrame::CreateMenus() {
   add(QStringLiteral("&Hora chart"), nullptr, &CDhruvakApp::OnHoraChart);
   add(QStringLiteral("Items to include when &printing"), nullptr, &CDhruvakApp::OnPrintItems);
   add(QStringLiteral("Default &location"), nullptr, &CDhruvakApp::OnDefaultLocation);
+  add(QStringLiteral("&Ephemeris"), nullptr, &CDhruvakApp::OnEphemeris);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   QAction* statusBarAction = view->addAction(QStringLiteral("&Status Bar"));
@@ -362,6 +367,7 @@ CChildFrame* CMainFrame::CreateFrame(CDhruvakDoc& doc) {
   mdi_->addSubWindow(frame);
   frameCount_[&doc] += 1;
   connect(frame, &QObject::destroyed, this, [this, d = &doc] { OnFrameDestroyed(d); });
+  connect(view, &CDhruvakView::engineTextChanged, this, &CMainFrame::UpdateCommandStates);
   frame->showMaximized();
   view->OnInitialUpdate();
   UpdateCommandStates();
@@ -466,6 +472,14 @@ void CMainFrame::UpdateCommandStates() {
   cascadeAction_->setEnabled(hasDoc);
   tileAction_->setEnabled(hasDoc);
   UpdateViewCommands();
+  UpdateEngineStatus();
+}
+
+void CMainFrame::UpdateEngineStatus() {
+  const CDhruvakView* view = activeView();
+  const QString engine = view ? view->engineText() : QString();
+  engineStatus_->setText(engine.isEmpty() ? QString() : QStringLiteral("Ephemeris: ") + engine);
+  engineStatus_->setVisible(!engine.isEmpty());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

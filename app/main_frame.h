@@ -12,6 +12,7 @@
 #include "app/doc_template.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -97,6 +98,8 @@ class CMainFrame : public QMainWindow {
   CChildFrame* CreateFrame(CDhruvakDoc& doc);
   void OnFrameDestroyed(CDhruvakDoc* doc);
   void UpdateCommandStates();
+  // The status bar's note of the active chart's engine (empty for classic).
+  void UpdateEngineStatus();
   QString NextUntitledTitle(DocType type);
 
   CDhruvakApp& app_;
@@ -106,6 +109,7 @@ class CMainFrame : public QMainWindow {
   std::array<int, 2> untitledCount_{};
   bool closingAll_ = false;
   QString startupProblem_;
+  QLabel* engineStatus_ = nullptr;
 
   QAction* newAction_ = nullptr;
   QAction* openAction_ = nullptr;

@@ -51,7 +51,7 @@ MatchWindow* OpenMatchWindow(CMainFrame& frame, const QString& path) {
     QMessageBox::warning(&frame, QStringLiteral("Orvane Lite"), error);
     return nullptr;
   }
-  auto* window = new MatchWindow(frame.activeView()->app().settings(), groom, groomName, bride,
+  auto* window = new MatchWindow(frame.activeView()->settings(), groom, groomName, bride,
                                  QFileInfo(path).fileName(), &frame);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
@@ -68,7 +68,7 @@ TransitWindow* OpenTransitWindow(CMainFrame& frame, const QDateTime& start) {
   BirthData natal{};
   QString name;
   if (!ActiveChart(frame, natal, name)) return nullptr;
-  auto* window = new TransitWindow(frame.activeView()->app().settings(), natal, name, start, &frame);
+  auto* window = new TransitWindow(frame.activeView()->settings(), natal, name, start, &frame);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;
@@ -77,7 +77,7 @@ TransitWindow* OpenTransitWindow(CMainFrame& frame, const QDateTime& start) {
 void OnTransits(CMainFrame& frame) {
   CDhruvakView* view = frame.activeView();
   if (!view) return;
-  const BirthData now = NowBirthData(view->app().settings());
+  const BirthData now = NowBirthData(view->settings());
   const int minutes = static_cast<int>(std::lround((now.time - std::floor(now.time)) * 100));
   const QDateTime start(QDate(static_cast<int>(now.year), static_cast<int>(now.month), static_cast<int>(now.day)),
                         QTime(static_cast<int>(now.time), std::min(minutes, 59)));

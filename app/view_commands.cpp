@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 28> kViewCommands = {{
+constexpr std::array<ViewCommand, 29> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &CDhruvakView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &CDhruvakView::OnFilePrintPreview,
@@ -73,6 +73,10 @@ constexpr std::array<ViewCommand, 28> kViewCommands = {{
      true},
     {32815, 0, "&Shadbala", nullptr, nullptr, "Show the six strengths and the house strengths",
      &CDhruvakView::OnShadbala, G::kCharts, I::kNone, false},
+    // Checked while the window's chart is cast with the Swiss Ephemeris.
+    {32970, 0, "Swiss &Ephemeris for this chart", nullptr, nullptr,
+     "Cast this window's chart with the Swiss Ephemeris (or back with the classic engine)",
+     &CDhruvakView::OnToggleEphemeris, G::kCharts, I::kNone, false},
     {32771, 32794, "&Vimsottari dasa", nullptr, nullptr, "Show the Vimsottari dasa", &CDhruvakView::OnVimsottari,
      G::kDasas, I::kVimsottari, false},
     {32899, 32900, "P&ratyantardasas in Vimsottari dasa", nullptr, nullptr,
@@ -115,6 +119,7 @@ constexpr std::array<int, 21> kToolBarOrder = {
     32807, 32812,                   // Tajaka charts, Patyayini (Mudda follows)
 };
 constexpr int kLastToolButton = 32896;  // Mudda
+constexpr int kEphemerisCommand = 32970;
 
 // A menu text as plain text: a single "&" marks the mnemonic and goes, "&&"
 // stands for an ampersand ("Ashtakavarga && sodya pindas").
@@ -177,6 +182,8 @@ void CMainFrame::CreateViewCommands() {
   commandActions_.value(32960)->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")),
                                               QKeySequence(QStringLiteral("Ctrl+="))});
 
+  commandActions_.value(kEphemerisCommand)->setCheckable(true);
+
   // The framework's and the preference commands that the tool bar carries.
   commandActions_.insert(57600, newAction_);
   commandActions_.insert(57601, openAction_);
@@ -200,6 +207,7 @@ void CMainFrame::AddViewMenuEntries(QMenu* menu, ViewMenuGroup group) {
   for (const ViewCommand& c : kViewCommands) {
     if (c.group != group) continue;
     if (group == ViewMenuGroup::kTajaka && c.menuId == 32802) menu->addSeparator();
+    if (c.menuId == kEphemerisCommand) menu->addSeparator();
     menu->addAction(commandActions_.value(c.menuId));
   }
 }
@@ -221,6 +229,7 @@ void CMainFrame::UpdateViewCommands() {
   // A ".dat" chart has the shorter menu.
   const bool fullMenu = !frame || frame->document().type() == DocType::kChart;
   for (QAction* action : fullMenuOnlyActions_) action->setVisible(fullMenu);
+  commandActions_.value(kEphemerisCommand)->setChecked(frame && frame->view()->ephemeris() == 1);
 }
 
 }  // namespace orvane

@@ -27,6 +27,7 @@ bool CDhruvakView::ComputeForExport() {
   void CDhruvakView::Method() {                                                      \
     if (!ComputeForExport()) return;                                                 \
     ViewExportContext context{app_, doc_, *state_, choices_.chart1, printTitle};     \
+    context.settings = &settings();                                                  \
     Call;                                                                            \
   }
 

@@ -191,8 +191,9 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   json.EndObject();
 }
 
-// A plain listing of the body slots when no section or JSON was asked for.
-void AppendPositions(std::string& out, const ChartState& state) {
+// A plain listing of the body slots when no section or JSON was asked for;
+// an engine other than the classic one is named under the ayanamsa.
+void AppendPositions(std::string& out, const ChartState& state, const Settings& settings) {
   const BirthData& b = state.birthCopy;
   char line[256];
   std::snprintf(line, sizeof line, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
@@ -201,6 +202,11 @@ void AppendPositions(std::string& out, const ChartState& state) {
   out += line;
   std::snprintf(line, sizeof line, "Ayanamsa %.6f\n", -state.ayanamsaValue);
   out += line;
+  const EphemerisKind engine = EngineSettingsOf(settings).ephemeris;
+  if (engine != EphemerisKind::kClassic) {
+    std::snprintf(line, sizeof line, "Ephemeris %s\n", EngineFor(engine).Describe(state).c_str());
+    out += line;
+  }
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (slot >= kUranus && slot <= kPluto) continue;
     const double L = state.slotLongitude[slot];
@@ -271,7 +277,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   } else if (options.section) {
     text = std::string(state->report.Text());
   } else {
-    AppendPositions(text, *state);
+    AppendPositions(text, *state, settings);
   }
   return id ? PrefixLines(id->idText + "\t", text) : text;
 }

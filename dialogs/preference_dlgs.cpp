@@ -497,6 +497,34 @@ void CHoraChartDlg::Store(Settings& settings) const {
   settings.horaMethod = ComboIndex(method_, settings.horaMethod);
 }
 
+// ---- ephemeris
+
+CEphemerisDlg::CEphemerisDlg(const Settings& settings, QWidget* parent)
+    : PreferenceDialog(QStringLiteral("Ephemeris"), parent) {
+  engine_ = Combo(this, QStringLiteral("engine"),
+                  {"Classic (the built-in theory)", "Swiss Ephemeris (within an arc-second)"}, settings.ephemeris);
+  trueNode_ = new QCheckBox(QStringLiteral("Rahu from the &true node (mean node otherwise)"), this);
+  trueNode_->setObjectName(QStringLiteral("trueNode"));
+  trueNode_->setChecked(settings.trueNode == 1);
+  trueNode_->setEnabled(settings.ephemeris == 1);
+  connect(engine_, &QComboBox::currentIndexChanged, trueNode_, [this](int index) { trueNode_->setEnabled(index == 1); });
+  auto* row = new QHBoxLayout;
+  row->addWidget(BuddyLabel(QStringLiteral("&Positions from:"), engine_, this));
+  row->addWidget(engine_, 1);
+  body()->addLayout(row);
+  body()->addWidget(trueNode_);
+  body()->addWidget(Note(QStringLiteral("A chart window can use the other engine for its own chart: "
+                                        "Charts >> Swiss Ephemeris for this chart."),
+                         this, 320));
+  Finish({engine_, trueNode_});
+}
+
+void CEphemerisDlg::Store(Settings& settings) const {
+  settings.ephemeris = ComboIndex(engine_, settings.ephemeris) == 1 ? 1 : 0;
+  // The node choice is kept as it was while the classic engine is chosen.
+  if (trueNode_->isEnabled()) settings.trueNode = trueNode_->isChecked() ? 1 : 0;
+}
+
 // ---- printing
 
 CPrintPrefsDlg::CPrintPrefsDlg(const Settings& settings, QWidget* parent)
@@ -651,7 +679,11 @@ CAboutDlg::CAboutDlg(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   name->setFont(bigger);
   auto* kind = new QLabel(QStringLiteral("Vedic astrology software"), this);
   kind->setObjectName(QStringLiteral("kind"));
-  auto* notice = new QLabel(QStringLiteral("Copyright \u00a9 Meruvan. All rights reserved."), this);
+  auto* notice = new QLabel(QStringLiteral("Copyright \u00a9 Meruvan.\nLicensed under the GNU Affero General "
+                                          "Public License, version 3 or later (AGPL-3.0-or-later). The Swiss "
+                                          "Ephemeris, which Orvane Lite uses for precise positions, is licensed "
+                                          "under the AGPL-3.0."),
+                            this);
   notice->setObjectName(QStringLiteral("notice"));
   notice->setWordWrap(true);
   auto* data = new QLabel(QStringLiteral("Place names and positions: GeoNames (geonames.org), licensed under "

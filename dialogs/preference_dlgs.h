@@ -1,6 +1,7 @@
 // The preference dialogs: chart style, ayanamsa, days in a year, special
 // lagna and upagraha display with the chosen padas, upagraha calculation
-// options, hora chart, printing and the default location; and the About box.
+// options, hora chart, ephemeris, printing and the default location; and the
+// About box.
 //
 // Each preference dialog is built from the current settings and checks its
 // fields on OK (range messages, the dialog staying open on the offending
@@ -165,6 +166,20 @@ class CHoraChartDlg : public PreferenceDialog {
 
  private:
   QComboBox* method_ = nullptr;
+};
+
+// "Ephemeris": the engine of the charts (the classic one or the Swiss
+// Ephemeris) and, for the Swiss Ephemeris, Rahu from the mean or the true
+// node. The node choice is open only with the Swiss Ephemeris.
+class CEphemerisDlg : public PreferenceDialog {
+  Q_OBJECT
+ public:
+  explicit CEphemerisDlg(const Settings& settings, QWidget* parent = nullptr);
+  void Store(Settings& settings) const override;
+
+ private:
+  QComboBox* engine_ = nullptr;
+  QCheckBox* trueNode_ = nullptr;
 };
 
 // "Preferences for printing": black and white, six items and their count.

@@ -52,6 +52,9 @@ constexpr int kVimsottari = 0, kKalachakra = 1, kAshtakavarga = 3, kBasicInforma
 int ParamHeight(double H, int param) { return static_cast<int>(H * (param + 1) / 840.0); }
 int ParamWidth(double W, int param) { return static_cast<int>(W * (param + 1) / 1220.0); }
 
+// Between the subject or the footer line and the engine's name.
+const QString kEngineSeparator = QStringLiteral(" \u2014 ");
+
 QString FromLatin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -172,24 +175,40 @@ void ChartPrintJob::DrawHeader(QPainter& painter, int page, double W, double H) 
   const bool even = page % 2 == 0;
   DrawTextWithFont(painter, font, number, band, (even ? kTextRight : kTextLeft) | kTextVCentre | kTextSingleLine);
   DrawTextWithFont(painter, font, title_, band, (even ? kTextLeft : kTextRight) | kTextVCentre | kTextSingleLine);
-  if (!subject_.isEmpty()) {
-    // Between the number and the title, cut short rather than overlapping.
+  const QString engine = EngineName();
+  if (!subject_.isEmpty() || !engine.isEmpty()) {
+    // Between the number and the title, cut short rather than overlapping;
+    // the engine's name is never cut.
     const QRectF middle(left + band.width() * 0.3, band.top(), band.width() * 0.4, band.height());
-    const QString shown = QFontMetricsF(MakeTextQFont(font, painter.device()), painter.device())
-                              .elidedText(subject_, Qt::ElideRight, middle.width());
-    DrawTextWithFont(painter, font, shown, middle, kTextCentredLine);
+    const QFontMetricsF metrics(MakeTextQFont(font, painter.device()), painter.device());
+    const QString tail = engine.isEmpty() ? QString() : subject_.isEmpty() ? engine : kEngineSeparator + engine;
+    const QString shown =
+        metrics.elidedText(subject_, Qt::ElideRight, std::max(0.0, middle.width() - metrics.horizontalAdvance(tail)));
+    DrawTextWithFont(painter, font, shown + tail, middle, kTextCentredLine);
   }
+}
+
+QString ChartPrintJob::EngineName() const {
+  return settings_.ephemeris == 1 ? QStringLiteral("Swiss Ephemeris") : QString();
 }
 
 void ChartPrintJob::DrawFooter(QPainter& painter, double W, double H) {
   TextFont font;
   SetTextFont(font, kTimes, 500, ParamHeight(H, 11), ParamWidth(W, 9), kFooterColour, settings_.blackAndWhite != 0);
   const double left = W * 19 / 200;
-  DrawTextWithFont(painter, font, QString::fromLatin1(kPrintFooter), QRectF(left, 0.95 * H, W - left, 0.04 * H),
+  // The first page has no header: its footer names the engine.
+  const QString engine = EngineName();
+  const QString footer = QString::fromLatin1(kPrintFooter) + (engine.isEmpty() ? QString() : kEngineSeparator + engine);
+  DrawTextWithFont(painter, font, footer, QRectF(left, 0.95 * H, W - left, 0.04 * H),
                    kTextLeft | kTextVCentre | kTextSingleLine);
   if (!subject_.isEmpty()) {
     const double right = W - W * 11 / 200;
-    const QRectF rest(left + (right - left) * 0.55, 0.95 * H, (right - left) * 0.45, 0.04 * H);
+    double from = left + (right - left) * 0.55;
+    if (!engine.isEmpty()) {
+      // The subject starts after the longer footer line.
+      from = std::max(from, left + MeasureText(painter.device(), font, footer + kEngineSeparator).width());
+    }
+    const QRectF rest(from, 0.95 * H, std::max(0.0, right - from), 0.04 * H);
     const QString shown = QFontMetricsF(MakeTextQFont(font, painter.device()), painter.device())
                               .elidedText(subject_, Qt::ElideRight, rest.width());
     DrawTextWithFont(painter, font, shown, rest, kTextRight | kTextVCentre | kTextSingleLine);

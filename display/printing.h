@@ -96,6 +96,9 @@ class ChartPrintJob {
   const std::vector<DrawnChart>& drawnCharts() const { return drawnCharts_; }
 
  private:
+  // "Swiss Ephemeris" when the chart is not cast with the classic engine:
+  // the page headers and the first page's footer name it.
+  QString EngineName() const;
   void DrawHeader(QPainter& painter, int page, double W, double H);
   void DrawFooter(QPainter& painter, double W, double H);
   void DrawTitle(QPainter& painter, double x0, double x1, double y0, double y1);

@@ -164,6 +164,8 @@ TEST(Cli, EphemerisChoiceIsNamedInEveryOutput) {
       {"classic json", {"--json", path}, nullptr, {"\"ephemeris\":\"classic\"}"}, {"ephemeris_source"}},
       {"classic named", {"--ephemeris", "classic", "--json", path}, nullptr, {"\"ephemeris\":\"classic\"}"}, {}},
       {"classic text", {"--section", "4", path}, nullptr, {"Ayanamsa = "}, {"Ephemeris"}},
+      {"classic positions", {path}, nullptr, {"\nAyanamsa "}, {"Ephemeris"}},
+      {"swiss positions", {"--ephemeris", "swiss", path}, nullptr, {"\nAyanamsa 23.", "\nEphemeris Swiss Ephemeris 2."}, {}},
       {"swiss json",
        {"--ephemeris", "swiss", "--json", path},
        nullptr,

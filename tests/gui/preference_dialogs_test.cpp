@@ -573,6 +573,8 @@ TEST(TitleDialog, OkGivesTheTitleAndCancelAbandons) {
 TEST(DialogKeyboard, TabOrderDefaultButtonsAndMnemonics) {
   Settings s;
   s.chartStyle = 2;
+  Settings swiss;
+  swiss.ephemeris = 1;
   struct Row {
     const char* name;
     std::function<std::unique_ptr<QDialog>()> make;
@@ -593,6 +595,11 @@ TEST(DialogKeyboard, TabOrderDefaultButtonsAndMnemonics) {
       {"upagrahas", [&] { return std::make_unique<CUpagrahaOptionsDlg>(s); },
        {"gulika", "mandi", "kala", "relation", "ok", "cancel"}, Qt::Key_K, "kala"},
       {"hora", [&] { return std::make_unique<CHoraChartDlg>(s); }, {"method", "ok", "cancel"}, Qt::Key_H, "method"},
+      // The node choice is closed while the classic engine is chosen.
+      {"ephemeris", [&] { return std::make_unique<CEphemerisDlg>(s); }, {"engine", "ok", "cancel"}, Qt::Key_P,
+       "engine"},
+      {"ephemeris, swiss", [&] { return std::make_unique<CEphemerisDlg>(swiss); }, {"engine", "trueNode", "ok", "cancel"},
+       Qt::Key_P, "engine"},
       {"print", [&] { return std::make_unique<CPrintPrefsDlg>(s); },
        {"blackAndWhite", "item1", "item2", "item3", "item4", "item5", "item6", "ok", "cancel"}, Qt::Key_I, "item1"},
       {"location", [&] { return std::make_unique<CLocationDlg>(s); },
@@ -659,6 +666,51 @@ TEST(AboutDialog, NamesTheProgramItsVersionAndItsKind) {
   EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("kind"))->text().isEmpty());
   EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("notice"))->text().isEmpty());
   EXPECT_EQ(about.findChild<QPushButton*>(QStringLiteral("cancel")), nullptr);  // OK only
+  const QString notice = about.findChild<QLabel*>(QStringLiteral("notice"))->text();
+  EXPECT_TRUE(notice.contains(QStringLiteral("AGPL-3.0-or-later"))) << notice.toStdString();
+  EXPECT_TRUE(notice.contains(QStringLiteral("Swiss Ephemeris"))) << notice.toStdString();
+  EXPECT_FALSE(notice.contains(QStringLiteral("All rights reserved"))) << notice.toStdString();
+}
+
+// ---- the ephemeris
+
+TEST(EphemerisDialog, TheNodeChoiceIsOpenOnlyWithTheSwissEphemerisAndKeptOtherwise) {
+  struct Row {
+    const char* name;
+    int ephemeris, trueNode;  // stored before
+    int pick;                 // engine chosen in the dialog
+    bool tick;                // click the node box when it is open
+    int wantEphemeris, wantTrueNode;
+  };
+  const Row rows[] = {
+      {"classic stays, true node kept", 0, 1, 0, false, 0, 1},
+      {"classic to swiss, node ticked", 0, 0, 1, true, 1, 1},
+      {"swiss to classic keeps the node", 1, 1, 0, false, 0, 1},
+      {"swiss, node unticked", 1, 1, 1, true, 1, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Settings start;
+    start.ephemeris = row.ephemeris;
+    start.trueNode = row.trueNode;
+    CEphemerisDlg dialog(start);
+    Show(dialog);
+    auto* engine = dialog.findChild<QComboBox*>(QStringLiteral("engine"));
+    auto* node = dialog.findChild<QCheckBox*>(QStringLiteral("trueNode"));
+    ASSERT_NE(engine, nullptr);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(engine->currentIndex(), row.ephemeris);
+    EXPECT_EQ(node->isChecked(), row.trueNode == 1);
+    EXPECT_EQ(node->isEnabled(), row.ephemeris == 1);
+    engine->setCurrentIndex(row.pick);
+    EXPECT_EQ(node->isEnabled(), row.pick == 1);
+    if (row.tick) node->click();
+    ASSERT_TRUE(PressOk(dialog).accepted);
+    Settings stored = start;
+    dialog.Store(stored);
+    EXPECT_EQ(stored.ephemeris, row.wantEphemeris);
+    EXPECT_EQ(stored.trueNode, row.wantTrueNode);
+  }
 }
 
 // ---- the preference commands
@@ -736,6 +788,17 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
          accept(d);
        }},
        [](Settings& s) { s.horaMethod = 1; }, 0},
+      {"ephemeris", &CDhruvakApp::OnEphemeris,
+       {[&](QWidget* d) {
+         d->findChild<QComboBox*>(QStringLiteral("engine"))->setCurrentIndex(1);
+         Find<QCheckBox>(d, "trueNode")->click();
+         accept(d);
+       }},
+       [](Settings& s) {
+         s.ephemeris = 1;
+         s.trueNode = 1;
+       },
+       1},
       {"printing", &CDhruvakApp::OnPrintItems,
        {[&](QWidget* d) {
          Find<QCheckBox>(d, "item2")->click();
@@ -858,6 +921,10 @@ TEST(DialogPictures, EveryDialogIsWrittenAsPng) {
   save(padas, "143_padas");
   CHoraChartDlg hora(s);
   save(hora, "145_hora_chart");
+  Settings swiss = s;
+  swiss.ephemeris = 1;
+  CEphemerisDlg ephemeris(swiss);
+  save(ephemeris, "ephemeris");
   CPrintPrefsDlg print(s);
   save(print, "158_printing");
   CDaysInYearDlg days(s);
@@ -882,7 +949,8 @@ TEST(PreferenceDialogs, AreWideEnoughForTheirCaptions) {
   CDaysInYearDlg days(s);
   CHoraChartDlg hora(s);
   CUpagrahaOptionsDlg upagrahas(s);
-  for (QDialog* dialog : std::initializer_list<QDialog*>{&lagnas, &days, &hora, &upagrahas}) {
+  CEphemerisDlg ephemeris(s);
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&lagnas, &days, &hora, &upagrahas, &ephemeris}) {
     SCOPED_TRACE(dialog->windowTitle().toStdString());
     Show(*dialog);
     QFont bold = QApplication::font("QMdiSubWindowTitleBar");

@@ -219,6 +219,51 @@ TEST(Printing, HeaderNumberAndTitleChangeSidesOnEvenAndOddPages) {
   EXPECT_EQ(inkIn(first, 0, first.width()), 0);
 }
 
+// The engine is named on every page of a Swiss Ephemeris chart (the headers'
+// middle, the first page's footer line) and nowhere on a classic one, whose
+// header middle stays empty without a subject.
+TEST(Printing, PagesNameTheSwissEphemerisAndClassicPagesStayAsTheyWere) {
+  auto inkIn = [](const QImage& image, const QRect& area) {
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) ink += qGray(image.pixel(x, y)) < 160;
+    return ink;
+  };
+  // The rightmost inked column of a band.
+  auto inkEnd = [](const QImage& image, int y0, int y1) {
+    int end = -1;
+    for (int y = y0; y < y1; ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 160) end = std::max(end, x);
+    return end;
+  };
+  struct Run {
+    QImage header;  // page 2
+    QImage first;   // page 1
+  };
+  auto print = [](int ephemeris) {
+    Settings settings = WithItems({1, 1, 0, 0, 0, 0});
+    settings.ephemeris = ephemeris;
+    auto chart = ComputedChart(settings);
+    ChartPrintJob job(*chart, settings);
+    job.SetTitle(QStringLiteral("mychart"));
+    return Run{PrintToImage(job, 2), PrintToImage(job, 1)};
+  };
+  const Run classic = print(0);
+  const Run swiss = print(1);
+  const int w = classic.header.width(), h = classic.header.height();
+  const QRect middle(w * 35 / 100, 0, w * 30 / 100, h * 5 / 100);
+  EXPECT_EQ(inkIn(classic.header, middle), 0);
+  EXPECT_GT(inkIn(swiss.header, middle), 0);
+  // The first page's footer line: longer by the engine's name.
+  const int classicEnd = inkEnd(classic.first, h * 95 / 100, h * 99 / 100);
+  const int swissEnd = inkEnd(swiss.first, h * 95 / 100, h * 99 / 100);
+  ASSERT_GT(classicEnd, 0);
+  EXPECT_GT(swissEnd, classicEnd + w / 20);
+  // Page 1 still has no header band.
+  EXPECT_EQ(inkIn(swiss.first, QRect(0, 0, w, h * 5 / 100)), 0);
+}
+
 TEST(Printing, TitleIsPresetFromTheDocumentAndCancelAbandonsTheJob) {
   struct Row {
     const char* last;
@@ -295,6 +340,15 @@ TEST(Printing, ReviewPdfOfTheDefaultChart) {
     ASSERT_TRUE(PrintPdf(job, pdf));
     EXPECT_EQ(PdfPageCount(pdf), tajakaYear ? 5 : 6);
   }
+  Settings swiss = WithItems({1, 1, 1, 1, 1, 1});
+  swiss.ephemeris = 1;
+  auto chart = ComputedChart(swiss);
+  ChartPrintJob job(*chart, swiss);
+  job.SetTitle(QStringLiteral("mychart"));
+  job.SetSubject(QStringLiteral("Ravi Kumar, Machilipatnam, Andhra Pradesh, IN"));
+  const QString pdf = folder + QStringLiteral("/default_chart_swiss.pdf");
+  ASSERT_TRUE(PrintPdf(job, pdf));
+  EXPECT_EQ(PdfPageCount(pdf), 6);
 }
 
 }  // namespace
