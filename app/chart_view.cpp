@@ -22,6 +22,7 @@
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/view_dialogs.h"
 #include "chart/pipeline.h"
+#include "vedic/calculation_pass.h"
 #include "display/file_names.h"
 #include "engine/ephemeris_engine.h"
 #include "io/birth_input.h"
@@ -145,6 +146,17 @@ bool CDhruvakView::PrepareWorkingFile(QString* error) {
 
 bool CDhruvakView::RunChartPass(int section) {
   const Settings& s = settings();
+  if (hasChart_ && !recompute_ && !nowMode_) {
+    // The chart is cast and derived (every drawing recasts first): the
+    // block's section is written from it, without another pass. A block
+    // without a section leaves the report as it was.
+    ChartState& chart = *state_;
+    chart.options.selectedMahadasaLord = choices_.mahadasa;
+    chart.options.ashtakavargaChart = choices_.selectedChart;
+    chart.dasaYearLength = s.daysInYear;
+    if (section != kNoSection) WriteSectionAlone(chart, s, section);
+    return true;
+  }
   ChartState& trial = *trial_;
   trial = *state_;
   trial.options.recompute = recompute_ ? 1 : 0;

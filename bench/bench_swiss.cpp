@@ -32,12 +32,15 @@ BENCHMARK(BM_SwissCastChart)->Unit(benchmark::kMicrosecond);
 void BM_SwissNatalComputeChart(benchmark::State& bench) {
   const Settings settings = SwissSettings();
   auto state = std::make_unique<ChartState>();
+  double casts = 0;
   for (auto _ : bench) {
     *state = ChartState{};
     state->reportSection = 5;
     ComputeChartFromBirth(*state, settings, kDefaultBirth);
+    casts += state->castCount;
     benchmark::DoNotOptimize(state->report.CStr());
   }
+  bench.counters["casts_per_chart"] = casts / static_cast<double>(bench.iterations());
 }
 BENCHMARK(BM_SwissNatalComputeChart)->Unit(benchmark::kMicrosecond);
 

@@ -55,14 +55,15 @@ NakshatraPosition NakshatraOf(double longitude) {
   return p;
 }
 
-int CastChart(EngineState& state, const EngineSettings& settings, int year, int month, int day) {
+int CastChart(EngineState& state, const EngineSettings& settings, int year, int month, int day,
+              BodySet wanted) {
   const EphemerisEngine& engine = EngineFor(settings.ephemeris);
   state.recastFlag = 1;
   ++state.castCount;
   state.castMoment = state.birth;
   state.ayanamsaValue = engine.DateAyanamsa(state, settings, year, month, day);
   CastResult cast;
-  engine.Cast(state, settings, BodySet::All(), cast);
+  engine.Cast(state, settings, wanted, cast);
   for (std::size_t b = 0; b < kBodyCount; ++b) {
     const Body body = static_cast<Body>(b);
     if (cast.computed.Has(body)) state.slotLongitude[SlotOf(body)] = cast.longitude[b];
@@ -71,22 +72,25 @@ int CastChart(EngineState& state, const EngineSettings& settings, int year, int 
     if (cast.computed.Has(body))
       state.slotRetrograde[SlotOf(body)] = cast.retrograde[static_cast<std::size_t>(body)];
   }
-  state.slotLongitude[kAscendant] = cast.ascendant;
-  const double rahu = state.slotLongitude[kRahu];
-  state.slotLongitude[kKetu] = rahu >= 180 ? rahu - 180 : rahu + 180;
+  if (cast.computed.HasAscendant()) state.slotLongitude[kAscendant] = cast.ascendant;
+  if (cast.computed.Has(Body::kRahu)) {
+    const double rahu = state.slotLongitude[kRahu];
+    state.slotLongitude[kKetu] = rahu >= 180 ? rahu - 180 : rahu + 180;
+  }
   for (int slot : {kAscendant, kSun, kMoon, kRahu, kKetu}) state.slotRetrograde[slot] = 0;
   const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
   state.nakshatraBalance = moon.unelapsed;
   return moon.nakshatra;
 }
 
-void RecastChart(EngineState& state, const EngineSettings& settings) {
+void RecastChart(EngineState& state, const EngineSettings& settings, BodySet wanted) {
   const BirthData& b = state.birth;
   CastChart(state, settings, static_cast<int>(std::trunc(b.year)), static_cast<int>(std::trunc(b.month)),
-            static_cast<int>(std::trunc(b.day)));
+            static_cast<int>(std::trunc(b.day)), wanted);
 }
 
-void RecastAt(EngineState& state, const EngineSettings& settings, int year, int month, int day, double time) {
+void RecastAt(EngineState& state, const EngineSettings& settings, int year, int month, int day, double time,
+              BodySet wanted) {
   state.birth.year = year;
   state.birth.month = month;
   state.birth.day = day;
@@ -94,7 +98,7 @@ void RecastAt(EngineState& state, const EngineSettings& settings, int year, int 
   state.birth.zone = state.birthCopy.zone;
   state.birth.longitude = state.birthCopy.longitude;
   state.birth.latitude = state.birthCopy.latitude;
-  RecastChart(state, settings);
+  RecastChart(state, settings, wanted);
 }
 
 }  // namespace orvane

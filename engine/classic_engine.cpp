@@ -14,15 +14,42 @@ constexpr std::array<int, kBodyCount> kClassicIndex = {
     kEphSun, kEphMoon, kEphMars, kEphMercury, kEphJupiter, kEphVenus, kEphSaturn, kEphNode, 0, 0, 0,
 };
 
+// The parts of the classic cast that give the bodies of `wanted`: the Sun
+// alone is cheap, any planet needs the whole planetary table (which starts
+// with the Sun), the Moon and the node come together.
+unsigned PartsFor(BodySet wanted) {
+  unsigned parts = 0;
+  if (wanted.HasAscendant()) parts |= kCastAscendant;
+  if (wanted.Has(Body::kSun)) parts |= kCastSun;
+  for (Body planet : {Body::kMars, Body::kMercury, Body::kJupiter, Body::kVenus, Body::kSaturn}) {
+    if (wanted.Has(planet)) parts |= kCastSun | kCastPlanets;
+  }
+  if (wanted.Has(Body::kMoon) || wanted.Has(Body::kRahu)) parts |= kCastMoon;
+  return parts;
+}
+
+bool Computes(unsigned parts, Body body) {
+  switch (body) {
+    case Body::kSun:
+      return (parts & kCastSun) != 0;
+    case Body::kMoon:
+    case Body::kRahu:
+      return (parts & kCastMoon) != 0;
+    default:
+      return (parts & kCastPlanets) != 0;
+  }
+}
+
 }  // namespace
 
-void ClassicEngine::Cast(EngineState& state, const EngineSettings& settings, BodySet, CastResult& out) const {
-  CastEphemeris(state, settings, 1);
+void ClassicEngine::Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
+  const unsigned parts = PartsFor(wanted);
+  CastEphemeris(state, settings, 1, parts);
   const EphemerisState& eph = state.ephemeris;
-  out.computed = BodySet{}.WithAscendant();
+  out.computed = (parts & kCastAscendant) ? BodySet{}.WithAscendant() : BodySet{};
   for (std::size_t b = 0; b < kClassicIndex.size(); ++b) {
     const int index = kClassicIndex[b];
-    if (index == 0) continue;
+    if (index == 0 || !Computes(parts, static_cast<Body>(b))) continue;
     out.longitude[b] = eph.longitude[static_cast<std::size_t>(index)];
     out.retrograde[b] = eph.retrograde[static_cast<std::size_t>(index)] != 0 ? 1 : 0;
     out.computed = out.computed.With(static_cast<Body>(b));

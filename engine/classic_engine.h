@@ -9,8 +9,9 @@ namespace orvane {
 class ClassicEngine final : public EphemerisEngine {
  public:
   EphemerisKind Kind() const override { return EphemerisKind::kClassic; }
-  // Computes every body it knows whatever is wanted (the Sun to Saturn and
-  // the mean node; not Uranus, Neptune or Pluto).
+  // Computes the wanted bodies it knows (the Sun to Saturn and the mean
+  // node; never Uranus, Neptune or Pluto), with what the theory computes
+  // together: the Moon with the node, a planet with all five.
   void Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
   double DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
                       int day) const override;

@@ -140,13 +140,15 @@ Vec3 OrbitToEcliptic(double x, double y, double omega, double node, double incl)
 // Planets in table order and their ephemeris indices (Earth becomes the Sun).
 constexpr std::array<int, 6> kPlanetIndex = {kEphSun, kEphMercury, kEphVenus, kEphMars, kEphJupiter, kEphSaturn};
 
-void ComputePlanets(EphemerisState& eph) {
+// The Sun alone (`count` 1, the Earth's row) or the Sun and the five planets
+// (`count` 6): the Earth's row comes first in the table and the planets need it.
+void ComputePlanets(EphemerisState& eph, std::size_t count) {
   const double T = eph.T;
   const double K = eph.siderealCorrection;
   ElementReader reader;
   Vec3 earthPos{0, 0, 0};
   double earthVX = 0, earthVY = 0;
-  for (std::size_t planet = 0; planet < kPlanetIndex.size(); ++planet) {
+  for (std::size_t planet = 0; planet < count && planet < kPlanetIndex.size(); ++planet) {
     const bool isEarth = planet == 0;
     const double M = Mod2Pi(PolynomialRadians(reader, T));
     const double e = PolynomialRadians(reader, T) * kDegreesPerRadian;
@@ -288,7 +290,7 @@ double ComputeAscendant(double ramc, double obliquity, double latitude, double K
   return Mod360(theta * kDegreesPerRadian + K);
 }
 
-void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert) {
+void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert, unsigned parts) {
   BirthData& b = state.birth;
   EphemerisState& eph = state.ephemeris;
   if (convert) {
@@ -303,9 +305,13 @@ void CastEphemeris(EngineState& state, const EngineSettings& settings, int conve
   eph.obliquity = ComputeObliquity(eph.T);
   SiderealCorrection(state, settings, eph.T);
   eph.ramc = ComputeSiderealTime(b.time, eph.T, b.longitude);
-  eph.longitude[kEphAscendant] = ComputeAscendant(eph.ramc, eph.obliquity, b.latitude, eph.siderealCorrection);
-  ComputePlanets(eph);
-  ComputeMoonAndNode(eph);
+  if (parts & kCastAscendant)
+    eph.longitude[kEphAscendant] = ComputeAscendant(eph.ramc, eph.obliquity, b.latitude, eph.siderealCorrection);
+  if (parts & kCastPlanets)
+    ComputePlanets(eph, kPlanetIndex.size());
+  else if (parts & kCastSun)
+    ComputePlanets(eph, 1);
+  if (parts & kCastMoon) ComputeMoonAndNode(eph);
 }
 
 }  // namespace orvane

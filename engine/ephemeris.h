@@ -30,8 +30,20 @@ double ComputeObliquity(double T);
 double ComputeSiderealTime(double ut, double T, double longitudeWest);
 double ComputeAscendant(double ramc, double obliquity, double latitude, double K);
 
-// A whole cast from the birth fields of the state (converted in place when
-// `convert` is 1): fills state.ephemeris.
-void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert);
+// The parts of a cast. The trial casts of the searches compute only what
+// they read; every cast, whole or not, advances the sidereal correction's
+// chain exactly as a whole cast does.
+enum CastPart : unsigned {
+  kCastAscendant = 1,
+  kCastSun = 2,
+  kCastMoon = 4,     // the Moon and the node
+  kCastPlanets = 8,  // Mercury to Saturn (with the Sun)
+  kCastWhole = 15,
+};
+
+// A cast from the birth fields of the state (converted in place when
+// `convert` is 1): fills state.ephemeris with the results of `parts`; the
+// others keep the values of an earlier cast.
+void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert, unsigned parts = kCastWhole);
 
 }  // namespace orvane

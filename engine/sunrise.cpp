@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/body.h"
 #include "engine/cast.h"
 #include "engine/ephemeris.h"
 
@@ -22,18 +23,214 @@ DasaDate Offset(const DasaDate& start, bool backward, int days, double ghatis) {
   return backward ? SubtractDuration(start, d) : AddDuration(start, d);
 }
 
+// What a trial cast of a search reading slot `slot` computes.
+BodySet WantedFor(int slot) {
+  switch (slot) {
+    case kAscendant:
+      return BodySet{}.WithAscendant();
+    case kSun:
+      return BodySet{}.With(Body::kSun);
+    case kMoon:
+      return BodySet{}.With(Body::kMoon);
+    default:
+      return BodySet::All();
+  }
+}
+
+BodySet Union(BodySet x, BodySet y) {
+  BodySet u = x.HasAscendant() || y.HasAscendant() ? BodySet{}.WithAscendant() : BodySet{};
+  for (int i = 0; i < kBodyCount; ++i) {
+    const Body body = static_cast<Body>(i);
+    if (x.Has(body) || y.Has(body)) u = u.With(body);
+  }
+  return u;
+}
+
+// The fast search: the crossing found by root finding, then the stepped
+// search's step and halvings worked out from it, with its last halvings and
+// the result cast as it casts them. Two crossings have it:
+// - the new moon: the Moon's elongation from the Sun (plus tau) wraps; it
+//   grows between these rates (degrees a ghati, with room to spare over the
+//   whole range of years), the mean giving the first guess;
+// - sunrise and sunset: the ascendant reaches the Sun (plus tau). Searched
+//   as the sidereal time reaching the sidereal time at which the Sun's
+//   point rises, which moves at the rate of sidereal time within a few per
+//   cent, so that the first guess is close and a root a turn later is told
+//   apart. Away from the polar circles only: there the ascendant grows with
+//   the sidereal time and the side of 180 degrees decides a halving.
+// The classic engine's ayanamsa chains carry from cast to cast; the stepped
+// search's last casts, repeated here, leave them as it leaves them.
+constexpr double kElongationRateMin = 9.0 / 60;
+constexpr double kElongationRateMean = 12.19 / 60;
+constexpr double kElongationRateMax = 16.5 / 60;
+constexpr double kRisingRateMin = 5.5;
+constexpr double kRisingRateMean = 6.0;
+constexpr double kRisingRateMax = 6.2;
+constexpr double kFastSearchLatitude = 60 * kRadiansPerDegree;
+// A crossing this close to a step or a halving point is left to the stepped
+// search (the root is far more accurate than this).
+constexpr double kTieGhatis = 1e-6;
+// An angle this small left to go is a crossing found (it is under a
+// twentieth of the tie margin at the fastest rate searched).
+constexpr double kConvergedDegrees = 1e-8;
+// Halvings at the end cast as the stepped search casts them: the decisions
+// are made on real values there, and the last trial casts before the
+// result, and so the ayanamsa chains carried into it, are the stepped
+// search's own.
+constexpr int kCastHalvings = 4;
+
+// The sidereal time (radians) at which the ecliptic point of tropical
+// longitude `lambda` (degrees) rises at `latitude` (radians); NaN where it
+// never rises or sets.
+double RisingSiderealTime(double lambda, double obliquity, double latitude) {
+  const double l = lambda * kRadiansPerDegree;
+  // cos l cos R + cos e sin l sin R = -tan(latitude) sin e sin l
+  const double p = std::cos(l), q = std::cos(obliquity) * std::sin(l);
+  const double c = -std::tan(latitude) * std::sin(obliquity) * std::sin(l);
+  const double x = c / std::hypot(p, q);
+  if (!(std::fabs(x) <= 1)) return NAN;
+  const double base = std::atan2(q, p), spread = std::acos(x);
+  for (double r : {base + spread, base - spread}) {
+    r = std::fmod(r, kTwoPi);
+    if (r < 0) r += kTwoPi;
+    // One root rises the point, the other sets it (the ascendant there is
+    // the opposite point).
+    const double asc = ComputeAscendant(r, obliquity, latitude, 0);
+    if (std::fabs(Normalise360(asc - lambda + 180) - 180) < 1e-6) return r;
+  }
+  return NAN;
+}
+
+// The angle (degrees) still to go to the crossing from the state as cast,
+// in [0, 360).
+double AngleToGo(const EngineState& state, int a, int b, double tau, bool backward) {
+  if (a == kMoon) {
+    const double f = AngleFunction(state, a, b, tau);
+    return backward ? f : Normalise360(360 - f);
+  }
+  const EphemerisState& eph = state.ephemeris;
+  const double target = state.slotLongitude[kSun] + tau - eph.siderealCorrection;  // tropical
+  const double rises = RisingSiderealTime(target, eph.obliquity, state.birth.latitude);
+  const double d = (eph.ramc - rises) * kDegreesPerRadian;
+  return Normalise360(backward ? d : -d);
+}
+
+// Within (-180, 180]: negative once past the crossing.
+double Signed(double angle) { return angle > 180 ? angle - 360 : angle; }
+
+// The crossed() test of the stepped search between a bracket's near end and
+// a point in it, for brackets across which the angle function moves less
+// than 90 degrees: the side of 180 degrees decides.
+bool PastCrossing(double f, bool backward) { return backward ? f > 180 : f < 180; }
+
+bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b, double tau,
+                bool backward, DasaDate& result) {
+  const bool moon = a == kMoon && b == kSun;
+  const bool rising = a == kAscendant && b == kSun;
+  if (!moon && !rising) return false;
+  // The rising of the Sun's point is worked out with the classic engine's
+  // obliquity and sidereal correction: other engines step to it.
+  if (rising && settings.ephemeris != EphemerisKind::kClassic) return false;
+  if (rising && !(std::fabs(DecToDeg(state.birthCopy.latitude) * kRadiansPerDegree) <= kFastSearchLatitude))
+    return false;
+  const double rateMin = moon ? kElongationRateMin : kRisingRateMin;
+  const double rateMean = moon ? kElongationRateMean : kRisingRateMean;
+  const double rateMax = moon ? kElongationRateMax : kRisingRateMax;
+  const double step = moon ? 60 : 2;  // ghatis a coarse step of the stepped search
+  const int steps = moon ? kMaxDaySteps : kMaxGhatiSteps;
+  const BodySet trial = Union(WantedFor(a), WantedFor(b));
+
+  CastAtMoment(state, settings, start, trial);
+  const double togo = AngleToGo(state, a, b, tau, backward);
+  if (!(togo > 0 && togo < 360)) return false;
+
+  // Secant steps on the unwrapped angle still to go, in ghatis from the start.
+  auto togoAt = [&](double ghatis) {
+    CastAtMoment(state, settings, Offset(start, backward, 0, ghatis), trial);
+    return Signed(AngleToGo(state, a, b, tau, backward));
+  };
+  double s0 = 0, h0 = togo;
+  double s1 = togo / rateMean;
+  double h1 = togoAt(s1);
+  double root = NAN;
+  for (int i = 0; i < 12 && std::isfinite(h1); ++i) {
+    if (h1 == h0) {
+      // The moments are as close as the time scale resolves: a root when
+      // the angle is (far within the tie margin) at the crossing.
+      if (std::fabs(h1) < kConvergedDegrees) root = s1;
+      break;
+    }
+    const double s2 = s1 - h1 * (s1 - s0) / (h1 - h0);
+    if (!std::isfinite(s2)) return false;
+    if (std::fabs(s2 - s1) < 1e-9) {
+      root = s2;
+      break;
+    }
+    s0 = s1;
+    h0 = h1;
+    s1 = s2;
+    h1 = togoAt(s1);
+  }
+  // The first crossing lies within togo / max rate .. togo / min rate; the
+  // next one a whole turn further, past (togo + 360) / max rate.
+  if (!(root > togo / rateMax - step) || !(root < (togo + 360) / rateMax) || !(root <= togo / rateMin + step) ||
+      root >= steps * step)
+    return false;
+
+  // The stepped search's bracket: the crossing lies between its steps
+  // k and k + 1.
+  const int k = static_cast<int>(std::floor(root / step));
+  const double within = root - step * k;
+  if (within < kTieGhatis || within > step - kTieGhatis) return false;
+  const int days = moon ? k : 0;
+  double nearEnd = moon ? 0 : step * k, farEnd = moon ? 60 : step * (k + 1);
+  const double crossing = moon ? within : root;
+
+  int halvings = 0;
+  for (double width = farEnd - nearEnd; width >= kTenSecondsInGhatis; width /= 2) ++halvings;
+  for (int done = 0; done < halvings - kCastHalvings; ++done) {
+    const double mid = (nearEnd + farEnd) / 2;
+    if (std::fabs(mid - crossing) < kTieGhatis) break;  // too close to call: cast from here on
+    if (mid > crossing)
+      farEnd = mid;
+    else
+      nearEnd = mid;
+  }
+  while (std::fabs(nearEnd - farEnd) >= kTenSecondsInGhatis) {
+    const double mid = (nearEnd + farEnd) / 2;
+    CastAtMoment(state, settings, Offset(start, backward, days, mid), trial);
+    if (PastCrossing(AngleFunction(state, a, b, tau), backward))
+      farEnd = mid;
+    else
+      nearEnd = mid;
+  }
+  result = Offset(start, backward, days, nearEnd);
+  CastAtMoment(state, settings, result);
+  return true;
+}
+
 // One search, backward or forward: coarse steps until the angle function
-// wraps, then halving of the bracket down to ten seconds of time.
+// wraps, then halving of the bracket down to ten seconds of time. The trial
+// casts compute the two slots the angle function reads; the cast at the
+// result is whole. The fast search above stands in where it applies.
 DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b, double tau,
-                bool backward, bool* found) {
+                bool backward, bool* found, bool fast = true) {
+  if (fast) {
+    DasaDate result;
+    if (SearchFast(state, settings, start, a, b, tau, backward, result)) {
+      if (found) *found = true;
+      return result;
+    }
+  }
   const bool ghatiSteps = a == kAscendant;
+  const BodySet trial = Union(WantedFor(a), WantedFor(b));
   // Crossing test: going backward the function jumps up by nearly a turn,
   // going forward it jumps down.
   auto crossed = [backward](double before, double after) {
     return backward ? after - before > 180 : before - after > 180;
   };
 
-  CastAtMoment(state, settings, start);
+  CastAtMoment(state, settings, start, trial);
   double prev = AngleFunction(state, a, b, tau);
   int days = 0;
   double ghatis = 0;
@@ -44,7 +241,7 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
       ghatis += 2;
     else
       days += 1;
-    CastAtMoment(state, settings, Offset(start, backward, days, ghatis));
+    CastAtMoment(state, settings, Offset(start, backward, days, ghatis), trial);
     const double cur = AngleFunction(state, a, b, tau);
     if (crossed(prev, cur)) {
       hit = true;
@@ -68,11 +265,11 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
     near = 0;
     far = 60;
   }
-  CastAtMoment(state, settings, Offset(start, backward, days, near));
+  CastAtMoment(state, settings, Offset(start, backward, days, near), trial);
   prev = AngleFunction(state, a, b, tau);
   while (std::fabs(near - far) >= kTenSecondsInGhatis) {
     const double mid = (near + far) / 2;
-    CastAtMoment(state, settings, Offset(start, backward, days, mid));
+    CastAtMoment(state, settings, Offset(start, backward, days, mid), trial);
     const double f = AngleFunction(state, a, b, tau);
     if (!crossed(prev, f)) {
       prev = f;
@@ -104,10 +301,10 @@ DasaDate MomentOf(double year, double month, double day, double time) {
   return AddDuration(d, EncodeGhatis(ghatis));
 }
 
-void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment) {
+void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment, BodySet wanted) {
   const double h = moment.ghatis * 0.4;
   const double fl = std::floor(h);
-  RecastAt(state, settings, moment.year, moment.month, moment.day, fl + (h - fl) * 0.6000000000000001);
+  RecastAt(state, settings, moment.year, moment.month, moment.day, fl + (h - fl) * 0.6000000000000001, wanted);
 }
 
 double AngleFunction(const EngineState& state, int a, int b, double tau) {
@@ -122,6 +319,11 @@ DasaDate SearchBackward(EngineState& state, const EngineSettings& settings, cons
 DasaDate SearchForward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
                        double tau, bool* found) {
   return Search(state, settings, start, a, b, tau, false, found);
+}
+
+DasaDate SearchStepped(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
+                       double tau, bool backward, bool* found) {
+  return Search(state, settings, start, a, b, tau, backward, found, false);
 }
 
 DasaDate FindSunEvent(EngineState& state, const EngineSettings& settings, int kind, int direction, const DasaDate& start,

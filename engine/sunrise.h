@@ -1,14 +1,17 @@
 // The angle-crossing search that finds sunrise, sunset and the new moon.
 #pragma once
 
+#include "engine/body.h"
 #include "engine/calendar.h"
 #include "engine/engine_settings.h"
 #include "engine/engine_state.h"
 
 namespace orvane {
 
-// Casts the chart at a date with ghatis in the birth zone and place.
-void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment);
+// Casts the chart at a date with ghatis in the birth zone and place; a trial
+// cast computes only the `wanted` slots (the others keep their values).
+void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment,
+                  BodySet wanted = BodySet::All());
 
 // Longitude of slot a minus (slot b + tau), in [0, 360).
 double AngleFunction(const EngineState& state, int a, int b, double tau);
@@ -21,6 +24,11 @@ DasaDate SearchBackward(EngineState& state, const EngineSettings& settings, cons
                         double tau, bool* found = nullptr);
 DasaDate SearchForward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
                        double tau, bool* found = nullptr);
+
+// The searches above without their fast path (coarse steps and halvings
+// from the start), which they keep for where the fast one does not apply.
+DasaDate SearchStepped(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
+                       double tau, bool backward, bool* found = nullptr);
 
 // kind 0 sunrise, 1 sunset; direction 0 the last event before start, 1 the
 // next one after it.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/body.h"
 #include "engine/calendar.h"
 #include "engine/cast.h"
 #include "tajaka/tajaka.h"
@@ -23,11 +24,12 @@ struct Day {
   std::int64_t count;  // proleptic Gregorian day count
 };
 
-void CastAtTrialMoment(ChartState& state, const Settings& settings, Day day, double hours) {
+void CastAtTrialMoment(ChartState& state, const Settings& settings, Day day, double hours,
+                       BodySet wanted = BodySet::All()) {
   int y, m, d;
   GregorianFromDayCount(day.count, y, m, d);
   const double fl = std::floor(hours);
-  RecastAt(state, EngineSettingsOf(settings), y, m, d, fl + 0.6 * (hours - fl));
+  RecastAt(state, EngineSettingsOf(settings), y, m, d, fl + 0.6 * (hours - fl), wanted);
 }
 
 // The Sun's longitude brought within 300 deg of the target, so that the
@@ -40,7 +42,7 @@ double Unwrapped(double sun, double target) {
 }
 
 double SunAt(ChartState& state, const Settings& settings, Day day, double hours, double target) {
-  CastAtTrialMoment(state, settings, day, hours);
+  CastAtTrialMoment(state, settings, day, hours, BodySet{}.With(Body::kSun));  // a trial: the Sun alone
   return Unwrapped(state.slotLongitude[kSun], target);
 }
 

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "dasa/dasa.h"
+#include "report/sections.h"
 #include "tajaka/tajaka.h"
 #include "vedic/panchanga.h"
 #include "vedic/special_lagnas.h"
@@ -77,9 +79,8 @@ constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
 static_assert(kCompressedDasas[0].write == DwisaptatiSamaDasa && kCompressedDasas[7].write == AshtottariDasa &&
               kCompressedDasas[10].write == TithiYoginiDasa);
 
-// Which charts a section writer writes for (in the others the pass leaves
-// its section empty).
-enum class ChartKinds { kAll, kNatal, kTajaka, kMundane };  // natal: neither Tajaka nor mundane
+// Which charts a section is written for (in the others it stays empty).
+enum class ChartKinds { kNone, kAll, kNatal, kTajaka, kMundane };  // natal: neither Tajaka nor mundane
 
 using SectionWriter = void (*)(ChartState&, const Settings&);
 struct SectionWriterRow {
@@ -88,27 +89,106 @@ struct SectionWriterRow {
   SectionWriter write;
 };
 
-// The section writers that write alone on a chart whose pass has run. The
-// basic information (4) is written across the pass, and the sections not
-// listed are written while their values are derived: those run the pass.
-constexpr std::array<SectionWriterRow, 16> kSectionWriters = {{
+// A dasa compressed into a Tajaka or mundane chart, written alone.
+template <std::size_t kIndex>
+void WriteCompressedDasa(ChartState& state, const Settings& settings) {
+  RunCompressedDasas(state, settings, &kCompressedDasas[kIndex], 1);
+}
+
+void WritePlanetTableSection(ChartState& state, const Settings&) { WritePlanetTable(state); }
+void WriteTextChartSection(ChartState& state, const Settings&) { WriteTextCharts(state); }
+void WriteVargaDegreeSection(ChartState& state, const Settings&) { WriteVargaDegreeTable(state); }
+void WriteDignitySection(ChartState& state, const Settings&) { WriteDignityList(state); }
+void WriteSubPeriodSection(ChartState& state, const Settings& settings) {
+  YearLengthGuard keep(state);  // the pratyantardasas scale the year for themselves
+  VimsottariSubPeriods(state, settings);
+}
+
+// Who writes each report section, by section number: the writer runs on a
+// derived chart with state.reportSection set to its section (writers that
+// also derive a value derive it again, from the same inputs). Numbers 20,
+// 23 and 25 to 29 are reserved: nothing writes them.
+constexpr std::array<SectionWriterRow, 43> kSectionWriters = {{
     {0, ChartKinds::kNatal, VimsottariDasa},
     {1, ChartKinds::kNatal, KalachakraDasa},
     {2, ChartKinds::kNatal, YoginiDasa},
     {3, ChartKinds::kAll, ComputeAshtakavarga},
-    {5, ChartKinds::kAll, [](ChartState& state, const Settings&) { WritePlanetTable(state); }},
+    {4, ChartKinds::kAll, WriteBasicInformation},
+    {5, ChartKinds::kAll, WritePlanetTableSection},
     {6, ChartKinds::kAll, PatyayiniDasa},
     {7, ChartKinds::kTajaka, MuddaDasa},
     {8, ChartKinds::kTajaka, VarshaYoginiDasas},
     {9, ChartKinds::kNatal, NatalPatyayiniDasa},
+    {10, ChartKinds::kAll, ComputeSahams},
+    {11, ChartKinds::kTajaka, PanchaVargeeyaBala},
+    {12, ChartKinds::kAll, TajakaYogas},
+    {13, ChartKinds::kAll, ComputeShadbala},
+    {14, ChartKinds::kAll, WriteVargaDegreeSection},
     {15, ChartKinds::kMundane, CompressedVimsottariDasa},
     {16, ChartKinds::kMundane, CompressedYoginiDasa},
     {17, ChartKinds::kAll, ComputeAshtakavarga},
     {18, ChartKinds::kAll, ComputeAshtakavarga},
     {19, ChartKinds::kAll, ComputeAshtakavarga},
-    {21, ChartKinds::kAll, [](ChartState& state, const Settings&) { WritePlanetTable(state); }},
-    {41, ChartKinds::kAll, [](ChartState& state, const Settings&) { WriteTextCharts(state); }},
+    {20, ChartKinds::kNone, nullptr},
+    {21, ChartKinds::kAll, WritePlanetTableSection},
+    {22, ChartKinds::kAll, ComputeShadbala},
+    {23, ChartKinds::kNone, nullptr},
+    {24, ChartKinds::kAll, WriteDignitySection},
+    {25, ChartKinds::kNone, nullptr},
+    {26, ChartKinds::kNone, nullptr},
+    {27, ChartKinds::kNone, nullptr},
+    {28, ChartKinds::kNone, nullptr},
+    {29, ChartKinds::kNone, nullptr},
+    {30, ChartKinds::kAll, WriteCompressedDasa<0>},
+    {31, ChartKinds::kAll, WriteCompressedDasa<1>},
+    {32, ChartKinds::kAll, WriteCompressedDasa<2>},
+    {33, ChartKinds::kAll, WriteCompressedDasa<3>},
+    {34, ChartKinds::kAll, WriteCompressedDasa<4>},
+    {35, ChartKinds::kAll, WriteCompressedDasa<5>},
+    {36, ChartKinds::kAll, WriteCompressedDasa<6>},
+    {37, ChartKinds::kAll, WriteCompressedDasa<7>},
+    {38, ChartKinds::kAll, WriteCompressedDasa<8>},
+    {39, ChartKinds::kAll, WriteCompressedDasa<9>},
+    {40, ChartKinds::kAll, WriteCompressedDasa<10>},
+    {41, ChartKinds::kAll, WriteTextChartSection},
+    {42, ChartKinds::kNatal, WriteSubPeriodSection},
 }};
+
+constexpr bool RowsInSectionOrder() {
+  for (std::size_t i = 0; i < kSectionWriters.size(); ++i)
+    if (kSectionWriters[i].section != static_cast<int>(i)) return false;
+  return true;
+}
+static_assert(RowsInSectionOrder());
+static_assert(kSectionWriters.size() == static_cast<std::size_t>(kReportSectionCount));
+
+bool WritesFor(ChartKinds kinds, const ChartState& state) {
+  const bool tajaka = state.options.tajakaMode != 0;
+  const bool mundane = state.options.mundane != 0;
+  switch (kinds) {
+    case ChartKinds::kNone:
+      return false;
+    case ChartKinds::kAll:
+      return true;
+    case ChartKinds::kNatal:
+      return !tajaka && !mundane;
+    case ChartKinds::kTajaka:
+      return tajaka;
+    case ChartKinds::kMundane:
+      return mundane && !tajaka;
+  }
+  return false;
+}
+
+// Writes `section` from the derived values in place (the buffer emptied
+// first, the dasa year of the preferences).
+void WriteSection(ChartState& state, const Settings& settings, int section) {
+  state.reportSection = section;
+  state.report.Clear();
+  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
+  const SectionWriterRow& row = kSectionWriters[static_cast<std::size_t>(section)];
+  if (row.write && WritesFor(row.kinds, state)) row.write(state, settings);
+}
 
 }  // namespace
 
@@ -142,90 +222,61 @@ void RunCompressedDasas(ChartState& state, const Settings& settings, const Compr
 }
 
 bool WriteSectionAlone(ChartState& state, const Settings& settings, int section) {
-  const bool compressed = section >= kFirstCompressedSection &&
-                          section < kFirstCompressedSection + static_cast<int>(kCompressedDasas.size());
-  const SectionWriterRow* row = nullptr;
-  for (const SectionWriterRow& r : kSectionWriters)
-    if (r.section == section) row = &r;
-  if (!row && !compressed && section != 42) return false;
-
-  // The pass's opening: an empty buffer and the dasa year of the preferences.
-  state.reportSection = section;
-  state.report.Clear();
-  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
-  const bool tajaka = state.options.tajakaMode != 0;
-  const bool mundane = state.options.mundane != 0;
-  if (compressed) {
-    RunCompressedDasas(state, settings, &kCompressedDasas[static_cast<std::size_t>(section - kFirstCompressedSection)],
-                       1);
-    return true;
-  }
-  if (section == 42) {
-    if (!tajaka && !mundane) {
-      YearLengthGuard keep(state);
-      VimsottariSubPeriods(state, settings);
-    }
-    return true;
-  }
-  const bool writes = row->kinds == ChartKinds::kAll || (row->kinds == ChartKinds::kNatal && !tajaka && !mundane) ||
-                      (row->kinds == ChartKinds::kTajaka && tajaka) ||
-                      (row->kinds == ChartKinds::kMundane && mundane && !tajaka);
-  if (writes) row->write(state, settings);
+  if (section < 0 || section >= static_cast<int>(kSectionWriters.size())) return false;
+  WriteSection(state, settings, section);
   return true;
 }
 
 void RunCalculationPass(ChartState& state, const Settings& settings) {
-  if (state.reportSection != kNoSection) state.report.Clear();
+  // The derivations write nothing: the section asked for is written at the
+  // end, from the derived values, by its row of the writers' table.
+  const std::int32_t section = state.reportSection;
+  state.reportSection = kNoSection;
   // The dasa year is the user's preference.
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
-  PassGuard guard(state);
-  const bool tajaka = state.options.tajakaMode != 0;
-  const bool mundane = state.options.mundane != 0;
+  {
+    PassGuard guard(state);
+    const bool tajaka = state.options.tajakaMode != 0;
+    const bool mundane = state.options.mundane != 0;
 
-  WriteBirthDataHeader(state);
-  ComputeSreeLagna(state);
-  ComputeWeekday(state);
-  ComputePointsAndPanchanga(state, settings);
-  ComputeSahams(state, settings);
+    ComputeSreeLagna(state);
+    ComputeWeekday(state);
+    ComputePointsAndPanchanga(state, settings);
+    ComputeSahams(state, settings);
 
-  state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
-  if (!tajaka) {
-    ComputeDasaBalance(state, settings);
-    CloseBasicInformation(state);
-  } else {
-    state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
-  }
-
-  ComputeAshtakavarga(state, settings);
-  ComputeNatureOfPlanets(state, settings);
-  ComputeVargas(state, settings);
-  WriteVargaDegreeTable(state);
-  WriteDignityList(state);
-  ComputeShadbala(state, settings);
-  if (tajaka) PanchaVargeeyaBala(state, settings);
-  TajakaYogas(state, settings);
-  WriteTextCharts(state);
-
-  PatyayiniDasa(state, settings);
-  if (tajaka) {
-    MuddaDasa(state, settings);
-    VarshaYoginiDasas(state, settings);
-  } else if (mundane) {
-    CompressedVimsottariDasa(state, settings);
-    CompressedYoginiDasa(state, settings);
-  }
-  RunCompressedDasas(state, settings, kCompressedDasas.data(), kCompressedDasas.size());
-  guard.Restore();
-
-  if (!tajaka && !mundane) {
-    KalachakraDasa(state, settings);
-    YoginiDasa(state, settings);
-    VimsottariDasa(state, settings);
-    {
-      YearLengthGuard keep(state);  // the pratyantardasas scale the year for themselves
-      VimsottariSubPeriods(state, settings);
+    state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
+    if (!tajaka) {
+      ComputeDasaBalance(state, settings);
+    } else {
+      state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
     }
-    NatalPatyayiniDasa(state, settings);
+
+    ComputeAshtakavarga(state, settings);
+    ComputeNatureOfPlanets(state, settings);
+    ComputeVargas(state, settings);
+    ComputeShadbala(state, settings);
+    if (tajaka) PanchaVargeeyaBala(state, settings);
+
+    PatyayiniDasa(state, settings);
+    if (tajaka) {
+      MuddaDasa(state, settings);
+      VarshaYoginiDasas(state, settings);
+    } else if (mundane) {
+      CompressedVimsottariDasa(state, settings);
+      CompressedYoginiDasa(state, settings);
+    }
+    guard.Restore();
+
+    if (!tajaka && !mundane) {
+      VimsottariDasa(state, settings);
+      NatalPatyayiniDasa(state, settings);
+    }
+  }
+  state.reportSection = section;
+  if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {
+    WriteSection(state, settings, section);
+  } else if (section != kNoSection) {
+    state.report.Clear();
   }
 }
 

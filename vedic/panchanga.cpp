@@ -158,7 +158,6 @@ SignPosition SignPositionOf(double longitude) {
 }
 
 void WritePanchangaText(ChartState& state, const Settings& settings) {
-  if (state.reportSection != 4) return;
   ReportBuffer& out = state.report;
   const VedicState& v = state.vedic;
   out.SetPosition(v.basicInfoPosition);
@@ -318,7 +317,6 @@ BirthData ChartMomentOf(const ChartState& state) {
 }
 
 void WriteBirthDataHeader(ChartState& state) {
-  if (state.reportSection != 4) return;
   ReportBuffer& out = state.report;
   out.Clear();
   const BirthData m = ChartMomentOf(state);
@@ -355,7 +353,7 @@ void ComputeWeekday(ChartState& state) {
   state.vedic.vara = w.vara;
 }
 
-void ComputePointsAndPanchanga(ChartState& state, const Settings& settings) {
+void ComputePointsAndPanchanga(ChartState& state, const Settings&) {
   VedicState& v = state.vedic;
   const double ascendant = state.slotLongitude[kAscendant];
   const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
@@ -408,9 +406,7 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings& settings) {
     v.munthaStrength = ResidentialStrengthOf(v.munthaLongitude, ascendant, v.munthaBhava);
   }
 
-  WritePanchangaText(state, settings);
   ComputeCharaKarakas(state);
-  WritePlanetTable(state);
 }
 
 void ComputeCharaKarakas(ChartState& state) {
@@ -492,9 +488,14 @@ void WritePlanetTable(ChartState& state) {
 }
 
 void CloseBasicInformation(ChartState& state) {
-  if (state.reportSection != 4) return;
   state.report.SetPosition(state.vedic.basicInfoPosition);
   state.report.Appendf("\n");
+}
+
+void WriteBasicInformation(ChartState& state, const Settings& settings) {
+  WriteBirthDataHeader(state);
+  WritePanchangaText(state, settings);
+  if (state.options.tajakaMode == 0) CloseBasicInformation(state);
 }
 
 }  // namespace orvane

@@ -53,13 +53,15 @@ int SubLordOf(double longitude);
 // chart (the engine's last cast moment).
 BirthData ChartMomentOf(const ChartState& state);
 
-// Section 4: birth data. Starts the section and saves its write position.
+// Section 4, the basic information of a derived chart: the birth data, the
+// panchanga and the ayanamsa (closed by a blank line in a natal chart).
+void WriteBasicInformation(ChartState& state, const Settings& settings);
+// Its birth data. Starts the section and saves its write position.
 void WriteBirthDataHeader(ChartState& state);
 // The weekday and day count of the chart moment.
 void ComputeWeekday(ChartState& state);
 // Per-point pass over the 40 slots, own taras and sub lords, panchanga,
-// muntha (Tajaka charts), the panchanga text of section 4, the chara
-// karakas, and the planet tables of sections 5 and 21.
+// muntha (Tajaka charts) and the chara karakas.
 void ComputePointsAndPanchanga(ChartState& state, const Settings& settings);
 // Jaimini chara karakas of Sun..Rahu and the karakamsa.
 void ComputeCharaKarakas(ChartState& state);

@@ -91,7 +91,8 @@ void ComputeTimeUpagrahas(ChartState& state, const Settings& settings) {
     const int portion = UpagrahaPortion(kTimeUpagrahaPlanet[i], weekday);
     const int choice = std::clamp(settings.upagrahaRising[i], 0, 2);
     const double ghatis = (portion + kPortionPoint[static_cast<std::size_t>(choice)]) * length / 8;
-    CastAtMoment(state, engine, AddDuration(start, EncodeGhatis(ghatis)));
+    // Only the ascendant is read: the caller casts the chart moment again afterwards.
+    CastAtMoment(state, engine, AddDuration(start, EncodeGhatis(ghatis)), BodySet{}.WithAscendant());
     state.slotLongitude[kTimeUpagrahaSlot[i]] = state.slotLongitude[kAscendant];
     state.slotRetrograde[kTimeUpagrahaSlot[i]] = 0;
   }

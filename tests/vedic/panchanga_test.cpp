@@ -268,6 +268,7 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     state->options.tajakaHora = c.hora;
     ComputePointsAndPanchanga(*state, Settings{});
     EXPECT_DOUBLE_EQ(state->vedic.munthaLongitude, c.longitude);
+    WriteBasicInformation(*state, Settings{});
     const std::string text(state->report.Text());
     EXPECT_NE(text.find(c.text), std::string::npos) << text;
   }
