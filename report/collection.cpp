@@ -108,7 +108,7 @@ CollectionText BuildCollectionText(const ChartState& chart, const Settings& sett
   // ChartState is large: the working copies live on the heap.
   auto shown = std::make_unique<ChartState>(chart);
   std::unique_ptr<ChartState> natal;
-  result.text.reserve(48 * 1024);
+  result.text.reserve(set == CollectionSet::kBasic ? 16 * 1024 : 160 * 1024);
   result.text.append(kHeader);
   result.text.append(CollectionSubject(labels));
   for (const CollectionStep& step : steps) {
