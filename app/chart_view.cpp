@@ -68,6 +68,7 @@ CDhruvakView::CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent)
   // through the preferences on a first run.
   app_.EnsureSettings();
   connect(&doc_, &CDhruvakDoc::viewsNeedUpdate, this, &CDhruvakView::OnDocumentUpdate);
+  connect(&app_, &CDhruvakApp::settingsChanged, this, &CDhruvakView::RefreshDasaBrowser);
 }
 
 CDhruvakView::~CDhruvakView() {
@@ -401,7 +402,9 @@ void CDhruvakView::ReportFailure(const QString& error) {
 }
 
 void CDhruvakView::OnDocumentUpdate(QObject* sender) {
-  if (sender != this) RefreshScreen();
+  if (sender == this) return;
+  RefreshScreen();
+  RefreshDasaBrowser();
 }
 
 // ---- commands
@@ -507,6 +510,17 @@ void CDhruvakView::OnDasaBrowser() {
   dasaBrowser_->show();
 }
 
+void CDhruvakView::RefreshDasaBrowser() {
+  if (!dasaBrowser_) return;
+  if (tajakaMode()) {
+    dasaBrowser_->close();
+    return;
+  }
+  const QRect place = dasaBrowser_->geometry();
+  OnDasaBrowser();
+  if (dasaBrowser_) dasaBrowser_->setGeometry(place);
+}
+
 void CDhruvakView::OnEditBirthData() {
   const BirthData current = hasChart_ ? state_->birthCopy : NowBirthData(app_.settings());
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
@@ -530,6 +544,7 @@ void CDhruvakView::OnEditBirthData() {
   choices_.screen = kScreenTwoCharts;
   balasAnnounced_ = false;
   RefreshScreen();
+  RefreshDasaBrowser();
   doc_.UpdateAllViews(this);
 }
 

@@ -109,6 +109,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnPratyantardasas();    // "Select the mahadasa", then screen 37
   // The Vimsottari periods as a tree in a window of its own (natal charts);
   // a second call replaces the window with one of the chart as it is now.
+  // The window follows the chart: new birth data or preferences fill it
+  // again in its place.
   void OnDasaBrowser();
   CDasaBrowser* dasaBrowser() const;
   // "Swiss &Ephemeris for this chart": switches this window between the
@@ -195,6 +197,7 @@ class CDhruvakView : public QWidget, public ScreenView {
   void ShowScreen(int screen);
   void OnDocumentUpdate(QObject* sender);
   void ScrollToTop();
+  void RefreshDasaBrowser();
 
   CDhruvakApp& app_;
   CDhruvakDoc& doc_;

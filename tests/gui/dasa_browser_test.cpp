@@ -219,6 +219,33 @@ TEST_F(DasaBrowserTest, TodaysPeriodsAreHighlightedOpenedAndTheKeysMove) {
   }
 }
 
+// A new dasa year length moves the dates: the open browser shows the new
+// ones, in the same place.
+TEST_F(DasaBrowserTest, TheBrowserFollowsThePreferences) {
+  CDasaBrowser* browser = OpenBrowser();
+  ASSERT_NE(browser, nullptr);
+  const QString before = browser->tree()->topLevelItem(8)->text(1);
+  browser->move(40, 50);
+  const QRect place = browser->geometry();
+  ModalDriver driver;
+  driver.Then([](QWidget* d) {
+    SetText(d, "days", "360");
+    static_cast<QDialog*>(d)->accept();
+  });
+  app_->OnDaysInYear();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(app_->settings().daysInYear, 360.0);
+  CDasaBrowser* after = view_->dasaBrowser();
+  ASSERT_NE(after, nullptr);
+  EXPECT_NE(after->tree()->topLevelItem(8)->text(1), before);
+  EXPECT_EQ(after->geometry(), place);
+  // The dates are those orvane-cli prints with the same preferences.
+  const Listing mains = ParseListing(Cli({"--section", "0"}));
+  ASSERT_EQ(mains.size(), 9u);
+  EXPECT_EQ(after->tree()->topLevelItem(8)->text(1).toStdString(), mains[8][0].start);
+  EXPECT_EQ(driver.unexpected(), 0);
+}
+
 TEST_F(DasaBrowserTest, TajakaChartsGetTheNatalOnlyMessage) {
   view_ = OpenDefaultChart(0, kChart);
   ASSERT_NE(view_, nullptr);
