@@ -1,5 +1,6 @@
 #include "app/chart_view.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -15,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/dasa_browser.h"
 #include "app/dhruvak_app.h"
 #include "app/dhruvak_doc.h"
 #include "dialogs/birth_data_dlg.h"
@@ -487,6 +489,22 @@ void CDhruvakView::OnPratyantardasas() {
   CSelectMahadasaDlg dialog(choices_.mahadasa, app_.DialogParent());
   if (dialog.exec() == QDialog::Accepted) choices_.mahadasa = dialog.mahadasa();
   ShowScreen(kScreenPratyantardasas);
+}
+
+CDasaBrowser* CDhruvakView::dasaBrowser() const { return dasaBrowser_.data(); }
+
+void CDhruvakView::OnDasaBrowser() {
+  if (tajakaMode()) {
+    ShowScreenMessage(QString::fromLatin1(kNatalOnlyText));
+    return;
+  }
+  if (!ComputeForExport()) return;
+  const QDate today = QDate::currentDate();
+  const std::vector<DasaRow> rows = DasaRows(VimsottariPeriodTree(*state_));
+  if (dasaBrowser_) dasaBrowser_->close();
+  // A window of the view's own: it goes with the chart window.
+  dasaBrowser_ = new CDasaBrowser(doc_.title(), rows, DasaDate{today.year(), today.month(), today.day(), 0}, this);
+  dasaBrowser_->show();
 }
 
 void CDhruvakView::OnEditBirthData() {

@@ -27,6 +27,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -36,6 +37,7 @@
 
 namespace orvane {
 
+class CDasaBrowser;
 class CDhruvakApp;
 class CDhruvakDoc;
 
@@ -105,6 +107,10 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnAshtottari();         // screen 32
   void OnMudda();              // screen 36
   void OnPratyantardasas();    // "Select the mahadasa", then screen 37
+  // The Vimsottari periods as a tree in a window of its own (natal charts);
+  // a second call replaces the window with one of the chart as it is now.
+  void OnDasaBrowser();
+  CDasaBrowser* dasaBrowser() const;
   // "Swiss &Ephemeris for this chart": switches this window between the
   // classic engine and the Swiss Ephemeris and casts its chart again; the
   // other windows keep theirs. Until switched, a window follows the
@@ -212,6 +218,7 @@ class CDhruvakView : public QWidget, public ScreenView {
   ScreenGeometry geometry_;
   QSize composedRoom_;   // the room the image was composed for
   QObject* watchedArea_ = nullptr;
+  QPointer<CDasaBrowser> dasaBrowser_;
   int ephemeris_ = -1;  // this window's engine; -1: the preference's
   mutable Settings viewSettings_;  // the preferences with this window's engine
   QString engineText_;

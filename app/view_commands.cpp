@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 29> kViewCommands = {{
+constexpr std::array<ViewCommand, 30> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &CDhruvakView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &CDhruvakView::OnFilePrintPreview,
@@ -82,6 +82,9 @@ constexpr std::array<ViewCommand, 29> kViewCommands = {{
     {32899, 32900, "P&ratyantardasas in Vimsottari dasa", nullptr, nullptr,
      "Show the pratyantardasas of a mahadasa you choose", &CDhruvakView::OnPratyantardasas, G::kDasas,
      I::kPratyantardasas, false},
+    {32964, 0, "Vimsottari dasa &browser", nullptr, "Ctrl+Shift+D",
+     "Browse the Vimsottari main periods, antardasas and pratyantardasas", &CDhruvakView::OnDasaBrowser,
+     G::kDasas, I::kNone, false},
     {32773, 32796, "&Kalachakra dasa", nullptr, nullptr, "Show the Kalachakra dasa", &CDhruvakView::OnKalachakra,
      G::kDasas, I::kKalachakra, false},
     {32883, 32892, "&Ashtottari dasa", nullptr, nullptr, "Show the Ashtottari dasa", &CDhruvakView::OnAshtottari,

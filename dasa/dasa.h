@@ -26,7 +26,10 @@
 // .vimsottariValid; all write report text for their own section only.
 #pragma once
 
+#include <array>
+
 #include "chart/chart_state.h"
+#include "dasa/periods.h"
 #include "io/settings.h"
 
 namespace orvane {
@@ -34,6 +37,19 @@ namespace orvane {
 void ComputeDasaBalance(ChartState& state, const Settings& settings);
 void VimsottariDasa(ChartState& state, const Settings& settings);        // section 0
 void VimsottariSubPeriods(ChartState& state, const Settings& settings);  // section 42
+
+// The Vimsottari periods three levels deep, computed as sections 0 and 42
+// compute them: the nine main periods with their antardasas (section 0's
+// dates; the first main period is shown from `birth`), and per main period
+// its antardasas again, each with its pratyantardasas (section 42's dates).
+// Reads the chart date, the Moon (when no balance is stored), dasa.balance
+// and dasaYearLength; writes nothing.
+struct VimsottariTree {
+  DasaDate birth{};
+  dasa::PeriodList mains{};
+  std::array<dasa::PeriodList, 9> antardasas{};
+};
+VimsottariTree VimsottariPeriodTree(const ChartState& state);
 void KalachakraDasa(ChartState& state, const Settings& settings);        // section 1
 
 // The nakshatra family: dasas of one shape (a cycle of lords entered by the

@@ -22,31 +22,46 @@ constexpr std::array<const char*, 10> kPlanetName = {
 
 // The Vimsottari lord of the Moon's nakshatra and the part of its period
 // still to run; nakshatra and fraction come from one reading of the Moon.
-void StoreBalance(ChartState& state) {
+DasaBalance BalanceOf(const ChartState& state) {
   const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
-  DasaBalance& b = state.dasa.balance;
+  DasaBalance b;
   b.lord = dasa::kNakshatraLord[moon.nakshatra];
   const DasaDuration d = dasa::SplitBalance(kVimsottari.years[b.lord] * moon.unelapsed);
   b.years = d.years;
   b.months = d.months;
   b.days = d.days;
   b.ghatis = d.ghatis;
+  return b;
 }
+
+void StoreBalance(ChartState& state) { state.dasa.balance = BalanceOf(state); }
+
+bool HasBalance(const DasaBalance& b) { return b.lord >= kSun && b.lord <= kKetu; }
 
 // The balance as a duration of the 360-day reckoning.
 DasaDuration BalanceDuration(const DasaBalance& b) { return {b.years, b.months, b.days, b.ghatis}; }
 
-// The nine main periods from the stored balance, at yearLength days a year.
-dasa::PeriodList VimsottariPeriods(ChartState& state, const DasaDate& birth) {
-  if (state.dasa.balance.lord < kSun || state.dasa.balance.lord > kKetu) {
-    StoreBalance(state);  // the pass had not stored it
-  }
-  const DasaBalance& b = state.dasa.balance;
-  const double yearLength = state.dasaYearLength;
+// The nine main periods from the balance `b`, at yearLength days a year.
+dasa::PeriodList PeriodsFromBalance(const DasaBalance& b, double yearLength, const DasaDate& birth) {
   const DasaDate end = AddDuration(birth, EncodeGhatis(dasa::ScaledGhatis(BalanceDuration(b), yearLength)));
   const DasaDate start =
       SubtractDuration(end, EncodeGhatis(dasa::PeriodGhatis(kVimsottari.years[b.lord], yearLength)));
   return dasa::MainPeriods(kVimsottari, b.lord, start, yearLength, kMainPeriodCount, &end);
+}
+
+// The nine main periods from the stored balance, at the state's year length.
+dasa::PeriodList VimsottariPeriods(ChartState& state, const DasaDate& birth) {
+  if (!HasBalance(state.dasa.balance)) StoreBalance(state);  // the pass had not stored it
+  return PeriodsFromBalance(state.dasa.balance, state.dasaYearLength, birth);
+}
+
+// One level down: the antardasas of main period `m` are main periods at a
+// year of years[lord] / 120 of the dasa year, from its true start; their
+// sub-periods are the pratyantardasas.
+dasa::PeriodList Antardasas(const dasa::MainPeriod& m, double dasaYearLength) {
+  const int lord = m.period.lord;
+  const double yearLength = kVimsottari.years[lord] * dasaYearLength / kVimsottari.years[0];
+  return dasa::MainPeriods(kVimsottari, lord, m.period.start, yearLength, kMainPeriodCount);
 }
 
 VimsottariRecord RecordOf(const dasa::Period& p, const DasaDate& start) {
@@ -91,16 +106,24 @@ void VimsottariSubPeriods(ChartState& state, const Settings&) {
   for (int i = 0; i < mains.count; ++i) {
     const dasa::MainPeriod& m = mains.main[i];
     if (m.period.lord != lord) continue;
-    // One level down: the mahadasa's antardasas are main periods at a year
-    // of years[lord] / 120 of the dasa year, from its true start.
-    const double yearLength = kVimsottari.years[lord] * state.dasaYearLength / kVimsottari.years[0];
-    subs = dasa::MainPeriods(kVimsottari, lord, m.period.start, yearLength, kMainPeriodCount);
+    subs = Antardasas(m, state.dasaYearLength);
     break;
   }
 
   state.report.Appendf("Antardasas && pratyantardasas in %s's Vimsottari Dasa:\n", kPlanetName[lord]);
   dasa::AppendPlanetPeriods(state.report, subs, nullptr);
   state.report.Appendf("\n");
+}
+
+VimsottariTree VimsottariPeriodTree(const ChartState& state) {
+  VimsottariTree tree;
+  tree.birth = dasa::ChartDate(state);
+  const DasaBalance b = HasBalance(state.dasa.balance) ? state.dasa.balance : BalanceOf(state);
+  tree.mains = PeriodsFromBalance(b, state.dasaYearLength, tree.birth);
+  for (int i = 0; i < tree.mains.count && i < kMainPeriodCount; ++i) {
+    tree.antardasas[static_cast<std::size_t>(i)] = Antardasas(tree.mains.main[i], state.dasaYearLength);
+  }
+  return tree;
 }
 
 }  // namespace orvane
