@@ -195,12 +195,21 @@ CChartStyleDlg::CChartStyleDlg(const Settings& settings, QWidget* parent)
   styles_ = RadioColumn(box, this, QStringLiteral("style"), names);
   SetRadioIndex(styles_, stored_);
   body()->addWidget(box);
-  Finish(Widgets(styles_));
+  degrees_ = new QCheckBox(QStringLiteral("Show each body's de&grees and minutes beside it"), this);
+  degrees_->setObjectName(QStringLiteral("degrees"));
+  degrees_->setChecked(settings.chartDegrees == 1);
+  body()->addWidget(degrees_);
+  std::vector<QWidget*> controls = Widgets(styles_);
+  controls.push_back(degrees_);
+  Finish(controls);
 }
 
 int CChartStyleDlg::style() const { return RadioIndex(styles_, stored_); }
 
-void CChartStyleDlg::Store(Settings& settings) const { settings.chartStyle = style(); }
+void CChartStyleDlg::Store(Settings& settings) const {
+  settings.chartStyle = style();
+  settings.chartDegrees = degrees_->isChecked() ? 1 : 0;
+}
 
 // ---- ayanamsa
 

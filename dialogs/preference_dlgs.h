@@ -57,6 +57,7 @@ class CChartStyleDlg : public PreferenceDialog {
  private:
   int stored_;
   std::vector<QAbstractButton*> styles_;
+  QCheckBox* degrees_ = nullptr;  // degrees and minutes beside the bodies
 };
 
 // "Choose Ayanamsa": eight choices, the deviation from Chitrapaksha

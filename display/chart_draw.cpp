@@ -120,6 +120,17 @@ TextFont FittedFont(const QPaintDevice* device, TextFont font, const QString& te
 
 // --- Labels -------------------------------------------------------------
 
+// Degrees and minutes of a longitude in its rasi ("15°23'"), the minutes cut
+// rather than rounded so that the end of a rasi never reads 30°00'; empty for
+// a longitude that is not a number.
+QString DegreesInSign(double longitude) {
+  if (!std::isfinite(longitude)) return {};
+  double inSign = std::fmod(longitude, 30.0);
+  if (inSign < 0) inSign += 30.0;
+  const int minutes = std::clamp(static_cast<int>(std::floor(inSign * 60.0)), 0, 30 * 60 - 1);
+  return QStringLiteral("%1%2%3'").arg(minutes / 60).arg(QChar(0xB0)).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 struct CellLabels {
   std::vector<FlowItem> bodies;
   std::vector<FlowItem> padas;
@@ -137,6 +148,10 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
     FlowItem item;
     const std::string_view text = BodyLabel(form, input.retrograde[body.slot], body.slot);
     item.text = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    if (options.degrees) {
+      const QString degrees = DegreesInSign(input.longitude[body.slot]);
+      if (!degrees.isEmpty()) item.text += QLatin1Char(' ') + degrees;
+    }
     item.font = BodyFont(g, body.colour);
     labels[s].bodies.push_back(item);
   }
@@ -327,7 +342,7 @@ Geometry SouthGeometry(const QRectF& square, const ChartDrawOptions& options) {
   return MakeGeometry(s.x(), s.y(), s.width(), options);
 }
 
-void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const CellLabels& cell) {
+void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const CellLabels& cell, bool flow) {
   const int c = g.cell;
   // The margins of a cell are whole pixels on a screen-sized chart (6 from the
   // left, 2 from the top) and grow with larger charts, so that a printed chart
@@ -336,14 +351,15 @@ void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const 
   const int across = c - 2 * left;
   const int top = g.Px(2) + g.hu / 8;
   const int down = c - 2 * g.Px(2);
-  if (static_cast<int>(cell.bodies.size()) <= kDistinctBodyPositions) {
+  if (!flow && static_cast<int>(cell.bodies.size()) <= kDistinctBodyPositions) {
     for (std::size_t n = 0; n < cell.bodies.size(); ++n) {
       const QRectF rect(origin.x() + kBodyColumnCode[n] * across / 3 + left,
                         origin.y() + 2 * kBodyRowCode[n] * down / 9 + top, 20 * g.wu, 5 * g.hu);
       DrawTextWithFont(painter, cell.bodies[n].font, cell.bodies[n].text, rect, kTextLeft);
     }
-  } else {
-    // Crowded: the bodies flow in the part of the cell the padas leave free.
+  } else if (!cell.bodies.empty()) {
+    // Crowded, or labels with their degrees: the bodies flow in the part of
+    // the cell the padas leave free.
     const int height = cell.padas.empty() ? c : 2 * c / 3;
     const int margin = g.Px(2);
     const QRectF area(origin.x() + margin, origin.y() + margin, c - 2 * margin, height - 2 * margin);
@@ -486,6 +502,7 @@ ChartDrawOptions ChartDrawOptionsFromSettings(const Settings& settings) {
   options.padas.some = settings.showSomePadas != 0;
   options.padas.chosen = settings.chosenPadas;
   options.blackAndWhite = settings.blackAndWhite != 0;
+  options.degrees = settings.chartDegrees == 1;
   return options;
 }
 
@@ -536,7 +553,9 @@ void DrawChartSouth(QPainter& painter, const QRectF& square, const ChartDrawInpu
   }
 
   const SignLabels labels = CollectLabels(input, options, g);
-  for (int s = 0; s < 12; ++s) SouthCellLabels(painter, g, SouthCellOrigin(g, options, s), labels[s]);
+  for (int s = 0; s < 12; ++s) {
+    SouthCellLabels(painter, g, SouthCellOrigin(g, options, s), labels[s], options.degrees);
+  }
 
   DrawTitleBlock(painter, g, QRectF(g.x + g.cell, g.y + g.cell, 2 * g.cell, 2 * g.cell), input, options);
   painter.restore();

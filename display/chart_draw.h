@@ -89,6 +89,9 @@ struct ChartDrawOptions {
   bool clearBackground = false;
   // Transit bodies to draw as well (none by default).
   TransitOverlay transits{};
+  // Each body's degrees and minutes in its rasi beside its label
+  // ("Su 15°23'"); the labels then flow in their cells.
+  bool degrees = false;
 };
 
 // Options from the settings: style, the mirrored and framed variants of the

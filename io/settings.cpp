@@ -96,9 +96,10 @@ struct Extension {
   std::array<std::string_view, 2> words;  // the words of the values 0 and 1
   int Settings::*value;
 };
-constexpr std::array<Extension, 2> kExtensions = {{
+constexpr std::array<Extension, 3> kExtensions = {{
     {"ephemeris", {"classic", "swiss"}, &Settings::ephemeris},
     {"rahu", {"mean-node", "true-node"}, &Settings::trueNode},
+    {"chart-degrees", {"off", "on"}, &Settings::chartDegrees},
 }};
 
 // Reads the extension lines of `text` into `settings`; returns the number of
@@ -185,6 +186,7 @@ std::string FormatSettings(const Settings& settings) {
   out += kSettingsTrailer;
   if (settings.ephemeris == 1) out += "ephemeris=swiss\n";
   if (settings.trueNode == 1) out += "rahu=true-node\n";
+  if (settings.chartDegrees == 1) out += "chart-degrees=on\n";
   return out;
 }
 

@@ -289,14 +289,18 @@ TEST(DrawChart, ACrowdedCellKeepsItsLabelsInside) {
     ChartDrawOptions options = OptionsFor(style);
     options.groups = BodyGroups{true, true, true, true, true};
     options.padas.all = false;
-    for (bool bitmap : {false, true}) {
-      options.bitmap = bitmap;
+    for (int form = 0; form < 3; ++form) {
+      // The screen's labels, the bitmap's longer ones, and labels with their
+      // degrees (the longest text a label can have).
+      options.bitmap = form == 1;
+      options.degrees = form == 2;
       for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "style " << style << (bitmap ? " bitmap: " : ": ") << c.name);
+        SCOPED_TRACE(testing::Message() << "style " << style << " form " << form << ": " << c.name);
         ChartDrawInput crowded;
         crowded.sign.fill(c.crowd);
         crowded.sign[kAscendant] = c.ascendant;
         crowded.retrograde.fill(1);
+        crowded.longitude.fill(c.crowd * 30 + 29.99);
         ChartDrawInput frameOnly;  // no bodies; the north chart still needs the ascendant's sign
         frameOnly.sign[kAscendant] = c.ascendant;
         const QImage full = Draw(crowded, options, c.square);

@@ -446,9 +446,13 @@ TEST(ChartStyleDialog, ShowsTheStoredStyleAndStoresTheChosenOne) {
     }
     const int chosen = (stored + 2) % 5;
     dialog.findChild<QRadioButton*>(QStringLiteral("style%1").arg(chosen))->click();
+    // The degrees in the charts: off by default, switched with the style.
+    EXPECT_FALSE(IsChecked(&dialog, "degrees"));
+    dialog.findChild<QCheckBox*>(QStringLiteral("degrees"))->click();
     ASSERT_TRUE(PressOk(dialog).accepted);
     dialog.Store(s);
     EXPECT_EQ(s.chartStyle, chosen);
+    EXPECT_EQ(s.chartDegrees, 1);
   }
 }
 
@@ -583,8 +587,8 @@ TEST(DialogKeyboard, TabOrderDefaultButtonsAndMnemonics) {
     QString mnemonicTarget;
   };
   const Row rows[] = {
-      {"style", [&] { return std::make_unique<CChartStyleDlg>(s); }, {"style2", "ok", "cancel"}, Qt::Key_D,
-       "style2"},
+      {"style", [&] { return std::make_unique<CChartStyleDlg>(s); }, {"style2", "degrees", "ok", "cancel"},
+       Qt::Key_D, "style2"},
       {"ayanamsa", [&] { return std::make_unique<CAyanamsaDlg>(s); },
        {"choice0", "degrees", "minutes", "seconds", "add", "ok", "cancel"}, Qt::Key_S, "seconds"},
       {"days", [&] { return std::make_unique<CDaysInYearDlg>(s); }, {"days", "ok", "cancel"}, Qt::Key_D, "days"},

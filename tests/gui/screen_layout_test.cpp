@@ -12,8 +12,8 @@ namespace {
 
 class ScreenLayoutTest : public ViewFixture {
  protected:
-  CDhruvakView* OpenAt(QSize size, int style = kSouthRegular) {
-    CDhruvakView* view = OpenDefaultChart(style);
+  CDhruvakView* OpenAt(QSize size, int style = kSouthRegular, bool degrees = false) {
+    CDhruvakView* view = OpenDefaultChart(style, "charts/default.orv", degrees);
     if (!view) return nullptr;
     // The program opens its window maximized; a size given is a window of
     // that size.
@@ -124,6 +124,29 @@ TEST_F(ScreenLayoutTest, NothingOverlapsAndEverythingScrollsIntoView) {
   }
 }
 
+// With the bodies' degrees in the charts, every style's charts keep to
+// their places on the screens that show charts.
+TEST_F(ScreenLayoutTest, DegreesInTheChartsStayInTheirPlaces) {
+  for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
+    for (const QSize size : {QSize(), QSize(800, 600)}) {
+      SCOPED_TRACE(::testing::Message() << "style " << style << (size.isValid() ? " 800 x 600" : " maximized"));
+      CDhruvakView* view = OpenAt(size, style, true);
+      ASSERT_NE(view, nullptr);
+      for (int screen : {kScreenTwoCharts, kScreenAshtakavarga}) {
+        SCOPED_TRACE(screen);
+        const ScreenLayout* layout = nullptr;
+        for (const ScreenLayout& l : ScreenTable()) {
+          if (l.id == screen) layout = &l;
+        }
+        ASSERT_NE(layout, nullptr);
+        Show(*view, screen);
+        CheckScreen(*view, *layout);
+      }
+      app_.reset();
+    }
+  }
+}
+
 // The rows that used to fall off the bottom of their screens are on screen.
 TEST_F(ScreenLayoutTest, LongScreensKeepTheirLastRows) {
   CDhruvakView* view = OpenAt(QSize(1400, 1000));
@@ -217,24 +240,25 @@ TEST_F(ScreenLayoutTest, SavePicturesForReview) {
   if (folder.isEmpty()) GTEST_SKIP() << "set ORVANE_SHOT_DIR to write the pictures";
   QDir().mkpath(folder);
   for (const QSize size : {QSize(1400, 1000), QSize(1920, 1200)}) {
-    for (int style : {kSouthRegular, kNorthDiamond}) {
+    for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
+      if (style == kEastSun && size.width() != 1400) continue;
       CDhruvakView* view = OpenAt(size, style);
       ASSERT_NE(view, nullptr);
       ModalDriver driver;
       for (bool tajaka : {false, true}) {
-        if (style == kNorthDiamond && tajaka) break;
+        if (style != kSouthRegular && tajaka) break;
         if (tajaka) {
           AcceptAnnualChart(driver, "2026");
           view->OnTajakaChart();
         }
         for (const ScreenLayout& layout : ScreenTable()) {
           if (!Fits(layout, tajaka)) continue;
-          if (style == kNorthDiamond && layout.id != kScreenTwoCharts) continue;
+          if (style != kSouthRegular && layout.id != kScreenTwoCharts) continue;
           Show(*view, layout.id);
           const QString name = QStringLiteral("%1/screen%2_%3%4_%5x%6.png")
                                    .arg(folder)
                                    .arg(layout.id)
-                                   .arg(style == kNorthDiamond ? "north" : "south")
+                                   .arg(style == kNorthDiamond ? "north" : style == kEastSun ? "east" : "south")
                                    .arg(tajaka ? "_tajaka" : "")
                                    .arg(size.width())
                                    .arg(size.height());
@@ -243,6 +267,15 @@ TEST_F(ScreenLayoutTest, SavePicturesForReview) {
       }
       app_.reset();
     }
+  }
+  // The charts with the bodies' degrees, in each style.
+  for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
+    CDhruvakView* view = OpenAt(QSize(1400, 1000), style, true);
+    ASSERT_NE(view, nullptr);
+    Show(*view, kScreenTwoCharts);
+    EXPECT_TRUE(app_->mainFrame()->grab().save(
+        QStringLiteral("%1/degrees_style%2_1400x1000.png").arg(folder).arg(style)));
+    app_.reset();
   }
 }
 

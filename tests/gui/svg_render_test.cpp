@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <array>
 
 #include "computed_chart.h"
 #include "display/chart_draw.h"
@@ -37,14 +38,18 @@ TEST(SvgPicture, EveryLabelStaysInsideItsCellInLibrsvg) {
   const QString shots = qEnvironmentVariable("ORVANE_SHOT_DIR");
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
+  // Each style, with and without the bodies' degrees beside their labels.
+  for (int variant = 0; variant < 6; ++variant) {
+    const int style = std::array{kSouthRegular, kNorthDiamond, kEastSun}[variant / 2];
+    const int degrees = variant % 2;
     // Many labels: every body group and all the padas.
     Settings settings;
     settings.chartStyle = style;
     settings.showDhoomaGroup = 1;
     settings.showGulikaGroup = 1;
+    settings.chartDegrees = degrees;
     for (int chartIndex : {0, 8}) {
-      SCOPED_TRACE(::testing::Message() << "style " << style << " chart " << chartIndex);
+      SCOPED_TRACE(::testing::Message() << "style " << style << " chart " << chartIndex << " degrees " << degrees);
       auto chart = ComputedChart(settings);
       // The same chart without a body: its frame and title alone.
       auto empty = ComputedChart(settings);
@@ -61,7 +66,11 @@ TEST(SvgPicture, EveryLabelStaysInsideItsCellInLibrsvg) {
       ASSERT_FALSE(withLabels.isNull());
       ASSERT_EQ(withLabels.size(), frame.size());
       if (!shots.isEmpty()) {
-        withLabels.save(QStringLiteral("%1/svg_rsvg_style%2_chart%3.png").arg(shots).arg(style).arg(chartIndex));
+        withLabels.save(QStringLiteral("%1/svg_rsvg_style%2_chart%3%4.png")
+                            .arg(shots)
+                            .arg(style)
+                            .arg(chartIndex)
+                            .arg(degrees ? "_degrees" : ""));
       }
 
       // The cells, one pixel inside their lines.

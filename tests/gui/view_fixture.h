@@ -13,10 +13,12 @@ namespace orvane::testing {
 
 class ViewFixture : public AppFixture {
  protected:
-  // Starts the program with the default chart in `style`; returns its view.
-  CDhruvakView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv") {
+  // Starts the program with the default chart in `style` (with the bodies'
+  // degrees in the charts when `degrees`); returns its view.
+  CDhruvakView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv", bool degrees = false) {
     Settings settings;
     settings.chartStyle = style;
+    settings.chartDegrees = degrees ? 1 : 0;
     WriteSettings(settings);
     const QString path = WriteFile(QString::fromLatin1(name), kDefaultChart);
     app_ = Start({path});
