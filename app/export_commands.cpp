@@ -17,6 +17,14 @@ const Settings& SettingsOf(const ViewExportContext& view) {
   return view.settings ? *view.settings : view.app.settings();
 }
 
+// A picture's suggested file: named after the chart, beside the chart file
+// (in the current folder for a chart never saved).
+QString SuggestedPicturePath(const ViewExportContext& view, const QString& ending) {
+  const QString base = PresetPrintTitle(QString(), view.doc.RefreshTitleCopy()) + ending;
+  const QString folder = view.doc.pathName().isEmpty() ? QString() : QFileInfo(view.doc.pathName()).absolutePath();
+  return folder.isEmpty() ? base : folder + QLatin1Char('/') + base;
+}
+
 }  // namespace
 
 std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset) {
@@ -47,20 +55,17 @@ void OnCopyCompleteText(const ViewExportContext& view) {
 
 void OnSaveChartBitmap(const ViewExportContext& view) {
   SaveChartBitmap(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
-                  view.app.paths().workingFolder, view.askTitle);
+                  SuggestedPicturePath(view, QStringLiteral(".bmp")), view.askTitle);
 }
 
 void OnSaveSouthNorthBitmap(const ViewExportContext& view) {
   SaveSouthNorthBitmap(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
-                       view.app.paths().workingFolder, view.askTitle);
+                       SuggestedPicturePath(view, QStringLiteral(" south-north.bmp")), view.askTitle);
 }
 
 void OnSaveChartPicture(const ViewExportContext& view) {
-  const QString base = PresetPrintTitle(QString(), view.doc.RefreshTitleCopy());
-  const QString folder = view.doc.pathName().isEmpty() ? QString() : QFileInfo(view.doc.pathName()).absolutePath();
   SaveChartPictureAs(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
-                     folder.isEmpty() ? base + QStringLiteral(".png") : folder + QLatin1Char('/') + base + QStringLiteral(".png"),
-                     view.askTitle);
+                     SuggestedPicturePath(view, QStringLiteral(".png")), view.askTitle);
 }
 
 void OnEditNotes(const ViewExportContext& view) {

@@ -95,13 +95,20 @@ void PutLittleEndian(QByteArray& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xff));
 }
 
-std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, const QString& folder) {
-  const QString path = QDir(folder).filePath(QString::fromLatin1(kBitmapFileName));
+// The file the user chose for a bitmap, ".bmp" added to a name without a
+// suffix; empty when the user cancelled.
+QString ChosenBitmapPath(QWidget* parent, const QString& suggested, const FilePrompt& askFile) {
+  QString path = askFile(parent, suggested);
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".bmp");
+  return path;
+}
+
+std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, const QString& path) {
   QString error;
   const QByteArray bytes = EncodeBitmap24(image);
   if (bytes.isEmpty()) {
     error = QStringLiteral("The chart could not be drawn.");
-  } else if (MakeOwnFolder(folder, &error)) {
+  } else {
     WriteWhole(path, bytes, &error, LinkAtPath::kReplace);
   }
   if (!error.isEmpty()) {
@@ -111,8 +118,8 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
   }
   QMessageBox::information(parent, QString::fromLatin1(kBitmapSavedCaption),
                            QString::fromLatin1(kBitmapSavedText) +
-                               QStringLiteral("\n\nThe working directory is \"%1\".")
-                                   .arg(QDir::toNativeSeparators(QDir(folder).absolutePath())));
+                               QStringLiteral("\n\nIts file is \"%1\".")
+                                   .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   return path;
 }
 
@@ -246,22 +253,33 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
   return image;
 }
 
+QString AskBitmapFile(QWidget* parent, const QString& suggested) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a bitmap"), suggested,
+                                      QStringLiteral("Windows bitmaps (*.bmp)"));
+}
+
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                       int chartIndex, const QString& folder, const TitlePrompt& ask) {
+                                       int chartIndex, const QString& suggestedPath, const TitlePrompt& ask,
+                                       const FilePrompt& askFile) {
+  const QString path = ChosenBitmapPath(parent, suggestedPath, askFile);
+  if (path.isEmpty()) return std::nullopt;
   QString title;
   if (IsSouthStyle(settings.chartStyle)) {
     const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
     if (!entered) return std::nullopt;
     title = *entered;
   }
-  return WriteBitmapFile(parent, RenderChartBitmap(chart, settings, chartIndex, title), folder);
+  return WriteBitmapFile(parent, RenderChartBitmap(chart, settings, chartIndex, title), path);
 }
 
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                            int chartIndex, const QString& folder, const TitlePrompt& ask) {
+                                            int chartIndex, const QString& suggestedPath, const TitlePrompt& ask,
+                                            const FilePrompt& askFile) {
+  const QString path = ChosenBitmapPath(parent, suggestedPath, askFile);
+  if (path.isEmpty()) return std::nullopt;
   const std::optional<QString> title = ask(parent, QStringLiteral("Chart"));
   if (!title) return std::nullopt;
-  return WriteBitmapFile(parent, RenderSouthNorthBitmap(chart, settings, chartIndex, *title), folder);
+  return WriteBitmapFile(parent, RenderSouthNorthBitmap(chart, settings, chartIndex, *title), path);
 }
 
 bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,

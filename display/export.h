@@ -50,11 +50,10 @@ bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& 
 // Side of the chart-1 bitmap and of each half of the south-north bitmap.
 inline constexpr int kChartBitmapSize = 400;
 inline constexpr int kSouthNorthBitmapHalf = 380;
-inline constexpr char kBitmapFileName[] = "tmp.bmp";
 inline constexpr char kBitmapSavedCaption[] = "Bitmap saved";
 inline constexpr char kBitmapSavedText[] =
-    "What you see on the screen now is saved in the working directory as a Windows bitmap. Its name is "
-    "\"tmp.bmp\". You can covert it to other formats or include it in a Word document.";
+    "What you see on the screen now is saved as a Windows bitmap. You can convert it to other formats or "
+    "include it in a document.";
 
 // The file of a 24-bit uncompressed bitmap of `image`: the 54-byte header
 // ("BM", file size (w*h + 18)*3, two zero words, pixel offset 54, info size
@@ -73,15 +72,26 @@ QImage RenderChartBitmap(const ChartState& chart, const Settings& settings, int 
 QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings, int chartIndex,
                               const QString& title);
 
+// Asks where a file goes, starting from `suggested`; an empty answer
+// cancels. AskBitmapFile is the file dialog, which asks before replacing a
+// file.
+using FilePrompt = std::function<QString(QWidget* parent, const QString& suggested)>;
+QString AskBitmapFile(QWidget* parent, const QString& suggested);
+
 // "Chart 1 on screen as a b&itmap" and "Chart 1 on as a &south-north
-// bitmap": asks for the title (south styles), writes `folder`/tmp.bmp whole
-// or not at all and says "Bitmap saved", or says why it was not. Cancel at
-// the title abandons the command. Returns the path written, or nothing.
+// bitmap": asks where to save it (from `suggestedPath`; ".bmp" added to a
+// name without a suffix), asks for the title (south styles), writes the
+// file whole or not at all and says "Bitmap saved" with its path, or says
+// why it was not. Cancel at either question abandons the command. Returns
+// the path written, or nothing.
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                       int chartIndex, const QString& folder, const TitlePrompt& ask = AskTitleSimple);
+                                       int chartIndex, const QString& suggestedPath,
+                                       const TitlePrompt& ask = AskTitleSimple,
+                                       const FilePrompt& askFile = AskBitmapFile);
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                            int chartIndex, const QString& folder,
-                                            const TitlePrompt& ask = AskTitleSimple);
+                                            int chartIndex, const QString& suggestedPath,
+                                            const TitlePrompt& ask = AskTitleSimple,
+                                            const FilePrompt& askFile = AskBitmapFile);
 
 // The sides a chart picture may have, pixels.
 inline constexpr int kMinPictureSize = 200;

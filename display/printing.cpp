@@ -36,10 +36,11 @@ constexpr BgrColour kMuddaColour = 0x1e3c1e;
 constexpr BgrColour kShadbalaColour = 0x280f96;
 constexpr BgrColour kAshtakavargaColour = 0x962332;
 
-// The page header's font is 60 by 20 units on a page of 600 dots per inch,
-// and as large on paper at any other resolution.
-constexpr int kHeaderHeight = 60;
-constexpr int kHeaderWidth = 20;
+// The page header's font is 96 by 32 units on a page of 600 dots per inch
+// (text of about 8 points, readable on paper), and as large on paper at any
+// other resolution.
+constexpr int kHeaderHeight = 96;
+constexpr int kHeaderWidth = 32;
 constexpr double kHeaderDpi = 600.0;
 
 // Report sections of the items.

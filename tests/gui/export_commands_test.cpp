@@ -2,10 +2,14 @@
 // presets the print title from the file's name, gets its notes file beside
 // it, and is mailed under its own name, without the document changing.
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "app/export_commands.h"
 #include "app_fixture.h"
@@ -45,6 +49,57 @@ TEST_F(ExportCommandsTest, AChartFromMychartOrvPresetsTheTitleAndKeepsItForTheNe
   EXPECT_TRUE(OnFilePrintPreview(context));
   EXPECT_EQ(offered, (QStringList{QStringLiteral("mychart"), QStringLiteral("Changed by the user")}));
   EXPECT_EQ(driver.unexpected(), 0);
+}
+
+// The bitmap commands offer a file named after the chart beside it, and a
+// file that is there already is replaced only when the user says so.
+TEST_F(ExportCommandsTest, BitmapsGoWhereTheUserSaysAndNeverSilentlyOverAnOlderOne) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  const QString path = WriteFile(QStringLiteral("charts/mychart.orv"), kDefaultChart);
+  const QString older = WriteFile(QStringLiteral("charts/mychart.bmp"), "older");
+  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ASSERT_NE(doc, nullptr);
+  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle,
+                            [](QWidget*, const QString&) -> std::optional<QString> { return QStringLiteral("T"); }};
+
+  struct Case {
+    const char* name;
+    QMessageBox::StandardButton answer;  // to "replace it?"
+  };
+  for (const Case& c : {Case{"keep the older file", QMessageBox::No}, Case{"replace it", QMessageBox::Yes}}) {
+    SCOPED_TRACE(c.name);
+    ModalDriver driver;
+    QString offered;
+    driver.Then([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      offered = dialog->selectedFiles().value(0);
+      if (c.answer == QMessageBox::No) {
+        // Asked to replace the file and told no, the user cancels.
+        QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+      }
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    driver.ThenPress(c.answer);
+    if (c.answer == QMessageBox::Yes) driver.ThenPress();  // "Bitmap saved"
+    OnSaveChartBitmap(context);
+    EXPECT_EQ(QFileInfo(offered).absoluteFilePath(), QFileInfo(older).absoluteFilePath());
+    // The file dialog, then its question about the file that is there.
+    ASSERT_GE(driver.texts().size(), 2);
+    EXPECT_TRUE(driver.texts().value(1).contains(QStringLiteral("mychart.bmp")));
+    if (c.answer == QMessageBox::No) {
+      EXPECT_EQ(ReadFile(older), "older");
+    } else {
+      EXPECT_TRUE(ReadFile(older).startsWith("BM"));
+      EXPECT_EQ(driver.captions().value(2), QStringLiteral("Bitmap saved"));
+    }
+    EXPECT_EQ(driver.unexpected(), 0);
+    EXPECT_FALSE(QFile::exists(app->paths().workingFolder + QStringLiteral("/tmp.bmp")));
+  }
 }
 
 TEST_F(ExportCommandsTest, PreviewShowsEveryPageWhateverRangeTheLastPrintJobChose) {

@@ -40,6 +40,15 @@ auto Title(const char* text) {
   return [text](QWidget*, const QString&) -> std::optional<QString> { return QString::fromUtf8(text); };
 }
 
+// The file the user picks in the save dialog ("" cancels); `asked` receives
+// the name the dialog was opened with.
+FilePrompt Pick(const QString& path, QString* asked = nullptr) {
+  return [path, asked](QWidget*, const QString& suggested) {
+    if (asked) *asked = suggested;
+    return path;
+  };
+}
+
 const QString kPaste =
     QStringLiteral("\n\nYou can \"paste\" it to any program that accepts plain text (e.g. Notepad, Word etc).");
 
@@ -111,14 +120,22 @@ TEST(Export, BitmapsHaveTheHeaderAndTheChartsPixels) {
     const bool southNorth = row.width != row.height;
     testing::ModalDriver driver;
     driver.ThenPress();
+    // The file goes where the user chose, never into the working folder.
+    const QString suggested = dir.filePath(QStringLiteral("Chart.bmp"));
+    const QString chosen = dir.filePath(QStringLiteral("mine.bmp"));
+    QString asked;
     const std::optional<QString> path =
-        southNorth ? SaveSouthNorthBitmap(nullptr, *chart, settings, 0, dir.path(), Title("Test title"))
-                   : SaveChartBitmap(nullptr, *chart, settings, 0, dir.path(), Title("Test title"));
+        southNorth
+            ? SaveSouthNorthBitmap(nullptr, *chart, settings, 0, suggested, Title("Test title"), Pick(chosen, &asked))
+            : SaveChartBitmap(nullptr, *chart, settings, 0, suggested, Title("Test title"), Pick(chosen, &asked));
     ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(*path, dir.filePath(QStringLiteral("tmp.bmp")));
+    EXPECT_EQ(asked, suggested);
+    EXPECT_EQ(*path, chosen);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("mine.bmp")});
     EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("Bitmap saved")});
     ASSERT_EQ(driver.texts().size(), 1);
     EXPECT_TRUE(driver.texts().front().startsWith(QString::fromLatin1(kBitmapSavedText)));
+    EXPECT_TRUE(driver.texts().front().contains(chosen));
 
     const QByteArray bytes = ReadAll(*path);
     ASSERT_EQ(bytes.size(), 54 + row.width * row.height * 3);
@@ -159,10 +176,22 @@ TEST(Export, BitmapTitleIsDrawnAndCancelAbandons) {
   QTemporaryDir dir;
   testing::ModalDriver driver;
   auto cancel = [](QWidget*, const QString&) -> std::optional<QString> { return std::nullopt; };
-  EXPECT_FALSE(SaveChartBitmap(nullptr, *chart, settings, 0, dir.path(), cancel));
-  EXPECT_FALSE(SaveSouthNorthBitmap(nullptr, *chart, settings, 0, dir.path(), cancel));
-  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("tmp.bmp"))));
+  const QString path = dir.filePath(QStringLiteral("chart.bmp"));
+  // Cancel at the title, then at the file dialog: nothing is written.
+  EXPECT_FALSE(SaveChartBitmap(nullptr, *chart, settings, 0, path, cancel, Pick(path)));
+  EXPECT_FALSE(SaveSouthNorthBitmap(nullptr, *chart, settings, 0, path, cancel, Pick(path)));
+  EXPECT_FALSE(SaveChartBitmap(nullptr, *chart, settings, 0, path, Title("T"), Pick(QString())));
+  EXPECT_FALSE(SaveSouthNorthBitmap(nullptr, *chart, settings, 0, path, Title("T"), Pick(QString())));
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
   EXPECT_TRUE(driver.captions().isEmpty());
+
+  // A name typed without a suffix gets ".bmp".
+  driver.ThenPress();
+  const std::optional<QString> written =
+      SaveChartBitmap(nullptr, *chart, settings, 0, path, Title("T"), Pick(dir.filePath(QStringLiteral("plain"))));
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(*written, dir.filePath(QStringLiteral("plain.bmp")));
+  EXPECT_TRUE(QFile::exists(*written));
 }
 
 TEST(Export, ABitmapThatCannotBeWrittenIsNotSaidToBeSaved) {
@@ -174,7 +203,8 @@ TEST(Export, ABitmapThatCannotBeWrittenIsNotSaidToBeSaved) {
   WriteAll(notAFolder, "keep");
   testing::ModalDriver driver;
   driver.ThenPress();
-  EXPECT_FALSE(SaveChartBitmap(nullptr, *chart, settings, 0, notAFolder, Title("T")));
+  const QString below = notAFolder + QStringLiteral("/chart.bmp");
+  EXPECT_FALSE(SaveChartBitmap(nullptr, *chart, settings, 0, below, Title("T"), Pick(below)));
   EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("Orvane Lite")});
   ASSERT_EQ(driver.texts().size(), 1);
   EXPECT_TRUE(driver.texts().front().startsWith(QStringLiteral("The bitmap could not be saved.")));

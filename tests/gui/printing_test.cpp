@@ -349,6 +349,16 @@ TEST(Printing, ReviewPdfOfTheDefaultChart) {
   const QString pdf = folder + QStringLiteral("/default_chart_swiss.pdf");
   ASSERT_TRUE(PrintPdf(job, pdf));
   EXPECT_EQ(PdfPageCount(pdf), 6);
+
+  // The charts with the bodies' degrees.
+  Settings degrees = WithItems({1, 1, 1, 1, 1, 1});
+  degrees.chartDegrees = 1;
+  auto degreesChart = ComputedChart(degrees);
+  ChartPrintJob degreesJob(*degreesChart, degrees);
+  degreesJob.SetTitle(QStringLiteral("mychart"));
+  const QString degreesPdf = folder + QStringLiteral("/default_chart_degrees.pdf");
+  ASSERT_TRUE(PrintPdf(degreesJob, degreesPdf));
+  EXPECT_EQ(PdfPageCount(degreesPdf), 6);
 }
 
 }  // namespace

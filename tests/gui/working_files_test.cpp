@@ -119,8 +119,9 @@ TEST_F(WorkingFilesTest, PlantedLinksAreNeverFollowed) {
   ModalDriver driver;
   driver.ThenPress();
   const std::optional<QString> bitmap =
-      SaveChartBitmap(nullptr, view->chart(), app->settings(), 0, paths_.workingFolder,
-                      [](QWidget*, const QString&) { return std::optional<QString>(QStringLiteral("t")); });
+      SaveChartBitmap(nullptr, view->chart(), app->settings(), 0, paths_.workingFolder + "/tmp.bmp",
+                      [](QWidget*, const QString&) { return std::optional<QString>(QStringLiteral("t")); },
+                      [](QWidget*, const QString& suggested) { return suggested; });
   ASSERT_TRUE(bitmap.has_value());
   EXPECT_FALSE(IsLink(*bitmap));
   EXPECT_GT(QFileInfo(*bitmap).size(), 1000);
