@@ -52,4 +52,9 @@ static_assert(std::is_trivially_copyable_v<ChartState>);
 
 inline constexpr int kNoSection = 10000;
 
+// True while a section's writer runs (the calculation pass derives with no
+// section set, then runs the one writer of the section asked for): the
+// derivations that also write their section's text write only then.
+inline bool WritingSection(const ChartState& state) { return state.reportSection != kNoSection; }
+
 }  // namespace orvane

@@ -12,7 +12,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kKalachakraSection = 1;
 constexpr int kMaxListed = 12;
 constexpr double kPadasPerDegree = 0.3;  // a pada is 3 deg 20 min
 
@@ -152,7 +151,6 @@ KalachakraList ComputeKalachakra(const ChartState& state, const DasaDate& birth)
 }  // namespace
 
 void KalachakraDasa(ChartState& state, const Settings&) {
-  if (state.reportSection != kKalachakraSection) return;
   const DasaDate birth = dasa::ChartDate(state);
   const KalachakraList list = ComputeKalachakra(state, birth);
 

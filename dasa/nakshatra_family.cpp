@@ -252,7 +252,6 @@ int NakshatraDasaSection(NakshatraDasa dasa) {
 
 void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa) {
   const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];
-  if (state.reportSection != row.section) return;
   ReportBuffer& out = state.report;
   if (row.firstLord == F::kNotProgrammed) {
     out.Appendf("%s", row.heading);

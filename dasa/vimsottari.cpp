@@ -13,8 +13,6 @@ namespace {
 
 using dasa::kVimsottari;
 
-constexpr int kVimsottariSection = 0;
-constexpr int kSubPeriodSection = 42;
 constexpr int kMainPeriodCount = 9;
 
 // Full point names of the planets for the section-42 header; the Sun's name
@@ -92,14 +90,13 @@ void VimsottariDasa(ChartState& state, const Settings&) {
   }
   out.vimsottariValid = 1;
 
-  if (state.reportSection != kVimsottariSection) return;
+  if (!WritingSection(state)) return;
   state.report.Appendf("Vimsottari Dasa:\n");
   dasa::AppendPlanetPeriods(state.report, list, &birth);
   state.report.Appendf("\n");
 }
 
 void VimsottariSubPeriods(ChartState& state, const Settings&) {
-  if (state.reportSection != kSubPeriodSection) return;
   int lord = state.options.selectedMahadasaLord;
   if (lord < kSun || lord > kKetu) lord = kSun;  // the dialog's default
 

@@ -182,7 +182,7 @@ void ComputeSahams(ChartState& state, const Settings&) {
   chart.night = state.vedic.dayBirth == 0;
   TajakaState& tj = state.tajaka;
   tj.sahams = tajaka::ComputeSahamTable(chart);
-  if (state.reportSection != 10) return;
+  if (!WritingSection(state)) return;
 
   const bool tajakaChart = state.options.tajakaMode != 0;
   ReportBuffer& out = state.report;
@@ -229,7 +229,6 @@ void ComputeSahams(ChartState& state, const Settings&) {
 }
 
 void TajakaYogas(ChartState& state, const Settings&) {
-  if (state.reportSection != 12) return;
   ReportBuffer& out = state.report;
   out.Appendf("Tajaka Yogas:\n\n");
   const SlotArray<double>& L = state.slotLongitude;

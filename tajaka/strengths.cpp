@@ -167,7 +167,7 @@ int FindVarsheswara(ChartState& state) {
 void PanchaVargeeyaBala(ChartState& state, const Settings&) {
   const VedicState& v = state.vedic;
   TajakaState& tj = state.tajaka;
-  const bool write = state.reportSection == 11;
+  const bool write = WritingSection(state);
   for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) {
     const double bala = tajaka::PanchaVargeeyaOf(
         p, tajaka::LordOfSign(v.rasi[p]), v.haddaLord[p], tajaka::LordOfSign(v.vargaSign[kD3][p]),

@@ -226,7 +226,7 @@ DasaDuration ShareToDuration(double fraction, double spanDays) {
 
 void PatyayiniDasa(ChartState& state, const Settings&) {
   const tajaka::PatyayiniShares shares = tajaka::ComputePatyayiniShares(state.slotLongitude);
-  const bool write = state.reportSection == 6;
+  const bool write = WritingSection(state);
   ReportBuffer& out = state.report;
   if (write) {
     out.Appendf("\nPatyayini Dasa Fractions:\n\n");
@@ -277,7 +277,7 @@ void NatalPatyayiniDasa(ChartState& state, const Settings&) {
   // From 0 ghatis of the birth date: the clock time of birth is not used.
   const auto periods = tajaka::PatyayiniPeriods(shares, dasa::ChartDate(state), tajaka::kNatalPatyayiniSpan, true);
   tajaka::KeepPeriods(state.tajaka, shares, periods);
-  if (state.reportSection != 9) return;
+  if (!WritingSection(state)) return;
   state.report.Appendf("\n\nPatyayini Dasa:\n");
   tajaka::AppendPatyayini(state.report, periods);
   state.report.Appendf("\n\n");
@@ -293,7 +293,7 @@ void MuddaDasa(ChartState& state, const Settings&) {
   const DasaDate date = tajaka::TajakaDate(tj);
   const dasa::PeriodList list = tajaka::CompressedPeriods(
       dasa::kVimsottari, first, date, tajaka::TajakaNakshatraFraction(state), tajaka::SpanOf(state).mudda, 10);
-  if (state.reportSection != 7) return;
+  if (!WritingSection(state)) return;
   state.report.Appendf("\nMudda Dasa:\n");
   dasa::AppendPlanetPeriods(state.report, list, &date);
   state.report.Appendf("\n\n");
@@ -307,7 +307,7 @@ void VarshaYoginiDasas(ChartState& state, const Settings&) {
   const DasaDate date = tajaka::TajakaDate(tj);
   const dasa::PeriodList list = tajaka::CompressedPeriods(
       dasa::kYogini, first, date, tajaka::TajakaNakshatraFraction(state), tajaka::SpanOf(state).varshaYogini, 9);
-  if (state.reportSection != 8) return;
+  if (!WritingSection(state)) return;
   state.report.Appendf("\nVarsha Yogini Dasas:\n");
   dasa::AppendPlanetPeriods(state.report, list, &date);
   state.report.Appendf("\n\n");

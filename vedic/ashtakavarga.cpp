@@ -297,26 +297,25 @@ void ComputeAshtakavargaFromSigns(AshtakavargaState& result, const AshtakavargaS
 void ComputeAshtakavarga(ChartState& state, const Settings& settings) {
   AshtakavargaState& a = state.vedic.strength.ashtakavarga;
   ComputeAshtakavargaFromSigns(a, AshtakavargaChartSigns(state, settings));
+}
 
-  switch (state.reportSection) {
-    case 3:
-      state.report.Clear();
+void WriteAshtakavarga(ChartState& state, const Settings& settings, AshtakavargaText text) {
+  ComputeAshtakavarga(state, settings);
+  const AshtakavargaState& a = state.vedic.strength.ashtakavarga;
+  state.report.Clear();
+  switch (text) {
+    case AshtakavargaText::kTables:
       WriteTables(state.report, a);
       break;
-    case 17:
-      state.report.Clear();
+    case AshtakavargaText::kPindas:
       WritePindas(state.report, a);
       break;
-    case 18:
-      state.report.Clear();
+    case AshtakavargaText::kPrastaraSunToMars:
       state.report.Appendf("Prastara Ashtakavarga Tables:\n\n");
       WritePrastara(state.report, a, 0, 2);
       break;
-    case 19:
-      state.report.Clear();
+    case AshtakavargaText::kPrastaraMercuryToSaturn:
       WritePrastara(state.report, a, 3, 6);
-      break;
-    default:
       break;
   }
 }

@@ -1,10 +1,9 @@
 // Parashari ashtakavarga: bindu tables of Sun..Saturn and their sum, the
 // trikona and ekadhipatya reductions, and the rasi, graha and sodya pindas.
-// The section writer itself is ComputeAshtakavarga (vedic/strength.h): it
-// reads options.ashtakavargaChart, vedic.rasi[0..8] (rasi chosen) or
-// slotLongitude[0..8] with settings.horaMethod (any other chart) and
-// reportSection, and writes vedic.strength.ashtakavarga and, for sections 3,
-// 17, 18 and 19, their text from the start of the report buffer.
+// ComputeAshtakavarga (vedic/strength.h) reads options.ashtakavargaChart,
+// vedic.rasi[0..8] (rasi chosen) or slotLongitude[0..8] with
+// settings.horaMethod (any other chart) and writes
+// vedic.strength.ashtakavarga; WriteAshtakavarga writes its texts.
 #pragma once
 
 #include <array>

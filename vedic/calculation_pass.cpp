@@ -95,7 +95,18 @@ void WriteCompressedDasa(ChartState& state, const Settings& settings) {
   RunCompressedDasas(state, settings, &kCompressedDasas[kIndex], 1);
 }
 
-void WritePlanetTableSection(ChartState& state, const Settings&) { WritePlanetTable(state); }
+template <bool kFull>
+void WritePlanetTableSection(ChartState& state, const Settings&) {
+  WritePlanetTable(state, kFull);
+}
+template <bool kFull>
+void WriteShadbalaText(ChartState& state, const Settings&) {
+  WriteShadbalaSection(state, kFull);
+}
+template <AshtakavargaText kText>
+void WriteAshtakavargaText(ChartState& state, const Settings& settings) {
+  WriteAshtakavarga(state, settings, kText);
+}
 void WriteTextChartSection(ChartState& state, const Settings&) { WriteTextCharts(state); }
 void WriteVargaDegreeSection(ChartState& state, const Settings&) { WriteVargaDegreeTable(state); }
 void WriteDignitySection(ChartState& state, const Settings&) { WriteDignityList(state); }
@@ -105,16 +116,18 @@ void WriteSubPeriodSection(ChartState& state, const Settings& settings) {
 }
 
 // Who writes each report section, by section number: the writer runs on a
-// derived chart with state.reportSection set to its section (writers that
-// also derive a value derive it again, from the same inputs). Numbers 20,
+// derived chart with state.reportSection set to its section. The writers
+// that also derive values (the dasas whose periods the chart keeps, the
+// sahams, the Pancha Vargeeya Bala, the ashtakavarga of the chosen chart)
+// derive them again, from the same inputs. Numbers 20,
 // 23 and 25 to 29 are reserved: nothing writes them.
 constexpr std::array<SectionWriterRow, 43> kSectionWriters = {{
     {0, ChartKinds::kNatal, VimsottariDasa},
     {1, ChartKinds::kNatal, KalachakraDasa},
     {2, ChartKinds::kNatal, YoginiDasa},
-    {3, ChartKinds::kAll, ComputeAshtakavarga},
+    {3, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
     {4, ChartKinds::kAll, WriteBasicInformation},
-    {5, ChartKinds::kAll, WritePlanetTableSection},
+    {5, ChartKinds::kAll, WritePlanetTableSection<true>},
     {6, ChartKinds::kAll, PatyayiniDasa},
     {7, ChartKinds::kTajaka, MuddaDasa},
     {8, ChartKinds::kTajaka, VarshaYoginiDasas},
@@ -122,16 +135,16 @@ constexpr std::array<SectionWriterRow, 43> kSectionWriters = {{
     {10, ChartKinds::kAll, ComputeSahams},
     {11, ChartKinds::kTajaka, PanchaVargeeyaBala},
     {12, ChartKinds::kAll, TajakaYogas},
-    {13, ChartKinds::kAll, ComputeShadbala},
+    {13, ChartKinds::kAll, WriteShadbalaText<true>},
     {14, ChartKinds::kAll, WriteVargaDegreeSection},
     {15, ChartKinds::kMundane, CompressedVimsottariDasa},
     {16, ChartKinds::kMundane, CompressedYoginiDasa},
-    {17, ChartKinds::kAll, ComputeAshtakavarga},
-    {18, ChartKinds::kAll, ComputeAshtakavarga},
-    {19, ChartKinds::kAll, ComputeAshtakavarga},
+    {17, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
+    {18, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
+    {19, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
     {20, ChartKinds::kNone, nullptr},
-    {21, ChartKinds::kAll, WritePlanetTableSection},
-    {22, ChartKinds::kAll, ComputeShadbala},
+    {21, ChartKinds::kAll, WritePlanetTableSection<false>},
+    {22, ChartKinds::kAll, WriteShadbalaText<false>},
     {23, ChartKinds::kNone, nullptr},
     {24, ChartKinds::kAll, WriteDignitySection},
     {25, ChartKinds::kNone, nullptr},
@@ -261,9 +274,6 @@ void RunCalculationPass(ChartState& state, const Settings& settings) {
     if (tajaka) {
       MuddaDasa(state, settings);
       VarshaYoginiDasas(state, settings);
-    } else if (mundane) {
-      CompressedVimsottariDasa(state, settings);
-      CompressedYoginiDasa(state, settings);
     }
     guard.Restore();
 

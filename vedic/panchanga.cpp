@@ -429,10 +429,7 @@ void ComputeCharaKarakas(ChartState& state) {
   v.karakamsa = v.navamsa[order[0]];
 }
 
-void WritePlanetTable(ChartState& state) {
-  const int section = state.reportSection;
-  if (section != 5 && section != 21) return;
-  const bool full = section == 5;
+void WritePlanetTable(ChartState& state, bool full) {
   const VedicState& v = state.vedic;
   ReportBuffer& out = state.report;
   if (full) {

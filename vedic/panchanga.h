@@ -65,8 +65,8 @@ void ComputeWeekday(ChartState& state);
 void ComputePointsAndPanchanga(ChartState& state, const Settings& settings);
 // Jaimini chara karakas of Sun..Rahu and the karakamsa.
 void ComputeCharaKarakas(ChartState& state);
-// Sections 5 (full) and 21 (short).
-void WritePlanetTable(ChartState& state);
+// The planet table: in full (section 5) or short (section 21).
+void WritePlanetTable(ChartState& state, bool full);
 // Ends section 4 of a natal chart at its saved position.
 void CloseBasicInformation(ChartState& state);
 

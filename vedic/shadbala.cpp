@@ -541,10 +541,11 @@ void ComputeShadbala(ChartState& state, const Settings&) {
     b[kBhavaRupas] = b[kBhavaTotal] / 60;
   }
 
-  if (state.reportSection == 13 || state.reportSection == 22) {
-    state.report.Clear();
-    WriteShadbala(state.report, st, state.reportSection == 13);
-  }
+}
+
+void WriteShadbalaSection(ChartState& state, bool full) {
+  state.report.Clear();
+  WriteShadbala(state.report, state.vedic.strength, full);
 }
 
 }  // namespace orvane

@@ -203,7 +203,6 @@ void AppendTextChart(ReportBuffer& out, const ChartState& state, const PointInts
 }
 
 void WriteTextCharts(ChartState& state) {
-  if (state.reportSection != 41) return;
   const VedicState& v = state.vedic;
   if (state.options.textChartRasiNavamsa != 0) {
     AppendTextChart(state.report, state, v.vargaSign[kD1], "R A S I");

@@ -256,7 +256,6 @@ void ComputeVargas(ChartState& state, const Settings& settings) {
 }
 
 void WriteVargaDegreeTable(ChartState& state) {
-  if (state.reportSection != 14) return;
   ReportBuffer& out = state.report;
   out.Appendf("\n\n         ");
   for (int slot = 0; slot < 10; ++slot) {
@@ -278,7 +277,6 @@ void WriteVargaDegreeTable(ChartState& state) {
 }
 
 void WriteDignityList(ChartState& state) {
-  if (state.reportSection != 24) return;
   const VedicState& v = state.vedic;
   if (v.shodasaCount[v.dignityOrder[0]] < 2) return;
   ReportBuffer& out = state.report;

@@ -8,6 +8,9 @@
 
 #include "chart/chart_state.h"
 #include "chart/pipeline.h"
+#include "dasa/dasa.h"
+#include "report/sections.h"
+#include "vedic/calculation_pass.h"
 
 namespace orvane::testing_support {
 
@@ -26,6 +29,23 @@ inline std::unique_ptr<ChartState> MakeChart(int year, int month, int day, doubl
 }
 
 inline std::string Text(const ChartState& state) { return std::string(state.report.Text()); }
+
+// What a calculation pass does for the dasas of a hand-made chart: the
+// balance and the Vimsottari periods derived (no section written), then the
+// state's section written by its writer from the writers' table, with the
+// chart's own dasa year. The mundane sections are written for a mundane
+// chart.
+inline void DeriveAndWriteSection(ChartState& state) {
+  const int section = state.reportSection;
+  Settings settings;
+  settings.daysInYear = state.dasaYearLength;
+  state.reportSection = kNoSection;
+  ComputeDasaBalance(state, settings);
+  VimsottariDasa(state, settings);
+  state.reportSection = section;
+  if (section == 15 || section == 16) state.options.mundane = 1;
+  if (section >= 0 && section < kReportSectionCount) WriteSectionAlone(state, settings, section);
+}
 
 // The lines of a listing that open a main period (they start with a label,
 // not with the blanks of a continued line), header and blank lines left out.

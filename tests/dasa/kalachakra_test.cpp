@@ -106,9 +106,12 @@ TEST(KalachakraDasa, EveryPadaOfTheZodiac) {
 }
 
 TEST(KalachakraDasa, WritesOnlyItsOwnSection) {
-  auto state = MakeChart(2000, 1, 1, 0.0, 100.0, 365.2425, 0);
-  KalachakraDasa(*state, Settings{});
-  EXPECT_EQ(Text(*state), "");
+  for (int section : {0, 2, 42, kNoSection}) {
+    SCOPED_TRACE(section);
+    auto state = MakeChart(2000, 1, 1, 0.0, 100.0, 365.2425, section);
+    testing_support::DeriveAndWriteSection(*state);
+    EXPECT_EQ(Text(*state).find("Kalachakra"), std::string::npos);
+  }
 }
 
 }  // namespace

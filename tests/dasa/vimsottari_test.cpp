@@ -16,12 +16,7 @@ using testing_support::MainLines;
 using testing_support::MakeChart;
 using testing_support::Text;
 
-void RunVimsottari(ChartState& state) {
-  const Settings settings;
-  ComputeDasaBalance(state, settings);
-  VimsottariDasa(state, settings);
-  VimsottariSubPeriods(state, settings);
-}
+void RunVimsottari(ChartState& state) { testing_support::DeriveAndWriteSection(state); }
 
 TEST(DasaBalance, LordAndBalanceFromOneReadingOfTheMoon) {
   struct Case {

@@ -25,12 +25,13 @@ debs=("$work"/out/*.deb)
 deb=${debs[0]}
 
 # Declared dependencies: the Qt libraries (found from the linked libraries),
-# the fonts and the zone database.
+# the fonts, the zone database and the Swiss Ephemeris' data files.
 depends=$(dpkg-deb -f "$deb" Depends)
 declared=$(sed 's/, /\n/g' <<<"$depends" | awk '{print $1}')
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation tzdata; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation tzdata swe-basic-data; do
   grep -qxF "$package" <<<"$declared" || fail "Depends does not name $package: $depends"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == *swe-standard-data* ]] || fail "Recommends does not name swe-standard-data"
 
 root="$work/root"
 dpkg -x "$deb" "$root" || { fail "dpkg -x"; exit 1; }

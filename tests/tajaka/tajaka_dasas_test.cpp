@@ -234,8 +234,7 @@ TEST(MuddaAndVarshaYogini, CyclesFillTheSpan) {
       auto state = DasaChart(1970, section);
       state->options.tajakaMonthly = r.monthly;
       state->options.tajakaHoraWanted = r.hora;
-      MuddaDasa(*state, Settings{});
-      VarshaYoginiDasas(*state, Settings{});
+      (section == 7 ? MuddaDasa : VarshaYoginiDasas)(*state, Settings{});
       const std::string text = Text(*state);
       const std::vector<std::string> mains = MainLines(text);
       ASSERT_EQ(mains.size(), section == 7 ? 10u : 9u);

@@ -9,6 +9,7 @@
 #include "cli/json.h"
 #include "chart/pipeline.h"
 #include "tests/vedic/strength_fixture.h"
+#include "vedic/calculation_pass.h"
 #include "vedic/strength.h"
 
 namespace orvane {
@@ -354,10 +355,9 @@ TEST(ShadbalaReport, DefaultChartSections) {
   const Case cases[] = {{13, kDefaultSection13}, {22, kDefaultSection22}};
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "section " << c.section);
-    state.reportSection = c.section;
     state.report.Clear();
     state.report.Appendf("left over from an earlier section");
-    ComputeShadbala(state, settings);
+    WriteSectionAlone(state, settings, c.section);
     EXPECT_EQ(std::string(state.report.Text()), c.want);
   }
 }
@@ -365,8 +365,8 @@ TEST(ShadbalaReport, DefaultChartSections) {
 TEST(ShadbalaReport, YuddhaBalaIsPrintedAsZero) {
   const Settings settings;
   ChartState state = MakeChart(settings, kSpread);
-  state.reportSection = 13;
   ComputeShadbala(state, settings);
+  WriteSectionAlone(state, settings, 13);
   EXPECT_NE(std::string(state.report.Text())
                 .find("\n    Yuddha Bala               0.0    0.0    0.0    0.0    0.0    0.0    0.0  \n"),
             std::string::npos);
