@@ -2,69 +2,29 @@
 // exit status of bad input.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/common/cli_process.h"
+
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-CliRun RunCliWith(const std::vector<std::string>& args) {
-  static int counter = 0;
-  const std::string errPath = ::testing::TempDir() + "match_cli_stderr_" + std::to_string(getpid()) + "_" +
-                              std::to_string(counter++) + ".txt";
-  std::string command = ORVANE_CLI_PATH;
-  for (const std::string& a : args) command += " " + Quote(a);
-  command += " 2>" + Quote(errPath);
-  CliRun run;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buf;
-  std::size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream e(errPath);
-  run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-  std::remove(errPath.c_str());
-  return run;
-}
-
-std::string WriteFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
-  std::ofstream f(path, std::ios::binary);
-  f << text;
-  return path;
-}
+using orvane::testing_support::CliRun;
+using orvane::testing_support::RunCliProcess;
+using orvane::testing_support::WriteTempFile;
 
 const std::string kGroom = "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15\n";
 const std::string kBride = "8\n15\n1975\n6.1000\n-5.30\n-72.50\n18.58\n";
 
 TEST(MatchCli, TextAndJson) {
-  const std::string groom = WriteFile("groom.orv", kGroom), bride = WriteFile("bride.orv", kBride);
-  const CliRun text = RunCliWith({"--match", groom, bride});
+  const std::string groom = WriteTempFile("groom.orv", kGroom), bride = WriteTempFile("bride.orv", kBride);
+  const CliRun text = RunCliProcess({"--match", groom, bride});
   EXPECT_EQ(text.status, 0) << text.err;
   EXPECT_NE(text.out.find("Ashtakoota matching\n"), std::string::npos);
   EXPECT_NE(text.out.find(": Moon in Aquarius, Poo.Bhaa. pada 3\n"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Total with exceptions"), std::string::npos);
-  const CliRun json = RunCliWith({"--match", groom, bride, "--json"});
+  const CliRun json = RunCliProcess({"--match", groom, bride, "--json"});
   EXPECT_EQ(json.status, 0) << json.err;
   EXPECT_EQ(json.out.find("{\"tables\":\"North Indian Guna Milan\",\"groom\":{\"file\":"), 0u) << json.out;
   EXPECT_NE(json.out.find("\"koota\":\"Nadi\""), std::string::npos);
@@ -74,8 +34,8 @@ TEST(MatchCli, TextAndJson) {
 }
 
 TEST(MatchCli, BadInputGivesTheUsualMessagesAndStatus) {
-  const std::string groom = WriteFile("groom2.orv", kGroom);
-  const std::string bad = WriteFile("bad.orv", "4\n4\n1970\n");
+  const std::string groom = WriteTempFile("groom2.orv", kGroom);
+  const std::string bad = WriteTempFile("bad.orv", "4\n4\n1970\n");
   const std::string missing = ::testing::TempDir() + "no_such_chart.orv";
   struct Row {
     const char* name;
@@ -95,7 +55,7 @@ TEST(MatchCli, BadInputGivesTheUsualMessagesAndStatus) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const CliRun run = RunCliWith(r.args);
+    const CliRun run = RunCliProcess(r.args);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -104,7 +64,7 @@ TEST(MatchCli, BadInputGivesTheUsualMessagesAndStatus) {
 }
 
 TEST(TransitsCli, MomentForms) {
-  const std::string natal = WriteFile("natal.orv", kGroom);
+  const std::string natal = WriteTempFile("natal.orv", kGroom);
   struct Row {
     const char* name;
     std::vector<std::string> args;
@@ -118,16 +78,16 @@ TEST(TransitsCli, MomentForms) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const CliRun run = RunCliWith(r.args);
+    const CliRun run = RunCliProcess(r.args);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(r.heading), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Sade Sati and small panoti, birth to 100 years\n"), std::string::npos);
   }
-  const CliRun now = RunCliWith({"--transits", natal});
+  const CliRun now = RunCliProcess({"--transits", natal});
   EXPECT_EQ(now.status, 0) << now.err;
   EXPECT_NE(now.out.find("Transits of "), std::string::npos);
 
-  const CliRun json = RunCliWith({"--json", "--transits", "2026-12-10T12:00", natal});
+  const CliRun json = RunCliProcess({"--json", "--transits", "2026-12-10T12:00", natal});
   EXPECT_EQ(json.status, 0) << json.err;
   EXPECT_NE(json.out.find("\"moment\":\"2026-12-10T12:00\""), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"saturn_periods\":[{\"kind\":"), std::string::npos);
@@ -135,7 +95,7 @@ TEST(TransitsCli, MomentForms) {
 }
 
 TEST(TransitsCli, BadInput) {
-  const std::string natal = WriteFile("natal2.orv", kGroom);
+  const std::string natal = WriteTempFile("natal2.orv", kGroom);
   const std::string missing = ::testing::TempDir() + "no_such_natal.orv";
   struct Row {
     const char* name;
@@ -152,7 +112,7 @@ TEST(TransitsCli, BadInput) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const CliRun run = RunCliWith(r.args);
+    const CliRun run = RunCliProcess(r.args);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

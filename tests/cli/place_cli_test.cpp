@@ -2,50 +2,18 @@
 // table at the birth moment, --places lists matches.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/common/cli_process.h"
+
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-CliRun RunCli(const std::vector<std::string>& args, const std::string& environment = "") {
-  static int counter = 0;
-  const std::string errPath = ::testing::TempDir() + "place_cli_stderr_" + std::to_string(getpid()) + "_" +
-                              std::to_string(counter++) + ".txt";
-  std::string command = environment + " " ORVANE_CLI_PATH;
-  for (const std::string& a : args) command += " " + Quote(a);
-  command += " 2>" + Quote(errPath);
-  CliRun run;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buf;
-  std::size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream e(errPath);
-  run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-  std::remove(errPath.c_str());
-  return run;
-}
+using orvane::testing_support::CliRun;
+using orvane::testing_support::RunCliProcess;
+using orvane::testing_support::WriteTempFile;
 
 // The JSON text without its "place" object (which has no nested object).
 std::string WithoutPlace(const std::string& json) {
@@ -93,14 +61,14 @@ TEST(CliPlace, TakesPositionAndTheOffsetInForce) {
     SCOPED_TRACE(c.args[1]);
     std::vector<std::string> args = {"--json"};
     args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliRun run = RunCli(args);
+    const CliRun run = RunCliProcess(args);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::size_t at = run.out.find(",\"place\":");
     ASSERT_NE(at, std::string::npos) << run.out;
     EXPECT_EQ(run.out.substr(at + 9, run.out.find('}', at) - at - 8), c.place);
     std::vector<std::string> typed = {"--json"};
     typed.insert(typed.end(), c.explicit_.begin(), c.explicit_.end());
-    const CliRun same = RunCli(typed);
+    const CliRun same = RunCliProcess(typed);
     ASSERT_EQ(same.status, 0) << same.err;
     EXPECT_EQ(same.out.find("\"place\""), std::string::npos);  // no place given, no "place"
     EXPECT_EQ(WithoutPlace(run.out), same.out);
@@ -129,7 +97,7 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
   };
   for (const Bad& c : cases) {
     SCOPED_TRACE(c.message);
-    const CliRun run = RunCli(c.args, c.environment);
+    const CliRun run = RunCliProcess(c.args, c.environment);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_TRUE(OneLine(run.err)) << run.err;
@@ -138,13 +106,13 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
 }
 
 TEST(CliPlace, ListsTheBestMatches) {
-  const CliRun text = RunCli({"--places", "chenn"});
+  const CliRun text = RunCliProcess({"--places", "chenn"});
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_EQ(text.out.substr(0, text.out.find('\n')), "Chennai\tTamil Nadu\tIN\t13.088\t80.278\tAsia/Kolkata\t4328063");
   EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 7);  // every place named "Chenn..."
-  const CliRun many = RunCli({"--places", "san"});
+  const CliRun many = RunCliProcess({"--places", "san"});
   EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 10);  // the ten largest
-  const CliRun json = RunCli({"--places", "São Paulo, BR", "--json"});
+  const CliRun json = RunCliProcess({"--places", "São Paulo, BR", "--json"});
   ASSERT_EQ(json.status, 0) << json.err;
   EXPECT_EQ(json.out.rfind(R"([{"name":"São Paulo","admin1":"São Paulo","country":"BR","latitude":-23.547,)"
                            R"("longitude":-46.636,"zone_id":"America/Sao_Paulo","population":10021295})", 0),
@@ -153,12 +121,10 @@ TEST(CliPlace, ListsTheBestMatches) {
 }
 
 TEST(CliPlace, CopiesOfALabelledChartNameThePersonAndPlace) {
-  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_labelled.orv";
-  {
-    std::ofstream f(path, std::ios::binary);
-    f << "4\n4\n1970\n17.5000\n-5.30\n-80.17\n13.05\nName: Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\nZone: Asia/Kolkata\n";
-  }
-  const CliRun run = RunCli({"--basic", path});
+  const std::string path = WriteTempFile(
+      "labelled.orv",
+      "4\n4\n1970\n17.5000\n-5.30\n-80.17\n13.05\nName: Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\nZone: Asia/Kolkata\n");
+  const CliRun run = RunCliProcess({"--basic", path});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string rule(68, '-');
   const std::size_t notice = run.out.find(rule + "\n\n");
