@@ -16,18 +16,6 @@ namespace {
 // Column names of the header and keys of a JSON Lines object, by column.
 constexpr std::array<std::string_view, 6> kColumnNames = {"id", "date", "time", "utc_offset", "lon", "lat"};
 
-// A value from the user's input in a message: cut short and printable.
-std::string Shown(std::string_view text) {
-  constexpr std::size_t kShown = 32;
-  std::string out = "\"";
-  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    out += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
-  }
-  if (text.size() > kShown) out += "...";
-  return out + "\"";
-}
-
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -126,7 +114,7 @@ class FlatJson {
 
  private:
   static std::string Printable(std::string_view s) {
-    std::string shown = Shown(s);
+    std::string shown = ShownInput(s);
     return shown.substr(1, shown.size() - 2);
   }
   bool Fail(std::string& error, std::string message) {
@@ -341,12 +329,12 @@ bool BirthRowReader::ReadHeader(const std::string& line) {
     for (int k = 0; k < kColumnCount; ++k)
       if (names[i] == kColumnNames[k]) column = k;
     if (column < 0) {
-      headerError_ = "line " + std::to_string(lineNumber_) + ": unknown column " + Shown(names[i]) +
+      headerError_ = "line " + std::to_string(lineNumber_) + ": unknown column " + ShownInput(names[i]) +
                      " (the columns are id, date, time, utc_offset, lon, lat)";
       return false;
     }
     if (columnOf_[column] >= 0) {
-      headerError_ = "line " + std::to_string(lineNumber_) + ": column " + Shown(names[i]) + " appears twice";
+      headerError_ = "line " + std::to_string(lineNumber_) + ": column " + ShownInput(names[i]) + " appears twice";
       return false;
     }
     columnOf_[column] = static_cast<int>(i);
@@ -389,11 +377,11 @@ void BirthRowReader::ParseJsonRow(const std::string& line, BirthRow& row) const 
     for (int k = 0; k < kColumnCount; ++k)
       if (key == kColumnNames[k]) column = k;
     if (column < 0) {
-      error = "unknown key " + Shown(key) + " (the keys are id, date, time, utc_offset, lon, lat)";
+      error = "unknown key " + ShownInput(key) + " (the keys are id, date, time, utc_offset, lon, lat)";
       return false;
     }
     if (seen[column]) {
-      error = "key " + Shown(key) + " appears twice";
+      error = "key " + ShownInput(key) + " appears twice";
       return false;
     }
     seen[column] = true;

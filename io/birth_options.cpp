@@ -14,22 +14,10 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-// Shows the user's text in a message, cut short and made printable.
-std::string Shown(std::string_view text) {
-  constexpr std::size_t kShown = 32;
-  std::string out = "\"";
-  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    out += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
-  }
-  if (text.size() > kShown) out += "...";
-  return out + "\"";
-}
-
 template <typename T>
 ParsedOption<T> Fail(std::string_view what, std::string_view text, std::string_view reason) {
   ParsedOption<T> result;
-  result.error = "invalid " + std::string(what) + " " + Shown(text) + ": " + std::string(reason);
+  result.error = "invalid " + std::string(what) + " " + ShownInput(text) + ": " + std::string(reason);
   return result;
 }
 
@@ -107,6 +95,17 @@ ParsedOption<double> ParseAngle(std::string_view what, std::string_view text, ch
 }
 
 }  // namespace
+
+std::string ShownInput(std::string_view text) {
+  constexpr std::size_t kShown = 32;
+  std::string out = "\"";
+  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    out += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
+  }
+  if (text.size() > kShown) out += "...";
+  return out + "\"";
+}
 
 ParsedOption<CalendarDate> ParseDateOption(std::string_view text) {
   constexpr std::string_view kWhat = "date";

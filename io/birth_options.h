@@ -9,6 +9,10 @@
 
 namespace orvane {
 
+// The user's text as the messages quote it: in double quotes, cut short
+// after 32 bytes ("..."), every byte outside printable ASCII as '?'.
+std::string ShownInput(std::string_view text);
+
 template <typename T>
 struct ParsedOption {
   bool ok = false;
