@@ -8,11 +8,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QTemporaryDir>
+#include <QThread>
+#include <functional>
 #include <memory>
 
 #include "app/app_paths.h"
@@ -39,6 +42,18 @@ class AppFixture : public ::testing::Test {
   }
 
   QString Home(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+
+  // Runs this process's event loop until `done` or `ms` pass.
+  static bool WaitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+      if (timer.elapsed() > ms) return false;
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+      QThread::msleep(5);
+    }
+    return true;
+  }
 
   void WriteSettings(const Settings& settings = {}) {
     std::string error;

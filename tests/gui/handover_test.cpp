@@ -39,18 +39,6 @@ class HandoverTest : public AppFixture {
     return env;
   }
 
-  // Runs this process's event loop until `done` or `ms` pass.
-  static bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-      if (timer.elapsed() > ms) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-      QThread::msleep(5);
-    }
-    return true;
-  }
-
   QStringList OpenedPaths(CDhruvakApp& app) const {
     QStringList paths;
     for (CDhruvakDoc* doc : app.mainFrame()->documents()) paths += doc->pathName();

@@ -40,18 +40,6 @@ class InstanceTest : public AppFixture {
     ASSERT_TRUE(process.waitForStarted(10000));
   }
 
-  // Runs this process's event loop until `done` or `ms` pass.
-  static bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-      if (timer.elapsed() > ms) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-      QThread::msleep(5);
-    }
-    return true;
-  }
-
   static void MakeOld(const QString& path) {
     struct timeval times[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
     ASSERT_EQ(::utimes(QFile::encodeName(path).constData(), times), 0);
