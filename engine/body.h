@@ -38,6 +38,7 @@ class BodySet {
   static constexpr BodySet All() { return BodySet(((1u << kBodyCount) - 1u) | kAscendantBit); }
   constexpr BodySet With(Body body) const { return BodySet(bits_ | Bit(body)); }
   constexpr BodySet WithAscendant() const { return BodySet(bits_ | kAscendantBit); }
+  constexpr BodySet With(BodySet other) const { return BodySet(bits_ | other.bits_); }
   constexpr bool Has(Body body) const { return (bits_ & Bit(body)) != 0; }
   constexpr bool HasAscendant() const { return (bits_ & kAscendantBit) != 0; }
   constexpr bool operator==(const BodySet&) const = default;

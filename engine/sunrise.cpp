@@ -37,15 +37,6 @@ BodySet WantedFor(int slot) {
   }
 }
 
-BodySet Union(BodySet x, BodySet y) {
-  BodySet u = x.HasAscendant() || y.HasAscendant() ? BodySet{}.WithAscendant() : BodySet{};
-  for (int i = 0; i < kBodyCount; ++i) {
-    const Body body = static_cast<Body>(i);
-    if (x.Has(body) || y.Has(body)) u = u.With(body);
-  }
-  return u;
-}
-
 // The fast search: the crossing found by root finding, then the stepped
 // search's step and halvings worked out from it, with its last halvings and
 // the result cast as it casts them. Two crossings have it:
@@ -138,7 +129,7 @@ bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDa
   const double rateMax = moon ? kElongationRateMax : kRisingRateMax;
   const double step = moon ? 60 : 2;  // ghatis a coarse step of the stepped search
   const int steps = moon ? kMaxDaySteps : kMaxGhatiSteps;
-  const BodySet trial = Union(WantedFor(a), WantedFor(b));
+  const BodySet trial = WantedFor(a).With(WantedFor(b));
 
   CastAtMoment(state, settings, start, trial);
   const double togo = AngleToGo(state, a, b, tau, backward);
@@ -223,7 +214,7 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
     }
   }
   const bool ghatiSteps = a == kAscendant;
-  const BodySet trial = Union(WantedFor(a), WantedFor(b));
+  const BodySet trial = WantedFor(a).With(WantedFor(b));
   // Crossing test: going backward the function jumps up by nearly a turn,
   // going forward it jumps down.
   auto crossed = [backward](double before, double after) {
