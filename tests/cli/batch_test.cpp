@@ -9,7 +9,9 @@
 #include <array>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -142,6 +144,43 @@ TEST(Batch, WorkersPrintInInputOrderWhateverTheirNumber) {
   EXPECT_EQ(files3.status, 1);
   EXPECT_EQ(files3.out, files1.out);
   EXPECT_EQ(files3.err, "File '/nonexistent.orv' not found.\n");
+}
+
+// 200 random births (1800..2200, every zone and latitude) in the CSV form.
+std::string RandomCsv(unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> year(1800, 2200), month(1, 12), day(1, 28), hour(0, 23), minute(0, 59),
+      zoneQuarter(-48, 56), lonDeg(0, 179), latDeg(0, 66), sign(0, 1);
+  std::string csv = "id,date,time,utc_offset,lon,lat\n";
+  char row[160];
+  for (int i = 0; i < 200; ++i) {
+    const int z = zoneQuarter(rng) * 15;
+    std::snprintf(row, sizeof row, "r%d,%04d-%02d-%02d,%02d:%02d,%c%02d:%02d,%d:%02d%c,%d:%02d%c\n", i, year(rng),
+                  month(rng), day(rng), hour(rng), minute(rng), z < 0 ? '-' : '+', std::abs(z) / 60, std::abs(z) % 60,
+                  lonDeg(rng), minute(rng), sign(rng) ? 'E' : 'W', latDeg(rng), minute(rng), sign(rng) ? 'N' : 'S');
+    csv += row;
+  }
+  return csv;
+}
+
+// Workers compute exactly what one thread computes, with either engine and
+// whatever ran on the thread before: the Swiss library keeps its settings
+// (the sidereal mode, the data path) per thread.
+TEST(Batch, WorkersGiveTheBytesOfOneWorkerWithEitherEngine) {
+  const std::string csv = WriteFile("random.csv", RandomCsv(31));
+  for (const char* form : {"--json", "--complete", "--tajaka 2030 --json"}) {
+    for (const char* engine : {"classic", "swiss"}) {
+      SCOPED_TRACE(std::string(form) + " " + engine);
+      const std::string args = std::string(form) + " --ephemeris " + engine + " --input " + csv;
+      const Outcome one = Cli("--jobs 1 " + args);
+      ASSERT_EQ(one.status, 0) << one.err;
+      for (int run = 0; run < 2; ++run) {
+        const Outcome two = Cli("--jobs 2 " + args);
+        ASSERT_EQ(two.status, 0) << two.err;
+        EXPECT_TRUE(two.out == one.out) << "run " << run << " of two workers differs from one worker";
+      }
+    }
+  }
 }
 
 TEST(Batch, JsonLinesTakeTheSameKeys) {

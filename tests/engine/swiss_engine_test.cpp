@@ -248,9 +248,11 @@ TEST(SwissEngine, DatesBeyondItsRangeAreCastByTheClassicEngine) {
   std::filesystem::remove_all(empty);
 }
 
-// The library keeps process-wide state: casts on several threads at once,
-// with different ayanamsas (the library's sidereal mode is one global
-// setting), give exactly what the same casts give one after another.
+// The library keeps its state per thread: casts on several threads at once,
+// with different ayanamsas, give exactly what the same casts give one after
+// another, and a new thread gives what the thread before it gave with the
+// same settings (each thread sets the sidereal mode and the data path in its
+// own copy of the library).
 TEST(SwissEngine, ConcurrentCastsGiveTheSameResults) {
   const std::vector<Moment> moments = RandomMoments(4242, 1900, 2100, 24);
   std::array<EngineSettings, 3> settings = {Swiss(), Swiss(), Swiss()};
@@ -267,6 +269,13 @@ TEST(SwissEngine, ConcurrentCastsGiveTheSameResults) {
   };
   std::array<std::vector<double>, 3> alone, together;
   for (std::size_t i = 0; i < settings.size(); ++i) castAll(i, alone[i]);
+  for (std::size_t i = 0; i < settings.size(); ++i) {
+    SCOPED_TRACE(i);
+    std::vector<double> here, fresh;
+    castAll(i, here);
+    std::thread([&] { castAll(i, fresh); }).join();
+    EXPECT_EQ(fresh, here);
+  }
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < settings.size(); ++i) threads.emplace_back([&, i] { castAll(i, together[i]); });
   for (std::thread& t : threads) t.join();
