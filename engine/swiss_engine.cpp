@@ -201,6 +201,9 @@ double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& setti
     NoteSource(state.ephemeris, SwissSource::kOutOfRange);
     return ClassicEngine().DateAyanamsa(state, settings, year, month, day);
   }
+  // The library gives the ayanamsa in 0..360: before its zero year a small
+  // negative angle comes out near 360.
+  if (ayanamsa > 180) ayanamsa -= 360;
   return -(ayanamsa + frame.extraDegrees);
 }
 
