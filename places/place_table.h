@@ -100,7 +100,7 @@ class PlaceTable {
   int CompareNames(std::string_view a, std::string_view b) const;
   bool Matches(const Row& row, const std::vector<std::string>& qualifiers) const;
 
-  std::shared_ptr<const char> textHolder_;  // keeps the file's bytes (read or mapped)
+  std::shared_ptr<const char> textHolder_;  // keeps the file's bytes, read into memory
   std::string_view text_;                   // the file, which the views point into
   std::vector<std::string_view> zones_;
   std::vector<Country> countries_;
