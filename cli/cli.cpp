@@ -371,6 +371,15 @@ int Worse(int status, int next) {
 
 // Runs the program on `output`; returns the exit status of the charts
 // (output failures are reported by `output`).
+// Says so when a system limit let fewer worker threads start than asked for
+// (the batch goes on with those that did).
+void NoteWorkers(const OrderedPool& pool, int wanted) {
+  const int running = std::max(pool.Workers(), 1);
+  if (wanted > 1 && running < wanted)
+    std::fprintf(stderr, "orvane-cli: note: %d of %d worker threads could be started (a system limit)\n", running,
+                 wanted);
+}
+
 int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   CliOptions options;
@@ -466,6 +475,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
         print(r);
         rows.Count(r.status);
       });
+      NoteWorkers(pool, jobs);
       BirthRowReader reader(in);
       BirthRow row;
       while (!stopped && reader.Next(row)) {
@@ -496,10 +506,12 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     if (in != stdin) std::fclose(in);
   } else {
     Progress progress(nullptr);
-    OrderedPool pool(std::min(jobs, static_cast<int>(options.files.size())), [&](JobResult& r) {
+    const int wanted = std::min(jobs, static_cast<int>(options.files.size()));
+    OrderedPool pool(wanted, [&](JobResult& r) {
       print(r);
       progress.Count(r.status);
     });
+    NoteWorkers(pool, wanted);
     for (const std::string& path : options.files) {
       if (stopped) break;
       pool.Submit([&options, &settings, path] { return FileJob(options, settings, path); });

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -297,6 +299,55 @@ TEST(Batch, GnuParallelRecipeGivesTheLinesOfOneProcess) {
   ASSERT_EQ(split.status, 0) << split.err;
   EXPECT_EQ(split.out, one.out);
   EXPECT_EQ(Lines(split.out).size(), 12 * std::size(kBirths));
+}
+
+// Under a memory limit that lets only some of 1,024 threads start, the batch
+// runs on those that did, says so once, and prints what one worker prints.
+TEST(Batch, WorkersThatCannotStartAreDoneWithout) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
+#endif
+  const std::string csv = WriteFile("limited.csv", Csv(3));
+  const Outcome one = Cli("--json --jobs 1 --input " + csv);
+  ASSERT_EQ(one.status, 0) << one.err;
+  const Outcome limited = Shell("ulimit -v 1000000; " + std::string(ORVANE_CLI_PATH) + " --json --jobs 1024 --input " + csv);
+  EXPECT_EQ(limited.status, 0) << limited.err;
+  EXPECT_EQ(limited.out, one.out);
+  EXPECT_NE(limited.err.find("of 1024 worker threads could be started"), std::string::npos) << limited.err;
+  EXPECT_EQ(Lines(limited.err).size(), 1u) << limited.err;
+}
+
+// Finished results that wait for a slow earlier one hold a budget of bytes,
+// not a count of jobs: past it the workers start no new job but the one
+// printed next.
+TEST(Batch, PoolHoldsAtMostItsBudgetOfBytes) {
+  constexpr std::size_t kResult = 100000, kBudget = 1000000;
+  constexpr int kWorkers = 8;
+  std::atomic<std::size_t> finished{0}, produced{0};
+  std::size_t emitted = 0, mostHeld = 0;
+  {
+    orvane::OrderedPool pool(
+        kWorkers,
+        [&](orvane::JobResult& r) {
+          emitted += r.out.size();
+          mostHeld = std::max(mostHeld, produced.load() - emitted);
+        },
+        kBudget);
+    for (int i = 0; i < 200; ++i) {
+      pool.Submit([i, &finished, &produced] {
+        if (i == 0) {
+          // The first job waits until the others have piled up (or a while).
+          for (int k = 0; k < 300 && finished.load() < 60; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ++finished;
+        produced += kResult;
+        return orvane::JobResult{std::string(kResult, 'x'), "", 0};
+      });
+    }
+    pool.Finish();
+  }
+  EXPECT_EQ(emitted, 200 * kResult);
+  EXPECT_LE(mostHeld, kBudget + kWorkers * kResult);
 }
 
 // The pool never holds more than its window of jobs, and emits in order.
