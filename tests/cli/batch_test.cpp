@@ -2,6 +2,7 @@
 // pool's order and bound, and the GNU parallel recipe of the README.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -285,6 +286,38 @@ TEST(Batch, AnUnusableHeaderOrFileStopsBeforeAnyChart) {
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(Lines(bad.err).size(), 1u);
   }
+}
+
+// --input reads files and pipes (a pipe as its rows come, from a writer that
+// may come later) and refuses at once what never ends or is no file; a named
+// pipe that nobody writes into is refused after ten seconds, never waited on
+// for ever.
+TEST(Batch, InputTakesFilesAndPipesAndRefusesDevices) {
+  const std::string csv = WriteFile("piped.csv", Csv(1));
+  const Outcome file = Cli("--json --input " + csv);
+  ASSERT_EQ(file.status, 0) << file.err;
+  for (const char* device : {"/dev/zero", "/dev/null", "/tmp"}) {
+    SCOPED_TRACE(device);
+    const Outcome refused = Cli(std::string("--json --input ") + device);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(Lines(refused.err).size(), 1u) << refused.err;
+    EXPECT_NE(refused.err.find("is not a file of births"), std::string::npos) << refused.err;
+  }
+  const std::string fifo = TempPath("births.fifo");
+  std::remove(fifo.c_str());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Process substitution, and a writer that opens the named pipe a second late.
+  const Outcome substituted = Shell("bash -c '" + std::string(ORVANE_CLI_PATH) + " --json --input <(cat " + csv + ")'");
+  EXPECT_EQ(substituted.status, 0) << substituted.err;
+  EXPECT_EQ(substituted.out, file.out);
+  const Outcome late = Shell("(sleep 1; cat " + csv + " > " + fifo + ") & " + ORVANE_CLI_PATH + " --json --input " + fifo);
+  EXPECT_EQ(late.status, 0) << late.err;
+  EXPECT_EQ(late.out, file.out);
+  const Outcome nobody = Cli("--json --input " + fifo);
+  EXPECT_EQ(nobody.status, 2);
+  EXPECT_NE(nobody.err.find("no program wrote into the pipe"), std::string::npos) << nobody.err;
+  std::remove(fifo.c_str());
 }
 
 // The README's recipe: GNU parallel cuts the CSV into blocks, repeats the
