@@ -258,6 +258,52 @@ TEST(Batch, BadRowsGiveOneErrorLineEachAndTheGoodRowsPrint) {
   }
 }
 
+// CSV as RFC 4180 reads it (a quoted field may hold commas, doubled quotes
+// and line breaks; a quote that no line closes is one bad row and the lines
+// after it are rows again), an empty id stands for the line number, and a
+// JSON Lines row is a row however long, the first one too.
+TEST(Batch, RowsAreReadAsTheirFormatsDefine) {
+  const std::string longId(5000, 'x');
+  struct Case {
+    const char* name;
+    std::string input;
+    std::vector<std::string> ids;     // the "id" of each chart printed, in order
+    std::vector<std::string> errors;  // what each error line names, in order
+  };
+  const Case cases[] = {
+      {"line break in quotes",
+       "id,date,time\n\"two\nlines, \"\"quoted\"\"\",1970-04-04,17:50\nafter,2000-01-01,12:00\n",
+       {"\"two\\u000alines, \\\"quoted\\\"\"", "\"after\""},
+       {}},
+      {"crlf line break in quotes", "id,date,time\r\n\"a\r\nb\",1970-04-04,17:50\r\nc,2000-01-01,12:00\r\n",
+       {"\"a\\u000ab\"", "\"c\""}, {}},
+      {"quote never closed",
+       "id,date,time\n\"open,1970-04-04,17:50\nnext,1970-04-04,17:50\nlast,2000-01-01,12:00\n",
+       {"\"next\"", "\"last\""},
+       {"line 2 (id 2): not a CSV line"}},
+      {"empty csv id", "id,date,time\n,1970-04-04,17:50\n\"\",2000-01-01,12:00\n", {"2", "3"}, {}},
+      {"empty json id", "{\"id\":\"\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n", {"1"}, {}},
+      {"long first json row",
+       "{\"id\":\"" + longId + "\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n"
+       "{\"id\":\"short\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n",
+       {"\"short\""},
+       {"line 1 (id 1): longer than 4096 bytes"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome run = Cli("--json --input " + WriteFile("formats", c.input));
+    EXPECT_EQ(run.status, c.errors.empty() ? 0 : 2) << run.err;
+    const std::vector<std::string> out = Lines(run.out);
+    ASSERT_EQ(out.size(), c.ids.size()) << run.out << run.err;
+    for (std::size_t i = 0; i < out.size(); ++i)
+      EXPECT_EQ(out[i].rfind("{\"id\":" + c.ids[i] + ",\"birth\"", 0), 0u) << out[i].substr(0, 80);
+    const std::vector<std::string> errors = Lines(run.err);
+    ASSERT_EQ(errors.size(), c.errors.size()) << run.err;
+    for (std::size_t i = 0; i < errors.size(); ++i)
+      EXPECT_NE(errors[i].find("input " + c.errors[i]), std::string::npos) << errors[i];
+  }
+}
+
 TEST(Batch, AnUnusableHeaderOrFileStopsBeforeAnyChart) {
   struct Case {
     const char* name;
