@@ -8,6 +8,7 @@
 
 #include "io/birth_options.h"
 #include "io/number_text.h"
+#include "io/shown_name.h"
 
 namespace orvane {
 
@@ -272,19 +273,19 @@ void FillBirth(const std::array<std::optional<std::string>, 6>& value, BirthRow&
   row.ok = true;
 }
 
-// An id as text output shows it: one line, without tabs.
-std::string PlainId(std::string_view id) {
-  std::string out(id);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  return out;
-}
-
 }  // namespace
 
 std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
-  for (char c : text) {
+  while (!text.empty()) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8Sequence(text, code);
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";  // a byte that is not UTF-8: the replacement character
+      text.remove_prefix(1);
+      continue;
+    }
+    const char c = text[0];
     const unsigned char u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -294,8 +295,9 @@ std::string JsonQuoted(std::string_view text) {
       std::snprintf(buf, sizeof buf, "\\u%04x", u);
       out += buf;
     } else {
-      out += c;
+      out.append(text.substr(0, length));
     }
+    text.remove_prefix(length);
   }
   return out + "\"";
 }
@@ -390,7 +392,7 @@ void BirthRowReader::ParseCsvRow(const std::string& line, BirthRow& row) const {
   const bool split = SplitCsv(line, fields);
   if (split && columnOf_[kId] >= 0 && columnOf_[kId] < static_cast<int>(fields.size()) &&
       !fields[columnOf_[kId]].empty()) {
-    row.idText = PlainId(fields[columnOf_[kId]]);
+    row.idText = ShownName(fields[columnOf_[kId]]);
     row.idJson = JsonQuoted(fields[columnOf_[kId]]);
   }
   if (!split) {
@@ -426,7 +428,7 @@ void BirthRowReader::ParseJsonRow(const std::string& line, BirthRow& row) const 
     if (column == kId) {
       // An empty id, like none, leaves the line number.
       if (v.kind == FlatJson::Value::kString && !v.text.empty()) {
-        row.idText = PlainId(v.text);
+        row.idText = ShownName(v.text);
         row.idJson = JsonQuoted(v.text);
       } else if (v.kind == FlatJson::Value::kNumber) {
         row.idText = v.text;

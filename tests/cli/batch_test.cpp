@@ -201,11 +201,35 @@ TEST(Batch, JsonLinesTakeTheSameKeys) {
   const Outcome defaults = Cli("--json --date 1970-04-04 --time 17:50");
   EXPECT_EQ(run.out, "{\"id\":17," + chart + "{\"id\":\"tab\\u0009here \u00e9\"," + chart + "{\"id\":4," +
                          defaults.out.substr(1));
-  // Text output puts the id before every line, made printable.
+  // Text output puts the id before every line, shown as names are: a control
+  // character as an escape.
   const Outcome text = Cli("--section 4 --input " + lines);
   for (const std::string& line : Lines(text.out))
-    EXPECT_TRUE(line.rfind("17\t", 0) == 0 || line.rfind("tab?here \u00e9\t", 0) == 0 || line.rfind("4\t", 0) == 0)
+    EXPECT_TRUE(line.rfind("17\t", 0) == 0 || line.rfind("tab\\x09here \u00e9\t", 0) == 0 || line.rfind("4\t", 0) == 0)
         << line;
+}
+
+// Ids that could drive a terminal, reorder a line or are not UTF-8: the JSON
+// stays valid UTF-8 (a bad byte as U+FFFD), text output and error lines show
+// them escaped, one function for both.
+TEST(Batch, HostileIdsAreShownEscapedAndTheJsonStaysUtf8) {
+  const std::string csv = WriteFile("hostile.csv",
+                                    "id,date,time\n"
+                                    "\"bad\xff" "byte\",1970-04-04,17:50\n"
+                                    "csi\u009B" "31m,1970-04-04,17:50\n"
+                                    "rlo\u202E" "fdp,1970-04-04,17:50\n"
+                                    "\"esc\x1b]0;x\",1970-99-04,17:50\n");
+  const Outcome json = Cli("--json --input " + csv);
+  const std::vector<std::string> out = Lines(json.out);
+  ASSERT_EQ(out.size(), 3u) << json.err;
+  EXPECT_EQ(out[0].rfind("{\"id\":\"bad\uFFFDbyte\",", 0), 0u) << out[0].substr(0, 40);
+  const Outcome text = Cli("--section 4 --input " + csv);
+  for (const char* shown : {"bad\\xffbyte\t", "csi\\xc2\\x9b31m\t", "rlo\\u202efdp\t"})
+    EXPECT_NE(text.out.find(shown), std::string::npos) << shown;
+  EXPECT_EQ(text.out.find("\u009B"), std::string::npos);
+  EXPECT_EQ(text.out.find("\u202E"), std::string::npos);
+  EXPECT_NE(text.err.find("(id esc\\x1b]0;x)"), std::string::npos) << text.err;
+  EXPECT_EQ(text.err.find('\x1b'), std::string::npos);
 }
 
 TEST(Batch, BadRowsGiveOneErrorLineEachAndTheGoodRowsPrint) {
