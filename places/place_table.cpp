@@ -374,7 +374,20 @@ bool PlaceTable::Matches(const Row& row, const std::vector<std::string>& qualifi
   return true;
 }
 
-std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t limit) const {
+namespace {
+
+// Whether the folded `name` is `words`, or starts with them and a blank
+// when they are more than one word: "new york" names "new york city"; "a"
+// names neither "alexandria" nor "a coruna".
+bool WholeWords(std::string_view name, std::string_view words) {
+  if (name == words) return true;
+  return words.find(' ') != std::string_view::npos && name.size() > words.size() &&
+         name.substr(0, words.size()) == words && name[words.size()] == ' ';
+}
+
+}  // namespace
+
+std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t limit, bool wholeName) const {
   std::vector<std::size_t> found;
   if (places_.empty() || limit == 0) return found;
   std::vector<std::string> parts;
@@ -403,11 +416,13 @@ std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t 
     }
   }
   for (std::size_t rank = low; rank < places_.size() && CompareFolded(NameOf(RowAt(rank)), prefix, true) == 0; ++rank) {
+    if (wholeName && !WholeWords(Fold(NameOf(RowAt(rank))), prefix)) continue;
     if (Matches(RowAt(rank), qualifiers)) hits.push_back(IndexAt(rank));
   }
   auto alt = std::lower_bound(alternates_.begin(), alternates_.end(), prefix,
                               [](const Alternate& a, const std::string& p) { return a.key < p; });
   for (; alt != alternates_.end() && StartsWith(alt->key, prefix); ++alt) {
+    if (wholeName && !WholeWords(alt->key, prefix)) continue;
     if (Matches(places_[alt->place], qualifiers) && std::find(hits.begin(), hits.end(), alt->place) == hits.end())
       hits.push_back(alt->place);
   }

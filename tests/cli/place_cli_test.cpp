@@ -51,6 +51,12 @@ TEST(CliPlace, TakesPositionAndTheOffsetInForce) {
        {"--utc-offset", "+06:00", "--lon", "80:17E", "--lat", "13:05N", "--date", "1970-04-04", "--time", "17:50"},
        R"({"name":"Chennai","admin1":"Tamil Nadu","country":"IN","latitude":13.088,"longitude":80.278,)"
        R"("zone_id":"Asia/Kolkata","offset_seconds":19800,"dst":false,"ambiguous":false})"},
+      // A name in whole words with its division and country; daylight saving
+      // past the tz files' last listed year (their footer rule).
+      {{"--place", "New York, NY, US", "--date", "2038-07-01", "--time", "12:00"},
+       {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2038-07-01", "--time", "12:00"},
+       R"({"name":"New York City","admin1":"New York","country":"US","latitude":40.714,"longitude":-74.006,)"
+       R"("zone_id":"America/New_York","offset_seconds":-14400,"dst":true,"ambiguous":false})"},
       // Repeated hour: the first, daylight reading, with a note.
       {{"--place", "new york, us", "--date", "2021-11-07", "--time", "01:30"},
        {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2021-11-07", "--time", "01:30"},
@@ -84,6 +90,12 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
   };
   const Bad cases[] = {
       {{"--place", "Xqzzyqville", "--date", "2000-01-01", "--time", "12:00"}, "unknown place \"Xqzzyqville\"", ""},
+      // A query must name a place, not only start its name, and name one.
+      {{"--place", "a", "--date", "2000-01-01", "--time", "12:00"},
+       "--place \"a\" names no place in full; the best matches: \"Alexandria, Alexandria, EG\"", ""},
+      {{"--place", "\xff", "--date", "2000-01-01", "--time", "12:00"}, "names no place in full", ""},
+      {{"--place", "Springfield", "--date", "2000-01-01", "--time", "12:00"},
+       "names more than one place; the best matches: \"Springfield, Missouri, US\"", ""},
       {{"--place", "new york, us", "--date", "2021-03-14", "--time", "02:30"},
        "2021-03-14 02:30 does not exist in America/New_York", ""},
       {{"--place", "Chennai"}, "need at least --date and --time", ""},
