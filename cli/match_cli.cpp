@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/chart_read.h"
 #include "cli/json.h"
 #include "cli/options.h"
 #include "chart/pipeline.h"
@@ -19,34 +20,21 @@ namespace orvane {
 
 namespace {
 
-constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
 
 // Graha names by body slot (Sun..Ketu at 1..9).
 constexpr std::array<std::string_view, 10> kGrahaName = {"",        "Sun",   "Moon",   "Mars", "Mercury",
                                                          "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
 
-// Reads and validates one chart file; prints the usual message and gives the
-// exit status when it cannot be used.
+// Reads one chart file through the one reader of chart files; prints its
+// message and gives the exit status when it cannot be used.
 int LoadChart(const std::string& path, BirthData& birth) {
-  std::string bytes, readError;
-  if (!ReadChartImage(path, bytes, &readError)) {
-    std::FILE* probe = std::fopen(path.c_str(), "rb");
-    if (!probe) {
-      std::fprintf(stderr, "File '%s' not found.\n", ShownName(path).c_str());
-      return kExitNotFound;
-    }
-    std::fclose(probe);
-    std::fprintf(stderr, "orvane-cli: %s\n", readError.c_str());
-    return kExitBadInput;
+  const ChartFileInput in = ReadChartInput(path);
+  if (in.status != 0) {
+    std::fputs(in.message.c_str(), stderr);
+    return in.status;
   }
-  const ChartValidation valid = ValidateChartImage(bytes);
-  if (!valid.ok) {
-    std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", ShownName(path).c_str(),
-                 valid.message.c_str());
-    return kExitBadInput;
-  }
-  birth = valid.birth;
+  birth = in.birth;
   return 0;
 }
 
