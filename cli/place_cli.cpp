@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "io/birth_options.h"
 #include "places/zone_time.h"
 
 namespace orvane {
@@ -38,7 +39,7 @@ int ListPlaces(std::string_view query, bool json, std::FILE* out, std::FILE* err
   }
   const std::vector<std::size_t> found = table.Search(query, kPlacesListed);
   if (found.empty()) {
-    std::fprintf(err, "orvane-cli: no place matches \"%.*s\"\n", static_cast<int>(query.size()), query.data());
+    std::fprintf(err, "orvane-cli: no place matches %s\n", ShownInput(query).c_str());
     return 2;
   }
   if (json) {
@@ -81,7 +82,7 @@ bool ReadPlace(const PlaceTable& table, std::string_view query, const BirthData&
                std::string* error, std::string* note) {
   const std::vector<std::size_t> found = table.Search(query, 1);
   if (found.empty()) {
-    if (error) *error = "unknown place \"" + std::string(query) + "\" (--places lists the matches of a name)";
+    if (error) *error = "unknown place " + ShownInput(query) + " (--places lists the matches of a name)";
     return false;
   }
   const Place p = table.at(found.front());
