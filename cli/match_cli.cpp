@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/chart_read.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/place_cli.h"
 #include "chart/pipeline.h"
 #include "io/birth_options.h"
 #include "io/chart_file.h"
@@ -146,19 +148,21 @@ void PrintText(const ReportBuffer& report) {
   std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-// "2026-12-10T15:30" of local days.
-std::string MomentText(double localDays) {
-  const transit::CalendarMoment c = transit::CalendarOf(localDays);
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
-  return buffer;
-}
-
 void WriteTransitJson(JsonWriter& json, const transit::TransitReport& t, std::string_view name) {
   using namespace transit;
+  // "2026-12-10T15:30+05:30": local days in the report's zone, with its offset.
+  const std::string offset = OffsetText(t.zone);
+  auto MomentText = [&offset](double localDays) {
+    const CalendarMoment c = CalendarOf(localDays);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
+    return buffer + offset;
+  };
   json.BeginObject();
   json.Key("chart");
   json.String(name);
+  json.Key("utc_offset");
+  json.String(offset);
   json.Key("moment");
   json.String(MomentText(t.reading.moment));
   json.Key("natal_moon_sign");
@@ -322,14 +326,26 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
   return 0;
 }
 
-int PrintTransits(const BirthData& birth, const BirthData& moment, const Settings& settings, bool json,
-                  std::string_view name) {
+// The transits of `moment` (none: now) for the natal chart of `birth`, their
+// times in the birth zone or in `zone`.
+int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
+                  const Settings& settings, bool json, std::string_view name) {
   auto natal = std::make_unique<ChartState>();
   if (!ComputeChartFromBirth(*natal, settings, birth)) {
     std::fprintf(stderr, "orvane-cli: the natal chart cannot be cast\n");
     return kExitBadInput;
   }
-  const transit::TransitReport t = transit::ComputeTransits(*natal, settings, moment);
+  BirthData place = transit::BirthPlace(*natal);
+  if (zone) place.zone = *zone;
+  BirthData at;
+  if (moment) {
+    at = *moment;
+  } else {
+    // Now, on the clock of the transit zone.
+    const BirthData now = NowBirthData(settings);
+    at = transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
+  }
+  const transit::TransitReport t = transit::ComputeTransits(*natal, settings, at, place);
   if (json) {
     JsonWriter writer;
     WriteTransitJson(writer, t, name);
@@ -344,15 +360,28 @@ int PrintTransits(const BirthData& birth, const BirthData& moment, const Setting
 }
 
 int RunTransits(const CliOptions& options, const Settings& settings) {
-  const BirthData moment = options.transitMoment ? *options.transitMoment : NowBirthData(settings);
+  const std::optional<BirthData>& moment = options.transitMoment;
+  const std::optional<double> zone = options.transitZone;
   int status = 0;
-  if (options.now) return PrintTransits(NowBirthData(settings), moment, settings, options.json, "now");
+  if (options.now) return PrintTransits(NowBirthData(settings), moment, zone, settings, options.json, "now");
   if (options.birth) {
     BirthData birth = *options.birth;
     if (!options.zoneGiven) birth.zone = settings.defaultZone;
     if (!options.longitudeGiven) birth.longitude = settings.defaultLongitude;
     if (!options.latitudeGiven) birth.latitude = settings.defaultLatitude;
-    return PrintTransits(birth, moment, settings, options.json, "birth data");
+    if (!options.place.empty()) {
+      // --place: position and offset from the place table at the birth moment.
+      PlaceTable table;
+      std::string placeError, note;
+      PlaceReading place;
+      if (!LoadPlaceTable(table, &placeError) || !ReadPlace(table, options.place, birth, place, &placeError, &note)) {
+        std::fprintf(stderr, "orvane-cli: %s\n", placeError.c_str());
+        return kExitBadInput;
+      }
+      if (!note.empty()) std::fprintf(stderr, "orvane-cli: note: %s\n", note.c_str());
+      ApplyPlace(place, options.zoneGiven, options.longitudeGiven, options.latitudeGiven, birth);
+    }
+    return PrintTransits(birth, moment, zone, settings, options.json, "birth data");
   }
   for (const std::string& path : options.files) {
     BirthData birth{};
@@ -360,7 +389,7 @@ int RunTransits(const CliOptions& options, const Settings& settings) {
       if (status == 0 || failed == kExitBadInput) status = failed;
       continue;
     }
-    const int printed = PrintTransits(birth, moment, settings, options.json, FileName(path));
+    const int printed = PrintTransits(birth, moment, zone, settings, options.json, FileName(path));
     if (printed) status = printed;
   }
   std::fflush(stdout);

@@ -201,8 +201,8 @@ constexpr CliOptionSpec kOptionTable[] = {
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.match, {}); }},
     // --transits takes its moment only when one follows it (see ParseCliOptions).
     {"--transits", "", "",
-     "[YYYY-MM-DD[THH:MM]]: transits of that moment (default: now) at the settings' default place, read "
-     "against the chart, with its Sade Sati periods",
+     "[YYYY-MM-DD[THH:MM]]: transits of that moment (default: now) read against the chart, with its Sade "
+     "Sati periods; times in the birth zone (or --utc-offset)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.transits, {}); }},
     {"--help", "", "", "this text",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.help, {}); }},
@@ -346,6 +346,13 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
                   " excludes --section, --basic, --complete, --tajaka and --mundane");
     if (o.match && (o.files.size() != 2 || o.now || date || time || offset || lon || lat || !o.inputPath.empty()))
       return fail("--match takes two chart files: GROOM BRIDE");
+  }
+  if (o.transits && offset && !date && !time && !lon && !lat && o.place.empty()) {
+    // With chart files or --now, --utc-offset names the zone of the transit times.
+    const auto z = ParseUtcOffsetOption(*offset);
+    if (!z.ok) return fail("--utc-offset: " + z.error);
+    o.transitZone = z.value;
+    o.birthText.offset.reset();
   }
   const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
   if (o.placesQuery) {

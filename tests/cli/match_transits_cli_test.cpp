@@ -2,7 +2,11 @@
 // exit status of bad input.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,9 +93,83 @@ TEST(TransitsCli, MomentForms) {
 
   const CliRun json = RunCliProcess({"--json", "--transits", "2026-12-10T12:00", natal});
   EXPECT_EQ(json.status, 0) << json.err;
-  EXPECT_NE(json.out.find("\"moment\":\"2026-12-10T12:00\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"moment\":\"2026-12-10T12:00+05:30\""), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"saturn_periods\":[{\"kind\":"), std::string::npos);
   EXPECT_NE(json.out.find("\"kind\":\"Sade Sati\",\"start\":\"1990-"), std::string::npos);
+}
+
+// Every time of the report is in the birth zone, or in the zone asked for,
+// and the text and the JSON say which.
+TEST(TransitsCli, TimesCarryTheirZone) {
+  const std::string natal = WriteTempFile("zoned.orv", kGroom);  // born at UTC+05:30
+  struct Row {
+    const char* name;
+    std::vector<std::string> args;
+    std::string zoneLine;  // in the text
+    std::string offset;    // ending every JSON time
+  };
+  const Row rows[] = {
+      {"the birth zone", {natal}, "Times in UTC+05:30\n", "+05:30"},
+      {"a zone asked for", {natal, "--utc-offset", "-05:00"}, "Times in UTC-05:00\n", "-05:00"},
+      {"birth data options", {"--date", "1970-04-04", "--time", "17:30", "--utc-offset", "+01:00"},
+       "Times in UTC+01:00\n", "+01:00"},
+      {"a birth place", {"--date", "1970-04-04", "--time", "17:30", "--place", "Chennai, IN"},
+       "Times in UTC+05:30\n", "+05:30"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::vector<std::string> args = {"--transits", "2026-12-10T12:00"};
+    args.insert(args.end(), r.args.begin(), r.args.end());
+    const CliRun text = RunCliProcess(args);
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::size_t heading = text.out.find("Transits of 2026-12-10 12:00, read from the natal Moon sign ");
+    ASSERT_NE(heading, std::string::npos) << text.out;
+    EXPECT_EQ(text.out.substr(text.out.find('\n', heading) + 1, r.zoneLine.size()), r.zoneLine);
+    args.push_back("--json");
+    const CliRun json = RunCliProcess(args);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json parsed = nlohmann::json::parse(json.out);
+    EXPECT_EQ(parsed.at("utc_offset"), r.offset);
+    // Every moment, ingress, period and span time ends in the offset.
+    std::size_t times = 0;
+    std::function<void(const nlohmann::json&)> visit = [&](const nlohmann::json& node) {
+      if (node.is_structured()) {
+        for (const auto& child : node) visit(child);
+      } else if (node.is_string()) {
+        const std::string value = node;
+        if (value.size() > 16 && value[4] == '-' && value[10] == 'T') {
+          EXPECT_EQ(value.substr(16), r.offset) << value;
+          ++times;
+        }
+      }
+    };
+    visit(parsed);
+    EXPECT_GT(times, 10u);
+  }
+}
+
+// The ingress moment a report gives is the first minute at which a listing
+// of that moment shows the graha in its new sign.
+TEST(TransitsCli, IngressMinuteAgreesWithTheListingOfThatMinute) {
+  const std::string natal = WriteTempFile("ingress.orv", kGroom);
+  const CliRun report = RunCliProcess({"--transits", "2025-03-01T00:00", natal});
+  ASSERT_EQ(report.status, 0) << report.err;
+  const std::size_t at = report.out.find("\nSaturn   Aq -> Pi  ");
+  ASSERT_NE(at, std::string::npos) << report.out;
+  const std::string date = report.out.substr(at + 20, 10), clock = report.out.substr(at + 31, 5);
+  auto saturnLine = [&](const std::string& moment) {
+    const CliRun run = RunCliProcess({"--transits", moment, natal});
+    const std::size_t line = run.out.find("\nSaturn ");
+    return line == std::string::npos ? std::string() : run.out.substr(line + 1, 22);
+  };
+  EXPECT_NE(saturnLine(date + "T" + clock).find(" Pi "), std::string::npos) << date << " " << clock;
+  // The minute before still shows Aquarius.
+  const int minute = std::stoi(clock.substr(3)), hour = std::stoi(clock.substr(0, 2));
+  const int before = hour * 60 + minute - 1;
+  ASSERT_GE(before, 0);
+  char previous[16];
+  std::snprintf(previous, sizeof previous, "%02d:%02d", before / 60, before % 60);
+  EXPECT_NE(saturnLine(date + "T" + previous).find(" Aq "), std::string::npos) << date << " " << previous;
 }
 
 TEST(TransitsCli, BadInput) {
