@@ -165,6 +165,8 @@ void WriteTransitJson(JsonWriter& json, const transit::TransitReport& t, std::st
   json.String(offset);
   json.Key("moment");
   json.String(MomentText(t.reading.moment));
+  json.Key("venus_vedha");
+  json.String(VenusVedhaName(t.reading.venusVedha));
   json.Key("natal_moon_sign");
   json.String(vedic::NameAt(match::kSignName, t.reading.natalMoonSign));
   json.Key("grahas");
@@ -191,7 +193,7 @@ void WriteTransitJson(JsonWriter& json, const transit::TransitReport& t, std::st
     if (g.vedhaHouse) json.Int(g.vedhaHouse); else json.Null();
     json.Key("obstructed_by");
     json.BeginArray();
-    for (int slot : g.obstructedBy) json.String(vedic::NameAt(vedic::kPointAbbreviation, slot));
+    for (int slot : g.obstructedBy) json.String(vedic::NameAt(kGrahaName, slot));
     json.EndArray();
     json.Key("bindus");
     if (g.bindus >= 0) json.Int(g.bindus); else json.Null();
@@ -329,7 +331,7 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
 // The transits of `moment` (none: now) for the natal chart of `birth`, their
 // times in the birth zone or in `zone`.
 int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
-                  const Settings& settings, bool json, std::string_view name) {
+                  bool venusVedhaOther, const Settings& settings, bool json, std::string_view name) {
   auto natal = std::make_unique<ChartState>();
   if (!ComputeChartFromBirth(*natal, settings, birth)) {
     std::fprintf(stderr, "orvane-cli: the natal chart cannot be cast\n");
@@ -345,7 +347,9 @@ int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment
     const BirthData now = NowBirthData(settings);
     at = transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
   }
-  const transit::TransitReport t = transit::ComputeTransits(*natal, settings, at, place);
+  const transit::TransitReport t = transit::ComputeTransits(
+      *natal, settings, at, place,
+      venusVedhaOther ? transit::VenusVedha::kElevenThreeTwelveSix : transit::VenusVedha::kElevenSixTwelveThree);
   if (json) {
     JsonWriter writer;
     WriteTransitJson(writer, t, name);
@@ -363,7 +367,7 @@ int RunTransits(const CliOptions& options, const Settings& settings) {
   const std::optional<BirthData>& moment = options.transitMoment;
   const std::optional<double> zone = options.transitZone;
   int status = 0;
-  if (options.now) return PrintTransits(NowBirthData(settings), moment, zone, settings, options.json, "now");
+  if (options.now) return PrintTransits(NowBirthData(settings), moment, zone, options.venusVedhaOther, settings, options.json, "now");
   if (options.birth) {
     BirthData birth = *options.birth;
     if (!options.zoneGiven) birth.zone = settings.defaultZone;
@@ -381,7 +385,7 @@ int RunTransits(const CliOptions& options, const Settings& settings) {
       if (!note.empty()) std::fprintf(stderr, "orvane-cli: note: %s\n", note.c_str());
       ApplyPlace(place, options.zoneGiven, options.longitudeGiven, options.latitudeGiven, birth);
     }
-    return PrintTransits(birth, moment, zone, settings, options.json, "birth data");
+    return PrintTransits(birth, moment, zone, options.venusVedhaOther, settings, options.json, "birth data");
   }
   for (const std::string& path : options.files) {
     BirthData birth{};
@@ -389,7 +393,7 @@ int RunTransits(const CliOptions& options, const Settings& settings) {
       if (status == 0 || failed == kExitBadInput) status = failed;
       continue;
     }
-    const int printed = PrintTransits(birth, moment, zone, settings, options.json, FileName(path));
+    const int printed = PrintTransits(birth, moment, zone, options.venusVedhaOther, settings, options.json, FileName(path));
     if (printed) status = printed;
   }
   std::fflush(stdout);

@@ -32,7 +32,7 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
 // when given; every time printed is in it, and the text and JSON say which.
 // `name` heads the text. Returns 0, or 2 when the birth data cannot be cast.
 int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
-                  const Settings& settings, bool json, std::string_view name);
+                  bool venusVedhaOther, const Settings& settings, bool json, std::string_view name);
 
 struct CliOptions;
 // --transits for the chart source of the options (chart files, --now or

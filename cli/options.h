@@ -33,6 +33,9 @@ struct CliOptions {
   // --utc-offset with --transits of chart files or --now: the zone its
   // times are in (file units); the native's birth zone when not given.
   std::optional<double> transitZone;
+  // --venus-vedha 11-3: Venus's other vedha pairing for --transits.
+  bool venusVedhaOther = false;
+  bool venusVedhaGiven = false;
 
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.

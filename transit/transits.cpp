@@ -129,6 +129,7 @@ constexpr VedhaTable kMarsVedha = {        0, 0, 12, 0, 0, 9,  0, 0, 0,  0, 5,  
 constexpr VedhaTable kMercuryVedha = {     0, 5, 0, 3,  0, 9,  0, 1, 0,  8, 12, 0};
 constexpr VedhaTable kJupiterVedha = {     0, 12, 0, 0, 4, 0,  3, 0, 10, 0, 8,  0};
 constexpr VedhaTable kVenusVedha = {       8, 7, 1, 10, 9, 0,  0, 5, 11, 0, 6,  3};
+constexpr VedhaTable kVenusVedhaOther = {  8, 7, 1, 10, 9, 0,  0, 5, 11, 0, 3,  6};
 // Saturn, Rahu and Ketu share one row.
 constexpr VedhaTable kSaturnVedha = {      0, 0, 12, 0, 0, 9,  0, 0, 0,  0, 5,  0};
 
@@ -140,21 +141,27 @@ constexpr VedhaTable kNoVedha{};
 
 }  // namespace
 
-const std::array<int, 12>& VedhaRow(int slot) {
+std::string_view VenusVedhaName(VenusVedha pairing) {
+  return pairing == VenusVedha::kElevenThreeTwelveSix ? "11-3" : "11-6";
+}
+
+const std::array<int, 12>& VedhaRow(int slot, VenusVedha pairing) {
   if (slot < kSun || slot > kKetu) return kNoVedha;
+  if (slot == kVenus && pairing == VenusVedha::kElevenThreeTwelveSix) return kVenusVedhaOther;
   return *kVedhaBySlot[Ix(slot)];
 }
 
 bool CanObstruct(int slot, int other) {
   if (slot == other) return false;
   auto pair = [&](int a, int b) { return (slot == a && other == b) || (slot == b && other == a); };
-  return !pair(kSun, kSaturn) && !pair(kMoon, kMercury);
+  return !pair(kSun, kSaturn) && !pair(kMoon, kMercury) && !pair(kRahu, kKetu);
 }
 
 TransitReading ReadTransits(const ChartState& natal, const Settings& settings, const GrahaPositions& positions,
-                            double moment) {
+                            double moment, VenusVedha pairing) {
   TransitReading r;
   r.moment = moment;
+  r.venusVedha = pairing;
   r.natalMoonSign = SignOf(natal.slotLongitude[kMoon]);
 
   // The natal ashtakavarga of the rasi, whatever chart the view has chosen.
@@ -178,7 +185,7 @@ TransitReading ReadTransits(const ChartState& natal, const Settings& settings, c
     g.sarvaBindus = av.bindu[kSarvaRow][Ix(g.sign)];
   }
   for (GrahaTransit& g : r.graha) {
-    const int vedha = VedhaRow(g.slot)[Ix(g.house - 1)];
+    const int vedha = VedhaRow(g.slot, pairing)[Ix(g.house - 1)];
     g.favourable = vedha != 0;
     g.vedhaHouse = vedha;
     if (!vedha) continue;
@@ -372,19 +379,19 @@ GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment,
 }
 
 TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment,
-                                const BirthData& place) {
+                                const BirthData& place, VenusVedha pairing) {
   TransitReport report;
   report.zone = place.zone;
   Caster caster(settings, place);
   const double localDays = LocalDaysOf(moment);
-  report.reading = ReadTransits(natal, settings, ChartPositions(settings, moment, place), localDays);
+  report.reading = ReadTransits(natal, settings, ChartPositions(settings, moment, place), localDays, pairing);
   report.ingresses = NextIngresses(caster, localDays);
   return report;
 }
 
 TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment,
-                              const BirthData& place) {
-  TransitReport report = ComputeTransitsAt(natal, settings, moment, place);
+                              const BirthData& place, VenusVedha pairing) {
+  TransitReport report = ComputeTransitsAt(natal, settings, moment, place, pairing);
   report.periods = LifetimeSaturnPeriods(natal, settings, place, &report.lifetimeStart, &report.lifetimeEnd);
   return report;
 }
@@ -409,7 +416,10 @@ void WriteTransitReport(ReportBuffer& out, const TransitReport& report) {
   out.Appendf("Transits of ");
   AppendMoment(out, r.moment);
   out.Appendf(", read from the natal Moon sign %s\n", Str(vedic::NameAt(vedic::kSignAbbreviation, r.natalMoonSign)).c_str());
-  out.Appendf("Times in %s\n\n", ZoneText(report.zone).c_str());
+  out.Appendf("Times in %s\n", ZoneText(report.zone).c_str());
+  if (r.venusVedha != VenusVedha::kElevenSixTwelveThree)
+    out.Appendf("Venus's vedha: the 11th from the 3rd, the 12th from the 6th\n");
+  out.Appendf("\n");
   out.Appendf("%-8s %-11s %-12s %5s  %-26s %6s %5s\n", "Graha", "Position", "Nakshatra", "House", "Reading", "Bindus",
               "Sarva");
   for (const GrahaTransit& g : r.graha) {

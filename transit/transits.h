@@ -98,6 +98,15 @@ GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment,
 
 // ---- Reading against the natal Moon --------------------------------------------
 
+// Venus's vedha houses for its good 11th and 12th houses: printed tables
+// give one of two pairings.
+enum class VenusVedha : std::uint8_t {
+  kElevenSixTwelveThree,  // 11th obstructed from the 6th, 12th from the 3rd (the default)
+  kElevenThreeTwelveSix,  // 11th obstructed from the 3rd, 12th from the 6th
+};
+// "11-6" or "11-3": the pairing by the vedha house of the 11th.
+std::string_view VenusVedhaName(VenusVedha pairing);
+
 inline constexpr int kGrahaCount = 9;  // Sun..Ketu, body slots 1..9
 
 struct GrahaTransit {
@@ -117,19 +126,21 @@ struct GrahaTransit {
 
 struct TransitReading {
   double moment = 0;  // local days
+  VenusVedha venusVedha = VenusVedha::kElevenSixTwelveThree;
   int natalMoonSign = 0;
   std::array<GrahaTransit, kGrahaCount> graha{};
 };
 
 // The favourable houses from the Moon of graha slot 1..9 and their vedha
 // houses: entry h-1 is the vedha house of house h, 0 where h is not good.
-const std::array<int, 12>& VedhaRow(int slot);
+const std::array<int, 12>& VedhaRow(int slot, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // False for the pairs that never obstruct each other (Sun and Saturn, Moon
-// and Mercury) and for a graha and itself.
+// and Mercury, Rahu and Ketu, which always stand opposite) and for a graha
+// and itself.
 bool CanObstruct(int slot, int other);
 
 TransitReading ReadTransits(const ChartState& natal, const Settings& settings, const GrahaPositions& positions,
-                            double moment);
+                            double moment, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 
 // ---- Ingresses -----------------------------------------------------------------
 
@@ -199,10 +210,10 @@ struct TransitReport {
 // the zone of `place`, usually BirthPlace(natal)), and the Saturn periods of
 // the natal chart's lifetime; every moment of the report is in that zone.
 TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment,
-                              const BirthData& place);
+                              const BirthData& place, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // The same without the lifetime search (for stepping through dates).
 TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment,
-                                const BirthData& place);
+                                const BirthData& place, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // The Saturn periods of the natal chart's lifetime, in the zone of `place`.
 std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings,
                                                 const BirthData& place, double* start, double* end);

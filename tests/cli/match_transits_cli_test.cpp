@@ -172,6 +172,36 @@ TEST(TransitsCli, IngressMinuteAgreesWithTheListingOfThatMinute) {
   EXPECT_NE(saturnLine(date + "T" + previous).find(" Aq "), std::string::npos) << date << " " << previous;
 }
 
+// The reading names the grahas that obstruct in full in JSON, and says
+// which of Venus's vedha pairings it used.
+TEST(TransitsCli, VedhaInJsonAndThePairingOption) {
+  const std::string natal = WriteTempFile("vedha.orv", kGroom);
+  // Mercury in the 2nd from the Moon, obstructed by Mars in the 5th.
+  const CliRun json = RunCliProcess({"--json", "--transits", "2025-03-29T11:07", natal});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json parsed = nlohmann::json::parse(json.out);
+  EXPECT_EQ(parsed.at("venus_vedha"), "11-6");
+  bool mercury = false;
+  for (const auto& g : parsed.at("grahas")) {
+    for (const auto& by : g.at("obstructed_by")) {
+      const std::string name = by;
+      EXPECT_TRUE(name == "Sun" || name == "Moon" || name == "Mars" || name == "Mercury" || name == "Jupiter" ||
+                  name == "Venus" || name == "Saturn" || name == "Rahu" || name == "Ketu")
+          << name;
+    }
+    if (g.at("graha") == "Mercury") {
+      mercury = true;
+      EXPECT_EQ(g.at("obstructed_by"), nlohmann::json::array({"Mars"}));
+    }
+  }
+  EXPECT_TRUE(mercury);
+  const CliRun other = RunCliProcess({"--transits", "2025-03-29T11:07", natal, "--venus-vedha", "11-3"});
+  ASSERT_EQ(other.status, 0) << other.err;
+  EXPECT_NE(other.out.find("Venus's vedha: the 11th from the 3rd, the 12th from the 6th\n"), std::string::npos);
+  const CliRun otherJson = RunCliProcess({"--json", "--transits", "2025-03-29T11:07", natal, "--venus-vedha=11-3"});
+  EXPECT_EQ(nlohmann::json::parse(otherJson.out).at("venus_vedha"), "11-3");
+}
+
 TEST(TransitsCli, BadInput) {
   const std::string natal = WriteTempFile("natal2.orv", kGroom);
   const std::string missing = ::testing::TempDir() + "no_such_natal.orv";
@@ -187,6 +217,9 @@ TEST(TransitsCli, BadInput) {
       {"missing chart", {"--transits", missing}, 1, "File '" + missing + "' not found.\n"},
       {"with Tajaka", {"--transits", natal, "--tajaka", "2026"}, 2,
        "orvane-cli: --transits excludes --section, --basic, --complete, --tajaka and --mundane\n"},
+      {"unknown vedha pairing", {"--transits", natal, "--venus-vedha", "12-3"}, 2, "orvane-cli: --venus-vedha "},
+      {"vedha pairing without transits", {natal, "--venus-vedha", "11-3"}, 2,
+       "orvane-cli: --venus-vedha goes with --transits\n"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

@@ -109,7 +109,9 @@ TEST(Transits, FavourableHousesAndVedha) {
     int slot;
     bool favourable;
     std::vector<int> obstructedBy;
+    VenusVedha pairing = VenusVedha::kElevenSixTwelveThree;
   };
+  constexpr VenusVedha kOther = VenusVedha::kElevenThreeTwelveSix;
   const Row rows[] = {
       {"Sun in the 3rd, Mars in the 9th", {0, 3, 1, 9, 1, 1, 1, 1, 1, 7}, kSun, true, {kMars}},
       {"Sun in the 3rd, Saturn in the 9th: no vedha", {0, 3, 1, 1, 1, 1, 1, 9, 1, 7}, kSun, true, {}},
@@ -122,10 +124,20 @@ TEST(Transits, FavourableHousesAndVedha) {
       {"Venus in the 12th, Ketu in the 3rd", {0, 1, 1, 1, 1, 1, 12, 1, 9, 3}, kVenus, true, {kKetu}},
       {"Moon in the 1st, Sun in the 5th", {0, 5, 1, 1, 1, 1, 1, 1, 2, 8}, kMoon, true, {kSun}},
       {"Rahu in the 6th, Mars in the 9th", {0, 1, 1, 9, 1, 1, 1, 1, 6, 12}, kRahu, true, {kMars}},
+      // Rahu and Ketu always stand opposite: neither obstructs the other.
+      {"Rahu in the 11th, Ketu in the 5th: no vedha", {0, 1, 1, 1, 1, 1, 1, 1, 11, 5}, kRahu, true, {}},
+      {"Ketu in the 11th, Rahu in the 5th: no vedha", {0, 1, 1, 1, 1, 1, 1, 1, 5, 11}, kKetu, true, {}},
+      {"Ketu in the 11th, Rahu and Mars in the 5th", {0, 1, 1, 5, 1, 1, 1, 1, 5, 11}, kKetu, true, {kMars}},
+      // Venus's two pairings for its 11th and 12th houses.
+      {"Venus in the 11th, Mars in the 6th", {0, 1, 1, 6, 1, 1, 11, 1, 2, 8}, kVenus, true, {kMars}},
+      {"Venus in the 11th, Mars in the 6th, other pairing", {0, 1, 1, 6, 1, 1, 11, 1, 2, 8}, kVenus, true, {}, kOther},
+      {"Venus in the 11th, Mars in the 3rd, other pairing", {0, 1, 1, 3, 1, 1, 11, 1, 2, 8}, kVenus, true, {kMars}, kOther},
+      {"Venus in the 12th, Ketu in the 3rd, other pairing", {0, 1, 1, 1, 1, 1, 12, 1, 9, 3}, kVenus, true, {}, kOther},
+      {"Venus in the 12th, Mars in the 6th, other pairing", {0, 1, 1, 6, 1, 1, 12, 1, 2, 8}, kVenus, true, {kMars}, kOther},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const TransitReading reading = ReadTransits(*natal, settings, InHouses(r.house), 0);
+    const TransitReading reading = ReadTransits(*natal, settings, InHouses(r.house), 0, r.pairing);
     const GrahaTransit& g = reading.graha[r.slot - 1];
     EXPECT_EQ(reading.natalMoonSign, 0);
     EXPECT_EQ(g.house, r.house[r.slot]);
