@@ -19,6 +19,7 @@
 
 #include "cli/batch.h"
 #include "cli/birth_rows.h"
+#include "cli/chart_read.h"
 #include "cli/json.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
@@ -37,7 +38,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
 constexpr int kExitOutputFailed = 3;
 
@@ -101,14 +101,6 @@ class CheckedOutput {
 
   bool failed_ = false;
 };
-
-// Whether a failed read of `path` means the file is not there at all.
-// Only the name is looked at (stat): nothing is opened, so a named pipe or
-// a device cannot make the program wait.
-bool IsMissing(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) != 0;
-}
 
 void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
                     const std::string* idJson, const PlaceReading* place = nullptr) {
@@ -295,26 +287,14 @@ BirthData WithDefaults(BirthData birth, bool zoneGiven, bool longitudeGiven, boo
 // Reads, checks and computes one chart file.
 JobResult FileJob(const CliOptions& options, const Settings& settings, const std::string& path) {
   JobResult r;
-  std::string bytes, readError;
-  if (!ReadChartImage(path, bytes, &readError)) {
-    if (IsMissing(path)) {
-      r.err = "File '" + ShownName(path) + "' not found.\n";
-      r.status = kExitNotFound;
-    } else {
-      r.err = "orvane-cli: " + readError + "\n";
-      r.status = kExitBadInput;
-    }
-    if (options.json) r.out = ErrorJson(path, "cannot be read");
+  const ChartFileInput in = ReadChartInput(path);
+  if (in.status != 0) {
+    r.err = in.message;
+    r.status = in.status;
+    if (options.json) r.out = ErrorJson(path, in.reason);
     return r;
   }
-  const ChartValidation valid = ValidateChartImage(bytes);
-  if (!valid.ok) {
-    r.err = "orvane-cli: " + ShownName(path) + ": not a valid chart data file: " + valid.message + "\n";
-    r.status = kExitBadInput;
-    if (options.json) r.out = ErrorJson(path, valid.message);
-    return r;
-  }
-  r.out = ChartOutput(options, settings, valid.birth, nullptr, ReadChartLabels(bytes));
+  r.out = ChartOutput(options, settings, in.birth, nullptr, in.labels);
   return r;
 }
 

@@ -2,6 +2,7 @@
 // `--transits [YYYY-MM-DD[THH:MM]]`, as text or JSON.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,12 +26,13 @@ bool IsTransitMomentShape(std::string_view text);
 // ("File '...' not found."), 2 for any other bad input.
 int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json);
 
-// Prints the transits of `moment` (date and clock time in the settings'
-// default place) for the natal chart of `birth`, with the Sade Sati periods
-// of its lifetime; `name` heads the text. Returns 0, or 2 when the birth
-// data cannot be cast.
-int PrintTransits(const BirthData& birth, const BirthData& moment, const Settings& settings, bool json,
-                  std::string_view name);
+// Prints the transits of `moment` (date and clock time in the transit zone;
+// now when not given) for the natal chart of `birth`, with the Sade Sati
+// periods of its lifetime. The transit zone is the birth zone, or `zone`
+// when given; every time printed is in it, and the text and JSON say which.
+// `name` heads the text. Returns 0, or 2 when the birth data cannot be cast.
+int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
+                  bool venusVedhaOther, const Settings& settings, bool json, std::string_view name);
 
 struct CliOptions;
 // --transits for the chart source of the options (chart files, --now or

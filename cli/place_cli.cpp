@@ -41,7 +41,7 @@ int ListPlaces(std::string_view query, bool json, std::FILE* out, std::FILE* err
   }
   const std::vector<std::size_t> found = table.Search(query, kPlacesListed);
   if (found.empty()) {
-    std::fprintf(err, "orvane-cli: no place matches \"%.*s\"\n", static_cast<int>(query.size()), query.data());
+    std::fprintf(err, "orvane-cli: no place matches %s\n", ShownInput(query).c_str());
     return 2;
   }
   if (json) {

@@ -56,7 +56,38 @@ TEST(JsonText, ErrorLineOfAFileNameThatIsNotUtf8) {
   EXPECT_EQ(run.status, 1);
   const nlohmann::json line = nlohmann::json::parse(run.out);
   EXPECT_EQ(line.at("file"), "/nonexistent/missing\xEF\xBF\xBD.orv");
-  EXPECT_EQ(line.at("error"), "cannot be read");
+  EXPECT_EQ(line.at("error"), "not found");
+}
+
+// The error line of a chart file that cannot be used gives the reason the
+// error stream gives.
+TEST(JsonText, ErrorLineGivesTheReasonOfTheErrorStream) {
+  const std::string big = testing_support::WriteTempFile("big.orv", std::string(70000, '1'));
+  const std::string invalid = testing_support::WriteTempFile("invalid.orv", "4\n4\n3000\n17.5\n0\n0\n0\n");
+  struct Case {
+    const char* name;
+    std::string path;
+    int status;
+    std::string reason;  // in the JSON and on the error stream
+  };
+  const Case cases[] = {
+      {"missing", "/nonexistent/missing.orv", 1, "not found"},
+      {"larger than 64 KiB", big, 2, "larger than 64 KiB"},
+      {"a folder", "/", 2, "is not a regular file"},
+      {"invalid numbers", invalid, 2, "the year \"3000\" is outside"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto run = testing_support::RunCliProcess({"--json", c.path});
+    EXPECT_EQ(run.status, c.status);
+    const nlohmann::json line = nlohmann::json::parse(run.out);
+    const std::string error = line.at("error");
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find(error), std::string::npos) << error << " / " << run.err;
+    }
+  }
 }
 
 TEST(JsonText, SectionListParses) {

@@ -106,6 +106,11 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
       {{"--places", "chenn"}, "the place table was not found", "ORVANE_PLACES=/nonexistent/places.tsv"},
       {{"--place", "Chennai", "--date", "2000-01-01", "--time", "12:00"}, "the place table was not found",
        "ORVANE_PLACES=/nonexistent/places.tsv"},
+      // A long query is echoed cut short: the message stays one readable line.
+      {{"--places", std::string(100000, 'q')}, "no place matches \"qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq...\"\n", ""},
+      {{"--place", std::string(100000, 'q'), "--date", "2000-01-01", "--time", "12:00"},
+       "unknown place \"qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq...\" (", ""},
+      {{"--places", "S\xC3\xA3o Paulx\x1b[2J"}, "no place matches \"S\xC3\xA3o Paulx?[2J\"\n", ""},
   };
   for (const Bad& c : cases) {
     SCOPED_TRACE(c.message);
@@ -114,6 +119,7 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_TRUE(OneLine(run.err)) << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_LT(run.err.size(), 200u);
   }
 }
 
