@@ -94,16 +94,20 @@ bool ReadPlace(const PlaceTable& table, std::string_view query, const BirthData&
                      (named.size() == 2 && table.at(named[0]).population >=
                                                std::uint64_t{kClearlyLargest} * table.at(named[1]).population);
   if (!taken) {
-    const std::vector<std::size_t> candidates = table.Search(query, 5);
+    const std::vector<std::size_t> candidates = table.Search(query, 3);
     if (error) {
       if (candidates.empty()) {
         *error = "unknown place " + ShownInput(query) + " (--places lists the matches of a name)";
       } else {
+        // "--place "a" names no place in full: "Alexandria, Alexandria, EG",
+        // "Ahmedabad, Gujarat, IN" or "Abidjan, ..., CI"?"
         *error = "--place " + ShownInput(query) +
-                 (named.empty() ? " names no place in full" : " names more than one place") + "; the best matches:";
-        for (std::size_t i = 0; i < candidates.size(); ++i)
-          *error += std::string(i ? ";" : "") + " \"" + ShownName(PlaceLabel(table.at(candidates[i]))) + "\"";
-        *error += " (name it with its division or country)";
+                 (named.empty() ? " names no place in full: " : " names more than one place: ");
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+          if (i > 0) *error += i + 1 == candidates.size() ? " or " : ", ";
+          *error += "\"" + ShownName(PlaceLabel(table.at(candidates[i]))) + "\"";
+        }
+        *error += "?";
       }
     }
     return false;

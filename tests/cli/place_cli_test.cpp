@@ -92,10 +92,10 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
       {{"--place", "Xqzzyqville", "--date", "2000-01-01", "--time", "12:00"}, "unknown place \"Xqzzyqville\"", ""},
       // A query must name a place, not only start its name, and name one.
       {{"--place", "a", "--date", "2000-01-01", "--time", "12:00"},
-       "--place \"a\" names no place in full; the best matches: \"Alexandria, Alexandria, EG\"", ""},
+       "--place \"a\" names no place in full: \"Alexandria, Alexandria, EG\", ", ""},
       {{"--place", "\xff", "--date", "2000-01-01", "--time", "12:00"}, "names no place in full", ""},
       {{"--place", "Springfield", "--date", "2000-01-01", "--time", "12:00"},
-       "names more than one place; the best matches: \"Springfield, Missouri, US\"", ""},
+       "names more than one place: \"Springfield, Missouri, US\", ", ""},
       {{"--place", "new york, us", "--date", "2021-03-14", "--time", "02:30"},
        "2021-03-14 02:30 does not exist in America/New_York", ""},
       {{"--place", "Chennai"}, "need at least --date and --time", ""},
