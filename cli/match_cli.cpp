@@ -278,8 +278,7 @@ bool IsTransitMomentShape(std::string_view text) {
   };
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
   if (!digits(1, 4) || !literal('-') || !digits(1, 2) || !literal('-') || !digits(1, 2)) return false;
-  if (i == text.size()) return true;
-  return literal('T') && digits(1, 2) && literal(':') && digits(1, 2) && i == text.size();
+  return i == text.size() || text[i] == 'T';
 }
 
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error) {
@@ -292,7 +291,13 @@ bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* e
   if (!date.ok) return fail("--transits: " + date.error);
   double time = 0;
   if (t != std::string_view::npos) {
-    const ParsedOption<double> clock = ParseTimeOption(text.substr(t + 1));
+    // The clock after 'T' is HH:MM, nothing else.
+    const std::string_view clockText = text.substr(t + 1);
+    const bool shaped = clockText.size() >= 3 && clockText.size() <= 5 && clockText.find(':') != std::string_view::npos &&
+                        clockText.find_first_not_of("0123456789:") == std::string_view::npos &&
+                        clockText.find(':') == clockText.rfind(':') && clockText.front() != ':' && clockText.back() != ':';
+    if (!shaped) return fail("--transits: " + ShownInput(text) + " is not a moment (YYYY-MM-DD or YYYY-MM-DDTHH:MM)");
+    const ParsedOption<double> clock = ParseTimeOption(clockText);
     if (!clock.ok) return fail("--transits: " + clock.error);
     time = clock.value;
   }

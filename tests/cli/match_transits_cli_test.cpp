@@ -79,6 +79,7 @@ TEST(TransitsCli, MomentForms) {
       {"date alone is midnight", {natal, "--transits", "2026-12-10"}, "Transits of 2026-12-10 00:00,"},
       {"birth data options", {"--transits", "2030-01-02T03:04", "--date", "1970-04-04", "--time", "17:30"},
        "Transits of 2030-01-02 03:04,"},
+      {"one-digit month and day", {"--transits", "2030-1-2T3:04", natal}, "Transits of 2030-01-02 03:04,"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -220,10 +221,19 @@ TEST(TransitsCli, BadInput) {
       {"unknown vedha pairing", {"--transits", natal, "--venus-vedha", "12-3"}, 2, "orvane-cli: --venus-vedha "},
       {"vedha pairing without transits", {natal, "--venus-vedha", "11-3"}, 2,
        "orvane-cli: --venus-vedha goes with --transits\n"},
+      // A moment written wrong is an error, never a chart file name.
+      {"moment without its clock", {"--transits", "2020-01-01T", natal}, 2,
+       "orvane-cli: --transits: \"2020-01-01T\" is not a moment"},
+      {"clock with seconds", {"--transits", "2020-01-01T1:2:3", natal}, 2, "orvane-cli: --transits: "},
+      {"batch of births", {"--transits", "--input", natal}, 2,
+       "orvane-cli: --transits reads chart files, --now or birth data options, not --input\n"},
+      {"unknown place", {"--transits", "--date", "1970-04-04", "--time", "17:50", "--place", "zzzz"}, 2,
+       "orvane-cli: unknown place \"zzzz\""},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     const CliRun run = RunCliProcess(r.args);
+    EXPECT_TRUE(run.out.empty()) << run.out.substr(0, 200);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
