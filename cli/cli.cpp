@@ -26,6 +26,7 @@
 #include "cli/place_cli.h"
 #include "chart/pipeline.h"
 #include "cli/program_info.h"
+#include "engine/classic_engine.h"
 #include "engine/ephemeris_engine.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
@@ -175,6 +176,9 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   if (engine.ephemeris != EphemerisKind::kClassic) {
     json.Key("ephemeris_source");
     json.String(EngineFor(engine.ephemeris).Describe(state));
+  } else if (const std::string note = ClassicRangeNote(ChartYear(state)); !note.empty()) {
+    json.Key("classic_range_note");
+    json.String(note);
   }
   if (place != nullptr) {
     json.Key("place");
