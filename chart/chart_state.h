@@ -37,6 +37,22 @@ struct ChartOptions {
   double carried = 0;            // value the calculation pass restores from and saves to
 };
 
+// What a chart is: the birth chart, a Tajaka chart of a year, a month or a
+// hora (1/12 of a month) of the year, or a mundane chart. The options'
+// flags say it; KindOf reads them in one place.
+enum class ChartKind : std::uint8_t { kNatal, kAnnual, kMonthly, kHora, kMundane };
+
+constexpr ChartKind KindOf(const ChartOptions& o) {
+  if (o.tajakaMode != 0) {
+    if (o.tajakaMonthly == 0) return ChartKind::kAnnual;
+    return o.tajakaHoraWanted != 0 ? ChartKind::kHora : ChartKind::kMonthly;
+  }
+  return o.mundane != 0 ? ChartKind::kMundane : ChartKind::kNatal;
+}
+constexpr bool IsTajaka(ChartKind kind) {
+  return kind == ChartKind::kAnnual || kind == ChartKind::kMonthly || kind == ChartKind::kHora;
+}
+
 struct ChartState : EngineState {
   ChartOptions options{};
 

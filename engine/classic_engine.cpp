@@ -9,9 +9,10 @@ namespace orvane {
 
 namespace {
 
-// The classic index of each body (0: not computed by this engine).
+// The classic index of each body (0: not computed by this engine; Ketu is
+// derived from Rahu by every cast).
 constexpr std::array<int, kBodyCount> kClassicIndex = {
-    kEphSun, kEphMoon, kEphMars, kEphMercury, kEphJupiter, kEphVenus, kEphSaturn, kEphNode, 0, 0, 0,
+    kEphSun, kEphMoon, kEphMars, kEphMercury, kEphJupiter, kEphVenus, kEphSaturn, kEphNode, 0, 0, 0, 0,
 };
 
 // The parts of the classic cast that give the bodies of `wanted`: the Sun
@@ -42,7 +43,7 @@ bool Computes(unsigned parts, Body body) {
 
 }  // namespace
 
-void ClassicEngine::Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
+void ClassicEngine::CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
   const unsigned parts = PartsFor(wanted);
   CastEphemeris(state, settings, 1, parts);
   const EphemerisState& eph = state.ephemeris;
