@@ -93,9 +93,10 @@ struct EphemerisState {
   double siderealCorrection = 0; // K, degrees; chains into the next cast's formula
   double reportAyanamsaPrev = 0; // what ReportAyanamsa left last time
   double ramc = 0;
-  // Results of the classic engine by its own index order (engine/ephemeris.h).
-  std::array<double, 20> longitude{};
-  std::array<double, 20> retrograde{};
+  // Results of the classic engine, by body (engine/body.h), and its ascendant.
+  std::array<double, kBodyCount> longitude{};
+  std::array<double, kBodyCount> retrograde{};
+  double ascendant = 0;
   // Where the Swiss engine's casts of this state took their positions from
   // (SwissSource, engine/swiss_engine.h): the least precise source so far.
   std::uint8_t swissSource = 0;
