@@ -121,7 +121,7 @@ void KeepPeriods(TajakaState& tj, const PatyayiniShares& shares,
 
 // The Tajaka date at 0 ghatis (the date the search found).
 DasaDate TajakaDate(const TajakaState& tj) {
-  return MomentOf(tj.moment.year, tj.moment.month, tj.moment.day, 0.0);
+  return MomentOf(tj.moment.year, tj.moment.month, tj.moment.day, FileClock{0.0});
 }
 
 // Age in whole years: the Tajaka year less the birth year.
@@ -237,8 +237,8 @@ void PatyayiniDasa(ChartState& state, const Settings&) {
   const bool tajakaChart = state.options.tajakaMode != 0;
   const TajakaMoment& tm = state.tajaka.moment;
   const BirthData& b = state.birthCopy;
-  const DasaDate start = tajakaChart ? MomentOf(tm.year, tm.month, tm.day, tm.time)
-                                     : MomentOf(b.year, b.month, b.day, b.time);
+  const DasaDate start = tajakaChart ? MomentOf(tm.year, tm.month, tm.day, FileClock{tm.time})
+                                     : MomentOf(b.year, b.month, b.day, FileClock{b.time});
   const double span = tajaka::SpanOf(state).patyayini;
   const bool withSubPeriods = span >= tajaka::kSubPeriodSpan;
   const auto periods = tajaka::PatyayiniPeriods(shares, start, span, withSubPeriods);

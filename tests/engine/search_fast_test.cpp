@@ -63,7 +63,7 @@ TEST_P(FastSearch, LandsWhereTheSteppedSearchLands) {
     auto chart = std::make_unique<ChartState>();
     ASSERT_TRUE(ComputeChartFromBirth(*chart, chartSettings, birth));
     const BirthData& m = chart->castMoment;
-    const DasaDate start = MomentOf(m.year, m.month, m.day, m.time);
+    const DasaDate start = MomentOf(m.year, m.month, m.day, FileClock{m.time});
     for (const Search& s : searches) {
       SCOPED_TRACE(s.name);
       *fast = static_cast<const EngineState&>(*chart);
