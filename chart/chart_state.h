@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "dasa/dasa_state.h"
+#include "chart/dasa_state.h"
 #include "engine/engine_state.h"
 #include "report/report_buffer.h"
-#include "tajaka/tajaka_state.h"
-#include "vedic/vedic_state.h"
+#include "chart/tajaka_state.h"
+#include "chart/vedic_state.h"
 
 namespace orvane {
 

@@ -23,7 +23,7 @@
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/place_cli.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "cli/program_info.h"
 #include "engine/ephemeris_engine.h"
 #include "engine/slot_labels.h"
@@ -31,7 +31,7 @@
 #include "io/settings.h"
 #include "io/shown_name.h"
 #include "vedic/names.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 

@@ -10,7 +10,9 @@
 #include "engine/zodiac.h"
 #include "dasa/periods.h"
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 
 namespace orvane {
 

@@ -14,7 +14,7 @@
 #include "display/chart_draw.h"
 #include "display/print_file.h"
 #include "display/text_font.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 namespace {

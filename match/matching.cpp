@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 #include "vedic/names.h"
 
 namespace orvane::match {

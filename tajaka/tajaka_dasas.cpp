@@ -9,7 +9,9 @@
 
 #include "dasa/periods.h"
 #include "engine/zodiac.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 #include "engine/sunrise.h"
 #include "tajaka/tajaka.h"
 #include "tajaka/tajaka_rules.h"

@@ -6,7 +6,7 @@
 
 #include "engine/zodiac.h"
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/cast.h"
 #include "vedic/ashtakavarga.h"
 #include "vedic/names.h"

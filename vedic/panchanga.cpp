@@ -8,7 +8,9 @@
 #include "engine/zodiac.h"
 #include "engine/ephemeris_engine.h"
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 #include "vedic/names.h"
 #include "vedic/vargas.h"
 

@@ -6,7 +6,7 @@
 #include "chart/chart_state.h"
 #include "engine/zodiac.h"
 #include "io/settings.h"
-#include "vedic/vedic_state.h"
+#include "chart/vedic_state.h"
 
 namespace orvane {
 

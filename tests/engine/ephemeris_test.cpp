@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 #include <gtest/gtest.h>
 

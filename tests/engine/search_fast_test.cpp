@@ -10,7 +10,7 @@
 #include <string>
 
 #include "chart/chart_state.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/ephemeris.h"
 #include "io/settings.h"
 #include "engine/sunrise.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/sunrise.h"
 
 namespace orvane {

@@ -1,4 +1,4 @@
-#include "chart/sunrise_step.h"
+#include "compute/sunrise_step.h"
 
 #include "engine/calendar.h"
 #include "engine/sunrise.h"

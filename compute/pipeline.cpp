@@ -1,15 +1,15 @@
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 #include <cmath>
 #include <ctime>
 
-#include "chart/sunrise_step.h"
+#include "compute/sunrise_step.h"
 #include "engine/calendar.h"
 #include "engine/sunrise.h"
 #include "engine/time_units.h"
 #include "io/chart_file.h"
 #include "tajaka/tajaka.h"
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 #include <array>
 #include <cmath>
