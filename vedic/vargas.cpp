@@ -47,8 +47,8 @@ constexpr std::array<Rasi, 4> kNakshatramsaStart = {kAries, kCancer, kLibra, kCa
 
 // The trimsamsa and panchamsa lord rule: x is the distance from the start of
 // an odd sign or from the end of an even sign; the first bound that x does
-// not pass decides the part. The panchamsa's first bound is strict.
-enum class LordPart : int { kMars, kSaturn, kJupiter, kMercury, kVenus };
+// not pass decides the part. The panchamsa's first bound is strict. The
+// five parts belong to Mars, Saturn, Jupiter, Mercury and Venus in turn.
 constexpr std::array<double, 4> kTrimsamsaBound = {5, 10, 18, 25};
 constexpr std::array<double, 4> kPanchamsaBound = {6, 12, 18, 24};
 constexpr std::array<int, 5> kLordPartPlanet = {kMars, kSaturn, kJupiter,
