@@ -7,6 +7,7 @@
 #include <span>
 
 #include "engine/calendar.h"
+#include "engine/ephemeris_engine.h"
 
 namespace orvane {
 
@@ -311,12 +312,9 @@ void CastEphemeris(EngineState& state, const EngineSettings& settings, int conve
   BirthData& b = state.birth;
   EphemerisState& eph = state.ephemeris;
   if (convert) {
-    const double ut = DecToDeg(b.time) + DecToDeg(b.zone);
-    b.time = ut;
-    b.longitude = DecToDeg(b.longitude);
-    b.latitude = DecToDeg(b.latitude) * kRadiansPerDegree;
-    const double jd = DayNumber(b.month, b.day, b.year);
-    eph.T = (jd - 2415020 + ut * 0.041666666666666664 - 0.5) * 2.7378507871321012e-5;
+    const CastMoment moment = CastMomentOf(b);
+    StoreConverted(b, moment);
+    eph.T = moment.T;
   }
   eph.retrograde.fill(0.0);
   eph.obliquity = ComputeObliquity(eph.T);

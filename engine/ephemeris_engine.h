@@ -25,6 +25,20 @@ struct CastResult {
   double ramc = 0;       // local sidereal time as the right ascension of the meridian, radians
 };
 
+// The moment and place of a cast in the units the engines compute with,
+// converted once from the birth fields in file units.
+struct CastMoment {
+  double ut = 0;             // universal time, decimal hours of the chart's date
+  double longitudeWest = 0;  // degrees, positive west
+  double latitude = 0;       // radians, positive north
+  double dayNumber = 0;      // day number of the date's noon (DayNumber)
+  double T = 0;              // Julian centuries from 1899 Dec 31 noon
+};
+CastMoment CastMomentOf(const BirthData& birth);
+// Leaves the converted time, longitude and latitude in the birth fields,
+// where the searches read them after a cast.
+void StoreConverted(BirthData& birth, const CastMoment& moment);
+
 class EphemerisEngine {
  public:
   virtual ~EphemerisEngine() = default;

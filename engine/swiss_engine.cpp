@@ -114,14 +114,11 @@ void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings,
   BirthData& b = state.birth;
   EphemerisState& eph = state.ephemeris;
   const BirthData onEntry = b;
-  const double ut = DecToDeg(b.time) + DecToDeg(b.zone);
-  b.time = ut;
-  b.longitude = DecToDeg(b.longitude);
-  b.latitude = DecToDeg(b.latitude) * kRadiansPerDegree;
-  const double dayNumber = DayNumber(onEntry.month, onEntry.day, onEntry.year);
-  eph.T = (dayNumber - 2415020 + ut * 0.041666666666666664 - 0.5) * 2.7378507871321012e-5;
-  const double jdUt = dayNumber - 0.5 + ut / 24.0;
-  const double eastLongitude = -b.longitude;
+  const CastMoment moment = CastMomentOf(b);
+  StoreConverted(b, moment);
+  eph.T = moment.T;
+  const double jdUt = moment.dayNumber - 0.5 + moment.ut / 24.0;
+  const double eastLongitude = -moment.longitudeWest;
   const double latitude = DecToDeg(onEntry.latitude);
 
   const Frame frame = FrameOf(settings);
