@@ -123,7 +123,7 @@ TextFont FittedFont(const QPaintDevice* device, TextFont font, const QString& te
 // Degrees and minutes of a longitude in its rasi ("15°23'"), the minutes cut
 // rather than rounded so that the end of a rasi never reads 30°00'; empty for
 // a longitude that is not a number.
-QString DegreesInSign(double longitude) {
+QString DegreesInSignLabel(double longitude) {
   if (!std::isfinite(longitude)) return {};
   double inSign = std::fmod(longitude, 30.0);
   if (inSign < 0) inSign += 30.0;
@@ -149,7 +149,7 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
     const std::string_view text = BodyLabel(form, input.retrograde[body.slot], body.slot);
     item.text = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     if (options.degrees) {
-      const QString degrees = DegreesInSign(input.longitude[body.slot]);
+      const QString degrees = DegreesInSignLabel(input.longitude[body.slot]);
       if (!degrees.isEmpty()) item.text += QLatin1Char(' ') + degrees;
     }
     item.font = BodyFont(g, body.colour);
