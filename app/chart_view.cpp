@@ -96,9 +96,19 @@ void CDhruvakView::SetEphemeris(int ephemeris) {
   }
 }
 
-void CDhruvakView::OnToggleEphemeris() { SetEphemeris(settings().ephemeris == 1 ? 0 : 1); }
+void CDhruvakView::OnToggleEphemeris() {
+  const int engine = settings().ephemeris == 1 ? 0 : 1;
+  // The engine is kept with the chart (its file's "Ephemeris:" label), so
+  // that the chart reopens, and its new windows open, with it.
+  doc_.SetEphemerisLabel(engine == 1 ? kEphemerisLabelSwiss : kEphemerisLabelClassic);
+  SetEphemeris(engine);
+}
 
 void CDhruvakView::OnInitialUpdate() {
+  // A chart that keeps its engine is cast with it, whatever the preference.
+  const std::string engine = doc_.EphemerisLabel();
+  if (engine == kEphemerisLabelSwiss) ephemeris_ = 1;
+  if (engine == kEphemerisLabelClassic) ephemeris_ = 0;
   choices_ = ScreenChoices{};
   state_->options = ChartOptions{};
   printTitle.clear();

@@ -120,6 +120,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnToggleEphemeris();
   // The engine this window casts with: 0 classic, 1 the Swiss Ephemeris.
   int ephemeris() const { return settings().ephemeris; }
+  // The window's own choice of engine: -1 while it follows the preference.
+  int ephemerisChoice() const { return ephemeris_; }
   // Sets this window's engine (-1: follow the preference again) and casts
   // the chart again when it changes.
   void SetEphemeris(int ephemeris);
