@@ -90,6 +90,24 @@ class CDhruvakView : public QWidget, public ScreenView {
   const ScreenGeometry& screenGeometry() const { return geometry_; }
   // The scale that fits a screen of `extent` (at actual size) into `room`.
   static double FitScale(QSizeF extent, QSize room, int scrollBarExtent);
+  // The main screen (two charts above their text) fitted to a window: the
+  // charts' side and the text's scale in `room`. The text keeps at least
+  // kMainTextScale unless the width forbids it, never wider than the room;
+  // the charts take the height the text leaves them, up to half the room's
+  // height and half its width each. `chartsRowHeight` and `textSize` are the
+  // natural (scale 1) sizes of the chart row and of the text below it.
+  struct MainScreenFit {
+    double textScale = 1.0;
+    double chartSide = 0;
+    bool fitsHeight = true;  // false: the screen is taller than the room
+  };
+  static MainScreenFit FitMainScreen(QSizeF textSize, QSize room, double margin, double gap);
+  static constexpr double kMainTextScale = 0.8;
+  static constexpr double kMainChartMinimum = 180;
+  // HTML of what is running now for the panel beside the main screen: the
+  // Vimsottari periods of today and today's transits read from the natal
+  // Moon. Empty for a chart that has none (a Tajaka chart, no chart).
+  QString RunningNowHtml() const;
 
   // ---- Commands of the chart window
   void OnEditBirthData();      // "Edit birth&data": the birth-data round trip
@@ -173,6 +191,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   // The engine text changed (another engine, or another source of the
   // positions for the chart's date).
   void engineTextChanged(const QString& text);
+  // The screen was drawn again (another chart, screen or size).
+  void screenComposed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -198,6 +218,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void ReportFailure(const QString& error);
   void ShowScreen(int screen);
   void OnDocumentUpdate(QObject* sender);
+  // Compose's arrangement of the main screen when it fits the window.
+  void ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintDevice* probe, ScreenPaintOptions& options);
   void ScrollToTop();
   void RefreshDasaBrowser();
 
