@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -419,6 +421,23 @@ void CDhruvakView::ZoomIn() { SetZoom(false, scale_ * kZoomStep); }
 void CDhruvakView::ZoomOut() { SetZoom(false, scale_ / kZoomStep); }
 void CDhruvakView::ZoomActualSize() { SetZoom(false, 1.0); }
 void CDhruvakView::ZoomToFit() { SetZoom(true, zoom_); }
+
+bool CDhruvakView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (const ChartOverflow& mark : overflowMarks()) {
+      // A little room around the mark, which is small.
+      if (mark.rect.adjusted(-4, -4, 4, 4).contains(help->pos())) {
+        QToolTip::showText(help->globalPos(), mark.hidden.join(QStringLiteral("\n")), this, mark.rect.toAlignedRect());
+        return true;
+      }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  return QWidget::event(event);
+}
 
 bool CDhruvakView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == watchedArea_ && event->type() == QEvent::Resize && fit_ && preparedScreen()) {

@@ -197,6 +197,8 @@ class CDhruvakView : public QWidget, public ScreenView {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A tool tip over a crowded cell's "+n" mark lists the labels it stands for.
+  bool event(QEvent* event) override;
 
  private:
   // The working file of the next pass: the document's image written to the

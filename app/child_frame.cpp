@@ -75,7 +75,7 @@ void CChildFrame::UpdatePanel() {
   if (panel_->width() != panelWidth) {
     panel_->setFixedWidth(panelWidth);
     QFont font = panel_->font();
-    font.setPixelSize(panelWidth >= 440 ? 16 : 14);
+    font.setPixelSize(panelWidth >= 440 ? 16 : panelWidth >= 380 ? 14 : 13);
     panel_->setFont(font);
   }
   const QString html = view_->RunningNowHtml();

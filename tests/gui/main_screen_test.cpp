@@ -2,10 +2,13 @@
 // sizes people use: the charts grow with the window in both directions, the
 // room beside them holds the panel of what is running now, nothing is cut
 // off at 800 x 600 and no scroll bar shows where the content fits.
+#include <QApplication>
+#include <QHelpEvent>
 #include <QMdiArea>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QToolTip>
 
 #include "view_fixture.h"
 
@@ -60,6 +63,39 @@ TEST_F(MainScreen, ChartsGrowWithTheWindowAndNothingIsCutOff) {
     EXPECT_TRUE(frame.grab().save(
         ScreenshotPath(QStringLiteral("main_screen_%1x%2.png").arg(c.width).arg(c.height))));
   }
+  frame.hide();
+}
+
+// A crowded divisional chart with degrees: each body shows its degrees in
+// its divisional sign, labels keep a readable size, and what does not fit
+// is a "+n" mark whose tool tip lists the labels it stands for.
+TEST_F(MainScreen, CrowdedCellsNameWhatTheirMarkHides) {
+  CDhruvakView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv", true);
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  frame.showNormal();
+  frame.setGeometry(0, 0, 1366, 768);
+  view->choices().chart2 = 1;  // the hora chart: every body in Cancer or Leo
+  view->RefreshScreen();
+  // Small charts, whose crowded cells cannot hold every label at a readable size.
+  view->ZoomActualSize();
+  for (int i = 0; i < 3; ++i) view->ZoomOut();
+  for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+  EXPECT_TRUE(frame.grab().save(ScreenshotPath(QStringLiteral("main_screen_hora_degrees.png"))));
+  const std::vector<ChartOverflow>& marks = view->overflowMarks();
+  ASSERT_FALSE(marks.empty());
+  const ChartOverflow mark = marks.front();
+  EXPECT_FALSE(mark.hidden.isEmpty());
+  // Over the mark: the tool tip names every label it stands for.
+  const QPoint at = mark.rect.center().toPoint();
+  QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
+  QApplication::sendEvent(view, &help);
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), mark.hidden.join(QLatin1Char('\n')));
+  // The hidden labels carry their degrees in the hora sign (0..30).
+  const QString first = mark.hidden.front();
+  EXPECT_TRUE(first.contains(QChar(0xB0))) << first.toStdString();
+  QToolTip::hideText();
   frame.hide();
 }
 
