@@ -278,8 +278,7 @@ bool IsTransitMomentShape(std::string_view text) {
   };
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
   if (!digits(1, 4) || !literal('-') || !digits(1, 2) || !literal('-') || !digits(1, 2)) return false;
-  if (i == text.size()) return true;
-  return literal('T') && digits(1, 2) && literal(':') && digits(1, 2) && i == text.size();
+  return i == text.size() || text[i] == 'T';
 }
 
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error) {
@@ -292,7 +291,13 @@ bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* e
   if (!date.ok) return fail("--transits: " + date.error);
   double time = 0;
   if (t != std::string_view::npos) {
-    const ParsedOption<double> clock = ParseTimeOption(text.substr(t + 1));
+    // The clock after 'T' is HH:MM, nothing else.
+    const std::string_view clockText = text.substr(t + 1);
+    const bool shaped = clockText.size() >= 3 && clockText.size() <= 5 && clockText.find(':') != std::string_view::npos &&
+                        clockText.find_first_not_of("0123456789:") == std::string_view::npos &&
+                        clockText.find(':') == clockText.rfind(':') && clockText.front() != ':' && clockText.back() != ':';
+    if (!shaped) return fail("--transits: " + ShownInput(text) + " is not a moment (YYYY-MM-DD or YYYY-MM-DDTHH:MM)");
+    const ParsedOption<double> clock = ParseTimeOption(clockText);
     if (!clock.ok) return fail("--transits: " + clock.error);
     time = clock.value;
   }
@@ -321,7 +326,9 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
     std::printf("%s\n", writer.Text().c_str());
   } else {
     auto report = std::make_unique<ReportBuffer>();
-    match::WriteMatchReport(*report, m, FileName(groomPath), FileName(bridePath));
+    // A file name in a report line is shown as messages show it: escapes
+    // instead of controls and line breaks that could forge report lines.
+    match::WriteMatchReport(*report, m, ShownName(FileName(groomPath)), ShownName(FileName(bridePath)));
     PrintText(*report);
   }
   std::fflush(stdout);
@@ -356,7 +363,8 @@ int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment
     std::printf("%s\n", writer.Text().c_str());
   } else {
     auto report = std::make_unique<ReportBuffer>();
-    report->Appendf("Natal chart: %.*s\n", static_cast<int>(name.size()), name.data());
+    const std::string shown = ShownName(name);
+    report->Appendf("Natal chart: %.*s\n", static_cast<int>(shown.size()), shown.data());
     transit::WriteTransitReport(*report, t);
     PrintText(*report);
   }

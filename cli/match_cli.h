@@ -15,10 +15,11 @@ namespace orvane {
 // optional 24-hour clock time. The value is birth data in file units with
 // zone and place left 0. False with a one-line message otherwise.
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error);
-// True when a command-line word has the form of a transit moment: an
-// optional sign, 1..4 digits, '-', 1..2 digits, '-', 1..2 digits, and
-// optionally 'T' with digits ':' digits. The optional value of --transits
-// is told apart from a chart file name that follows it by this form.
+// True when a command-line word is meant as a transit moment: an optional
+// sign, 1..4 digits, '-', 1..2 digits, '-', 1..2 digits, then nothing or a
+// 'T' and anything ("2020-01-01T" is a moment written wrong, not a file).
+// The optional value of --transits is told apart from a chart file name
+// that follows it by this form ("2020-01-01.orv" is a file).
 bool IsTransitMomentShape(std::string_view text);
 
 // Reads both chart files, computes them and prints the matching report (or

@@ -355,6 +355,8 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
                   " excludes --section, --basic, --complete, --tajaka and --mundane");
     if (o.match && (o.files.size() != 2 || o.now || date || time || offset || lon || lat || !o.inputPath.empty()))
       return fail("--match takes two chart files: GROOM BRIDE");
+    if (o.transits && !o.inputPath.empty())
+      return fail("--transits reads chart files, --now or birth data options, not --input");
   }
   if (o.venusVedhaGiven && !o.transits) return fail("--venus-vedha goes with --transits");
   if (o.transits && offset && !date && !time && !lon && !lat && o.place.empty()) {

@@ -1,9 +1,11 @@
 #include "cli/place_cli.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "io/birth_options.h"
+#include "io/shown_name.h"
 #include "places/zone_time.h"
 
 namespace orvane {
@@ -69,23 +71,48 @@ int ListPlaces(std::string_view query, bool json, std::FILE* out, std::FILE* err
     return 0;
   }
   for (const std::size_t i : found) {
+    // The table is a file like any other: its texts are shown escaped.
     const Place p = table.at(i);
-    std::fprintf(out, "%.*s\t%.*s\t%.*s\t%.3f\t%.3f\t%.*s\t%u\n", static_cast<int>(p.name.size()), p.name.data(),
-                 static_cast<int>(p.admin1.size()), p.admin1.data(), static_cast<int>(p.country.size()),
-                 p.country.data(), p.latitude, p.longitude, static_cast<int>(p.zone.size()), p.zone.data(),
+    std::fprintf(out, "%s\t%s\t%s\t%.3f\t%.3f\t%s\t%u\n", ShownName(p.name).c_str(), ShownName(p.admin1).c_str(),
+                 ShownName(p.country).c_str(), p.latitude, p.longitude, ShownName(p.zone).c_str(),
                  static_cast<unsigned>(p.population));
   }
   return 0;
 }
 
+// How much larger than the next place of the same name a place must be to
+// be taken by its name alone.
+constexpr unsigned kClearlyLargest = 10;
+
 bool ReadPlace(const PlaceTable& table, std::string_view query, const BirthData& birth, PlaceReading& out,
                std::string* error, std::string* note) {
-  const std::vector<std::size_t> found = table.Search(query, 1);
-  if (found.empty()) {
-    if (error) *error = "unknown place " + ShownInput(query) + " (--places lists the matches of a name)";
+  // The query must name the place: its name (or another spelling of it) in
+  // whole words, and where several places have such a name, qualifiers that
+  // leave one, or one that is at least ten times as large as the next.
+  const std::vector<std::size_t> named = table.Search(query, 2, true);
+  const bool taken = named.size() == 1 ||
+                     (named.size() == 2 && table.at(named[0]).population >=
+                                               std::uint64_t{kClearlyLargest} * table.at(named[1]).population);
+  if (!taken) {
+    const std::vector<std::size_t> candidates = table.Search(query, 3);
+    if (error) {
+      if (candidates.empty()) {
+        *error = "unknown place " + ShownInput(query) + " (--places lists the matches of a name)";
+      } else {
+        // "--place "a" names no place in full: "Alexandria, Alexandria, EG",
+        // "Ahmedabad, Gujarat, IN" or "Abidjan, ..., CI"?"
+        *error = "--place " + ShownInput(query) +
+                 (named.empty() ? " names no place in full: " : " names more than one place: ");
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+          if (i > 0) *error += i + 1 == candidates.size() ? " or " : ", ";
+          *error += "\"" + ShownName(PlaceLabel(table.at(candidates[i]))) + "\"";
+        }
+        *error += "?";
+      }
+    }
     return false;
   }
-  const Place p = table.at(found.front());
+  const Place p = table.at(named.front());
   out = PlaceReading{};
   out.name = p.name;
   out.admin1 = p.admin1;
@@ -102,7 +129,7 @@ bool ReadPlace(const PlaceTable& table, std::string_view query, const BirthData&
   switch (r.kind) {
     case LocalTimeKind::kError:
     case LocalTimeKind::kNonexistent:
-      if (error) *error = "--place " + PlaceLabel(p) + ": " + r.message;
+      if (error) *error = "--place " + ShownName(PlaceLabel(p)) + ": " + ShownName(r.message);
       return false;
     case LocalTimeKind::kAmbiguous:
       out.ambiguous = true;

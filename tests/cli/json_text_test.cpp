@@ -106,3 +106,35 @@ TEST(JsonText, SectionListParses) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The classic engine says where it is far from the sky: a note in the JSON
+// of every chart whose year lies outside the years it keeps within a few
+// arc-minutes of the Swiss Ephemeris, none inside them or with the Swiss engine.
+TEST(JsonText, ClassicRangeNoteOutsideItsYears) {
+  struct Case {
+    std::vector<std::string> args;
+    bool noted;
+  };
+  const Case cases[] = {
+      {{"--json", "--date", "0200-01-01", "--time", "12:00"}, true},
+      {{"--json", "--date", "2026-12-11", "--time", "12:00"}, true},
+      {{"--json", "--date", "1970-04-04", "--time", "17:50"}, false},
+      {{"--json", "--date", "1900-01-01", "--time", "00:00"}, false},
+      {{"--json", "--date", "1970-04-04", "--time", "17:50", "--tajaka", "2030"}, true},
+      {{"--json", "--date", "0200-01-01", "--time", "12:00", "--ephemeris", "swiss"}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[2] + (c.args.size() > 6 ? " " + c.args[5] + " " + c.args[6] : ""));
+    const auto run = testing_support::RunCliProcess(c.args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json chart = nlohmann::json::parse(run.out);
+    EXPECT_EQ(chart.contains("classic_range_note"), c.noted);
+    if (c.noted) EXPECT_NE(chart["classic_range_note"].get<std::string>().find("1900 to 1999"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace orvane

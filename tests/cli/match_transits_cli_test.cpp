@@ -37,6 +37,22 @@ TEST(MatchCli, TextAndJson) {
   EXPECT_EQ(json.out.find('\n'), json.out.size() - 1);  // one line
 }
 
+// A chart file's name in a report line is shown escaped: a terminal escape
+// or a line break in it can neither drive the terminal nor forge a line.
+TEST(MatchCli, HostileFileNamesAreShownEscapedInTheReports) {
+  const std::string groom = WriteTempFile("groom_h.orv", kGroom);
+  const std::string hostile = WriteTempFile("x\x1b[31my\nTotal: 36.orv", kBride);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--match", groom, hostile}, std::vector<std::string>{"--transits", hostile}}) {
+    SCOPED_TRACE(args[0]);
+    const CliRun run = RunCliProcess(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(run.out.find("\nTotal: 36.orv"), std::string::npos);
+    EXPECT_NE(run.out.find("x\\x1b[31my\\x0aTotal: 36.orv"), std::string::npos) << run.out.substr(0, 300);
+  }
+}
+
 TEST(MatchCli, BadInputGivesTheUsualMessagesAndStatus) {
   const std::string groom = WriteTempFile("groom2.orv", kGroom);
   const std::string bad = WriteTempFile("bad.orv", "4\n4\n1970\n");
@@ -79,6 +95,7 @@ TEST(TransitsCli, MomentForms) {
       {"date alone is midnight", {natal, "--transits", "2026-12-10"}, "Transits of 2026-12-10 00:00,"},
       {"birth data options", {"--transits", "2030-01-02T03:04", "--date", "1970-04-04", "--time", "17:30"},
        "Transits of 2030-01-02 03:04,"},
+      {"one-digit month and day", {"--transits", "2030-1-2T3:04", natal}, "Transits of 2030-01-02 03:04,"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -220,10 +237,19 @@ TEST(TransitsCli, BadInput) {
       {"unknown vedha pairing", {"--transits", natal, "--venus-vedha", "12-3"}, 2, "orvane-cli: --venus-vedha "},
       {"vedha pairing without transits", {natal, "--venus-vedha", "11-3"}, 2,
        "orvane-cli: --venus-vedha goes with --transits\n"},
+      // A moment written wrong is an error, never a chart file name.
+      {"moment without its clock", {"--transits", "2020-01-01T", natal}, 2,
+       "orvane-cli: --transits: \"2020-01-01T\" is not a moment"},
+      {"clock with seconds", {"--transits", "2020-01-01T1:2:3", natal}, 2, "orvane-cli: --transits: "},
+      {"batch of births", {"--transits", "--input", natal}, 2,
+       "orvane-cli: --transits reads chart files, --now or birth data options, not --input\n"},
+      {"unknown place", {"--transits", "--date", "1970-04-04", "--time", "17:50", "--place", "zzzz"}, 2,
+       "orvane-cli: unknown place \"zzzz\""},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     const CliRun run = RunCliProcess(r.args);
+    EXPECT_TRUE(run.out.empty()) << run.out.substr(0, 200);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

@@ -51,6 +51,12 @@ TEST(CliPlace, TakesPositionAndTheOffsetInForce) {
        {"--utc-offset", "+06:00", "--lon", "80:17E", "--lat", "13:05N", "--date", "1970-04-04", "--time", "17:50"},
        R"({"name":"Chennai","admin1":"Tamil Nadu","country":"IN","latitude":13.088,"longitude":80.278,)"
        R"("zone_id":"Asia/Kolkata","offset_seconds":19800,"dst":false,"ambiguous":false})"},
+      // A name in whole words with its division and country; daylight saving
+      // past the tz files' last listed year (their footer rule).
+      {{"--place", "New York, NY, US", "--date", "2038-07-01", "--time", "12:00"},
+       {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2038-07-01", "--time", "12:00"},
+       R"({"name":"New York City","admin1":"New York","country":"US","latitude":40.714,"longitude":-74.006,)"
+       R"("zone_id":"America/New_York","offset_seconds":-14400,"dst":true,"ambiguous":false})"},
       // Repeated hour: the first, daylight reading, with a note.
       {{"--place", "new york, us", "--date", "2021-11-07", "--time", "01:30"},
        {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2021-11-07", "--time", "01:30"},
@@ -84,6 +90,12 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
   };
   const Bad cases[] = {
       {{"--place", "Xqzzyqville", "--date", "2000-01-01", "--time", "12:00"}, "unknown place \"Xqzzyqville\"", ""},
+      // A query must name a place, not only start its name, and name one.
+      {{"--place", "a", "--date", "2000-01-01", "--time", "12:00"},
+       "--place \"a\" names no place in full: \"Alexandria, Alexandria, EG\", ", ""},
+      {{"--place", "\xff", "--date", "2000-01-01", "--time", "12:00"}, "names no place in full", ""},
+      {{"--place", "Springfield", "--date", "2000-01-01", "--time", "12:00"},
+       "names more than one place: \"Springfield, Missouri, US\", ", ""},
       {{"--place", "new york, us", "--date", "2021-03-14", "--time", "02:30"},
        "2021-03-14 02:30 does not exist in America/New_York", ""},
       {{"--place", "Chennai"}, "need at least --date and --time", ""},
@@ -109,6 +121,31 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_LT(run.err.size(), 200u);
   }
+}
+
+// The place table is a file like any other: a path or a zone id or name in
+// it that holds terminal escapes is shown escaped in every message and
+// listing.
+TEST(CliPlace, TableTextsAndPathsAreShownEscaped) {
+  const std::string table = WriteTempFile("hostile_places.tsv",
+                                          "@V\t1\n"
+                                          "@Z\tEvil/\x1b]0;owned\x07Zone\n"
+                                          "@C\tXX\tNowhere\n"
+                                          "@D\t0\t\t\t0\n"
+                                          "Bad\x1b[2JTown\t0\t10000\t20000\t\t5000\n");
+  const CliRun listed = RunCliProcess({"--places", "bad"}, "ORVANE_PLACES=" + table);
+  EXPECT_EQ(listed.status, 0) << listed.err;
+  EXPECT_NE(listed.out.find("Bad\\x1b[2JTown\t"), std::string::npos) << listed.out;
+  EXPECT_NE(listed.out.find("Evil/\\x1b]0;owned\\x07Zone"), std::string::npos) << listed.out;
+  const CliRun taken =
+      RunCliProcess({"--place", "Bad\x1b[2JTown", "--date", "2000-01-01", "--time", "12:00"}, "ORVANE_PLACES=" + table);
+  EXPECT_EQ(taken.status, 2);
+  EXPECT_EQ(taken.err.find('\x1b'), std::string::npos) << taken.err;
+  EXPECT_NE(taken.err.find("\\x1b"), std::string::npos) << taken.err;
+  const CliRun missing = RunCliProcess({"--places", "bad"}, "ORVANE_PLACES='/nonexistent/\x1b[31mred.tsv'");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err.find('\x1b'), std::string::npos) << missing.err;
+  EXPECT_NE(missing.err.find("/nonexistent/\\x1b[31mred.tsv"), std::string::npos) << missing.err;
 }
 
 TEST(CliPlace, ListsTheBestMatches) {
