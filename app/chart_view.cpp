@@ -11,7 +11,10 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -28,6 +31,7 @@
 #include "engine/ephemeris_engine.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
+#include "transit/transits.h"
 
 namespace orvane {
 namespace {
@@ -97,9 +101,19 @@ void CDhruvakView::SetEphemeris(int ephemeris) {
   }
 }
 
-void CDhruvakView::OnToggleEphemeris() { SetEphemeris(settings().ephemeris == 1 ? 0 : 1); }
+void CDhruvakView::OnToggleEphemeris() {
+  const int engine = settings().ephemeris == 1 ? 0 : 1;
+  // The engine is kept with the chart (its file's "Ephemeris:" label), so
+  // that the chart reopens, and its new windows open, with it.
+  doc_.SetEphemerisLabel(engine == 1 ? kEphemerisLabelSwiss : kEphemerisLabelClassic);
+  SetEphemeris(engine);
+}
 
 void CDhruvakView::OnInitialUpdate() {
+  // A chart that keeps its engine is cast with it, whatever the preference.
+  const std::string engine = doc_.EphemerisLabel();
+  if (engine == kEphemerisLabelSwiss) ephemeris_ = 1;
+  if (engine == kEphemerisLabelClassic) ephemeris_ = 0;
   choices_ = ScreenChoices{};
   state_->options = ChartOptions{};
   printTitle.clear();
@@ -250,6 +264,25 @@ double CDhruvakView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
   return std::clamp(std::min(fitWidth, std::max(fitHeight, 1.0)), kMinZoom, kMaxZoom);
 }
 
+CDhruvakView::MainScreenFit CDhruvakView::FitMainScreen(QSizeF textSize, QSize room, double margin, double gap) {
+  MainScreenFit fit;
+  if (textSize.width() <= 0 || textSize.height() <= 0 || room.width() <= 0 || room.height() <= 0) return fit;
+  const double width = room.width(), height = room.height();
+  // The charts' side the room allows across: two squares and a gap.
+  const double across = (width - 2 * margin - gap) / 2;
+  const double wanted = std::min(across, height / 2);
+  // The text scale: what the height leaves under charts of the side wanted,
+  // at least kMainTextScale, and never wider than the room.
+  const double byWidth = (width - 2 * margin) / textSize.width();
+  const double byHeight = (height - wanted - 2 * margin - gap) / textSize.height();
+  fit.textScale = std::clamp(std::min(byWidth, std::max(kMainTextScale, byHeight)), kMinZoom, kMaxZoom);
+  const double left = height - 2 * margin - gap - textSize.height() * fit.textScale;
+  fit.chartSide = std::floor(std::max(kMainChartMinimum, std::min(across, left)));
+  fit.chartSide = std::min(fit.chartSide, std::floor(across));
+  fit.fitsHeight = fit.chartSide <= left + 0.5;
+  return fit;
+}
+
 QSize CDhruvakView::Room() const {
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
     if (auto* area = qobject_cast<QScrollArea*>(w)) return area->maximumViewportSize();
@@ -266,15 +299,20 @@ void CDhruvakView::Compose() {
   composedRoom_ = room;
   ScreenPaintOptions options;
   double scale = zoom_;
-  if (fit_) {
-    const ScreenGeometry actual = ArrangeScreen(options, &probe);
-    const int bar = style() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 16;
-    scale = FitScale(actual.extent, room, bar);
+  const int bar = style() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 16;
+  const bool mainScreen = fit_ && preparedScreen() && preparedScreen()->id == kScreenTwoCharts;
+  if (mainScreen) {
+    ComposeMainScreen(room, bar, &probe, options);
+  } else {
+    if (fit_) {
+      const ScreenGeometry actual = ArrangeScreen(options, &probe);
+      scale = FitScale(actual.extent, room, bar);
+    }
+    scale_ = scale;
+    options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale)),
+                           static_cast<int>(std::lround(kViewLayoutRect.height() * scale)));
+    geometry_ = ArrangeScreen(options, &probe);
   }
-  scale_ = scale;
-  options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale)),
-                         static_cast<int>(std::lround(kViewLayoutRect.height() * scale)));
-  geometry_ = ArrangeScreen(options, &probe);
   const QSize content(static_cast<int>(std::ceil(geometry_.extent.width())),
                       static_cast<int>(std::ceil(geometry_.extent.height())));
   setMinimumSize(content);
@@ -291,6 +329,84 @@ void CDhruvakView::Compose() {
   screenImage_ = std::move(image);
   updateGeometry();
   update();
+  emit screenComposed();
+}
+
+void CDhruvakView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintDevice* probe,
+                                     ScreenPaintOptions& options) {
+  // The text below the charts at its natural size.
+  const ScreenGeometry natural = ArrangeScreen(options, probe);
+  double textTop = -1, textRight = 0, textBottom = 0;
+  for (const QRectF& r : natural.blocks) {
+    if (r.isEmpty()) continue;
+    textTop = textTop < 0 ? r.top() : std::min(textTop, r.top());
+    textRight = std::max(textRight, r.right());
+    textBottom = std::max(textBottom, r.bottom());
+  }
+  if (textTop < 0 || natural.charts.size() != 2) {
+    scale_ = FitScale(natural.extent, room, scrollBarExtent);
+    options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale_)),
+                           static_cast<int>(std::lround(kViewLayoutRect.height() * scale_)));
+    geometry_ = ArrangeScreen(options, probe);
+    return;
+  }
+  const double margin = natural.charts[0].left();
+  const double gap = std::max(2.0, natural.charts[1].left() - natural.charts[0].right());
+  const QSizeF textSize(textRight, textBottom - textTop);
+  // Text does not scale quite in proportion (fonts come in whole sizes):
+  // the scale found is checked on the text as arranged, and the charts take
+  // the height that text leaves.
+  auto arrange = [&](QSize within) {
+    const MainScreenFit fit = FitMainScreen(textSize, within, margin, gap);
+    scale_ = fit.textScale;
+    double top = 0, right = 0, bottom = 0;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+      options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale_)),
+                             static_cast<int>(std::lround(kViewLayoutRect.height() * scale_)));
+      geometry_ = ArrangeScreen(options, probe);
+      top = -1, right = 0, bottom = 0;
+      for (const QRectF& r : geometry_.blocks) {
+        if (r.isEmpty()) continue;
+        top = top < 0 ? r.top() : std::min(top, r.top());
+        right = std::max(right, r.right());
+        bottom = std::max(bottom, r.bottom());
+      }
+      if (right + margin > within.width() && scale_ > kMinZoom) {
+        scale_ = std::max(kMinZoom, scale_ * (within.width() - 2 * margin) / right * 0.995);
+        continue;
+      }
+      // Text taller than the charts of the side wanted leave room for, and
+      // larger than it needs to be: a little smaller.
+      const double wanted = std::min((within.width() - 2 * margin - gap) / 2, within.height() / 2.0);
+      const double room = within.height() - 2 * margin - gap - wanted;
+      if (bottom - top > room && scale_ > kMainTextScale) {
+        scale_ = std::max(kMainTextScale, scale_ * room / (bottom - top) * 0.995);
+        continue;
+      }
+      break;
+    }
+    const double across = std::floor((within.width() - 2 * margin - gap) / 2);
+    const double left = std::floor(within.height() - 2 * margin - gap - (bottom - top));
+    // When the text leaves the charts too little height, the screen scrolls
+    // and the charts keep a size whose labels can be read.
+    const double side = std::min(across, left < 0.4 * within.height() ? std::floor(0.55 * within.height())
+                                                                        : std::max(kMainChartMinimum, left));
+    // The charts side by side at that side, the text right below them.
+    geometry_.charts[0] = QRectF(margin, margin, side, side);
+    geometry_.charts[1] = QRectF(margin + side + gap, margin, side, side);
+    const double shift = margin + side + gap - top;
+    double extentRight = geometry_.charts[1].right(), extentBottom = geometry_.charts[1].bottom();
+    for (QRectF& r : geometry_.blocks) {
+      if (r.isEmpty()) continue;
+      r.translate(0, shift);
+      extentRight = std::max(extentRight, r.right());
+      extentBottom = std::max(extentBottom, r.bottom());
+    }
+    geometry_.extent = QSizeF(std::ceil(extentRight + margin), std::ceil(extentBottom + margin));
+    return geometry_.extent.height() <= within.height();
+  };
+  // Taller than the window: the vertical scroll bar takes its width.
+  if (!arrange(room)) arrange(room - QSize(scrollBarExtent, 0));
 }
 
 void CDhruvakView::SetZoom(bool fit, double zoom) {
@@ -307,6 +423,23 @@ void CDhruvakView::ZoomIn() { SetZoom(false, scale_ * kZoomStep); }
 void CDhruvakView::ZoomOut() { SetZoom(false, scale_ / kZoomStep); }
 void CDhruvakView::ZoomActualSize() { SetZoom(false, 1.0); }
 void CDhruvakView::ZoomToFit() { SetZoom(true, zoom_); }
+
+bool CDhruvakView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (const ChartOverflow& mark : overflowMarks()) {
+      // A little room around the mark, which is small.
+      if (mark.rect.adjusted(-4, -4, 4, 4).contains(help->pos())) {
+        QToolTip::showText(help->globalPos(), mark.hidden.join(QStringLiteral("\n")), this, mark.rect.toAlignedRect());
+        return true;
+      }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  return QWidget::event(event);
+}
 
 bool CDhruvakView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == watchedArea_ && event->type() == QEvent::Resize && fit_ && preparedScreen()) {
@@ -498,6 +631,74 @@ void CDhruvakView::OnPratyantardasas() {
 
 CDasaBrowser* CDhruvakView::dasaBrowser() const { return dasaBrowser_.data(); }
 
+namespace {
+
+constexpr std::array<const char*, 10> kGrahaName = {"",        "Sun",   "Moon",   "Mars", "Mercury",
+                                                     "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
+constexpr std::array<const char*, 12> kSignName = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                                   "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+QString GrahaName(int slot) {
+  return QString::fromLatin1(slot >= 1 && slot <= 9 ? kGrahaName[static_cast<std::size_t>(slot)] : "?");
+}
+
+}  // namespace
+
+QString CDhruvakView::RunningNowHtml() const {
+  if (!hasChart_ || tajakaMode()) return {};
+  auto natal = std::make_unique<ChartState>();
+  if (!ComputeChartFromBirth(*natal, settings(), state_->birthCopy)) return {};
+  QString html = QStringLiteral("<h3 style=\"margin:0 0 4px 0\">Running now</h3>");
+
+  // The Vimsottari periods of today, main period down to the pratyantardasa.
+  const QDate today = QDate::currentDate();
+  const std::vector<DasaRow> rows = DasaRows(VimsottariPeriodTree(*natal));
+  const std::vector<int> path = RunningPath(rows, DasaDate{today.year(), today.month(), today.day(), 0});
+  html += QStringLiteral("<p style=\"margin:6px 0 2px 0\"><b>Vimsottari dasa</b>, %1</p><table cellspacing=\"0\" "
+                         "cellpadding=\"2\">")
+              .arg(today.toString(QStringLiteral("yyyy-MM-dd")));
+  static constexpr std::array<const char*, 3> kLevel = {"Mahadasa", "Antardasa", "Pratyantardasa"};
+  const std::vector<DasaRow>* level = &rows;
+  for (std::size_t depth = 0; depth < path.size() && depth < kLevel.size() && level; ++depth) {
+    const DasaRow& row = (*level)[static_cast<std::size_t>(path[depth])];
+    html += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td><td>until %3</td></tr>")
+                .arg(QLatin1String(kLevel[depth]), GrahaName(row.lord), DasaDateText(row.end));
+    level = &row.children;
+  }
+  if (path.empty()) html += QStringLiteral("<tr><td>No period runs today.</td></tr>");
+  html += QStringLiteral("</table>");
+
+  // Today's transits read from the natal Moon, on the clock of the birth zone.
+  const BirthData place = transit::BirthPlace(*natal);
+  const BirthData now = NowBirthData(settings());
+  const BirthData moment =
+      transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
+  const transit::TransitReading reading = transit::ReadTransits(
+      *natal, settings(), transit::ChartPositions(settings(), moment, place), transit::LocalDaysOf(moment));
+  html += QStringLiteral("<p style=\"margin:10px 0 2px 0\"><b>Transits now</b>, from the natal Moon in %1</p>"
+                         "<table cellspacing=\"0\" cellpadding=\"2\"><tr style=\"color:#555\"><td>Graha</td>"
+                         "<td>Position</td><td align=\"right\">House</td><td></td></tr>")
+              .arg(QLatin1String(kSignName[static_cast<std::size_t>(std::clamp(reading.natalMoonSign, 0, 11))]));
+  for (const transit::GrahaTransit& g : reading.graha) {
+    const double inSign = g.longitude - 30.0 * g.sign;
+    QString note = g.favourable ? QStringLiteral("favourable") : QString();
+    if (!g.obstructedBy.empty()) {
+      QStringList by;
+      for (int slot : g.obstructedBy) by << GrahaName(slot);
+      note = QStringLiteral("vedha by ") + by.join(QStringLiteral(", "));
+    }
+    html += QStringLiteral("<tr><td>%1%2</td><td>%3 %4&deg;</td><td align=\"right\">%5</td><td>%6</td></tr>")
+                .arg(GrahaName(g.slot), g.retrograde ? QStringLiteral(" (R)") : QString(),
+                     QLatin1String(kSignName[static_cast<std::size_t>(std::clamp(g.sign, 0, 11))]))
+                .arg(static_cast<int>(inSign))
+                .arg(g.house)
+                .arg(note);
+  }
+  html += QStringLiteral("</table><p style=\"margin:4px 0 0 0; color:#555\">Houses are counted from the natal "
+                         "Moon's sign.</p>");
+  return html;
+}
+
 void CDhruvakView::OnDasaBrowser() {
   if (tajakaMode()) {
     ShowScreenMessage(QString::fromLatin1(kNatalOnlyText));
@@ -528,7 +729,9 @@ void CDhruvakView::OnEditBirthData() {
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;
 
-  const std::string bytes = FormatChartDataFile(ComposeFromDialog(dialog.fields())) + FormatChartLabels(dialog.labels());
+  // The chart keeps the engine it is cast with.
+  const std::string bytes = WithEphemerisLabel(
+      FormatChartDataFile(ComposeFromDialog(dialog.fields())) + FormatChartLabels(dialog.labels()), doc_.EphemerisLabel());
   QString error;
   if (!app_.PrepareRunFolder(&error)) {
     ReportFailure(error);

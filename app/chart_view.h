@@ -90,6 +90,24 @@ class CDhruvakView : public QWidget, public ScreenView {
   const ScreenGeometry& screenGeometry() const { return geometry_; }
   // The scale that fits a screen of `extent` (at actual size) into `room`.
   static double FitScale(QSizeF extent, QSize room, int scrollBarExtent);
+  // The main screen (two charts above their text) fitted to a window: the
+  // charts' side and the text's scale in `room`. The text keeps at least
+  // kMainTextScale unless the width forbids it, never wider than the room;
+  // the charts take the height the text leaves them, up to half the room's
+  // height and half its width each. `chartsRowHeight` and `textSize` are the
+  // natural (scale 1) sizes of the chart row and of the text below it.
+  struct MainScreenFit {
+    double textScale = 1.0;
+    double chartSide = 0;
+    bool fitsHeight = true;  // false: the screen is taller than the room
+  };
+  static MainScreenFit FitMainScreen(QSizeF textSize, QSize room, double margin, double gap);
+  static constexpr double kMainTextScale = 0.8;
+  static constexpr double kMainChartMinimum = 180;
+  // HTML of what is running now for the panel beside the main screen: the
+  // Vimsottari periods of today and today's transits read from the natal
+  // Moon. Empty for a chart that has none (a Tajaka chart, no chart).
+  QString RunningNowHtml() const;
 
   // ---- Commands of the chart window
   void OnEditBirthData();      // "Edit birth&data": the birth-data round trip
@@ -120,6 +138,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void OnToggleEphemeris();
   // The engine this window casts with: 0 classic, 1 the Swiss Ephemeris.
   int ephemeris() const { return settings().ephemeris; }
+  // The window's own choice of engine: -1 while it follows the preference.
+  int ephemerisChoice() const { return ephemeris_; }
   // Sets this window's engine (-1: follow the preference again) and casts
   // the chart again when it changes.
   void SetEphemeris(int ephemeris);
@@ -172,10 +192,14 @@ class CDhruvakView : public QWidget, public ScreenView {
   // The engine text changed (another engine, or another source of the
   // positions for the chart's date).
   void engineTextChanged(const QString& text);
+  // The screen was drawn again (another chart, screen or size).
+  void screenComposed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A tool tip over a crowded cell's "+n" mark lists the labels it stands for.
+  bool event(QEvent* event) override;
 
  private:
   // The working file of the next pass: the document's image written to the
@@ -197,6 +221,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void ReportFailure(const QString& error);
   void ShowScreen(int screen);
   void OnDocumentUpdate(QObject* sender);
+  // Compose's arrangement of the main screen when it fits the window.
+  void ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintDevice* probe, ScreenPaintOptions& options);
   void ScrollToTop();
   void RefreshDasaBrowser();
 

@@ -1,8 +1,11 @@
 #include "app/child_frame.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QPalette>
 #include <QScrollArea>
+#include <QTextBrowser>
+#include <algorithm>
 
 #include "app/artwork.h"
 #include "app/dhruvak_doc.h"
@@ -25,8 +28,25 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* 
   palette.setColor(QPalette::Window, QColor(0xff, 0xff, 0xf0));
   scroll->setPalette(palette);
   scroll->setBackgroundRole(QPalette::Window);
-  setWidget(scroll);
+  // The scroll area and, beside it, the panel of what is running now.
+  auto* body = new QWidget(this);
+  auto* row = new QHBoxLayout(body);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(scroll, 1);
+  panel_ = new QTextBrowser(body);
+  panel_->setObjectName(QStringLiteral("runningNowPanel"));
+  panel_->setFrameShape(QFrame::NoFrame);
+  panel_->setPalette(palette);
+  panel_->setAutoFillBackground(true);
+  panel_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  panel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  panel_->document()->setDocumentMargin(12);
+  panel_->hide();
+  row->addWidget(panel_);
+  setWidget(body);
   UpdateCaption();
+  connect(view_, &CDhruvakView::screenComposed, this, &CChildFrame::UpdatePanel);
   connect(&doc_, &CDhruvakDoc::titleChanged, this, &CChildFrame::UpdateCaption);
   connect(&doc_, &CDhruvakDoc::modifiedChanged, this, &QWidget::setWindowModified);
   connect(view_, &CDhruvakView::engineTextChanged, this, &CChildFrame::UpdateCaption);
@@ -40,6 +60,35 @@ void CChildFrame::UpdateCaption() {
                  (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject) +
                  (engine.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + engine));
   setWindowModified(doc_.IsModified());
+}
+
+void CChildFrame::UpdatePanel() {
+  // Room for it: a window wide enough that the charts keep their size.
+  constexpr int kLeastWidth = 1200;
+  const bool wanted = width() >= kLeastWidth && view_->screen() == CDhruvakView::kTwoChartScreen &&
+                      !view_->tajakaMode() && view_->screenGeometry().charts.size() == 2;
+  if (!wanted) {
+    if (panel_->isVisible()) panel_->hide();
+    return;
+  }
+  const int panelWidth = std::clamp(width() / 4, 320, 520);
+  if (panel_->width() != panelWidth) {
+    panel_->setFixedWidth(panelWidth);
+    QFont font = panel_->font();
+    font.setPixelSize(panelWidth >= 440 ? 16 : panelWidth >= 380 ? 14 : 13);
+    panel_->setFont(font);
+  }
+  const QString html = view_->RunningNowHtml();
+  if (html != lastPanelHtml_) {
+    lastPanelHtml_ = html;
+    panel_->setHtml(html);
+  }
+  if (!panel_->isVisible()) panel_->show();
+}
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+  QMdiSubWindow::resizeEvent(event);
+  UpdatePanel();
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -1,9 +1,13 @@
 // A chart window: a maximized MDI window holding one view in a scroll area,
 // with the document's title in the caption and the "[*]" modified mark, and
-// the engine when the chart is not cast with the classic one.
+// the engine when the chart is not cast with the classic one. Beside the
+// main screen, on a wide window, a panel shows the dasa periods running
+// now and today's transits.
 #pragma once
 
 #include <QMdiSubWindow>
+
+class QTextBrowser;
 
 namespace orvane {
 
@@ -22,13 +26,19 @@ class CChildFrame : public QMdiSubWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void UpdateCaption();
+  // The panel beside the main screen: shown on a wide window with the main
+  // screen of a natal chart, filled with what is running now.
+  void UpdatePanel();
 
   CMainFrame& mainFrame_;
   CDhruvakDoc& doc_;
   CDhruvakView* view_;
+  QTextBrowser* panel_ = nullptr;
+  QString lastPanelHtml_;  // what the panel was last filled with
 };
 
 }  // namespace orvane

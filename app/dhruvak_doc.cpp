@@ -96,6 +96,19 @@ ChartLabels CDhruvakDoc::Labels() const {
   return ReadChartLabels(std::string_view(image_.constData(), static_cast<std::size_t>(image_.size())));
 }
 
+void CDhruvakDoc::SetEphemerisLabel(std::string_view value) {
+  if (invalid_ || image_.isEmpty() || EphemerisLabel() == value) return;
+  const std::string bytes =
+      WithEphemerisLabel(std::string_view(image_.constData(), static_cast<std::size_t>(image_.size())), value);
+  image_ = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  SetModifiedFlag(true);
+}
+
+std::string CDhruvakDoc::EphemerisLabel() const {
+  if (invalid_ || image_.isEmpty()) return {};
+  return ReadEphemerisLabel(std::string_view(image_.constData(), static_cast<std::size_t>(image_.size())));
+}
+
 QString CDhruvakDoc::Subject() const {
   const ChartLabels labels = Labels();
   QString subject = QString::fromStdString(labels.name);

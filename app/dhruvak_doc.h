@@ -58,6 +58,13 @@ class CDhruvakDoc : public QObject {
   // The person, place and zone the image keeps after its seven numbers
   // (none for an image that fails validation).
   ChartLabels Labels() const;
+  // Keeps the engine the chart is cast with in the image ("Ephemeris:"
+  // label, after the others; `value` empty removes it) and marks the
+  // document modified when that changes it. A document without a valid
+  // image (a prasna chart, a file that failed validation) keeps nothing.
+  void SetEphemerisLabel(std::string_view value);
+  // That label's value (empty when there is none, or no valid image).
+  std::string EphemerisLabel() const;
   // "Ravi Kumar, Chennai, Tamil Nadu, IN": the name and the place, empty
   // when the chart names neither.
   QString Subject() const;

@@ -422,7 +422,13 @@ void CMainFrame::OnFileClose() {
 }
 
 void CMainFrame::OnWindowNew() {
-  if (CDhruvakDoc* doc = activeDocument()) CreateFrame(*doc);
+  CDhruvakDoc* doc = activeDocument();
+  if (!doc) return;
+  // The new window casts with the engine of the window it was opened from.
+  const CDhruvakView* from = activeView();
+  const int engine = from ? from->ephemerisChoice() : -1;
+  CChildFrame* frame = CreateFrame(*doc);
+  if (frame && engine >= 0 && frame->view()) frame->view()->SetEphemeris(engine);
 }
 
 void CMainFrame::OnEditBirthData() {

@@ -199,8 +199,15 @@ CChartStyleDlg::CChartStyleDlg(const Settings& settings, QWidget* parent)
   degrees_->setObjectName(QStringLiteral("degrees"));
   degrees_->setChecked(settings.chartDegrees == 1);
   body()->addWidget(degrees_);
+  vargaDegrees_ = new QCheckBox(QStringLiteral("Degrees in the &rasi chart only (none in the divisional charts)"), this);
+  vargaDegrees_->setObjectName(QStringLiteral("vargaDegrees"));
+  vargaDegrees_->setChecked(settings.vargaDegrees == 1);
+  vargaDegrees_->setEnabled(degrees_->isChecked());
+  connect(degrees_, &QCheckBox::toggled, vargaDegrees_, &QWidget::setEnabled);
+  body()->addWidget(vargaDegrees_);
   std::vector<QWidget*> controls = Widgets(styles_);
   controls.push_back(degrees_);
+  controls.push_back(vargaDegrees_);
   Finish(controls);
 }
 
@@ -209,6 +216,7 @@ int CChartStyleDlg::style() const { return RadioIndex(styles_, stored_); }
 void CChartStyleDlg::Store(Settings& settings) const {
   settings.chartStyle = style();
   settings.chartDegrees = degrees_->isChecked() ? 1 : 0;
+  settings.vargaDegrees = vargaDegrees_->isChecked() ? 1 : 0;
 }
 
 // ---- ayanamsa

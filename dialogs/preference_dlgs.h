@@ -57,7 +57,8 @@ class CChartStyleDlg : public PreferenceDialog {
  private:
   int stored_;
   std::vector<QAbstractButton*> styles_;
-  QCheckBox* degrees_ = nullptr;  // degrees and minutes beside the bodies
+  QCheckBox* degrees_ = nullptr;       // degrees and minutes beside the bodies
+  QCheckBox* vargaDegrees_ = nullptr;  // ... in the rasi only
 };
 
 // "Choose Ayanamsa": eight choices, the deviation from Chitrapaksha

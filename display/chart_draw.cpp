@@ -10,6 +10,7 @@
 #include "dasa/jaimini_colords.h"
 #include "display/label_flow.h"
 #include "display/text_font.h"
+#include "vedic/vargas.h"
 
 namespace orvane {
 namespace {
@@ -44,6 +45,7 @@ struct Geometry {
   double unit = 1;  // pixels standing for one pixel of a screen-sized chart (cell of 96)
   bool printing = false;
   bool blackText = false;
+  std::vector<ChartOverflow>* overflow = nullptr;  // where "+n" marks are reported
 
   // n pixels of a screen-sized chart, in this chart's pixels.
   int Px(int n) const { return static_cast<int>(std::lround(n * unit)); }
@@ -79,6 +81,7 @@ Geometry MakeGeometry(int x, int y, int size, const ChartDrawOptions& options) {
   g.unit = std::max(1.0, g.cell / 96.0);
   g.printing = options.printing;
   g.blackText = options.printing && options.blackAndWhite;
+  g.overflow = options.overflow;
   return g;
 }
 
@@ -123,10 +126,11 @@ TextFont FittedFont(const QPaintDevice* device, TextFont font, const QString& te
 // Degrees and minutes of a longitude in its rasi ("15°23'"), the minutes cut
 // rather than rounded so that the end of a rasi never reads 30°00'; empty for
 // a longitude that is not a number.
-QString DegreesInSignLabel(double longitude) {
+QString DegreesInSignLabel(double longitude, int varga) {
   if (!std::isfinite(longitude)) return {};
   double inSign = std::fmod(longitude, 30.0);
   if (inSign < 0) inSign += 30.0;
+  if (varga != kD1) inSign = DegreesInVarga(static_cast<Varga>(varga), std::fmod(std::fmod(longitude, 360.0) + 360.0, 360.0));
   const int minutes = std::clamp(static_cast<int>(std::floor(inSign * 60.0)), 0, 30 * 60 - 1);
   return QStringLiteral("%1%2%3'").arg(minutes / 60).arg(QChar(0xB0)).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
@@ -142,14 +146,17 @@ using SignLabels = std::array<CellLabels, 12>;
 SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& options, const Geometry& g) {
   SignLabels labels;
   const LabelForm form = options.bitmap ? LabelForm::kBitmap : LabelForm::kScreen;
+  // The degrees shown are those in the sign of the chart drawn.
+  const int varga = input.chartIndex >= 0 && input.chartIndex < kVargaCount ? input.chartIndex : kD1;
+  const bool showDegrees = options.degrees && (varga == kD1 || options.vargaDegrees);
   for (const ShownBody& body : ShownBodies(options.groups)) {
     const int s = input.sign[body.slot];
     if (!IsSign(s)) continue;
     FlowItem item;
     const std::string_view text = BodyLabel(form, input.retrograde[body.slot], body.slot);
     item.text = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    if (options.degrees) {
-      const QString degrees = DegreesInSignLabel(input.longitude[body.slot]);
+    if (showDegrees) {
+      const QString degrees = DegreesInSignLabel(input.longitude[body.slot], varga);
       if (!degrees.isEmpty()) item.text += QLatin1Char(' ') + degrees;
     }
     item.font = BodyFont(g, body.colour);
@@ -195,7 +202,11 @@ void FlowCell(QPainter& painter, const Geometry& g, const QPolygonF& shape, cons
   items.insert(items.end(), cell.padas.begin(), cell.padas.end());
   if (items.empty()) return;
   const TextFont overflow = BodyFont(g, kBodyColour);
-  DrawPlaced(painter, FlowInPolygon(painter.device(), shape, items, overflow.height, overflow));
+  const std::vector<PlacedText> placed = FlowInPolygon(painter.device(), shape, items, overflow.height, overflow);
+  DrawPlaced(painter, placed);
+  if (g.overflow == nullptr) return;
+  for (const PlacedText& t : placed)
+    if (!t.hidden.isEmpty()) g.overflow->push_back({painter.transform().mapRect(t.rect), t.hidden});
 }
 
 // --- Lines --------------------------------------------------------------
@@ -503,6 +514,7 @@ ChartDrawOptions ChartDrawOptionsFromSettings(const Settings& settings) {
   options.padas.chosen = settings.chosenPadas;
   options.blackAndWhite = settings.blackAndWhite != 0;
   options.degrees = settings.chartDegrees == 1;
+  options.vargaDegrees = settings.vargaDegrees == 0;
   return options;
 }
 

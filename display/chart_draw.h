@@ -12,9 +12,11 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "display/chart_labels.h"
 #include "chart/chart_state.h"
@@ -61,6 +63,13 @@ struct TransitOverlay {
   std::array<std::int32_t, 10> retrograde{};
 };
 
+// A "+n" mark of a crowded cell: where it was drawn (device pixels) and the
+// labels it stands for.
+struct ChartOverflow {
+  QRectF rect;
+  QStringList hidden;
+};
+
 struct ChartDrawOptions {
   int chartStyle = kSouthRegular;  // 2 north, 3 and 4 east, anything else south
   bool southMirrored = false;      // south chart with the signs running anticlockwise
@@ -89,9 +98,16 @@ struct ChartDrawOptions {
   bool clearBackground = false;
   // Transit bodies to draw as well (none by default).
   TransitOverlay transits{};
-  // Each body's degrees and minutes in its rasi beside its label
-  // ("Su 15°23'"); the labels then flow in their cells.
+  // Each body's degrees and minutes beside its label ("Su 15°23'"), in
+  // its sign of the chart drawn (in a divisional chart, its place in its
+  // divisional sign); the labels then flow in their cells.
   bool degrees = false;
+  // With degrees: false shows them in the rasi only, none in the
+  // divisional charts.
+  bool vargaDegrees = true;
+  // When given, every "+n" mark drawn (a crowded cell's labels that did
+  // not fit) is added here with the labels it stands for.
+  std::vector<ChartOverflow>* overflow = nullptr;
 };
 
 // Options from the settings: style, the mirrored and framed variants of the

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include <QPaintDevice>
+
 namespace orvane {
 namespace {
 
@@ -135,7 +137,7 @@ std::vector<PlacedText> Placed(const std::vector<FlowItem>& items, const std::ve
   std::vector<PlacedText> placed;
   placed.reserve(count);
   for (std::size_t k = 0; k < count; ++k) {
-    placed.push_back({items[k].text, Scaled(items[k].font, scale), rects[k]});
+    placed.push_back({items[k].text, Scaled(items[k].font, scale), rects[k], items[k].hidden});
   }
   return placed;
 }
@@ -165,7 +167,11 @@ std::vector<PlacedText> FlowInPolygon(const QPaintDevice* device, const QPolygon
   const double centreY = CentroidY(shape);
   std::vector<QRectF> rects;
 
-  const double smallestScale = std::min(1.0, kSmallestLabel / lineHeight);
+  // The smallest readable label on this device: on paper at a printer's
+  // resolution that is far more pixels than on a screen.
+  const double dpi = device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
+  const double smallest = std::max(kSmallestLabel, kSmallestLabelPoints * dpi / 72.0);
+  const double smallestScale = std::min(1.0, smallest / lineHeight);
   double lastScale = 1.0;
   for (double scale : kFlowScales) {
     if (scale < smallestScale && scale < 1.0) break;
@@ -210,6 +216,7 @@ std::vector<PlacedText> FlowInPolygon(const QPaintDevice* device, const QPolygon
     FlowItem more;
     more.text = QStringLiteral("+%1").arg(items.size() - keep);
     more.font = overflowFont;
+    for (std::size_t k = keep; k < items.size(); ++k) more.hidden << items[k].text;
     shown.push_back(more);
     std::vector<double> shownWidths(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(keep));
     shownWidths.push_back(MeasureText(device, Scaled(overflowFont, scale), more.text).width());

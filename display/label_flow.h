@@ -4,12 +4,15 @@
 // the block of rows as near the shape's centre as the shape allows. When the
 // labels do not fit, the fonts shrink step by step; when even the smallest
 // do not fit, the labels that fit are shown and the last place says "+n" for
-// the rest. Nothing is ever placed outside the shape.
+// the rest. Labels never shrink below a size that can be read on the device
+// (kSmallestLabelPoints at the device's resolution, and never under 7
+// pixels). Nothing is ever placed outside the shape.
 #pragma once
 
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -21,14 +24,18 @@ struct FlowItem {
   QString text;
   TextFont font;
   bool newRow = false;  // start a new row (the padas after the bodies)
+  QStringList hidden;   // the labels a "+n" mark stands for
 };
 
 struct PlacedText {
   QString text;
   TextFont font;
-  QRectF rect;  // draw with kTextFlowFormat
+  QRectF rect;          // draw with kTextFlowFormat
+  QStringList hidden;   // for the "+n" mark: the labels it stands for
 };
 inline constexpr unsigned kTextFlowFormat = kTextLeft | kTextVCentre | kTextSingleLine | kTextNoClip;
+
+inline constexpr double kSmallestLabelPoints = 6.5;
 
 // `lineHeight` is the row height at full size (the body label height);
 // `overflowFont` draws the "+n" mark.

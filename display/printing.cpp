@@ -1,5 +1,7 @@
 #include "display/printing.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -384,6 +386,27 @@ bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& char
   QPrintPreviewDialog preview(&printer, parent);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&job](QPrinter* target) { job.PrintAll(*target); });
+  // The preview's own Print would paint on the shared printer, which writes
+  // a chosen file in place (cut short on a full disk, and broken for every
+  // later job): its Print goes the print command's way instead, through a
+  // locked temporary file that replaces the chosen file only when complete.
+  const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+  for (QAction* action : preview.findChildren<QAction*>()) {
+    if (action->text() != printText) continue;
+    action->disconnect(&preview);
+    QObject::connect(action, &QAction::triggered, &preview, [&preview, &printer, &job] {
+      QPrintDialog dialog(&printer, &preview);
+      if (dialog.exec() != QDialog::Accepted) return;
+      QString error;
+      if (!PrintJobToPrinter(job, printer, &error)) {
+        // The preview stays open: the user may choose another file.
+        QMessageBox::warning(&preview, QStringLiteral("Orvane Lite"),
+                             error.isEmpty() ? QStringLiteral("Could not start print job.") : error);
+        return;
+      }
+      preview.accept();
+    });
+  }
   preview.exec();
   return true;
 }

@@ -345,6 +345,7 @@ void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& opti
   }
   ScreenPaintOptions device = options;
   device.absoluteCoordinates = true;
+  if (!options.printing) overflow_.clear();
   for (int i = 0; i < layout.chartCount && i < static_cast<int>(geometry.charts.size()); ++i) {
     const ScreenChartLayout& c = layout.charts[static_cast<std::size_t>(i)];
     const QRectF& square = geometry.charts[static_cast<std::size_t>(i)];
@@ -388,6 +389,7 @@ void ScreenView::DrawScreenChart(QPainter& painter, const ScreenPaintOptions& op
   draw.absoluteCoordinates = options.absoluteCoordinates;
   draw.layoutSize = QSizeF(options.layout.width(), options.layout.height());
   draw.clearBackground = clearBackground;
+  if (!options.printing) draw.overflow = &overflow_;
   const VargaChoice varga = SelectVarga(chartIndex);
   DrawChart(painter, QRectF(x, y, size, size), ChartDrawInputFromState(chart(), varga.chartIndex), draw);
 }

@@ -220,6 +220,9 @@ class ScreenView {
   void PaintPrepared(QPainter& painter, const ScreenPaintOptions& options, const ScreenGeometry& geometry) const;
   // The screen prepared last (nullptr when nothing is).
   const ScreenLayout* preparedScreen() const { return prepared_; }
+  // The "+n" marks of crowded chart cells as last painted on a screen (not
+  // printed), with the labels each stands for.
+  const std::vector<ChartOverflow>& overflowMarks() const { return overflow_; }
 
   // Runs the chart pass for `section` (or, with kNoSection and a heading,
   // draws the heading), clears the background first when clearBackground is
@@ -260,6 +263,7 @@ class ScreenView {
   QString screenText_;
   const ScreenLayout* prepared_ = nullptr;
   std::vector<QString> preparedTexts_;  // each block's text as shown
+  mutable std::vector<ChartOverflow> overflow_;
 
   bool PrepareLayout(const ScreenLayout& layout);
   int ChartIndexOf(ScreenChart which) const;

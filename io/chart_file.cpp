@@ -197,6 +197,17 @@ namespace {
 constexpr std::string_view kNameLabel = "Name:";
 constexpr std::string_view kPlaceLabel = "Place:";
 constexpr std::string_view kZoneLabel = "Zone:";
+constexpr std::string_view kEphemerisLabel = "Ephemeris:";
+
+// The offset just past the seventh number of `image` (npos when it has fewer).
+std::size_t EndOfSevenNumbers(std::string_view image) {
+  std::size_t count = 0, end = 0;
+  ForEachToken(image, [&](std::string_view token) {
+    end = static_cast<std::size_t>(token.data() - image.data()) + token.size();
+    return ++count < 7;
+  });
+  return count < 7 ? std::string_view::npos : end;
+}
 
 }  // namespace
 
@@ -236,12 +247,8 @@ std::string CleanChartLabel(std::string_view value) {
 ChartLabels ReadChartLabels(std::string_view image) {
   ChartLabels labels;
   // Past the seventh number.
-  std::size_t count = 0, end = 0;
-  ForEachToken(image, [&](std::string_view token) {
-    end = static_cast<std::size_t>(token.data() - image.data()) + token.size();
-    return ++count < 7;
-  });
-  if (count < 7) return labels;
+  const std::size_t end = EndOfSevenNumbers(image);
+  if (end == std::string_view::npos) return labels;
   std::string_view rest = image.substr(end);
   while (!rest.empty()) {
     std::size_t lineEnd = rest.find('\n');
@@ -271,6 +278,49 @@ std::string FormatChartLabels(const ChartLabels& labels) {
   line(kNameLabel, labels.name);
   line(kPlaceLabel, labels.place);
   line(kZoneLabel, labels.zone);
+  return out;
+}
+
+std::string ReadEphemerisLabel(std::string_view image) {
+  const std::size_t end = EndOfSevenNumbers(image);
+  if (end == std::string_view::npos) return {};
+  std::string value;
+  std::string_view rest = image.substr(end);
+  bool first = true;  // the rest of the seventh number's line
+  while (!rest.empty()) {
+    const std::size_t lineEnd = rest.find('\n');
+    std::string_view line = rest.substr(0, lineEnd);
+    rest.remove_prefix(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!first && line.substr(0, kEphemerisLabel.size()) == kEphemerisLabel)
+      value = CleanChartLabel(line.substr(kEphemerisLabel.size()));
+    first = false;
+  }
+  return value;
+}
+
+std::string WithEphemerisLabel(std::string_view image, std::string_view value) {
+  const std::size_t end = EndOfSevenNumbers(image);
+  if (end == std::string_view::npos) return std::string(image);
+  // The seven numbers as they are, then every line after them but the label.
+  std::string out(image.substr(0, end));
+  std::string_view rest = image.substr(end);
+  bool first = true;  // the rest of the seventh number's line
+  while (!rest.empty()) {
+    const std::size_t lineEnd = rest.find('\n');
+    const std::string_view line = rest.substr(0, lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1);
+    rest.remove_prefix(line.size());
+    if (!first && line.substr(0, kEphemerisLabel.size()) == kEphemerisLabel) continue;
+    out += line;
+    first = false;
+  }
+  const std::string clean = CleanChartLabel(value);
+  if (clean.empty()) return out;
+  if (out.back() != '\n') out += '\n';
+  out += kEphemerisLabel;
+  out += ' ';
+  out += clean;
+  out += '\n';
   return out;
 }
 

@@ -79,8 +79,9 @@ std::string FormatChartDataFile(const BirthData& birth);
 
 // What a chart file may keep after its seven numbers: the person's name,
 // the place's name and the place's time zone, one a line as "Name: ...",
-// "Place: ..." and "Zone: ...". A program that reads only the seven numbers
-// ignores them; so does ValidateChartImage.
+// "Place: ..." and "Zone: ...", and after them the engine the chart is cast
+// with ("Ephemeris: ...", see ReadEphemerisLabel). A program that reads only
+// the seven numbers ignores them; so does ValidateChartImage.
 struct ChartLabels {
   std::string name;   // "Ravi Kumar" (UTF-8)
   std::string place;  // "Chennai, Tamil Nadu, IN"
@@ -88,6 +89,10 @@ struct ChartLabels {
   bool empty() const { return name.empty() && place.empty() && zone.empty(); }
   bool operator==(const ChartLabels&) const = default;
 };
+
+// The values of the "Ephemeris:" label.
+inline constexpr std::string_view kEphemerisLabelSwiss = "swiss";
+inline constexpr std::string_view kEphemerisLabelClassic = "classic";
 
 // The longest label kept, in bytes (longer ones are cut at a character).
 inline constexpr std::size_t kChartLabelLimit = 200;
@@ -102,6 +107,16 @@ ChartLabels ReadChartLabels(std::string_view image);
 // empty ones (so nothing at all for empty labels). Values are cleaned as
 // ReadChartLabels cleans them, so they read back the same.
 std::string FormatChartLabels(const ChartLabels& labels);
+
+// The value of the "Ephemeris:" label after the seventh number of `image`
+// (kEphemerisLabelSwiss or kEphemerisLabelClassic as written; empty when
+// there is none: the chart follows the preference's engine).
+std::string ReadEphemerisLabel(std::string_view image);
+
+// `image` with its "Ephemeris:" label set to `value` (removed when empty):
+// every other byte of the image stays as it is, the label's line goes last.
+// An image without seven numbers comes back unchanged.
+std::string WithEphemerisLabel(std::string_view image, std::string_view value);
 
 // `value` as a label keeps it: one line, no control characters, no blanks
 // at either end, at most kChartLabelLimit bytes (cut at a character).

@@ -96,10 +96,11 @@ struct Extension {
   std::array<std::string_view, 2> words;  // the words of the values 0 and 1
   int Settings::*value;
 };
-constexpr std::array<Extension, 3> kExtensions = {{
+constexpr std::array<Extension, 4> kExtensions = {{
     {"ephemeris", {"classic", "swiss"}, &Settings::ephemeris},
     {"rahu", {"mean-node", "true-node"}, &Settings::trueNode},
     {"chart-degrees", {"off", "on"}, &Settings::chartDegrees},
+    {"varga-degrees", {"divisional", "none"}, &Settings::vargaDegrees},
 }};
 
 // Reads the extension lines of `text` into `settings`; returns the number of
@@ -187,6 +188,7 @@ std::string FormatSettings(const Settings& settings) {
   if (settings.ephemeris == 1) out += "ephemeris=swiss\n";
   if (settings.trueNode == 1) out += "rahu=true-node\n";
   if (settings.chartDegrees == 1) out += "chart-degrees=on\n";
+  if (settings.vargaDegrees == 1) out += "varga-degrees=none\n";
   return out;
 }
 

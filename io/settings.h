@@ -53,6 +53,7 @@ struct Settings {
   int ephemeris = 0;  // 0 the classic engine, 1 the Swiss Ephemeris
   int trueNode = 0;   // 1: Rahu from the true node (Swiss engine only)
   int chartDegrees = 0;  // 1: the charts show each body's degrees and minutes beside its label
+  int vargaDegrees = 0;  // with chartDegrees, 1: none in the divisional charts (0: their own degrees)
 
   // The custom deviation in arc-minutes; beyond +-1000 it stands for the
   // tropical zodiac.

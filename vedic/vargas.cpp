@@ -191,6 +191,27 @@ int VargaSignOf(Varga varga, double longitude, int horaMethod) {
   return s;
 }
 
+double DegreesInVarga(Varga varga, double longitude) {
+  if (!std::isfinite(longitude)) return 0;
+  const int s = SignOf(longitude);
+  const double d = std::clamp(longitude - kSignSpan * s, 0.0, std::nextafter(kSignSpan, 0.0));
+  double inPart = 0;
+  if (varga == kD5 || varga == kD30) {
+    // Unequal parts, counted from the start of an odd sign and from the end
+    // of an even one.
+    const std::array<double, 4>& bound = varga == kD5 ? kPanchamsaBound : kTrimsamsaBound;
+    const double x = IsOddSign(s) ? d : 30.0 - d;
+    const int part = LordPartOf(longitude, bound, varga == kD5);
+    const double lo = part == 0 ? 0.0 : bound[static_cast<std::size_t>(part - 1)];
+    const double hi = part == 4 ? 30.0 : bound[static_cast<std::size_t>(part)];
+    inPart = hi > lo ? std::clamp((x - lo) / (hi - lo), 0.0, 1.0) * 30.0 : 0.0;
+  } else {
+    const int n = kVargaDivision[static_cast<std::size_t>(varga)];
+    inPart = std::fmod(d * n, 30.0);
+  }
+  return std::clamp(inPart, 0.0, std::nextafter(30.0, 0.0));
+}
+
 int TrimsamsaLordOf(double longitude) {
   return kLordPartPlanet[LordPartOf(longitude, kTrimsamsaBound, false)];
 }

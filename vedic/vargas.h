@@ -17,6 +17,11 @@ int HoraSign(double longitude, int horaMethod);
 // Sign of a longitude in any divisional chart (D-9 through the navamsa rule
 // of the per-point pass, which agrees with the nakshatra pada).
 int VargaSignOf(Varga varga, double longitude, int horaMethod);
+// The degrees [0, 30) a longitude stands at in its sign of a divisional
+// chart: its place in its part of the rasi, stretched to a whole sign (the
+// rasi's own degrees for D-1; for the unequal parts of D-5 and D-30 the
+// part's own length, counted the way the part runs in the sign).
+double DegreesInVarga(Varga varga, double longitude);
 // Planet code (3..7) of the trimsamsa part a longitude falls in.
 int TrimsamsaLordOf(double longitude);
 // Planet code (3..7) of the hadda (Tajaka terms) part a longitude falls in;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMdiArea>
 
+#include "io/chart_file.h"
 #include "modal_driver.h"
 #include "view_fixture.h"
 
@@ -158,6 +159,61 @@ TEST_F(EphemerisChoiceTest, ThePreferenceMovesTheWindowsThatFollowItOnly) {
   EXPECT_FALSE(FrameOf(viewA_)->windowTitle().contains(QStringLiteral("Swiss Ephemeris")));
   viewA_->OnMiscellaneous();
   EXPECT_FALSE(Text(*viewA_).contains(QStringLiteral("Ephemeris =")));
+}
+
+// The engine a window is switched to is kept with its chart: in the file
+// after the labels (readers of seven numbers read it as before), so the
+// chart reopens with it whatever the preference; Window > New Window opens
+// with the engine of the window it came from.
+TEST_F(EphemerisChoiceTest, TheWindowsEngineIsKeptWithTheChart) {
+  OpenTwoCharts();
+  ASSERT_FALSE(HasFatalFailure());
+  CMainFrame& frame = *app_->mainFrame();
+  CDhruvakDoc& doc = viewA_->document();
+  Activate(viewA_);
+  frame.commandAction(kEphemerisCommand)->trigger();
+  ASSERT_EQ(viewA_->ephemeris(), 1);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.EphemerisLabel(), "swiss");
+
+  // A new window of the switched chart.
+  frame.OnWindowNew();
+  const QList<CChildFrame*> frames = frame.framesOf(&doc);
+  ASSERT_EQ(frames.size(), 2);
+  EXPECT_EQ(frames[1]->view()->ephemeris(), 1);
+  EXPECT_EQ(frames[1]->view()->ephemerisChoice(), 1);
+
+  // Saved: the seven numbers as they were, then the label.
+  const QString saved = Home(QStringLiteral("charts/saved.orv"));
+  QString error;
+  ASSERT_TRUE(doc.OnSaveDocument(saved, &error)) << error.toStdString();
+  const QByteArray bytes = ReadFile(saved);
+  EXPECT_EQ(bytes, QByteArray(kDefaultChart) + "\nEphemeris: swiss\n");
+  const ChartValidation read = ValidateChartImage(bytes.toStdString());
+  ASSERT_TRUE(read.ok) << read.message;
+  EXPECT_EQ(FormatChartDataFile(read.birth), FormatChartDataFile(ValidateChartImage(kDefaultChart.toStdString()).birth));
+
+  // Reopened (the preference is the classic engine), it is cast with the Swiss Ephemeris.
+  const QString copy = Home(QStringLiteral("charts/copy.orv"));
+  ASSERT_TRUE(QFile::copy(saved, copy));
+  CDhruvakDoc* reopened = frame.OpenDocumentFile(copy);
+  ASSERT_NE(reopened, nullptr);
+  CDhruvakView* view = ViewOf(frame, reopened);
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(app_->settings().ephemeris, 0);
+  EXPECT_EQ(view->ephemeris(), 1);
+  EXPECT_FALSE(view->engineText().isEmpty());
+  EXPECT_FALSE(reopened->IsModified());
+
+  // Switched back, the label says so (a classic chart stays classic under a
+  // Swiss preference).
+  Activate(view);
+  frame.commandAction(kEphemerisCommand)->trigger();
+  EXPECT_EQ(view->ephemeris(), 0);
+  EXPECT_EQ(reopened->EphemerisLabel(), "classic");
+
+  // Nothing asks about the changes when the test ends.
+  for (CDhruvakDoc* d : frame.documents()) d->SetModifiedFlag(false);
 }
 
 // The start-up default chart under the Swiss Ephemeris, as the program shows

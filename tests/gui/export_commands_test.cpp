@@ -1,8 +1,11 @@
 // The export commands in the running program: a chart opened from a file
 // presets the print title from the file's name, gets its notes file beside
 // it, and is mailed under its own name, without the document changing.
+#include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -11,7 +14,10 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <optional>
+
 #include "app/export_commands.h"
+#include "file_size_limit.h"
 #include "app_fixture.h"
 
 namespace orvane::testing {
@@ -126,6 +132,72 @@ TEST_F(ExportCommandsTest, PreviewShowsEveryPageWhateverRangeTheLastPrintJobChos
   EXPECT_TRUE(OnFilePrintPreview(context));
   EXPECT_EQ(pages, 6);  // the six print items of the default settings
   EXPECT_EQ(driver.unexpected(), 0);
+}
+
+// Print from the preview over a good PDF file on a disk that fills up: a
+// message, and the good PDF stays whole; no temporary file is left, and
+// the next print from the same preview (on the same printer) writes a
+// whole PDF.
+TEST_F(ExportCommandsTest, PreviewPrintsToAFileOnlyWhole) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  CDhruvakDoc* doc = app->mainFrame()->documents().value(0);
+  ASSERT_NE(doc, nullptr);
+  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  const QByteArray good = "%PDF-1.4\n% a good PDF printed last week\n%%EOF\n";
+  const QString chosen = WriteFile(QStringLiteral("prints/chart.pdf"), good);
+  const QString folder = QFileInfo(chosen).absolutePath();
+  QPrinter& printer = app->printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(chosen);
+
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle,
+                            [](QWidget*, const QString& preset) -> std::optional<QString> { return preset; }};
+  std::optional<testing_support::FileSizeLimit> full;
+  QByteArray afterFailure;
+  QStringList filesAfterFailure;
+  auto print = [](QWidget* preview) {
+    const QString text = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview->findChildren<QAction*>()) {
+      if (action->text() == text) {
+        action->trigger();
+        return true;
+      }
+    }
+    return false;
+  };
+  ModalDriver driver;
+  driver.Then([&](QWidget* preview) {
+    ASSERT_NE(qobject_cast<QPrintPreviewDialog*>(preview), nullptr);
+    // On a full disk, then with room again.
+    EXPECT_TRUE(print(preview));
+    full.reset();
+    afterFailure = ReadFile(chosen);
+    filesAfterFailure = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    if (preview->isVisible()) print(preview);
+  });
+  driver.Then([&](QWidget* dialog) {
+    full.emplace(20480);  // room for 20 KiB: a chart page takes far more
+    ModalDriver::Press(dialog);
+  });
+  driver.ThenPress();  // the failure
+  driver.ThenPress();  // the print dialog again
+  EXPECT_TRUE(OnFilePrintPreview(context));
+  full.reset();
+
+  EXPECT_EQ(afterFailure, good);
+  EXPECT_EQ(filesAfterFailure, QStringList{QStringLiteral("chart.pdf")});
+  ASSERT_EQ(driver.texts().size(), 4) << driver.captions().join(QLatin1Char('|')).toStdString();
+  EXPECT_TRUE(driver.texts()[2].contains(QStringLiteral("chart.pdf"))) << driver.texts()[2].toStdString();
+  EXPECT_TRUE(driver.texts()[2].contains(QStringLiteral("full"))) << driver.texts()[2].toStdString();
+  const QByteArray printed = ReadFile(chosen);
+  EXPECT_TRUE(printed.startsWith("%PDF-") && printed.trimmed().endsWith("%%EOF")) << printed.size();
+  EXPECT_GT(printed.size(), 20480);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("chart.pdf")});
+  EXPECT_EQ(driver.unexpected(), 0);
+  EXPECT_TRUE(driver.finished());
 }
 
 TEST_F(ExportCommandsTest, NotesOfChart1OrvAreChart1TxtBesideIt) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "display/label_flow.h"
 
 namespace orvane {
@@ -18,7 +20,7 @@ TextFont LabelFont(int height) {
 
 std::vector<FlowItem> Items(int count, int height) {
   std::vector<FlowItem> items;
-  for (int i = 0; i < count; ++i) items.push_back({QStringLiteral("L%1").arg(i), LabelFont(height), false});
+  for (int i = 0; i < count; ++i) items.push_back({QStringLiteral("L%1").arg(i), LabelFont(height), false, {}});
   return items;
 }
 
@@ -38,7 +40,7 @@ TEST(FlowInPolygon, LabelsKeepTheirOrderAndSizeWhenTheyFit) {
   QImage device(10, 10, QImage::Format_RGB32);
   const QPolygonF triangle({QPointF(0, 0), QPointF(200, 0), QPointF(100, 100)});
   std::vector<FlowItem> items = Items(4, 16);
-  items.push_back({QStringLiteral("AL"), LabelFont(12), true});
+  items.push_back({QStringLiteral("AL"), LabelFont(12), true, {}});
   const std::vector<PlacedText> placed = FlowInPolygon(&device, triangle, items, 16, LabelFont(16));
   ASSERT_EQ(placed.size(), items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -74,7 +76,36 @@ TEST(FlowInPolygon, ShrinksThenSaysHowManyMore) {
       ASSERT_TRUE(last.startsWith(QLatin1Char('+'))) << last.toStdString();
       EXPECT_EQ(static_cast<int>(placed.size()) - 1 + last.mid(1).toInt(), c.count);
       EXPECT_GE(placed.front().font.height, 7);
+      // The mark carries the labels it stands for, in order.
+      const QStringList& hidden = placed.back().hidden;
+      ASSERT_EQ(hidden.size(), last.mid(1).toInt());
+      for (int k = 0; k < hidden.size(); ++k)
+        EXPECT_EQ(hidden[k], QStringLiteral("L%1").arg(static_cast<int>(placed.size()) - 1 + k));
     }
+  }
+}
+
+// On paper the smallest label is as large as on a screen, in points: a
+// crowded cell printed at 1200 dpi says "+n" rather than shrink its labels
+// below 6.5 points.
+TEST(FlowInPolygon, LabelsStayReadableAtAPrintersResolution) {
+  struct Case {
+    double dpi;
+    double scale;  // of the shape and the fonts against a screen chart
+  };
+  for (const Case c : {Case{96, 1}, Case{300, 300.0 / 96}, Case{1200, 1200.0 / 96}}) {
+    SCOPED_TRACE(c.dpi);
+    QImage device(10, 10, QImage::Format_RGB32);
+    device.setDotsPerMeterX(static_cast<int>(std::lround(c.dpi / 0.0254)));
+    device.setDotsPerMeterY(static_cast<int>(std::lround(c.dpi / 0.0254)));
+    const double s = c.scale;
+    const QPolygonF triangle({QPointF(0, 0), QPointF(80 * s, 0), QPointF(40 * s, 40 * s)});
+    const int height = static_cast<int>(std::lround(14 * s));
+    const std::vector<PlacedText> placed = FlowInPolygon(&device, triangle, Items(40, height), height, LabelFont(height));
+    ASSERT_FALSE(placed.empty());
+    ExpectInside(&device, triangle, placed);
+    EXPECT_TRUE(placed.back().text.startsWith(QLatin1Char('+')));
+    for (const PlacedText& t : placed) EXPECT_GE(t.font.height, 6.5 * c.dpi / 72 - 1) << t.text.toStdString();
   }
 }
 

@@ -448,11 +448,18 @@ TEST(ChartStyleDialog, ShowsTheStoredStyleAndStoresTheChosenOne) {
     dialog.findChild<QRadioButton*>(QStringLiteral("style%1").arg(chosen))->click();
     // The degrees in the charts: off by default, switched with the style.
     EXPECT_FALSE(IsChecked(&dialog, "degrees"));
+    // "In the rasi only" goes with the degrees.
+    auto* vargaDegrees = dialog.findChild<QCheckBox*>(QStringLiteral("vargaDegrees"));
+    ASSERT_NE(vargaDegrees, nullptr);
+    EXPECT_FALSE(vargaDegrees->isEnabled());
     dialog.findChild<QCheckBox*>(QStringLiteral("degrees"))->click();
+    EXPECT_TRUE(vargaDegrees->isEnabled());
+    vargaDegrees->click();
     ASSERT_TRUE(PressOk(dialog).accepted);
     dialog.Store(s);
     EXPECT_EQ(s.chartStyle, chosen);
     EXPECT_EQ(s.chartDegrees, 1);
+    EXPECT_EQ(s.vargaDegrees, 1);
   }
 }
 

@@ -2,8 +2,6 @@
 // message, the file chosen is never left cut short, no temporary file is
 // left, and the next jobs of the same printer are complete.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "computed_chart.h"
+#include "file_size_limit.h"
 #include "display/print_file.h"
 #include "display/printing.h"
 
@@ -19,6 +18,7 @@ namespace orvane {
 namespace {
 
 using testing_support::ComputedChart;
+using testing_support::FileSizeLimit;
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -31,31 +31,6 @@ int PdfPageCount(const QByteArray& pdf) {
 }
 
 bool IsCompletePdf(const QByteArray& pdf) { return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"); }
-
-// While it lives, files this process writes stop growing at `bytes` and a
-// write beyond fails (as on a full disk) instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &old_);
-    previous_ = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    active_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    ::signal(SIGXFSZ, previous_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  bool active() const { return active_; }
-
- private:
-  rlimit old_{};
-  sighandler_t previous_ = SIG_DFL;
-  bool active_ = false;
-};
 
 TEST(PrintFile, FullDiskFailsCleanlyAndLaterJobsAreComplete) {
   Settings settings;

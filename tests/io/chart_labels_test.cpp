@@ -54,6 +54,39 @@ TEST(ChartLabels, ReadFromAnyFileThatValidates) {
   }
 }
 
+// The engine's label is set or removed without touching any other byte of
+// the file, and always goes last.
+TEST(ChartLabels, EphemerisLabelIsSetAloneAndLast) {
+  struct Case {
+    const char* name;
+    std::string image;
+    std::string value;
+    std::string expected;
+  };
+  const std::string seven = "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15";
+  const Case cases[] = {
+      {"no final line end", seven, "swiss", seven + "\nEphemeris: swiss\n"},
+      {"after the labels", seven + "\nName: Ravi\nZone: Asia/Kolkata\n", "swiss",
+       seven + "\nName: Ravi\nZone: Asia/Kolkata\nEphemeris: swiss\n"},
+      {"replaced", seven + "\nEphemeris: swiss\nName: Ravi\n", "classic",
+       seven + "\nName: Ravi\nEphemeris: classic\n"},
+      {"removed", seven + "\nEphemeris: swiss\nnotes\n", "", seven + "\nnotes\n"},
+      {"CR LF and odd numbers kept", "4\r\n4\r\n1970\r\n17.5\r\n-5.3\r\n-80.17\r\n13.05\r\nName: Ravi\r\n", "swiss",
+       "4\r\n4\r\n1970\r\n17.5\r\n-5.3\r\n-80.17\r\n13.05\r\nName: Ravi\r\nEphemeris: swiss\n"},
+      {"fewer than seven numbers", "4\n4\n1970\n", "swiss", "4\n4\n1970\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string out = WithEphemerisLabel(c.image, c.value);
+    EXPECT_EQ(out, c.expected);
+    if (ValidateChartImage(c.image).ok) {
+      EXPECT_EQ(ReadEphemerisLabel(out), c.value);
+      EXPECT_EQ(ReadChartLabels(out), ReadChartLabels(c.image));
+      EXPECT_EQ(FormatChartDataFile(ValidateChartImage(out).birth), FormatChartDataFile(ValidateChartImage(c.image).birth));
+    }
+  }
+}
+
 TEST(ChartLabels, CleanedToOneBoundedLine) {
   EXPECT_EQ(CleanChartLabel("  Ravi\tKumar\n"), "Ravi Kumar");
   EXPECT_EQ(CleanChartLabel("a\rb\x7f" "c"), "a b c");

@@ -113,17 +113,22 @@ TEST(ParseSettings, EngineChoiceAfterTheTrailer) {
   swiss.ephemeris = 1;
   swiss.trueNode = 1;
   swiss.chartDegrees = 1;
+  swiss.vargaDegrees = 1;
   const std::string swissFile = FormatSettings(swiss);
-  EXPECT_EQ(swissFile, std::string(kDefaultFile) + "ephemeris=swiss\nrahu=true-node\nchart-degrees=on\n");
+  EXPECT_EQ(swissFile,
+            std::string(kDefaultFile) + "ephemeris=swiss\nrahu=true-node\nchart-degrees=on\nvarga-degrees=none\n");
   struct Case {
     const char* name;
     std::string text;
     int ephemeris, trueNode, rejected;
     int degrees = 0;
+    int vargaDegrees = 0;
   };
   const Case cases[] = {
       {"older file", std::string(kDefaultFile), 0, 0, 0},
-      {"written swiss", swissFile, 1, 1, 0, 1},
+      {"written swiss", swissFile, 1, 1, 0, 1, 1},
+      {"divisional degrees said", std::string(kDefaultFile) + "varga-degrees=divisional\n", 0, 0, 0},
+      {"divisional degrees unknown word", std::string(kDefaultFile) + "varga-degrees=rasi\n", 0, 0, 1},
       {"classic said", std::string(kDefaultFile) + "ephemeris=classic\nrahu=mean-node\n", 0, 0, 0},
       {"carriage returns", std::string(kDefaultFile) + "ephemeris=swiss\r\n", 1, 0, 0},
       {"unknown word", std::string(kDefaultFile) + "ephemeris=moshier\nrahu=true-node\n", 0, 1, 1},
@@ -137,11 +142,13 @@ TEST(ParseSettings, EngineChoiceAfterTheTrailer) {
     read.ephemeris = 1;  // a value held before: a file without the line still reads as classic
     read.trueNode = 1;
     read.chartDegrees = 1;
+    read.vargaDegrees = 1;
     const SettingsParseResult r = ParseSettings(c.text, read);
     EXPECT_EQ(r.status, SettingsStatus::kLoaded);
     EXPECT_EQ(read.ephemeris, c.ephemeris);
     EXPECT_EQ(read.trueNode, c.trueNode);
     EXPECT_EQ(read.chartDegrees, c.degrees);
+    EXPECT_EQ(read.vargaDegrees, c.vargaDegrees);
     EXPECT_EQ(r.rejectedFields, c.rejected);
     EXPECT_EQ(r.unreadableFields, 0);
     // The values before the trailer are the defaults' in every case.
@@ -149,6 +156,7 @@ TEST(ParseSettings, EngineChoiceAfterTheTrailer) {
     expected.ephemeris = read.ephemeris;
     expected.trueNode = read.trueNode;
     expected.chartDegrees = read.chartDegrees;
+    expected.vargaDegrees = read.vargaDegrees;
     EXPECT_EQ(FormatSettings(read), FormatSettings(expected));
   }
 }

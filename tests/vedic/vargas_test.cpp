@@ -109,6 +109,42 @@ TEST(VargaSign, NavamsaAgreesWithNakshatraAndPadaAtEveryBoundary) {
   }
 }
 
+// A body's degrees in its divisional sign: its place in its part of the
+// rasi stretched to a whole sign; the unequal parts of D-5 and D-30 by
+// their own lengths, counted from the end of an even sign.
+TEST(VargaDegrees, PlaceInThePartStretchedToASign) {
+  struct Case {
+    const char* name;
+    Varga varga;
+    double longitude;
+    double degrees;
+  };
+  const Case cases[] = {
+      {"rasi", kD1, 45.5, 15.5},
+      {"hora, second half", kD2, 20, 10},
+      {"navamsa, first part", kD9, 4, 6},
+      {"navamsa, last part", kD9, 29.9, 29.1},
+      {"navamsa, on a bound", kD9, 30 + 10.0 / 3, 0},
+      {"dvadasamsa", kD12, 121, 12},
+      {"shashtyamsa", kD60, 0.75, 15},
+      {"trimsamsa, odd sign, 5..10", kD30, 7, 12},
+      {"trimsamsa, odd sign, 10..18", kD30, 14, 15},
+      {"trimsamsa, even sign, from its end: 30 - 7 = 23 in 18..25", kD30, 37, 5.0 / 7.0 * 30},
+      {"panchamsa, odd sign, 0..6", kD5, 3, 15},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_NEAR(DegreesInVarga(c.varga, c.longitude), c.degrees, 1e-9);
+  }
+  // Always within a sign.
+  for (int varga = 0; varga < kVargaCount; ++varga)
+    for (double L = 0; L < 360; L += 0.37) {
+      const double d = DegreesInVarga(static_cast<Varga>(varga), L);
+      EXPECT_GE(d, 0.0);
+      EXPECT_LT(d, 30.0);
+    }
+}
+
 TEST(LordParts, TrimsamsaAndHaddaLords) {
   struct Case {
     const char* name;
