@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <stdexcept>
+
+#include "engine/swiss_engine.h"
 #include "io/shown_name.h"
 
 namespace orvane {
@@ -42,6 +45,11 @@ ChartFileInput ReadChartInput(const std::string& path) {
   in.birth = valid.birth;
   in.labels = ReadChartLabels(bytes);
   return in;
+}
+
+void CheckSwissData(const EngineState& state) {
+  if (state.ephemeris.swissSource == static_cast<std::uint8_t>(SwissSource::kDamaged))
+    throw std::runtime_error("the Swiss Ephemeris cannot be used: " + ShownName(SwissDataProblem()));
 }
 
 }  // namespace orvane

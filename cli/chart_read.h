@@ -23,4 +23,10 @@ struct ChartFileInput {
 // opened for reading (a named pipe or a device never makes this wait).
 ChartFileInput ReadChartInput(const std::string& path);
 
+// A chart cast from Swiss Ephemeris data files that are damaged (or are not
+// files) is an error, never output with other positions: throws
+// std::runtime_error naming the file. Every command checks each chart it
+// computes here.
+void CheckSwissData(const EngineState& state);
+
 }  // namespace orvane

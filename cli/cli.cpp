@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -258,6 +259,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   state->reportSection = options.section.value_or(kNoSection);
   if (options.section == 41) state->options.textChartRasiNavamsa = 1;
   ComputeChartFromBirth(*state, settings, birth);
+  CheckSwissData(*state);
   std::string text;
   if (options.json) {
     JsonWriter json;
@@ -574,7 +576,16 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
 int RunCli(int argc, char** argv) {
   CheckedOutput output;
   if (!output.Open()) return kExitOutputFailed;
-  const int status = RunCliToOutput(argc, argv, output);
+  int status = 0;
+  try {
+    status = RunCliToOutput(argc, argv, output);
+  } catch (const std::exception& e) {
+    // A chart that must not be shown (damaged Swiss data files) or memory
+    // that ran out: one line, and the bad-input status.
+    std::fflush(stdout);
+    std::fprintf(stderr, "orvane-cli: %s\n", e.what());
+    status = kExitBadInput;
+  }
   if (!output.Finish()) return kExitOutputFailed;
   return status;
 }

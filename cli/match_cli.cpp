@@ -319,6 +319,8 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
     std::fprintf(stderr, "orvane-cli: a chart of the match cannot be cast\n");
     return kExitBadInput;
   }
+  CheckSwissData(*groom);
+  CheckSwissData(*bride);
   const match::ChartMatch m = match::MatchCharts(*groom, *bride);
   if (json) {
     JsonWriter writer;
@@ -344,6 +346,7 @@ int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment
     std::fprintf(stderr, "orvane-cli: the natal chart cannot be cast\n");
     return kExitBadInput;
   }
+  CheckSwissData(*natal);
   BirthData place = transit::BirthPlace(*natal);
   if (zone) place.zone = *zone;
   BirthData at;

@@ -1,11 +1,19 @@
 #include "engine/swiss_engine.h"
 
+#include <fcntl.h>
 #include <swephexp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/calendar.h"
 #include "engine/classic_engine.h"
@@ -71,6 +79,7 @@ struct ThreadLibrary {
   std::string path;
   bool pathSet = false;
   int siderealMode = -1;
+  std::string problem;  // the data files' problem, checked when the path is set or a read fails
   ThreadLibrary() = default;
   ThreadLibrary(const ThreadLibrary&) = delete;
   ThreadLibrary& operator=(const ThreadLibrary&) = delete;
@@ -84,12 +93,59 @@ ThreadLibrary& ThisThreadsLibrary() {
   return library;
 }
 
+// The folders the library searches: SE_EPHE_PATH when it is set (it
+// overrides the folder set by the program), else `folder`; either may list
+// several, separated by ':'.
+std::vector<std::string> SearchedFolders(const std::string& folder) {
+  const char* named = std::getenv("SE_EPHE_PATH");
+  const std::string list = (named != nullptr && *named != '\0') ? named : folder;
+  std::vector<std::string> folders;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t end = std::min(list.find(':', start), list.size());
+    if (end > start) folders.push_back(list.substr(start, end - start));
+    start = end + 1;
+  }
+  return folders;
+}
+
+// Checks every data file (*.se1) the library may open in `folder`, without
+// opening anything that is not a regular file: "" or what is wrong, naming
+// the file.
+std::string CheckDataFiles(const std::string& folder) {
+  for (const std::string& dir : SearchedFolders(folder)) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      if (name.size() < 5 || name.compare(name.size() - 4, 4, ".se1") != 0) continue;
+      const std::string path = it->path().string();
+      struct stat info {};
+      if (::stat(path.c_str(), &info) != 0) continue;  // a link to nothing: the library cannot open it either
+      if (!S_ISREG(info.st_mode)) return "the data file " + path + " is not a regular file";
+      if (info.st_size == 0) return "the data file " + path + " is empty";
+      std::array<char, 8> head{};
+      const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+      if (fd < 0) continue;  // unreadable: the library takes the next folder or the analytical mode
+      const ssize_t got = ::read(fd, head.data(), head.size());
+      ::close(fd);
+      if (got != static_cast<ssize_t>(head.size()) || std::string_view(head.data(), head.size()) != "SWISSEPH")
+        return "the data file " + path + " is not a Swiss Ephemeris file";
+    }
+  }
+  return {};
+}
+
 // Points this thread's library at `folder` and the sidereal mode at `mode`
-// when they are not already so (setting them clears its caches).
-void Prepare(const std::string& folder, int mode) {
+// when they are not already so (setting them clears its caches). The data
+// files are checked when the folder is set.
+ThreadLibrary& Prepare(const std::string& folder, int mode) {
   ThreadLibrary& lib = ThisThreadsLibrary();
   if (!lib.pathSet || lib.path != folder) {
-    swe_set_ephe_path(folder.c_str());
+    lib.problem = CheckDataFiles(folder);
+    // Setting the path reads the data files at once: not while one of them
+    // is not a file (the casts then stand in without calling the library).
+    if (lib.problem.empty()) swe_set_ephe_path(folder.c_str());
     lib.path = folder;
     lib.pathSet = true;
     lib.siderealMode = -1;
@@ -98,6 +154,22 @@ void Prepare(const std::string& folder, int mode) {
     swe_set_sid_mode(mode, 0, 0);
     lib.siderealMode = mode;
   }
+  return lib;
+}
+
+// The library names a file it found damaged ("Ephemeris file ... is
+// damaged", "Ephemeris file name '...' wrong"); other errors are dates
+// beyond its range.
+bool IsDataFileError(std::string_view error) {
+  for (const std::string_view sign : {"damaged", "read error", "wrong", "corrupt"})
+    if (error.find(sign) != std::string_view::npos) return true;
+  return false;
+}
+
+std::string Trimmed(const char* error) {
+  std::string text(error);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '.')) text.pop_back();
+  return text;
 }
 
 void NoteSource(EphemerisState& eph, SwissSource source) {
@@ -109,6 +181,8 @@ double Normalised(double degrees) { return Mod360(degrees); }
 }  // namespace
 
 SwissEngine::SwissEngine(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+
+std::string SwissDataProblem() { return ThisThreadsLibrary().problem; }
 
 std::string SwissEngine::Version() {
   std::array<char, 256> buffer{};
@@ -132,9 +206,11 @@ void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings,
   const int frameFlag = frame.sidereal ? SEFLG_SIDEREAL : 0;
   out = CastResult{};
   bool outOfRange = false;
+  bool damaged = false;
   bool analytical = false;
   {
-    Prepare(dataFolder_, frame.mode);
+    ThreadLibrary& lib = Prepare(dataFolder_, frame.mode);
+    damaged = outOfRange = !lib.problem.empty();
     std::array<char, AS_MAXCH> error{};
     for (std::size_t i = 0; i < kSwissBody.size() && !outOfRange; ++i) {
       const Body body = static_cast<Body>(i);
@@ -147,6 +223,10 @@ void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings,
       const int got = swe_calc_ut(jdUt, number, flags, x.data(), error.data());
       if (got < 0 || !std::isfinite(x[0])) {
         outOfRange = true;
+        if (got < 0 && IsDataFileError(error.data())) {
+          damaged = true;
+          lib.problem = Trimmed(error.data());
+        }
         break;
       }
       // The nodes need no file: only a body that asked for the files and
@@ -177,7 +257,7 @@ void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings,
     // this cast, and the chart says so.
     b = onEntry;
     ClassicEngine().Cast(state, settings, wanted, out);
-    NoteSource(eph, SwissSource::kOutOfRange);
+    NoteSource(eph, damaged ? SwissSource::kDamaged : SwissSource::kOutOfRange);
     return;
   }
   NoteSource(eph, analytical ? SwissSource::kAnalytical : SwissSource::kFiles);
@@ -190,13 +270,21 @@ double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& setti
   const double jd0 = DayNumber(month, day, year) - 0.5;
   double ayanamsa = 0;
   int got = 0;
+  bool damaged = false;
   {
-    Prepare(dataFolder_, frame.mode);
+    ThreadLibrary& lib = Prepare(dataFolder_, frame.mode);
     std::array<char, AS_MAXCH> error{};
-    got = swe_get_ayanamsa_ex_ut(jd0, SEFLG_SWIEPH, &ayanamsa, error.data());
+    // A data file that is not a file is never handed to the library.
+    if (lib.problem.empty()) got = swe_get_ayanamsa_ex_ut(jd0, SEFLG_SWIEPH, &ayanamsa, error.data());
+    else got = -1;
+    damaged = !lib.problem.empty();
+    if (got < 0 && IsDataFileError(error.data())) {
+      damaged = true;
+      lib.problem = Trimmed(error.data());
+    }
   }
   if (got < 0 || !std::isfinite(ayanamsa)) {
-    NoteSource(state.ephemeris, SwissSource::kOutOfRange);
+    NoteSource(state.ephemeris, damaged ? SwissSource::kDamaged : SwissSource::kOutOfRange);
     return ClassicEngine().DateAyanamsa(state, settings, year, month, day);
   }
   // The library gives the ayanamsa in 0..360: before its zero year a small
@@ -215,6 +303,8 @@ std::string SwissEngine::Describe(const EngineState& state) const {
       return text + ", analytical mode (no data file for the date)";
     case SwissSource::kOutOfRange:
       return text + ", classic engine (date outside the Swiss Ephemeris)";
+    case SwissSource::kDamaged:
+      return text + ", classic engine (" + SwissDataProblem() + ")";
   }
   return text;
 }

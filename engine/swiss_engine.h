@@ -26,7 +26,16 @@ enum class SwissSource : std::uint8_t {
   kFiles = 1,       // the data files
   kAnalytical = 2,  // the analytical mode: no file covered a date
   kOutOfRange = 3,  // not even the analytical mode covered a date: the classic engine stood in
+  kDamaged = 4,     // a data file is damaged or not a file: the classic engine stood in, and the
+                    // chart is an error (SwissDataProblem names the file)
 };
+
+// What is wrong with the Swiss Ephemeris' data files as this thread's last
+// cast found it ("" when nothing is): a data file in the folder searched
+// that is not a regular file (a named pipe would block the library for
+// ever), is empty or is not a Swiss Ephemeris file, or one that the library
+// found damaged while reading it. Set with SwissSource::kDamaged.
+std::string SwissDataProblem();
 
 class SwissEngine final : public EphemerisEngine {
  public:

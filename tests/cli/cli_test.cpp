@@ -1,5 +1,7 @@
 // orvane-cli as scripts use it: exit codes, error lines, JSON output.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -205,6 +207,42 @@ TEST(Cli, EphemerisTakesOnlyItsTwoWords) {
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;  // one line
     EXPECT_NE(run.err.find("--ephemeris"), std::string::npos) << run.err;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Swiss Ephemeris data files that are damaged or not files make every
+// command fail with the file's name and status 2, at once (a named pipe
+// never blocks it), and print no chart with other positions.
+TEST(CliSwissData, DamagedDataFilesAreAnErrorForEveryCommand) {
+  const std::filesystem::path source = "/usr/share/libswe/ephe";
+  if (!std::filesystem::exists(source / "sepl_18.se1")) GTEST_SKIP() << "the Swiss data files are not installed";
+  const std::filesystem::path folder = ::testing::TempDir() + "swiss_pipe_" + std::to_string(::getpid());
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  for (const char* file : {"semo_18.se1", "seas_18.se1"}) std::filesystem::copy_file(source / file, folder / file);
+  ASSERT_EQ(::mkfifo((folder / "sepl_18.se1").c_str(), 0600), 0);
+  const std::string chart = orvane::testing_support::WriteTempFile("swiss_data.orv", "4\n4\n1970\n17.5000\n-5.30\n-81.12\n16.15\n");
+  const std::string rows = orvane::testing_support::WriteTempFile("swiss_data.csv", "date,time\n1970-04-04,17:50\n");
+  const std::vector<std::vector<std::string>> commands = {
+      {"--json", "--date", "1970-04-04", "--time", "17:50"},
+      {"--complete", chart},
+      {"--json", "--input", rows},
+      {"--match", chart, chart},
+      {"--transits", chart},
+  };
+  for (std::vector<std::string> args : commands) {
+    SCOPED_TRACE(args[0]);
+    args.insert(args.begin(), {"--ephemeris", "swiss"});
+    const CliRun run = orvane::testing_support::RunCliProcess(args, "SE_EPHE_PATH=" + folder.string());
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_EQ(run.out.find("\"birth\""), std::string::npos) << run.out.substr(0, 200);
+    EXPECT_NE(run.err.find("the Swiss Ephemeris cannot be used: the data file "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("sepl_18.se1 is not a regular file"), std::string::npos) << run.err;
+  }
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -5,12 +5,15 @@
 // universal-time moment. And the engine's behaviour where the data files
 // are missing, beyond its ranges and on several threads.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -247,6 +250,68 @@ TEST(SwissEngine, AyanamsaKeepsItsSignBeforeItsZeroYear) {
     EXPECT_NEAR(value, c.expected, c.tolerance);
     EXPECT_LT(value, before);
     before = value;
+  }
+}
+
+// A damaged data file (cut short, random bytes, empty, another file under its
+// name) or one that is not a file (a named pipe, which would block the
+// library for ever) is a problem named with the file: the cast says so
+// (kDamaged) instead of standing in silently with other positions, and a
+// good folder afterwards casts from its files again.
+TEST(SwissEngine, DamagedDataFilesAreNamedNeverStoodInForSilently) {
+  const std::filesystem::path source = kSwissDataFolder;
+  if (!std::filesystem::exists(source / "sepl_18.se1")) GTEST_SKIP() << "the Swiss data files are not installed";
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> spoil;  // spoils sepl_18.se1
+    const char* problem;
+  };
+  auto write = [](const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
+  };
+  const Case cases[] = {
+      {"cut short", [](const std::filesystem::path& p) { std::filesystem::resize_file(p, 30000); }, "is damaged"},
+      {"random bytes", [&](const std::filesystem::path& p) { write(p, std::string(200000, '\x5a')); },
+       "is not a Swiss Ephemeris file"},
+      {"empty", [&](const std::filesystem::path& p) { write(p, ""); }, "is empty"},
+      {"another file",
+       [](const std::filesystem::path& p) {
+         std::filesystem::copy_file(p.parent_path() / "semo_18.se1", p,
+                                    std::filesystem::copy_options::overwrite_existing);
+       },
+       "sepl_18.se1"},
+      {"named pipe",
+       [](const std::filesystem::path& p) {
+         std::filesystem::remove(p);
+         ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0);
+       },
+       "is not a regular file"},
+  };
+  const EphemerisEngine& good = EngineFor(EphemerisKind::kSwiss);
+  const Moment m{1970, 4, 4, 12, 0, 0, -81.2, 16.25};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("orvane-damaged-" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const char* file : {"sepl_18.se1", "semo_18.se1", "seas_18.se1"})
+      std::filesystem::copy_file(source / file, folder / file);
+    c.spoil(folder / "sepl_18.se1");
+    const SwissEngine damaged(folder.string());
+    EngineState state;
+    state.birth = m.Birth();
+    CastResult r;
+    damaged.Cast(state, Swiss(), BodySet::All(), r);
+    EXPECT_EQ(state.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kDamaged));
+    EXPECT_NE(SwissDataProblem().find(c.problem), std::string::npos) << SwissDataProblem();
+    EXPECT_NE(SwissDataProblem().find("sepl_18.se1"), std::string::npos) << SwissDataProblem();
+    EXPECT_NE(damaged.Describe(state).find("sepl_18.se1"), std::string::npos);
+    EngineState again;
+    again.birth = m.Birth();
+    good.Cast(again, Swiss(), BodySet::All(), r);
+    EXPECT_EQ(again.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kFiles));
+    std::filesystem::remove_all(folder);
   }
 }
 
