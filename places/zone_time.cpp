@@ -182,14 +182,6 @@ bool InDaylightTime(const PosixZone& z, date::sys_seconds instant) {
   return start < end ? (instant >= start && instant < end) : (instant < end || instant >= start);
 }
 
-ZoneOffset PosixReading(const PosixZone& z, bool daylight) {
-  ZoneOffset out;
-  out.offsetSeconds = daylight ? z.dstOffset : z.stdOffset;
-  out.dst = daylight;
-  out.abbreviation = daylight ? z.dstName : z.stdName;
-  return out;
-}
-
 // The footer rule of a zone's database file, read once a zone; nothing
 // when the file has none or it does not parse (the library's reading then
 // stands).

@@ -132,7 +132,9 @@ TEST(JsonText, ClassicRangeNoteOutsideItsYears) {
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::json chart = nlohmann::json::parse(run.out);
     EXPECT_EQ(chart.contains("classic_range_note"), c.noted);
-    if (c.noted) EXPECT_NE(chart["classic_range_note"].get<std::string>().find("1900 to 1999"), std::string::npos);
+    if (c.noted) {
+      EXPECT_NE(chart["classic_range_note"].get<std::string>().find("1900 to 1999"), std::string::npos);
+    }
   }
 }
 

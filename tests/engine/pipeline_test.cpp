@@ -309,7 +309,9 @@ TEST(LunarMonth, SearchStartsFromTheClockDigitsTakenAsHours) {
     b.time = ClockOf(at.ghatis);
     const FileClock clock{b.time};
     const double lateMinutes = (ToHours(clock).value - DigitsAsHours(clock).value) * 60;
-    if (c.fromNewMoonBefore) ASSERT_GT(lateMinutes, c.minutesAfter) << b.time;  // the start is before the new moon
+    if (c.fromNewMoonBefore) {
+      ASSERT_GT(lateMinutes, c.minutesAfter) << b.time;  // the start is before the new moon
+    }
     ChartState state;
     ASSERT_TRUE(ComputeChartFromBirth(state, settings, b));
     EXPECT_EQ(state.lunarMonthSign, c.fromNewMoonBefore ? signAtNewMoonBefore : signAtNewMoon);
