@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/classic_engine.h"
 #include "app/dasa_browser.h"
 #include "app/dhruvak_app.h"
 #include "app/dhruvak_doc.h"
@@ -190,8 +191,9 @@ bool CDhruvakView::RunChartPass(int section) {
   hasChart_ = true;
   failure_.clear();
   const EphemerisKind kind = EngineSettingsOf(s).ephemeris;
+  // The classic engine is named only where it is far from the sky.
   const QString engine = kind == EphemerisKind::kClassic
-                             ? QString()
+                             ? QString::fromStdString(ClassicRangeShortNote(ChartYear(*state_)))
                              : QString::fromStdString(EngineFor(kind).Describe(*state_));
   if (engine != engineText_) {
     engineText_ = engine;

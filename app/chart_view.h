@@ -123,8 +123,9 @@ class CDhruvakView : public QWidget, public ScreenView {
   // Sets this window's engine (-1: follow the preference again) and casts
   // the chart again when it changes.
   void SetEphemeris(int ephemeris);
-  // "Swiss Ephemeris 2.10.03, files" for the chart shown; empty for the
-  // classic engine.
+  // "Swiss Ephemeris 2.10.03, files" for the chart shown; for the classic
+  // engine empty, or where its positions are far from the sky "classic
+  // engine (use the Swiss Ephemeris outside 1900-1999)".
   const QString& engineText() const { return engineText_; }
 
   // ---- Printing and export commands (app/view_export_commands.cpp): the

@@ -35,7 +35,7 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* 
 void CChildFrame::UpdateCaption() {
   const QString subject = doc_.Subject();
   // A chart cast with another engine than the classic one says so.
-  const QString engine = view_->engineText().isEmpty() ? QString() : QStringLiteral("Swiss Ephemeris");
+  const QString engine = view_->ephemeris() == 1 ? QStringLiteral("Swiss Ephemeris") : QString();
   setWindowTitle(doc_.title() + QStringLiteral("[*]") +
                  (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject) +
                  (engine.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + engine));

@@ -76,8 +76,12 @@ TransitWindow* OpenTransitWindow(CMainFrame& frame, const QDateTime& start) {
 
 void OnTransits(CMainFrame& frame) {
   CDhruvakView* view = frame.activeView();
-  if (!view) return;
-  const BirthData now = NowBirthData(view->settings());
+  BirthData natal{};
+  QString name;
+  if (!view || !ActiveChart(frame, natal, name)) return;
+  // The window reads its moment in the native's birth zone: now on that clock.
+  const BirthData defaultNow = NowBirthData(view->settings());
+  const BirthData now = transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(defaultNow), defaultNow.zone, natal.zone), natal);
   const int minutes = static_cast<int>(std::lround((now.time - std::floor(now.time)) * 100));
   const QDateTime start(QDate(static_cast<int>(now.year), static_cast<int>(now.month), static_cast<int>(now.day)),
                         QTime(static_cast<int>(now.time), std::min(minutes, 59)));

@@ -46,7 +46,8 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
   QApplication::setOverrideCursor(Qt::WaitCursor);
   natalOk_ = ComputeChartFromBirth(*natal_, settings_, birth);
   if (natalOk_)
-    report_.periods = transit::LifetimeSaturnPeriods(*natal_, settings_, &report_.lifetimeStart, &report_.lifetimeEnd);
+    report_.periods = transit::LifetimeSaturnPeriods(*natal_, settings_, transit::BirthPlace(*natal_),
+                                                     &report_.lifetimeStart, &report_.lifetimeEnd);
   QApplication::restoreOverrideCursor();
 
   edit_ = new QDateTimeEdit(this);
@@ -80,7 +81,11 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
   now->setObjectName(QStringLiteral("now"));
   now->setAutoDefault(false);
   connect(now, &QPushButton::clicked, this, [this] {
-    const BirthData b = NowBirthData(settings_);
+    // Now on the clock of the birth zone, which the moment is read in.
+    const BirthData now = NowBirthData(settings_);
+    const BirthData place = transit::BirthPlace(*natal_);
+    const BirthData b =
+        transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
     SetMoment(QDateTime(QDate(static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day)),
                         QTime(static_cast<int>(b.time), static_cast<int>(std::lround((b.time - std::floor(b.time)) * 100)) % 60)));
   });
@@ -130,7 +135,7 @@ void TransitWindow::Recompute() {
   }
   const std::vector<transit::SaturnPeriod> periods = report_.periods;
   const double start = report_.lifetimeStart, end = report_.lifetimeEnd;
-  report_ = transit::ComputeTransitsAt(*natal_, settings_, MomentData(moment()));
+  report_ = transit::ComputeTransitsAt(*natal_, settings_, MomentData(moment()), transit::BirthPlace(*natal_));
   report_.periods = periods;
   report_.lifetimeStart = start;
   report_.lifetimeEnd = end;
@@ -141,8 +146,9 @@ void TransitWindow::Recompute() {
     options.transits.retrograde[static_cast<std::size_t>(g.slot)] = g.retrograde ? 1 : 0;
   }
   chart_->SetChart(ChartDrawInputFromState(*natal_, 0), options);
-  caption_->setText(QStringLiteral("Natal rasi with the transits of %1 (italic, led by \"t\")")
-                        .arg(moment().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+  caption_->setText(QStringLiteral("Natal rasi with the transits of %1 %2, the birth zone (italic, led by \"t\")")
+                        .arg(moment().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                             QString::fromStdString(transit::ZoneText(report_.zone))));
 
   auto buffer = std::make_unique<ReportBuffer>();
   transit::WriteTransitReport(*buffer, report_);

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <new>
+#include <system_error>
 
 namespace orvane {
 
@@ -18,6 +19,8 @@ JobResult RunGuarded(const OrderedPool::Job& job) {
   }
 }
 
+std::size_t Bytes(const JobResult& r) { return r.out.size() + r.err.size(); }
+
 }  // namespace
 
 int DefaultJobCount() {
@@ -25,12 +28,31 @@ int DefaultJobCount() {
   return cores == 0 ? 1 : static_cast<int>(cores);
 }
 
-OrderedPool::OrderedPool(int workers, Emit emit) : emit_(std::move(emit)) {
+OrderedPool::OrderedPool(int workers, Emit emit, std::size_t heldBytesBudget)
+    : emit_(std::move(emit)), budget_(heldBytesBudget) {
   if (workers <= 1) return;
-  window_ = kWindowPerWorker * static_cast<std::size_t>(workers);
-  slots_.resize(window_);
   threads_.reserve(static_cast<std::size_t>(workers));
-  for (int i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
+  for (int i = 0; i < workers; ++i) {
+    try {
+      threads_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      break;  // a process or memory limit: go on with the threads started
+    }
+  }
+  if (threads_.size() <= 1) {
+    // One thread or none: the calling thread does the work, as for one worker.
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    workReady_.notify_all();
+    for (std::thread& t : threads_) t.join();
+    threads_.clear();
+    stopping_ = false;
+    return;
+  }
+  window_ = kWindowPerWorker * threads_.size();
+  slots_.resize(window_);
 }
 
 OrderedPool::~OrderedPool() {
@@ -45,7 +67,11 @@ OrderedPool::~OrderedPool() {
 void OrderedPool::Work() {
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    workReady_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+    // Past the budget of held bytes only the job printed next may start:
+    // it is the one whose printing frees them.
+    workReady_.wait(lock, [this] {
+      return stopping_ || (!queue_.empty() && (heldBytes_ <= budget_ || queue_.front().first == emitted_));
+    });
     if (queue_.empty()) return;  // stopping with nothing left
     auto [sequence, job] = std::move(queue_.front());
     queue_.pop_front();
@@ -53,6 +79,7 @@ void OrderedPool::Work() {
     JobResult result = RunGuarded(job);
     lock.lock();
     Slot& slot = slots_[sequence % window_];
+    heldBytes_ += Bytes(result);
     slot.result = std::move(result);
     slot.done = true;
     if (sequence == emitted_) resultReady_.notify_one();
@@ -60,15 +87,21 @@ void OrderedPool::Work() {
 }
 
 void OrderedPool::EmitReady(std::unique_lock<std::mutex>& lock) {
+  bool freed = false;
   while (emitted_ < submitted_ && slots_[emitted_ % window_].done) {
     Slot& slot = slots_[emitted_ % window_];
     JobResult result = std::move(slot.result);
+    heldBytes_ -= Bytes(result);
     slot = Slot{};
     ++emitted_;
+    freed = true;
     lock.unlock();
     emit_(result);
     lock.lock();
   }
+  // Workers held back by the budget may start again; the job printed next
+  // may start whatever the budget.
+  if (freed) workReady_.notify_all();
 }
 
 void OrderedPool::Submit(Job job) {

@@ -1,7 +1,9 @@
 // Charts of a batch computed on a pool of worker threads and printed in the
 // order they were given. At most a window of jobs is in flight (queued,
-// running or finished but not yet printed), so memory stays bounded however
-// long the batch.
+// running or finished but not yet printed), and the finished results that
+// wait for an earlier one hold at most a budget of bytes (workers start no
+// new job past it, save the one printed next), so memory stays bounded
+// however long the batch and however large each result.
 #pragma once
 
 #include <condition_variable>
@@ -30,8 +32,10 @@ class OrderedPool {
 
   // `workers` threads (1: every job runs at once on the calling thread);
   // `emit` is called on the calling thread with each result, in the order
-  // the jobs were submitted.
-  OrderedPool(int workers, Emit emit);
+  // the jobs were submitted. Threads that the system cannot start (a
+  // process or memory limit) are done without: Workers() says how many run,
+  // and with none the jobs run on the calling thread.
+  OrderedPool(int workers, Emit emit, std::size_t heldBytesBudget = kHeldBytesBudget);
   ~OrderedPool();
   OrderedPool(const OrderedPool&) = delete;
   OrderedPool& operator=(const OrderedPool&) = delete;
@@ -41,8 +45,14 @@ class OrderedPool {
   // Waits for every job and prints the rest.
   void Finish();
 
+  // Worker threads running (0: the jobs run on the calling thread).
+  int Workers() const { return static_cast<int>(threads_.size()); }
+
   // Jobs in flight per worker.
   static constexpr std::size_t kWindowPerWorker = 8;
+  // Bytes of finished results waiting to be printed past which no new job
+  // starts (except the one printed next).
+  static constexpr std::size_t kHeldBytesBudget = std::size_t{32} << 20;
 
  private:
   struct Slot {
@@ -56,6 +66,8 @@ class OrderedPool {
 
   Emit emit_;
   std::size_t window_ = 1;
+  std::size_t budget_ = kHeldBytesBudget;
+  std::size_t heldBytes_ = 0;  // finished results not yet emitted
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable workReady_;  // a job was queued, or stopping

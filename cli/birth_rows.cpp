@@ -8,6 +8,7 @@
 
 #include "io/birth_options.h"
 #include "io/number_text.h"
+#include "io/shown_name.h"
 
 namespace orvane {
 
@@ -272,19 +273,19 @@ void FillBirth(const std::array<std::optional<std::string>, 6>& value, BirthRow&
   row.ok = true;
 }
 
-// An id as text output shows it: one line, without tabs.
-std::string PlainId(std::string_view id) {
-  std::string out(id);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  return out;
-}
-
 }  // namespace
 
 std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
-  for (char c : text) {
+  while (!text.empty()) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8Sequence(text, code);
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";  // a byte that is not UTF-8: the replacement character
+      text.remove_prefix(1);
+      continue;
+    }
+    const char c = text[0];
     const unsigned char u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -294,27 +295,65 @@ std::string JsonQuoted(std::string_view text) {
       std::snprintf(buf, sizeof buf, "\\u%04x", u);
       out += buf;
     } else {
-      out += c;
+      out.append(text.substr(0, length));
     }
+    text.remove_prefix(length);
   }
   return out + "\"";
 }
 
-bool BirthRowReader::ReadLine(std::string& line, bool& tooLong) {
-  line.clear();
-  tooLong = false;
+bool BirthRowReader::ReadLine(Line& line) {
+  if (!putBack_.empty()) {
+    line = std::move(putBack_.back());
+    putBack_.pop_back();
+    return true;
+  }
+  line.text.clear();
+  line.tooLong = false;
   int c;
   bool any = false;
   while ((c = std::getc(in_)) != EOF) {
     any = true;
     if (c == '\n') break;
-    if (line.size() < kLineLimit) line += static_cast<char>(c);
-    else tooLong = true;
+    if (line.text.size() < kLineLimit) line.text += static_cast<char>(c);
+    else line.tooLong = true;
   }
   if (!any) return false;
-  ++lineNumber_;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (lineNumber_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);  // a byte-order mark
+  line.number = ++lineNumber_;
+  if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+  if (line.number == 1 && line.text.compare(0, 3, "\xEF\xBB\xBF") == 0) line.text.erase(0, 3);  // a byte-order mark
+  return true;
+}
+
+namespace {
+
+// True when a CSV record's text ends inside a quoted field: its quotes are
+// odd in number (a quote inside a quoted field is written twice).
+bool QuoteOpen(std::string_view text) {
+  std::size_t quotes = 0;
+  for (char c : text) quotes += c == '"';
+  return quotes % 2 == 1;
+}
+
+}  // namespace
+
+bool BirthRowReader::ReadRecord(Line& record) {
+  if (!ReadLine(record)) return false;
+  if (format_ != Format::kCsv || record.tooLong || !QuoteOpen(record.text)) return true;
+  std::vector<Line> ahead;
+  std::string text = record.text;
+  Line next;
+  while (QuoteOpen(text) && ReadLine(next)) {
+    ahead.push_back(next);
+    if (next.tooLong || text.size() + 1 + next.text.size() > kLineLimit) break;
+    text += '\n';
+    text += next.text;
+  }
+  if (!QuoteOpen(text)) {  // closed by a later line
+    record.text = std::move(text);
+    return true;
+  }
+  for (auto it = ahead.rbegin(); it != ahead.rend(); ++it) putBack_.push_back(std::move(*it));
   return true;
 }
 
@@ -351,8 +390,9 @@ bool BirthRowReader::ReadHeader(const std::string& line) {
 void BirthRowReader::ParseCsvRow(const std::string& line, BirthRow& row) const {
   std::vector<std::string> fields;
   const bool split = SplitCsv(line, fields);
-  if (split && columnOf_[kId] >= 0 && columnOf_[kId] < static_cast<int>(fields.size())) {
-    row.idText = PlainId(fields[columnOf_[kId]]);
+  if (split && columnOf_[kId] >= 0 && columnOf_[kId] < static_cast<int>(fields.size()) &&
+      !fields[columnOf_[kId]].empty()) {
+    row.idText = ShownName(fields[columnOf_[kId]]);
     row.idJson = JsonQuoted(fields[columnOf_[kId]]);
   }
   if (!split) {
@@ -386,8 +426,9 @@ void BirthRowReader::ParseJsonRow(const std::string& line, BirthRow& row) const 
     }
     seen[column] = true;
     if (column == kId) {
-      if (v.kind == FlatJson::Value::kString) {
-        row.idText = PlainId(v.text);
+      // An empty id, like none, leaves the line number.
+      if (v.kind == FlatJson::Value::kString && !v.text.empty()) {
+        row.idText = ShownName(v.text);
         row.idJson = JsonQuoted(v.text);
       } else if (v.kind == FlatJson::Value::kNumber) {
         row.idText = v.text;
@@ -412,36 +453,37 @@ void BirthRowReader::ParseJsonRow(const std::string& line, BirthRow& row) const 
 }
 
 bool BirthRowReader::Next(BirthRow& row) {
-  std::string line;
-  bool tooLong = false;
+  Line line;
   for (;;) {
     if (!headerError_.empty()) return false;
-    if (!ReadLine(line, tooLong)) return false;
-    if (!tooLong && Trimmed(line).empty()) continue;  // blank lines separate nothing
+    if (!ReadRecord(line)) return false;
+    const std::string_view trimmed = Trimmed(line.text);
+    if (!line.tooLong && trimmed.empty()) continue;  // blank lines separate nothing
     if (format_ == Format::kUnknown) {
-      if (!tooLong && Trimmed(line).front() == '{') {
+      // A JSON Lines row is a row, however long; only CSV has a header.
+      if (!trimmed.empty() && trimmed.front() == '{') {
         format_ = Format::kJsonLines;
       } else {
         format_ = Format::kCsv;
-        if (tooLong) {
-          headerError_ = "line " + std::to_string(lineNumber_) + ": the header is longer than " +
+        if (line.tooLong) {
+          headerError_ = "line " + std::to_string(line.number) + ": the header is longer than " +
                          std::to_string(kLineLimit) + " bytes";
           return false;
         }
-        if (!ReadHeader(line)) return false;
+        if (!ReadHeader(line.text)) return false;
         continue;
       }
     }
     row = BirthRow{};
-    row.line = lineNumber_;
-    row.idText = std::to_string(lineNumber_);
+    row.line = line.number;
+    row.idText = std::to_string(line.number);
     row.idJson = row.idText;
-    if (tooLong) {
+    if (line.tooLong) {
       row.error = "longer than " + std::to_string(kLineLimit) + " bytes";
     } else if (format_ == Format::kCsv) {
-      ParseCsvRow(line, row);
+      ParseCsvRow(line.text, row);
     } else {
-      ParseJsonRow(line, row);
+      ParseJsonRow(line.text, row);
     }
     return true;
   }

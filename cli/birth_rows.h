@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "chart/chart_state.h"
 
@@ -41,15 +42,25 @@ class BirthRowReader {
   enum class Format { kUnknown, kCsv, kJsonLines };
   enum Column : int { kId, kDate, kTime, kUtcOffset, kLon, kLat, kColumnCount };
 
-  // Reads one line without its end; false at the end of input. `tooLong`
-  // when it ran past kLineLimit (the rest is skipped).
-  bool ReadLine(std::string& line, bool& tooLong);
+  struct Line {
+    std::string text;  // without its end
+    std::size_t number = 0;
+    bool tooLong = false;  // it ran past kLineLimit (the rest is skipped)
+  };
+  // Reads one line (one put back first); false at the end of input.
+  bool ReadLine(Line& line);
+  // Reads one record: a line, or for CSV the lines that a quoted field
+  // holding line breaks spans. A quote that no later line closes (within
+  // kLineLimit bytes) leaves the record one line, and the lines read after
+  // it are put back to be read as rows of their own.
+  bool ReadRecord(Line& record);
   bool ReadHeader(const std::string& line);
   void ParseCsvRow(const std::string& line, BirthRow& row) const;
   void ParseJsonRow(const std::string& line, BirthRow& row) const;
 
   std::FILE* in_;
   std::size_t lineNumber_ = 0;
+  std::vector<Line> putBack_;  // lines read ahead, last first
   Format format_ = Format::kUnknown;
   std::string headerError_;
   int columnOf_[kColumnCount] = {-1, -1, -1, -1, -1, -1};  // CSV field index of each column

@@ -19,12 +19,14 @@
 
 #include "cli/batch.h"
 #include "cli/birth_rows.h"
+#include "cli/chart_read.h"
 #include "cli/json.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"
+#include "engine/classic_engine.h"
 #include "engine/ephemeris_engine.h"
 #include "engine/slot_labels.h"
 #include "io/chart_file.h"
@@ -37,7 +39,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
 constexpr int kExitOutputFailed = 3;
 
@@ -101,14 +102,6 @@ class CheckedOutput {
 
   bool failed_ = false;
 };
-
-// Whether a failed read of `path` means the file is not there at all.
-// Only the name is looked at (stat): nothing is opened, so a named pipe or
-// a device cannot make the program wait.
-bool IsMissing(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) != 0;
-}
 
 void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
                     const std::string* idJson, const PlaceReading* place = nullptr) {
@@ -183,6 +176,9 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   if (engine.ephemeris != EphemerisKind::kClassic) {
     json.Key("ephemeris_source");
     json.String(EngineFor(engine.ephemeris).Describe(state));
+  } else if (const std::string note = ClassicRangeNote(ChartYear(state)); !note.empty()) {
+    json.Key("classic_range_note");
+    json.String(note);
   }
   if (place != nullptr) {
     json.Key("place");
@@ -295,26 +291,14 @@ BirthData WithDefaults(BirthData birth, bool zoneGiven, bool longitudeGiven, boo
 // Reads, checks and computes one chart file.
 JobResult FileJob(const CliOptions& options, const Settings& settings, const std::string& path) {
   JobResult r;
-  std::string bytes, readError;
-  if (!ReadChartImage(path, bytes, &readError)) {
-    if (IsMissing(path)) {
-      r.err = "File '" + ShownName(path) + "' not found.\n";
-      r.status = kExitNotFound;
-    } else {
-      r.err = "orvane-cli: " + readError + "\n";
-      r.status = kExitBadInput;
-    }
-    if (options.json) r.out = ErrorJson(path, "cannot be read");
+  const ChartFileInput in = ReadChartInput(path);
+  if (in.status != 0) {
+    r.err = in.message;
+    r.status = in.status;
+    if (options.json) r.out = ErrorJson(path, in.reason);
     return r;
   }
-  const ChartValidation valid = ValidateChartImage(bytes);
-  if (!valid.ok) {
-    r.err = "orvane-cli: " + ShownName(path) + ": not a valid chart data file: " + valid.message + "\n";
-    r.status = kExitBadInput;
-    if (options.json) r.out = ErrorJson(path, valid.message);
-    return r;
-  }
-  r.out = ChartOutput(options, settings, valid.birth, nullptr, ReadChartLabels(bytes));
+  r.out = ChartOutput(options, settings, in.birth, nullptr, in.labels);
   return r;
 }
 
@@ -371,6 +355,77 @@ int Worse(int status, int next) {
 
 // Runs the program on `output`; returns the exit status of the charts
 // (output failures are reported by `output`).
+// How long a named pipe given to --input may wait for a program to open it
+// for writing.
+constexpr int kPipeWriterWaitMs = 10000;
+
+// Opens the file of births for --input. A regular file and a pipe are read
+// (a pipe as its rows come); a device, a folder or a socket is refused, and
+// so is a named pipe that no program opens for writing within ten seconds.
+// Returns null with the reason in `error`.
+std::FILE* OpenBirthInput(const std::string& path, std::string& error) {
+  const std::string shown = "'" + ShownName(path) + "'";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = "cannot open " + shown + ": " + std::strerror(errno);
+    return nullptr;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !(S_ISREG(info.st_mode) || S_ISFIFO(info.st_mode))) {
+    error = shown + " is not a file of births (" +
+            (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) ? "a device"
+             : S_ISDIR(info.st_mode)                         ? "a folder"
+                                                             : "not a regular file or a pipe") +
+            ")";
+    ::close(fd);
+    return nullptr;
+  }
+  int first = -1;  // a byte read while looking for the writer
+  if (S_ISFIFO(info.st_mode)) {
+    // Opened without blocking, a pipe reads end-of-file while nobody holds
+    // its writing end and "try again" while a writer has nothing to say yet.
+    for (int waited = 0;; waited += 20) {
+      unsigned char byte = 0;
+      const ssize_t n = ::read(fd, &byte, 1);
+      if (n == 1) {
+        first = byte;
+        break;
+      }
+      if (n < 0 && errno == EAGAIN) break;  // a writer is there
+      if (n < 0 && errno != EINTR) {
+        error = "cannot read " + shown + ": " + std::strerror(errno);
+        ::close(fd);
+        return nullptr;
+      }
+      if (waited >= kPipeWriterWaitMs) {
+        error = "no program wrote into the pipe " + shown + " within " + std::to_string(kPipeWriterWaitMs / 1000) +
+                " seconds";
+        ::close(fd);
+        return nullptr;
+      }
+      ::usleep(20000);
+    }
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* in = ::fdopen(fd, "rb");
+  if (!in) {
+    error = "cannot read " + shown + ": " + std::strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  if (first >= 0) std::ungetc(first, in);
+  return in;
+}
+
+// Says so when a system limit let fewer worker threads start than asked for
+// (the batch goes on with those that did).
+void NoteWorkers(const OrderedPool& pool, int wanted) {
+  const int running = std::max(pool.Workers(), 1);
+  if (wanted > 1 && running < wanted)
+    std::fprintf(stderr, "orvane-cli: note: %d of %d worker threads could be started (a system limit)\n", running,
+                 wanted);
+}
+
 int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   CliOptions options;
@@ -454,9 +509,10 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   } else if (!options.inputPath.empty()) {
     std::FILE* in = stdin;
     if (options.inputPath != "-") {
-      in = std::fopen(options.inputPath.c_str(), "rb");
+      std::string inputError;
+      in = OpenBirthInput(options.inputPath, inputError);
       if (!in) {
-        std::fprintf(stderr, "orvane-cli: --input: cannot open '%s'\n", ShownName(options.inputPath).c_str());
+        std::fprintf(stderr, "orvane-cli: --input: %s\n", inputError.c_str());
         return kExitBadInput;
       }
     }
@@ -466,6 +522,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
         print(r);
         rows.Count(r.status);
       });
+      NoteWorkers(pool, jobs);
       BirthRowReader reader(in);
       BirthRow row;
       while (!stopped && reader.Next(row)) {
@@ -496,10 +553,12 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     if (in != stdin) std::fclose(in);
   } else {
     Progress progress(nullptr);
-    OrderedPool pool(std::min(jobs, static_cast<int>(options.files.size())), [&](JobResult& r) {
+    const int wanted = std::min(jobs, static_cast<int>(options.files.size()));
+    OrderedPool pool(wanted, [&](JobResult& r) {
       print(r);
       progress.Count(r.status);
     });
+    NoteWorkers(pool, wanted);
     for (const std::string& path : options.files) {
       if (stopped) break;
       pool.Submit([&options, &settings, path] { return FileJob(options, settings, path); });

@@ -1,5 +1,7 @@
 #include "cli/json.h"
 
+#include "io/shown_name.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -70,45 +72,13 @@ void JsonWriter::Null() {
   out_ += "null";
 }
 
-namespace {
-
-// The length of the well-formed UTF-8 sequence at the start of `text`, or 0
-// when its first byte does not begin one (a stray continuation byte, an
-// overlong form, a surrogate, a value past U+10FFFF or a cut sequence).
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char c = byte(0);
-  if (c < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xbf;  // range of the second byte
-  if (c >= 0xc2 && c <= 0xdf) {
-    length = 2;
-  } else if (c >= 0xe0 && c <= 0xef) {
-    length = 3;
-    if (c == 0xe0) low = 0xa0;   // no overlong forms
-    if (c == 0xed) high = 0x9f;  // no surrogates
-  } else if (c >= 0xf0 && c <= 0xf4) {
-    length = 4;
-    if (c == 0xf0) low = 0x90;   // no overlong forms
-    if (c == 0xf4) high = 0x8f;  // nothing past U+10FFFF
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  if (byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i)
-    if (byte(i) < 0x80 || byte(i) > 0xbf) return 0;
-  return length;
-}
-
-}  // namespace
-
 void JsonWriter::String(std::string_view value) {
   Separate();
   out_ += '"';
   while (!value.empty()) {
     const unsigned char c = static_cast<unsigned char>(value.front());
-    const std::size_t length = Utf8SequenceLength(value);
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8Sequence(value, code);
     if (length == 0) {
       // A byte that is not UTF-8: the replacement character in its place.
       out_ += "\xEF\xBF\xBD";

@@ -3,10 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "cli/chart_read.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "io/birth_options.h"
 #include "io/chart_file.h"
@@ -19,34 +22,21 @@ namespace orvane {
 
 namespace {
 
-constexpr int kExitNotFound = 1;
 constexpr int kExitBadInput = 2;
 
 // Graha names by body slot (Sun..Ketu at 1..9).
 constexpr std::array<std::string_view, 10> kGrahaName = {"",        "Sun",   "Moon",   "Mars", "Mercury",
                                                          "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
 
-// Reads and validates one chart file; prints the usual message and gives the
-// exit status when it cannot be used.
+// Reads one chart file through the one reader of chart files; prints its
+// message and gives the exit status when it cannot be used.
 int LoadChart(const std::string& path, BirthData& birth) {
-  std::string bytes, readError;
-  if (!ReadChartImage(path, bytes, &readError)) {
-    std::FILE* probe = std::fopen(path.c_str(), "rb");
-    if (!probe) {
-      std::fprintf(stderr, "File '%s' not found.\n", ShownName(path).c_str());
-      return kExitNotFound;
-    }
-    std::fclose(probe);
-    std::fprintf(stderr, "orvane-cli: %s\n", readError.c_str());
-    return kExitBadInput;
+  const ChartFileInput in = ReadChartInput(path);
+  if (in.status != 0) {
+    std::fputs(in.message.c_str(), stderr);
+    return in.status;
   }
-  const ChartValidation valid = ValidateChartImage(bytes);
-  if (!valid.ok) {
-    std::fprintf(stderr, "orvane-cli: %s: not a valid chart data file: %s\n", ShownName(path).c_str(),
-                 valid.message.c_str());
-    return kExitBadInput;
-  }
-  birth = valid.birth;
+  birth = in.birth;
   return 0;
 }
 
@@ -158,21 +148,25 @@ void PrintText(const ReportBuffer& report) {
   std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-// "2026-12-10T15:30" of local days.
-std::string MomentText(double localDays) {
-  const transit::CalendarMoment c = transit::CalendarOf(localDays);
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
-  return buffer;
-}
-
 void WriteTransitJson(JsonWriter& json, const transit::TransitReport& t, std::string_view name) {
   using namespace transit;
+  // "2026-12-10T15:30+05:30": local days in the report's zone, with its offset.
+  const std::string offset = OffsetText(t.zone);
+  auto MomentText = [&offset](double localDays) {
+    const CalendarMoment c = CalendarOf(localDays);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
+    return buffer + offset;
+  };
   json.BeginObject();
   json.Key("chart");
   json.String(name);
+  json.Key("utc_offset");
+  json.String(offset);
   json.Key("moment");
   json.String(MomentText(t.reading.moment));
+  json.Key("venus_vedha");
+  json.String(VenusVedhaName(t.reading.venusVedha));
   json.Key("natal_moon_sign");
   json.String(vedic::NameAt(match::kSignName, t.reading.natalMoonSign));
   json.Key("grahas");
@@ -199,7 +193,7 @@ void WriteTransitJson(JsonWriter& json, const transit::TransitReport& t, std::st
     if (g.vedhaHouse) json.Int(g.vedhaHouse); else json.Null();
     json.Key("obstructed_by");
     json.BeginArray();
-    for (int slot : g.obstructedBy) json.String(vedic::NameAt(vedic::kPointAbbreviation, slot));
+    for (int slot : g.obstructedBy) json.String(vedic::NameAt(kGrahaName, slot));
     json.EndArray();
     json.Key("bindus");
     if (g.bindus >= 0) json.Int(g.bindus); else json.Null();
@@ -284,8 +278,7 @@ bool IsTransitMomentShape(std::string_view text) {
   };
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
   if (!digits(1, 4) || !literal('-') || !digits(1, 2) || !literal('-') || !digits(1, 2)) return false;
-  if (i == text.size()) return true;
-  return literal('T') && digits(1, 2) && literal(':') && digits(1, 2) && i == text.size();
+  return i == text.size() || text[i] == 'T';
 }
 
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error) {
@@ -298,7 +291,13 @@ bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* e
   if (!date.ok) return fail("--transits: " + date.error);
   double time = 0;
   if (t != std::string_view::npos) {
-    const ParsedOption<double> clock = ParseTimeOption(text.substr(t + 1));
+    // The clock after 'T' is HH:MM, nothing else.
+    const std::string_view clockText = text.substr(t + 1);
+    const bool shaped = clockText.size() >= 3 && clockText.size() <= 5 && clockText.find(':') != std::string_view::npos &&
+                        clockText.find_first_not_of("0123456789:") == std::string_view::npos &&
+                        clockText.find(':') == clockText.rfind(':') && clockText.front() != ':' && clockText.back() != ':';
+    if (!shaped) return fail("--transits: " + ShownInput(text) + " is not a moment (YYYY-MM-DD or YYYY-MM-DDTHH:MM)");
+    const ParsedOption<double> clock = ParseTimeOption(clockText);
     if (!clock.ok) return fail("--transits: " + clock.error);
     time = clock.value;
   }
@@ -334,14 +333,28 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
   return 0;
 }
 
-int PrintTransits(const BirthData& birth, const BirthData& moment, const Settings& settings, bool json,
-                  std::string_view name) {
+// The transits of `moment` (none: now) for the natal chart of `birth`, their
+// times in the birth zone or in `zone`.
+int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
+                  bool venusVedhaOther, const Settings& settings, bool json, std::string_view name) {
   auto natal = std::make_unique<ChartState>();
   if (!ComputeChartFromBirth(*natal, settings, birth)) {
     std::fprintf(stderr, "orvane-cli: the natal chart cannot be cast\n");
     return kExitBadInput;
   }
-  const transit::TransitReport t = transit::ComputeTransits(*natal, settings, moment);
+  BirthData place = transit::BirthPlace(*natal);
+  if (zone) place.zone = *zone;
+  BirthData at;
+  if (moment) {
+    at = *moment;
+  } else {
+    // Now, on the clock of the transit zone.
+    const BirthData now = NowBirthData(settings);
+    at = transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
+  }
+  const transit::TransitReport t = transit::ComputeTransits(
+      *natal, settings, at, place,
+      venusVedhaOther ? transit::VenusVedha::kElevenThreeTwelveSix : transit::VenusVedha::kElevenSixTwelveThree);
   if (json) {
     JsonWriter writer;
     WriteTransitJson(writer, t, name);
@@ -356,15 +369,28 @@ int PrintTransits(const BirthData& birth, const BirthData& moment, const Setting
 }
 
 int RunTransits(const CliOptions& options, const Settings& settings) {
-  const BirthData moment = options.transitMoment ? *options.transitMoment : NowBirthData(settings);
+  const std::optional<BirthData>& moment = options.transitMoment;
+  const std::optional<double> zone = options.transitZone;
   int status = 0;
-  if (options.now) return PrintTransits(NowBirthData(settings), moment, settings, options.json, "now");
+  if (options.now) return PrintTransits(NowBirthData(settings), moment, zone, options.venusVedhaOther, settings, options.json, "now");
   if (options.birth) {
     BirthData birth = *options.birth;
     if (!options.zoneGiven) birth.zone = settings.defaultZone;
     if (!options.longitudeGiven) birth.longitude = settings.defaultLongitude;
     if (!options.latitudeGiven) birth.latitude = settings.defaultLatitude;
-    return PrintTransits(birth, moment, settings, options.json, "birth data");
+    if (!options.place.empty()) {
+      // --place: position and offset from the place table at the birth moment.
+      PlaceTable table;
+      std::string placeError, note;
+      PlaceReading place;
+      if (!LoadPlaceTable(table, &placeError) || !ReadPlace(table, options.place, birth, place, &placeError, &note)) {
+        std::fprintf(stderr, "orvane-cli: %s\n", placeError.c_str());
+        return kExitBadInput;
+      }
+      if (!note.empty()) std::fprintf(stderr, "orvane-cli: note: %s\n", note.c_str());
+      ApplyPlace(place, options.zoneGiven, options.longitudeGiven, options.latitudeGiven, birth);
+    }
+    return PrintTransits(birth, moment, zone, options.venusVedhaOther, settings, options.json, "birth data");
   }
   for (const std::string& path : options.files) {
     BirthData birth{};
@@ -372,7 +398,7 @@ int RunTransits(const CliOptions& options, const Settings& settings) {
       if (status == 0 || failed == kExitBadInput) status = failed;
       continue;
     }
-    const int printed = PrintTransits(birth, moment, settings, options.json, FileName(path));
+    const int printed = PrintTransits(birth, moment, zone, options.venusVedhaOther, settings, options.json, FileName(path));
     if (printed) status = printed;
   }
   std::fflush(stdout);

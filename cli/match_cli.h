@@ -2,6 +2,7 @@
 // `--transits [YYYY-MM-DD[THH:MM]]`, as text or JSON.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,10 +15,11 @@ namespace orvane {
 // optional 24-hour clock time. The value is birth data in file units with
 // zone and place left 0. False with a one-line message otherwise.
 bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* error);
-// True when a command-line word has the form of a transit moment: an
-// optional sign, 1..4 digits, '-', 1..2 digits, '-', 1..2 digits, and
-// optionally 'T' with digits ':' digits. The optional value of --transits
-// is told apart from a chart file name that follows it by this form.
+// True when a command-line word is meant as a transit moment: an optional
+// sign, 1..4 digits, '-', 1..2 digits, '-', 1..2 digits, then nothing or a
+// 'T' and anything ("2020-01-01T" is a moment written wrong, not a file).
+// The optional value of --transits is told apart from a chart file name
+// that follows it by this form ("2020-01-01.orv" is a file).
 bool IsTransitMomentShape(std::string_view text);
 
 // Reads both chart files, computes them and prints the matching report (or
@@ -25,12 +27,13 @@ bool IsTransitMomentShape(std::string_view text);
 // ("File '...' not found."), 2 for any other bad input.
 int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json);
 
-// Prints the transits of `moment` (date and clock time in the settings'
-// default place) for the natal chart of `birth`, with the Sade Sati periods
-// of its lifetime; `name` heads the text. Returns 0, or 2 when the birth
-// data cannot be cast.
-int PrintTransits(const BirthData& birth, const BirthData& moment, const Settings& settings, bool json,
-                  std::string_view name);
+// Prints the transits of `moment` (date and clock time in the transit zone;
+// now when not given) for the natal chart of `birth`, with the Sade Sati
+// periods of its lifetime. The transit zone is the birth zone, or `zone`
+// when given; every time printed is in it, and the text and JSON say which.
+// `name` heads the text. Returns 0, or 2 when the birth data cannot be cast.
+int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
+                  bool venusVedhaOther, const Settings& settings, bool json, std::string_view name);
 
 struct CliOptions;
 // --transits for the chart source of the options (chart files, --now or

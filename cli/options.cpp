@@ -201,9 +201,18 @@ constexpr CliOptionSpec kOptionTable[] = {
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.match, {}); }},
     // --transits takes its moment only when one follows it (see ParseCliOptions).
     {"--transits", "", "",
-     "[YYYY-MM-DD[THH:MM]]: transits of that moment (default: now) at the settings' default place, read "
-     "against the chart, with its Sade Sati periods",
+     "[YYYY-MM-DD[THH:MM]]: transits of that moment (default: now) read against the chart, with its Sade "
+     "Sati periods; times in the birth zone (or --utc-offset)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.transits, {}); }},
+    {"--venus-vedha", "PAIRING", "11-6 or 11-3",
+     "with --transits: Venus's 11th house obstructed from the 6th and its 12th from the 3rd (11-6, the "
+     "default), or the 11th from the 3rd and the 12th from the 6th (11-3)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "11-6" && v != "11-3") return false;
+       o.venusVedhaOther = v == "11-3";
+       o.venusVedhaGiven = true;
+       return true;
+     }},
     {"--help", "", "", "this text",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.help, {}); }},
 };
@@ -346,6 +355,16 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
                   " excludes --section, --basic, --complete, --tajaka and --mundane");
     if (o.match && (o.files.size() != 2 || o.now || date || time || offset || lon || lat || !o.inputPath.empty()))
       return fail("--match takes two chart files: GROOM BRIDE");
+    if (o.transits && !o.inputPath.empty())
+      return fail("--transits reads chart files, --now or birth data options, not --input");
+  }
+  if (o.venusVedhaGiven && !o.transits) return fail("--venus-vedha goes with --transits");
+  if (o.transits && offset && !date && !time && !lon && !lat && o.place.empty()) {
+    // With chart files or --now, --utc-offset names the zone of the transit times.
+    const auto z = ParseUtcOffsetOption(*offset);
+    if (!z.ok) return fail("--utc-offset: " + z.error);
+    o.transitZone = z.value;
+    o.birthText.offset.reset();
   }
   const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
   if (o.placesQuery) {

@@ -30,6 +30,12 @@ struct CliOptions {
   bool match = false;                      // --match GROOM BRIDE (the two files)
   bool transits = false;                   // --transits
   std::optional<BirthData> transitMoment;  // its moment (date and clock time); now when not given
+  // --utc-offset with --transits of chart files or --now: the zone its
+  // times are in (file units); the native's birth zone when not given.
+  std::optional<double> transitZone;
+  // --venus-vedha 11-3: Venus's other vedha pairing for --transits.
+  bool venusVedhaOther = false;
+  bool venusVedhaGiven = false;
 
   // Birth data given as options (file units); zone and place fall back to
   // the settings' default location when not given.

@@ -1,8 +1,11 @@
 #include "cli/place_cli.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
+#include "io/birth_options.h"
+#include "io/shown_name.h"
 #include "places/zone_time.h"
 
 namespace orvane {
@@ -38,7 +41,7 @@ int ListPlaces(std::string_view query, bool json, std::FILE* out, std::FILE* err
   }
   const std::vector<std::size_t> found = table.Search(query, kPlacesListed);
   if (found.empty()) {
-    std::fprintf(err, "orvane-cli: no place matches \"%.*s\"\n", static_cast<int>(query.size()), query.data());
+    std::fprintf(err, "orvane-cli: no place matches %s\n", ShownInput(query).c_str());
     return 2;
   }
   if (json) {
@@ -77,14 +80,39 @@ int ListPlaces(std::string_view query, bool json, std::FILE* out, std::FILE* err
   return 0;
 }
 
+// How much larger than the next place of the same name a place must be to
+// be taken by its name alone.
+constexpr unsigned kClearlyLargest = 10;
+
 bool ReadPlace(const PlaceTable& table, std::string_view query, const BirthData& birth, PlaceReading& out,
                std::string* error, std::string* note) {
-  const std::vector<std::size_t> found = table.Search(query, 1);
-  if (found.empty()) {
-    if (error) *error = "unknown place \"" + std::string(query) + "\" (--places lists the matches of a name)";
+  // The query must name the place: its name (or another spelling of it) in
+  // whole words, and where several places have such a name, qualifiers that
+  // leave one, or one that is at least ten times as large as the next.
+  const std::vector<std::size_t> named = table.Search(query, 2, true);
+  const bool taken = named.size() == 1 ||
+                     (named.size() == 2 && table.at(named[0]).population >=
+                                               std::uint64_t{kClearlyLargest} * table.at(named[1]).population);
+  if (!taken) {
+    const std::vector<std::size_t> candidates = table.Search(query, 3);
+    if (error) {
+      if (candidates.empty()) {
+        *error = "unknown place " + ShownInput(query) + " (--places lists the matches of a name)";
+      } else {
+        // "--place "a" names no place in full: "Alexandria, Alexandria, EG",
+        // "Ahmedabad, Gujarat, IN" or "Abidjan, ..., CI"?"
+        *error = "--place " + ShownInput(query) +
+                 (named.empty() ? " names no place in full: " : " names more than one place: ");
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+          if (i > 0) *error += i + 1 == candidates.size() ? " or " : ", ";
+          *error += "\"" + ShownName(PlaceLabel(table.at(candidates[i]))) + "\"";
+        }
+        *error += "?";
+      }
+    }
     return false;
   }
-  const Place p = table.at(found.front());
+  const Place p = table.at(named.front());
   out = PlaceReading{};
   out.name = p.name;
   out.admin1 = p.admin1;

@@ -40,33 +40,11 @@ void RunStep(ChartState& state, const Settings& settings, const CollectionStep& 
 
 std::string_view CollectionHeader() { return kHeader; }
 
-namespace {
-
-// UTF-8 to Latin-1; anything beyond Latin-1 (or not UTF-8) becomes '?'.
-std::string Latin1(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-      ++i;
-      continue;
-    }
-    std::size_t length = (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
-    if (i + length > text.size()) length = 1;
-    unsigned code = length == 2 ? ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) : 0x100;
-    out += code < 0x100 ? static_cast<char>(code) : '?';
-    i += length;
-  }
-  return out;
-}
-
-}  // namespace
-
 std::string CollectionSubject(const ChartLabels& labels) {
   std::string out;
-  if (!labels.name.empty()) out += "Name:  " + Latin1(labels.name) + "\n";
-  if (!labels.place.empty()) out += "Place: " + Latin1(labels.place) + "\n";
+  const std::string name = CleanChartLabel(labels.name), place = CleanChartLabel(labels.place);
+  if (!name.empty()) out += "Name:  " + name + "\n";
+  if (!place.empty()) out += "Place: " + place + "\n";
   if (!out.empty()) out += "\n";
   return out;
 }

@@ -65,8 +65,8 @@ struct CollectionText {
 // The lines that name the person and the place after the notice, when the
 // chart file names them: "Name:  %s\n" and "Place: %s\n" (each only when
 // given) and an empty line; nothing at all for a chart without them. The
-// text is Latin-1 like every report text: a character beyond Latin-1 is
-// written as '?'.
+// names are UTF-8 (the rest of every report text is ASCII), cleaned as
+// chart labels are: invalid bytes as U+FFFD, controls as blanks.
 std::string CollectionSubject(const ChartLabels& labels);
 
 // Runs the passes of `set` on copies of `chart` (a computed chart with its

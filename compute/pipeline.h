@@ -35,4 +35,10 @@ bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const Bi
 // The present moment at the settings' default place, in file units.
 BirthData NowBirthData(const Settings& settings);
 
+// The year whose positions a computed chart shows: the Tajaka year of an
+// annual, monthly or hora chart, otherwise the birth year.
+inline int ChartYear(const ChartState& state) {
+  return state.options.tajakaMode ? state.options.tajakaYear : static_cast<int>(state.birthCopy.year);
+}
+
 }  // namespace orvane

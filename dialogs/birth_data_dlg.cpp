@@ -404,12 +404,8 @@ void CBirthDataDlg::Resolve(bool fill) {
         f.daylightSaving = false;
       } else {
         f.localMeanTime = false;
-        // One hour of a daylight-saving offset goes to its box, unless the
-        // rest would be a fraction of an hour west (which the zone fields
-        // cannot combine with the box): then the whole offset is shown.
-        const int standard = o.offsetSeconds - 3600;
-        const bool split = o.dst && !(standard < 0 && standard > -3600 && standard % 3600 != 0);
-        ZoneFields(f, o.offsetSeconds, split);
+        // One hour of a daylight-saving offset goes to its box.
+        ZoneFields(f, o.offsetSeconds, o.dst);
       }
       filling_ = true;
       zoneHours_->setText(FieldText(f.zoneHours));

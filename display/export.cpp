@@ -38,8 +38,10 @@ constexpr int kBitmapChartMargin = 12;
 constexpr int kBitmapHeaderSize = 54;
 constexpr int kBitmapInfoSize = 40;
 
-QString FromLatin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// The copies' text: ASCII report text with the person's and place's names
+// in UTF-8.
+QString FromReportText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // `links`: kReplace for the program's own files in its working folder (a
@@ -126,7 +128,7 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
 bool CopyCollection(QWidget* parent, const ChartState& chart, const Settings& settings, CollectionSet set,
                     CopiedText what, const ChartLabels& labels) {
   const CollectionText collected = BuildCollectionText(chart, settings, set, labels);
-  if (!PutOnClipboard(parent, FromLatin1(collected.text))) return false;
+  if (!PutOnClipboard(parent, FromReportText(collected.text))) return false;
   QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(what, collected.truncated));
   return true;
 }
@@ -174,7 +176,7 @@ bool PutOnClipboard(QWidget* parent, const QString& text) {
 }
 
 bool CopyScreenText(QWidget* parent, const std::string& text, bool cut) {
-  if (!PutOnClipboard(parent, FromLatin1(text))) return false;
+  if (!PutOnClipboard(parent, FromReportText(text))) return false;
   QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(CopiedText::kScreen, cut));
   return true;
 }
@@ -415,7 +417,7 @@ std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, cons
                                   const QString& documentTitle, const QString& folder, const QString& program,
                                   const ChartLabels& labels) {
   const CollectionText collected = BuildCollectionText(chart, settings, CollectionSet::kMail, labels);
-  PutOnClipboard(parent, FromLatin1(collected.text));
+  PutOnClipboard(parent, FromReportText(collected.text));
 
   QString error;
   const QString mailFolder = QDir(folder).filePath(QStringLiteral("mail"));

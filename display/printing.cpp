@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "compute/pipeline.h"
+#include "engine/classic_engine.h"
 #include "display/chart_draw.h"
 #include "display/print_file.h"
 #include "display/text_font.h"
@@ -190,7 +192,9 @@ void ChartPrintJob::DrawHeader(QPainter& painter, int page, double W, double H) 
 }
 
 QString ChartPrintJob::EngineName() const {
-  return settings_.ephemeris == 1 ? QStringLiteral("Swiss Ephemeris") : QString();
+  if (settings_.ephemeris == 1) return QStringLiteral("Swiss Ephemeris");
+  // The classic engine is named only where it is far from the sky.
+  return QString::fromStdString(ClassicRangeShortNote(ChartYear(*chart_)));
 }
 
 void ChartPrintJob::DrawFooter(QPainter& painter, double W, double H) {

@@ -64,4 +64,17 @@ double ClassicEngine::DateAyanamsa(EngineState& state, const EngineSettings& set
 
 std::string ClassicEngine::Describe(const EngineState&) const { return {}; }
 
+std::string ClassicRangeNote(int year) {
+  if (year >= kClassicCloseFromYear && year <= kClassicCloseToYear) return {};
+  return "the classic engine is within a few arc-minutes of the sky only from " +
+         std::to_string(kClassicCloseFromYear) + " to " + std::to_string(kClassicCloseToYear) +
+         " (Jupiter and Saturn drift outside them): use the Swiss Ephemeris for this date";
+}
+
+std::string ClassicRangeShortNote(int year) {
+  if (year >= kClassicCloseFromYear && year <= kClassicCloseToYear) return {};
+  return "classic engine (use the Swiss Ephemeris outside " + std::to_string(kClassicCloseFromYear) + "-" +
+         std::to_string(kClassicCloseToYear) + ")";
+}
+
 }  // namespace orvane

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <mutex>
+#include <string>
 
 #include "engine/calendar.h"
 #include "engine/classic_engine.h"
@@ -62,23 +62,32 @@ Frame FrameOf(const EngineSettings& settings) {
   return f;
 }
 
-// The library and what was last set in it; one per process, every use under
-// its mutex.
-struct Library {
-  std::mutex mutex;
+// What this thread last set in the library. The library keeps its state
+// (open files, the ephemeris path, the sidereal mode, caches of the last
+// positions) per thread, so what was set on one thread says nothing of
+// another: each thread sets the path and the mode for itself, and closes its
+// files when it ends.
+struct ThreadLibrary {
   std::string path;
   bool pathSet = false;
   int siderealMode = -1;
+  ThreadLibrary() = default;
+  ThreadLibrary(const ThreadLibrary&) = delete;
+  ThreadLibrary& operator=(const ThreadLibrary&) = delete;
+  ~ThreadLibrary() {
+    if (pathSet) swe_close();
+  }
 };
 
-Library& TheLibrary() {
-  static Library library;
+ThreadLibrary& ThisThreadsLibrary() {
+  thread_local ThreadLibrary library;
   return library;
 }
 
-// Under the library's mutex: points the library at `folder` and the sidereal
-// mode at `mode` when they are not already so (setting them clears its caches).
-void Prepare(Library& lib, const std::string& folder, int mode) {
+// Points this thread's library at `folder` and the sidereal mode at `mode`
+// when they are not already so (setting them clears its caches).
+void Prepare(const std::string& folder, int mode) {
+  ThreadLibrary& lib = ThisThreadsLibrary();
   if (!lib.pathSet || lib.path != folder) {
     swe_set_ephe_path(folder.c_str());
     lib.path = folder;
@@ -103,8 +112,6 @@ SwissEngine::SwissEngine(std::string dataFolder) : dataFolder_(std::move(dataFol
 
 std::string SwissEngine::Version() {
   std::array<char, 256> buffer{};
-  Library& lib = TheLibrary();
-  std::lock_guard<std::mutex> lock(lib.mutex);
   swe_version(buffer.data());
   return std::string(buffer.data());
 }
@@ -127,9 +134,7 @@ void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings,
   bool outOfRange = false;
   bool analytical = false;
   {
-    Library& lib = TheLibrary();
-    std::lock_guard<std::mutex> lock(lib.mutex);
-    Prepare(lib, dataFolder_, frame.mode);
+    Prepare(dataFolder_, frame.mode);
     std::array<char, AS_MAXCH> error{};
     for (std::size_t i = 0; i < kSwissBody.size() && !outOfRange; ++i) {
       const Body body = static_cast<Body>(i);
@@ -186,9 +191,7 @@ double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& setti
   double ayanamsa = 0;
   int got = 0;
   {
-    Library& lib = TheLibrary();
-    std::lock_guard<std::mutex> lock(lib.mutex);
-    Prepare(lib, dataFolder_, frame.mode);
+    Prepare(dataFolder_, frame.mode);
     std::array<char, AS_MAXCH> error{};
     got = swe_get_ayanamsa_ex_ut(jd0, SEFLG_SWIEPH, &ayanamsa, error.data());
   }
@@ -196,6 +199,9 @@ double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& setti
     NoteSource(state.ephemeris, SwissSource::kOutOfRange);
     return ClassicEngine().DateAyanamsa(state, settings, year, month, day);
   }
+  // The library gives the ayanamsa in 0..360: before its zero year a small
+  // negative angle comes out near 360.
+  if (ayanamsa > 180) ayanamsa -= 360;
   return -(ayanamsa + frame.extraDegrees);
 }
 

@@ -4,10 +4,10 @@
 // ayanamsa. Where no data file covers a date the library's analytical mode
 // takes over, and the state records it.
 //
-// The library keeps process-wide state (open files, the ephemeris path, the
-// sidereal mode, caches of the last positions): every call to it is made
-// under one mutex, and the path and sidereal mode are set only when they
-// change.
+// The library keeps its state (open files, the ephemeris path, the sidereal
+// mode, caches of the last positions) per thread: every thread that casts
+// sets the path and the sidereal mode in its own copy, each only when it
+// changes, and threads cast at once without a lock.
 #pragma once
 
 #include <string>

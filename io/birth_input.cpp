@@ -184,9 +184,15 @@ BirthData ComposeFromDialog(const BirthDialogFields& fields) {
     birth.zone = hours + rest / 100.0;
     if (t < 0) birth.zone = -birth.zone;
   } else {
-    birth.zone = fields.zoneHours + fields.zoneMinutes / 100.0;
-    if (fields.zoneEast) birth.zone = -birth.zone;
-    if (fields.daylightSaving) birth.zone -= 1.0;
+    // In minutes west of Greenwich, so that the saving hour may carry the
+    // zone across it (0:30 West with daylight saving is 0:30 East).
+    double minutesWest = 60.0 * fields.zoneHours + fields.zoneMinutes;
+    if (fields.zoneEast) minutesWest = -minutesWest;
+    if (fields.daylightSaving) minutesWest -= 60.0;
+    const double magnitude = std::abs(minutesWest);
+    const double hours = std::trunc(magnitude / 60.0);
+    birth.zone = hours + (magnitude - 60.0 * hours) / 100.0;
+    if (minutesWest < 0) birth.zone = -birth.zone;
   }
   return birth;
 }

@@ -6,6 +6,7 @@
 
 #include "io/birth_input.h"
 #include "io/number_text.h"
+#include "io/shown_name.h"
 
 namespace orvane {
 namespace {
@@ -97,13 +98,23 @@ ParsedOption<double> ParseAngle(std::string_view what, std::string_view text, ch
 }  // namespace
 
 std::string ShownInput(std::string_view text) {
-  constexpr std::size_t kShown = 32;
+  constexpr std::size_t kShown = 32;  // characters
   std::string out = "\"";
-  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    out += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
+  std::size_t shown = 0;
+  while (!text.empty() && shown < kShown) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8Sequence(text, code);
+    const bool printable = length > 0 && code >= 0x20 && !(code >= 0x7f && code <= 0x9f) && code != 0x2028 &&
+                           code != 0x2029 && !(code >= 0x202a && code <= 0x202e) && !(code >= 0x2066 && code <= 0x2069);
+    if (printable) {
+      out.append(text.substr(0, length));
+    } else {
+      out += '?';
+    }
+    text.remove_prefix(length == 0 ? 1 : length);
+    ++shown;
   }
-  if (text.size() > kShown) out += "...";
+  if (!text.empty()) out += "...";
   return out + "\"";
 }
 

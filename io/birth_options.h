@@ -10,7 +10,8 @@
 namespace orvane {
 
 // The user's text as the messages quote it: in double quotes, cut short
-// after 32 bytes ("..."), every byte outside printable ASCII as '?'.
+// after 32 characters ("..."), valid printable UTF-8 kept and every control
+// character, layout-changing character or invalid byte shown as '?'.
 std::string ShownInput(std::string_view text);
 
 template <typename T>

@@ -201,11 +201,23 @@ constexpr std::string_view kZoneLabel = "Zone:";
 }  // namespace
 
 std::string CleanChartLabel(std::string_view value) {
+  // Valid UTF-8 only: a byte that is not part of a valid sequence (an
+  // overlong form such as C0 AF for "/" too) becomes U+FFFD; a control
+  // character, C1 included, and a character that reorders or breaks the
+  // line on screen become a blank.
   std::string out;
   out.reserve(value.size());
-  for (const char c : value) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    out += (u < 0x20 || u == 0x7f) ? ' ' : c;
+  while (!value.empty()) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8Sequence(value, code);
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";
+      value.remove_prefix(1);
+      continue;
+    }
+    if (IsControlCharacter(code) || IsLayoutChanging(code)) out += ' ';
+    else out.append(value.substr(0, length));
+    value.remove_prefix(length);
   }
   const std::size_t first = out.find_first_not_of(' ');
   if (first == std::string::npos) return {};

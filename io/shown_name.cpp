@@ -7,13 +7,6 @@
 namespace orvane {
 namespace {
 
-bool IsControl(char32_t code) { return code < 0x20 || (code >= 0x7f && code <= 0x9f); }
-
-// Characters that move or reorder text on screen without being controls.
-bool IsLayoutChanging(char32_t code) {
-  return code == 0x2028 || code == 0x2029 || (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
-}
-
 void AppendByteEscape(std::string& out, unsigned char byte) {
   std::array<char, 8> buffer;
   std::snprintf(buffer.data(), buffer.size(), "\\x%02x", static_cast<unsigned>(byte));
@@ -21,6 +14,12 @@ void AppendByteEscape(std::string& out, unsigned char byte) {
 }
 
 }  // namespace
+
+bool IsControlCharacter(char32_t code) { return code < 0x20 || (code >= 0x7f && code <= 0x9f); }
+
+bool IsLayoutChanging(char32_t code) {
+  return code == 0x2028 || code == 0x2029 || (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
+}
 
 std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& code) {
   if (text.empty()) return 0;
@@ -63,7 +62,7 @@ std::string ShownName(std::string_view name) {
     }
     if (code == '\\') {
       out += "\\\\";
-    } else if (IsControl(code)) {
+    } else if (IsControlCharacter(code)) {
       for (std::size_t i = 0; i < length; ++i) AppendByteEscape(out, static_cast<unsigned char>(name[i]));
     } else if (IsLayoutChanging(code)) {
       std::array<char, 8> buffer;

@@ -28,4 +28,10 @@ std::string ShownName(std::string_view name);
 // U+10FFFF, a sequence cut short) or `text` is empty.
 std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& code);
 
+// U+0000..U+001F, U+007F and the C1 controls U+0080..U+009F.
+bool IsControlCharacter(char32_t code);
+// The characters that reorder or break a line on screen without being
+// controls: U+2028, U+2029, U+202A..U+202E, U+2066..U+2069.
+bool IsLayoutChanging(char32_t code);
+
 }  // namespace orvane

@@ -135,7 +135,10 @@ MatchResult MatchMoons(const MoonPoint& groom, const MoonPoint& bride, const Koo
     if (!sameNakshatra && groom.sign == bride.sign)
       r.exceptions.push_back({MatchException::kNadiSameSignOtherNakshatra, kNadiKoota,
                               "Nadi dosha cancelled: one Moon sign, different nakshatras"});
-    if (lordsFriendly)
+    // Friendly lords do not cancel Nadi for two Moons in one nakshatra and
+    // one pada: that needs at least a different pada.
+    const bool samePada = sameNakshatra && groom.pada == bride.pada;
+    if (lordsFriendly && !samePada)
       r.exceptions.push_back({MatchException::kNadiLordsFriendly, kNadiKoota,
                               "Nadi dosha cancelled: the Moon-sign lords are the same or friends"});
   }

@@ -1,7 +1,6 @@
 #include "places/place_table.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,16 +77,17 @@ std::string_view Trimmed(std::string_view text) {
 
 bool PlaceTable::Load(const std::string& path, std::string* error) {
   *this = PlaceTable();
-  // The file is mapped rather than read: it is megabytes, and copying it
-  // costs more than parsing it.
+  // The file is read into memory, not mapped: a mapped file that another
+  // program cuts short while this one runs kills it with SIGBUS the next
+  // time a search touches a page past the new end.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (error) *error = "cannot open \"" + path + "\": " + std::system_category().message(errno);
     return false;
   }
   std::string reason;
+  std::string text;
   struct stat info {};
-  void* mapped = MAP_FAILED;
   if (::fstat(fd, &info) != 0) {
     reason = "cannot read \"" + path + "\": " + std::system_category().message(errno);
   } else if (!S_ISREG(info.st_mode)) {
@@ -97,18 +97,36 @@ bool PlaceTable::Load(const std::string& path, std::string* error) {
   } else if (static_cast<std::size_t>(info.st_size) > kTableLimit) {
     reason = "\"" + path + "\" is too large to be a place table";
   } else {
-    mapped = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-    if (mapped == MAP_FAILED) reason = "cannot read \"" + path + "\": " + std::system_category().message(errno);
+    // Read to the end, whatever the size now is (the file may change while
+    // it is read), up to the limit.
+    text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    for (;;) {
+      if (got == text.size()) {
+        if (text.size() > kTableLimit) break;
+        text.resize(text.size() + 65536);
+      }
+      const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        reason = "cannot read \"" + path + "\": " + std::system_category().message(errno);
+        break;
+      }
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    text.resize(got);
+    if (reason.empty() && got > kTableLimit) reason = "\"" + path + "\" is too large to be a place table";
+    if (reason.empty() && got == 0) reason = "\"" + path + "\" is empty: not a place table";
   }
   ::close(fd);
   if (!reason.empty()) {
     if (error) *error = reason;
     return false;
   }
-  const std::size_t length = static_cast<std::size_t>(info.st_size);
-  textHolder_ = std::shared_ptr<const char>(static_cast<const char*>(mapped),
-                                            [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
-  text_ = std::string_view(textHolder_.get(), length);
+  auto owned = std::make_shared<const std::string>(std::move(text));
+  text_ = *owned;
+  textHolder_ = std::shared_ptr<const char>(owned, owned->data());
   return ParseText(path, error);
 }
 
@@ -356,7 +374,20 @@ bool PlaceTable::Matches(const Row& row, const std::vector<std::string>& qualifi
   return true;
 }
 
-std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t limit) const {
+namespace {
+
+// Whether the folded `name` is `words`, or starts with them and a blank
+// when they are more than one word: "new york" names "new york city"; "a"
+// names neither "alexandria" nor "a coruna".
+bool WholeWords(std::string_view name, std::string_view words) {
+  if (name == words) return true;
+  return words.find(' ') != std::string_view::npos && name.size() > words.size() &&
+         name.substr(0, words.size()) == words && name[words.size()] == ' ';
+}
+
+}  // namespace
+
+std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t limit, bool wholeName) const {
   std::vector<std::size_t> found;
   if (places_.empty() || limit == 0) return found;
   std::vector<std::string> parts;
@@ -385,11 +416,13 @@ std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t 
     }
   }
   for (std::size_t rank = low; rank < places_.size() && CompareFolded(NameOf(RowAt(rank)), prefix, true) == 0; ++rank) {
+    if (wholeName && !WholeWords(Fold(NameOf(RowAt(rank))), prefix)) continue;
     if (Matches(RowAt(rank), qualifiers)) hits.push_back(IndexAt(rank));
   }
   auto alt = std::lower_bound(alternates_.begin(), alternates_.end(), prefix,
                               [](const Alternate& a, const std::string& p) { return a.key < p; });
   for (; alt != alternates_.end() && StartsWith(alt->key, prefix); ++alt) {
+    if (wholeName && !WholeWords(alt->key, prefix)) continue;
     if (Matches(places_[alt->place], qualifiers) && std::find(hits.begin(), hits.end(), alt->place) == hits.end())
       hits.push_back(alt->place);
   }

@@ -54,7 +54,10 @@ class PlaceTable {
   // ("CA") or the start of the division name ("tamil"). Case, accents and
   // '-' against ' ' are not told apart ("sao paulo" finds São Paulo). An
   // empty name part finds nothing.
-  std::vector<std::size_t> Search(std::string_view query, std::size_t limit) const;
+  // With `wholeName`, only the places whose name (or another spelling of
+  // it) is the query's name part, or starts with it when it is more than
+  // one word ("new york" finds New York City; "a" finds no Alexandria).
+  std::vector<std::size_t> Search(std::string_view query, std::size_t limit, bool wholeName = false) const;
 
   // `text` as the search compares it: ASCII lower-cased, '-' read as a
   // blank, other characters folded as the table's file says (accents
@@ -100,7 +103,7 @@ class PlaceTable {
   int CompareNames(std::string_view a, std::string_view b) const;
   bool Matches(const Row& row, const std::vector<std::string>& qualifiers) const;
 
-  std::shared_ptr<const char> textHolder_;  // keeps the file's bytes (read or mapped)
+  std::shared_ptr<const char> textHolder_;  // keeps the file's bytes, read into memory
   std::string_view text_;                   // the file, which the views point into
   std::vector<std::string_view> zones_;
   std::vector<Country> countries_;

@@ -4,6 +4,11 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+#include <optional>
 
 #include "date/tz.h"
 
@@ -37,6 +42,224 @@ std::string LocalClock(date::sys_seconds instant, int offsetSeconds) {
   std::snprintf(text, sizeof text, "%02d:%02d", static_cast<int>(time.hours().count()),
                 static_cast<int>(time.minutes().count()));
   return text;
+}
+
+// The rule for the years past a zone's last listed clock change: the POSIX
+// TZ string at the end of its tz database file ("EST5EDT,M3.2.0,M11.1.0").
+// The date/tz library stops at the last listed change (2037 in the
+// database's files), so a summer of 2038 would read as standard time.
+struct PosixDate {
+  enum Kind { kMonthWeekDay, kJulianNoLeap, kDayOfYear } kind = kMonthWeekDay;
+  int month = 0, week = 0, weekday = 0;  // Mm.w.d: weekday d (0 Sunday) of week w (5: the last)
+  int day = 0;                           // Jn (1..365, no 29 February) or n (0..365)
+  int seconds = 7200;                    // local time of the change, may be negative or past 24 h
+};
+
+struct PosixZone {
+  std::string stdName, dstName;
+  int stdOffset = 0, dstOffset = 0;  // east of Greenwich, seconds
+  bool hasDst = false;
+  PosixDate start, end;  // the change to daylight saving time and back
+};
+
+class PosixReader {
+ public:
+  explicit PosixReader(std::string_view text) : s_(text) {}
+  bool Parse(PosixZone& z) {
+    if (!Name(z.stdName) || !Offset(z.stdOffset)) return false;
+    z.stdOffset = -z.stdOffset;  // POSIX offsets count west
+    if (Done()) return true;
+    if (!Name(z.dstName)) return false;
+    z.hasDst = true;
+    z.dstOffset = z.stdOffset + 3600;
+    if (!Done() && Peek() != ',') {
+      int west = 0;
+      if (!Offset(west)) return false;
+      z.dstOffset = -west;
+    }
+    if (!Eat(',') || !Date(z.start) || !Eat(',') || !Date(z.end)) return false;
+    return Done();
+  }
+
+ private:
+  bool Done() const { return i_ >= s_.size(); }
+  char Peek() const { return Done() ? '\0' : s_[i_]; }
+  bool Eat(char c) {
+    if (Peek() != c) return false;
+    ++i_;
+    return true;
+  }
+  bool Number(int& out, int most) {
+    std::size_t digits = 0;
+    out = 0;
+    while (!Done() && s_[i_] >= '0' && s_[i_] <= '9' && digits < 4) out = out * 10 + (s_[i_++] - '0'), ++digits;
+    return digits > 0 && out <= most;
+  }
+  bool Name(std::string& out) {
+    if (Eat('<')) {
+      const std::size_t close = s_.find('>', i_);
+      if (close == std::string_view::npos) return false;
+      out.assign(s_.substr(i_, close - i_));
+      i_ = close + 1;
+      return !out.empty();
+    }
+    const std::size_t from = i_;
+    while (!Done() && ((s_[i_] >= 'A' && s_[i_] <= 'Z') || (s_[i_] >= 'a' && s_[i_] <= 'z'))) ++i_;
+    out.assign(s_.substr(from, i_ - from));
+    return out.size() >= 3;
+  }
+  // [+-]hh[:mm[:ss]] in seconds.
+  bool Clock(int& out, int mostHours) {
+    int sign = 1;
+    if (Eat('-')) sign = -1;
+    else Eat('+');
+    int h = 0, m = 0, sec = 0;
+    if (!Number(h, mostHours)) return false;
+    if (Eat(':') && !Number(m, 59)) return false;
+    if (Eat(':') && !Number(sec, 59)) return false;
+    out = sign * (h * 3600 + m * 60 + sec);
+    return true;
+  }
+  bool Offset(int& out) { return Clock(out, 24); }
+  bool Date(PosixDate& d) {
+    if (Eat('M')) {
+      d.kind = PosixDate::kMonthWeekDay;
+      if (!Number(d.month, 12) || d.month < 1 || !Eat('.') || !Number(d.week, 5) || d.week < 1 || !Eat('.') ||
+          !Number(d.weekday, 6))
+        return false;
+    } else if (Eat('J')) {
+      d.kind = PosixDate::kJulianNoLeap;
+      if (!Number(d.day, 365) || d.day < 1) return false;
+    } else {
+      d.kind = PosixDate::kDayOfYear;
+      if (!Number(d.day, 365)) return false;
+    }
+    d.seconds = 7200;
+    if (Eat('/') && !Clock(d.seconds, 167)) return false;
+    return true;
+  }
+
+  std::string_view s_;
+  std::size_t i_ = 0;
+};
+
+// The local midnight (as a count of days) of a rule's date in `year`.
+date::sys_days RuleDay(const PosixDate& d, int year) {
+  using namespace date;
+  switch (d.kind) {
+    case PosixDate::kMonthWeekDay: {
+      const auto ym = date::year{year} / date::month{static_cast<unsigned>(d.month)};
+      const date::weekday wd{static_cast<unsigned>(d.weekday)};
+      if (d.week == 5) return sys_days{ym / wd[date::last]};
+      return sys_days{ym / wd[static_cast<unsigned>(d.week)]};
+    }
+    case PosixDate::kJulianNoLeap: {
+      // 1..365, 29 February never counted: day 60 is 1 March.
+      const sys_days jan1{date::year{year} / 1 / 1};
+      int n = d.day - 1;
+      if (date::year{year}.is_leap() && d.day >= 60) ++n;
+      return jan1 + date::days{n};
+    }
+    case PosixDate::kDayOfYear:
+      return sys_days{date::year{year} / 1 / 1} + date::days{d.day};
+  }
+  return sys_days{};
+}
+
+// The UTC instants at which daylight saving time starts and ends in `year`.
+std::pair<date::sys_seconds, date::sys_seconds> ChangesOf(const PosixZone& z, int year) {
+  const date::sys_seconds start =
+      RuleDay(z.start, year) + std::chrono::seconds{z.start.seconds} - std::chrono::seconds{z.stdOffset};
+  const date::sys_seconds end =
+      RuleDay(z.end, year) + std::chrono::seconds{z.end.seconds} - std::chrono::seconds{z.dstOffset};
+  return {start, end};
+}
+
+bool InDaylightTime(const PosixZone& z, date::sys_seconds instant) {
+  const auto local = date::floor<date::days>(instant + std::chrono::seconds{z.stdOffset});
+  const int year = static_cast<int>(date::year_month_day{local}.year());
+  const auto [start, end] = ChangesOf(z, year);
+  return start < end ? (instant >= start && instant < end) : (instant < end || instant >= start);
+}
+
+ZoneOffset PosixReading(const PosixZone& z, bool daylight) {
+  ZoneOffset out;
+  out.offsetSeconds = daylight ? z.dstOffset : z.stdOffset;
+  out.dst = daylight;
+  out.abbreviation = daylight ? z.dstName : z.stdName;
+  return out;
+}
+
+// The footer rule of a zone's database file, read once a zone; nothing
+// when the file has none or it does not parse (the library's reading then
+// stands).
+std::optional<PosixZone> FooterRule(const std::string& zone) {
+  static std::mutex mutex;
+  static std::map<std::string, std::optional<PosixZone>> cache;
+  std::lock_guard<std::mutex> lock(mutex);
+  const auto found = cache.find(zone);
+  if (found != cache.end()) return found->second;
+  std::optional<PosixZone> rule;
+  std::ifstream file("/usr/share/zoneinfo/" + zone, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  // A version 2 or later file ends with "\n<TZ string>\n".
+  if (bytes.size() > 44 && bytes.compare(0, 4, "TZif") == 0 && bytes[4] >= '2' && bytes.back() == '\n') {
+    const std::size_t open = bytes.rfind('\n', bytes.size() - 2);
+    if (open != std::string::npos) {
+      PosixZone z;
+      if (PosixReader(std::string_view(bytes).substr(open + 1, bytes.size() - open - 2)).Parse(z)) rule = z;
+    }
+  }
+  cache.emplace(zone, rule);
+  return rule;
+}
+
+// The reading of `local` by the footer rule, as the library would give it.
+date::local_info FooterInfo(const PosixZone& z, date::local_seconds local) {
+  date::local_info info{};
+  auto reading = [&](bool daylight) {
+    date::sys_info s{};
+    s.offset = std::chrono::seconds{daylight ? z.dstOffset : z.stdOffset};
+    s.save = std::chrono::minutes{daylight ? 60 : 0};
+    s.abbrev = daylight ? z.dstName : z.stdName;
+    return s;
+  };
+  const date::sys_seconds asStd{local.time_since_epoch() - std::chrono::seconds{z.stdOffset}};
+  const date::sys_seconds asDst{local.time_since_epoch() - std::chrono::seconds{z.dstOffset}};
+  const bool stdHolds = !InDaylightTime(z, asStd), dstHolds = InDaylightTime(z, asDst);
+  if (stdHolds && dstHolds) {
+    info.result = date::local_info::ambiguous;
+    // The earlier reading first: the larger offset is the earlier instant.
+    const bool dstFirst = z.dstOffset > z.stdOffset;
+    info.first = reading(dstFirst);
+    info.second = reading(!dstFirst);
+  } else if (!stdHolds && !dstHolds) {
+    info.result = date::local_info::nonexistent;
+    const bool dstAfter = z.dstOffset > z.stdOffset;
+    info.first = reading(!dstAfter);
+    info.second = reading(dstAfter);
+  } else {
+    info.result = date::local_info::unique;
+    info.first = reading(dstHolds);
+  }
+  // The change that makes the time occur twice or not at all.
+  if (info.result != date::local_info::unique) {
+    const int year = static_cast<int>(date::year_month_day{date::floor<date::days>(local)}.year());
+    const auto lo = local.time_since_epoch() - std::chrono::seconds{std::max(z.stdOffset, z.dstOffset)};
+    const auto hi = local.time_since_epoch() - std::chrono::seconds{std::min(z.stdOffset, z.dstOffset)};
+    for (int y = year - 1; y <= year + 1; ++y) {
+      const auto [start, end] = ChangesOf(z, y);
+      for (const date::sys_seconds change : {start, end})
+        if (change.time_since_epoch() >= lo && change.time_since_epoch() <= hi) info.first.end = change;
+    }
+  }
+  return info;
+}
+
+// True when the library's reading is of the zone's last listed period,
+// which runs on to the end of its calendar.
+bool LastListedPeriod(const date::sys_info& info) {
+  return info.end >= date::sys_days{date::year{32767} / 1 / 1};
 }
 
 }  // namespace
@@ -73,6 +296,15 @@ LocalTimeResolution ResolveLocalTime(std::string_view zone, int year, int month,
   } catch (const std::exception& e) {
     result.message = "the tz database cannot place " + clock + " in " + zoneName + ": " + e.what();
     return result;
+  }
+  // Past the last listed change the zone's footer rule holds.
+  if (info.result == date::local_info::unique && LastListedPeriod(info.first)) {
+    const std::optional<PosixZone> rule = FooterRule(std::string(tz->name()));
+    if (rule && rule->hasDst) {
+      const date::local_info footer = FooterInfo(*rule, local);
+      const date::sys_seconds asRead{local.time_since_epoch() - info.first.offset};
+      if (asRead > info.first.begin) info = footer;
+    }
   }
   switch (info.result) {
     case date::local_info::unique:

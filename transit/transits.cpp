@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "engine/zodiac.h"
@@ -69,6 +70,24 @@ BirthData TransitPlace(const Settings& settings) {
   return p;
 }
 
+BirthData BirthPlace(const ChartState& natal) {
+  BirthData p;
+  p.zone = natal.birthCopy.zone;
+  p.longitude = natal.birthCopy.longitude;
+  p.latitude = natal.birthCopy.latitude;
+  return p;
+}
+
+std::string OffsetText(double zone) {
+  const long long minutes = std::llround(-DecToDeg(zone) * 60.0);
+  const long long magnitude = minutes < 0 ? -minutes : minutes;
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%c%02lld:%02lld", minutes < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
+  return buffer;
+}
+
+std::string ZoneText(double zone) { return "UTC" + OffsetText(zone); }
+
 // ---- Casting -------------------------------------------------------------------
 
 Caster::Caster(const Settings& settings, const BirthData& place)
@@ -110,6 +129,7 @@ constexpr VedhaTable kMarsVedha = {        0, 0, 12, 0, 0, 9,  0, 0, 0,  0, 5,  
 constexpr VedhaTable kMercuryVedha = {     0, 5, 0, 3,  0, 9,  0, 1, 0,  8, 12, 0};
 constexpr VedhaTable kJupiterVedha = {     0, 12, 0, 0, 4, 0,  3, 0, 10, 0, 8,  0};
 constexpr VedhaTable kVenusVedha = {       8, 7, 1, 10, 9, 0,  0, 5, 11, 0, 6,  3};
+constexpr VedhaTable kVenusVedhaOther = {  8, 7, 1, 10, 9, 0,  0, 5, 11, 0, 3,  6};
 // Saturn, Rahu and Ketu share one row.
 constexpr VedhaTable kSaturnVedha = {      0, 0, 12, 0, 0, 9,  0, 0, 0,  0, 5,  0};
 
@@ -121,21 +141,27 @@ constexpr VedhaTable kNoVedha{};
 
 }  // namespace
 
-const std::array<int, 12>& VedhaRow(int slot) {
+std::string_view VenusVedhaName(VenusVedha pairing) {
+  return pairing == VenusVedha::kElevenThreeTwelveSix ? "11-3" : "11-6";
+}
+
+const std::array<int, 12>& VedhaRow(int slot, VenusVedha pairing) {
   if (slot < kSun || slot > kKetu) return kNoVedha;
+  if (slot == kVenus && pairing == VenusVedha::kElevenThreeTwelveSix) return kVenusVedhaOther;
   return *kVedhaBySlot[Ix(slot)];
 }
 
 bool CanObstruct(int slot, int other) {
   if (slot == other) return false;
   auto pair = [&](int a, int b) { return (slot == a && other == b) || (slot == b && other == a); };
-  return !pair(kSun, kSaturn) && !pair(kMoon, kMercury);
+  return !pair(kSun, kSaturn) && !pair(kMoon, kMercury) && !pair(kRahu, kKetu);
 }
 
 TransitReading ReadTransits(const ChartState& natal, const Settings& settings, const GrahaPositions& positions,
-                            double moment) {
+                            double moment, VenusVedha pairing) {
   TransitReading r;
   r.moment = moment;
+  r.venusVedha = pairing;
   r.natalMoonSign = SignOfTurn(natal.slotLongitude[kMoon]);
 
   // The natal ashtakavarga of the rasi, whatever chart the view has chosen.
@@ -159,7 +185,7 @@ TransitReading ReadTransits(const ChartState& natal, const Settings& settings, c
     g.sarvaBindus = av.bindu[kSarvaRow][Ix(g.sign)];
   }
   for (GrahaTransit& g : r.graha) {
-    const int vedha = VedhaRow(g.slot)[Ix(g.house - 1)];
+    const int vedha = VedhaRow(g.slot, pairing)[Ix(g.house - 1)];
     g.favourable = vedha != 0;
     g.vedhaHouse = vedha;
     if (!vedha) continue;
@@ -191,6 +217,44 @@ double Bisect(Caster& caster, int slot, double lo, double hi) {
 
 double RefineCrossing(Caster& caster, int slot, double lo, double hi) { return Bisect(caster, slot, lo, hi); }
 
+namespace {
+
+// The moment of whole minute `minute` (local days times 1440) as a transit
+// listing of that minute reads it: date, and the clock time in hours and
+// minutes.
+BirthData MinuteMoment(long long minute) {
+  const long long day = minute >= 0 ? minute / 1440 : -((-minute + 1439) / 1440);
+  const long long ofDay = minute - day * 1440;
+  BirthData b;
+  int year = 0, month = 1, dayOfMonth = 1;
+  GregorianFromDayCount(static_cast<std::int64_t>(day), year, month, dayOfMonth);
+  b.year = year;
+  b.month = month;
+  b.day = dayOfMonth;
+  b.time = static_cast<double>(ofDay / 60) + static_cast<double>(ofDay % 60) / 100.0;
+  return b;
+}
+
+// The first whole minute at which the positions a chart shows have `slot`
+// out of `fromSign`, near `approximate` (a crossing found on plain casts,
+// which differ from the chart's positions by a few minutes of time at most).
+double FirstMinuteOutOf(const Caster& caster, int slot, int fromSign, double approximate) {
+  auto moved = [&](long long minute) {
+    return SignOfTurn(ChartPositions(caster.settings(), MinuteMoment(minute), caster.place()).longitude[Ix(slot)]) !=
+           fromSign;
+  };
+  constexpr int kMostSteps = 240;
+  long long minute = std::llround(approximate * 1440.0);
+  if (moved(minute)) {
+    for (int i = 0; i < kMostSteps && moved(minute - 1); ++i) --minute;
+  } else {
+    for (int i = 0; i < kMostSteps && !moved(minute); ++i) ++minute;
+  }
+  return static_cast<double>(minute) / 1440.0;
+}
+
+}  // namespace
+
 std::array<Ingress, 4> NextIngresses(Caster& caster, double from) {
   constexpr std::array<int, 4> kSlots = {kJupiter, kSaturn, kRahu, kKetu};
   std::array<Ingress, 4> out{};
@@ -210,7 +274,7 @@ std::array<Ingress, 4> NextIngresses(Caster& caster, double from) {
       const int sign = SignOfTurn(now.longitude[Ix(in.slot)]);
       if (sign == in.fromSign) continue;
       in.found = true;
-      in.moment = Bisect(caster, in.slot, t, next);
+      in.moment = FirstMinuteOutOf(caster, in.slot, in.fromSign, Bisect(caster, in.slot, t, next));
       in.toSign = sign;
       --left;
     }
@@ -289,9 +353,8 @@ std::vector<SaturnPeriod> SaturnPeriods(Caster& caster, int moonSign, double fro
 
 // ---- The whole report ------------------------------------------------------------------
 
-std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings, double* start,
-                                                double* end) {
-  const BirthData place = TransitPlace(settings);
+std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings,
+                                                const BirthData& place, double* start, double* end) {
   const double birth = ShiftZone(LocalDaysOf(natal.birthCopy), natal.birthCopy.zone, place.zone);
   const double last = birth + kLifetimeYears * 365.2425;
   if (start) *start = birth;
@@ -300,10 +363,9 @@ std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const S
   return SaturnPeriods(caster, SignOfTurn(natal.slotLongitude[kMoon]), birth, last);
 }
 
-GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment) {
+GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment, const BirthData& place) {
   auto chart = std::make_unique<ChartState>();
   BirthData at = moment;
-  const BirthData place = TransitPlace(settings);
   at.zone = place.zone;
   at.longitude = place.longitude;
   at.latitude = place.latitude;
@@ -316,18 +378,21 @@ GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment)
   return p;
 }
 
-TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment) {
+TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment,
+                                const BirthData& place, VenusVedha pairing) {
   TransitReport report;
-  Caster caster(settings, TransitPlace(settings));
+  report.zone = place.zone;
+  Caster caster(settings, place);
   const double localDays = LocalDaysOf(moment);
-  report.reading = ReadTransits(natal, settings, ChartPositions(settings, moment), localDays);
+  report.reading = ReadTransits(natal, settings, ChartPositions(settings, moment, place), localDays, pairing);
   report.ingresses = NextIngresses(caster, localDays);
   return report;
 }
 
-TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment) {
-  TransitReport report = ComputeTransitsAt(natal, settings, moment);
-  report.periods = LifetimeSaturnPeriods(natal, settings, &report.lifetimeStart, &report.lifetimeEnd);
+TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment,
+                              const BirthData& place, VenusVedha pairing) {
+  TransitReport report = ComputeTransitsAt(natal, settings, moment, place, pairing);
+  report.periods = LifetimeSaturnPeriods(natal, settings, place, &report.lifetimeStart, &report.lifetimeEnd);
   return report;
 }
 
@@ -350,7 +415,11 @@ void WriteTransitReport(ReportBuffer& out, const TransitReport& report) {
   const TransitReading& r = report.reading;
   out.Appendf("Transits of ");
   AppendMoment(out, r.moment);
-  out.Appendf(", read from the natal Moon sign %s\n\n", Str(vedic::NameAt(vedic::kSignAbbreviation, r.natalMoonSign)).c_str());
+  out.Appendf(", read from the natal Moon sign %s\n", Str(vedic::NameAt(vedic::kSignAbbreviation, r.natalMoonSign)).c_str());
+  out.Appendf("Times in %s\n", ZoneText(report.zone).c_str());
+  if (r.venusVedha != VenusVedha::kElevenSixTwelveThree)
+    out.Appendf("Venus's vedha: the 11th from the 3rd, the 12th from the 6th\n");
+  out.Appendf("\n");
   out.Appendf("%-8s %-11s %-12s %5s  %-26s %6s %5s\n", "Graha", "Position", "Nakshatra", "House", "Reading", "Bindus",
               "Sarva");
   for (const GrahaTransit& g : r.graha) {

@@ -4,7 +4,8 @@
 //
 // Moments are counted as local days: the proleptic Gregorian day count of
 // the date (GregorianDayCount, the program's date arithmetic) plus the clock
-// time as a fraction of a day, in one fixed zone. Every position comes from
+// time as a fraction of a day, in one fixed zone: the transit place's (by
+// default the native's birth place, BirthPlace). Every position comes from
 // the chart engine: the displayed positions are those of a chart computed
 // for the moment, the searches cast the engine on a fresh ephemeris state.
 //
@@ -16,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,9 +43,15 @@ CalendarMoment CalendarOf(double localDays);
 // Moments shift between zones (hours, positive west, file units).
 double ShiftZone(double localDays, double fromZone, double toZone);
 
-// The place (zone, longitude, latitude) transit moments are reckoned in: the
-// settings' default place.
+// The settings' default place (zone, longitude, latitude).
 BirthData TransitPlace(const Settings& settings);
+// The native's birth place and zone: where transit moments are reckoned
+// unless another zone is asked for.
+BirthData BirthPlace(const ChartState& natal);
+// A zone (file units, hours H.MM positive west) as "UTC+05:30".
+std::string ZoneText(double zone);
+// "+05:30": the offset east of universal time, as ISO 8601 times carry it.
+std::string OffsetText(double zone);
 
 // ---- Casting -----------------------------------------------------------------
 
@@ -71,6 +79,8 @@ class Caster {
   // Saturn's (or any slot's) longitude only.
   double LongitudeAt(int slot, double localDays) { return At(localDays).longitude[static_cast<std::size_t>(slot)]; }
   std::uint64_t Casts() const { return casts_; }
+  const Settings& settings() const { return settings_; }
+  const BirthData& place() const { return place_; }
 
  private:
   const Settings& settings_;
@@ -80,12 +90,22 @@ class Caster {
 };
 
 // The positions a chart computed for the moment shows (the whole chart
-// pipeline, in the transit place): what the transit reading displays. The
-// searches below use the plain casts of a Caster, whose numbers can differ
-// from these in the last thousandth of a degree.
-GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment);
+// pipeline, in the zone and place of `place`): what the transit reading
+// displays. The searches below use the plain casts of a Caster, whose
+// numbers can differ from these in the last thousandth of a degree; the
+// ingress moments are then settled on these positions to the minute.
+GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment, const BirthData& place);
 
 // ---- Reading against the natal Moon --------------------------------------------
+
+// Venus's vedha houses for its good 11th and 12th houses: printed tables
+// give one of two pairings.
+enum class VenusVedha : std::uint8_t {
+  kElevenSixTwelveThree,  // 11th obstructed from the 6th, 12th from the 3rd (the default)
+  kElevenThreeTwelveSix,  // 11th obstructed from the 3rd, 12th from the 6th
+};
+// "11-6" or "11-3": the pairing by the vedha house of the 11th.
+std::string_view VenusVedhaName(VenusVedha pairing);
 
 inline constexpr int kGrahaCount = 9;  // Sun..Ketu, body slots 1..9
 
@@ -106,19 +126,21 @@ struct GrahaTransit {
 
 struct TransitReading {
   double moment = 0;  // local days
+  VenusVedha venusVedha = VenusVedha::kElevenSixTwelveThree;
   int natalMoonSign = 0;
   std::array<GrahaTransit, kGrahaCount> graha{};
 };
 
 // The favourable houses from the Moon of graha slot 1..9 and their vedha
 // houses: entry h-1 is the vedha house of house h, 0 where h is not good.
-const std::array<int, 12>& VedhaRow(int slot);
+const std::array<int, 12>& VedhaRow(int slot, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // False for the pairs that never obstruct each other (Sun and Saturn, Moon
-// and Mercury) and for a graha and itself.
+// and Mercury, Rahu and Ketu, which always stand opposite) and for a graha
+// and itself.
 bool CanObstruct(int slot, int other);
 
 TransitReading ReadTransits(const ChartState& natal, const Settings& settings, const GrahaPositions& positions,
-                            double moment);
+                            double moment, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 
 // ---- Ingresses -----------------------------------------------------------------
 
@@ -129,7 +151,9 @@ struct Ingress {
   int fromSign = 0, toSign = 0;
 };
 // The next sign change of Jupiter, Saturn, Rahu and Ketu after `from`, each
-// searched up to kIngressSearchDays ahead.
+// searched up to kIngressSearchDays ahead. The moment is the first whole
+// minute at which the positions a chart of that minute shows
+// (ChartPositions in the caster's place) have the graha in the new sign.
 inline constexpr double kIngressSearchDays = 4 * 365.25;
 std::array<Ingress, 4> NextIngresses(Caster& caster, double from);
 
@@ -179,16 +203,20 @@ struct TransitReport {
   std::array<Ingress, 4> ingresses{};
   std::vector<SaturnPeriod> periods;
   double lifetimeStart = 0, lifetimeEnd = 0;
+  double zone = 0;  // the zone every moment of the report is in (file units)
 };
 
-// Positions, reading and ingresses at `moment` (its date and clock time, in
-// the transit place), and the Saturn periods of the natal chart's lifetime.
-TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment);
+// Positions, reading and ingresses at `moment` (its date and clock time in
+// the zone of `place`, usually BirthPlace(natal)), and the Saturn periods of
+// the natal chart's lifetime; every moment of the report is in that zone.
+TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment,
+                              const BirthData& place, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // The same without the lifetime search (for stepping through dates).
-TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment);
-// The Saturn periods of the natal chart's lifetime.
-std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings, double* start,
-                                                double* end);
+TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment,
+                                const BirthData& place, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
+// The Saturn periods of the natal chart's lifetime, in the zone of `place`.
+std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings,
+                                                const BirthData& place, double* start, double* end);
 
 void WriteTransitReport(ReportBuffer& out, const TransitReport& report);
 

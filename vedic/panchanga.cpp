@@ -203,8 +203,14 @@ void WritePanchangaText(ChartState& state, const Settings& settings) {
     minutes -= 60;
     degrees += 1;
   }
-  const int shownDegrees = ayanamsa < 0 ? -ToInt(degrees) : ToInt(degrees);
-  out.Appendf("\nAyanamsa = %02d-%02d-%.0f\n", shownDegrees, ToInt(minutes), seconds);
+  // A negative value under one degree keeps its sign on the zero degrees.
+  const bool negative = ayanamsa < 0 && (degrees > 0 || minutes > 0 || seconds > 0);
+  if (negative && degrees == 0) {
+    out.Appendf("\nAyanamsa = -00-%02d-%.0f\n", ToInt(minutes), seconds);
+  } else {
+    const int shownDegrees = negative ? -ToInt(degrees) : ToInt(degrees);
+    out.Appendf("\nAyanamsa = %02d-%02d-%.0f\n", shownDegrees, ToInt(minutes), seconds);
+  }
   // The engine is named only when it is not the classic one.
   const EngineSettings engine = EngineSettingsOf(settings);
   if (engine.ephemeris != EphemerisKind::kClassic) {

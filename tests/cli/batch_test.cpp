@@ -2,14 +2,19 @@
 // pool's order and bound, and the GNU parallel recipe of the README.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -144,6 +149,43 @@ TEST(Batch, WorkersPrintInInputOrderWhateverTheirNumber) {
   EXPECT_EQ(files3.err, "File '/nonexistent.orv' not found.\n");
 }
 
+// 200 random births (1800..2200, every zone and latitude) in the CSV form.
+std::string RandomCsv(unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> year(1800, 2200), month(1, 12), day(1, 28), hour(0, 23), minute(0, 59),
+      zoneQuarter(-48, 56), lonDeg(0, 179), latDeg(0, 66), sign(0, 1);
+  std::string csv = "id,date,time,utc_offset,lon,lat\n";
+  char row[160];
+  for (int i = 0; i < 200; ++i) {
+    const int z = zoneQuarter(rng) * 15;
+    std::snprintf(row, sizeof row, "r%d,%04d-%02d-%02d,%02d:%02d,%c%02d:%02d,%d:%02d%c,%d:%02d%c\n", i, year(rng),
+                  month(rng), day(rng), hour(rng), minute(rng), z < 0 ? '-' : '+', std::abs(z) / 60, std::abs(z) % 60,
+                  lonDeg(rng), minute(rng), sign(rng) ? 'E' : 'W', latDeg(rng), minute(rng), sign(rng) ? 'N' : 'S');
+    csv += row;
+  }
+  return csv;
+}
+
+// Workers compute exactly what one thread computes, with either engine and
+// whatever ran on the thread before: the Swiss library keeps its settings
+// (the sidereal mode, the data path) per thread.
+TEST(Batch, WorkersGiveTheBytesOfOneWorkerWithEitherEngine) {
+  const std::string csv = WriteFile("random.csv", RandomCsv(31));
+  for (const char* form : {"--json", "--complete", "--tajaka 2030 --json"}) {
+    for (const char* engine : {"classic", "swiss"}) {
+      SCOPED_TRACE(std::string(form) + " " + engine);
+      const std::string args = std::string(form) + " --ephemeris " + engine + " --input " + csv;
+      const Outcome one = Cli("--jobs 1 " + args);
+      ASSERT_EQ(one.status, 0) << one.err;
+      for (int run = 0; run < 2; ++run) {
+        const Outcome two = Cli("--jobs 2 " + args);
+        ASSERT_EQ(two.status, 0) << two.err;
+        EXPECT_TRUE(two.out == one.out) << "run " << run << " of two workers differs from one worker";
+      }
+    }
+  }
+}
+
 TEST(Batch, JsonLinesTakeTheSameKeys) {
   const std::string lines = WriteFile("rows.jsonl",
                                       "{\"id\": 17, \"date\": \"1970-04-04\", \"time\": \"17:50\", \"utc_offset\": "
@@ -159,11 +201,35 @@ TEST(Batch, JsonLinesTakeTheSameKeys) {
   const Outcome defaults = Cli("--json --date 1970-04-04 --time 17:50");
   EXPECT_EQ(run.out, "{\"id\":17," + chart + "{\"id\":\"tab\\u0009here \u00e9\"," + chart + "{\"id\":4," +
                          defaults.out.substr(1));
-  // Text output puts the id before every line, made printable.
+  // Text output puts the id before every line, shown as names are: a control
+  // character as an escape.
   const Outcome text = Cli("--section 4 --input " + lines);
   for (const std::string& line : Lines(text.out))
-    EXPECT_TRUE(line.rfind("17\t", 0) == 0 || line.rfind("tab?here \u00e9\t", 0) == 0 || line.rfind("4\t", 0) == 0)
+    EXPECT_TRUE(line.rfind("17\t", 0) == 0 || line.rfind("tab\\x09here \u00e9\t", 0) == 0 || line.rfind("4\t", 0) == 0)
         << line;
+}
+
+// Ids that could drive a terminal, reorder a line or are not UTF-8: the JSON
+// stays valid UTF-8 (a bad byte as U+FFFD), text output and error lines show
+// them escaped, one function for both.
+TEST(Batch, HostileIdsAreShownEscapedAndTheJsonStaysUtf8) {
+  const std::string csv = WriteFile("hostile.csv",
+                                    "id,date,time\n"
+                                    "\"bad\xff" "byte\",1970-04-04,17:50\n"
+                                    "csi\u009B" "31m,1970-04-04,17:50\n"
+                                    "rlo\u202E" "fdp,1970-04-04,17:50\n"
+                                    "\"esc\x1b]0;x\",1970-99-04,17:50\n");
+  const Outcome json = Cli("--json --input " + csv);
+  const std::vector<std::string> out = Lines(json.out);
+  ASSERT_EQ(out.size(), 3u) << json.err;
+  EXPECT_EQ(out[0].rfind("{\"id\":\"bad\uFFFDbyte\",", 0), 0u) << out[0].substr(0, 40);
+  const Outcome text = Cli("--section 4 --input " + csv);
+  for (const char* shown : {"bad\\xffbyte\t", "csi\\xc2\\x9b31m\t", "rlo\\u202efdp\t"})
+    EXPECT_NE(text.out.find(shown), std::string::npos) << shown;
+  EXPECT_EQ(text.out.find("\u009B"), std::string::npos);
+  EXPECT_EQ(text.out.find("\u202E"), std::string::npos);
+  EXPECT_NE(text.err.find("(id esc\\x1b]0;x)"), std::string::npos) << text.err;
+  EXPECT_EQ(text.err.find('\x1b'), std::string::npos);
 }
 
 TEST(Batch, BadRowsGiveOneErrorLineEachAndTheGoodRowsPrint) {
@@ -216,6 +282,52 @@ TEST(Batch, BadRowsGiveOneErrorLineEachAndTheGoodRowsPrint) {
   }
 }
 
+// CSV as RFC 4180 reads it (a quoted field may hold commas, doubled quotes
+// and line breaks; a quote that no line closes is one bad row and the lines
+// after it are rows again), an empty id stands for the line number, and a
+// JSON Lines row is a row however long, the first one too.
+TEST(Batch, RowsAreReadAsTheirFormatsDefine) {
+  const std::string longId(5000, 'x');
+  struct Case {
+    const char* name;
+    std::string input;
+    std::vector<std::string> ids;     // the "id" of each chart printed, in order
+    std::vector<std::string> errors;  // what each error line names, in order
+  };
+  const Case cases[] = {
+      {"line break in quotes",
+       "id,date,time\n\"two\nlines, \"\"quoted\"\"\",1970-04-04,17:50\nafter,2000-01-01,12:00\n",
+       {"\"two\\u000alines, \\\"quoted\\\"\"", "\"after\""},
+       {}},
+      {"crlf line break in quotes", "id,date,time\r\n\"a\r\nb\",1970-04-04,17:50\r\nc,2000-01-01,12:00\r\n",
+       {"\"a\\u000ab\"", "\"c\""}, {}},
+      {"quote never closed",
+       "id,date,time\n\"open,1970-04-04,17:50\nnext,1970-04-04,17:50\nlast,2000-01-01,12:00\n",
+       {"\"next\"", "\"last\""},
+       {"line 2 (id 2): not a CSV line"}},
+      {"empty csv id", "id,date,time\n,1970-04-04,17:50\n\"\",2000-01-01,12:00\n", {"2", "3"}, {}},
+      {"empty json id", "{\"id\":\"\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n", {"1"}, {}},
+      {"long first json row",
+       "{\"id\":\"" + longId + "\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n"
+       "{\"id\":\"short\",\"date\":\"1970-04-04\",\"time\":\"17:50\"}\n",
+       {"\"short\""},
+       {"line 1 (id 1): longer than 4096 bytes"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome run = Cli("--json --input " + WriteFile("formats", c.input));
+    EXPECT_EQ(run.status, c.errors.empty() ? 0 : 2) << run.err;
+    const std::vector<std::string> out = Lines(run.out);
+    ASSERT_EQ(out.size(), c.ids.size()) << run.out << run.err;
+    for (std::size_t i = 0; i < out.size(); ++i)
+      EXPECT_EQ(out[i].rfind("{\"id\":" + c.ids[i] + ",\"birth\"", 0), 0u) << out[i].substr(0, 80);
+    const std::vector<std::string> errors = Lines(run.err);
+    ASSERT_EQ(errors.size(), c.errors.size()) << run.err;
+    for (std::size_t i = 0; i < errors.size(); ++i)
+      EXPECT_NE(errors[i].find("input " + c.errors[i]), std::string::npos) << errors[i];
+  }
+}
+
 TEST(Batch, AnUnusableHeaderOrFileStopsBeforeAnyChart) {
   struct Case {
     const char* name;
@@ -246,6 +358,38 @@ TEST(Batch, AnUnusableHeaderOrFileStopsBeforeAnyChart) {
   }
 }
 
+// --input reads files and pipes (a pipe as its rows come, from a writer that
+// may come later) and refuses at once what never ends or is no file; a named
+// pipe that nobody writes into is refused after ten seconds, never waited on
+// for ever.
+TEST(Batch, InputTakesFilesAndPipesAndRefusesDevices) {
+  const std::string csv = WriteFile("piped.csv", Csv(1));
+  const Outcome file = Cli("--json --input " + csv);
+  ASSERT_EQ(file.status, 0) << file.err;
+  for (const char* device : {"/dev/zero", "/dev/null", "/tmp"}) {
+    SCOPED_TRACE(device);
+    const Outcome refused = Cli(std::string("--json --input ") + device);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(Lines(refused.err).size(), 1u) << refused.err;
+    EXPECT_NE(refused.err.find("is not a file of births"), std::string::npos) << refused.err;
+  }
+  const std::string fifo = TempPath("births.fifo");
+  std::remove(fifo.c_str());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Process substitution, and a writer that opens the named pipe a second late.
+  const Outcome substituted = Shell("bash -c '" + std::string(ORVANE_CLI_PATH) + " --json --input <(cat " + csv + ")'");
+  EXPECT_EQ(substituted.status, 0) << substituted.err;
+  EXPECT_EQ(substituted.out, file.out);
+  const Outcome late = Shell("(sleep 1; cat " + csv + " > " + fifo + ") & " + ORVANE_CLI_PATH + " --json --input " + fifo);
+  EXPECT_EQ(late.status, 0) << late.err;
+  EXPECT_EQ(late.out, file.out);
+  const Outcome nobody = Cli("--json --input " + fifo);
+  EXPECT_EQ(nobody.status, 2);
+  EXPECT_NE(nobody.err.find("no program wrote into the pipe"), std::string::npos) << nobody.err;
+  std::remove(fifo.c_str());
+}
+
 // The README's recipe: GNU parallel cuts the CSV into blocks, repeats the
 // header for each and keeps the order of the blocks' output.
 TEST(Batch, GnuParallelRecipeGivesTheLinesOfOneProcess) {
@@ -258,6 +402,55 @@ TEST(Batch, GnuParallelRecipeGivesTheLinesOfOneProcess) {
   ASSERT_EQ(split.status, 0) << split.err;
   EXPECT_EQ(split.out, one.out);
   EXPECT_EQ(Lines(split.out).size(), 12 * std::size(kBirths));
+}
+
+// Under a memory limit that lets only some of 1,024 threads start, the batch
+// runs on those that did, says so once, and prints what one worker prints.
+TEST(Batch, WorkersThatCannotStartAreDoneWithout) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
+#endif
+  const std::string csv = WriteFile("limited.csv", Csv(3));
+  const Outcome one = Cli("--json --jobs 1 --input " + csv);
+  ASSERT_EQ(one.status, 0) << one.err;
+  const Outcome limited = Shell("ulimit -v 1000000; " + std::string(ORVANE_CLI_PATH) + " --json --jobs 1024 --input " + csv);
+  EXPECT_EQ(limited.status, 0) << limited.err;
+  EXPECT_EQ(limited.out, one.out);
+  EXPECT_NE(limited.err.find("of 1024 worker threads could be started"), std::string::npos) << limited.err;
+  EXPECT_EQ(Lines(limited.err).size(), 1u) << limited.err;
+}
+
+// Finished results that wait for a slow earlier one hold a budget of bytes,
+// not a count of jobs: past it the workers start no new job but the one
+// printed next.
+TEST(Batch, PoolHoldsAtMostItsBudgetOfBytes) {
+  constexpr std::size_t kResult = 100000, kBudget = 1000000;
+  constexpr int kWorkers = 8;
+  std::atomic<std::size_t> finished{0}, produced{0};
+  std::size_t emitted = 0, mostHeld = 0;
+  {
+    orvane::OrderedPool pool(
+        kWorkers,
+        [&](orvane::JobResult& r) {
+          emitted += r.out.size();
+          mostHeld = std::max(mostHeld, produced.load() - emitted);
+        },
+        kBudget);
+    for (int i = 0; i < 200; ++i) {
+      pool.Submit([i, &finished, &produced] {
+        if (i == 0) {
+          // The first job waits until the others have piled up (or a while).
+          for (int k = 0; k < 300 && finished.load() < 60; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ++finished;
+        produced += kResult;
+        return orvane::JobResult{std::string(kResult, 'x'), "", 0};
+      });
+    }
+    pool.Finish();
+  }
+  EXPECT_EQ(emitted, 200 * kResult);
+  EXPECT_LE(mostHeld, kBudget + kWorkers * kResult);
 }
 
 // The pool never holds more than its window of jobs, and emits in order.

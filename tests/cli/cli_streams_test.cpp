@@ -131,6 +131,13 @@ TEST_F(CliStreams, NonRegularFilesAreRefusedAtOnce) {
       {"named pipe among files", {chart, fifo, chart, fifo, chart}, 3, 2},
       {"character device", {"/dev/zero"}, 0, 1},
       {"folder", {folder}, 0, 1},
+      // The commands that read two charts or a natal chart read them the same way.
+      {"match, pipe second", {"--match", chart, fifo}, 0, 1},
+      {"match, pipe first", {"--match", fifo, chart}, 0, 1},
+      {"match, device", {"--match", "/dev/zero", chart}, 0, 1},
+      {"transits, pipe", {"--transits", "2026-01-01", fifo}, 0, 1},
+      {"transits, pipe among files", {"--transits", "2026-01-01", chart, fifo}, 0, 1},
+      {"transits, device, JSON", {"--json", "--transits", "2026-01-01", "/dev/zero"}, 0, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

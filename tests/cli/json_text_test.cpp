@@ -56,7 +56,38 @@ TEST(JsonText, ErrorLineOfAFileNameThatIsNotUtf8) {
   EXPECT_EQ(run.status, 1);
   const nlohmann::json line = nlohmann::json::parse(run.out);
   EXPECT_EQ(line.at("file"), "/nonexistent/missing\xEF\xBF\xBD.orv");
-  EXPECT_EQ(line.at("error"), "cannot be read");
+  EXPECT_EQ(line.at("error"), "not found");
+}
+
+// The error line of a chart file that cannot be used gives the reason the
+// error stream gives.
+TEST(JsonText, ErrorLineGivesTheReasonOfTheErrorStream) {
+  const std::string big = testing_support::WriteTempFile("big.orv", std::string(70000, '1'));
+  const std::string invalid = testing_support::WriteTempFile("invalid.orv", "4\n4\n3000\n17.5\n0\n0\n0\n");
+  struct Case {
+    const char* name;
+    std::string path;
+    int status;
+    std::string reason;  // in the JSON and on the error stream
+  };
+  const Case cases[] = {
+      {"missing", "/nonexistent/missing.orv", 1, "not found"},
+      {"larger than 64 KiB", big, 2, "larger than 64 KiB"},
+      {"a folder", "/", 2, "is not a regular file"},
+      {"invalid numbers", invalid, 2, "the year \"3000\" is outside"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto run = testing_support::RunCliProcess({"--json", c.path});
+    EXPECT_EQ(run.status, c.status);
+    const nlohmann::json line = nlohmann::json::parse(run.out);
+    const std::string error = line.at("error");
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find(error), std::string::npos) << error << " / " << run.err;
+    }
+  }
 }
 
 TEST(JsonText, SectionListParses) {
@@ -71,6 +102,38 @@ TEST(JsonText, SectionListParses) {
     EXPECT_FALSE(list[i].at("title").get<std::string>().empty());
   }
   EXPECT_EQ(list[0].at("name"), "vimsottari");
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The classic engine says where it is far from the sky: a note in the JSON
+// of every chart whose year lies outside the years it keeps within a few
+// arc-minutes of the Swiss Ephemeris, none inside them or with the Swiss engine.
+TEST(JsonText, ClassicRangeNoteOutsideItsYears) {
+  struct Case {
+    std::vector<std::string> args;
+    bool noted;
+  };
+  const Case cases[] = {
+      {{"--json", "--date", "0200-01-01", "--time", "12:00"}, true},
+      {{"--json", "--date", "2026-12-11", "--time", "12:00"}, true},
+      {{"--json", "--date", "1970-04-04", "--time", "17:50"}, false},
+      {{"--json", "--date", "1900-01-01", "--time", "00:00"}, false},
+      {{"--json", "--date", "1970-04-04", "--time", "17:50", "--tajaka", "2030"}, true},
+      {{"--json", "--date", "0200-01-01", "--time", "12:00", "--ephemeris", "swiss"}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[2] + (c.args.size() > 6 ? " " + c.args[5] + " " + c.args[6] : ""));
+    const auto run = testing_support::RunCliProcess(c.args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json chart = nlohmann::json::parse(run.out);
+    EXPECT_EQ(chart.contains("classic_range_note"), c.noted);
+    if (c.noted) EXPECT_NE(chart["classic_range_note"].get<std::string>().find("1900 to 1999"), std::string::npos);
+  }
 }
 
 }  // namespace

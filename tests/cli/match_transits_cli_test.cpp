@@ -2,7 +2,11 @@
 // exit status of bad input.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +79,7 @@ TEST(TransitsCli, MomentForms) {
       {"date alone is midnight", {natal, "--transits", "2026-12-10"}, "Transits of 2026-12-10 00:00,"},
       {"birth data options", {"--transits", "2030-01-02T03:04", "--date", "1970-04-04", "--time", "17:30"},
        "Transits of 2030-01-02 03:04,"},
+      {"one-digit month and day", {"--transits", "2030-1-2T3:04", natal}, "Transits of 2030-01-02 03:04,"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -89,9 +94,113 @@ TEST(TransitsCli, MomentForms) {
 
   const CliRun json = RunCliProcess({"--json", "--transits", "2026-12-10T12:00", natal});
   EXPECT_EQ(json.status, 0) << json.err;
-  EXPECT_NE(json.out.find("\"moment\":\"2026-12-10T12:00\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"moment\":\"2026-12-10T12:00+05:30\""), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"saturn_periods\":[{\"kind\":"), std::string::npos);
   EXPECT_NE(json.out.find("\"kind\":\"Sade Sati\",\"start\":\"1990-"), std::string::npos);
+}
+
+// Every time of the report is in the birth zone, or in the zone asked for,
+// and the text and the JSON say which.
+TEST(TransitsCli, TimesCarryTheirZone) {
+  const std::string natal = WriteTempFile("zoned.orv", kGroom);  // born at UTC+05:30
+  struct Row {
+    const char* name;
+    std::vector<std::string> args;
+    std::string zoneLine;  // in the text
+    std::string offset;    // ending every JSON time
+  };
+  const Row rows[] = {
+      {"the birth zone", {natal}, "Times in UTC+05:30\n", "+05:30"},
+      {"a zone asked for", {natal, "--utc-offset", "-05:00"}, "Times in UTC-05:00\n", "-05:00"},
+      {"birth data options", {"--date", "1970-04-04", "--time", "17:30", "--utc-offset", "+01:00"},
+       "Times in UTC+01:00\n", "+01:00"},
+      {"a birth place", {"--date", "1970-04-04", "--time", "17:30", "--place", "Chennai, IN"},
+       "Times in UTC+05:30\n", "+05:30"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::vector<std::string> args = {"--transits", "2026-12-10T12:00"};
+    args.insert(args.end(), r.args.begin(), r.args.end());
+    const CliRun text = RunCliProcess(args);
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::size_t heading = text.out.find("Transits of 2026-12-10 12:00, read from the natal Moon sign ");
+    ASSERT_NE(heading, std::string::npos) << text.out;
+    EXPECT_EQ(text.out.substr(text.out.find('\n', heading) + 1, r.zoneLine.size()), r.zoneLine);
+    args.push_back("--json");
+    const CliRun json = RunCliProcess(args);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json parsed = nlohmann::json::parse(json.out);
+    EXPECT_EQ(parsed.at("utc_offset"), r.offset);
+    // Every moment, ingress, period and span time ends in the offset.
+    std::size_t times = 0;
+    std::function<void(const nlohmann::json&)> visit = [&](const nlohmann::json& node) {
+      if (node.is_structured()) {
+        for (const auto& child : node) visit(child);
+      } else if (node.is_string()) {
+        const std::string value = node;
+        if (value.size() > 16 && value[4] == '-' && value[10] == 'T') {
+          EXPECT_EQ(value.substr(16), r.offset) << value;
+          ++times;
+        }
+      }
+    };
+    visit(parsed);
+    EXPECT_GT(times, 10u);
+  }
+}
+
+// The ingress moment a report gives is the first minute at which a listing
+// of that moment shows the graha in its new sign.
+TEST(TransitsCli, IngressMinuteAgreesWithTheListingOfThatMinute) {
+  const std::string natal = WriteTempFile("ingress.orv", kGroom);
+  const CliRun report = RunCliProcess({"--transits", "2025-03-01T00:00", natal});
+  ASSERT_EQ(report.status, 0) << report.err;
+  const std::size_t at = report.out.find("\nSaturn   Aq -> Pi  ");
+  ASSERT_NE(at, std::string::npos) << report.out;
+  const std::string date = report.out.substr(at + 20, 10), clock = report.out.substr(at + 31, 5);
+  auto saturnLine = [&](const std::string& moment) {
+    const CliRun run = RunCliProcess({"--transits", moment, natal});
+    const std::size_t line = run.out.find("\nSaturn ");
+    return line == std::string::npos ? std::string() : run.out.substr(line + 1, 22);
+  };
+  EXPECT_NE(saturnLine(date + "T" + clock).find(" Pi "), std::string::npos) << date << " " << clock;
+  // The minute before still shows Aquarius.
+  const int minute = std::stoi(clock.substr(3)), hour = std::stoi(clock.substr(0, 2));
+  const int before = hour * 60 + minute - 1;
+  ASSERT_GE(before, 0);
+  char previous[16];
+  std::snprintf(previous, sizeof previous, "%02d:%02d", before / 60, before % 60);
+  EXPECT_NE(saturnLine(date + "T" + previous).find(" Aq "), std::string::npos) << date << " " << previous;
+}
+
+// The reading names the grahas that obstruct in full in JSON, and says
+// which of Venus's vedha pairings it used.
+TEST(TransitsCli, VedhaInJsonAndThePairingOption) {
+  const std::string natal = WriteTempFile("vedha.orv", kGroom);
+  // Mercury in the 2nd from the Moon, obstructed by Mars in the 5th.
+  const CliRun json = RunCliProcess({"--json", "--transits", "2025-03-29T11:07", natal});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json parsed = nlohmann::json::parse(json.out);
+  EXPECT_EQ(parsed.at("venus_vedha"), "11-6");
+  bool mercury = false;
+  for (const auto& g : parsed.at("grahas")) {
+    for (const auto& by : g.at("obstructed_by")) {
+      const std::string name = by;
+      EXPECT_TRUE(name == "Sun" || name == "Moon" || name == "Mars" || name == "Mercury" || name == "Jupiter" ||
+                  name == "Venus" || name == "Saturn" || name == "Rahu" || name == "Ketu")
+          << name;
+    }
+    if (g.at("graha") == "Mercury") {
+      mercury = true;
+      EXPECT_EQ(g.at("obstructed_by"), nlohmann::json::array({"Mars"}));
+    }
+  }
+  EXPECT_TRUE(mercury);
+  const CliRun other = RunCliProcess({"--transits", "2025-03-29T11:07", natal, "--venus-vedha", "11-3"});
+  ASSERT_EQ(other.status, 0) << other.err;
+  EXPECT_NE(other.out.find("Venus's vedha: the 11th from the 3rd, the 12th from the 6th\n"), std::string::npos);
+  const CliRun otherJson = RunCliProcess({"--json", "--transits", "2025-03-29T11:07", natal, "--venus-vedha=11-3"});
+  EXPECT_EQ(nlohmann::json::parse(otherJson.out).at("venus_vedha"), "11-3");
 }
 
 TEST(TransitsCli, BadInput) {
@@ -109,10 +218,22 @@ TEST(TransitsCli, BadInput) {
       {"missing chart", {"--transits", missing}, 1, "File '" + missing + "' not found.\n"},
       {"with Tajaka", {"--transits", natal, "--tajaka", "2026"}, 2,
        "orvane-cli: --transits excludes --section, --basic, --complete, --tajaka and --mundane\n"},
+      {"unknown vedha pairing", {"--transits", natal, "--venus-vedha", "12-3"}, 2, "orvane-cli: --venus-vedha "},
+      {"vedha pairing without transits", {natal, "--venus-vedha", "11-3"}, 2,
+       "orvane-cli: --venus-vedha goes with --transits\n"},
+      // A moment written wrong is an error, never a chart file name.
+      {"moment without its clock", {"--transits", "2020-01-01T", natal}, 2,
+       "orvane-cli: --transits: \"2020-01-01T\" is not a moment"},
+      {"clock with seconds", {"--transits", "2020-01-01T1:2:3", natal}, 2, "orvane-cli: --transits: "},
+      {"batch of births", {"--transits", "--input", natal}, 2,
+       "orvane-cli: --transits reads chart files, --now or birth data options, not --input\n"},
+      {"unknown place", {"--transits", "--date", "1970-04-04", "--time", "17:50", "--place", "zzzz"}, 2,
+       "orvane-cli: unknown place \"zzzz\""},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     const CliRun run = RunCliProcess(r.args);
+    EXPECT_TRUE(run.out.empty()) << run.out.substr(0, 200);
     EXPECT_EQ(run.status, r.status);
     EXPECT_EQ(run.err.substr(0, r.err.size()), r.err) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

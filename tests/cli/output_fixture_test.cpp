@@ -10,10 +10,15 @@
 // redirected into a memory file, so the whole command-line path (options,
 // settings file, chart file, computation, writers) is what is held.
 //
-// To record the fixture anew (only when a change of output is intended and
-// said so): ORVANE_WRITE_FIXTURE=DIR build/test_cli --gtest_filter='OutputFixture*'
-// writes DIR/shard-<n>.txt; concatenate them in shard order into
-// tests/data/output_fixture.txt.
+// The same for 400 charts computed by the Swiss Ephemeris
+// (tests/data/output_fixture_swiss.txt). Each shard also holds the batch of
+// its charts through two workers.
+//
+// To record the fixtures anew (only when a change of output is intended and
+// said so): ORVANE_WRITE_FIXTURE=DIR build/test_cli --gtest_filter='*OutputFixture*'
+// writes DIR/<engine>-shard-<n>.txt; concatenate them into
+// tests/data/output_fixture.txt and tests/data/output_fixture_swiss.txt (the
+// lines are found by their first word, in any order).
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -37,9 +42,17 @@
 namespace orvane {
 namespace {
 
-constexpr int kCharts = 2000;
-constexpr int kShards = 8;
-constexpr unsigned kSeed = 20261210;
+// A fixture: which engine, how many charts from which seed, and its file.
+// Each shard also holds a batch of its charts through two workers.
+struct FixtureKind {
+  const char* engine;  // "classic" or "swiss"
+  int charts;
+  int shards;
+  unsigned seed;
+  const char* file;  // under tests/data/
+};
+constexpr FixtureKind kClassic = {"classic", 2000, 8, 20261210, "output_fixture.txt"};
+constexpr FixtureKind kSwiss = {"swiss", 400, 4, 20261211, "output_fixture_swiss.txt"};
 
 std::uint64_t Fnv1a(std::string_view bytes, std::uint64_t h = 1469598103934665603ull) {
   for (unsigned char c : bytes) {
@@ -137,17 +150,14 @@ struct ChartHashes {
   }
 };
 
-class OutputFixture : public ::testing::TestWithParam<int> {
- protected:
-  static std::string Folder() {
-    static const std::string folder = [] {
-      std::string f = (std::filesystem::temp_directory_path() / ("orvane-fixture-" + std::to_string(getpid()))).string();
-      std::filesystem::create_directories(f);
-      return f;
-    }();
-    return folder;
-  }
-};
+std::string FixtureFolder() {
+  static const std::string folder = [] {
+    std::string f = (std::filesystem::temp_directory_path() / ("orvane-fixture-" + std::to_string(getpid()))).string();
+    std::filesystem::create_directories(f);
+    return f;
+  }();
+  return folder;
+}
 
 // The hash of a group of runs. Each run's arguments are part of it, with
 // the temporary files' paths (which differ from run to run) left out.
@@ -164,42 +174,54 @@ std::string Hash(StdoutCapture& capture, const std::string& folder, const std::v
   return Hex(h);
 }
 
-TEST_P(OutputFixture, EveryOutputOfTheRandomChartsIsUnchanged) {
-  const int shard = GetParam();
+void CheckShard(const FixtureKind& kind, int shard) {
   const std::vector<Settings> sets = PreferenceSets();
-  const std::string folder = Folder();
+  const std::string folder = FixtureFolder();
   std::vector<std::string> settingsPaths;
   for (std::size_t s = 0; s < sets.size(); ++s) {
-    const std::string path = folder + "/settings" + std::to_string(s) + "-" + std::to_string(shard) + ".ini";
+    const std::string path =
+        folder + "/settings" + std::to_string(s) + "-" + kind.engine + std::to_string(shard) + ".ini";
     ASSERT_TRUE(SaveSettings(path, sets[s], nullptr));
     settingsPaths.push_back(path);
   }
-  const std::string chartPath = folder + "/chart-" + std::to_string(shard) + ".orv";
+  const std::string chartPrefix = folder + "/chart-" + kind.engine + std::to_string(shard) + "-";
 
-  std::map<int, std::string> expected;
+  std::map<std::string, std::string> expected;  // by the line's first word
   const char* writeDir = std::getenv("ORVANE_WRITE_FIXTURE");
   if (!writeDir) {
-    std::ifstream in(std::string(ORVANE_SOURCE_DIR) + "/tests/data/output_fixture.txt");
-    ASSERT_TRUE(in) << "tests/data/output_fixture.txt is missing";
+    std::ifstream in(std::string(ORVANE_SOURCE_DIR) + "/tests/data/" + kind.file);
+    ASSERT_TRUE(in) << "tests/data/" << kind.file << " is missing";
     std::string line;
     while (std::getline(in, line)) {
       if (line.empty() || line[0] == '#') continue;
-      expected[std::stoi(line)] = line;
+      expected[line.substr(0, line.find(' '))] = line;
     }
-    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kCharts));
+    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kind.charts + kind.shards));
   }
 
-  testing_support::RandomCharts random(kSeed);
+  testing_support::RandomCharts random(kind.seed);
   StdoutCapture capture;
   std::ostringstream written;
   int failures = 0;
-  for (int i = 0; i < kCharts; ++i) {
+  std::vector<std::string> batchFiles;
+  auto check = [&](const std::string& key, const std::string& line, const std::string& what) {
+    if (writeDir) {
+      written << line << '\n';
+    } else if (expected[key] != line) {
+      ++failures;
+      ADD_FAILURE() << what << " changed:\n  expected " << expected[key] << "\n  actual   " << line;
+    }
+  };
+  for (int i = 0; i < kind.charts; ++i) {
     const BirthData birth = random.Next(i);
-    if (i % kShards != shard) continue;
+    if (i % kind.shards != shard) continue;
+    const std::string chartPath = chartPrefix + std::to_string(i) + ".orv";
+    batchFiles.push_back(chartPath);
     std::string error;
     ASSERT_TRUE(WriteFileAtomic(chartPath, FormatChartDataFile(birth), &error)) << error;
     const std::string settings = settingsPaths[i % settingsPaths.size()];
-    const std::vector<std::string> base = {"--settings", settings};
+    std::vector<std::string> base = {"--settings", settings};
+    if (std::string(kind.engine) != "classic") base.insert(base.end(), {"--ephemeris", kind.engine});
     auto with = [&](std::vector<std::string> extra) {
       std::vector<std::string> args = base;
       args.insert(args.end(), extra.begin(), extra.end());
@@ -228,27 +250,38 @@ TEST_P(OutputFixture, EveryOutputOfTheRandomChartsIsUnchanged) {
                               with({"--tajaka", monthlyYear, "--month", month, "--complete"}),
                               with({"--tajaka", monthlyYear, "--month", month, "--hora", hora, "--json"}),
                               with({"--tajaka", monthlyYear, "--month", month, "--hora", hora, "--complete"})});
-    const std::string line = h.Line(i);
-    if (writeDir) {
-      written << line << '\n';
-    } else if (expected[i] != line) {
-      ++failures;
-      ADD_FAILURE() << "chart " << i << " (" << FormatChartDataFile(birth) << ", settings set "
-                    << i % settingsPaths.size() << ") changed:\n  expected " << expected[i] << "\n  actual   " << line
-                    << "\n  (groups: json, sections, copies, mundane, tajaka)";
-      if (failures >= 5) break;
-    }
+    check(std::to_string(i), h.Line(i),
+          "chart " + std::to_string(i) + " (" + FormatChartDataFile(birth) + ", settings set " +
+              std::to_string(i % settingsPaths.size()) + ", groups json, sections, copies, mundane, tajaka)");
+    if (failures >= 5) break;
   }
-  std::filesystem::remove(chartPath);
+  // The shard's charts as one batch through two workers, in the JSON and
+  // the complete copies, under the first two preference sets.
+  std::vector<std::vector<std::string>> batches;
+  for (std::size_t s = 0; s < 2; ++s)
+    for (const char* form : {"--json", "--complete"}) {
+      std::vector<std::string> args = {"--settings", settingsPaths[s], "--ephemeris", kind.engine, "--jobs", "2", form};
+      args.insert(args.end(), batchFiles.begin(), batchFiles.end());
+      batches.push_back(args);
+    }
+  const std::string batchKey = "batch-" + std::to_string(shard);
+  check(batchKey, batchKey + " " + Hash(capture, folder, batches), "the batch of shard " + std::to_string(shard));
+  for (const std::string& path : batchFiles) std::filesystem::remove(path);
   for (const std::string& path : settingsPaths) std::filesystem::remove(path);
   if (writeDir) {
-    std::ofstream out(std::string(writeDir) + "/shard-" + std::to_string(shard) + ".txt");
+    std::ofstream out(std::string(writeDir) + "/" + kind.engine + "-shard-" + std::to_string(shard) + ".txt");
     out << written.str();
     ASSERT_TRUE(out.good());
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shards, OutputFixture, ::testing::Range(0, kShards));
+class OutputFixture : public ::testing::TestWithParam<int> {};
+TEST_P(OutputFixture, EveryOutputOfTheRandomChartsIsUnchanged) { CheckShard(kClassic, GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Shards, OutputFixture, ::testing::Range(0, kClassic.shards));
+
+class SwissOutputFixture : public ::testing::TestWithParam<int> {};
+TEST_P(SwissOutputFixture, EveryOutputOfTheRandomChartsIsUnchanged) { CheckShard(kSwiss, GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Shards, SwissOutputFixture, ::testing::Range(0, kSwiss.shards));
 
 }  // namespace
 }  // namespace orvane

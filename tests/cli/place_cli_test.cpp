@@ -51,6 +51,12 @@ TEST(CliPlace, TakesPositionAndTheOffsetInForce) {
        {"--utc-offset", "+06:00", "--lon", "80:17E", "--lat", "13:05N", "--date", "1970-04-04", "--time", "17:50"},
        R"({"name":"Chennai","admin1":"Tamil Nadu","country":"IN","latitude":13.088,"longitude":80.278,)"
        R"("zone_id":"Asia/Kolkata","offset_seconds":19800,"dst":false,"ambiguous":false})"},
+      // A name in whole words with its division and country; daylight saving
+      // past the tz files' last listed year (their footer rule).
+      {{"--place", "New York, NY, US", "--date", "2038-07-01", "--time", "12:00"},
+       {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2038-07-01", "--time", "12:00"},
+       R"({"name":"New York City","admin1":"New York","country":"US","latitude":40.714,"longitude":-74.006,)"
+       R"("zone_id":"America/New_York","offset_seconds":-14400,"dst":true,"ambiguous":false})"},
       // Repeated hour: the first, daylight reading, with a note.
       {{"--place", "new york, us", "--date", "2021-11-07", "--time", "01:30"},
        {"--utc-offset", "-04:00", "--lon", "74:00W", "--lat", "40:43N", "--date", "2021-11-07", "--time", "01:30"},
@@ -84,6 +90,12 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
   };
   const Bad cases[] = {
       {{"--place", "Xqzzyqville", "--date", "2000-01-01", "--time", "12:00"}, "unknown place \"Xqzzyqville\"", ""},
+      // A query must name a place, not only start its name, and name one.
+      {{"--place", "a", "--date", "2000-01-01", "--time", "12:00"},
+       "--place \"a\" names no place in full: \"Alexandria, Alexandria, EG\", ", ""},
+      {{"--place", "\xff", "--date", "2000-01-01", "--time", "12:00"}, "names no place in full", ""},
+      {{"--place", "Springfield", "--date", "2000-01-01", "--time", "12:00"},
+       "names more than one place: \"Springfield, Missouri, US\", ", ""},
       {{"--place", "new york, us", "--date", "2021-03-14", "--time", "02:30"},
        "2021-03-14 02:30 does not exist in America/New_York", ""},
       {{"--place", "Chennai"}, "need at least --date and --time", ""},
@@ -94,6 +106,11 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
       {{"--places", "chenn"}, "the place table was not found", "ORVANE_PLACES=/nonexistent/places.tsv"},
       {{"--place", "Chennai", "--date", "2000-01-01", "--time", "12:00"}, "the place table was not found",
        "ORVANE_PLACES=/nonexistent/places.tsv"},
+      // A long query is echoed cut short: the message stays one readable line.
+      {{"--places", std::string(100000, 'q')}, "no place matches \"qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq...\"\n", ""},
+      {{"--place", std::string(100000, 'q'), "--date", "2000-01-01", "--time", "12:00"},
+       "unknown place \"qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq...\" (", ""},
+      {{"--places", "S\xC3\xA3o Paulx\x1b[2J"}, "no place matches \"S\xC3\xA3o Paulx?[2J\"\n", ""},
   };
   for (const Bad& c : cases) {
     SCOPED_TRACE(c.message);
@@ -102,6 +119,7 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_TRUE(OneLine(run.err)) << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_LT(run.err.size(), 200u);
   }
 }
 

@@ -225,6 +225,31 @@ TEST(SwissEngine, MissingDataFilesFallBackToTheAnalyticalMode) {
   std::filesystem::remove_all(empty);
 }
 
+// The ayanamsa is a small signed angle on both sides of its zero year
+// (Lahiri's is zero near 285 CE): the library gives it in 0..360, so a
+// negative one came out as 358.8 degrees. The value kept is the negated
+// ayanamsa, so it falls from year to year.
+TEST(SwissEngine, AyanamsaKeepsItsSignBeforeItsZeroYear) {
+  struct Case {
+    int year;
+    double expected;  // the negated ayanamsa, degrees
+    double tolerance;
+  };
+  const Case cases[] = {
+      {-2999, 45.25, 0.1}, {200, 1.18, 0.05}, {280, 0.07, 0.05}, {290, -0.07, 0.05}, {2000, -23.86, 0.02},
+  };
+  const SwissEngine engine;
+  double before = 1e9;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.year);
+    EngineState state;
+    const double value = engine.DateAyanamsa(state, Swiss(), c.year, 1, 1);
+    EXPECT_NEAR(value, c.expected, c.tolerance);
+    EXPECT_LT(value, before);
+    before = value;
+  }
+}
+
 // Beyond every range of the library (no file and no analytical theory for
 // the date) the classic engine stands in for the cast, and the engine says
 // so; nothing is left unset or non-finite.
@@ -248,9 +273,11 @@ TEST(SwissEngine, DatesBeyondItsRangeAreCastByTheClassicEngine) {
   std::filesystem::remove_all(empty);
 }
 
-// The library keeps process-wide state: casts on several threads at once,
-// with different ayanamsas (the library's sidereal mode is one global
-// setting), give exactly what the same casts give one after another.
+// The library keeps its state per thread: casts on several threads at once,
+// with different ayanamsas, give exactly what the same casts give one after
+// another, and a new thread gives what the thread before it gave with the
+// same settings (each thread sets the sidereal mode and the data path in its
+// own copy of the library).
 TEST(SwissEngine, ConcurrentCastsGiveTheSameResults) {
   const std::vector<Moment> moments = RandomMoments(4242, 1900, 2100, 24);
   std::array<EngineSettings, 3> settings = {Swiss(), Swiss(), Swiss()};
@@ -267,6 +294,13 @@ TEST(SwissEngine, ConcurrentCastsGiveTheSameResults) {
   };
   std::array<std::vector<double>, 3> alone, together;
   for (std::size_t i = 0; i < settings.size(); ++i) castAll(i, alone[i]);
+  for (std::size_t i = 0; i < settings.size(); ++i) {
+    SCOPED_TRACE(i);
+    std::vector<double> here, fresh;
+    castAll(i, here);
+    std::thread([&] { castAll(i, fresh); }).join();
+    EXPECT_EQ(fresh, here);
+  }
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < settings.size(); ++i) threads.emplace_back([&, i] { castAll(i, together[i]); });
   for (std::thread& t : threads) t.join();

@@ -130,7 +130,9 @@ TEST_F(MatchTransitTest, TransitWindowStepsTheMomentAndDrawsTheTransitBodies) {
     moment.month = r.expected.date().month();
     moment.day = r.expected.date().day();
     moment.time = r.expected.time().hour() + r.expected.time().minute() / 100.0;
-    const transit::GrahaPositions cast = transit::ChartPositions(settings, moment);
+    // Read in the native's birth zone and place.
+    const transit::GrahaPositions cast =
+        transit::ChartPositions(settings, moment, transit::BirthPlace(frame_->activeView()->chart()));
     for (const transit::GrahaTransit& g : window->report().reading.graha) {
       EXPECT_EQ(g.longitude, cast.longitude[g.slot]) << g.slot;
       EXPECT_EQ(window->chartWidget()->options().transits.sign[g.slot], g.sign) << g.slot;

@@ -59,6 +59,22 @@ TEST(ComposeFromDialog, WritesTheFileValues) {
       {"5 West with daylight saving",
        [](BirthDialogFields& f) { f.zoneHours = 5, f.zoneMinutes = 0, f.zoneEast = false, f.daylightSaving = true; },
        4, "4.00"},
+      // The saving hour carries a west zone under an hour across Greenwich.
+      {"0:30 West with daylight saving",
+       [](BirthDialogFields& f) { f.zoneHours = 0, f.zoneMinutes = 30, f.zoneEast = false, f.daylightSaving = true; },
+       4, "-0.30"},
+      {"0:45 West with daylight saving",
+       [](BirthDialogFields& f) { f.zoneHours = 0, f.zoneMinutes = 45, f.zoneEast = false, f.daylightSaving = true; },
+       4, "-0.15"},
+      {"3:30 West with daylight saving",
+       [](BirthDialogFields& f) { f.zoneHours = 3, f.zoneMinutes = 30, f.zoneEast = false, f.daylightSaving = true; },
+       4, "2.30"},
+      {"1 West with daylight saving is Greenwich",
+       [](BirthDialogFields& f) { f.zoneHours = 1, f.zoneMinutes = 0, f.zoneEast = false, f.daylightSaving = true; },
+       4, "0.00"},
+      {"0 with daylight saving",
+       [](BirthDialogFields& f) { f.zoneHours = 0, f.zoneMinutes = 0, f.zoneEast = true, f.daylightSaving = true; },
+       4, "-1.00"},
       {"local mean time at 81 12 E ignores the zone typed",
        [](BirthDialogFields& f) {
          f.zoneHours = 9, f.zoneMinutes = 0, f.zoneEast = false, f.localMeanTime = true, f.daylightSaving = true;

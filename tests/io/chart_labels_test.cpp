@@ -71,8 +71,32 @@ TEST(ChartLabels, CopiesHeaderNamesThePersonAndPlaceOnlyWhenGiven) {
   EXPECT_EQ(CollectionSubject({"", "", "Asia/Kolkata"}), "");
   EXPECT_EQ(CollectionSubject({"Ravi Kumar", "Chennai, Tamil Nadu, IN", "Asia/Kolkata"}),
             "Name:  Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\n\n");
-  // Report texts are Latin-1: "ã" is one byte there, "Ł" is not in it.
-  EXPECT_EQ(CollectionSubject({"", "São Paulo, Łódź", ""}), "Place: S\xe3o Paulo, ?\xf3" "d?\n\n");
+  // The names are UTF-8, whatever their script.
+  EXPECT_EQ(CollectionSubject({"José", "São Paulo, Łódź", ""}), "Name:  José\nPlace: São Paulo, Łódź\n\n");
+  EXPECT_EQ(CollectionSubject({"रवि", "", ""}), "Name:  रवि\n\n");
+}
+
+// Labels are valid UTF-8 that cannot drive a terminal or reorder a line:
+// bytes that are not UTF-8 (an overlong "/" too) become U+FFFD; C1 controls
+// and the bidirectional overrides become blanks.
+TEST(ChartLabels, LabelsAreValidUtf8WithoutControls) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"a\xff" "b", "a\uFFFD" "b"},
+      {"x\xc0\xaf" "y", "x\uFFFD\uFFFD" "y"},
+      {"cut \xe0\xa4", "cut \uFFFD\uFFFD"},
+      {"csi\u009B" "31m", "csi 31m"},
+      {"abc\u202E" "fdp.exe", "abc fdp.exe"},
+      {"São Paulo", "São Paulo"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(CleanChartLabel(c.in), c.out);
+    EXPECT_EQ(CollectionSubject({c.in, "", ""}), std::string("Name:  ") + c.out + "\n\n");
+  }
 }
 
 }  // namespace

@@ -297,13 +297,25 @@ TEST(MatchMoons, HandWorkedPairsAndEveryException) {
   }
 }
 
-TEST(MatchMoons, SameNakshatraAndPadaKeepsTheDoshaButForTheLords) {
-  // Aswini pada 1 twice: one nakshatra, one pada, one sign; only the lords
-  // (both Mars) cancel it.
-  const MatchResult r = MatchMoons(MoonPointOf(1), MoonPointOf(2));
-  ASSERT_EQ(r.exceptions.size(), 1u);
-  EXPECT_EQ(r.exceptions[0].exception, MatchException::kNadiLordsFriendly);
-  EXPECT_EQ(r.totalWithExceptions - r.total, 8);
+TEST(MatchMoons, SameNakshatraAndPadaKeepsTheNadiDosha) {
+  // One nakshatra and one pada (so one sign and one Moon-sign lord): no
+  // exception cancels Nadi, not even the lords being the same planet.
+  struct Case {
+    const char* name;
+    double groom, bride;
+  };
+  const Case cases[] = {
+      {"Aswini pada 1 twice", 1, 2},
+      {"Rohini pada 2 twice", 44, 45},
+      {"Uttara Ashadha pada 3 twice", 274, 275},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const MatchResult r = MatchMoons(MoonPointOf(c.groom), MoonPointOf(c.bride));
+    EXPECT_EQ(r.kootas[kNadiKoota].points, 0);
+    for (const AppliedException& e : r.exceptions) EXPECT_NE(e.koota, kNadiKoota) << e.text;
+    EXPECT_EQ(r.totalWithExceptions, r.total);
+  }
 }
 
 // ---- Manglik -------------------------------------------------------------------------------

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace orvane {
@@ -178,6 +181,23 @@ TEST(PlaceTable, MissingTableNamesWhereItLooked) {
   EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
   ::unsetenv("ORVANE_PLACES");
   EXPECT_TRUE(LoadPlaceTable(table, &error)) << error;  // the source tree's copy
+}
+
+// A table file cut short while the program runs (a package upgrade, a user's
+// copy) changes nothing that was loaded: every place still reads whole.
+TEST(PlaceTable, AFileCutShortAfterLoadingChangesNothing) {
+  const std::string copy = ::testing::TempDir() + "places_cut_" + std::to_string(getpid()) + ".tsv";
+  std::filesystem::copy_file(ORVANE_SOURCE_DIR "/data/places.tsv", copy,
+                             std::filesystem::copy_options::overwrite_existing);
+  PlaceTable table;
+  std::string error;
+  ASSERT_TRUE(table.Load(copy, &error)) << error;
+  ASSERT_EQ(::truncate(copy.c_str(), 1000), 0);
+  std::size_t letters = 0;
+  for (std::size_t i = 0; i < table.size(); ++i) letters += table.at(i).name.size() + table.at(i).zone.size();
+  EXPECT_GT(letters, table.size());
+  EXPECT_FALSE(table.Search("chennai", 3).empty());
+  std::filesystem::remove(copy);
 }
 
 }  // namespace

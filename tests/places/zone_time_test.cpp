@@ -107,15 +107,17 @@ TEST(ZoneTime, OffsetTextAndLocalMeanTime) {
   EXPECT_EQ(LocalMeanTimeOffset(200), 0);
 }
 
-// The same system tz files read by a second reader: Python's zoneinfo.
-// Every sampled local time must read alike: the offset of a unique time,
-// both readings of a repeated one, and a skipped one must be skipped.
+// The same system tz files read by a second reader: Python's zoneinfo, up to
+// 2100 (past 2037 by each file's footer rule). Every sampled local time must
+// read alike: the offset of a unique time, both readings of a repeated one,
+// and a skipped one must be skipped.
 TEST(ZoneTime, AgreesWithPythonZoneinfo) {
   const char* zones[] = {"Asia/Kolkata", "Asia/Kathmandu", "Asia/Colombo", "Asia/Dhaka", "Asia/Karachi",
                          "Asia/Tehran", "Asia/Tokyo", "Asia/Singapore", "Europe/London", "Europe/Paris",
                          "Europe/Moscow", "Europe/Dublin", "America/New_York", "America/Los_Angeles",
                          "America/Sao_Paulo", "America/St_Johns", "Australia/Sydney", "Pacific/Auckland",
-                         "Africa/Johannesburg", "Asia/Yangon"};
+                         "Africa/Johannesburg", "Asia/Yangon", "America/Havana", "America/Nuuk",
+                         "America/Santiago", "Australia/Lord_Howe", "Pacific/Chatham"};
   struct Sample {
     const char* zone;
     int y, mo, d, h, mi;
@@ -123,7 +125,7 @@ TEST(ZoneTime, AgreesWithPythonZoneinfo) {
   std::vector<Sample> samples;
   using namespace std::chrono;
   const date::sys_days from = date::sys_days{date::year{1900} / 1 / 1};
-  const date::sys_days to = date::sys_days{date::year{2030} / 12 / 31};
+  const date::sys_days to = date::sys_days{date::year{2100} / 12 / 31};
   auto add = [&](const char* zone, date::local_seconds t) {
     const auto dayPoint = date::floor<date::days>(t);
     const date::year_month_day ymd{dayPoint};
@@ -137,8 +139,15 @@ TEST(ZoneTime, AgreesWithPythonZoneinfo) {
     for (date::sys_days day = from; day <= to; day += date::days{9}, ++i) {
       add(zone, date::local_seconds{day.time_since_epoch()} + hours{(i * 7) % 24} + minutes{(i * 13) % 60});
     }
-    // ...and around every clock change: before, inside and after the gap
-    // or the repeated hour.
+    // ...every day of years past the zone files' last listed change (their
+    // footer rule holds there) at the hours that clocks change...
+    for (const int year : {2038, 2039, 2061, 2099})
+      for (date::sys_days day = date::sys_days{date::year{year} / 1 / 1};
+           day < date::sys_days{date::year{year + 1} / 1 / 1}; day += date::days{1})
+        for (const int minute : {-30, 30, 90, 150, 210})
+          add(zone, date::local_seconds{day.time_since_epoch()} + minutes{minute});
+    // ...and around every listed clock change: before, inside and after the
+    // gap or the repeated hour.
     const date::time_zone* tz = date::locate_zone(zone);
     for (date::sys_seconds t = date::sys_seconds{from.time_since_epoch()}; t < to;) {
       const date::sys_info info = tz->get_info(t);

@@ -53,6 +53,27 @@ TEST(DefaultChartReport, BasicInformation) {
       "\n");
 }
 
+// The ayanamsa line carries the value's sign, also under one degree.
+TEST(AyanamsaLine, KeepsItsSign) {
+  struct Case {
+    double year;
+    const char* line;
+  };
+  const Case cases[] = {
+      {1970, "Ayanamsa = 23-26-33\n"},  // positive
+      {300, "Ayanamsa = 00-12-40\n"},    // positive under one degree
+      {250, "Ayanamsa = -00-29-24\n"},   // negative under one degree
+      {200, "Ayanamsa = -1-10-49\n"},    // negative, a degree and more
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.year);
+    auto state = std::make_unique<ChartState>();
+    state->reportSection = 4;
+    ASSERT_TRUE(ComputeChartFromBirth(*state, Settings{}, {3, 21, c.year, 12.0, 0, 0, 0}));
+    EXPECT_NE(state->report.Text().find(c.line), std::string::npos) << state->report.Text();
+  }
+}
+
 TEST(DefaultChartReport, FullPlanetTable) {
   EXPECT_EQ(SectionOfDefaultChart(5),
       "Planet      Position  Pada        CharaK Resi OwnTara  InTara   Rasi Nava Naks Sub\n"
