@@ -14,6 +14,7 @@
 #include <clocale>
 #include <string>
 
+#include "app/plain_text_labels.h"
 #include "app/artwork.h"
 #include "app/main_frame.h"
 #include "app/single_instance.h"
@@ -39,7 +40,9 @@ void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 CDhruvakApp::CDhruvakApp(AppPaths paths, QObject* parent)
     : QObject(parent),
       paths_(std::move(paths)),
-      runFolder_(std::make_unique<RunFolder>(FileNameBytes(paths_.workingFolder))) {}
+      runFolder_(std::make_unique<RunFolder>(FileNameBytes(paths_.workingFolder))) {
+  PlainTextLabels::Install();
+}
 
 CDhruvakApp::~CDhruvakApp() {
   splash_.reset();

@@ -1,6 +1,9 @@
 #include "app/main_frame.h"
 #include "app/match_commands.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -95,9 +98,13 @@ QString CMainFrame::startupDefaultFile() const { return app_.paths().workingFold
 void CMainFrame::WriteStartupDefault() {
   // The default working chart file: written only when it cannot be read;
   // an existing file is left as it is.
+  // Only a regular file is left as it is: anything else there (a named pipe,
+  // which would block the first read for ever, a link, a folder) is
+  // replaced, and nothing is opened to find out what it is.
   const QString path = startupDefaultFile();
-  QFile existing(path);
-  if (existing.open(QIODevice::ReadOnly)) return;
+  const std::string bytes = FileNameBytes(path);
+  struct stat info {};
+  if (::lstat(bytes.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(bytes.c_str(), R_OK) == 0) return;
   QString error;
   if (!MakePrivateFolder(app_.paths().workingFolder, &error)) {
     startupProblem_ = error;

@@ -326,7 +326,9 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
     std::printf("%s\n", writer.Text().c_str());
   } else {
     auto report = std::make_unique<ReportBuffer>();
-    match::WriteMatchReport(*report, m, FileName(groomPath), FileName(bridePath));
+    // A file name in a report line is shown as messages show it: escapes
+    // instead of controls and line breaks that could forge report lines.
+    match::WriteMatchReport(*report, m, ShownName(FileName(groomPath)), ShownName(FileName(bridePath)));
     PrintText(*report);
   }
   std::fflush(stdout);
@@ -361,7 +363,8 @@ int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment
     std::printf("%s\n", writer.Text().c_str());
   } else {
     auto report = std::make_unique<ReportBuffer>();
-    report->Appendf("Natal chart: %.*s\n", static_cast<int>(name.size()), name.data());
+    const std::string shown = ShownName(name);
+    report->Appendf("Natal chart: %.*s\n", static_cast<int>(shown.size()), shown.data());
     transit::WriteTransitReport(*report, t);
     PrintText(*report);
   }

@@ -71,10 +71,10 @@ int ListPlaces(std::string_view query, bool json, std::FILE* out, std::FILE* err
     return 0;
   }
   for (const std::size_t i : found) {
+    // The table is a file like any other: its texts are shown escaped.
     const Place p = table.at(i);
-    std::fprintf(out, "%.*s\t%.*s\t%.*s\t%.3f\t%.3f\t%.*s\t%u\n", static_cast<int>(p.name.size()), p.name.data(),
-                 static_cast<int>(p.admin1.size()), p.admin1.data(), static_cast<int>(p.country.size()),
-                 p.country.data(), p.latitude, p.longitude, static_cast<int>(p.zone.size()), p.zone.data(),
+    std::fprintf(out, "%s\t%s\t%s\t%.3f\t%.3f\t%s\t%u\n", ShownName(p.name).c_str(), ShownName(p.admin1).c_str(),
+                 ShownName(p.country).c_str(), p.latitude, p.longitude, ShownName(p.zone).c_str(),
                  static_cast<unsigned>(p.population));
   }
   return 0;
@@ -129,7 +129,7 @@ bool ReadPlace(const PlaceTable& table, std::string_view query, const BirthData&
   switch (r.kind) {
     case LocalTimeKind::kError:
     case LocalTimeKind::kNonexistent:
-      if (error) *error = "--place " + PlaceLabel(p) + ": " + r.message;
+      if (error) *error = "--place " + ShownName(PlaceLabel(p)) + ": " + ShownName(r.message);
       return false;
     case LocalTimeKind::kAmbiguous:
       out.ambiguous = true;

@@ -13,6 +13,8 @@
 #include <system_error>
 
 
+#include "io/shown_name.h"
+
 namespace orvane {
 namespace {
 
@@ -77,25 +79,26 @@ std::string_view Trimmed(std::string_view text) {
 
 bool PlaceTable::Load(const std::string& path, std::string* error) {
   *this = PlaceTable();
+  const std::string shown = ShownName(path);  // the path as messages show it
   // The file is read into memory, not mapped: a mapped file that another
   // program cuts short while this one runs kills it with SIGBUS the next
   // time a search touches a page past the new end.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    if (error) *error = "cannot open \"" + path + "\": " + std::system_category().message(errno);
+    if (error) *error = "cannot open \"" + shown + "\": " + std::system_category().message(errno);
     return false;
   }
   std::string reason;
   std::string text;
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
-    reason = "cannot read \"" + path + "\": " + std::system_category().message(errno);
+    reason = "cannot read \"" + shown + "\": " + std::system_category().message(errno);
   } else if (!S_ISREG(info.st_mode)) {
-    reason = "\"" + path + "\" is not a regular file";
+    reason = "\"" + shown + "\" is not a regular file";
   } else if (info.st_size <= 0) {
-    reason = "\"" + path + "\" is empty: not a place table";
+    reason = "\"" + shown + "\" is empty: not a place table";
   } else if (static_cast<std::size_t>(info.st_size) > kTableLimit) {
-    reason = "\"" + path + "\" is too large to be a place table";
+    reason = "\"" + shown + "\" is too large to be a place table";
   } else {
     // Read to the end, whatever the size now is (the file may change while
     // it is read), up to the limit.
@@ -109,15 +112,15 @@ bool PlaceTable::Load(const std::string& path, std::string* error) {
       const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
-        reason = "cannot read \"" + path + "\": " + std::system_category().message(errno);
+        reason = "cannot read \"" + shown + "\": " + std::system_category().message(errno);
         break;
       }
       if (n == 0) break;
       got += static_cast<std::size_t>(n);
     }
     text.resize(got);
-    if (reason.empty() && got > kTableLimit) reason = "\"" + path + "\" is too large to be a place table";
-    if (reason.empty() && got == 0) reason = "\"" + path + "\" is empty: not a place table";
+    if (reason.empty() && got > kTableLimit) reason = "\"" + shown + "\" is too large to be a place table";
+    if (reason.empty() && got == 0) reason = "\"" + shown + "\" is empty: not a place table";
   }
   ::close(fd);
   if (!reason.empty()) {
@@ -127,7 +130,7 @@ bool PlaceTable::Load(const std::string& path, std::string* error) {
   auto owned = std::make_shared<const std::string>(std::move(text));
   text_ = *owned;
   textHolder_ = std::shared_ptr<const char>(owned, owned->data());
-  return ParseText(path, error);
+  return ParseText(shown, error);
 }
 
 bool PlaceTable::Parse(std::string text, std::string_view source, std::string* error) {
@@ -483,7 +486,7 @@ bool LoadPlaceTable(PlaceTable& table, std::string* error) {
   }
   if (error) {
     std::string tried;
-    for (const std::string& path : paths) tried += (tried.empty() ? "" : ", ") + ("\"" + path + "\"");
+    for (const std::string& path : paths) tried += (tried.empty() ? "" : ", ") + ("\"" + ShownName(path) + "\"");
     *error = "the place table was not found (looked for " + tried + ")";
   }
   table = PlaceTable();

@@ -37,6 +37,22 @@ TEST(MatchCli, TextAndJson) {
   EXPECT_EQ(json.out.find('\n'), json.out.size() - 1);  // one line
 }
 
+// A chart file's name in a report line is shown escaped: a terminal escape
+// or a line break in it can neither drive the terminal nor forge a line.
+TEST(MatchCli, HostileFileNamesAreShownEscapedInTheReports) {
+  const std::string groom = WriteTempFile("groom_h.orv", kGroom);
+  const std::string hostile = WriteTempFile("x\x1b[31my\nTotal: 36.orv", kBride);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--match", groom, hostile}, std::vector<std::string>{"--transits", hostile}}) {
+    SCOPED_TRACE(args[0]);
+    const CliRun run = RunCliProcess(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(run.out.find("\nTotal: 36.orv"), std::string::npos);
+    EXPECT_NE(run.out.find("x\\x1b[31my\\x0aTotal: 36.orv"), std::string::npos) << run.out.substr(0, 300);
+  }
+}
+
 TEST(MatchCli, BadInputGivesTheUsualMessagesAndStatus) {
   const std::string groom = WriteTempFile("groom2.orv", kGroom);
   const std::string bad = WriteTempFile("bad.orv", "4\n4\n1970\n");

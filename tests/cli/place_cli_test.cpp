@@ -123,6 +123,31 @@ TEST(CliPlace, RefusedWithOneLineAndExitTwo) {
   }
 }
 
+// The place table is a file like any other: a path or a zone id or name in
+// it that holds terminal escapes is shown escaped in every message and
+// listing.
+TEST(CliPlace, TableTextsAndPathsAreShownEscaped) {
+  const std::string table = WriteTempFile("hostile_places.tsv",
+                                          "@V\t1\n"
+                                          "@Z\tEvil/\x1b]0;owned\x07Zone\n"
+                                          "@C\tXX\tNowhere\n"
+                                          "@D\t0\t\t\t0\n"
+                                          "Bad\x1b[2JTown\t0\t10000\t20000\t\t5000\n");
+  const CliRun listed = RunCliProcess({"--places", "bad"}, "ORVANE_PLACES=" + table);
+  EXPECT_EQ(listed.status, 0) << listed.err;
+  EXPECT_NE(listed.out.find("Bad\\x1b[2JTown\t"), std::string::npos) << listed.out;
+  EXPECT_NE(listed.out.find("Evil/\\x1b]0;owned\\x07Zone"), std::string::npos) << listed.out;
+  const CliRun taken =
+      RunCliProcess({"--place", "Bad\x1b[2JTown", "--date", "2000-01-01", "--time", "12:00"}, "ORVANE_PLACES=" + table);
+  EXPECT_EQ(taken.status, 2);
+  EXPECT_EQ(taken.err.find('\x1b'), std::string::npos) << taken.err;
+  EXPECT_NE(taken.err.find("\\x1b"), std::string::npos) << taken.err;
+  const CliRun missing = RunCliProcess({"--places", "bad"}, "ORVANE_PLACES='/nonexistent/\x1b[31mred.tsv'");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err.find('\x1b'), std::string::npos) << missing.err;
+  EXPECT_NE(missing.err.find("/nonexistent/\\x1b[31mred.tsv"), std::string::npos) << missing.err;
+}
+
 TEST(CliPlace, ListsTheBestMatches) {
   const CliRun text = RunCliProcess({"--places", "chenn"});
   ASSERT_EQ(text.status, 0) << text.err;

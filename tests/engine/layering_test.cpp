@@ -60,7 +60,7 @@ const std::vector<Layer>& Layers() {
       {"engine", {}, {"swephexp.h", "sys/", "unistd.h", "pwd.h"}},
       {"io", {"engine"}, {"fcntl.h", "pwd.h", "signal.h", "sys/", "unistd.h"}},
       {"report", {}, {"locale.h"}},
-      {"places", {"date"}, {"fcntl.h", "sys/", "unistd.h"}},  // "date/tz.h": the time-zone library
+      {"places", {"date", "io"}, {"fcntl.h", "sys/", "unistd.h"}},  // "date/tz.h": the time-zone library; io: names shown escaped
       {"chart", {"engine", "report"}},
       {"vedic", {"chart", "engine", "io", "report"}},
       {"dasa", {"chart", "engine", "io", "report"}},

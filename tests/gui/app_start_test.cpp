@@ -1,5 +1,7 @@
 // Start-up: the settings file and the first-run sequence, the command line,
 // the recent-file list and dropped files.
+#include <sys/stat.h>
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -263,6 +265,19 @@ TEST_F(StartTest, StartupDefaultWorkingFileIsWrittenOnlyWhenMissing) {
   WriteFile("data/orvane/work/dvktmp.dvk", "1\n2\n2000\n1.0000\n0.00\n0.00\n0.00\n");
   auto app = Start();
   EXPECT_EQ(ReadFile(path), QByteArray("1\n2\n2000\n1.0000\n0.00\n0.00\n0.00\n"));
+}
+
+// A named pipe where the start-up default file goes would block the first
+// read for ever: it is replaced without being opened.
+TEST_F(StartTest, ANamedPipeAtTheStartupDefaultFileIsReplacedNotRead) {
+  WriteSettings();
+  QDir().mkpath(paths_.workingFolder);
+  const QString path = paths_.workingFolder + "/dvktmp.dvk";
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  EXPECT_TRUE(QFileInfo(path).isFile());
+  EXPECT_EQ(ReadFile(path), kDefaultChart);
 }
 
 TEST_F(StartTest, RecentFilesKeepTheNineNewestAcrossRuns) {

@@ -2,7 +2,10 @@
 // messages for a second chart that cannot be used, the transit bodies in
 // every chart style (in colour and in black-and-white print), and pictures
 // of both windows for a person to look at.
+#include <QApplication>
 #include <QDateTimeEdit>
+#include <QLabel>
+#include <QMessageBox>
 #include <QDir>
 #include <QPushButton>
 
@@ -72,6 +75,28 @@ TEST_F(MatchTransitTest, MatchWindowShowsBothChartsAndTheReportAndSwaps) {
   EXPECT_EQ(window->result().moons.total, total);
   EXPECT_EQ(window->result().moons.totalWithExceptions, withExceptions);
   window->close();
+}
+
+// A chart file's name is text, never HTML: every label of the window (and of
+// a message box) shows the tags as they are written.
+TEST_F(MatchTransitTest, LabelsShowAFileNameWithTagsAsPlainText) {
+  const QString hostile = QStringLiteral("<h1>BIG<img src=x.png>.orv");
+  MatchWindow* window = OpenMatchWindow(*frame_, WriteFile(hostile, kSecondChart));
+  ASSERT_NE(window, nullptr);
+  window->show();
+  QApplication::processEvents();
+  int named = 0;
+  for (const QLabel* label : window->findChildren<QLabel*>()) {
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    if (label->text().contains(QStringLiteral("<h1>BIG<img"))) ++named;
+  }
+  EXPECT_GE(named, 1);
+  window->close();
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Orvane"), hostile);
+  box.show();
+  QApplication::processEvents();
+  for (const QLabel* label : box.findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  box.close();
 }
 
 TEST_F(MatchTransitTest, MissingOrInvalidSecondChartIsReported) {
