@@ -35,6 +35,7 @@
 #include "io/shown_name.h"
 #include "vedic/names.h"
 #include "compute/collection.h"
+#include "report/sections.h"
 
 namespace orvane {
 
@@ -257,7 +258,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   auto state = std::make_unique<ChartState>();
   options.Apply(state->options);
   state->reportSection = options.section.value_or(kNoSection);
-  if (options.section == 41) state->options.textChartRasiNavamsa = 1;
+  if (options.section == ToInt(ReportSection::kTextCharts)) state->options.textChartRasiNavamsa = 1;
   ComputeChartFromBirth(*state, settings, birth);
   CheckSwissData(*state);
   std::string text;

@@ -84,7 +84,7 @@ enum class WrittenFor { kNone, kAll, kNatal, kTajaka, kMundane };
 
 using SectionWriter = void (*)(ChartState&, const Settings&);
 struct SectionWriterRow {
-  int section;
+  ReportSection section;
   WrittenFor kinds;
   SectionWriter write;
 };
@@ -115,61 +115,62 @@ void WriteSubPeriodSection(ChartState& state, const Settings& settings) {
   VimsottariSubPeriods(state, settings);
 }
 
-// Who writes each report section, by section number: the writer runs on a
+// Who writes each report section, one row per section in the order of
+// their numbers, keyed by ReportSection: the writer runs on a
 // derived chart with state.reportSection set to its section. The writers
 // that also derive values (the dasas whose periods the chart keeps, the
 // sahams, the Pancha Vargeeya Bala, the ashtakavarga of the chosen chart)
 // derive them again, from the same inputs. Numbers 20,
 // 23 and 25 to 29 are reserved: nothing writes them.
-constexpr std::array<SectionWriterRow, 43> kSectionWriters = {{
-    {0, WrittenFor::kNatal, VimsottariDasa},
-    {1, WrittenFor::kNatal, KalachakraDasa},
-    {2, WrittenFor::kNatal, YoginiDasa},
-    {3, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
-    {4, WrittenFor::kAll, WriteBasicInformation},
-    {5, WrittenFor::kAll, WritePlanetTableSection<true>},
-    {6, WrittenFor::kAll, PatyayiniDasa},
-    {7, WrittenFor::kTajaka, MuddaDasa},
-    {8, WrittenFor::kTajaka, VarshaYoginiDasas},
-    {9, WrittenFor::kNatal, NatalPatyayiniDasa},
-    {10, WrittenFor::kAll, ComputeSahams},
-    {11, WrittenFor::kTajaka, PanchaVargeeyaBala},
-    {12, WrittenFor::kAll, TajakaYogas},
-    {13, WrittenFor::kAll, WriteShadbalaText<true>},
-    {14, WrittenFor::kAll, WriteVargaDegreeSection},
-    {15, WrittenFor::kMundane, CompressedVimsottariDasa},
-    {16, WrittenFor::kMundane, CompressedYoginiDasa},
-    {17, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
-    {18, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
-    {19, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
-    {20, WrittenFor::kNone, nullptr},
-    {21, WrittenFor::kAll, WritePlanetTableSection<false>},
-    {22, WrittenFor::kAll, WriteShadbalaText<false>},
-    {23, WrittenFor::kNone, nullptr},
-    {24, WrittenFor::kAll, WriteDignitySection},
-    {25, WrittenFor::kNone, nullptr},
-    {26, WrittenFor::kNone, nullptr},
-    {27, WrittenFor::kNone, nullptr},
-    {28, WrittenFor::kNone, nullptr},
-    {29, WrittenFor::kNone, nullptr},
-    {30, WrittenFor::kAll, WriteCompressedDasa<0>},
-    {31, WrittenFor::kAll, WriteCompressedDasa<1>},
-    {32, WrittenFor::kAll, WriteCompressedDasa<2>},
-    {33, WrittenFor::kAll, WriteCompressedDasa<3>},
-    {34, WrittenFor::kAll, WriteCompressedDasa<4>},
-    {35, WrittenFor::kAll, WriteCompressedDasa<5>},
-    {36, WrittenFor::kAll, WriteCompressedDasa<6>},
-    {37, WrittenFor::kAll, WriteCompressedDasa<7>},
-    {38, WrittenFor::kAll, WriteCompressedDasa<8>},
-    {39, WrittenFor::kAll, WriteCompressedDasa<9>},
-    {40, WrittenFor::kAll, WriteCompressedDasa<10>},
-    {41, WrittenFor::kAll, WriteTextChartSection},
-    {42, WrittenFor::kNatal, WriteSubPeriodSection},
+constexpr std::array<SectionWriterRow, kReportSectionCount> kSectionWriters = {{
+    {ReportSection::kVimsottari, WrittenFor::kNatal, VimsottariDasa},
+    {ReportSection::kKalachakra, WrittenFor::kNatal, KalachakraDasa},
+    {ReportSection::kYogini, WrittenFor::kNatal, YoginiDasa},
+    {ReportSection::kAshtakavarga, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
+    {ReportSection::kBasicInfo, WrittenFor::kAll, WriteBasicInformation},
+    {ReportSection::kPlanets, WrittenFor::kAll, WritePlanetTableSection<true>},
+    {ReportSection::kPatyayini, WrittenFor::kAll, PatyayiniDasa},
+    {ReportSection::kMudda, WrittenFor::kTajaka, MuddaDasa},
+    {ReportSection::kVarshaYogini, WrittenFor::kTajaka, VarshaYoginiDasas},
+    {ReportSection::kNatalPatyayini, WrittenFor::kNatal, NatalPatyayiniDasa},
+    {ReportSection::kSahams, WrittenFor::kAll, ComputeSahams},
+    {ReportSection::kPanchaVargeeya, WrittenFor::kTajaka, PanchaVargeeyaBala},
+    {ReportSection::kTajakaYogas, WrittenFor::kAll, TajakaYogas},
+    {ReportSection::kShadbala, WrittenFor::kAll, WriteShadbalaText<true>},
+    {ReportSection::kDivisionalDegrees, WrittenFor::kAll, WriteVargaDegreeSection},
+    {ReportSection::kMundaneVimsottari, WrittenFor::kMundane, CompressedVimsottariDasa},
+    {ReportSection::kMundaneYogini, WrittenFor::kMundane, CompressedYoginiDasa},
+    {ReportSection::kSodyaPindas, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
+    {ReportSection::kPrastaraSunMars, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
+    {ReportSection::kPrastaraMercurySaturn, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
+    {ReportSection::kKakshya, WrittenFor::kNone, nullptr},
+    {ReportSection::kPlanetsShort, WrittenFor::kAll, WritePlanetTableSection<false>},
+    {ReportSection::kShadbalaTotals, WrittenFor::kAll, WriteShadbalaText<false>},
+    {ReportSection::kChara, WrittenFor::kNone, nullptr},
+    {ReportSection::kVimsopaka, WrittenFor::kAll, WriteDignitySection},
+    {ReportSection::kMoola, WrittenFor::kNone, nullptr},
+    {ReportSection::kNarayana, WrittenFor::kNone, nullptr},
+    {ReportSection::kSudasa, WrittenFor::kNone, nullptr},
+    {ReportSection::kDrigdasa, WrittenFor::kNone, nullptr},
+    {ReportSection::kShoola, WrittenFor::kNone, nullptr},
+    {ReportSection::kDwisaptatiSama, WrittenFor::kAll, WriteCompressedDasa<0>},
+    {ReportSection::kShatTrimsaSama, WrittenFor::kAll, WriteCompressedDasa<1>},
+    {ReportSection::kDwadasottari, WrittenFor::kAll, WriteCompressedDasa<2>},
+    {ReportSection::kChaturasitiSama, WrittenFor::kAll, WriteCompressedDasa<3>},
+    {ReportSection::kSatabdika, WrittenFor::kAll, WriteCompressedDasa<4>},
+    {ReportSection::kShodasottari, WrittenFor::kAll, WriteCompressedDasa<5>},
+    {ReportSection::kPanchottari, WrittenFor::kAll, WriteCompressedDasa<6>},
+    {ReportSection::kAshtottari, WrittenFor::kAll, WriteCompressedDasa<7>},
+    {ReportSection::kTithiAshtottari, WrittenFor::kAll, WriteCompressedDasa<8>},
+    {ReportSection::kShashtihayani, WrittenFor::kAll, WriteCompressedDasa<9>},
+    {ReportSection::kTithiYogini, WrittenFor::kAll, WriteCompressedDasa<10>},
+    {ReportSection::kTextCharts, WrittenFor::kAll, WriteTextChartSection},
+    {ReportSection::kAntardasas, WrittenFor::kNatal, WriteSubPeriodSection},
 }};
 
 constexpr bool RowsInSectionOrder() {
   for (std::size_t i = 0; i < kSectionWriters.size(); ++i)
-    if (kSectionWriters[i].section != static_cast<int>(i)) return false;
+    if (ToInt(kSectionWriters[i].section) != static_cast<int>(i)) return false;
   return true;
 }
 static_assert(RowsInSectionOrder());

@@ -7,6 +7,7 @@
 #include "engine/calendar.h"
 #include "engine/sunrise.h"
 #include "engine/time_units.h"
+#include "engine/zodiac.h"
 #include "io/chart_file.h"
 #include "tajaka/tajaka.h"
 #include "compute/calculation_pass.h"
@@ -45,8 +46,7 @@ void LunarMonthStep(ChartState& state, const Settings& settings) {
   bool found = false;
   SearchBackward(state, EngineSettingsOf(settings), start, kMoon, kSun, 0.0, &found);
   state.lunarMonthFallback = found ? 0 : 1;
-  const int sign = static_cast<int>(std::trunc(state.slotLongitude[kSun] / 30));
-  state.lunarMonthSign = ((sign % 12) + 12) % 12;
+  state.lunarMonthSign = SignOf(state.slotLongitude[kSun]);  // a cast's Sun is in [0, 360)
 
   state.birth = birth;
   state.birthCopy = birthCopy;

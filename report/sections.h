@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -15,6 +16,56 @@ struct ReportSectionInfo {
 };
 
 inline constexpr int kReportSectionCount = 43;
+
+// The report sections by name, in the order of their numbers (the number is
+// the enumerator's value): what the section-writer table is keyed by.
+enum class ReportSection : std::uint8_t {
+  kVimsottari,
+  kKalachakra,
+  kYogini,
+  kAshtakavarga,
+  kBasicInfo,
+  kPlanets,
+  kPatyayini,
+  kMudda,
+  kVarshaYogini,
+  kNatalPatyayini,
+  kSahams,
+  kPanchaVargeeya,
+  kTajakaYogas,
+  kShadbala,
+  kDivisionalDegrees,
+  kMundaneVimsottari,
+  kMundaneYogini,
+  kSodyaPindas,
+  kPrastaraSunMars,
+  kPrastaraMercurySaturn,
+  kKakshya,
+  kPlanetsShort,
+  kShadbalaTotals,
+  kChara,
+  kVimsopaka,
+  kMoola,
+  kNarayana,
+  kSudasa,
+  kDrigdasa,
+  kShoola,
+  kDwisaptatiSama,
+  kShatTrimsaSama,
+  kDwadasottari,
+  kChaturasitiSama,
+  kSatabdika,
+  kShodasottari,
+  kPanchottari,
+  kAshtottari,
+  kTithiAshtottari,
+  kShashtihayani,
+  kTithiYogini,
+  kTextCharts,
+  kAntardasas,
+};
+constexpr int ToInt(ReportSection section) { return static_cast<int>(section); }
+
 
 inline constexpr std::array<ReportSectionInfo, kReportSectionCount> kReportSections = {{
     {0, "vimsottari", "Vimsottari Dasa"},
@@ -76,6 +127,9 @@ constexpr bool ReportSectionsInOrder() {
   return true;
 }
 static_assert(ReportSectionsInOrder());
+static_assert(ToInt(ReportSection::kAntardasas) == kReportSectionCount - 1);
+static_assert(kReportSections[ToInt(ReportSection::kTextCharts)].name == "text-charts");
+static_assert(kReportSections[ToInt(ReportSection::kPlanetsShort)].name == "planets-short");
 
 // Every name is used once.
 constexpr bool ReportSectionNamesUnique() {

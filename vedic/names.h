@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/engine_state.h"
+#include "engine/slot_labels.h"
 
 namespace orvane::vedic {
 
@@ -20,14 +21,10 @@ constexpr std::string_view NameAt(const std::array<std::string_view, N>& table, 
   return table[static_cast<std::size_t>(index)];
 }
 
-// Point names by body slot; the 41st entry is a spare. "Sun " keeps its
-// trailing blank: the planet tables and the dasa listings print it as is.
-inline constexpr std::array<std::string_view, 41> kPointName = {
-    "Ascdt",   "Sun ",    "Moon",    "Mars",    "Mercury", "Jupiter", "Venus",  "Saturn",  "Rahu",
-    "Ketu",    "SreeLg",  "BhavaLg", "HoraLg",  "GhatiLg", "VarndLg", "V2",     "V3",      "V4",
-    "V5",      "V6",      "V7",      "V8",      "V9",      "V10",     "V11",    "V12",     "Uran",
-    "Nept",    "Plu",     "Dhooma",  "Vyati",   "Pari",    "I.Chapa", "Upaketu", "Kaala",  "Mrityu",
-    "ArthaPr", "YamaGha", "Mandi",   "Gulika",  "Dummy"};
+// Point names by body slot: the program's slot labels (engine/slot_labels.h);
+// the 41st entry is a spare. "Sun " keeps its trailing blank: the planet
+// tables and the dasa listings print it as is.
+inline constexpr const std::array<std::string_view, 41>& kPointName = kSlotLabel;
 
 // Two-letter point abbreviations by body slot (planet codes 1..9 are slots).
 inline constexpr std::array<std::string_view, 40> kPointAbbreviation = {
