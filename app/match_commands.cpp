@@ -14,7 +14,7 @@
 #include "app/main_frame.h"
 #include "app/match_window.h"
 #include "app/transit_window.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "io/chart_file.h"
 
 namespace orvane {

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/chart_square.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "io/chart_file.h"
 #include "report/report_buffer.h"
 

@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "app/chart_square.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "report/report_buffer.h"
 
 namespace orvane {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {

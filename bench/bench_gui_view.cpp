@@ -14,7 +14,7 @@
 #include <string>
 
 #include "display/view_screens.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "io/chart_file.h"
 
 namespace orvane {

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "chart/pipeline.h"
-#include "vedic/calculation_pass.h"
+#include "compute/pipeline.h"
+#include "compute/calculation_pass.h"
 
 namespace orvane {
 namespace {

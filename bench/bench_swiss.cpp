@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/cast.h"
 
 namespace orvane {

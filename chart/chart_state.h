@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "dasa/dasa_state.h"
+#include "chart/dasa_state.h"
 #include "engine/engine_state.h"
 #include "report/report_buffer.h"
-#include "tajaka/tajaka_state.h"
-#include "vedic/vedic_state.h"
+#include "chart/tajaka_state.h"
+#include "chart/vedic_state.h"
 
 namespace orvane {
 
@@ -36,6 +36,22 @@ struct ChartOptions {
   int planetTableWithoutUpagrahas = 0;  // planet tables (sections 5, 21) stop after the ghati lagna
   double carried = 0;            // value the calculation pass restores from and saves to
 };
+
+// What a chart is: the birth chart, a Tajaka chart of a year, a month or a
+// hora (1/12 of a month) of the year, or a mundane chart. The options'
+// flags say it; KindOf reads them in one place.
+enum class ChartKind : std::uint8_t { kNatal, kAnnual, kMonthly, kHora, kMundane };
+
+constexpr ChartKind KindOf(const ChartOptions& o) {
+  if (o.tajakaMode != 0) {
+    if (o.tajakaMonthly == 0) return ChartKind::kAnnual;
+    return o.tajakaHoraWanted != 0 ? ChartKind::kHora : ChartKind::kMonthly;
+  }
+  return o.mundane != 0 ? ChartKind::kMundane : ChartKind::kNatal;
+}
+constexpr bool IsTajaka(ChartKind kind) {
+  return kind == ChartKind::kAnnual || kind == ChartKind::kMonthly || kind == ChartKind::kHora;
+}
 
 struct ChartState : EngineState {
   ChartOptions options{};

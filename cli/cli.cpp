@@ -24,7 +24,7 @@
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/place_cli.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "cli/program_info.h"
 #include "engine/classic_engine.h"
 #include "engine/ephemeris_engine.h"
@@ -33,7 +33,7 @@
 #include "io/settings.h"
 #include "io/shown_name.h"
 #include "vedic/names.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "cli/json.h"
-#include "vedic/strength_state.h"
+#include "chart/strength_state.h"
 
 namespace orvane {
 

@@ -10,7 +10,7 @@
 #include "cli/json.h"
 #include "cli/options.h"
 #include "cli/place_cli.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "io/birth_options.h"
 #include "io/chart_file.h"
 #include "io/shown_name.h"

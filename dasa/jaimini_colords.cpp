@@ -5,20 +5,17 @@
 namespace orvane {
 namespace {
 
-using namespace jaimini;
+using enum Rasi;
 
 // Dignity signs by planet code - 1 (Sun..Ketu).
-constexpr std::array<int, 9> kExaltationSign = {
+constexpr std::array<Rasi, 9> kExaltationSign = {
     kAries, kTaurus, kCapricorn, kVirgo, kCancer, kPisces, kLibra, kGemini, kSagittarius};
-constexpr std::array<int, 9> kDebilitationSign = {
+constexpr std::array<Rasi, 9> kDebilitationSign = {
     kLibra, kScorpio, kCancer, kPisces, kCapricorn, kVirgo, kAries, kSagittarius, kGemini};
-constexpr std::array<int, 9> kMoolatrikonaSign = {
+constexpr std::array<Rasi, 9> kMoolatrikonaSign = {
     kLeo, kTaurus, kAries, kVirgo, kSagittarius, kLibra, kAquarius, kVirgo, kPisces};
 
 bool IsPlanet(int code) { return code >= kSun && code <= kKetu; }
-
-// Any integer brought into 0..11 by whole turns.
-int WrapToSign(std::int64_t s) { return static_cast<int>(((s % 12) + 12) % 12); }
 
 int SignOf(const CoLordChart& chart, int planet) { return WrapToSign(chart.sign[planet]); }
 
@@ -84,8 +81,8 @@ int StrongerCoLord(const CoLordChart& chart, const JaiminiLordTable& lords, int 
 
   const int sp = SignOf(chart, p);
   const int sq = SignOf(chart, q);
-  const auto is = [](const std::array<int, 9>& table, int planet, int sign) {
-    return table[planet - 1] == sign ? 1.0 : 0.0;
+  const auto is = [](const std::array<Rasi, 9>& table, int planet, int sign) {
+    return ToInt(table[planet - 1]) == sign ? 1.0 : 0.0;
   };
 
   int verdict = Compare(Occupants(chart, sp), Occupants(chart, sq));
@@ -108,19 +105,19 @@ int StrongerCoLord(const CoLordChart& chart, const JaiminiLordTable& lords, int 
 }
 
 JaiminiLordTable DecideCoLords(const CoLordChart& chart, JaiminiLordTable lords) {
-  if (SignOf(chart, kKetu) == kScorpio) {
-    lords[kScorpio] = kMars;
-  } else if (SignOf(chart, kMars) == kScorpio) {
-    lords[kScorpio] = kKetu;
+  if (SignOf(chart, kKetu) == ToInt(kScorpio)) {
+    lords[ToInt(kScorpio)] = kMars;
+  } else if (SignOf(chart, kMars) == ToInt(kScorpio)) {
+    lords[ToInt(kScorpio)] = kKetu;
   } else {
-    lords[kScorpio] = StrongerCoLord(chart, lords, kMars, kKetu);
+    lords[ToInt(kScorpio)] = StrongerCoLord(chart, lords, kMars, kKetu);
   }
-  if (SignOf(chart, kRahu) == kAquarius) {
-    lords[kAquarius] = kSaturn;
-  } else if (SignOf(chart, kSaturn) == kAquarius) {
-    lords[kAquarius] = kRahu;
+  if (SignOf(chart, kRahu) == ToInt(kAquarius)) {
+    lords[ToInt(kAquarius)] = kSaturn;
+  } else if (SignOf(chart, kSaturn) == ToInt(kAquarius)) {
+    lords[ToInt(kAquarius)] = kRahu;
   } else {
-    lords[kAquarius] = StrongerCoLord(chart, lords, kSaturn, kRahu);
+    lords[ToInt(kAquarius)] = StrongerCoLord(chart, lords, kSaturn, kRahu);
   }
   return lords;
 }

@@ -13,16 +13,9 @@
 #include <cstdint>
 
 #include "chart/chart_state.h"
+#include "engine/zodiac.h"
 
 namespace orvane {
-
-namespace jaimini {
-// Signs by index.
-enum Sign : int {
-  kAries, kTaurus, kGemini, kCancer, kLeo, kVirgo,
-  kLibra, kScorpio, kSagittarius, kCapricorn, kAquarius, kPisces,
-};
-}  // namespace jaimini
 
 // What the decision reads of one chart.
 struct CoLordChart {

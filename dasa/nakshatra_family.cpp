@@ -7,9 +7,12 @@
 #include <cmath>
 
 #include "dasa/dasa.h"
+#include "engine/zodiac.h"
 #include "dasa/periods.h"
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 
 namespace orvane {
 
@@ -104,8 +107,6 @@ constexpr bool EveryNakshatraGrouped() {
   return true;
 }
 static_assert(EveryNakshatraGrouped());
-
-constexpr double kNakshatraSpan = 13.333333333333332;  // 13 deg 20 min
 
 // Lord of each tithi, Sukla Pratipat (0) to Amavasya (29).
 constexpr std::array<int, 30> kTithiLord = {

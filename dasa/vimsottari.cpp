@@ -5,7 +5,9 @@
 
 #include "dasa/dasa.h"
 #include "dasa/periods.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 
 namespace orvane {
 

@@ -123,10 +123,11 @@ TextFont FittedFont(const QPaintDevice* device, TextFont font, const QString& te
 
 // --- Labels -------------------------------------------------------------
 
-// Degrees and minutes of a longitude in its rasi ("15°23'"), the minutes cut
-// rather than rounded so that the end of a rasi never reads 30°00'; empty for
-// a longitude that is not a number.
-QString DegreesInSign(double longitude, int varga) {
+// Degrees and minutes of a longitude in its sign of divisional chart `varga`
+// (in its rasi for D-1: "15°23'"), the minutes cut rather than rounded so
+// that the end of a sign never reads 30°00'; empty for a longitude that is
+// not a number.
+QString DegreesInSignLabel(double longitude, int varga) {
   if (!std::isfinite(longitude)) return {};
   double inSign = std::fmod(longitude, 30.0);
   if (inSign < 0) inSign += 30.0;
@@ -156,7 +157,7 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
     const std::string_view text = BodyLabel(form, input.retrograde[body.slot], body.slot);
     item.text = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     if (showDegrees) {
-      const QString degrees = DegreesInSign(input.longitude[body.slot], varga);
+      const QString degrees = DegreesInSignLabel(input.longitude[body.slot], varga);
       if (!degrees.isEmpty()) item.text += QLatin1Char(' ') + degrees;
     }
     item.font = BodyFont(g, body.colour);

@@ -23,7 +23,7 @@
 #include "display/file_names.h"
 #include "io/chart_file.h"
 #include "io/user_folder.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 namespace {

@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/classic_engine.h"
 #include "display/chart_draw.h"
 #include "display/print_file.h"
 #include "display/text_font.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 namespace {

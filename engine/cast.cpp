@@ -6,13 +6,11 @@
 #include "engine/body.h"
 #include "engine/calendar.h"
 #include "engine/ephemeris_engine.h"
+#include "engine/zodiac.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr double kNakshatraSpan = 13.333333333333332;   // 13 deg 20 min
-constexpr double kNakshatraPerDegree = 0.07500000000000001;
 
 // Bodies whose retrograde flag the chart keeps from the engine; the Sun,
 // the Moon and the nodes are never shown retrograde.
@@ -73,10 +71,6 @@ int CastChart(EngineState& state, const EngineSettings& settings, int year, int 
       state.slotRetrograde[SlotOf(body)] = cast.retrograde[static_cast<std::size_t>(body)];
   }
   if (cast.computed.HasAscendant()) state.slotLongitude[kAscendant] = cast.ascendant;
-  if (cast.computed.Has(Body::kRahu)) {
-    const double rahu = state.slotLongitude[kRahu];
-    state.slotLongitude[kKetu] = rahu >= 180 ? rahu - 180 : rahu + 180;
-  }
   for (int slot : {kAscendant, kSun, kMoon, kRahu, kKetu}) state.slotRetrograde[slot] = 0;
   const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
   state.nakshatraBalance = moon.unelapsed;

@@ -9,10 +9,9 @@ namespace orvane {
 
 namespace {
 
-// The classic index of each body (0: not computed by this engine).
-constexpr std::array<int, kBodyCount> kClassicIndex = {
-    kEphSun, kEphMoon, kEphMars, kEphMercury, kEphJupiter, kEphVenus, kEphSaturn, kEphNode, 0, 0, 0,
-};
+// The bodies this engine computes (Ketu is derived from Rahu by every cast).
+constexpr Body kClassicBodies[] = {Body::kSun,     Body::kMoon,  Body::kMars,   Body::kMercury,
+                                   Body::kJupiter, Body::kVenus, Body::kSaturn, Body::kRahu};
 
 // The parts of the classic cast that give the bodies of `wanted`: the Sun
 // alone is cheap, any planet needs the whole planetary table (which starts
@@ -42,19 +41,19 @@ bool Computes(unsigned parts, Body body) {
 
 }  // namespace
 
-void ClassicEngine::Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
+void ClassicEngine::CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
   const unsigned parts = PartsFor(wanted);
   CastEphemeris(state, settings, 1, parts);
   const EphemerisState& eph = state.ephemeris;
   out.computed = (parts & kCastAscendant) ? BodySet{}.WithAscendant() : BodySet{};
-  for (std::size_t b = 0; b < kClassicIndex.size(); ++b) {
-    const int index = kClassicIndex[b];
-    if (index == 0 || !Computes(parts, static_cast<Body>(b))) continue;
-    out.longitude[b] = eph.longitude[static_cast<std::size_t>(index)];
-    out.retrograde[b] = eph.retrograde[static_cast<std::size_t>(index)] != 0 ? 1 : 0;
-    out.computed = out.computed.With(static_cast<Body>(b));
+  for (Body body : kClassicBodies) {
+    if (!Computes(parts, body)) continue;
+    const std::size_t b = IndexOf(body);
+    out.longitude[b] = eph.longitude[b];
+    out.retrograde[b] = eph.retrograde[b] != 0 ? 1 : 0;
+    out.computed = out.computed.With(body);
   }
-  out.ascendant = eph.longitude[kEphAscendant];
+  out.ascendant = eph.ascendant;
   out.ramc = eph.ramc;
 }
 

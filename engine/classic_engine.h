@@ -30,7 +30,10 @@ class ClassicEngine final : public EphemerisEngine {
   // Computes the wanted bodies it knows (the Sun to Saturn and the mean
   // node; never Uranus, Neptune or Pluto), with what the theory computes
   // together: the Moon with the node, a planet with all five.
-  void Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+ protected:
+  void CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+
+ public:
   double DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
                       int day) const override;
   std::string Describe(const EngineState& state) const override;

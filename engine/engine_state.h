@@ -9,30 +9,33 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "engine/body.h"
 #include "engine/calendar.h"
 
 namespace orvane {
 
-// Body slots of the computed chart; planet codes 1..9 are the same numbers.
+// Slots of the computed chart: the points the report lists, in its order.
+// The bodies' slots come from their one numbering (engine/body.h); planet
+// codes 1..9 are the same numbers.
 enum BodySlot : int {
   kAscendant = 0,
-  kSun = 1,
-  kMoon = 2,
-  kMars = 3,
-  kMercury = 4,
-  kJupiter = 5,
-  kVenus = 6,
-  kSaturn = 7,
-  kRahu = 8,
-  kKetu = 9,
+  kSun = SlotOf(Body::kSun),
+  kMoon = SlotOf(Body::kMoon),
+  kMars = SlotOf(Body::kMars),
+  kMercury = SlotOf(Body::kMercury),
+  kJupiter = SlotOf(Body::kJupiter),
+  kVenus = SlotOf(Body::kVenus),
+  kSaturn = SlotOf(Body::kSaturn),
+  kRahu = SlotOf(Body::kRahu),
+  kKetu = SlotOf(Body::kKetu),
   kSreeLagna = 10,
   kBhavaLagna = 11,
   kHoraLagna = 12,
   kGhatiLagna = 13,
   kVarnadaLagna = 14,  // 15..25: varnada lagnas of houses 2..12
-  kUranus = 26,
-  kNeptune = 27,
-  kPluto = 28,
+  kUranus = SlotOf(Body::kUranus),
+  kNeptune = SlotOf(Body::kNeptune),
+  kPluto = SlotOf(Body::kPluto),
   kDhooma = 29,
   kVyatipata = 30,
   kParivesha = 31,
@@ -90,9 +93,10 @@ struct EphemerisState {
   double siderealCorrection = 0; // K, degrees; chains into the next cast's formula
   double reportAyanamsaPrev = 0; // what ReportAyanamsa left last time
   double ramc = 0;
-  // Results of the classic engine by its own index order (engine/ephemeris.h).
-  std::array<double, 20> longitude{};
-  std::array<double, 20> retrograde{};
+  // Results of the classic engine, by body (engine/body.h), and its ascendant.
+  std::array<double, kBodyCount> longitude{};
+  std::array<double, kBodyCount> retrograde{};
+  double ascendant = 0;
   // Where the Swiss engine's casts of this state took their positions from
   // (SwissSource, engine/swiss_engine.h): the least precise source so far.
   std::uint8_t swissSource = 0;

@@ -3,60 +3,104 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
+#include <span>
 
 #include "engine/calendar.h"
+#include "engine/ephemeris_engine.h"
 
 namespace orvane {
 
 namespace {
 
-// Orbital elements as polynomials in T (centuries from 1899 Dec 31 noon),
-// read strictly in order by one reader per cast. For each of Earth, Mercury,
-// Venus, Mars, Jupiter, Saturn: mean anomaly M0 M1 M2 (degrees), eccentricity
-// E0 E1 E2, semi-major axis a (AU), argument of perihelion w0 w1 w2, node
-// O0 O1 O2 and inclination I0 I1 I2 (degrees). Jupiter's record is followed by
-// two correction blocks of 11 terms, Saturn's by two blocks of 5 terms and one
-// of 4; a block is a base polynomial C0 C1 C2 and terms amplitude (AU), rate
-// (degrees per century), phase (degrees).
-constexpr std::array<double, 219> kElements = {
-    // Earth
-    358.4758, 35999.0498, -0.0002, 0.01675, -0.00004, 0, 1.0, 101.2208, 1.7192, 0.00045, 0, 0, 0, 0, 0, 0,
-    // Mercury
-    102.2794, 149472.515, 0, 0.205614, 0.00002, 0, 0.3871, 28.7538, 0.3703, 0.0001, 47.1459, 1.1852, 0.0002,
-    7.009, 0.00186, 0,
-    // Venus
-    212.6032, 58517.8039, 0.0013, 0.00682, -0.00005, 0, 0.7233, 54.3842, 0.5082, -0.0014, 75.7796, 0.8999,
-    0.0004, 3.3936, 0.001, 0,
-    // Mars
-    319.5294, 19139.8585, 0.0002, 0.09331, 0.00009, 0, 1.5237, 285.4318, 1.0698, 0.0001, 48.7864, 0.77099, 0,
-    1.8503, -0.0007, 0,
-    // Jupiter
-    225.4928, 3033.6879, 0, 0.04838, -0.00002, 0, 5.2029, 273.393, 1.3383, 0, 99.4198, 1.0583, 0, 1.3097,
-    -0.0052, 0,
-    // Jupiter correction 1 (added to y)
-    -0.001, -0.0005, 0.0045,
-    0.0051, 581.7, -9.7, -0.0005, 2510.7, -12.5, -0.0026, 1313.7, -61.4, 0.0013, 2370.79, -24.6,
-    -0.0013, 3599.3, 37.7, -0.001, 2574.7, 31.4, -0.00096, 6708.2, -114.5, -0.0006, 5499.4, -74.97,
-    -0.0013, 1419.0, 54.2, 0.0006, 6339.3, -109.0, 0.0007, 4824.5, -50.9,
-    // Jupiter correction 2 (added to x)
-    0.002, -0.0134, 0.0127,
-    -0.0023, 676.2, 0.9, 0.00045, 2361.4, 174.9, 0.0015, 1427.5, -188.8, 0.0006, 2110.1, 153.6,
-    0.0014, 3606.8, -57.7, -0.0017, 2540.2, 121.7, -0.00099, 6704.8, -22.3, -0.0006, 5480.2, 24.5,
-    0.00096, 1651.3, -118.3, 0.0006, 6310.8, -4.8, 0.0007, 4826.6, 36.2,
-    // Saturn
-    174.2153, 1223.50796, 0, 0.05423, -0.0002, 0, 9.5525, 338.9117, -0.3167, 0, 112.8261, 0.8259, 0, 2.4908,
-    -0.0047, 0,
-    // Saturn correction 1 (added to y)
-    -0.0009, 0.0037, 0,
-    0.0134, 1238.9, -16.4, -0.00426, 3040.9, -25.2, 0.0064, 1835.3, 36.1, -0.0153, 610.8, -44.2,
-    -0.0015, 2480.5, -69.4,
-    // Saturn correction 2 (added to x)
-    -0.0014, 0.0026, 0,
-    0.0111, 1242.2, 78.3, -0.0045, 3034.96, 62.8, -0.0066, 1829.2, -51.5, -0.0078, 640.6, 24.2,
-    -0.0016, 2363.4, -141.4,
-    // Saturn correction 3 (added to z)
-    0.0006, -0.0002, 0,
-    -0.0005, 1251.1, 43.7, 0.0005, 622.8, 13.7, 0.0003, 1824.7, -71.1, 0.0001, 2997.1, 78.2,
+// A polynomial in T (centuries from 1899 Dec 31 noon): c0 + c1 T + c2 T^2.
+struct Polynomial {
+  double c0, c1, c2;
+};
+
+// Orbital elements: mean anomaly (degrees), eccentricity, semi-major axis
+// (AU), argument of perihelion, node and inclination (degrees).
+struct OrbitalElements {
+  Polynomial meanAnomaly;
+  Polynomial eccentricity;
+  double semiMajorAxis;
+  Polynomial perihelion;
+  Polynomial node;
+  Polynomial inclination;
+};
+
+// One periodic term of a correction: amplitude (AU), rate (degrees per
+// century), phase (degrees).
+struct PeriodicTerm {
+  double amplitude, rate, phase;
+};
+
+// A correction of one coordinate: a base polynomial and its periodic terms.
+struct CoordinateCorrection {
+  Polynomial base;
+  std::span<const PeriodicTerm> terms;
+};
+
+// The theory of one body of the planetary table: its elements and the
+// corrections of its heliocentric coordinates (Jupiter and Saturn only).
+struct PlanetTheory {
+  Body body;  // the Earth's row gives the Sun
+  OrbitalElements elements;
+  const CoordinateCorrection* x = nullptr;
+  const CoordinateCorrection* y = nullptr;
+  const CoordinateCorrection* z = nullptr;
+};
+
+constexpr PeriodicTerm kJupiterYTerms[] = {
+    {0.0051, 581.7, -9.7},     {-0.0005, 2510.7, -12.5}, {-0.0026, 1313.7, -61.4}, {0.0013, 2370.79, -24.6},
+    {-0.0013, 3599.3, 37.7},   {-0.001, 2574.7, 31.4},   {-0.00096, 6708.2, -114.5}, {-0.0006, 5499.4, -74.97},
+    {-0.0013, 1419.0, 54.2},   {0.0006, 6339.3, -109.0}, {0.0007, 4824.5, -50.9},
+};
+constexpr PeriodicTerm kJupiterXTerms[] = {
+    {-0.0023, 676.2, 0.9},     {0.00045, 2361.4, 174.9}, {0.0015, 1427.5, -188.8}, {0.0006, 2110.1, 153.6},
+    {0.0014, 3606.8, -57.7},   {-0.0017, 2540.2, 121.7}, {-0.00099, 6704.8, -22.3}, {-0.0006, 5480.2, 24.5},
+    {0.00096, 1651.3, -118.3}, {0.0006, 6310.8, -4.8},   {0.0007, 4826.6, 36.2},
+};
+constexpr PeriodicTerm kSaturnYTerms[] = {
+    {0.0134, 1238.9, -16.4}, {-0.00426, 3040.9, -25.2}, {0.0064, 1835.3, 36.1}, {-0.0153, 610.8, -44.2},
+    {-0.0015, 2480.5, -69.4},
+};
+constexpr PeriodicTerm kSaturnXTerms[] = {
+    {0.0111, 1242.2, 78.3}, {-0.0045, 3034.96, 62.8}, {-0.0066, 1829.2, -51.5}, {-0.0078, 640.6, 24.2},
+    {-0.0016, 2363.4, -141.4},
+};
+constexpr PeriodicTerm kSaturnZTerms[] = {
+    {-0.0005, 1251.1, 43.7}, {0.0005, 622.8, 13.7}, {0.0003, 1824.7, -71.1}, {0.0001, 2997.1, 78.2},
+};
+
+constexpr CoordinateCorrection kJupiterY = {{-0.001, -0.0005, 0.0045}, kJupiterYTerms};
+constexpr CoordinateCorrection kJupiterX = {{0.002, -0.0134, 0.0127}, kJupiterXTerms};
+constexpr CoordinateCorrection kSaturnY = {{-0.0009, 0.0037, 0}, kSaturnYTerms};
+constexpr CoordinateCorrection kSaturnX = {{-0.0014, 0.0026, 0}, kSaturnXTerms};
+constexpr CoordinateCorrection kSaturnZ = {{0.0006, -0.0002, 0}, kSaturnZTerms};
+
+// The Earth first (the Sun, and every planet needs it), then the planets.
+constexpr PlanetTheory kPlanetTheories[] = {
+    {Body::kSun,
+     {{358.4758, 35999.0498, -0.0002}, {0.01675, -0.00004, 0}, 1.0, {101.2208, 1.7192, 0.00045}, {0, 0, 0},
+      {0, 0, 0}}},
+    {Body::kMercury,
+     {{102.2794, 149472.515, 0}, {0.205614, 0.00002, 0}, 0.3871, {28.7538, 0.3703, 0.0001},
+      {47.1459, 1.1852, 0.0002}, {7.009, 0.00186, 0}}},
+    {Body::kVenus,
+     {{212.6032, 58517.8039, 0.0013}, {0.00682, -0.00005, 0}, 0.7233, {54.3842, 0.5082, -0.0014},
+      {75.7796, 0.8999, 0.0004}, {3.3936, 0.001, 0}}},
+    {Body::kMars,
+     {{319.5294, 19139.8585, 0.0002}, {0.09331, 0.00009, 0}, 1.5237, {285.4318, 1.0698, 0.0001},
+      {48.7864, 0.77099, 0}, {1.8503, -0.0007, 0}}},
+    {Body::kJupiter,
+     {{225.4928, 3033.6879, 0}, {0.04838, -0.00002, 0}, 5.2029, {273.393, 1.3383, 0}, {99.4198, 1.0583, 0},
+      {1.3097, -0.0052, 0}},
+     &kJupiterX, &kJupiterY, nullptr},
+    {Body::kSaturn,
+     {{174.2153, 1223.50796, 0}, {0.05423, -0.0002, 0}, 9.5525, {338.9117, -0.3167, 0}, {112.8261, 0.8259, 0},
+      {2.4908, -0.0047, 0}},
+     &kSaturnX, &kSaturnY, &kSaturnZ},
 };
 
 constexpr double kGaussK = 0.01720209;       // radians per day, AU
@@ -64,33 +108,14 @@ constexpr double kLightTime = 0.0057756;     // days per AU
 constexpr double kGuard = 1.7453e-09;        // replaces a zero angle or y before an angle is taken
 constexpr double kArcsecToDegree = 0.0002777777777777778;
 
-// The table reader: returns the next number on each call; a fresh reader per cast.
-class ElementReader {
- public:
-  double Next() { return index_ < kElements.size() ? kElements[index_++] : 0.0; }
-  std::size_t Consumed() const { return index_; }
-
- private:
-  std::size_t index_ = 0;
-};
-
-// Three numbers C0 C1 C2 as ((C2*T + C1)*T + C0) in radians.
-double PolynomialRadians(ElementReader& reader, double T) {
-  const double c0 = reader.Next();
-  const double c1 = reader.Next();
-  const double c2 = reader.Next();
-  return ((c2 * T + c1) * T + c0) * kRadiansPerDegree;
-}
+// ((c2*T + c1)*T + c0) in radians.
+double PolynomialRadians(const Polynomial& p, double T) { return ((p.c2 * T + p.c1) * T + p.c0) * kRadiansPerDegree; }
 
 // base + sum A*cos(R*T + P), in AU.
-double Correction(ElementReader& reader, double T, int terms) {
-  double sum = PolynomialRadians(reader, T);
-  for (int k = 0; k < terms; ++k) {
-    const double A = reader.Next();
-    const double R = reader.Next();
-    const double P = reader.Next();
-    sum += A * kRadiansPerDegree * std::cos((R * T + P) * kRadiansPerDegree);
-  }
+double CorrectionAt(const CoordinateCorrection& c, double T) {
+  double sum = PolynomialRadians(c.base, T);
+  for (const PeriodicTerm& term : c.terms)
+    sum += term.amplitude * kRadiansPerDegree * std::cos((term.rate * T + term.phase) * kRadiansPerDegree);
   return sum * kDegreesPerRadian;
 }
 
@@ -137,22 +162,20 @@ Vec3 OrbitToEcliptic(double x, double y, double omega, double node, double incl)
   return out;
 }
 
-// Planets in table order and their ephemeris indices (Earth becomes the Sun).
-constexpr std::array<int, 6> kPlanetIndex = {kEphSun, kEphMercury, kEphVenus, kEphMars, kEphJupiter, kEphSaturn};
-
 // The Sun alone (`count` 1, the Earth's row) or the Sun and the five planets
 // (`count` 6): the Earth's row comes first in the table and the planets need it.
 void ComputePlanets(EphemerisState& eph, std::size_t count) {
   const double T = eph.T;
   const double K = eph.siderealCorrection;
-  ElementReader reader;
   Vec3 earthPos{0, 0, 0};
   double earthVX = 0, earthVY = 0;
-  for (std::size_t planet = 0; planet < count && planet < kPlanetIndex.size(); ++planet) {
+  for (std::size_t planet = 0; planet < count && planet < std::size(kPlanetTheories); ++planet) {
+    const PlanetTheory& theory = kPlanetTheories[planet];
+    const OrbitalElements& el = theory.elements;
     const bool isEarth = planet == 0;
-    const double M = Mod2Pi(PolynomialRadians(reader, T));
-    const double e = PolynomialRadians(reader, T) * kDegreesPerRadian;
-    const double a = reader.Next();
+    const double M = Mod2Pi(PolynomialRadians(el.meanAnomaly, T));
+    const double e = PolynomialRadians(el.eccentricity, T) * kDegreesPerRadian;
+    const double a = el.semiMajorAxis;
 
     double E = M;
     for (int k = 0; k < 5; ++k) E = M + e * std::sin(E);
@@ -161,9 +184,9 @@ void ComputePlanets(EphemerisState& eph, std::size_t count) {
     const double vx = -V * std::sin(E);
     const double vy = V * std::pow(1 - e * e, 0.5) * std::cos(E);
 
-    const double omega = PolynomialRadians(reader, T);
-    const double node = PolynomialRadians(reader, T);
-    const double incl = PolynomialRadians(reader, T);
+    const double omega = PolynomialRadians(el.perihelion, T);
+    const double node = PolynomialRadians(el.node, T);
+    const double incl = PolynomialRadians(el.inclination, T);
 
     const Vec3 vel = OrbitToEcliptic(vx, vy, omega, node, incl);
     double VX = vel.x, VY = vel.y;
@@ -179,14 +202,9 @@ void ComputePlanets(EphemerisState& eph, std::size_t count) {
     const double y = a * std::pow(1 - e * e, 0.5) * std::sin(E);
     Vec3 pos = OrbitToEcliptic(x, y, omega, node, incl);
 
-    if (kPlanetIndex[planet] == kEphJupiter) {
-      pos.y += Correction(reader, T, 11);
-      pos.x += Correction(reader, T, 11);
-    } else if (kPlanetIndex[planet] == kEphSaturn) {
-      pos.y += Correction(reader, T, 5);
-      pos.x += Correction(reader, T, 5);
-      pos.z += Correction(reader, T, 4);
-    }
+    if (theory.y) pos.y += CorrectionAt(*theory.y, T);
+    if (theory.x) pos.x += CorrectionAt(*theory.x, T);
+    if (theory.z) pos.z += CorrectionAt(*theory.z, T);
 
     if (isEarth) {
       earthPos = pos;
@@ -201,7 +219,7 @@ void ComputePlanets(EphemerisState& eph, std::size_t count) {
         rho * kDegreesPerRadian * std::sqrt(pos.x * pos.x + pos.y * pos.y + pos.z * pos.z) * kLightTime;
     const Polar p = ToPolar(pos.x, pos.y);
     double L = p.theta * kDegreesPerRadian - lightShift;
-    const int index = kPlanetIndex[planet];
+    const std::size_t index = IndexOf(theory.body);
     if (isEarth) {
       L = Mod360(L + 180.0);
       eph.retrograde[index] = 0.0;
@@ -227,10 +245,10 @@ void ComputeMoonAndNode(EphemerisState& eph) {
                        669.0 * s(m) - 411.6 * s(2 * F) - 212.0 * s(2 * l - 2 * D) - 206.0 * s(l + m - 2 * D) +
                        192.0 * s(l + 2 * D) - 165.0 * s(m - 2 * D) + 148.0 * s(l - m) - 125.0 * s(D) -
                        110.0 * s(l + m) - 55.0 * s(2 * F - 2 * D) - 45.0 * s(l + 2 * F) + 40.0 * s(l - 2 * F);
-  eph.longitude[kEphMoon] = Mod360(K + (Lp + sigma) * kArcsecToDegree);
-  eph.retrograde[kEphMoon] = 0.0;
-  eph.longitude[kEphNode] = Mod360(K + Om * kArcsecToDegree);
-  eph.retrograde[kEphNode] = 0.0;
+  eph.longitude[IndexOf(Body::kMoon)] = Mod360(K + (Lp + sigma) * kArcsecToDegree);
+  eph.retrograde[IndexOf(Body::kMoon)] = 0.0;
+  eph.longitude[IndexOf(Body::kRahu)] = Mod360(K + Om * kArcsecToDegree);
+  eph.retrograde[IndexOf(Body::kRahu)] = 0.0;
 }
 
 bool IsTropical(const EngineSettings& settings) {
@@ -294,21 +312,18 @@ void CastEphemeris(EngineState& state, const EngineSettings& settings, int conve
   BirthData& b = state.birth;
   EphemerisState& eph = state.ephemeris;
   if (convert) {
-    const double ut = DecToDeg(b.time) + DecToDeg(b.zone);
-    b.time = ut;
-    b.longitude = DecToDeg(b.longitude);
-    b.latitude = DecToDeg(b.latitude) * kRadiansPerDegree;
-    const double jd = DayNumber(b.month, b.day, b.year);
-    eph.T = (jd - 2415020 + ut * 0.041666666666666664 - 0.5) * 2.7378507871321012e-5;
+    const CastMoment moment = CastMomentOf(b);
+    StoreConverted(b, moment);
+    eph.T = moment.T;
   }
   eph.retrograde.fill(0.0);
   eph.obliquity = ComputeObliquity(eph.T);
   SiderealCorrection(state, settings, eph.T);
   eph.ramc = ComputeSiderealTime(b.time, eph.T, b.longitude);
   if (parts & kCastAscendant)
-    eph.longitude[kEphAscendant] = ComputeAscendant(eph.ramc, eph.obliquity, b.latitude, eph.siderealCorrection);
+    eph.ascendant = ComputeAscendant(eph.ramc, eph.obliquity, b.latitude, eph.siderealCorrection);
   if (parts & kCastPlanets)
-    ComputePlanets(eph, kPlanetIndex.size());
+    ComputePlanets(eph, std::size(kPlanetTheories));
   else if (parts & kCastSun)
     ComputePlanets(eph, 1);
   if (parts & kCastMoon) ComputeMoonAndNode(eph);

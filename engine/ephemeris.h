@@ -10,12 +10,6 @@
 
 namespace orvane {
 
-// Ephemeris indices of the results (the classic engine's own order).
-enum EphemerisIndex : int {
-  kEphSun = 1, kEphMoon = 2, kEphMercury = 3, kEphVenus = 4, kEphMars = 5,
-  kEphJupiter = 6, kEphSaturn = 7, kEphNode = 16, kEphAscendant = 19,
-};
-
 // Chitrapaksha ayanamsa (degrees) at T for the formula's `prev` value.
 double ChitrapakshaRaw(double T, double prev);
 // K for this cast; chains through state.ephemeris.siderealCorrection.
@@ -42,8 +36,9 @@ enum CastPart : unsigned {
 };
 
 // A cast from the birth fields of the state (converted in place when
-// `convert` is 1): fills state.ephemeris with the results of `parts`; the
-// others keep the values of an earlier cast.
+// `convert` is 1): fills state.ephemeris with the results of `parts` (by
+// body: the Sun, the Moon, Mercury..Saturn and Rahu, the mean node; and the
+// ascendant); the others keep the values of an earlier cast.
 void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert, unsigned parts = kCastWhole);
 
 }  // namespace orvane

@@ -276,9 +276,9 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
 
 }  // namespace
 
-DasaDate MomentOf(double year, double month, double day, double time) {
-  const DmsParts p = SplitDms(time);
-  double ghatis = (p.whole + p.minutes / 60 + p.seconds / 3600) * 2.5;
+DasaDate MomentOf(double year, double month, double day, FileClock time) {
+  const DmsParts p = SplitDms(time.value);
+  double ghatis = ToGhatis(Hours{p.whole + p.minutes / 60 + p.seconds / 3600}).value;
   if (!p.positive) ghatis = -ghatis;
   if (!std::isfinite(ghatis)) ghatis = 0;
   auto whole = [](double v) {
@@ -293,7 +293,7 @@ DasaDate MomentOf(double year, double month, double day, double time) {
 }
 
 void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment, BodySet wanted) {
-  const double h = moment.ghatis * 0.4;
+  const double h = ToHours(Ghatis{moment.ghatis}).value;
   const double fl = std::floor(h);
   RecastAt(state, settings, moment.year, moment.month, moment.day, fl + (h - fl) * 0.6000000000000001, wanted);
 }

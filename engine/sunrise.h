@@ -5,6 +5,7 @@
 #include "engine/calendar.h"
 #include "engine/engine_settings.h"
 #include "engine/engine_state.h"
+#include "engine/time_units.h"
 
 namespace orvane {
 
@@ -37,6 +38,6 @@ DasaDate FindSunEvent(EngineState& state, const EngineSettings& settings, int ki
 
 // The chart moment as a date with ghatis (hours + minutes/60 + seconds/3600,
 // times 2.5) from a clock time in file units.
-DasaDate MomentOf(double year, double month, double day, double time);
+DasaDate MomentOf(double year, double month, double day, FileClock time);
 
 }  // namespace orvane

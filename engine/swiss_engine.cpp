@@ -14,9 +14,9 @@ namespace orvane {
 
 namespace {
 
-// The library's body numbers in Body order.
+// The library's body numbers in Body order (-1: derived, not cast).
 constexpr std::array<int, kBodyCount> kSwissBody = {
-    SE_SUN, SE_MOON, SE_MARS, SE_MERCURY, SE_JUPITER, SE_VENUS, SE_SATURN, SE_MEAN_NODE, SE_URANUS, SE_NEPTUNE, SE_PLUTO,
+    SE_SUN, SE_MOON, SE_MARS, SE_MERCURY, SE_JUPITER, SE_VENUS, SE_SATURN, SE_MEAN_NODE, -1, SE_URANUS, SE_NEPTUNE, SE_PLUTO,
 };
 
 // The library's own ayanamsa for each choice of the preference; -1 where the
@@ -116,19 +116,16 @@ std::string SwissEngine::Version() {
   return std::string(buffer.data());
 }
 
-void SwissEngine::Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
+void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
   // The same conversions and the same moment as the classic engine.
   BirthData& b = state.birth;
   EphemerisState& eph = state.ephemeris;
   const BirthData onEntry = b;
-  const double ut = DecToDeg(b.time) + DecToDeg(b.zone);
-  b.time = ut;
-  b.longitude = DecToDeg(b.longitude);
-  b.latitude = DecToDeg(b.latitude) * kRadiansPerDegree;
-  const double dayNumber = DayNumber(onEntry.month, onEntry.day, onEntry.year);
-  eph.T = (dayNumber - 2415020 + ut * 0.041666666666666664 - 0.5) * 2.7378507871321012e-5;
-  const double jdUt = dayNumber - 0.5 + ut / 24.0;
-  const double eastLongitude = -b.longitude;
+  const CastMoment moment = CastMomentOf(b);
+  StoreConverted(b, moment);
+  eph.T = moment.T;
+  const double jdUt = moment.dayNumber - 0.5 + moment.ut / 24.0;
+  const double eastLongitude = -moment.longitudeWest;
   const double latitude = DecToDeg(onEntry.latitude);
 
   const Frame frame = FrameOf(settings);
@@ -143,6 +140,7 @@ void SwissEngine::Cast(EngineState& state, const EngineSettings& settings, BodyS
       const Body body = static_cast<Body>(i);
       if (!wanted.Has(body)) continue;
       int number = kSwissBody[i];
+      if (number < 0) continue;
       if (body == Body::kRahu && settings.trueNode) number = SE_TRUE_NODE;
       std::array<double, 6> x{};
       const int flags = SEFLG_SWIEPH | SEFLG_SPEED | frameFlag;

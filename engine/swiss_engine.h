@@ -33,7 +33,10 @@ class SwissEngine final : public EphemerisEngine {
   explicit SwissEngine(std::string dataFolder = kSwissDataFolder);
 
   EphemerisKind Kind() const override { return EphemerisKind::kSwiss; }
-  void Cast(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+ protected:
+  void CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+
+ public:
   double DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
                       int day) const override;
   // "Swiss Ephemeris 2.10.03, files", "... analytical mode (no data file for the date)", ...

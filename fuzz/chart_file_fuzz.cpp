@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "fuzz/fuzz_check.h"
 #include "io/chart_file.h"
 

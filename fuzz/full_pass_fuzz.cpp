@@ -21,7 +21,7 @@
 #include <limits>
 #include <string_view>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "fuzz/fuzz_check.h"
 
 namespace orvane {

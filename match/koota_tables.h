@@ -20,14 +20,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/body.h"
+#include "engine/zodiac.h"
+
 namespace orvane::match {
 
-enum Sign : int {
-  kAries, kTaurus, kGemini, kCancer, kLeo, kVirgo,
-  kLibra, kScorpio, kSagittarius, kCapricorn, kAquarius, kPisces,
-};
-inline constexpr int kSignCount = 12;
-inline constexpr int kNakshatraCount = 27;
 
 // Varna in rising rank: a groom of the bride's rank or higher scores 1.
 enum Varna : int { kShudra, kVaishya, kKshatriya, kBrahmin, kVarnaCount };
@@ -42,8 +39,6 @@ enum Nadi : int { kAdi, kMadhya, kAntya, kNadiCount };
 enum Tara : int {
   kJanma, kSampat, kVipat, kKshema, kPratyak, kSadhana, kNaidhana, kMitra, kParamaMitra, kTaraCount,
 };
-// Lords of the Moon signs, Sun..Saturn (planet code - 1).
-enum Lord : int { kLordSun, kLordMoon, kLordMars, kLordMercury, kLordJupiter, kLordVenus, kLordSaturn, kLordCount };
 
 inline constexpr std::array<std::string_view, kSignCount> kSignName = {
     "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
@@ -58,7 +53,8 @@ inline constexpr std::array<std::string_view, kGanaCount> kGanaName = {"Deva", "
 inline constexpr std::array<std::string_view, kNadiCount> kNadiName = {"Adi", "Madhya", "Antya"};
 inline constexpr std::array<std::string_view, kTaraCount> kTaraName = {
     "Janma", "Sampat", "Vipat", "Kshema", "Pratyak", "Sadhana", "Naidhana", "Mitra", "Parama mitra"};
-inline constexpr std::array<std::string_view, kLordCount> kLordName = {"Sun",     "Moon",  "Mars",  "Mercury",
+// Names of the sign lords Sun..Saturn, by body index.
+inline constexpr std::array<std::string_view, kPlanetCount> kLordName = {"Sun",     "Moon",  "Mars",  "Mercury",
                                                                        "Jupiter", "Venus", "Saturn"};
 
 template <typename T, std::size_t N>
@@ -77,8 +73,8 @@ struct KootaTables {
   Row<double, kTaraCount> taraPoints;
   Row<Yoni, kNakshatraCount> nakshatraYoni;
   PointTable<kYoniCount> yoniPoints;
-  Row<Lord, kSignCount> signLord;
-  PointTable<kLordCount> maitriPoints;
+  Row<Body, kSignCount> signLord;  // Sun..Saturn
+  PointTable<kPlanetCount> maitriPoints;
   Row<Gana, kNakshatraCount> nakshatraGana;
   PointTable<kGanaCount> ganaPoints;
   // Points by the bride's Moon sign counted from the groom's, 1..12 at 0..11.
@@ -143,8 +139,8 @@ inline constexpr KootaTables kGunaMilanTables = {
         {2, 2, 3, 0, 1, 2, 1, 2, 2, 2, 2, 3, 4, 2},  // Mongoose
         {1, 0, 1, 2, 1, 1, 2, 1, 1, 1, 1, 2, 2, 4},  // Lion
     }},
-    {kLordMars, kLordVenus, kLordMercury, kLordMoon, kLordSun, kLordMercury,
-     kLordVenus, kLordMars, kLordJupiter, kLordSaturn, kLordSaturn, kLordJupiter},
+    {Body::kMars, Body::kVenus, Body::kMercury, Body::kMoon, Body::kSun, Body::kMercury,
+     Body::kVenus, Body::kMars, Body::kJupiter, Body::kSaturn, Body::kSaturn, Body::kJupiter},
     {{
         // Both friends (or one lord) 5, friend and neutral 4, both neutral 3,
         // friend and enemy 1, neutral and enemy 0.5, both enemies 0.

@@ -4,16 +4,21 @@
 #include <cmath>
 
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 #include "vedic/names.h"
 
 namespace orvane::match {
 
 namespace {
 
-constexpr std::size_t At(int i) { return static_cast<std::size_t>(i); }
+using enum Rasi;
 
-int Wrap12(int n) { return static_cast<int>(vedic::FloorMod(n, 12)); }
+constexpr std::size_t At(int i) { return static_cast<std::size_t>(i); }
+constexpr std::size_t At(Body body) { return IndexOf(body); }
+
+int Wrap12(int n) { return WrapToSign(n); }
 
 template <typename Names>
 std::string_view NameOr(const Names& names, int index) {
@@ -29,7 +34,7 @@ int TaraFrom(int from, int to) { return static_cast<int>(vedic::FloorMod(to - fr
 MoonPoint MoonPointOf(double longitude) {
   const double L = Mod360(longitude);  // [0, 360)
   MoonPoint p;
-  p.sign = std::clamp(static_cast<int>(L / 30), 0, 11);
+  p.sign = SignOfTurn(L);
   p.half = L - 30.0 * p.sign >= 15 ? 1 : 0;
   const NakshatraPosition n = NakshatraOf(L);
   p.nakshatra = n.nakshatra;
@@ -79,8 +84,8 @@ KootaScore ScoreKoota(Koota koota, const MoonPoint& g, const MoonPoint& b, const
       s.points = t.yoniPoints[At(s.groom)][At(s.bride)];
       break;
     case kMaitriKoota:
-      s.groom = t.signLord[At(g.sign)];
-      s.bride = t.signLord[At(b.sign)];
+      s.groom = static_cast<int>(t.signLord[At(g.sign)]);
+      s.bride = static_cast<int>(t.signLord[At(b.sign)]);
       s.points = t.maitriPoints[At(s.groom)][At(s.bride)];
       break;
     case kGanaKoota:
@@ -105,7 +110,7 @@ KootaScore ScoreKoota(Koota koota, const MoonPoint& g, const MoonPoint& b, const
 }
 
 bool LordsSameOrFriendly(int groomSign, int brideSign, const KootaTables& t) {
-  const Lord g = t.signLord[At(groomSign)], b = t.signLord[At(brideSign)];
+  const Body g = t.signLord[At(groomSign)], b = t.signLord[At(brideSign)];
   // Mutual friends are the pairs the Graha Maitri table gives its full points.
   return g == b || t.maitriPoints[At(g)][At(b)] == kKootaMaximum[kMaitriKoota];
 }
@@ -158,7 +163,7 @@ namespace {
 // the dosha, as the common manuals list them.
 struct HouseSignRelief {
   int house;
-  std::array<int, 2> signs;
+  std::array<Rasi, 2> signs;
 };
 constexpr std::array<HouseSignRelief, 6> kHouseSignRelief = {{
     {1, {kLeo, kAquarius}},
@@ -171,7 +176,8 @@ constexpr std::array<HouseSignRelief, 6> kHouseSignRelief = {{
 
 bool SignRelievesHouse(int house, int sign) {
   for (const HouseSignRelief& r : kHouseSignRelief)
-    if (r.house == house) return std::find(r.signs.begin(), r.signs.end(), sign) != r.signs.end();
+    if (r.house == house)
+      return std::any_of(r.signs.begin(), r.signs.end(), [sign](Rasi s) { return ToInt(s) == sign; });
   return false;
 }
 
@@ -191,8 +197,8 @@ ManglikSigns ManglikSignsOf(const ChartState& s) {
 ManglikResult CheckManglik(const ManglikSigns& signs) {
   ManglikResult r;
   const std::array<int, kReferenceCount> from = {signs.ascendant, signs.moon, signs.venus};
-  const bool ownSign = signs.mars == kAries || signs.mars == kScorpio;
-  const bool exalted = signs.mars == kCapricorn;
+  const bool ownSign = signs.mars == ToInt(kAries) || signs.mars == ToInt(kScorpio);
+  const bool exalted = signs.mars == ToInt(kCapricorn);
   const bool withJupiter = signs.mars == signs.jupiter;
   bool allFreed = true;
   for (int i = 0; i < kReferenceCount; ++i) {

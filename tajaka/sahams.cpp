@@ -148,7 +148,7 @@ constexpr std::array<Aspect, 12> kAspectBySigns = {kConjunction, kSemiSextile, k
 double ComputeSaham(const SahamChart& chart, int index, double x, double y, double z) {
   const std::array<double, 10>& L = chart.longitude;
   const double asc = L[kAscendant];
-  if (index == kSamartha && LordAt(asc) == vedic::kPlanetMars) {
+  if (index == kSamartha && LordAt(asc) == kMars) {
     x = L[kJupiter];
     y = L[kMars];
     z = asc;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dasa/periods.h"
+#include "engine/zodiac.h"
 #include "tajaka/tajaka.h"
 #include "tajaka/tajaka_rules.h"
 #include "vedic/names.h"
@@ -34,24 +35,19 @@ constexpr double kNavamsaOwn = 5;
 
 // Tri-rashi lords by the ascendant's sign, Aries..Pisces.
 constexpr std::array<int, 12> kTriRashiDay = {
-    vedic::kPlanetSun,     vedic::kPlanetVenus, vedic::kPlanetSaturn,  vedic::kPlanetVenus,
-    vedic::kPlanetJupiter, vedic::kPlanetMoon,  vedic::kPlanetMercury, vedic::kPlanetMars,
-    vedic::kPlanetSaturn,  vedic::kPlanetMars,  vedic::kPlanetJupiter, vedic::kPlanetMoon};
+    kSun,     kVenus, kSaturn,  kVenus,
+    kJupiter, kMoon,  kMercury, kMars,
+    kSaturn,  kMars,  kJupiter, kMoon};
 constexpr std::array<int, 12> kTriRashiNight = {
-    vedic::kPlanetJupiter, vedic::kPlanetMoon,  vedic::kPlanetMercury, vedic::kPlanetMars,
-    vedic::kPlanetSun,     vedic::kPlanetVenus, vedic::kPlanetSaturn,  vedic::kPlanetVenus,
-    vedic::kPlanetSaturn,  vedic::kPlanetMars,  vedic::kPlanetJupiter, vedic::kPlanetMoon};
+    kJupiter, kMoon,  kMercury, kMars,
+    kSun,     kVenus, kSaturn,  kVenus,
+    kSaturn,  kMars,  kJupiter, kMoon};
 
 // Aspect orbs of Sun..Saturn in degrees (index planet code).
 constexpr std::array<double, 8> kOrb = {0, 15, 12, 8, 7, 9, 7, 9};
 
 constexpr std::array<const char*, 5> kClassName = {"Weak", "Ordinary", "Powerful", "Very Strong", "Extraordinary"};
 
-// Degrees of a longitude inside its sign, [0, 30).
-double DegreesInSign(double longitude) {
-  const double d = longitude - 30.0 * SignOf(longitude);
-  return (d >= 0 && d < 30) ? d : 0.0;
-}
 
 int LordOfSign(int sign) { return kSignLord[static_cast<std::size_t>(vedic::FloorMod(sign, 12))]; }
 
@@ -112,17 +108,17 @@ int FindVarsheswara(ChartState& state) {
   ++votes[LordOfSign(state.vedic.munthaRasi)];                   // muntha pati
   ++votes[(day ? kTriRashiDay : kTriRashiNight)[static_cast<std::size_t>(ascendantSign)]];  // tri-rashi pati
   int most = 0;
-  for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) most = std::max(most, votes[p]);
+  for (int p = kSun; p <= kSaturn; ++p) most = std::max(most, votes[p]);
 
   std::array<int, 8> grade{};
-  for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) grade[p] = AspectGrade(p, L[p], L[kAscendant]);
+  for (int p = kSun; p <= kSaturn; ++p) grade[p] = AspectGrade(p, L[p], L[kAscendant]);
 
   // Passes 1 and 2: the first planet with the most votes, the aspect asked
   // for and at least "Powerful" is chosen; a later planet of a strictly
   // higher class then takes its place.
   auto pass = [&](bool fullAspect) {
     int chosen = 0;
-    for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) {
+    for (int p = kSun; p <= kSaturn; ++p) {
       if (chosen == 0) {
         const bool aspects = fullAspect ? grade[p] == 2 : grade[p] != 0;
         if (votes[p] == most && aspects && tj.panchaClass[p] > kOrdinary) chosen = p;
@@ -141,7 +137,7 @@ int FindVarsheswara(ChartState& state) {
     double best = 0;
     int candidate = 0;
     bool winner = false;
-    for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) {
+    for (int p = kSun; p <= kSaturn; ++p) {
       if (grade[p] == 0 || votes[p] < 1) continue;
       const double bala = tj.panchaBala[p];
       if (bala > best + 1) {
@@ -168,7 +164,7 @@ void PanchaVargeeyaBala(ChartState& state, const Settings&) {
   const VedicState& v = state.vedic;
   TajakaState& tj = state.tajaka;
   const bool write = WritingSection(state);
-  for (int p = vedic::kPlanetSun; p <= vedic::kPlanetSaturn; ++p) {
+  for (int p = kSun; p <= kSaturn; ++p) {
     const double bala = tajaka::PanchaVargeeyaOf(
         p, tajaka::LordOfSign(v.rasi[p]), v.haddaLord[p], tajaka::LordOfSign(v.vargaSign[kD3][p]),
         tajaka::LordOfSign(v.vargaSign[kD9][p]), UchchaBala(p, state.slotLongitude[p]));

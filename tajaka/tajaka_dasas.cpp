@@ -8,7 +8,10 @@
 #include <cstdint>
 
 #include "dasa/periods.h"
-#include "chart/pipeline.h"
+#include "engine/zodiac.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 #include "engine/sunrise.h"
 #include "tajaka/tajaka.h"
 #include "tajaka/tajaka_rules.h"
@@ -21,9 +24,7 @@ namespace tajaka {
 
 namespace {
 
-enum ChartKind : int { kAnnual, kMonthly, kHora };
-
-// Per chart kind: ghatis per dasa year of the Mudda (120-year) and the Varsha
+// Annual, monthly, hora chart: ghatis per dasa year of the Mudda (120-year) and the Varsha
 // Yogini (36-year) cycles, and the Patyayini span in days. Each cycle fills
 // the span: 182.62125 * 120 = 608.7375 * 36 = 365.2425 days of 60 ghatis.
 struct SpanFactors {
@@ -43,22 +44,15 @@ constexpr double kNatalPatyayiniSpan = 43200;
 // clock times.
 constexpr double kSubPeriodSpan = 10;
 
-ChartKind KindOf(const ChartOptions& o) {
-  if (o.tajakaMonthly != 0 && o.tajakaHoraWanted != 0) return kHora;
-  if (o.tajakaMonthly != 0) return kMonthly;
-  return kAnnual;
+// A chart that is not a Tajaka chart reads the annual row.
+const SpanFactors& SpanOf(const ChartState& state) {
+  switch (KindOf(state.options)) {
+    case ChartKind::kMonthly: return kSpan[1];
+    case ChartKind::kHora: return kSpan[2];
+    default: return kSpan[0];
+  }
 }
 
-const SpanFactors& SpanOf(const ChartState& state) { return kSpan[KindOf(state.options)]; }
-
-// Degrees of a longitude inside its sign, [0, 30); 0 for a value that is
-// not a number.
-double DegreesInSign(double longitude) {
-  if (!std::isfinite(longitude)) return 0;
-  double d = longitude - 30.0 * SignOf(longitude);
-  d -= 30.0 * std::floor(d / 30.0);
-  return (d >= 0 && d < 30) ? d : 0.0;
-}
 
 const char* LabelOf(int slot) { return dasa::kDasaLabel[static_cast<std::size_t>(slot >= 0 && slot <= 9 ? slot : 0)]; }
 
@@ -129,7 +123,7 @@ void KeepPeriods(TajakaState& tj, const PatyayiniShares& shares,
 
 // The Tajaka date at 0 ghatis (the date the search found).
 DasaDate TajakaDate(const TajakaState& tj) {
-  return MomentOf(tj.moment.year, tj.moment.month, tj.moment.day, 0.0);
+  return MomentOf(tj.moment.year, tj.moment.month, tj.moment.day, FileClock{0.0});
 }
 
 // Age in whole years: the Tajaka year less the birth year.
@@ -181,7 +175,7 @@ PatyayiniShares ComputePatyayiniShares(const SlotArray<double>& longitude) {
   constexpr std::size_t n = kPatyayiniPoints;
   PatyayiniShares s;
   std::array<double, n> degrees{};
-  for (std::size_t slot = 0; slot < n; ++slot) degrees[slot] = DegreesInSign(longitude[slot]);
+  for (std::size_t slot = 0; slot < n; ++slot) degrees[slot] = DegreesInSignWrapped(longitude[slot]);
   // Insertion sort by degrees: a point goes before the first earlier point
   // with more degrees, so equal degrees keep slot order.
   for (std::size_t slot = 0; slot < n; ++slot) {
@@ -245,8 +239,8 @@ void PatyayiniDasa(ChartState& state, const Settings&) {
   const bool tajakaChart = state.options.tajakaMode != 0;
   const TajakaMoment& tm = state.tajaka.moment;
   const BirthData& b = state.birthCopy;
-  const DasaDate start = tajakaChart ? MomentOf(tm.year, tm.month, tm.day, tm.time)
-                                     : MomentOf(b.year, b.month, b.day, b.time);
+  const DasaDate start = tajakaChart ? MomentOf(tm.year, tm.month, tm.day, FileClock{tm.time})
+                                     : MomentOf(b.year, b.month, b.day, FileClock{b.time});
   const double span = tajaka::SpanOf(state).patyayini;
   const bool withSubPeriods = span >= tajaka::kSubPeriodSpan;
   const auto periods = tajaka::PatyayiniPeriods(shares, start, span, withSubPeriods);

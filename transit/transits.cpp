@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/zodiac.h"
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/cast.h"
 #include "vedic/ashtakavarga.h"
 #include "vedic/names.h"
@@ -16,8 +17,7 @@ namespace orvane::transit {
 namespace {
 
 constexpr std::size_t Ix(int i) { return static_cast<std::size_t>(i); }
-int Wrap12(long long n) { return static_cast<int>(vedic::FloorMod(n, 12)); }
-int SignOf(double longitude) { return std::clamp(static_cast<int>(Mod360(longitude) / 30), 0, 11); }
+int Wrap12(long long n) { return WrapToSign(n); }
 std::string Str(std::string_view v) { return std::string(v); }
 
 }  // namespace
@@ -162,7 +162,7 @@ TransitReading ReadTransits(const ChartState& natal, const Settings& settings, c
   TransitReading r;
   r.moment = moment;
   r.venusVedha = pairing;
-  r.natalMoonSign = SignOf(natal.slotLongitude[kMoon]);
+  r.natalMoonSign = SignOfTurn(natal.slotLongitude[kMoon]);
 
   // The natal ashtakavarga of the rasi, whatever chart the view has chosen.
   ChartState rasiChoice;
@@ -176,7 +176,7 @@ TransitReading ReadTransits(const ChartState& natal, const Settings& settings, c
     g.slot = slot;
     g.longitude = positions.longitude[Ix(slot)];
     g.retrograde = positions.retrograde[Ix(slot)] != 0;
-    g.sign = SignOf(g.longitude);
+    g.sign = SignOfTurn(g.longitude);
     const NakshatraPosition n = NakshatraOf(g.longitude);
     g.nakshatra = n.nakshatra;
     g.pada = n.pada;
@@ -202,10 +202,10 @@ namespace {
 // Bisection between two moments whose signs differ: the first moment of the
 // later sign, within kCrossingTolerance.
 double Bisect(Caster& caster, int slot, double lo, double hi) {
-  const int loSign = SignOf(caster.LongitudeAt(slot, lo));
+  const int loSign = SignOfTurn(caster.LongitudeAt(slot, lo));
   while (hi - lo > kCrossingTolerance) {
     const double mid = 0.5 * (lo + hi);
-    if (SignOf(caster.LongitudeAt(slot, mid)) == loSign)
+    if (SignOfTurn(caster.LongitudeAt(slot, mid)) == loSign)
       lo = mid;
     else
       hi = mid;
@@ -240,7 +240,7 @@ BirthData MinuteMoment(long long minute) {
 // which differ from the chart's positions by a few minutes of time at most).
 double FirstMinuteOutOf(const Caster& caster, int slot, int fromSign, double approximate) {
   auto moved = [&](long long minute) {
-    return SignOf(ChartPositions(caster.settings(), MinuteMoment(minute), caster.place()).longitude[Ix(slot)]) !=
+    return SignOfTurn(ChartPositions(caster.settings(), MinuteMoment(minute), caster.place()).longitude[Ix(slot)]) !=
            fromSign;
   };
   constexpr int kMostSteps = 240;
@@ -261,7 +261,7 @@ std::array<Ingress, 4> NextIngresses(Caster& caster, double from) {
   GrahaPositions prev = caster.At(from);
   for (std::size_t i = 0; i < kSlots.size(); ++i) {
     out[i].slot = kSlots[i];
-    out[i].fromSign = SignOf(prev.longitude[Ix(kSlots[i])]);
+    out[i].fromSign = SignOfTurn(prev.longitude[Ix(kSlots[i])]);
   }
   double t = from;
   int left = 4;
@@ -271,7 +271,7 @@ std::array<Ingress, 4> NextIngresses(Caster& caster, double from) {
     for (std::size_t i = 0; i < kSlots.size(); ++i) {
       Ingress& in = out[i];
       if (in.found) continue;
-      const int sign = SignOf(now.longitude[Ix(in.slot)]);
+      const int sign = SignOfTurn(now.longitude[Ix(in.slot)]);
       if (sign == in.fromSign) continue;
       in.found = true;
       in.moment = FirstMinuteOutOf(caster, in.slot, in.fromSign, Bisect(caster, in.slot, t, next));
@@ -311,11 +311,11 @@ bool KindOfHouse(int house, SaturnPeriodKind& kind) {
 std::vector<SaturnPeriod> SaturnPeriods(Caster& caster, int moonSign, double from, double to) {
   // Saturn's stays sign by sign over the window.
   std::vector<SaturnSpan> spans;
-  int sign = SignOf(caster.LongitudeAt(kSaturn, from));
+  int sign = SignOfTurn(caster.LongitudeAt(kSaturn, from));
   double spanStart = from;
   for (double t = from; t < to;) {
     const double next = std::min(t + kSaturnStepDays, to);
-    const int s = SignOf(caster.LongitudeAt(kSaturn, next));
+    const int s = SignOfTurn(caster.LongitudeAt(kSaturn, next));
     if (s != sign) {
       const double crossing = Bisect(caster, kSaturn, t, next);
       spans.push_back({sign, Wrap12(sign - moonSign) + 1, spanStart, crossing});
@@ -360,7 +360,7 @@ std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const S
   if (start) *start = birth;
   if (end) *end = last;
   Caster caster(settings, place);
-  return SaturnPeriods(caster, SignOf(natal.slotLongitude[kMoon]), birth, last);
+  return SaturnPeriods(caster, SignOfTurn(natal.slotLongitude[kMoon]), birth, last);
 }
 
 GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment, const BirthData& place) {

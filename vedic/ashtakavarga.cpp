@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "engine/zodiac.h"
 #include "vedic/names.h"
 #include "vedic/strength.h"
 #include "vedic/vargas.h"
@@ -15,7 +16,7 @@ namespace {
 using vedic::FloorMod;
 
 // Sign index 0..11 of any integer (signs always come back into the table).
-int SignIndex(long long sign) { return static_cast<int>(FloorMod(sign, 12)); }
+int SignIndex(long long sign) { return WrapToSign(sign); }
 
 // Houses 1..12 counted from a contributor's sign, as a bit mask (bit h - 1).
 constexpr std::uint16_t Houses(std::initializer_list<int> houses) {
@@ -30,10 +31,9 @@ constexpr int CountHouses(std::uint16_t mask) {
   return n;
 }
 
-// Contributors, in the order their bindus are counted and listed.
-enum Contributor : int { kFromLagna, kFromSun, kFromMoon, kFromMars, kFromMercury, kFromJupiter, kFromVenus,
-                         kFromSaturn, kContributorCount };
-// Body slot of each contributor (the lagna is slot 0, the planets their codes).
+// Body slot of each contributor, in the order their bindus are counted and
+// listed: the lagna (slot 0), then Sun..Saturn (their codes).
+inline constexpr int kContributorCount = 1 + kPlanetCount;
 constexpr std::array<int, kContributorCount> kContributorSlot = {kAscendant, kSun,     kMoon,  kMars,
                                                                  kMercury,   kJupiter, kVenus, kSaturn};
 

@@ -11,7 +11,7 @@
 
 #include "chart/chart_state.h"
 #include "io/settings.h"
-#include "vedic/strength_state.h"
+#include "chart/strength_state.h"
 
 namespace orvane {
 

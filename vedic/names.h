@@ -10,6 +10,8 @@
 #include <numeric>
 #include <string_view>
 
+#include "engine/engine_state.h"
+
 namespace orvane::vedic {
 
 template <std::size_t N>
@@ -47,17 +49,14 @@ inline constexpr std::array<std::string_view, 27> kNakshatraName = {
     "Swathi",   "Visakha",    "Anuradha",    "Jyeshtha",  "Moola",     "Poo.Shaa.", "U.Shaa.",
     "Sravanam", "Dhanishtha", "Satabhisham", "Poo.Bhaa.", "U.Bhaa.",   "Revathi"};
 
-// Planet codes: 1 Sun, 2 Moon, 3 Mars, 4 Mercury, 5 Jupiter, 6 Venus,
-// 7 Saturn, 8 Rahu, 9 Ketu (the same numbers as the body slots).
-enum Planet : std::int32_t {
-  kPlanetSun = 1, kPlanetMoon, kPlanetMars, kPlanetMercury, kPlanetJupiter,
-  kPlanetVenus, kPlanetSaturn, kPlanetRahu, kPlanetKetu,
-};
+// The tables below hold planet codes: the body slots of the grahas, 1 Sun,
+// 2 Moon, 3 Mars, 4 Mercury, 5 Jupiter, 6 Venus, 7 Saturn, 8 Rahu, 9 Ketu
+// (engine/body.h, engine/engine_state.h).
 
 // Lord of each sign, Aries..Pisces (the nodes own no sign).
 inline constexpr std::array<std::int32_t, 12> kSignLord = {
-    kPlanetMars,  kPlanetVenus,   kPlanetMercury, kPlanetMoon,   kPlanetSun,    kPlanetMercury,
-    kPlanetVenus, kPlanetMars,    kPlanetJupiter, kPlanetSaturn, kPlanetSaturn, kPlanetJupiter};
+    kMars,  kVenus,   kMercury, kMoon,   kSun,    kMercury,
+    kVenus, kMars,    kJupiter, kSaturn, kSaturn, kJupiter};
 
 // Vimsottari years by planet code (index 0 unused).
 inline constexpr std::array<std::int32_t, 10> kVimsottariYears = {0, 6, 10, 7, 17, 16, 20, 19, 18, 7};
@@ -66,13 +65,13 @@ static_assert(std::accumulate(kVimsottariYears.begin(), kVimsottariYears.end(), 
 // Next lord in the Vimsottari sequence, by planet code: Sun, Moon, Mars,
 // Rahu, Jupiter, Saturn, Mercury, Ketu, Venus, and round to the Sun.
 inline constexpr std::array<std::int32_t, 10> kVimsottariNext = {
-    0, kPlanetMoon, kPlanetMars, kPlanetRahu, kPlanetKetu, kPlanetSaturn,
-    kPlanetSun, kPlanetMercury, kPlanetJupiter, kPlanetVenus};
+    0, kMoon, kMars, kRahu, kKetu, kSaturn,
+    kSun, kMercury, kJupiter, kVenus};
 
 // Lords of the nakshatras, repeating every nine from Aswini.
 inline constexpr std::array<std::int32_t, 9> kNakshatraLordCycle = {
-    kPlanetKetu, kPlanetVenus, kPlanetSun, kPlanetMoon, kPlanetMars,
-    kPlanetRahu, kPlanetJupiter, kPlanetSaturn, kPlanetMercury};
+    kKetu, kVenus, kSun, kMoon, kMars,
+    kRahu, kJupiter, kSaturn, kMercury};
 
 // Lord of a nakshatra 0..26 (any integer is read modulo 27).
 constexpr std::int32_t NakshatraLord(long long nakshatra) {

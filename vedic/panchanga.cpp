@@ -5,9 +5,12 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/zodiac.h"
 #include "engine/ephemeris_engine.h"
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "chart/chart_state.h"
+#include "engine/cast.h"
+#include "io/settings.h"
 #include "vedic/names.h"
 #include "vedic/vargas.h"
 
@@ -18,8 +21,6 @@ using vedic::FloorMod;
 using vedic::NameAt;
 
 namespace {
-
-constexpr double kNakshatraSpan = 13.333333333333332;  // 13 deg 20 min
 
 constexpr std::array<std::string_view, 30> kTithiName = {
     "Sukla Pratipat",   "Sukla Dwitiya",     "Sukla Tritiya",     "Sukla Chaturthi",   "Sukla Panchami",

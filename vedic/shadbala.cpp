@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/body.h"
 #include "engine/calendar.h"
+#include "engine/zodiac.h"
 #include "vedic/names.h"
 #include "vedic/strength.h"
 
@@ -16,11 +18,12 @@ namespace {
 using vedic::FloorMod;
 
 // Tables below are indexed by planet Sun..Saturn (index = planet code - 1).
-inline constexpr int kPlanets = 7;
+inline constexpr int kPlanets = kPlanetCount;
 template <typename T>
 using PlanetTable = std::array<T, kPlanets>;
 
-enum PlanetIndex : int { kSunIx, kMoonIx, kMarsIx, kMercuryIx, kJupiterIx, kVenusIx, kSaturnIx };
+// The planets Sun..Saturn index the tables in body order (engine/body.h).
+constexpr int Ix(Body body) { return static_cast<int>(body); }
 
 // Deep debilitation point of each planet, degrees.
 constexpr PlanetTable<double> kDebilitationPoint = {190, 213, 118, 345, 275, 177, 20};
@@ -98,16 +101,16 @@ constexpr MeanMotion kMeanSaturn = {236.74, 0.033439, 5.0, 0.001};
 constexpr double kSunChestaPoint = -113.0;
 
 // Lord of each weekday, Sunday..Saturday, as a planet code.
-constexpr std::array<int, 7> kWeekdayLord = {vedic::kPlanetSun,     vedic::kPlanetMoon,    vedic::kPlanetMars,
-                                             vedic::kPlanetMercury, vedic::kPlanetJupiter, vedic::kPlanetVenus,
-                                             vedic::kPlanetSaturn};
+constexpr std::array<int, 7> kWeekdayLord = {kSun,     kMoon,    kMars,
+                                             kMercury, kJupiter, kVenus,
+                                             kSaturn};
 // Lords of the hours in the order they follow each other.
-constexpr std::array<int, 7> kHoraSequence = {vedic::kPlanetSaturn, vedic::kPlanetJupiter, vedic::kPlanetMars,
-                                              vedic::kPlanetSun,    vedic::kPlanetVenus,   vedic::kPlanetMercury,
-                                              vedic::kPlanetMoon};
+constexpr std::array<int, 7> kHoraSequence = {kSaturn, kJupiter, kMars,
+                                              kSun,    kVenus,   kMercury,
+                                              kMoon};
 // Lords of the thirds of the day and of the night.
-constexpr std::array<int, 3> kDayThirdLord = {vedic::kPlanetMercury, vedic::kPlanetSun, vedic::kPlanetSaturn};
-constexpr std::array<int, 3> kNightThirdLord = {vedic::kPlanetMoon, vedic::kPlanetVenus, vedic::kPlanetMars};
+constexpr std::array<int, 3> kDayThirdLord = {kMercury, kSun, kSaturn};
+constexpr std::array<int, 3> kNightThirdLord = {kMoon, kVenus, kMars};
 
 // Bhava dik bala: the class of each sign and the house where it is strongest.
 enum SignClass : int { kHuman, kWatery, kQuadruped, kInsect };
@@ -116,15 +119,11 @@ constexpr std::array<int, 4> kStrongestHouse = {1, 4, 10, 7};
 // ascendant's degrees (below).
 constexpr std::array<SignClass, 12> kSignClass = {kQuadruped, kQuadruped, kHuman,  kWatery, kQuadruped, kHuman,
                                                   kHuman,     kInsect,    kHuman,  kQuadruped, kHuman,  kWatery};
-constexpr int kSagittarius = 8;
-constexpr int kCapricorn = 9;
 
-int SignIndex(long long sign) { return static_cast<int>(FloorMod(sign, 12)); }
+int SignIndex(long long sign) { return WrapToSign(sign); }
 
 // A planet code 1..7 as a table index 0..6, or -1 for anything else.
-int PlanetIndexOf(long long code) {
-  return code >= vedic::kPlanetSun && code <= vedic::kPlanetSaturn ? static_cast<int>(code - 1) : -1;
-}
+int PlanetIndexOf(long long code) { return PlanetIndexOfSlot(code); }
 
 bool IsBenefic(std::int32_t flag) { return flag >= 1; }
 
@@ -270,9 +269,9 @@ double DrishtiValue(int planet, double d) {
   }
   // Special aspects: Mars on the 4th and 8th, Jupiter on the 5th and 9th,
   // Saturn on the 3rd and 10th.
-  if (planet == vedic::kPlanetMars && ((d >= 90 && d < 120) || (d >= 210 && d < 240))) value += 15;
-  if (planet == vedic::kPlanetJupiter && ((d >= 120 && d < 150) || (d >= 240 && d < 270))) value += 30;
-  if (planet == vedic::kPlanetSaturn && ((d >= 60 && d < 90) || (d >= 270 && d < 300))) value += 45;
+  if (planet == kMars && ((d >= 90 && d < 120) || (d >= 210 && d < 240))) value += 15;
+  if (planet == kJupiter && ((d >= 120 && d < 150) || (d >= 240 && d < 270))) value += 30;
+  if (planet == kSaturn && ((d >= 60 && d < 90) || (d >= 270 && d < 300))) value += 45;
   return value;
 }
 
@@ -287,7 +286,7 @@ double TableDeclination(double folded) {
 std::array<std::int32_t, 9> BeneficFlags(const ChartState& state) {
   const auto& L = state.slotLongitude;
   std::array<std::int32_t, 9> flag = {0, -1, 0, -1, 0, 1, 1, -1, -1};
-  flag[vedic::kPlanetMoon] = ArcBetween(L[kMoon], L[kSun]) >= 90 ? 1 : -1;
+  flag[kMoon] = ArcBetween(L[kMoon], L[kSun]) >= 90 ? 1 : -1;
 
   // Mercury takes the nature of the planets it is joined with, opposed to
   // or (for Mars, Jupiter and Saturn) specially aspected by.
@@ -297,10 +296,10 @@ std::array<std::int32_t, 9> BeneficFlags(const ChartState& state) {
     double second;
   };
   constexpr std::array<SpecialAngles, 3> kSpecial = {
-      {{vedic::kPlanetMars, 90, 210}, {vedic::kPlanetJupiter, 120, 240}, {vedic::kPlanetSaturn, 60, 270}}};
-  constexpr std::array<int, 7> kOthers = {vedic::kPlanetSun,   vedic::kPlanetMoon,   vedic::kPlanetMars,
-                                          vedic::kPlanetJupiter, vedic::kPlanetVenus, vedic::kPlanetSaturn,
-                                          vedic::kPlanetRahu};
+      {{kMars, 90, 210}, {kJupiter, 120, 240}, {kSaturn, 60, 270}}};
+  constexpr std::array<int, 7> kOthers = {kSun,   kMoon,   kMars,
+                                          kJupiter, kVenus, kSaturn,
+                                          kRahu};
   double sum = 0;
   bool associated = false;
   for (const int q : kOthers) {
@@ -317,7 +316,7 @@ std::array<std::int32_t, 9> BeneficFlags(const ChartState& state) {
       }
     }
   }
-  flag[vedic::kPlanetMercury] = (sum > 0 || (sum == 0 && !associated)) ? 1 : -1;
+  flag[kMercury] = (sum > 0 || (sum == 0 && !associated)) ? 1 : -1;
   return flag;
 }
 
@@ -431,12 +430,12 @@ void ComputeShadbala(ChartState& state, const Settings&) {
     const int slot = p + 1;
     ShadbalaRecord& r = s[p];
     switch (p) {
-      case kSunIx:
-      case kJupiterIx:
-      case kVenusIx:
+      case Ix(Body::kSun):
+      case Ix(Body::kJupiter):
+      case Ix(Body::kVenus):
         r[kNatonnataBala] = fromMidnight;
         break;
-      case kMercuryIx:
+      case Ix(Body::kMercury):
         r[kNatonnataBala] = 60;
         break;
       default:
@@ -444,9 +443,9 @@ void ComputeShadbala(ChartState& state, const Settings&) {
         break;
     }
     r[kPakshaBala] = IsBenefic(flag[slot]) ? elongation : 60 - elongation;
-    if (p == kMoonIx) r[kPakshaBala] *= 2;
+    if (p == Ix(Body::kMoon)) r[kPakshaBala] *= 2;
 
-    r[kTribhagaBala] = (p == kJupiterIx || slot == tribhagaLord) ? 60 : 0;
+    r[kTribhagaBala] = (p == Ix(Body::kJupiter) || slot == tribhagaLord) ? 60 : 0;
     r[kAbdaBala] = slot == abdaLord ? 15 : 0;
     r[kMasaBala] = slot == masaLord ? 30 : 0;
     r[kVaraBala] = slot == varaLord ? 45 : 0;
@@ -458,9 +457,9 @@ void ComputeShadbala(ChartState& state, const Settings&) {
     if (y > 90) y = 180 - y;
     double declination = TableDeclination(y);
     if (x >= 180) declination = -declination;
-    const double effect = p == kMercuryIx ? std::fabs(declination) : declination * kAyanaFactor[p];
+    const double effect = p == Ix(Body::kMercury) ? std::fabs(declination) : declination * kAyanaFactor[p];
     r[kAyanaBala] = (effect + 24) * 1.25;
-    if (p == kSunIx) r[kAyanaBala] *= 2;
+    if (p == Ix(Body::kSun)) r[kAyanaBala] *= 2;
 
     r[kYuddhaBala] = 0;
     r[kKalaBala] = r[kNatonnataBala] + r[kPakshaBala] + r[kTribhagaBala] + r[kAbdaBala] + r[kMasaBala] +
@@ -471,19 +470,19 @@ void ComputeShadbala(ChartState& state, const Settings&) {
   const double days = DaysSince1900(state.birthCopy);
   const double years = std::trunc(state.birthCopy.year) - 1900;
   const double meanSun = MeanLongitude(kMeanSun, days, years);
-  s[kSunIx][kChestaBala] = ArcBetween(L[kSun], kSunChestaPoint) / 3;
-  s[kMoonIx][kChestaBala] = ArcBetween(L[kMoon], L[kSun]) / 3;
+  s[Ix(Body::kSun)][kChestaBala] = ArcBetween(L[kSun], kSunChestaPoint) / 3;
+  s[Ix(Body::kMoon)][kChestaBala] = ArcBetween(L[kMoon], L[kSun]) / 3;
   struct ChestaInputs {
     int p;
     double sighrochcha;
     double meanPlanet;
   };
   const std::array<ChestaInputs, 5> chesta = {{
-      {kMarsIx, meanSun, MeanLongitude(kMeanMars, days, years)},
-      {kMercuryIx, MeanLongitude(kMercurySighrochcha, days, years), meanSun},
-      {kJupiterIx, meanSun, MeanLongitude(kMeanJupiter, days, years)},
-      {kVenusIx, MeanLongitude(kVenusSighrochcha, days, years), meanSun},
-      {kSaturnIx, meanSun, MeanLongitude(kMeanSaturn, days, years)},
+      {Ix(Body::kMars), meanSun, MeanLongitude(kMeanMars, days, years)},
+      {Ix(Body::kMercury), MeanLongitude(kMercurySighrochcha, days, years), meanSun},
+      {Ix(Body::kJupiter), meanSun, MeanLongitude(kMeanJupiter, days, years)},
+      {Ix(Body::kVenus), MeanLongitude(kVenusSighrochcha, days, years), meanSun},
+      {Ix(Body::kSaturn), meanSun, MeanLongitude(kMeanSaturn, days, years)},
   }};
   for (const ChestaInputs& c : chesta) {
     s[c.p][kChestaBala] = ArcBetween(c.sighrochcha, (c.meanPlanet + L[c.p + 1]) / 2) / 3;
@@ -496,14 +495,14 @@ void ComputeShadbala(ChartState& state, const Settings&) {
     r[kNaisargikaBala] = kNaturalStrength[p];
 
     double aspects = 0;
-    for (int q = vedic::kPlanetSun; q <= vedic::kPlanetSaturn; ++q) {
+    for (int q = kSun; q <= kSaturn; ++q) {
       const double value = DrishtiValue(q, Mod360(L[slot] - L[q]));
       aspects += IsBenefic(flag[q]) ? value : -value;
     }
     r[kDrigBala] = aspects / 4;
 
     r[kShadbalaPinda] = r[kSthanaBala] + r[kDigBala] + r[kKalaBala] + r[kNaisargikaBala] + r[kDrigBala];
-    if (p >= kMarsIx) r[kShadbalaPinda] += r[kChestaBala];
+    if (p >= Ix(Body::kMars)) r[kShadbalaPinda] += r[kChestaBala];
     r[kShadbalaRupas] = r[kShadbalaPinda] / 60;
     r[kStrengthPercent] = r[kShadbalaRupas] * 100 / kRequiredRupas[p];
     r[kIshtaPhala] = std::sqrt(r[kUchchaBala] * r[kChestaBala]);
@@ -520,17 +519,17 @@ void ComputeShadbala(ChartState& state, const Settings&) {
     b[kBhavaLord] = lord < 0 ? 0 : s[lord][kShadbalaPinda];
 
     SignClass signClass = kSignClass[sign];
-    if (sign == kSagittarius) signClass = ascendantDegrees < 15 ? kHuman : kQuadruped;
-    if (sign == kCapricorn) signClass = ascendantDegrees < 15 ? kQuadruped : kWatery;
+    if (sign == ToInt(Rasi::kSagittarius)) signClass = ascendantDegrees < 15 ? kHuman : kQuadruped;
+    if (sign == ToInt(Rasi::kCapricorn)) signClass = ascendantDegrees < 15 ? kQuadruped : kWatery;
     const int apart = SignIndex(house - kStrongestHouse[signClass]);
     const int distance = std::min(apart, 12 - apart);  // 0..6
     b[kBhavaDik] = 60 - 10 * distance;
 
     const double point = ascendant + 30.0 * (house - 1);
     double drik = 0;
-    for (int q = vedic::kPlanetSun; q <= vedic::kPlanetSaturn; ++q) {
+    for (int q = kSun; q <= kSaturn; ++q) {
       const double value = DrishtiValue(q, Mod360(point - L[q]));
-      if (q == vedic::kPlanetMercury || q == vedic::kPlanetJupiter) {
+      if (q == kMercury || q == kJupiter) {
         drik += value;
       } else {
         drik += IsBenefic(flag[q]) ? value / 4 : -value / 4;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/body.h"
 #include "engine/calendar.h"
 #include "engine/cast.h"
 #include "engine/sunrise.h"
@@ -15,14 +16,14 @@ namespace orvane {
 
 namespace {
 
-// Weekday numbers of the planets: 0 Sun, 1 Moon, 2 Mars, 3 Mercury,
-// 4 Jupiter, 5 Venus, 6 Saturn.
-enum WeekdayPlanet : int { kWdSun = 0, kWdMars = 2, kWdMercury = 3, kWdJupiter = 4, kWdSaturn = 6 };
 
 // Kaala, Mrityu, Artha prahara, Yama ghantaka, Mandi, Gulika: their slots
 // and the planets whose portion they take.
 constexpr std::array<int, 6> kTimeUpagrahaSlot = {kKaala, kMrityu, kArthaPrahara, kYamaGhantaka, kMandi, kGulika};
-constexpr std::array<int, 6> kTimeUpagrahaPlanet = {kWdSun, kWdMars, kWdMercury, kWdJupiter, kWdSaturn, kWdSaturn};
+// The planets by their weekday numbers 0..6, which are their body indices.
+constexpr std::array<int, 6> kTimeUpagrahaPlanet = {
+    static_cast<int>(Body::kSun),     static_cast<int>(Body::kMars),   static_cast<int>(Body::kMercury),
+    static_cast<int>(Body::kJupiter), static_cast<int>(Body::kSaturn), static_cast<int>(Body::kSaturn)};
 // The point of its portion an upagraha rises at: beginning, middle, end.
 constexpr std::array<double, 3> kPortionPoint = {0.0, 0.5, 1.0};
 

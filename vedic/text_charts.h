@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "chart/chart_state.h"
-#include "vedic/vedic_state.h"
+#include "chart/vedic_state.h"
 
 namespace orvane {
 

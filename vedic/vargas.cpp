@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/zodiac.h"
 #include "vedic/names.h"
 #include "vedic/panchanga.h"
 
@@ -15,18 +16,7 @@ using vedic::kSignLord;
 
 namespace {
 
-// Sign indices used as starting points of the counts below.
-enum Sign : int {
-  kAries, kTaurus, kGemini, kCancer, kLeo, kVirgo,
-  kLibra, kScorpio, kSagittarius, kCapricorn, kAquarius, kPisces,
-};
-
-// Degrees travelled in the sign, [0, 30).
-double DegreesInSign(double longitude, int sign) {
-  const double d = longitude - 30.0 * sign;
-  if (!(d >= 0.0)) return 0.0;
-  return d < 30.0 ? d : std::nextafter(30.0, 0.0);
-}
+using enum Rasi;  // the signs that start the counts below
 
 // Part number 0..n-1 of an n-fold division of the sign.
 int PartOf(double degrees, int n) {
@@ -38,37 +28,37 @@ int PartOf(double degrees, int n) {
 
 bool IsOddSign(int sign) { return sign % 2 == 0; }  // Aries, Gemini, ...
 
-int Wrap12(long long n) { return static_cast<int>(FloorMod(n, 12)); }
+int Wrap12(long long n) { return WrapToSign(n); }
 
 // Hora by the Sun-and-Moon table (method 4), indexed by the rasi.
-constexpr std::array<int, 12> kHoraMoonRow = {kAries,       kTaurus,    kGemini,   kCancer,
+constexpr std::array<Rasi, 12> kHoraMoonRow = {kAries,       kTaurus,    kGemini,   kCancer,
                                               kCancer,      kGemini,    kTaurus,   kAries,
                                               kSagittarius, kCapricorn, kCapricorn, kSagittarius};
-constexpr std::array<int, 12> kHoraSunRow = {kScorpio, kLibra, kVirgo,    kLeo,      kLeo,      kVirgo,
+constexpr std::array<Rasi, 12> kHoraSunRow = {kScorpio, kLibra, kVirgo,    kLeo,      kLeo,      kVirgo,
                                              kLibra,   kScorpio, kPisces, kAquarius, kAquarius, kPisces};
 
 // Counting starts by sign class: movable, fixed, dual (sign mod 3).
-constexpr std::array<int, 3> kAshtamsaStart = {kAries, kSagittarius, kLeo};
-constexpr std::array<int, 3> kShodasamsaStart = {kAries, kLeo, kSagittarius};
-constexpr std::array<int, 3> kVimsamsaStart = {kAries, kSagittarius, kLeo};
-constexpr std::array<int, 3> kAkshavedamsaStart = {kAries, kLeo, kSagittarius};
+constexpr std::array<Rasi, 3> kAshtamsaStart = {kAries, kSagittarius, kLeo};
+constexpr std::array<Rasi, 3> kShodasamsaStart = {kAries, kLeo, kSagittarius};
+constexpr std::array<Rasi, 3> kVimsamsaStart = {kAries, kSagittarius, kLeo};
+constexpr std::array<Rasi, 3> kAkshavedamsaStart = {kAries, kLeo, kSagittarius};
 // By element: fiery, earthy, airy, watery (sign mod 4).
-constexpr std::array<int, 4> kNakshatramsaStart = {kAries, kCancer, kLibra, kCapricorn};
+constexpr std::array<Rasi, 4> kNakshatramsaStart = {kAries, kCancer, kLibra, kCapricorn};
 
 // The trimsamsa and panchamsa lord rule: x is the distance from the start of
 // an odd sign or from the end of an even sign; the first bound that x does
-// not pass decides the part. The panchamsa's first bound is strict.
-enum class LordPart : int { kMars, kSaturn, kJupiter, kMercury, kVenus };
+// not pass decides the part. The panchamsa's first bound is strict. The
+// five parts belong to Mars, Saturn, Jupiter, Mercury and Venus in turn.
 constexpr std::array<double, 4> kTrimsamsaBound = {5, 10, 18, 25};
 constexpr std::array<double, 4> kPanchamsaBound = {6, 12, 18, 24};
-constexpr std::array<int, 5> kLordPartPlanet = {vedic::kPlanetMars, vedic::kPlanetSaturn, vedic::kPlanetJupiter,
-                                                vedic::kPlanetMercury, vedic::kPlanetVenus};
-constexpr std::array<int, 5> kLordPartOddSign = {kAries, kAquarius, kSagittarius, kGemini, kLibra};
-constexpr std::array<int, 5> kLordPartEvenSign = {kScorpio, kCapricorn, kPisces, kVirgo, kTaurus};
+constexpr std::array<int, 5> kLordPartPlanet = {kMars, kSaturn, kJupiter,
+                                                kMercury, kVenus};
+constexpr std::array<Rasi, 5> kLordPartOddSign = {kAries, kAquarius, kSagittarius, kGemini, kLibra};
+constexpr std::array<Rasi, 5> kLordPartEvenSign = {kScorpio, kCapricorn, kPisces, kVirgo, kTaurus};
 
 int LordPartOf(double longitude, const std::array<double, 4>& bound, bool strictFirst) {
   const int s = SignOf(longitude);
-  const double d = DegreesInSign(longitude, s);
+  const double d = DegreesInSignHeld(longitude, s);
   const double x = IsOddSign(s) ? d : 30.0 - d;
   if (strictFirst ? x < bound[0] : x <= bound[0]) return 0;
   for (int i = 1; i < 4; ++i) {
@@ -78,12 +68,12 @@ int LordPartOf(double longitude, const std::array<double, 4>& bound, bool strict
 }
 
 int LordPartSign(double longitude, int part) {
-  return IsOddSign(SignOf(longitude)) ? kLordPartOddSign[part] : kLordPartEvenSign[part];
+  return ToInt(IsOddSign(SignOf(longitude)) ? kLordPartOddSign[part] : kLordPartEvenSign[part]);
 }
 
 // Hadda: four bounds in degrees of the sign and the lords of the five parts.
-constexpr int kJu = vedic::kPlanetJupiter, kVe = vedic::kPlanetVenus, kMe = vedic::kPlanetMercury,
-              kMa = vedic::kPlanetMars, kSa = vedic::kPlanetSaturn;
+constexpr int kJu = kJupiter, kVe = kVenus, kMe = kMercury,
+              kMa = kMars, kSa = kSaturn;
 constexpr std::array<std::array<double, 4>, 12> kHaddaBound = {{
     {6, 12, 20, 25},   // Aries
     {8, 14, 22, 27},   // Taurus
@@ -148,20 +138,15 @@ char NameChar(int slot, std::size_t i) {
 
 }  // namespace
 
-int SignOf(double longitude) {
-  if (!std::isfinite(longitude)) return 0;
-  return Wrap12(static_cast<long long>(std::floor(longitude / 30.0)));
-}
-
 int HoraSign(double longitude, int horaMethod) {
   const int s = SignOf(longitude);
-  const double d = DegreesInSign(longitude, s);
+  const double d = DegreesInSignHeld(longitude, s);
   const int secondHalf = d >= 15.0 ? 1 : 0;
   switch (horaMethod) {
     case 0: {
       // h counts the halves from Aries, one ahead in a sign's second half.
       const long long h = static_cast<long long>(std::floor(longitude / 30.0 + 0.5));
-      return h % 2 == 0 ? kLeo : kCancer;
+      return ToInt(h % 2 == 0 ? kLeo : kCancer);
     }
     case 2:
       return Wrap12(s + 6 * secondHalf);
@@ -169,7 +154,7 @@ int HoraSign(double longitude, int horaMethod) {
       return Wrap12(s + 2 * secondHalf);
     case 4: {
       const long long h = static_cast<long long>(std::floor(longitude / 30.0 + 0.5));
-      return h % 2 != 0 ? kHoraMoonRow[s] : kHoraSunRow[s];
+      return ToInt(h % 2 != 0 ? kHoraMoonRow[s] : kHoraSunRow[s]);
     }
     default:
       return Wrap12(static_cast<long long>(std::floor(longitude / 15.0)));
@@ -178,7 +163,7 @@ int HoraSign(double longitude, int horaMethod) {
 
 int VargaSignOf(Varga varga, double longitude, int horaMethod) {
   const int s = SignOf(longitude);
-  const double d = DegreesInSign(longitude, s);
+  const double d = DegreesInSignHeld(longitude, s);
   const int n = kVargaDivision[static_cast<std::size_t>(varga)];
   const int p = PartOf(d, n);
   switch (varga) {
@@ -189,18 +174,18 @@ int VargaSignOf(Varga varga, double longitude, int horaMethod) {
     case kD5: return LordPartSign(longitude, LordPartOf(longitude, kPanchamsaBound, true));
     case kD6: return Wrap12(static_cast<long long>(std::floor(longitude / 5.0)));
     case kD7: return Wrap12(static_cast<long long>(std::floor(7.0 * longitude / 30.0)));
-    case kD8: return Wrap12(kAshtamsaStart[s % 3] + p);
+    case kD8: return Wrap12(ToInt(kAshtamsaStart[s % 3]) + p);
     case kD9: return NavamsaOf(longitude);
     case kD10: return Wrap12(IsOddSign(s) ? s + p : s + 8 + p);
     case kD11: return Wrap12(p - s + 24);
     case kD12: return Wrap12(s + p);
-    case kD16: return Wrap12(kShodasamsaStart[s % 3] + p);
-    case kD20: return Wrap12(kVimsamsaStart[s % 3] + p);
-    case kD24: return Wrap12((IsOddSign(s) ? kLeo : kCancer) + p);
-    case kD27: return Wrap12(kNakshatramsaStart[s % 4] + p);
+    case kD16: return Wrap12(ToInt(kShodasamsaStart[s % 3]) + p);
+    case kD20: return Wrap12(ToInt(kVimsamsaStart[s % 3]) + p);
+    case kD24: return Wrap12(ToInt(IsOddSign(s) ? kLeo : kCancer) + p);
+    case kD27: return Wrap12(ToInt(kNakshatramsaStart[s % 4]) + p);
     case kD30: return LordPartSign(longitude, LordPartOf(longitude, kTrimsamsaBound, false));
-    case kD40: return Wrap12((IsOddSign(s) ? kAries : kLibra) + p);
-    case kD45: return Wrap12(kAkshavedamsaStart[s % 3] + p);
+    case kD40: return Wrap12(ToInt(IsOddSign(s) ? kAries : kLibra) + p);
+    case kD45: return Wrap12(ToInt(kAkshavedamsaStart[s % 3]) + p);
     case kD60: return Wrap12(s + FloorMod(static_cast<long long>(std::floor(2.0 * d)), 12));
   }
   return s;
@@ -209,7 +194,7 @@ int VargaSignOf(Varga varga, double longitude, int horaMethod) {
 double DegreesInVarga(Varga varga, double longitude) {
   if (!std::isfinite(longitude)) return 0;
   const int s = SignOf(longitude);
-  const double d = std::clamp(DegreesInSign(longitude, s), 0.0, 30.0);
+  const double d = std::clamp(DegreesInSignHeld(longitude, s), 0.0, 30.0);
   double inPart = 0;
   if (varga == kD5 || varga == kD30) {
     // Unequal parts, counted from the start of an odd sign and from the end
@@ -233,7 +218,7 @@ int TrimsamsaLordOf(double longitude) {
 
 int HaddaLordOf(double longitude) {
   const int s = SignOf(longitude);
-  const double d = DegreesInSign(longitude, s);
+  const double d = DegreesInSignHeld(longitude, s);
   for (int i = 0; i < 4; ++i) {
     if (kHaddaBound[s][i] > d) return kHaddaLord[s][i];
   }
@@ -256,7 +241,7 @@ void ComputeVargas(ChartState& state, const Settings& settings) {
   // Vimsopaka dignities: charts in which the planet stands in its own sign.
   v.saptaCount = {};
   v.shodasaCount = {};
-  for (int planet = vedic::kPlanetSun; planet <= vedic::kPlanetSaturn; ++planet) {
+  for (int planet = kSun; planet <= kSaturn; ++planet) {
     int sapta = 0;
     for (const Varga varga : kSaptaVargas) {
       if (kSignLord[Wrap12(v.vargaSign[varga][planet])] == planet) ++sapta;

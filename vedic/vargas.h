@@ -4,13 +4,12 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "engine/zodiac.h"
 #include "io/settings.h"
-#include "vedic/vedic_state.h"
+#include "chart/vedic_state.h"
 
 namespace orvane {
 
-// Sign index 0..11 of a sidereal longitude in [0, 360).
-int SignOf(double longitude);
 // Sign of a longitude in the hora chart (D-2) under a hora method: 0
 // Cancer-Leo, 2 rasi / seventh, 3 rasi / third, 4 the Sun-and-Moon table;
 // 1 and every other value count the zodiac twice.

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "chart/chart_state.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "dasa/dasa.h"
 #include "report/sections.h"
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 namespace orvane::testing_support {
 

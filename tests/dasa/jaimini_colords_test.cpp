@@ -7,19 +7,19 @@
 namespace orvane {
 namespace {
 
-using namespace jaimini;
+using enum Rasi;
 
 // Signs of the nine planets, Sun..Ketu, and their degrees in the sign.
 struct Placement {
-  std::array<int, 9> sign;
+  std::array<Rasi, 9> sign;
   std::array<double, 9> degrees = {10, 10, 10, 10, 10, 10, 10, 10, 10};
 };
 
 CoLordChart ChartOf(const Placement& placement) {
   CoLordChart chart;
-  chart.sign.fill(kAries);
+  chart.sign.fill(ToInt(kAries));
   for (int planet = kSun; planet <= kKetu; ++planet) {
-    chart.sign[planet] = placement.sign[planet - 1];
+    chart.sign[planet] = ToInt(placement.sign[planet - 1]);
     chart.degrees[planet] = placement.degrees[planet - 1];
   }
   return chart;
@@ -132,10 +132,10 @@ TEST(DecideCoLords, OccupantsOfScorpioAndAquariusOverrideStrength) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const JaiminiLordTable lords = DecideCoLords(ChartOf(c.placement));
-    EXPECT_EQ(lords[kScorpio], c.scorpio);
-    EXPECT_EQ(lords[kAquarius], c.aquarius);
+    EXPECT_EQ(lords[ToInt(kScorpio)], c.scorpio);
+    EXPECT_EQ(lords[ToInt(kAquarius)], c.aquarius);
     for (int s = 0; s < 12; ++s) {
-      if (s != kScorpio && s != kAquarius) {
+      if (s != ToInt(kScorpio) && s != ToInt(kAquarius)) {
         EXPECT_EQ(lords[s], kJaiminiLords[s]) << "sign " << s;
       }
     }
@@ -148,8 +148,8 @@ TEST(DecideCoLords, SignsOutsideTheZodiacAreTakenWholeTurnsRound) {
   chart.sign[kKetu] = 19;
   chart.sign[kRahu] = -2;
   const JaiminiLordTable lords = DecideCoLords(chart);
-  EXPECT_EQ(lords[kScorpio], kMars);
-  EXPECT_EQ(lords[kAquarius], kSaturn);
+  EXPECT_EQ(lords[ToInt(kScorpio)], kMars);
+  EXPECT_EQ(lords[ToInt(kAquarius)], kSaturn);
 }
 
 TEST(MakeCoLordChart, DegreesAreTakenInTheRasi) {

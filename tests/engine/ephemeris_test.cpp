@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {
@@ -30,19 +30,20 @@ TEST(Ephemeris, J2000TropicalPositions) {
   EXPECT_EQ(state.ephemeris.T, 1.0);
   struct Row {
     const char* name;
-    int index;
+    Body body;
     double longitude;
     double retrograde;
   };
   const Row rows[] = {
-      {"Sun", kEphSun, 280.376, 0},        {"Moon", kEphMoon, 223.321, 0},     {"Mercury", kEphMercury, 271.894, 0},
-      {"Venus", kEphVenus, 241.572, 0},    {"Mars", kEphMars, 327.968, 0},     {"Jupiter", kEphJupiter, 25.256, 0},
-      {"Saturn", kEphSaturn, 40.390, 1.0}, {"Node", kEphNode, 125.043, 0},
+      {"Sun", Body::kSun, 280.376, 0},        {"Moon", Body::kMoon, 223.321, 0},
+      {"Mercury", Body::kMercury, 271.894, 0}, {"Venus", Body::kVenus, 241.572, 0},
+      {"Mars", Body::kMars, 327.968, 0},       {"Jupiter", Body::kJupiter, 25.256, 0},
+      {"Saturn", Body::kSaturn, 40.390, 1.0},  {"Node", Body::kRahu, 125.043, 0},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    EXPECT_NEAR(state.ephemeris.longitude[r.index], r.longitude, 5e-4);
-    EXPECT_EQ(state.ephemeris.retrograde[r.index], r.retrograde);
+    EXPECT_NEAR(state.ephemeris.longitude[IndexOf(r.body)], r.longitude, 5e-4);
+    EXPECT_EQ(state.ephemeris.retrograde[IndexOf(r.body)], r.retrograde);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 
 #include "engine/ephemeris.h"
 #include "engine/sunrise.h"
+#include "engine/time_units.h"
+#include "engine/zodiac.h"
 
 namespace orvane {
 namespace {
@@ -207,7 +209,7 @@ TEST(Sunrise, SearchFindsTheCrossing) {
   settings.sunriseDefinition = 2;
   state.birth = kDefaultBirth;
   state.birthCopy = kDefaultBirth;
-  const DasaDate start = MomentOf(1970, 4, 4, 17.5);
+  const DasaDate start = MomentOf(1970, 4, 4, FileClock{17.5});
   bool found = false;
   const DasaDate rise = FindSunEvent(state, EngineSettingsOf(settings), 0, 0, start, &found);
   ASSERT_TRUE(found);
@@ -263,6 +265,55 @@ TEST(Sunrise, BirthAroundSunsetAndDayLength) {
     if (!r.daytime) {
       EXPECT_NEAR(state.sunrise.nightLength, 60 - state.sunrise.dayLength, 0.5);
     }
+  }
+}
+
+// The lunar month's new-moon search starts from the chart's clock digits
+// taken as hours (17:50 from 17:30), not from the clock moment. A chart cast
+// a minute after a new moon therefore starts before it and takes its lunar
+// month from the new moon before; an hour later the start is past it. This
+// holds the printed lunar month to what the program has always printed.
+TEST(LunarMonth, SearchStartsFromTheClockDigitsTakenAsHours) {
+  const Settings settings;
+  ChartState probe;
+  probe.birth = probe.birthCopy = kDefaultBirth;
+  bool found = false;
+  // The new moon of 7 March 1970 and the one before it (6 February).
+  const DasaDate newMoon = SearchBackward(probe, EngineSettingsOf(settings), MomentOf(1970, 4, 4, FileClock{17.5}),
+                                          kMoon, kSun, 0.0, &found);
+  ASSERT_TRUE(found);
+  const int signAtNewMoon = SignOf(probe.slotLongitude[kSun]);
+  const DasaDate before = SearchBackward(probe, EngineSettingsOf(settings), SubtractDuration(newMoon, {0, 0, 2, 0}),
+                                         kMoon, kSun, 0.0, &found);
+  ASSERT_TRUE(found);
+  const int signAtNewMoonBefore = SignOf(probe.slotLongitude[kSun]);
+  ASSERT_EQ(before.month, 2);
+  ASSERT_NE(signAtNewMoon, signAtNewMoonBefore);  // the Sun changed sign between them
+
+  struct Case {
+    const char* name;
+    double minutesAfter;  // from the new moon
+    bool fromNewMoonBefore;
+  };
+  const Case cases[] = {
+      {"one minute after", 1, true},
+      {"two hours after", 120, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DasaDate at = AddDuration(newMoon, {0, 0, 0, c.minutesAfter * 2.5 / 60});
+    BirthData b = kDefaultBirth;
+    b.year = at.year;
+    b.month = at.month;
+    b.day = at.day;
+    b.time = ClockOf(at.ghatis);
+    const FileClock clock{b.time};
+    const double lateMinutes = (ToHours(clock).value - DigitsAsHours(clock).value) * 60;
+    if (c.fromNewMoonBefore) ASSERT_GT(lateMinutes, c.minutesAfter) << b.time;  // the start is before the new moon
+    ChartState state;
+    ASSERT_TRUE(ComputeChartFromBirth(state, settings, b));
+    EXPECT_EQ(state.lunarMonthSign, c.fromNewMoonBefore ? signAtNewMoonBefore : signAtNewMoon);
+    EXPECT_EQ(state.lunarMonthFallback, 0);
   }
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "chart/chart_state.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/ephemeris.h"
 #include "io/settings.h"
 #include "engine/sunrise.h"
@@ -63,7 +63,7 @@ TEST_P(FastSearch, LandsWhereTheSteppedSearchLands) {
     auto chart = std::make_unique<ChartState>();
     ASSERT_TRUE(ComputeChartFromBirth(*chart, chartSettings, birth));
     const BirthData& m = chart->castMoment;
-    const DasaDate start = MomentOf(m.year, m.month, m.day, m.time);
+    const DasaDate start = MomentOf(m.year, m.month, m.day, FileClock{m.time});
     for (const Search& s : searches) {
       SCOPED_TRACE(s.name);
       *fast = static_cast<const EngineState&>(*chart);

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {

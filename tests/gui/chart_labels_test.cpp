@@ -136,7 +136,7 @@ TEST(PadaShown, AllSomeOrNone) {
 }
 
 TEST(ArudhaPadaSigns, CountedFromTheLordAndMovedOffTheSignAndItsSeventh) {
-  using namespace jaimini;
+  using enum Rasi;
   const ChartDrawInput fixture = testing_support::DefaultChart();
   struct Case {
     const char* name;
@@ -145,14 +145,14 @@ TEST(ArudhaPadaSigns, CountedFromTheLordAndMovedOffTheSignAndItsSeventh) {
     std::array<int, 12> padas;
   };
   std::array<std::int32_t, kSlotCount> ariesRising = fixture.sign;
-  ariesRising[kAscendant] = kAries;
-  ariesRising[kMars] = kCancer;   // lord of Aries fourth from it: pada in the seventh
-  ariesRising[kVenus] = kGemini;  // lord of Taurus second from it
+  ariesRising[kAscendant] = ToInt(kAries);
+  ariesRising[kMars] = ToInt(kCancer);   // lord of Aries fourth from it: pada in the seventh
+  ariesRising[kVenus] = ToInt(kGemini);  // lord of Taurus second from it
   std::array<std::int32_t, kSlotCount> scorpioRising = fixture.sign;
-  scorpioRising[kAscendant] = kScorpio;
-  scorpioRising[kKetu] = kSagittarius;
+  scorpioRising[kAscendant] = ToInt(kScorpio);
+  scorpioRising[kKetu] = ToInt(kSagittarius);
   JaiminiLordTable ketuLord = kJaiminiLords;
-  ketuLord[kScorpio] = kKetu;
+  ketuLord[ToInt(kScorpio)] = kKetu;
   std::array<std::int32_t, kSlotCount> noAscendant = fixture.sign;
   noAscendant[kAscendant] = 12;
   std::array<std::int32_t, kSlotCount> lostMoon = fixture.sign;
@@ -164,7 +164,7 @@ TEST(ArudhaPadaSigns, CountedFromTheLordAndMovedOffTheSignAndItsSeventh) {
       // gives Aries for the eighth, moved to Capricorn.
       {"default chart", fixture.sign, kJaiminiLords, {7, 3, 5, 4, 0, 2, 1, 9, 11, 10, 5, 6}},
       {"Aries rising, Mars in Cancer: the seventh moves to the tenth from it", ariesRising, kJaiminiLords,
-       {kCancer, kCancer, 10, 5, 6, 7, 10, 11, 4, 0, 2, 1}},
+       {ToInt(kCancer), ToInt(kCancer), 10, 5, 6, 7, 10, 11, 4, 0, 2, 1}},
       {"Scorpio rising with Mars as its lord", scorpioRising, kJaiminiLords,
        {5, 4, 0, 2, 1, 9, 11, 10, 5, 6, 7, 3}},
       {"Scorpio rising with Ketu as its lord", scorpioRising, ketuLord, {9, 4, 0, 2, 1, 9, 11, 10, 5, 6, 7, 3}},

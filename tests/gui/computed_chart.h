@@ -7,7 +7,7 @@
 #include <QImage>
 #include <memory>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane::testing_support {
 

@@ -17,7 +17,7 @@
 #include "display/colours.h"
 #include "display/export.h"
 #include "modal_driver.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 namespace {

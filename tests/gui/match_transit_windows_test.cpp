@@ -15,7 +15,7 @@
 #include "app/transit_window.h"
 #include "app_fixture.h"
 #include "chart_fixture.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "transit/transits.h"
 
 namespace orvane::testing {

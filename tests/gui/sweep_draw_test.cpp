@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "display/chart_draw.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "tests/common/random_charts.h"
 
 namespace orvane {

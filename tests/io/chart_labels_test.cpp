@@ -4,7 +4,7 @@
 #include <string>
 
 #include "io/chart_file.h"
-#include "report/collection.h"
+#include "compute/collection.h"
 
 namespace orvane {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "tajaka/tajaka.h"
 
 namespace orvane {

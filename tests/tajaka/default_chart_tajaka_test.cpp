@@ -14,7 +14,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "tests/tajaka/tajaka_fixture.h"
 
 namespace orvane {

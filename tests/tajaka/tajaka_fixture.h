@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "vedic/vargas.h"
 
 namespace orvane::testing_support {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/cast.h"
 
 namespace orvane::transit {

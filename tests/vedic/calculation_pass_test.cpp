@@ -1,4 +1,4 @@
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "vedic/text_charts.h"
 
 namespace orvane {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "chart/pipeline.h"
-#include "report/collection.h"
+#include "compute/pipeline.h"
+#include "compute/collection.h"
 #include "report/sections.h"
 
 namespace orvane {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "tests/common/random_charts.h"
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 namespace orvane {
 namespace {

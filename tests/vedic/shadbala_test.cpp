@@ -7,9 +7,9 @@
 #include <string>
 
 #include "cli/json.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "tests/vedic/strength_fixture.h"
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 #include "vedic/strength.h"
 
 namespace orvane {

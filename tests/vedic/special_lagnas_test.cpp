@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/calendar.h"
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "engine/sunrise.h"
 
 namespace orvane {
@@ -137,7 +137,7 @@ TEST(TimeUpagrahas, CastAtTheirPortionOfTheDayOrTheNight) {
     SCOPED_TRACE(c.name);
     auto state = std::make_unique<ChartState>();
     state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
-    CastAtMoment(*state, EngineSettingsOf(settings), MomentOf(1970, 4, 4, 17.5));
+    CastAtMoment(*state, EngineSettingsOf(settings), MomentOf(1970, 4, 4, FileClock{17.5}));
     SunriseValues& sr = state->sunrise;
     sr.sunriseMoment = {1970, 4, 4, 15.0};
     sr.dayLength = 30.8;

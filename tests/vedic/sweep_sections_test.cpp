@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 #include "tests/common/random_charts.h"
 
 namespace orvane {

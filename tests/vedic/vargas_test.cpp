@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "chart/sunrise_step.h"
+#include "compute/sunrise_step.h"
 
 #include "engine/calendar.h"
 #include "engine/sunrise.h"
@@ -15,7 +15,7 @@ DasaDate LocalMeanTime(const ChartState& state, const DasaDate& moment, double h
   const double zone = DecToDeg(state.birthCopy.zone);
   double clock = hours + lonWest / 15.0 - zone;  // hours of the zone's clock on that date
   DasaDate d{moment.year, moment.month, moment.day, 0};
-  d = AddDuration(d, EncodeGhatis(clock * 2.5));
+  d = AddDuration(d, EncodeGhatis(ToGhatis(Hours{clock}).value));
   if (notAfter && DaysBetween(moment, d) < 0) d = SubtractDuration(d, {0, 0, 1, 0});
   return d;
 }
@@ -26,7 +26,7 @@ void SunriseStep(ChartState& state, const Settings& settings) {
   const EngineSettings engine = EngineSettingsOf(settings);
   SunriseValues& sr = state.sunrise;
   const BirthData& m = state.castMoment;
-  const DasaDate start = MomentOf(m.year, m.month, m.day, m.time);
+  const DasaDate start = MomentOf(m.year, m.month, m.day, FileClock{m.time});
   const double natalAscendant = state.slotLongitude[kAscendant];
   sr.chartMoment = start;
   sr.fallback = 0;

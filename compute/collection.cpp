@@ -1,9 +1,9 @@
-#include "report/collection.h"
+#include "compute/collection.h"
 
 #include <memory>
 
-#include "chart/pipeline.h"
-#include "vedic/calculation_pass.h"
+#include "compute/pipeline.h"
+#include "compute/calculation_pass.h"
 
 namespace orvane {
 namespace {

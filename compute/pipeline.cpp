@@ -1,14 +1,15 @@
-#include "chart/pipeline.h"
+#include "compute/pipeline.h"
 
 #include <cmath>
 #include <ctime>
 
-#include "chart/sunrise_step.h"
+#include "compute/sunrise_step.h"
 #include "engine/calendar.h"
 #include "engine/sunrise.h"
+#include "engine/time_units.h"
 #include "io/chart_file.h"
 #include "tajaka/tajaka.h"
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 namespace orvane {
 
@@ -31,9 +32,15 @@ void LunarMonthStep(ChartState& state, const Settings& settings) {
   const double ayanamsa = state.ayanamsaValue;
   const double balance = state.nakshatraBalance;
 
-  // The stored clock value times 2.5 is the start in ghatis.
+  // The search starts from the clock value's digits taken as hours
+  // (DigitsAsHours: 17:50 starts at 17:30), not from the clock moment that
+  // the sunrise search starts from. A chart cast up to 0.4 h after a new
+  // moon therefore starts before it and takes its lunar month from the new
+  // moon before (tests/engine/pipeline_test.cpp). The printed lunar month,
+  // and through the ayanamsa chain of these casts the last digits of the
+  // Tajaka charts after it, depend on this start, so it stays.
   DasaDate start{static_cast<int>(castMoment.year), static_cast<int>(castMoment.month),
-                 static_cast<int>(castMoment.day), castMoment.time * 2.5};
+                 static_cast<int>(castMoment.day), ToGhatis(DigitsAsHours(FileClock{castMoment.time})).value};
   start = AddDuration(start, {});  // a negative or overlong time carries into the date
   bool found = false;
   SearchBackward(state, EngineSettingsOf(settings), start, kMoon, kSun, 0.0, &found);

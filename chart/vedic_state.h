@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "vedic/strength_state.h"
+#include "chart/strength_state.h"
 
 namespace orvane {
 

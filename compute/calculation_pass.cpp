@@ -1,4 +1,4 @@
-#include "vedic/calculation_pass.h"
+#include "compute/calculation_pass.h"
 
 #include <array>
 #include <cmath>
@@ -80,12 +80,12 @@ static_assert(kCompressedDasas[0].write == DwisaptatiSamaDasa && kCompressedDasa
               kCompressedDasas[10].write == TithiYoginiDasa);
 
 // Which charts a section is written for (in the others it stays empty).
-enum class ChartKinds { kNone, kAll, kNatal, kTajaka, kMundane };  // natal: neither Tajaka nor mundane
+enum class WrittenFor { kNone, kAll, kNatal, kTajaka, kMundane };
 
 using SectionWriter = void (*)(ChartState&, const Settings&);
 struct SectionWriterRow {
   int section;
-  ChartKinds kinds;
+  WrittenFor kinds;
   SectionWriter write;
 };
 
@@ -122,49 +122,49 @@ void WriteSubPeriodSection(ChartState& state, const Settings& settings) {
 // derive them again, from the same inputs. Numbers 20,
 // 23 and 25 to 29 are reserved: nothing writes them.
 constexpr std::array<SectionWriterRow, 43> kSectionWriters = {{
-    {0, ChartKinds::kNatal, VimsottariDasa},
-    {1, ChartKinds::kNatal, KalachakraDasa},
-    {2, ChartKinds::kNatal, YoginiDasa},
-    {3, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
-    {4, ChartKinds::kAll, WriteBasicInformation},
-    {5, ChartKinds::kAll, WritePlanetTableSection<true>},
-    {6, ChartKinds::kAll, PatyayiniDasa},
-    {7, ChartKinds::kTajaka, MuddaDasa},
-    {8, ChartKinds::kTajaka, VarshaYoginiDasas},
-    {9, ChartKinds::kNatal, NatalPatyayiniDasa},
-    {10, ChartKinds::kAll, ComputeSahams},
-    {11, ChartKinds::kTajaka, PanchaVargeeyaBala},
-    {12, ChartKinds::kAll, TajakaYogas},
-    {13, ChartKinds::kAll, WriteShadbalaText<true>},
-    {14, ChartKinds::kAll, WriteVargaDegreeSection},
-    {15, ChartKinds::kMundane, CompressedVimsottariDasa},
-    {16, ChartKinds::kMundane, CompressedYoginiDasa},
-    {17, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
-    {18, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
-    {19, ChartKinds::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
-    {20, ChartKinds::kNone, nullptr},
-    {21, ChartKinds::kAll, WritePlanetTableSection<false>},
-    {22, ChartKinds::kAll, WriteShadbalaText<false>},
-    {23, ChartKinds::kNone, nullptr},
-    {24, ChartKinds::kAll, WriteDignitySection},
-    {25, ChartKinds::kNone, nullptr},
-    {26, ChartKinds::kNone, nullptr},
-    {27, ChartKinds::kNone, nullptr},
-    {28, ChartKinds::kNone, nullptr},
-    {29, ChartKinds::kNone, nullptr},
-    {30, ChartKinds::kAll, WriteCompressedDasa<0>},
-    {31, ChartKinds::kAll, WriteCompressedDasa<1>},
-    {32, ChartKinds::kAll, WriteCompressedDasa<2>},
-    {33, ChartKinds::kAll, WriteCompressedDasa<3>},
-    {34, ChartKinds::kAll, WriteCompressedDasa<4>},
-    {35, ChartKinds::kAll, WriteCompressedDasa<5>},
-    {36, ChartKinds::kAll, WriteCompressedDasa<6>},
-    {37, ChartKinds::kAll, WriteCompressedDasa<7>},
-    {38, ChartKinds::kAll, WriteCompressedDasa<8>},
-    {39, ChartKinds::kAll, WriteCompressedDasa<9>},
-    {40, ChartKinds::kAll, WriteCompressedDasa<10>},
-    {41, ChartKinds::kAll, WriteTextChartSection},
-    {42, ChartKinds::kNatal, WriteSubPeriodSection},
+    {0, WrittenFor::kNatal, VimsottariDasa},
+    {1, WrittenFor::kNatal, KalachakraDasa},
+    {2, WrittenFor::kNatal, YoginiDasa},
+    {3, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
+    {4, WrittenFor::kAll, WriteBasicInformation},
+    {5, WrittenFor::kAll, WritePlanetTableSection<true>},
+    {6, WrittenFor::kAll, PatyayiniDasa},
+    {7, WrittenFor::kTajaka, MuddaDasa},
+    {8, WrittenFor::kTajaka, VarshaYoginiDasas},
+    {9, WrittenFor::kNatal, NatalPatyayiniDasa},
+    {10, WrittenFor::kAll, ComputeSahams},
+    {11, WrittenFor::kTajaka, PanchaVargeeyaBala},
+    {12, WrittenFor::kAll, TajakaYogas},
+    {13, WrittenFor::kAll, WriteShadbalaText<true>},
+    {14, WrittenFor::kAll, WriteVargaDegreeSection},
+    {15, WrittenFor::kMundane, CompressedVimsottariDasa},
+    {16, WrittenFor::kMundane, CompressedYoginiDasa},
+    {17, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
+    {18, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
+    {19, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
+    {20, WrittenFor::kNone, nullptr},
+    {21, WrittenFor::kAll, WritePlanetTableSection<false>},
+    {22, WrittenFor::kAll, WriteShadbalaText<false>},
+    {23, WrittenFor::kNone, nullptr},
+    {24, WrittenFor::kAll, WriteDignitySection},
+    {25, WrittenFor::kNone, nullptr},
+    {26, WrittenFor::kNone, nullptr},
+    {27, WrittenFor::kNone, nullptr},
+    {28, WrittenFor::kNone, nullptr},
+    {29, WrittenFor::kNone, nullptr},
+    {30, WrittenFor::kAll, WriteCompressedDasa<0>},
+    {31, WrittenFor::kAll, WriteCompressedDasa<1>},
+    {32, WrittenFor::kAll, WriteCompressedDasa<2>},
+    {33, WrittenFor::kAll, WriteCompressedDasa<3>},
+    {34, WrittenFor::kAll, WriteCompressedDasa<4>},
+    {35, WrittenFor::kAll, WriteCompressedDasa<5>},
+    {36, WrittenFor::kAll, WriteCompressedDasa<6>},
+    {37, WrittenFor::kAll, WriteCompressedDasa<7>},
+    {38, WrittenFor::kAll, WriteCompressedDasa<8>},
+    {39, WrittenFor::kAll, WriteCompressedDasa<9>},
+    {40, WrittenFor::kAll, WriteCompressedDasa<10>},
+    {41, WrittenFor::kAll, WriteTextChartSection},
+    {42, WrittenFor::kNatal, WriteSubPeriodSection},
 }};
 
 constexpr bool RowsInSectionOrder() {
@@ -175,20 +175,19 @@ constexpr bool RowsInSectionOrder() {
 static_assert(RowsInSectionOrder());
 static_assert(kSectionWriters.size() == static_cast<std::size_t>(kReportSectionCount));
 
-bool WritesFor(ChartKinds kinds, const ChartState& state) {
-  const bool tajaka = state.options.tajakaMode != 0;
-  const bool mundane = state.options.mundane != 0;
+bool WritesFor(WrittenFor kinds, const ChartState& state) {
+  const ChartKind kind = KindOf(state.options);
   switch (kinds) {
-    case ChartKinds::kNone:
+    case WrittenFor::kNone:
       return false;
-    case ChartKinds::kAll:
+    case WrittenFor::kAll:
       return true;
-    case ChartKinds::kNatal:
-      return !tajaka && !mundane;
-    case ChartKinds::kTajaka:
-      return tajaka;
-    case ChartKinds::kMundane:
-      return mundane && !tajaka;
+    case WrittenFor::kNatal:
+      return kind == ChartKind::kNatal;
+    case WrittenFor::kTajaka:
+      return IsTajaka(kind);
+    case WrittenFor::kMundane:
+      return kind == ChartKind::kMundane;
   }
   return false;
 }
@@ -206,6 +205,8 @@ void WriteSection(ChartState& state, const Settings& settings, int section) {
 }  // namespace
 
 double CompressionPeriod(const ChartState& state) {
+  // Only a flag of exactly 1 compresses (a stray value leaves the dasas
+  // whole), which is why this reads the flags rather than KindOf.
   const ChartOptions& o = state.options;
   if (o.tajakaMode == 1) {
     if (o.tajakaMonthly == 1 && o.tajakaHoraWanted == 1) return 2.53640625;
