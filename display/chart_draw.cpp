@@ -123,9 +123,10 @@ TextFont FittedFont(const QPaintDevice* device, TextFont font, const QString& te
 
 // --- Labels -------------------------------------------------------------
 
-// Degrees and minutes of a longitude in its rasi ("15°23'"), the minutes cut
-// rather than rounded so that the end of a rasi never reads 30°00'; empty for
-// a longitude that is not a number.
+// Degrees and minutes of a longitude in its sign of divisional chart `varga`
+// (in its rasi for D-1: "15°23'"), the minutes cut rather than rounded so
+// that the end of a sign never reads 30°00'; empty for a longitude that is
+// not a number.
 QString DegreesInSignLabel(double longitude, int varga) {
   if (!std::isfinite(longitude)) return {};
   double inSign = std::fmod(longitude, 30.0);

@@ -194,7 +194,7 @@ int VargaSignOf(Varga varga, double longitude, int horaMethod) {
 double DegreesInVarga(Varga varga, double longitude) {
   if (!std::isfinite(longitude)) return 0;
   const int s = SignOf(longitude);
-  const double d = std::clamp(longitude - kSignSpan * s, 0.0, std::nextafter(kSignSpan, 0.0));
+  const double d = std::clamp(DegreesInSignHeld(longitude, s), 0.0, 30.0);
   double inPart = 0;
   if (varga == kD5 || varga == kD30) {
     // Unequal parts, counted from the start of an odd sign and from the end

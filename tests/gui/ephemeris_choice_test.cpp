@@ -176,6 +176,20 @@ TEST_F(EphemerisChoiceTest, TheWindowsEngineIsKeptWithTheChart) {
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(doc.EphemerisLabel(), "swiss");
 
+  // New birth data keep the engine.
+  {
+    ModalDriver driver;
+    driver.Then([](QWidget* d) {
+      SetText(d, "minutes", QStringLiteral("51"));
+      static_cast<QDialog*>(d)->accept();
+    });
+    viewA_->OnEditBirthData();
+    EXPECT_EQ(driver.unexpected(), 0);
+  }
+  EXPECT_EQ(doc.EphemerisLabel(), "swiss");
+  EXPECT_TRUE(doc.image().endsWith("Ephemeris: swiss\n"));
+  EXPECT_EQ(viewA_->ephemeris(), 1);
+
   // A new window of the switched chart.
   frame.OnWindowNew();
   const QList<CChildFrame*> frames = frame.framesOf(&doc);
@@ -183,15 +197,14 @@ TEST_F(EphemerisChoiceTest, TheWindowsEngineIsKeptWithTheChart) {
   EXPECT_EQ(frames[1]->view()->ephemeris(), 1);
   EXPECT_EQ(frames[1]->view()->ephemerisChoice(), 1);
 
-  // Saved: the seven numbers as they were, then the label.
+  // Saved: the seven numbers, then the label.
   const QString saved = Home(QStringLiteral("charts/saved.orv"));
   QString error;
   ASSERT_TRUE(doc.OnSaveDocument(saved, &error)) << error.toStdString();
   const QByteArray bytes = ReadFile(saved);
-  EXPECT_EQ(bytes, QByteArray(kDefaultChart) + "\nEphemeris: swiss\n");
+  EXPECT_EQ(bytes, "4\n4\n1970\n17.5100\n-5.30\n-81.12\n16.15\nEphemeris: swiss\n");
   const ChartValidation read = ValidateChartImage(bytes.toStdString());
   ASSERT_TRUE(read.ok) << read.message;
-  EXPECT_EQ(FormatChartDataFile(read.birth), FormatChartDataFile(ValidateChartImage(kDefaultChart.toStdString()).birth));
 
   // Reopened (the preference is the classic engine), it is cast with the Swiss Ephemeris.
   const QString copy = Home(QStringLiteral("charts/copy.orv"));
