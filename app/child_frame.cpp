@@ -8,13 +8,13 @@
 #include <algorithm>
 
 #include "app/artwork.h"
-#include "app/dhruvak_doc.h"
+#include "app/chart_document.h"
 #include "app/main_frame.h"
 #include "app/chart_view.h"
 
 namespace orvane {
 
-CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* view)
+CChildFrame::CChildFrame(CMainFrame& mainFrame, ChartDocument& doc, ChartView* view)
     : mainFrame_(mainFrame), doc_(doc), view_(view) {
   setObjectName(QStringLiteral("CChildFrame"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -46,10 +46,10 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* 
   row->addWidget(panel_);
   setWidget(body);
   UpdateCaption();
-  connect(view_, &CDhruvakView::screenComposed, this, &CChildFrame::UpdatePanel);
-  connect(&doc_, &CDhruvakDoc::titleChanged, this, &CChildFrame::UpdateCaption);
-  connect(&doc_, &CDhruvakDoc::modifiedChanged, this, &QWidget::setWindowModified);
-  connect(view_, &CDhruvakView::engineTextChanged, this, &CChildFrame::UpdateCaption);
+  connect(view_, &ChartView::screenComposed, this, &CChildFrame::UpdatePanel);
+  connect(&doc_, &ChartDocument::titleChanged, this, &CChildFrame::UpdateCaption);
+  connect(&doc_, &ChartDocument::modifiedChanged, this, &QWidget::setWindowModified);
+  connect(view_, &ChartView::engineTextChanged, this, &CChildFrame::UpdateCaption);
 }
 
 void CChildFrame::UpdateCaption() {
@@ -65,7 +65,7 @@ void CChildFrame::UpdateCaption() {
 void CChildFrame::UpdatePanel() {
   // Room for it: a window wide enough that the charts keep their size.
   constexpr int kLeastWidth = 1200;
-  const bool wanted = width() >= kLeastWidth && view_->screen() == CDhruvakView::kTwoChartScreen &&
+  const bool wanted = width() >= kLeastWidth && view_->screen() == ChartView::kTwoChartScreen &&
                       !view_->tajakaMode() && view_->screenGeometry().charts.size() == 2;
   if (!wanted) {
     if (panel_->isVisible()) panel_->hide();

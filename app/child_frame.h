@@ -11,18 +11,18 @@ class QTextBrowser;
 
 namespace orvane {
 
-class CDhruvakDoc;
-class CDhruvakView;
+class ChartDocument;
+class ChartView;
 class CMainFrame;
 
 class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
 
  public:
-  CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* view);
+  CChildFrame(CMainFrame& mainFrame, ChartDocument& doc, ChartView* view);
 
-  CDhruvakDoc& document() const { return doc_; }
-  CDhruvakView* view() const { return view_; }
+  ChartDocument& document() const { return doc_; }
+  ChartView* view() const { return view_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -35,8 +35,8 @@ class CChildFrame : public QMdiSubWindow {
   void UpdatePanel();
 
   CMainFrame& mainFrame_;
-  CDhruvakDoc& doc_;
-  CDhruvakView* view_;
+  ChartDocument& doc_;
+  ChartView* view_;
   QTextBrowser* panel_ = nullptr;
   QString lastPanelHtml_;  // what the panel was last filled with
 };

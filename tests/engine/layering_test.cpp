@@ -57,7 +57,7 @@ struct Layer {
 };
 const std::vector<Layer>& Layers() {
   static const std::vector<Layer> layers = {
-      {"engine", {}, {"swephexp.h", "sys/", "unistd.h", "pwd.h"}},
+      {"engine", {}, {"fcntl.h", "swephexp.h", "sys/", "unistd.h", "pwd.h"}},
       {"io", {"engine"}, {"fcntl.h", "pwd.h", "signal.h", "sys/", "unistd.h"}},
       {"report", {}, {"locale.h"}},
       {"places", {"date", "io"}, {"fcntl.h", "sys/", "unistd.h"}},  // "date/tz.h": the time-zone library; io: names shown escaped

@@ -18,7 +18,7 @@ namespace {
 using MainScreen = ViewFixture;
 
 TEST_F(MainScreen, ChartsGrowWithTheWindowAndNothingIsCutOff) {
-  CDhruvakView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv");
+  ChartView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv");
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   struct Case {
@@ -70,7 +70,7 @@ TEST_F(MainScreen, ChartsGrowWithTheWindowAndNothingIsCutOff) {
 // its divisional sign, labels keep a readable size, and what does not fit
 // is a "+n" mark whose tool tip lists the labels it stands for.
 TEST_F(MainScreen, CrowdedCellsNameWhatTheirMarkHides) {
-  CDhruvakView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv", true);
+  ChartView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv", true);
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   frame.showNormal();
