@@ -18,8 +18,8 @@
 
 #include "engine/classic_engine.h"
 #include "app/dasa_browser.h"
-#include "app/dhruvak_app.h"
-#include "app/dhruvak_doc.h"
+#include "app/desktop_app.h"
+#include "app/chart_document.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/view_dialogs.h"
 #include "compute/pipeline.h"
@@ -51,13 +51,13 @@ std::string FileName(const QString& path) { return FileNameBytes(path); }
 
 }  // namespace
 
-CDhruvakView::CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent)
+ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
     : QWidget(parent),
       app_(app),
       doc_(doc),
       state_(std::make_unique<ChartState>()),
       trial_(std::make_unique<ChartState>()) {
-  setObjectName(QStringLiteral("CDhruvakView"));
+  setObjectName(QStringLiteral("ChartView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   const int serial = app_.NextViewSerial();
   // In this run's private folder: no other copy of the program, and nobody
@@ -68,27 +68,27 @@ CDhruvakView::CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent)
   // The first chart view of a run loads the settings, or walks the user
   // through the preferences on a first run.
   app_.EnsureSettings();
-  connect(&doc_, &CDhruvakDoc::viewsNeedUpdate, this, &CDhruvakView::OnDocumentUpdate);
-  connect(&app_, &CDhruvakApp::settingsChanged, this, &CDhruvakView::RefreshDasaBrowser);
+  connect(&doc_, &ChartDocument::viewsNeedUpdate, this, &ChartView::OnDocumentUpdate);
+  connect(&app_, &DesktopApp::settingsChanged, this, &ChartView::RefreshDasaBrowser);
 }
 
-CDhruvakView::~CDhruvakView() {
+ChartView::~ChartView() {
   QFile::remove(dataFile_);
   QFile::remove(nowFile_);
 }
 
-QSize CDhruvakView::sizeHint() const {
+QSize ChartView::sizeHint() const {
   if (geometry_.extent.isEmpty()) return {kScrollWidth, kScrollHeight};
   return minimumSize();
 }
 
-const Settings& CDhruvakView::settings() const {
+const Settings& ChartView::settings() const {
   viewSettings_ = app_.settings();
   if (ephemeris_ >= 0) viewSettings_.ephemeris = ephemeris_;
   return viewSettings_;
 }
 
-void CDhruvakView::SetEphemeris(int ephemeris) {
+void ChartView::SetEphemeris(int ephemeris) {
   const int before = settings().ephemeris;
   ephemeris_ = ephemeris;
   if (settings().ephemeris != before) {
@@ -97,9 +97,9 @@ void CDhruvakView::SetEphemeris(int ephemeris) {
   }
 }
 
-void CDhruvakView::OnToggleEphemeris() { SetEphemeris(settings().ephemeris == 1 ? 0 : 1); }
+void ChartView::OnToggleEphemeris() { SetEphemeris(settings().ephemeris == 1 ? 0 : 1); }
 
-void CDhruvakView::OnInitialUpdate() {
+void ChartView::OnInitialUpdate() {
   choices_ = ScreenChoices{};
   state_->options = ChartOptions{};
   printTitle.clear();
@@ -115,7 +115,7 @@ void CDhruvakView::OnInitialUpdate() {
 
 // ---- computing
 
-bool CDhruvakView::PrepareWorkingFile(QString* error) {
+bool ChartView::PrepareWorkingFile(QString* error) {
   // A document without a valid image (new, or its file failed validation)
   // is a prasna chart: the current moment at the default place, written by
   // the pass into this view's own "now" file. A new document keeps the
@@ -146,7 +146,7 @@ bool CDhruvakView::PrepareWorkingFile(QString* error) {
   return true;
 }
 
-bool CDhruvakView::RunChartPass(int section) {
+bool ChartView::RunChartPass(int section) {
   const Settings& s = settings();
   if (hasChart_ && !recompute_ && !nowMode_) {
     // The chart is cast and derived (every drawing recasts first): the
@@ -204,7 +204,7 @@ bool CDhruvakView::RunChartPass(int section) {
 
 // ---- drawing
 
-ScreenPaintResult CDhruvakView::OnDraw(QPainter& painter, const ScreenPaintOptions& options) {
+ScreenPaintResult ChartView::OnDraw(QPainter& painter, const ScreenPaintOptions& options) {
   ScreenPaintResult result;
   QString error;
   if (!PrepareWorkingFile(&error)) {
@@ -221,7 +221,7 @@ ScreenPaintResult CDhruvakView::OnDraw(QPainter& painter, const ScreenPaintOptio
   return PaintScreen(painter, options);
 }
 
-ScreenPaintResult CDhruvakView::Render() {
+ScreenPaintResult ChartView::Render() {
   ScreenPaintResult result;
   QString error;
   if (!PrepareWorkingFile(&error)) {
@@ -240,7 +240,7 @@ ScreenPaintResult CDhruvakView::Render() {
   return result;
 }
 
-double CDhruvakView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
+double ChartView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
   if (extent.width() <= 0 || extent.height() <= 0 || room.width() <= 0 || room.height() <= 0) return 1.0;
   const double fitHeight = room.height() / extent.height();
   // A screen taller than the window at its actual size scrolls: the
@@ -250,14 +250,14 @@ double CDhruvakView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
   return std::clamp(std::min(fitWidth, std::max(fitHeight, 1.0)), kMinZoom, kMaxZoom);
 }
 
-QSize CDhruvakView::Room() const {
+QSize ChartView::Room() const {
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
     if (auto* area = qobject_cast<QScrollArea*>(w)) return area->maximumViewportSize();
   }
   return size();
 }
 
-void CDhruvakView::Compose() {
+void ChartView::Compose() {
   const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
   // Text is measured on an image of the density it is drawn at.
   QImage probe(1, 1, QImage::Format_RGB32);
@@ -293,7 +293,7 @@ void CDhruvakView::Compose() {
   update();
 }
 
-void CDhruvakView::SetZoom(bool fit, double zoom) {
+void ChartView::SetZoom(bool fit, double zoom) {
   fit_ = fit;
   zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
   if (!preparedScreen()) {
@@ -303,12 +303,12 @@ void CDhruvakView::SetZoom(bool fit, double zoom) {
   Compose();
 }
 
-void CDhruvakView::ZoomIn() { SetZoom(false, scale_ * kZoomStep); }
-void CDhruvakView::ZoomOut() { SetZoom(false, scale_ / kZoomStep); }
-void CDhruvakView::ZoomActualSize() { SetZoom(false, 1.0); }
-void CDhruvakView::ZoomToFit() { SetZoom(true, zoom_); }
+void ChartView::ZoomIn() { SetZoom(false, scale_ * kZoomStep); }
+void ChartView::ZoomOut() { SetZoom(false, scale_ / kZoomStep); }
+void ChartView::ZoomActualSize() { SetZoom(false, 1.0); }
+void ChartView::ZoomToFit() { SetZoom(true, zoom_); }
 
-bool CDhruvakView::eventFilter(QObject* watched, QEvent* event) {
+bool ChartView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == watchedArea_ && event->type() == QEvent::Resize && fit_ && preparedScreen()) {
     // The window changed its size: the prepared screen is drawn again for
     // it once the resizing has settled.
@@ -319,7 +319,7 @@ bool CDhruvakView::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-bool CDhruvakView::RefreshScreen() {
+bool ChartView::RefreshScreen() {
   ScrollToTop();
   const ScreenPaintResult result = Render();
   update();
@@ -331,7 +331,7 @@ bool CDhruvakView::RefreshScreen() {
   return true;
 }
 
-void CDhruvakView::ScrollToTop() {
+void ChartView::ScrollToTop() {
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
     if (auto* area = qobject_cast<QScrollArea*>(w)) {
       if (watchedArea_ != area) {
@@ -345,7 +345,7 @@ void CDhruvakView::ScrollToTop() {
   }
 }
 
-void CDhruvakView::paintEvent(QPaintEvent* event) {
+void ChartView::paintEvent(QPaintEvent* event) {
   if (screenImage_.isNull() || screenImage_.devicePixelRatio() != std::max<qreal>(1.0, devicePixelRatioF())) {
     if (problem_.isEmpty()) {
       // A first paint, or a screen of another pixel density: draw now, and
@@ -379,7 +379,7 @@ void CDhruvakView::paintEvent(QPaintEvent* event) {
 
 // ---- messages
 
-void CDhruvakView::ShowScreenMessage(const QString& text) {
+void ChartView::ShowScreenMessage(const QString& text) {
   if (text == QLatin1String(kBalasTajakaOnlyText)) {
     // The Pancha Vargeeya screen of a natal chart stays chosen: say so once,
     // not on every later drawing.
@@ -389,7 +389,7 @@ void CDhruvakView::ShowScreenMessage(const QString& text) {
   QMessageBox::information(app_.DialogParent(), QString::fromLatin1(kOhNoCaption), text);
 }
 
-void CDhruvakView::ReportFailure(const QString& error) {
+void ChartView::ReportFailure(const QString& error) {
   const QString folder = ShownFileName(QDir::toNativeSeparators(app_.runFolder()));
   const QString text =
       QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nOrvane Lite keeps its working files in "
@@ -403,7 +403,7 @@ void CDhruvakView::ReportFailure(const QString& error) {
   QMessageBox::warning(app_.DialogParent(), QStringLiteral("Orvane Lite"), text);
 }
 
-void CDhruvakView::OnDocumentUpdate(QObject* sender) {
+void ChartView::OnDocumentUpdate(QObject* sender) {
   if (sender == this) return;
   RefreshScreen();
   RefreshDasaBrowser();
@@ -411,23 +411,23 @@ void CDhruvakView::OnDocumentUpdate(QObject* sender) {
 
 // ---- commands
 
-void CDhruvakView::ShowScreen(int screen) {
+void ChartView::ShowScreen(int screen) {
   choices_.screen = screen;
   balasAnnounced_ = false;
   RefreshScreen();
 }
 
-void CDhruvakView::OnVimsottari() { ShowScreen(kScreenVimsottari); }
-void CDhruvakView::OnKalachakra() { ShowScreen(kScreenKalachakra); }
-void CDhruvakView::OnPatyayini() { ShowScreen(kScreenPatyayini); }
-void CDhruvakView::OnSahams() { ShowScreen(kScreenSahams); }
-void CDhruvakView::OnPanchaVargeeyaBala() { ShowScreen(kScreenPanchaVargeeya); }
-void CDhruvakView::OnShadbala() { ShowScreen(kScreenShadbala); }
-void CDhruvakView::OnMiscellaneous() { ShowScreen(kScreenMiscellaneous); }
-void CDhruvakView::OnAshtottari() { ShowScreen(kScreenAshtottari); }
-void CDhruvakView::OnMudda() { ShowScreen(kScreenMudda); }
+void ChartView::OnVimsottari() { ShowScreen(kScreenVimsottari); }
+void ChartView::OnKalachakra() { ShowScreen(kScreenKalachakra); }
+void ChartView::OnPatyayini() { ShowScreen(kScreenPatyayini); }
+void ChartView::OnSahams() { ShowScreen(kScreenSahams); }
+void ChartView::OnPanchaVargeeyaBala() { ShowScreen(kScreenPanchaVargeeya); }
+void ChartView::OnShadbala() { ShowScreen(kScreenShadbala); }
+void ChartView::OnMiscellaneous() { ShowScreen(kScreenMiscellaneous); }
+void ChartView::OnAshtottari() { ShowScreen(kScreenAshtottari); }
+void ChartView::OnMudda() { ShowScreen(kScreenMudda); }
 
-void CDhruvakView::OnAshtakavarga() {
+void ChartView::OnAshtakavarga() {
   CChooseOneChartDlg dialog(choices_.ashtakavargaChart, app_.DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;
   choices_.ashtakavargaChart = dialog.chart();
@@ -435,7 +435,7 @@ void CDhruvakView::OnAshtakavarga() {
   ShowScreen(kScreenAshtakavarga);
 }
 
-void CDhruvakView::OnSelectTwoCharts() {
+void ChartView::OnSelectTwoCharts() {
   // From another screen the command first comes back to the two charts.
   if (choices_.screen != kScreenTwoCharts) {
     ShowScreen(kScreenTwoCharts);
@@ -450,7 +450,7 @@ void CDhruvakView::OnSelectTwoCharts() {
   RefreshScreen();
 }
 
-void CDhruvakView::OnTajakaChart() {
+void ChartView::OnTajakaChart() {
   ChartOptions& o = state_->options;
   CTajakaAnnualDlg annual(static_cast<int>(state_->birthCopy.year), app_.DialogParent());
   if (annual.exec() != QDialog::Accepted) return;
@@ -477,7 +477,7 @@ void CDhruvakView::OnTajakaChart() {
   ShowScreen(kScreenTwoCharts);
 }
 
-void CDhruvakView::OnBackToBirthChart() {
+void ChartView::OnBackToBirthChart() {
   ChartOptions& o = state_->options;
   o.tajakaMode = 0;
   o.tajakaMonthly = 0;
@@ -486,7 +486,7 @@ void CDhruvakView::OnBackToBirthChart() {
   ShowScreen(kScreenTwoCharts);
 }
 
-void CDhruvakView::OnPratyantardasas() {
+void ChartView::OnPratyantardasas() {
   if (tajakaMode()) {
     ShowScreenMessage(QString::fromLatin1(kNatalOnlyText));
     return;
@@ -496,9 +496,9 @@ void CDhruvakView::OnPratyantardasas() {
   ShowScreen(kScreenPratyantardasas);
 }
 
-CDasaBrowser* CDhruvakView::dasaBrowser() const { return dasaBrowser_.data(); }
+CDasaBrowser* ChartView::dasaBrowser() const { return dasaBrowser_.data(); }
 
-void CDhruvakView::OnDasaBrowser() {
+void ChartView::OnDasaBrowser() {
   if (tajakaMode()) {
     ShowScreenMessage(QString::fromLatin1(kNatalOnlyText));
     return;
@@ -512,7 +512,7 @@ void CDhruvakView::OnDasaBrowser() {
   dasaBrowser_->show();
 }
 
-void CDhruvakView::RefreshDasaBrowser() {
+void ChartView::RefreshDasaBrowser() {
   if (!dasaBrowser_) return;
   if (tajakaMode()) {
     dasaBrowser_->close();
@@ -523,7 +523,7 @@ void CDhruvakView::RefreshDasaBrowser() {
   if (dasaBrowser_) dasaBrowser_->setGeometry(place);
 }
 
-void CDhruvakView::OnEditBirthData() {
+void ChartView::OnEditBirthData() {
   const BirthData current = hasChart_ ? state_->birthCopy : NowBirthData(app_.settings());
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;

@@ -38,10 +38,10 @@
 namespace orvane {
 
 class CDasaBrowser;
-class CDhruvakApp;
-class CDhruvakDoc;
+class DesktopApp;
+class ChartDocument;
 
-class CDhruvakView : public QWidget, public ScreenView {
+class ChartView : public QWidget, public ScreenView {
   Q_OBJECT
 
  public:
@@ -57,11 +57,11 @@ class CDhruvakView : public QWidget, public ScreenView {
   // charts above two blocks of text.
   static constexpr int kTwoChartScreen = kScreenTwoCharts;
 
-  CDhruvakView(CDhruvakApp& app, CDhruvakDoc& doc, QWidget* parent = nullptr);
-  ~CDhruvakView() override;
+  ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent = nullptr);
+  ~ChartView() override;
 
-  CDhruvakDoc& document() const { return doc_; }
-  CDhruvakApp& app() const { return app_; }
+  ChartDocument& document() const { return doc_; }
+  DesktopApp& app() const { return app_; }
 
   // Once the view is in its frame: the initial choices (screen 7, Rasi and
   // Navamsa, natal chart), the first computation, and for a document whose
@@ -200,8 +200,8 @@ class CDhruvakView : public QWidget, public ScreenView {
   void ScrollToTop();
   void RefreshDasaBrowser();
 
-  CDhruvakApp& app_;
-  CDhruvakDoc& doc_;
+  DesktopApp& app_;
+  ChartDocument& doc_;
   std::unique_ptr<ChartState> state_;
   std::unique_ptr<ChartState> trial_;  // the pass's working copy
   bool hasChart_ = false;

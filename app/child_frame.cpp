@@ -5,13 +5,13 @@
 #include <QScrollArea>
 
 #include "app/artwork.h"
-#include "app/dhruvak_doc.h"
+#include "app/chart_document.h"
 #include "app/main_frame.h"
 #include "app/chart_view.h"
 
 namespace orvane {
 
-CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* view)
+CChildFrame::CChildFrame(CMainFrame& mainFrame, ChartDocument& doc, ChartView* view)
     : mainFrame_(mainFrame), doc_(doc), view_(view) {
   setObjectName(QStringLiteral("CChildFrame"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -27,9 +27,9 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* 
   scroll->setBackgroundRole(QPalette::Window);
   setWidget(scroll);
   UpdateCaption();
-  connect(&doc_, &CDhruvakDoc::titleChanged, this, &CChildFrame::UpdateCaption);
-  connect(&doc_, &CDhruvakDoc::modifiedChanged, this, &QWidget::setWindowModified);
-  connect(view_, &CDhruvakView::engineTextChanged, this, &CChildFrame::UpdateCaption);
+  connect(&doc_, &ChartDocument::titleChanged, this, &CChildFrame::UpdateCaption);
+  connect(&doc_, &ChartDocument::modifiedChanged, this, &QWidget::setWindowModified);
+  connect(view_, &ChartView::engineTextChanged, this, &CChildFrame::UpdateCaption);
 }
 
 void CChildFrame::UpdateCaption() {

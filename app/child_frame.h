@@ -7,18 +7,18 @@
 
 namespace orvane {
 
-class CDhruvakDoc;
-class CDhruvakView;
+class ChartDocument;
+class ChartView;
 class CMainFrame;
 
 class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
 
  public:
-  CChildFrame(CMainFrame& mainFrame, CDhruvakDoc& doc, CDhruvakView* view);
+  CChildFrame(CMainFrame& mainFrame, ChartDocument& doc, ChartView* view);
 
-  CDhruvakDoc& document() const { return doc_; }
-  CDhruvakView* view() const { return view_; }
+  ChartDocument& document() const { return doc_; }
+  ChartView* view() const { return view_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -27,8 +27,8 @@ class CChildFrame : public QMdiSubWindow {
   void UpdateCaption();
 
   CMainFrame& mainFrame_;
-  CDhruvakDoc& doc_;
-  CDhruvakView* view_;
+  ChartDocument& doc_;
+  ChartView* view_;
 };
 
 }  // namespace orvane

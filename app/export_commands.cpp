@@ -4,8 +4,8 @@
 
 #include <QFileInfo>
 
-#include "app/dhruvak_app.h"
-#include "app/dhruvak_doc.h"
+#include "app/desktop_app.h"
+#include "app/chart_document.h"
 #include "display/export.h"
 #include "display/printing.h"
 

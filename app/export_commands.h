@@ -15,16 +15,16 @@ class QWidget;
 
 namespace orvane {
 
-class CDhruvakApp;
-class CDhruvakDoc;
+class DesktopApp;
+class ChartDocument;
 
 // The program's "Enter title" dialog, as the prompt of the commands.
 std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset);
 
 // What a command reads from the view that runs it.
 struct ViewExportContext {
-  CDhruvakApp& app;
-  CDhruvakDoc& doc;
+  DesktopApp& app;
+  ChartDocument& doc;
   const ChartState& chart;  // the view's computed chart (recomputed before the call)
   int chart1 = 0;           // chart choice 0..20 of the view's first chart
   QString& printTitle;      // the view's print title, kept between print jobs

@@ -3,7 +3,7 @@
 
 #include "app/app_paths.h"
 #include "app/artwork.h"
-#include "app/dhruvak_app.h"
+#include "app/desktop_app.h"
 #include "display/file_names.h"
 
 int main(int argc, char** argv) {
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   // its own options out of argv by now.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments += orvane::DecodeFileName(QByteArray(argv[i]));
-  orvane::CDhruvakApp app(orvane::AppPaths::Defaults());
+  orvane::DesktopApp app(orvane::AppPaths::Defaults());
   if (!app.InitInstance(arguments)) return app.exitCode();
   return application.exec();
 }

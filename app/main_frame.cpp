@@ -25,8 +25,8 @@
 #include "app/app_paths.h"
 #include "app/artwork.h"
 #include "app/child_frame.h"
-#include "app/dhruvak_app.h"
-#include "app/dhruvak_doc.h"
+#include "app/desktop_app.h"
+#include "app/chart_document.h"
 #include "app/chart_view.h"
 #include "app/user_guide.h"
 #include "display/file_names.h"
@@ -44,7 +44,7 @@ bool SamePath(const QString& a, const QString& b) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
+CMainFrame::CMainFrame(DesktopApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   setObjectName(QStringLiteral("CMainFrame"));
   setWindowTitle(QStringLiteral("Orvane Lite"));
   setWindowIcon(AppIcon());
@@ -66,14 +66,14 @@ CMainFrame::CMainFrame(CDhruvakApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   engineStatus_->setObjectName(QStringLiteral("engineStatus"));
   statusBar()->addPermanentWidget(engineStatus_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
-  connect(&app_, &CDhruvakApp::settingsChanged, this, &CMainFrame::UpdateCommandStates);
+  connect(&app_, &DesktopApp::settingsChanged, this, &CMainFrame::UpdateCommandStates);
   // A chart whose file failed validation shows the current moment: coming
   // back to its window casts it afresh.
   connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
     auto* frame = qobject_cast<CChildFrame*>(window);
     if (frame && frame->document().invalid() && frame->view()->hasChart()) frame->view()->RefreshScreen();
   });
-  connect(&app_, &CDhruvakApp::recentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
+  connect(&app_, &DesktopApp::recentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
   UpdateRecentFileActions();
   UpdateCommandStates();
   resize(1100, 760);
@@ -142,7 +142,7 @@ void CMainFrame::CreateActions() {
 
   printSetupAction_ = new QAction(QStringLiteral("Print Set&up..."), this);
   printSetupAction_->setStatusTip(QStringLiteral("Choose the printer and the page"));
-  connect(printSetupAction_, &QAction::triggered, &app_, &CDhruvakApp::OnFilePrintSetup);
+  connect(printSetupAction_, &QAction::triggered, &app_, &DesktopApp::OnFilePrintSetup);
 
   exitAction_ = new QAction(QStringLiteral("E&xit"), this);
   exitAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -213,21 +213,21 @@ void CMainFrame::CreateMenus() {
   AddViewMenuEntries(tajaka, ViewMenuGroup::kTajaka);
 
   QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Preferences"));
-  auto add = [&](const QString& text, const char* shortcut, void (CDhruvakApp::*handler)()) {
+  auto add = [&](const QString& text, const char* shortcut, void (DesktopApp::*handler)()) {
     QAction* action = prefs->addAction(text);
     if (shortcut) action->setShortcut(QKeySequence(QLatin1String(shortcut)));
     connect(action, &QAction::triggered, &app_, handler);
     return action;
   };
-  add(QStringLiteral("&Chart Style"), "Ctrl+L", &CDhruvakApp::OnChartStyle);
-  add(QStringLiteral("&Ayanamsa"), "Ctrl+Y", &CDhruvakApp::OnAyanamsa);
-  add(QStringLiteral("&Days in a year"), nullptr, &CDhruvakApp::OnDaysInYear);
-  add(QStringLiteral("&Special lagna && upagraha display"), "Ctrl+E", &CDhruvakApp::OnSpecialLagnaDisplay);
-  add(QStringLiteral("&Upagraha calculation options"), nullptr, &CDhruvakApp::OnUpagrahaOptions);
-  add(QStringLiteral("&Hora chart"), nullptr, &CDhruvakApp::OnHoraChart);
-  add(QStringLiteral("Items to include when &printing"), nullptr, &CDhruvakApp::OnPrintItems);
-  add(QStringLiteral("Default &location"), nullptr, &CDhruvakApp::OnDefaultLocation);
-  add(QStringLiteral("&Ephemeris"), nullptr, &CDhruvakApp::OnEphemeris);
+  add(QStringLiteral("&Chart Style"), "Ctrl+L", &DesktopApp::OnChartStyle);
+  add(QStringLiteral("&Ayanamsa"), "Ctrl+Y", &DesktopApp::OnAyanamsa);
+  add(QStringLiteral("&Days in a year"), nullptr, &DesktopApp::OnDaysInYear);
+  add(QStringLiteral("&Special lagna && upagraha display"), "Ctrl+E", &DesktopApp::OnSpecialLagnaDisplay);
+  add(QStringLiteral("&Upagraha calculation options"), nullptr, &DesktopApp::OnUpagrahaOptions);
+  add(QStringLiteral("&Hora chart"), nullptr, &DesktopApp::OnHoraChart);
+  add(QStringLiteral("Items to include when &printing"), nullptr, &DesktopApp::OnPrintItems);
+  add(QStringLiteral("Default &location"), nullptr, &DesktopApp::OnDefaultLocation);
+  add(QStringLiteral("&Ephemeris"), nullptr, &DesktopApp::OnEphemeris);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   QAction* statusBarAction = view->addAction(QStringLiteral("&Status Bar"));
@@ -253,7 +253,7 @@ void CMainFrame::CreateMenus() {
   connect(guide, &QAction::triggered, this, [this] { ShowUserGuide(this); });
   help->addSeparator();
   QAction* about = help->addAction(QStringLiteral("&About Orvane Lite..."));
-  connect(about, &QAction::triggered, &app_, &CDhruvakApp::OnAppAbout);
+  connect(about, &QAction::triggered, &app_, &DesktopApp::OnAppAbout);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -319,28 +319,28 @@ QString CMainFrame::NextUntitledTitle(DocType type) {
   return ToQString(kDocTemplates[index].docName) + QString::number(++untitledCount_[index]);
 }
 
-CDhruvakDoc* CMainFrame::AddDocument(CDhruvakDoc* doc) {
+ChartDocument* CMainFrame::AddDocument(ChartDocument* doc) {
   documents_.append(doc);
   frameCount_.insert(doc, 0);
-  connect(doc, &CDhruvakDoc::saved, this, [this](const QString& path) {
+  connect(doc, &ChartDocument::saved, this, [this](const QString& path) {
     app_.AddToRecentFileList(path);
     statusBar()->showMessage(QStringLiteral("Saved \"%1\".").arg(ShownFileName(QDir::toNativeSeparators(path))), 5000);
   });
-  connect(doc, &CDhruvakDoc::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+  connect(doc, &ChartDocument::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
   return doc;
 }
 
-CDhruvakDoc* CMainFrame::OnFileNew() {
-  auto* doc = new CDhruvakDoc(DocType::kChart, this);
+ChartDocument* CMainFrame::OnFileNew() {
+  auto* doc = new ChartDocument(DocType::kChart, this);
   doc->OnNewDocument(NextUntitledTitle(DocType::kChart));
   AddDocument(doc);
   CreateFrame(*doc);
   return doc;
 }
 
-CDhruvakDoc* CMainFrame::OpenDocumentFile(const QString& path) {
+ChartDocument* CMainFrame::OpenDocumentFile(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
-  for (CDhruvakDoc* doc : documents_) {
+  for (ChartDocument* doc : documents_) {
     if (SamePath(doc->pathName(), absolute)) {
       app_.AddToRecentFileList(absolute);
       const QList<CChildFrame*> frames = framesOf(doc);
@@ -348,10 +348,10 @@ CDhruvakDoc* CMainFrame::OpenDocumentFile(const QString& path) {
       return doc;
     }
   }
-  auto* doc = new CDhruvakDoc(DocTypeForPath(absolute), this);
+  auto* doc = new ChartDocument(DocTypeForPath(absolute), this);
   QString error;
-  const CDhruvakDoc::OpenStatus status = doc->OnOpenDocument(absolute, &error);
-  if (status == CDhruvakDoc::OpenStatus::kUnreadable) {
+  const ChartDocument::OpenStatus status = doc->OnOpenDocument(absolute, &error);
+  if (status == ChartDocument::OpenStatus::kUnreadable) {
     delete doc;
     QMessageBox::warning(app_.DialogParent(), QStringLiteral("Orvane Lite"),
                          QStringLiteral("The file \"%1\" cannot be opened.\n\n%2")
@@ -361,27 +361,27 @@ CDhruvakDoc* CMainFrame::OpenDocumentFile(const QString& path) {
   AddDocument(doc);
   app_.AddToRecentFileList(absolute);
   CreateFrame(*doc);
-  if (status == CDhruvakDoc::OpenStatus::kInvalid) {
+  if (status == ChartDocument::OpenStatus::kInvalid) {
     statusBar()->showMessage(QStringLiteral("\"%1\": %2").arg(ShownFileName(QFileInfo(absolute).fileName()), error),
                              15000);
   }
   return doc;
 }
 
-CChildFrame* CMainFrame::CreateFrame(CDhruvakDoc& doc) {
-  auto* view = new CDhruvakView(app_, doc);
+CChildFrame* CMainFrame::CreateFrame(ChartDocument& doc) {
+  auto* view = new ChartView(app_, doc);
   auto* frame = new CChildFrame(*this, doc, view);
   mdi_->addSubWindow(frame);
   frameCount_[&doc] += 1;
   connect(frame, &QObject::destroyed, this, [this, d = &doc] { OnFrameDestroyed(d); });
-  connect(view, &CDhruvakView::engineTextChanged, this, &CMainFrame::UpdateCommandStates);
+  connect(view, &ChartView::engineTextChanged, this, &CMainFrame::UpdateCommandStates);
   frame->showMaximized();
   view->OnInitialUpdate();
   UpdateCommandStates();
   return frame;
 }
 
-void CMainFrame::OnFrameDestroyed(CDhruvakDoc* doc) {
+void CMainFrame::OnFrameDestroyed(ChartDocument* doc) {
   auto it = frameCount_.find(doc);
   if (it == frameCount_.end()) return;
   if (--it.value() > 0) return;
@@ -402,17 +402,17 @@ void CMainFrame::OnFileOpen() {
 }
 
 bool CMainFrame::OnFileSave() {
-  CDhruvakDoc* doc = activeDocument();
+  ChartDocument* doc = activeDocument();
   return doc && doc->DoSave(this, false);
 }
 
 bool CMainFrame::OnFileSaveAs() {
-  CDhruvakDoc* doc = activeDocument();
+  ChartDocument* doc = activeDocument();
   return doc && doc->DoSave(this, true);
 }
 
 void CMainFrame::OnFileClose() {
-  CDhruvakDoc* doc = activeDocument();
+  ChartDocument* doc = activeDocument();
   if (!doc || !doc->SaveModified(this)) return;
   // Every window of the document closes without asking again.
   const QList<CChildFrame*> frames = framesOf(doc);
@@ -422,14 +422,14 @@ void CMainFrame::OnFileClose() {
 }
 
 void CMainFrame::OnWindowNew() {
-  if (CDhruvakDoc* doc = activeDocument()) CreateFrame(*doc);
+  if (ChartDocument* doc = activeDocument()) CreateFrame(*doc);
 }
 
 void CMainFrame::OnEditBirthData() {
-  if (CDhruvakView* view = activeView()) view->OnEditBirthData();
+  if (ChartView* view = activeView()) view->OnEditBirthData();
 }
 
-QList<CChildFrame*> CMainFrame::framesOf(const CDhruvakDoc* doc) const {
+QList<CChildFrame*> CMainFrame::framesOf(const ChartDocument* doc) const {
   QList<CChildFrame*> frames;
   for (QMdiSubWindow* window : mdi_->subWindowList()) {
     auto* frame = qobject_cast<CChildFrame*>(window);
@@ -446,19 +446,19 @@ CChildFrame* CMainFrame::activeChild() const {
   return windows.isEmpty() ? nullptr : qobject_cast<CChildFrame*>(windows.last());
 }
 
-CDhruvakView* CMainFrame::activeView() const {
+ChartView* CMainFrame::activeView() const {
   CChildFrame* frame = activeChild();
   return frame ? frame->view() : nullptr;
 }
 
-CDhruvakDoc* CMainFrame::activeDocument() const {
+ChartDocument* CMainFrame::activeDocument() const {
   CChildFrame* frame = activeChild();
   return frame ? &frame->document() : nullptr;
 }
 
 bool CMainFrame::CanCloseFrame(CChildFrame* frame) {
   if (closingAll_) return true;
-  CDhruvakDoc& doc = frame->document();
+  ChartDocument& doc = frame->document();
   if (frameCount_.value(&doc) > 1) return true;
   return doc.SaveModified(this);
 }
@@ -483,14 +483,14 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::UpdateEngineStatus() {
-  const CDhruvakView* view = activeView();
+  const ChartView* view = activeView();
   const QString engine = view ? view->engineText() : QString();
   engineStatus_->setText(engine.isEmpty() ? QString() : QStringLiteral("Ephemeris: ") + engine);
   engineStatus_->setVisible(!engine.isEmpty());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  for (CDhruvakDoc* doc : documents_) {
+  for (ChartDocument* doc : documents_) {
     if (!doc->SaveModified(this)) {
       event->ignore();
       return;

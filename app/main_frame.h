@@ -20,9 +20,9 @@ class QToolBar;
 namespace orvane {
 
 class CChildFrame;
-class CDhruvakApp;
-class CDhruvakDoc;
-class CDhruvakView;
+class DesktopApp;
+class ChartDocument;
+class ChartView;
 
 // Where a chart-window command appears in the menus.
 enum class ViewMenuGroup : int {
@@ -35,16 +35,16 @@ class CMainFrame : public QMainWindow {
  public:
   static constexpr int kRecentFileCount = 9;
 
-  explicit CMainFrame(CDhruvakApp& app);
+  explicit CMainFrame(DesktopApp& app);
   ~CMainFrame() override;
 
   QMdiArea* mdiArea() const { return mdi_; }
 
   // "&New (Prasna for now)": an untitled chart of the current moment.
-  CDhruvakDoc* OnFileNew();
+  ChartDocument* OnFileNew();
   // Opens `path` in a new chart window (or shows the window that already
   // has it). A file that cannot be read is reported; returns nullptr then.
-  CDhruvakDoc* OpenDocumentFile(const QString& path);
+  ChartDocument* OpenDocumentFile(const QString& path);
   void OnFileOpen();
   bool OnFileSave();
   bool OnFileSaveAs();
@@ -52,11 +52,11 @@ class CMainFrame : public QMainWindow {
   void OnWindowNew();
   void OnEditBirthData();
 
-  QList<CDhruvakDoc*> documents() const { return documents_; }
-  QList<CChildFrame*> framesOf(const CDhruvakDoc* doc) const;
+  QList<ChartDocument*> documents() const { return documents_; }
+  QList<CChildFrame*> framesOf(const ChartDocument* doc) const;
   CChildFrame* activeChild() const;
-  CDhruvakView* activeView() const;
-  CDhruvakDoc* activeDocument() const;
+  ChartView* activeView() const;
+  ChartDocument* activeDocument() const;
 
   // Closing a chart window: the last window of a modified document asks
   // "Save changes to %1?".
@@ -94,18 +94,18 @@ class CMainFrame : public QMainWindow {
   void AddViewMenuEntries(QMenu* menu, ViewMenuGroup group);
   void FillToolBar(QToolBar* bar);
   void UpdateViewCommands();
-  CDhruvakDoc* AddDocument(CDhruvakDoc* doc);
-  CChildFrame* CreateFrame(CDhruvakDoc& doc);
-  void OnFrameDestroyed(CDhruvakDoc* doc);
+  ChartDocument* AddDocument(ChartDocument* doc);
+  CChildFrame* CreateFrame(ChartDocument& doc);
+  void OnFrameDestroyed(ChartDocument* doc);
   void UpdateCommandStates();
   // The status bar's note of the active chart's engine (empty for classic).
   void UpdateEngineStatus();
   QString NextUntitledTitle(DocType type);
 
-  CDhruvakApp& app_;
+  DesktopApp& app_;
   QMdiArea* mdi_;
-  QList<CDhruvakDoc*> documents_;
-  QHash<CDhruvakDoc*, int> frameCount_;
+  QList<ChartDocument*> documents_;
+  QHash<ChartDocument*, int> frameCount_;
   std::array<int, 2> untitledCount_{};
   bool closingAll_ = false;
   QString startupProblem_;

@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "app/chart_view.h"
-#include "app/dhruvak_app.h"
-#include "app/dhruvak_doc.h"
+#include "app/desktop_app.h"
+#include "app/chart_document.h"
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "app/match_window.h"
@@ -25,8 +25,8 @@ namespace {
 // document's chart file when it holds a valid one, else the chart the view
 // computed (an untitled prasna chart).
 bool ActiveChart(CMainFrame& frame, BirthData& birth, QString& name) {
-  CDhruvakView* view = frame.activeView();
-  CDhruvakDoc* doc = frame.activeDocument();
+  ChartView* view = frame.activeView();
+  ChartDocument* doc = frame.activeDocument();
   if (!view || !doc) return false;
   name = doc->title();
   if (doc->loaded()) {
@@ -75,7 +75,7 @@ TransitWindow* OpenTransitWindow(CMainFrame& frame, const QDateTime& start) {
 }
 
 void OnTransits(CMainFrame& frame) {
-  CDhruvakView* view = frame.activeView();
+  ChartView* view = frame.activeView();
   BirthData natal{};
   QString name;
   if (!view || !ActiveChart(frame, natal, name)) return;

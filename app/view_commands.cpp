@@ -12,15 +12,15 @@
 #include "app/artwork.h"
 #include "app/chart_view.h"
 #include "app/child_frame.h"
-#include "app/dhruvak_app.h"
-#include "app/dhruvak_doc.h"
+#include "app/desktop_app.h"
+#include "app/chart_document.h"
 #include "app/main_frame.h"
 #include "app/view_icons.h"
 
 namespace orvane {
 namespace {
 
-using Handler = void (CDhruvakView::*)();
+using Handler = void (ChartView::*)();
 
 struct ViewCommand {
   int menuId;          // the menu entry's command id
@@ -40,75 +40,75 @@ using I = ViewIcon;
 
 // In menu order within each group.
 constexpr std::array<ViewCommand, 30> kViewCommands = {{
-    {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &CDhruvakView::OnFilePrint, G::kFilePrint,
+    {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &ChartView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
-    {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &CDhruvakView::OnFilePrintPreview,
+    {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &ChartView::OnFilePrintPreview,
      G::kFilePrint, I::kNone, false},
     {32898, 0, "&Email as text file attachment", nullptr, nullptr, "Mail the complete calculations as a text file",
-     &CDhruvakView::OnMailAsText, G::kFileSend, I::kNone, false},
+     &ChartView::OnMailAsText, G::kFileSend, I::kNone, false},
     {32861, 0, "&Text on current screen as plain text", nullptr, "Ctrl+C",
-     "Copy the text of the screen to the clipboard", &CDhruvakView::OnCopyScreenText, G::kEditCopy, I::kNone, false},
+     "Copy the text of the screen to the clipboard", &ChartView::OnCopyScreenText, G::kEditCopy, I::kNone, false},
     {32897, 0, "&Basic calculations as plain text", nullptr, nullptr,
-     "Copy the basic calculations to the clipboard", &CDhruvakView::OnCopyBasicText, G::kEditCopy, I::kNone, false},
+     "Copy the basic calculations to the clipboard", &ChartView::OnCopyBasicText, G::kEditCopy, I::kNone, false},
     {32895, 32895, "&Complete calculations as plain text", nullptr, nullptr,
-     "Copy the complete calculations to the clipboard", &CDhruvakView::OnCopyCompleteText, G::kEditCopy,
+     "Copy the complete calculations to the clipboard", &ChartView::OnCopyCompleteText, G::kEditCopy,
      I::kCopyComplete, false},
     {32831, 0, "Chart 1 on screen as a b&itmap", nullptr, nullptr, "Save chart 1 as a bitmap",
-     &CDhruvakView::OnSaveChartBitmap, G::kEditBitmap, I::kNone, true},
+     &ChartView::OnSaveChartBitmap, G::kEditBitmap, I::kNone, true},
     {32837, 0, "Chart 1 on as a &south-north bitmap", nullptr, nullptr,
-     "Save chart 1 in the south and north styles as one bitmap", &CDhruvakView::OnSaveSouthNorthBitmap,
+     "Save chart 1 in the south and north styles as one bitmap", &ChartView::OnSaveSouthNorthBitmap,
      G::kEditBitmap, I::kNone, true},
     // The program's own addition: chart 1 as a PNG or SVG picture.
     {32950, 0, "Chart 1 as a &picture (PNG or SVG)...", nullptr, nullptr,
-     "Save chart 1 as a PNG or SVG picture", &CDhruvakView::OnSaveChartPicture, G::kEditBitmap, I::kNone, true},
+     "Save chart 1 as a PNG or SVG picture", &ChartView::OnSaveChartPicture, G::kEditBitmap, I::kNone, true},
     {32901, 0, "Edit chart &notes", nullptr, nullptr, "Keep notes on this chart in a text file",
-     &CDhruvakView::OnEditNotes, G::kEditNotes, I::kNone, false},
+     &ChartView::OnEditNotes, G::kEditNotes, I::kNone, false},
     {32780, 32785, "Select &2 charts to show", "Two charts", "Ctrl+2", "Show two divisional charts",
-     &CDhruvakView::OnSelectTwoCharts, G::kCharts, I::kTwoCharts, false},
+     &ChartView::OnSelectTwoCharts, G::kCharts, I::kTwoCharts, false},
     {32838, 32838, "Show &miscellaneous information", nullptr, "Ctrl+M",
-     "Show the basic information and the table of points", &CDhruvakView::OnMiscellaneous, G::kCharts,
+     "Show the basic information and the table of points", &ChartView::OnMiscellaneous, G::kCharts,
      I::kMiscellaneous, false},
     {32779, 32784, "&Ashtakavarga && sodya pindas", nullptr, nullptr,
-     "Show the ashtakavarga of a chart you choose", &CDhruvakView::OnAshtakavarga, G::kCharts, I::kAshtakavarga,
+     "Show the ashtakavarga of a chart you choose", &ChartView::OnAshtakavarga, G::kCharts, I::kAshtakavarga,
      true},
     {32815, 0, "&Shadbala", nullptr, nullptr, "Show the six strengths and the house strengths",
-     &CDhruvakView::OnShadbala, G::kCharts, I::kNone, false},
+     &ChartView::OnShadbala, G::kCharts, I::kNone, false},
     // Checked while the window's chart is cast with the Swiss Ephemeris.
     {32970, 0, "Swiss &Ephemeris for this chart", nullptr, nullptr,
      "Cast this window's chart with the Swiss Ephemeris (or back with the classic engine)",
-     &CDhruvakView::OnToggleEphemeris, G::kCharts, I::kNone, false},
-    {32771, 32794, "&Vimsottari dasa", nullptr, nullptr, "Show the Vimsottari dasa", &CDhruvakView::OnVimsottari,
+     &ChartView::OnToggleEphemeris, G::kCharts, I::kNone, false},
+    {32771, 32794, "&Vimsottari dasa", nullptr, nullptr, "Show the Vimsottari dasa", &ChartView::OnVimsottari,
      G::kDasas, I::kVimsottari, false},
     {32899, 32900, "P&ratyantardasas in Vimsottari dasa", nullptr, nullptr,
-     "Show the pratyantardasas of a mahadasa you choose", &CDhruvakView::OnPratyantardasas, G::kDasas,
+     "Show the pratyantardasas of a mahadasa you choose", &ChartView::OnPratyantardasas, G::kDasas,
      I::kPratyantardasas, false},
     {32964, 0, "Vimsottari dasa &browser", nullptr, "Ctrl+Shift+D",
-     "Browse the Vimsottari main periods, antardasas and pratyantardasas", &CDhruvakView::OnDasaBrowser,
+     "Browse the Vimsottari main periods, antardasas and pratyantardasas", &ChartView::OnDasaBrowser,
      G::kDasas, I::kNone, false},
-    {32773, 32796, "&Kalachakra dasa", nullptr, nullptr, "Show the Kalachakra dasa", &CDhruvakView::OnKalachakra,
+    {32773, 32796, "&Kalachakra dasa", nullptr, nullptr, "Show the Kalachakra dasa", &ChartView::OnKalachakra,
      G::kDasas, I::kKalachakra, false},
-    {32883, 32892, "&Ashtottari dasa", nullptr, nullptr, "Show the Ashtottari dasa", &CDhruvakView::OnAshtottari,
+    {32883, 32892, "&Ashtottari dasa", nullptr, nullptr, "Show the Ashtottari dasa", &ChartView::OnAshtottari,
      G::kDasas, I::kAshtottari, false},
     {32799, 32807, "Tajaka varsha chakra (&annual chart)", "Tajaka charts", "Ctrl+A",
-     "Show the annual, monthly or hora chart of a year", &CDhruvakView::OnTajakaChart, G::kTajaka, I::kTajaka,
+     "Show the annual, monthly or hora chart of a year", &ChartView::OnTajakaChart, G::kTajaka, I::kTajaka,
      false},
     {32809, 0, "&Back to birthchart (clear Tajaka mode)", nullptr, "Ctrl+B", "Show the birth chart again",
-     &CDhruvakView::OnBackToBirthChart, G::kTajaka, I::kNone, false},
+     &ChartView::OnBackToBirthChart, G::kTajaka, I::kNone, false},
     {32802, 32812, "&Patyayini dasa (Tajaka)", "&Patyayini dasa", nullptr,
-     "Show the Patyayini dasa of the annual chart", &CDhruvakView::OnPatyayini, G::kTajaka, I::kPatyayini, false},
+     "Show the Patyayini dasa of the annual chart", &ChartView::OnPatyayini, G::kTajaka, I::kPatyayini, false},
     {32889, 32896, "&Mudda dasa (Tajaka)", "&Mudda dasa", nullptr, "Show the Mudda dasa of the annual chart",
-     &CDhruvakView::OnMudda, G::kTajaka, I::kMudda, false},
-    {32813, 0, "&Sahams", nullptr, nullptr, "Show the sahams", &CDhruvakView::OnSahams, G::kTajaka, I::kNone, false},
+     &ChartView::OnMudda, G::kTajaka, I::kMudda, false},
+    {32813, 0, "&Sahams", nullptr, nullptr, "Show the sahams", &ChartView::OnSahams, G::kTajaka, I::kNone, false},
     {32814, 0, "Pancha&Vargeeya Bala", nullptr, nullptr, "Show the five-source strength of the annual chart",
-     &CDhruvakView::OnPanchaVargeeyaBala, G::kTajaka, I::kNone, false},
+     &ChartView::OnPanchaVargeeyaBala, G::kTajaka, I::kNone, false},
     // The screen's scale: fitted to the window by default.
-    {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &CDhruvakView::ZoomIn, G::kZoom, I::kNone,
+    {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &ChartView::ZoomIn, G::kZoom, I::kNone,
      false},
-    {32961, 0, "Zoom &Out", nullptr, "Ctrl+-", "Show the screen smaller", &CDhruvakView::ZoomOut, G::kZoom,
+    {32961, 0, "Zoom &Out", nullptr, "Ctrl+-", "Show the screen smaller", &ChartView::ZoomOut, G::kZoom,
      I::kNone, false},
     {32962, 0, "&Actual Size", nullptr, "Ctrl+0", "Show the screen at its actual size",
-     &CDhruvakView::ZoomActualSize, G::kZoom, I::kNone, false},
-    {32963, 0, "&Fit to Window", nullptr, "Ctrl+9", "Fit the screen to the window", &CDhruvakView::ZoomToFit,
+     &ChartView::ZoomActualSize, G::kZoom, I::kNone, false},
+    {32963, 0, "&Fit to Window", nullptr, "Ctrl+9", "Fit the screen to the window", &ChartView::ZoomToFit,
      G::kZoom, I::kNone, false},
 }};
 
@@ -161,7 +161,7 @@ void CMainFrame::CreateViewCommands() {
     menu->setToolTip(ToolTipOf(menuText, c.shortcut));
     const Handler handler = c.handler;
     auto run = [this, handler] {
-      if (CDhruvakView* view = activeView()) (view->*handler)();
+      if (ChartView* view = activeView()) (view->*handler)();
     };
     connect(menu, &QAction::triggered, this, run);
     addCommand(c.menuId, menu);
@@ -202,7 +202,7 @@ void CMainFrame::CreateViewCommands() {
                              QStringLiteral("&Special lagna && upagraha display"), this);
   lagnas->setStatusTip(QStringLiteral("Choose the special lagnas, upagrahas and padas the charts show"));
   lagnas->setToolTip(ToolTipOf(lagnas->text(), "Ctrl+E"));
-  connect(lagnas, &QAction::triggered, &app_, &CDhruvakApp::OnSpecialLagnaDisplay);
+  connect(lagnas, &QAction::triggered, &app_, &DesktopApp::OnSpecialLagnaDisplay);
   addCommand(32850, lagnas);
 }
 

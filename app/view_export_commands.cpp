@@ -4,12 +4,12 @@
 #include <QString>
 
 #include "app/chart_view.h"
-#include "app/dhruvak_doc.h"
+#include "app/chart_document.h"
 #include "app/export_commands.h"
 
 namespace orvane {
 
-bool CDhruvakView::ComputeForExport() {
+bool ChartView::ComputeForExport() {
   QString error;
   if (!PrepareWorkingFile(&error)) {
     ReportFailure(error);
@@ -24,7 +24,7 @@ bool CDhruvakView::ComputeForExport() {
 }
 
 #define ORVANE_EXPORT_COMMAND(Method, Call)                                          \
-  void CDhruvakView::Method() {                                                      \
+  void ChartView::Method() {                                                      \
     if (!ComputeForExport()) return;                                                 \
     ViewExportContext context{app_, doc_, *state_, choices_.chart1, printTitle};     \
     context.settings = &settings();                                                  \

@@ -20,8 +20,8 @@
 
 #include "app/app_paths.h"
 #include "app/child_frame.h"
-#include "app/dhruvak_app.h"
-#include "app/dhruvak_doc.h"
+#include "app/desktop_app.h"
+#include "app/chart_document.h"
 #include "app/main_frame.h"
 #include "app/chart_view.h"
 #include "io/settings.h"
@@ -61,8 +61,8 @@ class AppFixture : public ::testing::Test {
   }
 
   // Starts the program with `files` on its command line (no splash screen).
-  std::unique_ptr<CDhruvakApp> Start(const QStringList& files = {}) {
-    auto app = std::make_unique<CDhruvakApp>(paths_);
+  std::unique_ptr<DesktopApp> Start(const QStringList& files = {}) {
+    auto app = std::make_unique<DesktopApp>(paths_);
     app->SetSplashEnabled(false);
     started_ = app->InitInstance(QStringList{QStringLiteral("orvane")} + files);
     return app;
@@ -83,7 +83,7 @@ class AppFixture : public ::testing::Test {
     return file.readAll();
   }
 
-  static CDhruvakView* ViewOf(CMainFrame& frame, CDhruvakDoc* doc) {
+  static ChartView* ViewOf(CMainFrame& frame, ChartDocument* doc) {
     const QList<CChildFrame*> frames = frame.framesOf(doc);
     return frames.isEmpty() ? nullptr : frames.first()->view();
   }

@@ -180,7 +180,7 @@ TEST_F(StartTest, MissingOrOldSettingsFileRunsTheWholeFirstRunSequence) {
     EXPECT_TRUE(ReadFile(paths_.settingsFile).startsWith("4011\n"));
     // The first chart is on screen, cast with those preferences.
     ASSERT_EQ(app->mainFrame()->documents().size(), 1);
-    CDhruvakView* view = ViewOf(*app->mainFrame(), app->mainFrame()->documents().first());
+    ChartView* view = ViewOf(*app->mainFrame(), app->mainFrame()->documents().first());
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->hasChart());
     EXPECT_EQ(view->chart().birthCopy.zone, -5.3);
@@ -238,15 +238,15 @@ TEST_F(StartTest, CommandLineOpensAPrasnaChartOrTheNamedFiles) {
     auto app = Start(row.arguments);
     ASSERT_TRUE(started_);
     QStringList titles;
-    for (CDhruvakDoc* doc : app->mainFrame()->documents()) titles << doc->title();
+    for (ChartDocument* doc : app->mainFrame()->documents()) titles << doc->title();
     EXPECT_EQ(titles, row.titles);
     EXPECT_EQ(driver.captions().size(), row.messages);
     if (row.messages) {
       EXPECT_TRUE(driver.texts()[0].contains(QDir::toNativeSeparators(row.arguments.first())));
     }
     EXPECT_EQ(driver.unexpected(), 0);
-    for (CDhruvakDoc* doc : app->mainFrame()->documents()) {
-      CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+    for (ChartDocument* doc : app->mainFrame()->documents()) {
+      ChartView* view = ViewOf(*app->mainFrame(), doc);
       ASSERT_NE(view, nullptr);
       EXPECT_TRUE(view->hasChart());
       EXPECT_EQ(view->isPrasna(), doc->pathName().isEmpty());

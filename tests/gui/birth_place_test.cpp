@@ -183,9 +183,9 @@ TEST_F(BirthPlaceTest, NameAndPlaceKeptWithTheChartAndShownInTheTitle) {
   const QString path = WriteFile("charts/chart.orv", kDefaultChart);
   auto app = Start();
   CMainFrame& frame = *app->mainFrame();
-  CDhruvakDoc* doc = frame.OpenDocumentFile(path);
+  ChartDocument* doc = frame.OpenDocumentFile(path);
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(frame, doc);
+  ChartView* view = ViewOf(frame, doc);
   ASSERT_NE(view, nullptr);
   ModalDriver driver;
   driver.Then([](QWidget* d) {
@@ -203,7 +203,7 @@ TEST_F(BirthPlaceTest, NameAndPlaceKeptWithTheChartAndShownInTheTitle) {
   // Opened again in a new program: the title and the dialog show them.
   app.reset();
   auto second = Start();
-  CDhruvakDoc* reopened = second->mainFrame()->OpenDocumentFile(path);
+  ChartDocument* reopened = second->mainFrame()->OpenDocumentFile(path);
   ASSERT_NE(reopened, nullptr);
   EXPECT_EQ(second->mainFrame()->framesOf(reopened).first()->windowTitle(),
             "chart.orv[*] \u2014 Ravi Kumar, Chennai, Tamil Nadu, IN");

@@ -78,7 +78,7 @@ class DasaBrowserTest : public ViewFixture {
     return run.out;
   }
 
-  CDhruvakView* view_ = nullptr;
+  ChartView* view_ = nullptr;
 };
 
 TEST_F(DasaBrowserTest, DatesAreThoseOrvaneCliPrints) {

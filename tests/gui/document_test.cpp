@@ -19,15 +19,15 @@ class DocumentTest : public AppFixture {
   }
 
   // Opens `path` in the running program and returns its document and view.
-  CDhruvakDoc* Open(CDhruvakApp& app, const QString& path) {
-    CDhruvakDoc* doc = app.mainFrame()->OpenDocumentFile(path);
+  ChartDocument* Open(DesktopApp& app, const QString& path) {
+    ChartDocument* doc = app.mainFrame()->OpenDocumentFile(path);
     EXPECT_NE(doc, nullptr);
     return doc;
   }
 
   // Runs "Edit birth data" on `view`, letting `fill` change the dialog
   // before OK.
-  static void EditBirthData(ModalDriver& driver, CDhruvakView* view, const std::function<void(QWidget*)>& fill) {
+  static void EditBirthData(ModalDriver& driver, ChartView* view, const std::function<void(QWidget*)>& fill) {
     driver.Then([fill](QWidget* dialog) {
       fill(dialog);
       static_cast<QDialog*>(dialog)->accept();
@@ -132,9 +132,9 @@ TEST_F(DocumentTest, BirthDataDialogWritesTheChartFileThatIsSavedAndReopenedUnch
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     const QString path = WriteFile(QStringLiteral("charts/edit%1.orv").arg(++n), kDefaultChart);
-    CDhruvakDoc* doc = Open(*app, path);
+    ChartDocument* doc = Open(*app, path);
     ASSERT_NE(doc, nullptr);
-    CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+    ChartView* view = ViewOf(*app->mainFrame(), doc);
     ASSERT_NE(view, nullptr);
     EXPECT_FALSE(view->isPrasna());
 
@@ -146,7 +146,7 @@ TEST_F(DocumentTest, BirthDataDialogWritesTheChartFileThatIsSavedAndReopenedUnch
     CChildFrame* frame = app->mainFrame()->framesOf(doc).first();
     EXPECT_EQ(frame->windowTitle(), QFileInfo(path).fileName() + "[*]");
     EXPECT_TRUE(frame->isWindowModified());
-    EXPECT_EQ(view->screen(), CDhruvakView::kTwoChartScreen);
+    EXPECT_EQ(view->screen(), ChartView::kTwoChartScreen);
     // The chart on screen is the edited one.
     const ChartValidation expected = ValidateChartImage(row.expected.toStdString());
     ASSERT_TRUE(expected.ok);
@@ -161,7 +161,7 @@ TEST_F(DocumentTest, BirthDataDialogWritesTheChartFileThatIsSavedAndReopenedUnch
     // Reopened (under another name, so that it is a new document) and saved
     // again without a change: the same bytes.
     const QString copy = WriteFile(QStringLiteral("charts/edit%1-copy.orv").arg(n), ReadFile(path));
-    CDhruvakDoc* reopened = Open(*app, copy);
+    ChartDocument* reopened = Open(*app, copy);
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(reopened->loaded(), 1);
     EXPECT_EQ(reopened->image(), row.expected);
@@ -194,9 +194,9 @@ TEST_F(DocumentTest, BirthDataDialogKeepsOutOfRangeValuesOutOfTheFile) {
   };
   auto app = Start();
   const QString path = WriteFile("charts/range.orv", kDefaultChart);
-  CDhruvakDoc* doc = Open(*app, path);
+  ChartDocument* doc = Open(*app, path);
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.field);
     ModalDriver driver;
@@ -227,10 +227,10 @@ TEST_F(DocumentTest, AFileAsItWasWrittenIsStoredBackByteForByte) {
   const QByteArray odd = "  4\r\n4\r\n1970\r\n17.5\r\n-5.3   -81.12\r\n16.15 saved by hand\r\n";
   auto app = Start();
   const QString path = WriteFile("charts/odd.orv", odd);
-  CDhruvakDoc* doc = Open(*app, path);
+  ChartDocument* doc = Open(*app, path);
   ASSERT_NE(doc, nullptr);
   EXPECT_EQ(doc->loaded(), 1);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   view->RefreshScreen();
   EXPECT_EQ(doc->image(), odd);
   ASSERT_TRUE(doc->DoSave(app->mainFrame(), false));
@@ -262,14 +262,14 @@ TEST_F(DocumentTest, InvalidFileOpensAsAPrasnaChartAndIsNeverOverwritten) {
     const QDateTime stamp = QFileInfo(path).lastModified();
     ModalDriver driver;
     driver.ThenPress();
-    CDhruvakDoc* doc = Open(*app, path);
+    ChartDocument* doc = Open(*app, path);
     ASSERT_NE(doc, nullptr);
     ASSERT_EQ(driver.captions().size(), 1);
     EXPECT_EQ(driver.captions()[0], "Invalid file");
     EXPECT_EQ(driver.texts()[0], kInvalidText);
     EXPECT_TRUE(doc->invalid());
     EXPECT_EQ(doc->loaded(), 0);
-    CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+    ChartView* view = ViewOf(*app->mainFrame(), doc);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->hasChart());
     EXPECT_TRUE(view->isPrasna());
@@ -290,7 +290,7 @@ TEST_F(DocumentTest, InvalidFileOpensAsAPrasnaChartAndIsNeverOverwritten) {
   // On the border of the year range the file is valid.
   const QString border = WriteFile("charts/border.orv", "4\n4\n2999\n17.5000\n-5.30\n-81.12\n16.15\n");
   ModalDriver quiet;
-  CDhruvakDoc* doc = Open(*app, border);
+  ChartDocument* doc = Open(*app, border);
   ASSERT_NE(doc, nullptr);
   EXPECT_FALSE(doc->invalid());
   EXPECT_TRUE(quiet.captions().isEmpty());
@@ -300,15 +300,15 @@ TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnWorkingFilesAndData) {
   const QString bad = WriteFile("charts/bad.orv", "not a chart\n");
   auto app = Start();  // Chart1, a prasna chart
   CMainFrame& frame = *app->mainFrame();
-  CDhruvakDoc* first = frame.documents().first();
-  CDhruvakDoc* second = frame.OnFileNew();
+  ChartDocument* first = frame.documents().first();
+  ChartDocument* second = frame.OnFileNew();
   ModalDriver driver;
   driver.ThenPress();  // "Invalid file"
-  CDhruvakDoc* invalid = Open(*app, bad);
+  ChartDocument* invalid = Open(*app, bad);
   ASSERT_NE(invalid, nullptr);
-  CDhruvakView* firstView = ViewOf(frame, first);
-  CDhruvakView* secondView = ViewOf(frame, second);
-  CDhruvakView* invalidView = ViewOf(frame, invalid);
+  ChartView* firstView = ViewOf(frame, first);
+  ChartView* secondView = ViewOf(frame, second);
+  ChartView* invalidView = ViewOf(frame, invalid);
 
   // Three prasna charts, three working files.
   const QStringList files = {firstView->workingFile(), secondView->workingFile(), invalidView->workingFile()};
@@ -360,7 +360,7 @@ TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnWorkingFilesAndData) {
 TEST_F(DocumentTest, SavingANewPrasnaChartAsksForANameAndStoresItsMoment) {
   auto app = Start();
   CMainFrame& frame = *app->mainFrame();
-  CDhruvakDoc* doc = frame.documents().first();
+  ChartDocument* doc = frame.documents().first();
   ASSERT_TRUE(doc->pathName().isEmpty());
   const QByteArray moment = doc->image();  // the moment of its first computation
   ASSERT_TRUE(ValidateChartImage(moment.toStdString()).ok);
@@ -391,12 +391,12 @@ TEST_F(DocumentTest, WorkingFilesThatCannotBeWrittenAreReportedAndNoChartIsLost)
   auto app = Start();
   CMainFrame& frame = *app->mainFrame();
   const QString path = WriteFile("charts/kept.orv", kDefaultChart);
-  CDhruvakDoc* doc = Open(*app, path);
-  CDhruvakView* view = ViewOf(frame, doc);
+  ChartDocument* doc = Open(*app, path);
+  ChartView* view = ViewOf(frame, doc);
   ASSERT_TRUE(view->hasChart());
   const double ascendant = view->chart().slotLongitude[kAscendant];
-  CDhruvakDoc* prasna = frame.documents().first();
-  CDhruvakView* prasnaView = ViewOf(frame, prasna);
+  ChartDocument* prasna = frame.documents().first();
+  ChartView* prasnaView = ViewOf(frame, prasna);
   const QByteArray prasnaImage = prasna->image();
 
   // A folder where each view's working file should be.
@@ -427,9 +427,9 @@ TEST_F(DocumentTest, WorkingFilesThatCannotBeWrittenAreReportedAndNoChartIsLost)
   ASSERT_TRUE(QDir().rmdir(view->dataFile()));
   const QString bad = WriteFile("charts/bad.orv", "junk");
   driver.ThenPress();  // "Invalid file"
-  CDhruvakDoc* invalid = Open(*app, bad);
+  ChartDocument* invalid = Open(*app, bad);
   ASSERT_NE(invalid, nullptr);
-  CDhruvakView* invalidView = ViewOf(frame, invalid);
+  ChartView* invalidView = ViewOf(frame, invalid);
   ASSERT_TRUE(invalidView->hasChart());
   QFile::remove(invalidView->nowFile());
   ASSERT_TRUE(QDir().mkpath(invalidView->nowFile()));
@@ -450,8 +450,8 @@ TEST_F(DocumentTest, WorkingFilesThatCannotBeWrittenAreReportedAndNoChartIsLost)
 TEST_F(DocumentTest, AFailedSaveIsReportedAndTheChartStaysModified) {
   auto app = Start();
   const QString path = WriteFile("charts/target.orv", kDefaultChart);
-  CDhruvakDoc* doc = Open(*app, path);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartDocument* doc = Open(*app, path);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ModalDriver driver;
   EditBirthData(driver, view, [](QWidget* d) { SetText(d, "year", "1980"); });
   ASSERT_TRUE(doc->IsModified());
@@ -471,7 +471,7 @@ TEST_F(DocumentTest, ClosingAModifiedChartAsksToSave) {
   auto app = Start();
   CMainFrame& frame = *app->mainFrame();
   const QString path = WriteFile("charts/close.orv", kDefaultChart);
-  CDhruvakDoc* doc = Open(*app, path);
+  ChartDocument* doc = Open(*app, path);
   ModalDriver driver;
   EditBirthData(driver, ViewOf(frame, doc), [](QWidget* d) { SetText(d, "day", "5"); });
   const QByteArray edited = doc->image();
@@ -500,7 +500,7 @@ TEST_F(DocumentTest, ClosingAModifiedChartAsksToSave) {
   EXPECT_FALSE(frame.documents().contains(doc));
 
   // "No" closes without writing.
-  CDhruvakDoc* again = Open(*app, path);
+  ChartDocument* again = Open(*app, path);
   EditBirthData(driver, ViewOf(frame, again), [](QWidget* d) { SetText(d, "day", "6"); });
   driver.ThenPress(QMessageBox::No);
   EXPECT_TRUE(frame.framesOf(again).first()->close());
@@ -520,7 +520,7 @@ TEST_F(DocumentTest, CommaDecimalLocaleLeavesEveryFileByteIdentical) {
   auto app = Start();
   // A chart: opened, edited (a real number in a field), saved.
   const QString path = WriteFile("charts/de.orv", kDefaultChart);
-  CDhruvakDoc* doc = Open(*app, path);
+  ChartDocument* doc = Open(*app, path);
   ModalDriver driver;
   EditBirthData(driver, ViewOf(*app->mainFrame(), doc), [](QWidget* d) {
     SetText(d, "seconds", "30.5");

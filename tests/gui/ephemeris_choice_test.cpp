@@ -35,14 +35,14 @@ class EphemerisChoiceTest : public ViewFixture {
     ASSERT_NE(viewB_, nullptr);
   }
 
-  CChildFrame* FrameOf(CDhruvakView* view) const {
+  CChildFrame* FrameOf(ChartView* view) const {
     return app_->mainFrame()->framesOf(&view->document()).value(0);
   }
 
-  void Activate(CDhruvakView* view) const { app_->mainFrame()->mdiArea()->setActiveSubWindow(FrameOf(view)); }
+  void Activate(ChartView* view) const { app_->mainFrame()->mdiArea()->setActiveSubWindow(FrameOf(view)); }
 
   // The text of the current screen, drawn afresh.
-  static QString Text(CDhruvakView& view) {
+  static QString Text(ChartView& view) {
     Draw(view);
     return view.ScreenText();
   }
@@ -53,8 +53,8 @@ class EphemerisChoiceTest : public ViewFixture {
     return label && !label->isHidden() ? label->text() : QString();
   }
 
-  CDhruvakView* viewA_ = nullptr;
-  CDhruvakView* viewB_ = nullptr;
+  ChartView* viewA_ = nullptr;
+  ChartView* viewB_ = nullptr;
 };
 
 TEST_F(EphemerisChoiceTest, SwitchingOneWindowRecastsOnlyItsChartAndNamesTheEngine) {
@@ -64,7 +64,7 @@ TEST_F(EphemerisChoiceTest, SwitchingOneWindowRecastsOnlyItsChartAndNamesTheEngi
   ASSERT_NE(toggle, nullptr);
   ASSERT_TRUE(toggle->isCheckable());
 
-  for (CDhruvakView* view : {viewA_, viewB_}) view->OnMiscellaneous();
+  for (ChartView* view : {viewA_, viewB_}) view->OnMiscellaneous();
   const QString classicA = Text(*viewA_);
   const QString classicB = Text(*viewB_);
   ASSERT_EQ(classicA, classicB);
@@ -114,19 +114,19 @@ TEST_F(EphemerisChoiceTest, CopiesOfASwissWindowCarryTheEngineLine) {
   ASSERT_FALSE(HasFatalFailure());
   viewA_->SetEphemeris(1);
   QClipboard* clipboard = QGuiApplication::clipboard();
-  using Command = void (CDhruvakView::*)();
+  using Command = void (ChartView::*)();
   struct Row {
     const char* name;
     Command command;
   };
   const Row rows[] = {
-      {"text on current screen", &CDhruvakView::OnCopyScreenText},
-      {"basic calculations", &CDhruvakView::OnCopyBasicText},
-      {"complete calculations", &CDhruvakView::OnCopyCompleteText},
+      {"text on current screen", &ChartView::OnCopyScreenText},
+      {"basic calculations", &ChartView::OnCopyBasicText},
+      {"complete calculations", &ChartView::OnCopyCompleteText},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    for (CDhruvakView* view : {viewA_, viewB_}) {
+    for (ChartView* view : {viewA_, viewB_}) {
       clipboard->clear();
       ModalDriver driver;  // answers whatever a command may ask
       driver.ThenPress().ThenPress();
@@ -173,7 +173,7 @@ TEST_F(EphemerisChoiceTest, PictureOfTheDefaultChartUnderTheSwissEphemeris) {
   CMainFrame& frame = *app_->mainFrame();
   ASSERT_EQ(frame.documents().size(), 1);
   ASSERT_EQ(frame.documents().first()->image(), kDefaultChart);
-  CDhruvakView* view = ViewOf(frame, frame.documents().first());
+  ChartView* view = ViewOf(frame, frame.documents().first());
   ASSERT_NE(view, nullptr);
   frame.resize(1400, 960);
   frame.show();

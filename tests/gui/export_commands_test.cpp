@@ -29,9 +29,9 @@ TEST_F(ExportCommandsTest, AChartFromMychartOrvPresetsTheTitleAndKeepsItForTheNe
   auto app = Start();
   ASSERT_TRUE(started_);
   const QString path = WriteFile(QStringLiteral("charts/mychart.orv"), kDefaultChart);
-  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ASSERT_NE(view, nullptr);
 
   QString printTitle;
@@ -58,9 +58,9 @@ TEST_F(ExportCommandsTest, BitmapsGoWhereTheUserSaysAndNeverSilentlyOverAnOlderO
   ASSERT_TRUE(started_);
   const QString path = WriteFile(QStringLiteral("charts/mychart.orv"), kDefaultChart);
   const QString older = WriteFile(QStringLiteral("charts/mychart.bmp"), "older");
-  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ASSERT_NE(view, nullptr);
   QString printTitle;
   ViewExportContext context{*app, *doc, view->chart(), 0, printTitle,
@@ -105,9 +105,9 @@ TEST_F(ExportCommandsTest, BitmapsGoWhereTheUserSaysAndNeverSilentlyOverAnOlderO
 TEST_F(ExportCommandsTest, PreviewShowsEveryPageWhateverRangeTheLastPrintJobChose) {
   auto app = Start();
   ASSERT_TRUE(started_);
-  CDhruvakDoc* doc = app->mainFrame()->documents().value(0);
+  ChartDocument* doc = app->mainFrame()->documents().value(0);
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ASSERT_NE(view, nullptr);
   // The last print job printed page 2 only.
   QPrinter& printer = app->printer();
@@ -132,9 +132,9 @@ TEST_F(ExportCommandsTest, NotesOfChart1OrvAreChart1TxtBesideIt) {
   auto app = Start();
   ASSERT_TRUE(started_);
   const QString path = WriteFile(QStringLiteral("charts/chart1.orv"), kDefaultChart);
-  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ASSERT_NE(view, nullptr);
   QString printTitle;
   ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};
@@ -167,9 +167,9 @@ TEST_F(ExportCommandsTest, NotesOfChart1OrvAreChart1TxtBesideIt) {
 TEST_F(ExportCommandsTest, ANewChartCannotGetNotesBeforeItIsSaved) {
   auto app = Start();
   ASSERT_TRUE(started_);
-  CDhruvakDoc* doc = app->mainFrame()->activeDocument();
+  ChartDocument* doc = app->mainFrame()->activeDocument();
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ASSERT_NE(view, nullptr);
   QString printTitle;
   ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};

@@ -39,9 +39,9 @@ class HandoverTest : public AppFixture {
     return env;
   }
 
-  QStringList OpenedPaths(CDhruvakApp& app) const {
+  QStringList OpenedPaths(DesktopApp& app) const {
     QStringList paths;
-    for (CDhruvakDoc* doc : app.mainFrame()->documents()) paths += doc->pathName();
+    for (ChartDocument* doc : app.mainFrame()->documents()) paths += doc->pathName();
     return paths;
   }
 

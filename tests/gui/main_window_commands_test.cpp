@@ -23,7 +23,7 @@ QAction* MenuAction(QMenu* menu, const QString& text) {
 }
 
 TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   frame.OnFileNew();
@@ -48,7 +48,7 @@ TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {
 }
 
 TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   QMap<QString, QAction*> byShortcut;
@@ -79,7 +79,7 @@ TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
   EXPECT_FALSE(view->fitsWindow());
   EXPECT_DOUBLE_EQ(view->scale(), 1.0);
   byShortcut.value(QStringLiteral("Ctrl++"))->trigger();
-  EXPECT_DOUBLE_EQ(view->scale(), CDhruvakView::kZoomStep);
+  EXPECT_DOUBLE_EQ(view->scale(), ChartView::kZoomStep);
   byShortcut.value(QStringLiteral("Ctrl+9"))->trigger();
   EXPECT_TRUE(view->fitsWindow());
 
@@ -95,7 +95,7 @@ TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
 }
 
 TEST_F(MainWindowCommands, QuitAsksToSaveAModifiedChartAndCancelKeepsTheProgram) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   view->document().SetModifiedFlag(true);

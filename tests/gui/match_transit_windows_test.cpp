@@ -38,7 +38,7 @@ class MatchTransitTest : public AppFixture {
     app_ = Start();
     ASSERT_TRUE(started_);
     frame_ = app_->mainFrame();
-    CDhruvakDoc* doc = frame_->OpenDocumentFile(WriteFile(QStringLiteral("groom.orv"), kDefaultChart));
+    ChartDocument* doc = frame_->OpenDocumentFile(WriteFile(QStringLiteral("groom.orv"), kDefaultChart));
     ASSERT_NE(doc, nullptr);
     ASSERT_NE(frame_->activeView(), nullptr);
   }
@@ -46,7 +46,7 @@ class MatchTransitTest : public AppFixture {
     app_.reset();
     AppFixture::TearDown();
   }
-  std::unique_ptr<CDhruvakApp> app_;
+  std::unique_ptr<DesktopApp> app_;
   CMainFrame* frame_ = nullptr;
 };
 

@@ -725,19 +725,19 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
   auto accept = [](QWidget* d) { static_cast<QDialog*>(d)->accept(); };
   struct Row {
     const char* name;
-    void (CDhruvakApp::*command)();
+    void (DesktopApp::*command)();
     std::vector<ModalDriver::Handler> answers;  // the dialogs and messages, in order
     std::function<void(Settings&)> expect;
     int recompute;  // settingsChanged(true / false); -1: not emitted (printing)
   };
   const std::vector<Row> rows = {
-      {"chart style", &CDhruvakApp::OnChartStyle,
+      {"chart style", &DesktopApp::OnChartStyle,
        {[&](QWidget* d) {
          Find<QRadioButton>(d, "style3")->click();
          accept(d);
        }},
        [](Settings& s) { s.chartStyle = 3; }, 0},
-      {"ayanamsa, then the nonlinear notice", &CDhruvakApp::OnAyanamsa,
+      {"ayanamsa, then the nonlinear notice", &DesktopApp::OnAyanamsa,
        {[&](QWidget* d) {
           Find<QRadioButton>(d, "choice4")->click();  // Usha-Shashi: 3° 48' 16" subtracted
           accept(d);
@@ -751,13 +751,13 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
          s.ayanamsaDirection = -1;
        },
        1},
-      {"days in a year", &CDhruvakApp::OnDaysInYear,
+      {"days in a year", &DesktopApp::OnDaysInYear,
        {[&](QWidget* d) {
          SetText(d, "days", QStringLiteral("360"));
          accept(d);
        }},
        [](Settings& s) { s.daysInYear = 360; }, 1},
-      {"special lagnas, only some padas, then the padas", &CDhruvakApp::OnSpecialLagnaDisplay,
+      {"special lagnas, only some padas, then the padas", &DesktopApp::OnSpecialLagnaDisplay,
        {[&](QWidget* d) {
           Find<QCheckBox>(d, "dhooma")->click();
           Find<QCheckBox>(d, "somePadas")->click();
@@ -775,7 +775,7 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
          s.chosenPadas = {1, 12, 7, 10, 0, 0};
        },
        1},
-      {"upagraha options", &CDhruvakApp::OnUpagrahaOptions,
+      {"upagraha options", &DesktopApp::OnUpagrahaOptions,
        {[&](QWidget* d) {
          d->findChild<QComboBox*>(QStringLiteral("kala"))->setCurrentIndex(2);
          d->findChild<QComboBox*>(QStringLiteral("relation"))->setCurrentIndex(1);
@@ -786,13 +786,13 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
          s.dhumaRelation = 1;
        },
        1},
-      {"hora chart", &CDhruvakApp::OnHoraChart,
+      {"hora chart", &DesktopApp::OnHoraChart,
        {[&](QWidget* d) {
          d->findChild<QComboBox*>(QStringLiteral("method"))->setCurrentIndex(1);
          accept(d);
        }},
        [](Settings& s) { s.horaMethod = 1; }, 0},
-      {"ephemeris", &CDhruvakApp::OnEphemeris,
+      {"ephemeris", &DesktopApp::OnEphemeris,
        {[&](QWidget* d) {
          d->findChild<QComboBox*>(QStringLiteral("engine"))->setCurrentIndex(1);
          Find<QCheckBox>(d, "trueNode")->click();
@@ -803,7 +803,7 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
          s.trueNode = 1;
        },
        1},
-      {"printing", &CDhruvakApp::OnPrintItems,
+      {"printing", &DesktopApp::OnPrintItems,
        {[&](QWidget* d) {
          Find<QCheckBox>(d, "item2")->click();
          Find<QCheckBox>(d, "blackAndWhite")->click();
@@ -815,7 +815,7 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
          s.blackAndWhite = 1;
        },
        -1},
-      {"default location", &CDhruvakApp::OnDefaultLocation,
+      {"default location", &DesktopApp::OnDefaultLocation,
        {[&](QWidget* d) {
          SetText(d, "latitudeDegrees", QStringLiteral("51"));
          SetText(d, "latitudeMinutes", QStringLiteral("28"));
@@ -839,7 +839,7 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
 
     // Cancel: nothing changes, nothing is written.
     {
-      QSignalSpy changed(app.get(), &CDhruvakApp::settingsChanged);
+      QSignalSpy changed(app.get(), &DesktopApp::settingsChanged);
       ModalDriver driver;
       driver.ThenReject();
       (app.get()->*row.command)();
@@ -849,7 +849,7 @@ TEST_F(PreferenceCommandTest, EachCommandRewritesTheSettingsFileOrLeavesItAloneO
       EXPECT_EQ(changed.count(), 0);
     }
     // OK: the new value in memory and in the file, then the charts follow.
-    QSignalSpy changed(app.get(), &CDhruvakApp::settingsChanged);
+    QSignalSpy changed(app.get(), &DesktopApp::settingsChanged);
     ModalDriver driver;
     for (const auto& answer : row.answers) driver.Then(answer);
     (app.get()->*row.command)();

@@ -26,7 +26,7 @@ std::string CliOutput(const std::string& args) {
 }
 
 TEST_F(ReproducibleChartTest, TajakaAnnualChartShowsTheSameTextOnEveryScreenAndAsOrvaneCli) {
-  CDhruvakView* view = OpenDefaultChart(0, "charts/reproducible.orv");
+  ChartView* view = OpenDefaultChart(0, "charts/reproducible.orv");
   ASSERT_NE(view, nullptr);
   ModalDriver driver;
   AcceptAnnualChart(driver, "2026");
@@ -39,9 +39,9 @@ TEST_F(ReproducibleChartTest, TajakaAnnualChartShowsTheSameTextOnEveryScreenAndA
   const QString first = view->ScreenText();
   ASSERT_TRUE(first.contains(QStringLiteral("Time of New Year"))) << first.toStdString();
 
-  using Command = void (CDhruvakView::*)();
-  const Command screens[] = {&CDhruvakView::OnSahams, &CDhruvakView::OnMudda, &CDhruvakView::OnShadbala,
-                             &CDhruvakView::OnMiscellaneous, &CDhruvakView::OnPatyayini};
+  using Command = void (ChartView::*)();
+  const Command screens[] = {&ChartView::OnSahams, &ChartView::OnMudda, &ChartView::OnShadbala,
+                             &ChartView::OnMiscellaneous, &ChartView::OnPatyayini};
   for (int round = 0; round < 2; ++round) {
     for (Command screen : screens) {
       (view->*screen)();

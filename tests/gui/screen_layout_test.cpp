@@ -12,8 +12,8 @@ namespace {
 
 class ScreenLayoutTest : public ViewFixture {
  protected:
-  CDhruvakView* OpenAt(QSize size, int style = kSouthRegular, bool degrees = false) {
-    CDhruvakView* view = OpenDefaultChart(style, "charts/default.orv", degrees);
+  ChartView* OpenAt(QSize size, int style = kSouthRegular, bool degrees = false) {
+    ChartView* view = OpenDefaultChart(style, "charts/default.orv", degrees);
     if (!view) return nullptr;
     // The program opens its window maximized; a size given is a window of
     // that size.
@@ -33,7 +33,7 @@ class ScreenLayoutTest : public ViewFixture {
   }
 
   // Shows `screen` as its menu command would (without its dialogs).
-  static void Show(CDhruvakView& view, int screen) {
+  static void Show(ChartView& view, int screen) {
     view.choices().screen = screen;
     view.choices().previousScreen = kScreenTwoCharts;
     view.RefreshScreen();
@@ -46,7 +46,7 @@ class ScreenLayoutTest : public ViewFixture {
   }
 
   // The checks on the screen shown by `view`.
-  static void CheckScreen(CDhruvakView& view, const ScreenLayout& layout) {
+  static void CheckScreen(ChartView& view, const ScreenLayout& layout) {
     const ScreenGeometry& g = view.screenGeometry();
     ASSERT_EQ(static_cast<int>(g.blocks.size()), layout.blockCount);
     ASSERT_EQ(static_cast<int>(g.charts.size()), layout.chartCount);
@@ -102,7 +102,7 @@ class ScreenLayoutTest : public ViewFixture {
 TEST_F(ScreenLayoutTest, NothingOverlapsAndEverythingScrollsIntoView) {
   for (const QSize size : {QSize(), QSize(800, 600)}) {
     SCOPED_TRACE(size.isValid() ? "800 x 600" : "maximized (the default)");
-    CDhruvakView* view = OpenAt(size);
+    ChartView* view = OpenAt(size);
     ASSERT_NE(view, nullptr);
     ModalDriver driver;
     for (bool tajaka : {false, true}) {
@@ -130,7 +130,7 @@ TEST_F(ScreenLayoutTest, DegreesInTheChartsStayInTheirPlaces) {
   for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
     for (const QSize size : {QSize(), QSize(800, 600)}) {
       SCOPED_TRACE(::testing::Message() << "style " << style << (size.isValid() ? " 800 x 600" : " maximized"));
-      CDhruvakView* view = OpenAt(size, style, true);
+      ChartView* view = OpenAt(size, style, true);
       ASSERT_NE(view, nullptr);
       for (int screen : {kScreenTwoCharts, kScreenAshtakavarga}) {
         SCOPED_TRACE(screen);
@@ -149,7 +149,7 @@ TEST_F(ScreenLayoutTest, DegreesInTheChartsStayInTheirPlaces) {
 
 // The rows that used to fall off the bottom of their screens are on screen.
 TEST_F(ScreenLayoutTest, LongScreensKeepTheirLastRows) {
-  CDhruvakView* view = OpenAt(QSize(1400, 1000));
+  ChartView* view = OpenAt(QSize(1400, 1000));
   ASSERT_NE(view, nullptr);
   struct Row {
     int screen;
@@ -173,7 +173,7 @@ TEST_F(ScreenLayoutTest, LongScreensKeepTheirLastRows) {
 }
 
 TEST_F(ScreenLayoutTest, ScreenFitsTheWindowAndZooms) {
-  CDhruvakView* view = OpenAt(QSize(1920, 1200));
+  ChartView* view = OpenAt(QSize(1920, 1200));
   ASSERT_NE(view, nullptr);
   ASSERT_EQ(view->screen(), kScreenTwoCharts);
   ASSERT_TRUE(view->fitsWindow());
@@ -197,16 +197,16 @@ TEST_F(ScreenLayoutTest, ScreenFitsTheWindowAndZooms) {
   const double fitted = view->scale();
   view->ZoomIn();
   EXPECT_FALSE(view->fitsWindow());
-  EXPECT_NEAR(view->scale(), fitted * CDhruvakView::kZoomStep, 1e-9);
+  EXPECT_NEAR(view->scale(), fitted * ChartView::kZoomStep, 1e-9);
   view->ZoomOut();
   view->ZoomOut();
-  EXPECT_NEAR(view->scale(), fitted / CDhruvakView::kZoomStep, 1e-9);
+  EXPECT_NEAR(view->scale(), fitted / ChartView::kZoomStep, 1e-9);
   view->ZoomActualSize();
   EXPECT_DOUBLE_EQ(view->scale(), 1.0);
   // At the actual size the screen is as large as the window was drawn for.
   EXPECT_EQ(view->screenGeometry().charts[0].width(), std::trunc(380 * std::min(1200.0 / 1270, 800.0 / 890)));
   for (int i = 0; i < 20; ++i) view->ZoomIn();
-  EXPECT_DOUBLE_EQ(view->scale(), CDhruvakView::kMaxZoom);
+  EXPECT_DOUBLE_EQ(view->scale(), ChartView::kMaxZoom);
   view->ZoomToFit();
   EXPECT_TRUE(view->fitsWindow());
   EXPECT_DOUBLE_EQ(view->scale(), fitted);
@@ -223,13 +223,13 @@ TEST(ScreenFitScale, KeepsProportionsAndLetsLongScreensScroll) {
       {{1000, 400}, {1500, 1200}, 1.5},    // the width decides
       {{1000, 2000}, {1200, 900}, 1.0},    // a long listing scrolls at its actual size
       {{1000, 2000}, {816, 900}, 0.8},     // ... unless the window is narrower than it
-      {{1000, 800}, {100, 80}, CDhruvakView::kMinZoom},
-      {{100, 80}, {4000, 4000}, CDhruvakView::kMaxZoom},
+      {{1000, 800}, {100, 80}, ChartView::kMinZoom},
+      {{100, 80}, {4000, 4000}, ChartView::kMaxZoom},
       {{0, 0}, {800, 600}, 1.0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.extent.width() << " x " << c.extent.height());
-    EXPECT_DOUBLE_EQ(CDhruvakView::FitScale(c.extent, c.room, 16), c.scale);
+    EXPECT_DOUBLE_EQ(ChartView::FitScale(c.extent, c.room, 16), c.scale);
   }
 }
 
@@ -242,7 +242,7 @@ TEST_F(ScreenLayoutTest, SavePicturesForReview) {
   for (const QSize size : {QSize(1400, 1000), QSize(1920, 1200)}) {
     for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
       if (style == kEastSun && size.width() != 1400) continue;
-      CDhruvakView* view = OpenAt(size, style);
+      ChartView* view = OpenAt(size, style);
       ASSERT_NE(view, nullptr);
       ModalDriver driver;
       for (bool tajaka : {false, true}) {
@@ -270,7 +270,7 @@ TEST_F(ScreenLayoutTest, SavePicturesForReview) {
   }
   // The charts with the bodies' degrees, in each style.
   for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
-    CDhruvakView* view = OpenAt(QSize(1400, 1000), style, true);
+    ChartView* view = OpenAt(QSize(1400, 1000), style, true);
     ASSERT_NE(view, nullptr);
     Show(*view, kScreenTwoCharts);
     EXPECT_TRUE(app_->mainFrame()->grab().save(

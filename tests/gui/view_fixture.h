@@ -15,7 +15,7 @@ class ViewFixture : public AppFixture {
  protected:
   // Starts the program with the default chart in `style` (with the bodies'
   // degrees in the charts when `degrees`); returns its view.
-  CDhruvakView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv", bool degrees = false) {
+  ChartView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv", bool degrees = false) {
     Settings settings;
     settings.chartStyle = style;
     settings.chartDegrees = degrees ? 1 : 0;
@@ -27,8 +27,8 @@ class ViewFixture : public AppFixture {
   }
 
   // The current screen drawn into a 1300 x 1000 image, one pixel per unit.
-  static QImage Draw(CDhruvakView& view, ScreenPaintResult* result = nullptr) {
-    QImage image(CDhruvakView::kScrollWidth, CDhruvakView::kScrollHeight, QImage::Format_RGB32);
+  static QImage Draw(ChartView& view, ScreenPaintResult* result = nullptr) {
+    QImage image(ChartView::kScrollWidth, ChartView::kScrollHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -53,7 +53,7 @@ class ViewFixture : public AppFixture {
     return dir.filePath(QStringLiteral("screenshots/") + name);
   }
 
-  std::unique_ptr<CDhruvakApp> app_;
+  std::unique_ptr<DesktopApp> app_;
 };
 
 // Pixels of `image` inside `area` within `tolerance` (per channel) of `colour`.

@@ -72,7 +72,7 @@ TEST_F(ViewScreensTest, DefaultScreenInEveryStyleShowsItsChartsAndText) {
   const QColor background(0xff, 0xff, 0xf0);  // 0xf0ffff
   for (int style = kSouthRegular; style <= kEastFramed; ++style) {
     SCOPED_TRACE(style);
-    CDhruvakView* view = OpenDefaultChart(style);
+    ChartView* view = OpenDefaultChart(style);
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(view->screen(), kScreenTwoCharts);
     ScreenPaintResult result;
@@ -130,7 +130,7 @@ TEST_F(ViewScreensTest, DefaultScreenInEveryStyleShowsItsChartsAndText) {
 }
 
 TEST_F(ViewScreensTest, EveryScreenDrawsForANatalAndATajakaChart) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   ModalDriver driver;
   for (bool tajaka : {false, true}) {
@@ -169,7 +169,7 @@ TEST_F(ViewScreensTest, EveryScreenDrawsForANatalAndATajakaChart) {
 }
 
 TEST_F(ViewScreensTest, ScreensThatDoNotFitTheChartSwitchBackAndSaySoAfterDrawing) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   const QString ohNo = QString::fromLatin1(kOhNoCaption);
   {
@@ -198,19 +198,19 @@ TEST_F(ViewScreensTest, ScreensThatDoNotFitTheChartSwitchBackAndSaySoAfterDrawin
   struct Row {
     const char* name;
     bool tajaka;
-    void (CDhruvakView::*command)();
+    void (ChartView::*command)();
     const char* text;
     int screenAfter;
   };
   const Row rows[] = {
-      {"Vimsottari in Tajaka mode", true, &CDhruvakView::OnVimsottari, kNatalOnlyText, kScreenTwoCharts},
-      {"Kalachakra in Tajaka mode", true, &CDhruvakView::OnKalachakra, kNatalOnlyText, kScreenTwoCharts},
-      {"Ashtottari in Tajaka mode", true, &CDhruvakView::OnAshtottari, kNatalOnlyText, kScreenTwoCharts},
-      {"pratyantardasas in Tajaka mode (no dialog)", true, &CDhruvakView::OnPratyantardasas, kNatalOnlyText,
+      {"Vimsottari in Tajaka mode", true, &ChartView::OnVimsottari, kNatalOnlyText, kScreenTwoCharts},
+      {"Kalachakra in Tajaka mode", true, &ChartView::OnKalachakra, kNatalOnlyText, kScreenTwoCharts},
+      {"Ashtottari in Tajaka mode", true, &ChartView::OnAshtottari, kNatalOnlyText, kScreenTwoCharts},
+      {"pratyantardasas in Tajaka mode (no dialog)", true, &ChartView::OnPratyantardasas, kNatalOnlyText,
        kScreenTwoCharts},
-      {"Patyayini for a natal chart", false, &CDhruvakView::OnPatyayini, kTajakaOnlyText, kScreenTwoCharts},
-      {"Mudda for a natal chart", false, &CDhruvakView::OnMudda, kTajakaOnlyText, kScreenTwoCharts},
-      {"Pancha Vargeeya Bala for a natal chart", false, &CDhruvakView::OnPanchaVargeeyaBala, kBalasTajakaOnlyText,
+      {"Patyayini for a natal chart", false, &ChartView::OnPatyayini, kTajakaOnlyText, kScreenTwoCharts},
+      {"Mudda for a natal chart", false, &ChartView::OnMudda, kTajakaOnlyText, kScreenTwoCharts},
+      {"Pancha Vargeeya Bala for a natal chart", false, &ChartView::OnPanchaVargeeyaBala, kBalasTajakaOnlyText,
        kScreenTwoCharts},
   };
   for (const Row& row : rows) {
@@ -246,7 +246,7 @@ TEST_F(ViewScreensTest, ScreensThatDoNotFitTheChartSwitchBackAndSaySoAfterDrawin
 }
 
 TEST_F(ViewScreensTest, SelectTwoChartsFirstReturnsToTheTwoChartScreen) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   ModalDriver driver;
   view->OnShadbala();
@@ -287,7 +287,7 @@ TEST_F(ViewScreensTest, SelectTwoChartsFirstReturnsToTheTwoChartScreen) {
 }
 
 TEST_F(ViewScreensTest, TajakaChartDialogsCheckTheirRangesAndBackToBirthChartClearsTheMode) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   const double natalSun = view->chart().slotLongitude[kSun];
   ModalDriver driver;
@@ -358,7 +358,7 @@ TEST_F(ViewScreensTest, TajakaChartDialogsCheckTheirRangesAndBackToBirthChartCle
 }
 
 TEST_F(ViewScreensTest, AshtakavargaAndMahadasaDialogs) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   ModalDriver driver;
   driver
@@ -397,12 +397,12 @@ TEST_F(ViewScreensTest, AshtakavargaAndMahadasaDialogs) {
 }
 
 TEST_F(ViewScreensTest, EachWindowDrawsItsOwnChart) {
-  CDhruvakView* first = OpenDefaultChart();
+  ChartView* first = OpenDefaultChart();
   ASSERT_NE(first, nullptr);
   const QString other = WriteFile("charts/other.orv", "11\n23\n1988\n6.1500\n-1.00\n-13.24\n52.31\n");
-  CDhruvakDoc* otherDoc = app_->mainFrame()->OpenDocumentFile(other);
+  ChartDocument* otherDoc = app_->mainFrame()->OpenDocumentFile(other);
   ASSERT_NE(otherDoc, nullptr);
-  CDhruvakView* second = ViewOf(*app_->mainFrame(), otherDoc);
+  ChartView* second = ViewOf(*app_->mainFrame(), otherDoc);
   ModalDriver driver;
   AcceptAnnualChart(driver, "2000");
   first->OnTajakaChart();
@@ -425,7 +425,7 @@ TEST_F(ViewScreensTest, EachWindowDrawsItsOwnChart) {
 }
 
 TEST_F(ViewScreensTest, MenusToolBarAndAccelerators) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   ModalDriver driver;  // none expected
@@ -504,7 +504,7 @@ TEST_F(ViewScreensTest, MenusToolBarAndAccelerators) {
 }
 
 TEST_F(ViewScreensTest, CopyingTheScreenCopiesAllItsText) {
-  CDhruvakView* view = OpenDefaultChart();
+  ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
   ModalDriver driver;
   driver.ThenPress().ThenPress().ThenPress().ThenPress();

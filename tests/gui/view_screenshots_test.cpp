@@ -27,7 +27,7 @@ TEST_F(ViewScreenshots, ScreensAreWrittenAsPng) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    CDhruvakView* view = OpenDefaultChart(c.style, "charts/Machilipatnam 1970.orv");
+    ChartView* view = OpenDefaultChart(c.style, "charts/Machilipatnam 1970.orv");
     ASSERT_NE(view, nullptr);
     if (c.tajaka) {
       ModalDriver driver;
@@ -51,7 +51,7 @@ TEST_F(ViewScreenshots, ScreensAreWrittenAsPng) {
 
 // The whole main window with the default chart, as a user first sees it.
 TEST_F(ViewScreenshots, MainWindowIsWrittenAsPng) {
-  CDhruvakView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv");
+  ChartView* view = OpenDefaultChart(kSouthRegular, "charts/Machilipatnam 1970.orv");
   ASSERT_NE(view, nullptr);
   CMainFrame& frame = *app_->mainFrame();
   frame.setGeometry(0, 0, 1400, 960);

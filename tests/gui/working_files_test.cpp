@@ -42,18 +42,18 @@ class WorkingFilesTest : public AppFixture {
 TEST_F(WorkingFilesTest, TwoRunningCopiesNeverShareAWorkingFile) {
   auto first = Start();
   ASSERT_TRUE(started_);
-  CDhruvakApp second(AppPaths::InFolders(Home("config"), Home("data"), Home("run-ssh")));
+  DesktopApp second(AppPaths::InFolders(Home("config"), Home("data"), Home("run-ssh")));
   second.SetSplashEnabled(false);
   ASSERT_TRUE(second.InitInstance({QStringLiteral("orvane")}));
 
   const QByteArray chartA = kDefaultChart;
   const QByteArray chartB = "1\n1\n2000\n12.0000\n0.00\n0.00\n51.30\n";
-  CDhruvakDoc* docA = first->mainFrame()->OpenDocumentFile(WriteFile("charts/a.orv", chartA));
-  CDhruvakDoc* docB = second.mainFrame()->OpenDocumentFile(WriteFile("charts/b.orv", chartB));
+  ChartDocument* docA = first->mainFrame()->OpenDocumentFile(WriteFile("charts/a.orv", chartA));
+  ChartDocument* docB = second.mainFrame()->OpenDocumentFile(WriteFile("charts/b.orv", chartB));
   ASSERT_NE(docA, nullptr);
   ASSERT_NE(docB, nullptr);
-  CDhruvakView* viewA = ViewOf(*first->mainFrame(), docA);
-  CDhruvakView* viewB = ViewOf(*second.mainFrame(), docB);
+  ChartView* viewA = ViewOf(*first->mainFrame(), docA);
+  ChartView* viewB = ViewOf(*second.mainFrame(), docB);
   // Both are the first chart view opened after the prasna chart of their run.
   EXPECT_NE(viewA->dataFile(), viewB->dataFile());
   EXPECT_NE(first->runFolder(), second.runFolder());
@@ -112,9 +112,9 @@ TEST_F(WorkingFilesTest, PlantedLinksAreNeverFollowed) {
 
   auto app = Start();
   ASSERT_TRUE(started_);
-  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(WriteFile("charts/a.orv", kDefaultChart));
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(WriteFile("charts/a.orv", kDefaultChart));
   ASSERT_NE(doc, nullptr);
-  CDhruvakView* view = ViewOf(*app->mainFrame(), doc);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
   ASSERT_TRUE(view->RefreshScreen());
   ModalDriver driver;
   driver.ThenPress();
@@ -168,7 +168,7 @@ TEST_F(WorkingFilesTest, SavingAnInvalidFileDoesNotSaySaved) {
   const QString path = WriteFile("charts/invalid.orv", invalid);
   ModalDriver driver;
   driver.ThenPress();  // "Invalid file"
-  CDhruvakDoc* doc = app->mainFrame()->OpenDocumentFile(path);
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
   ASSERT_NE(doc, nullptr);
   ASSERT_TRUE(doc->invalid());
   app->mainFrame()->statusBar()->clearMessage();
@@ -178,7 +178,7 @@ TEST_F(WorkingFilesTest, SavingAnInvalidFileDoesNotSaySaved) {
   EXPECT_FALSE(status.startsWith("Saved")) << status.toStdString();
   EXPECT_TRUE(status.contains("left unchanged")) << status.toStdString();
   // A valid chart still says so.
-  CDhruvakDoc* valid = app->mainFrame()->OpenDocumentFile(WriteFile("charts/valid.orv", kDefaultChart));
+  ChartDocument* valid = app->mainFrame()->OpenDocumentFile(WriteFile("charts/valid.orv", kDefaultChart));
   ASSERT_TRUE(valid->DoSave(nullptr, false));
   EXPECT_TRUE(app->mainFrame()->statusBar()->currentMessage().startsWith("Saved"));
 }
@@ -201,7 +201,7 @@ TEST_F(WorkingFilesTest, NamesThatAreNotUtf8Open) {
   auto app = Start({DecodeFileName(raw)});
   ASSERT_TRUE(started_);
   ASSERT_EQ(app->mainFrame()->documents().size(), 1);
-  CDhruvakDoc* doc = app->mainFrame()->documents().first();
+  ChartDocument* doc = app->mainFrame()->documents().first();
   EXPECT_EQ(doc->image(), kDefaultChart);
   EXPECT_EQ(EncodeFileName(doc->pathName()), raw);
   EXPECT_EQ(driver.captions().size(), 0) << driver.texts().join("|").toStdString();

@@ -1,4 +1,4 @@
-#include "app/dhruvak_app.h"
+#include "app/desktop_app.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -37,14 +37,14 @@ QString Shown(const char* text) { return QString::fromUtf8(text).replace(QString
 
 void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
-CDhruvakApp::CDhruvakApp(AppPaths paths, QObject* parent)
+DesktopApp::DesktopApp(AppPaths paths, QObject* parent)
     : QObject(parent),
       paths_(std::move(paths)),
       runFolder_(std::make_unique<RunFolder>(FileNameBytes(paths_.workingFolder))) {
   PlainTextLabels::Install();
 }
 
-CDhruvakApp::~CDhruvakApp() {
+DesktopApp::~DesktopApp() {
   splash_.reset();
   mainFrame_.reset();
   // After the views, which remove their own files first.
@@ -52,9 +52,9 @@ CDhruvakApp::~CDhruvakApp() {
   instance_.reset();
 }
 
-QString CDhruvakApp::runFolder() const { return DecodeFileName(QByteArray::fromStdString(runFolder_->path())); }
+QString DesktopApp::runFolder() const { return DecodeFileName(QByteArray::fromStdString(runFolder_->path())); }
 
-bool CDhruvakApp::PrepareRunFolder(QString* error) {
+bool DesktopApp::PrepareRunFolder(QString* error) {
   std::string reason;
   if (runFolder_->Create(&reason)) return true;
   if (error) {
@@ -64,11 +64,11 @@ bool CDhruvakApp::PrepareRunFolder(QString* error) {
   return false;
 }
 
-QWidget* CDhruvakApp::DialogParent() const {
+QWidget* DesktopApp::DialogParent() const {
   return mainFrame_ && mainFrame_->isVisible() ? mainFrame_.get() : nullptr;
 }
 
-bool CDhruvakApp::InitInstance(const QStringList& arguments) {
+bool DesktopApp::InitInstance(const QStringList& arguments) {
   // Everything after the program's name is a chart file to open (the
   // toolkit has already taken its own options out). Names come as
   // DecodeFileName gives them, so that any name the file system holds
@@ -98,8 +98,8 @@ bool CDhruvakApp::InitInstance(const QStringList& arguments) {
       break;
   }
   if (!instance_->problem().isEmpty()) qWarning("%s", qPrintable(instance_->problem()));
-  connect(instance_.get(), &SingleInstance::openRequested, this, &CDhruvakApp::OpenFromSecondInstance);
-  connect(instance_.get(), &SingleInstance::activateRequested, this, &CDhruvakApp::ShowMainWindow);
+  connect(instance_.get(), &SingleInstance::openRequested, this, &DesktopApp::OpenFromSecondInstance);
+  connect(instance_.get(), &SingleInstance::activateRequested, this, &DesktopApp::ShowMainWindow);
 
   // The private folder of this run's working files (stale ones of ended
   // runs are removed on the way); a failure is reported by the first view
@@ -116,7 +116,7 @@ bool CDhruvakApp::InitInstance(const QStringList& arguments) {
   // default working chart file) accepts dropped files; the document types
   // are the static table of doc_template.h.
   mainFrame_ = std::make_unique<CMainFrame>(*this);
-  connect(this, &CDhruvakApp::settingsChanged, mainFrame_.get(), &CMainFrame::RefreshAllViews);
+  connect(this, &DesktopApp::settingsChanged, mainFrame_.get(), &CMainFrame::RefreshAllViews);
 
   if (!firstRun_ && splashEnabled_) {
     splash_ = std::make_unique<QSplashScreen>(SplashPixmap());
@@ -139,7 +139,7 @@ bool CDhruvakApp::InitInstance(const QStringList& arguments) {
   return true;
 }
 
-void CDhruvakApp::ShowMainWindow() {
+void DesktopApp::ShowMainWindow() {
   if (!mainFrame_) return;
   if (splash_) return;  // the splash timer shows it
   if (!mainFrame_->isVisible()) {
@@ -152,14 +152,14 @@ void CDhruvakApp::ShowMainWindow() {
   mainFrame_->activateWindow();
 }
 
-void CDhruvakApp::OpenFromSecondInstance(const QString& path) {
+void DesktopApp::OpenFromSecondInstance(const QString& path) {
   ShowMainWindow();
   if (mainFrame_) mainFrame_->OpenDocumentFile(path);
 }
 
 // ---- settings
 
-void CDhruvakApp::EnsureSettings() {
+void DesktopApp::EnsureSettings() {
   if (settingsLoaded_ || inFirstRunSequence_) return;
   const SettingsParseResult read = LoadSettings(FileNameBytes(paths_.settingsFile), settings_);
   if (read.status == SettingsStatus::kLoaded) {
@@ -197,7 +197,7 @@ void CDhruvakApp::EnsureSettings() {
   settingsLoaded_ = true;
 }
 
-bool CDhruvakApp::SaveSettingsReported() {
+bool DesktopApp::SaveSettingsReported() {
   std::string error;
   if (SaveSettings(FileNameBytes(paths_.settingsFile), settings_, &error)) return true;
   QMessageBox::warning(DialogParent(), kAppTitle,
@@ -208,35 +208,35 @@ bool CDhruvakApp::SaveSettingsReported() {
 }
 
 template <typename Dialog>
-bool CDhruvakApp::RunPreferenceDialog() {
+bool DesktopApp::RunPreferenceDialog() {
   Dialog dialog(settings_, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return false;
   dialog.Store(settings_);
   return true;
 }
 
-void CDhruvakApp::AfterPreference(bool recompute) {
+void DesktopApp::AfterPreference(bool recompute) {
   // During the first-run sequence the settings are saved once at its end.
   if (!settingsLoaded_) return;
   SaveSettingsReported();
   emit settingsChanged(recompute);
 }
 
-void CDhruvakApp::OnChartStyle() {
+void DesktopApp::OnChartStyle() {
   if (RunPreferenceDialog<CChartStyleDlg>()) AfterPreference(false);
 }
 
-void CDhruvakApp::OnAyanamsa() {
+void DesktopApp::OnAyanamsa() {
   if (!RunPreferenceDialog<CAyanamsaDlg>()) return;
   if (settingsLoaded_) QMessageBox::information(DialogParent(), kNonlinearCaption, Shown(kNonlinearText));
   AfterPreference(true);
 }
 
-void CDhruvakApp::OnDaysInYear() {
+void DesktopApp::OnDaysInYear() {
   if (RunPreferenceDialog<CDaysInYearDlg>()) AfterPreference(true);
 }
 
-void CDhruvakApp::OnSpecialLagnaDisplay() {
+void DesktopApp::OnSpecialLagnaDisplay() {
   CSpecialLagnaDlg dialog(settings_, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;
   dialog.Store(settings_);
@@ -247,44 +247,44 @@ void CDhruvakApp::OnSpecialLagnaDisplay() {
   AfterPreference(true);
 }
 
-void CDhruvakApp::OnUpagrahaOptions() {
+void DesktopApp::OnUpagrahaOptions() {
   if (RunPreferenceDialog<CUpagrahaOptionsDlg>()) AfterPreference(true);
 }
 
-void CDhruvakApp::OnHoraChart() {
+void DesktopApp::OnHoraChart() {
   if (RunPreferenceDialog<CHoraChartDlg>()) AfterPreference(false);
 }
 
-void CDhruvakApp::OnEphemeris() {
+void DesktopApp::OnEphemeris() {
   if (RunPreferenceDialog<CEphemerisDlg>()) AfterPreference(true);
 }
 
-void CDhruvakApp::OnPrintItems() {
+void DesktopApp::OnPrintItems() {
   if (RunPreferenceDialog<CPrintPrefsDlg>() && settingsLoaded_) SaveSettingsReported();
 }
 
-void CDhruvakApp::OnDefaultLocation() {
+void DesktopApp::OnDefaultLocation() {
   if (RunPreferenceDialog<CLocationDlg>()) AfterPreference(true);
 }
 
-void CDhruvakApp::OnAppAbout() {
+void DesktopApp::OnAppAbout() {
   CAboutDlg about(AppIconPixmap(64), DialogParent());
   about.exec();
 }
 
-void CDhruvakApp::OnFilePrintSetup() {
+void DesktopApp::OnFilePrintSetup() {
   QPageSetupDialog dialog(&printer(), DialogParent());
   dialog.exec();
 }
 
-QPrinter& CDhruvakApp::printer() {
+QPrinter& DesktopApp::printer() {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   return *printer_;
 }
 
 // ---- recent files
 
-QStringList CDhruvakApp::RecentFiles() const {
+QStringList DesktopApp::RecentFiles() const {
   QSettings store(paths_.recentFilesFile, QSettings::IniFormat);
   store.beginGroup(kRecentGroup);
   QStringList files;
@@ -295,7 +295,7 @@ QStringList CDhruvakApp::RecentFiles() const {
   return files;
 }
 
-void CDhruvakApp::WriteRecentFiles(const QStringList& files) {
+void DesktopApp::WriteRecentFiles(const QStringList& files) {
   QSettings store(paths_.recentFilesFile, QSettings::IniFormat);
   store.remove(kRecentGroup);
   store.beginGroup(kRecentGroup);
@@ -310,7 +310,7 @@ void CDhruvakApp::WriteRecentFiles(const QStringList& files) {
   emit recentFilesChanged();
 }
 
-void CDhruvakApp::AddToRecentFileList(const QString& path) {
+void DesktopApp::AddToRecentFileList(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   QStringList files = RecentFiles();
   files.removeAll(absolute);
@@ -319,7 +319,7 @@ void CDhruvakApp::AddToRecentFileList(const QString& path) {
   WriteRecentFiles(files);
 }
 
-void CDhruvakApp::RemoveFromRecentFileList(const QString& path) {
+void DesktopApp::RemoveFromRecentFileList(const QString& path) {
   QStringList files = RecentFiles();
   if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) WriteRecentFiles(files);
 }

@@ -56,12 +56,12 @@ inline constexpr char kNonlinearText[] =
 // point.
 void UseCNumericLocale();
 
-class CDhruvakApp : public QObject {
+class DesktopApp : public QObject {
   Q_OBJECT
 
  public:
-  explicit CDhruvakApp(AppPaths paths, QObject* parent = nullptr);
-  ~CDhruvakApp() override;
+  explicit DesktopApp(AppPaths paths, QObject* parent = nullptr);
+  ~DesktopApp() override;
 
   // The splash screen (on by default); tests turn it off.
   void SetSplashEnabled(bool enabled) { splashEnabled_ = enabled; }

@@ -14,11 +14,11 @@ class QWidget;
 
 namespace orvane {
 
-class CDhruvakDoc : public QObject {
+class ChartDocument : public QObject {
   Q_OBJECT
 
  public:
-  explicit CDhruvakDoc(DocType type, QObject* parent = nullptr);
+  explicit ChartDocument(DocType type, QObject* parent = nullptr);
 
   DocType type() const { return type_; }
   const DocTemplate& docTemplate() const { return kDocTemplates[static_cast<int>(type_)]; }

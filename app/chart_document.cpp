@@ -1,4 +1,4 @@
-#include "app/dhruvak_doc.h"
+#include "app/chart_document.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -25,9 +25,9 @@ bool SameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
-CDhruvakDoc::CDhruvakDoc(DocType type, QObject* parent) : QObject(parent), type_(type) {}
+ChartDocument::ChartDocument(DocType type, QObject* parent) : QObject(parent), type_(type) {}
 
-bool CDhruvakDoc::OnNewDocument(const QString& title) {
+bool ChartDocument::OnNewDocument(const QString& title) {
   loaded_ = 0;
   invalid_ = false;
   image_.clear();
@@ -38,7 +38,7 @@ bool CDhruvakDoc::OnNewDocument(const QString& title) {
   return true;
 }
 
-CDhruvakDoc::OpenStatus CDhruvakDoc::OnOpenDocument(const QString& path, QString* error) {
+ChartDocument::OpenStatus ChartDocument::OnOpenDocument(const QString& path, QString* error) {
   std::string bytes, reason;
   if (!ReadChartImage(FileNameBytes(path), bytes, &reason)) {
     if (error) *error = QString::fromStdString(reason);
@@ -59,7 +59,7 @@ CDhruvakDoc::OpenStatus CDhruvakDoc::OnOpenDocument(const QString& path, QString
   return OpenStatus::kValid;
 }
 
-bool CDhruvakDoc::OnSaveDocument(const QString& path, QString* error) {
+bool ChartDocument::OnSaveDocument(const QString& path, QString* error) {
   if (textMode == 0 && invalid_ && SameFile(path, pathName_)) {
     // The image is still the file's own (invalid) content: nothing to store,
     // and the chart on screen (the current moment) must not replace it.
@@ -77,12 +77,12 @@ bool CDhruvakDoc::OnSaveDocument(const QString& path, QString* error) {
   return true;
 }
 
-void CDhruvakDoc::ReadBackImage(const QByteArray& bytes) {
+void ChartDocument::ReadBackImage(const QByteArray& bytes) {
   if (invalid_) return;
   image_ = bytes;
 }
 
-void CDhruvakDoc::SetEditedImage(const QByteArray& bytes) {
+void ChartDocument::SetEditedImage(const QByteArray& bytes) {
   image_ = bytes;
   loaded_ = 1;
   invalid_ = false;
@@ -91,12 +91,12 @@ void CDhruvakDoc::SetEditedImage(const QByteArray& bytes) {
   emit titleChanged(title_);  // the caption shows the new image's name and place
 }
 
-ChartLabels CDhruvakDoc::Labels() const {
+ChartLabels ChartDocument::Labels() const {
   if (invalid_ || image_.isEmpty()) return {};
   return ReadChartLabels(std::string_view(image_.constData(), static_cast<std::size_t>(image_.size())));
 }
 
-QString CDhruvakDoc::Subject() const {
+QString ChartDocument::Subject() const {
   const ChartLabels labels = Labels();
   QString subject = QString::fromStdString(labels.name);
   if (!labels.place.empty()) {
@@ -106,29 +106,29 @@ QString CDhruvakDoc::Subject() const {
   return subject;
 }
 
-void CDhruvakDoc::SetTitle(const QString& title) {
+void ChartDocument::SetTitle(const QString& title) {
   if (title == title_) return;
   title_ = title;
   emit titleChanged(title_);
 }
 
-void CDhruvakDoc::SetPathName(const QString& path) {
+void ChartDocument::SetPathName(const QString& path) {
   pathName_ = QFileInfo(path).absoluteFilePath();
   SetTitle(QFileInfo(path).fileName());
 }
 
-const QString& CDhruvakDoc::RefreshTitleCopy() {
+const QString& ChartDocument::RefreshTitleCopy() {
   titleCopy_ = title_;
   return titleCopy_;
 }
 
-void CDhruvakDoc::SetModifiedFlag(bool modified) {
+void ChartDocument::SetModifiedFlag(bool modified) {
   if (modified == modified_) return;
   modified_ = modified;
   emit modifiedChanged(modified_);
 }
 
-bool CDhruvakDoc::DoSave(QWidget* parent, bool saveAs) {
+bool ChartDocument::DoSave(QWidget* parent, bool saveAs) {
   QString path = pathName_;
   if (saveAs || path.isEmpty()) {
     QFileDialog dialog(parent, QStringLiteral("Save As"));
@@ -166,7 +166,7 @@ bool CDhruvakDoc::DoSave(QWidget* parent, bool saveAs) {
   return true;
 }
 
-bool CDhruvakDoc::SaveModified(QWidget* parent) {
+bool ChartDocument::SaveModified(QWidget* parent) {
   if (!modified_) return true;
   const QMessageBox::StandardButton answer =
       QMessageBox::question(parent, kAppTitle, QStringLiteral("Save changes to %1?").arg(title_),
@@ -176,6 +176,6 @@ bool CDhruvakDoc::SaveModified(QWidget* parent) {
   return DoSave(parent, false);
 }
 
-void CDhruvakDoc::UpdateAllViews(QObject* sender) { emit viewsNeedUpdate(sender); }
+void ChartDocument::UpdateAllViews(QObject* sender) { emit viewsNeedUpdate(sender); }
 
 }  // namespace orvane
