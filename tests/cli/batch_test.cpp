@@ -413,7 +413,7 @@ TEST(Batch, WorkersThatCannotStartAreDoneWithout) {
   const std::string csv = WriteFile("limited.csv", Csv(3));
   const Outcome one = Cli("--json --jobs 1 --input " + csv);
   ASSERT_EQ(one.status, 0) << one.err;
-  const Outcome limited = Shell("ulimit -v 1000000; " + std::string(ORVANE_CLI_PATH) + " --json --jobs 1024 --input " + csv);
+  const Outcome limited = Shell("ulimit -v 3000000; " + std::string(ORVANE_CLI_PATH) + " --json --jobs 1024 --input " + csv);
   EXPECT_EQ(limited.status, 0) << limited.err;
   EXPECT_EQ(limited.out, one.out);
   EXPECT_NE(limited.err.find("of 1024 worker threads could be started"), std::string::npos) << limited.err;
