@@ -96,7 +96,19 @@ Caster::~Caster() = default;
 
 GrahaPositions Caster::At(double localDays) { return At(BirthAt(localDays, place_)); }
 
-GrahaPositions Caster::At(const BirthData& moment) {
+namespace {
+
+// The bodies a cast needs for one slot (Ketu comes with Rahu).
+BodySet BodiesOfSlot(int slot) {
+  if (slot == kAscendant) return BodySet{}.WithAscendant();
+  if (slot == kRahu || slot == kKetu) return BodySet{}.With(Body::kRahu).With(Body::kKetu);
+  const int body = GrahaIndexOfSlot(slot);
+  return body >= 0 ? BodySet{}.With(BodyAt(body)) : BodySet::All();
+}
+
+}  // namespace
+
+void Caster::Cast(const BirthData& moment, BodySet wanted) {
   EngineState& s = *state_;
   // The ephemeris chains a few values from one cast into the next; a fresh
   // ephemeris state makes every cast the one a new chart would make.
@@ -105,8 +117,18 @@ GrahaPositions Caster::At(const BirthData& moment) {
   s.birth.zone = place_.zone;
   s.birth.longitude = place_.longitude;
   s.birth.latitude = place_.latitude;
-  RecastChart(s, EngineSettingsOf(settings_));
+  RecastChart(s, EngineSettingsOf(settings_), wanted);
   ++casts_;
+}
+
+double Caster::LongitudeAt(int slot, double localDays) {
+  Cast(BirthAt(localDays, place_), BodiesOfSlot(slot));
+  return state_->slotLongitude[Ix(slot)];
+}
+
+GrahaPositions Caster::At(const BirthData& moment) {
+  const EngineState& s = *state_;
+  Cast(moment, BodySet::All());
   GrahaPositions p;
   for (int slot = kAscendant; slot <= kKetu; ++slot) {
     p.longitude[Ix(slot)] = s.slotLongitude[Ix(slot)];
@@ -308,23 +330,163 @@ bool KindOfHouse(int house, SaturnPeriodKind& kind) {
 
 }  // namespace
 
+namespace {
+
+// Saturn's sign changes on the day grid of a window, found without casting
+// every grid moment: a stretch between two cast grid moments is split only
+// while Saturn could meet a sign boundary inside it.
+class SaturnGridSearch {
+ public:
+  SaturnGridSearch(Caster& caster, int moonSign, double from, double to, std::vector<SaturnSpan>& spans)
+      : caster_(caster), moonSign_(moonSign), spans_(spans) {
+    // The grid moments exactly as a walk of kSaturnStepDays steps reaches them.
+    for (double t = from; t < to;) {
+      grid_.push_back(t);
+      t = std::min(t + kSaturnStepDays, to);
+    }
+    grid_.push_back(to);
+    first_ = caster_.LongitudeAt(kSaturn, from);
+    sign_ = SignOfTurn(first_);
+    spanStart_ = from;
+  }
+
+  void Run() {
+    // Each stretch is as long as Saturn, going on at the speed of the last
+    // one, would stay clear of a boundary; a wrong guess costs casts only,
+    // as Stretch checks and splits.
+    constexpr std::size_t kLongest = 128;  // grid steps
+    const std::size_t last = grid_.size() - 1;
+    double a = first_, speed = 0;
+    for (std::size_t i = 0; i < last;) {
+      std::size_t steps = kLongest;
+      auto ahead = [&](std::size_t n) {
+        const double days = static_cast<double>(n) * kSaturnStepDays;
+        return Reaches(a, speed * days, days);
+      };
+      while (steps > 1 && ahead(steps)) steps -= (steps + 3) / 4;
+      const std::size_t j = std::min(i + steps, last);
+      const double b = caster_.LongitudeAt(kSaturn, grid_[j]);
+      Stretch(i, a, j, b);
+      speed = Turn(b - a) / (grid_[j] - grid_[i]);
+      i = j;
+      a = b;
+    }
+    spans_.push_back({sign_, Wrap12(sign_ - moonSign_) + 1, spanStart_, grid_[last]});
+  }
+
+ private:
+  // Grid moments i < j with Saturn at `a` and `b`; every sign change between
+  // consecutive grid moments in it, in time order.
+  void Stretch(std::size_t i, double a, std::size_t j, double b) {
+    if (j == i + 1) {
+      const int s = SignOfTurn(b);
+      if (SignOfTurn(a) != s) {
+        const double crossing = Crossing(grid_[i], a, grid_[j], b);
+        spans_.push_back({sign_, Wrap12(sign_ - moonSign_) + 1, spanStart_, crossing});
+        sign_ = s;
+        spanStart_ = crossing;
+      }
+      return;
+    }
+    // The longitude stays within the chord's range widened by the most a
+    // curve of bounded bend can leave its chord.
+    if (!Reaches(a, Turn(b - a), grid_[j] - grid_[i])) return;
+    const std::size_t k = i + (j - i) / 2;
+    const double c = caster_.LongitudeAt(kSaturn, grid_[k]);
+    Stretch(i, a, k, c);
+    Stretch(k, c, j, b);
+  }
+
+  // Bisect(caster, kSaturn, lo, hi) for Saturn at `a` and `b` at the ends,
+  // with fewer casts. Where Saturn moves one way all through [lo, hi] (its
+  // motion outruns the most its speed can change there), the moment its
+  // sign changes is first pinned between two close moments by secant
+  // steps; then each halving whose middle falls outside them is decided
+  // without a cast. Elsewhere (a station, a jump of more than one sign) the
+  // plain bisection runs.
+  double Crossing(double lo, double a, double hi, double b) {
+    const int loSign = SignOfTurn(a), hiSign = SignOfTurn(b);
+    const bool forward = Wrap12(hiSign - loSign) == 1, backward = Wrap12(loSign - hiSign) == 1;
+    const double width = hi - lo;
+    if (!(forward || backward) || !(std::fabs(Turn(b - a)) > 2 * kSaturnMostBend * width * width))
+      return Bisect(caster_, kSaturn, lo, hi);
+    const double boundary = 30.0 * (forward ? hiSign : loSign);
+    auto offset = [&](double longitude) { return Turn(longitude - boundary); };
+    // [before, after]: the last moment known in the old sign, the first
+    // known in the new one.
+    double before = lo, after = hi, fBefore = offset(a), fAfter = offset(b);
+    auto probe = [&](double t) {
+      const double longitude = caster_.LongitudeAt(kSaturn, t);
+      const bool old = SignOfTurn(longitude) == loSign;
+      (old ? before : after) = t;
+      (old ? fBefore : fAfter) = offset(longitude);
+      return old;
+    };
+    constexpr double kPinned = 1e-9;  // days
+    // Secant steps from the ends, then a probe just either side of the
+    // estimate.
+    double t0 = lo, f0 = fBefore, t1 = hi, f1 = fAfter;
+    for (int step = 0; step < 8 && f1 != f0; ++step) {
+      double t = t1 - f1 * (t1 - t0) / (f1 - f0);
+      if (!(t > before && t < after)) break;
+      const bool old = probe(t);
+      t0 = t1;
+      f0 = f1;
+      t1 = t;
+      f1 = old ? fBefore : fAfter;
+      if (std::fabs(t1 - t0) < kPinned / 4) break;
+    }
+    for (double t : {t1 - kPinned / 2, t1 + kPinned / 2})
+      if (t > before && t < after) probe(t);
+    // The halvings of Bisect, with the middles outside (before, after)
+    // decided by the motion being one way.
+    double l = lo, h = hi;
+    while (h - l > kCrossingTolerance) {
+      const double mid = 0.5 * (l + h);
+      bool old;
+      if (mid <= before)
+        old = true;
+      else if (mid >= after)
+        old = false;
+      else
+        old = probe(mid);
+      (old ? l : h) = mid;
+    }
+    return h;
+  }
+
+  // Whether a longitude that starts at `a` and moves by `delta` over `days`,
+  // bending at most kSaturnMostBend, can touch a sign boundary on the way:
+  // it stays within the range of its chord widened by the most a curve of
+  // that bend can leave its chord.
+  static bool Reaches(double a, double delta, double days) {
+    const double bend = kSaturnMostBend * days * days / 8.0;
+    const double low = std::min(a, a + delta) - bend, high = std::max(a, a + delta) + bend;
+    return std::floor(low / 30.0) != std::floor(high / 30.0);
+  }
+
+  // A difference of longitudes brought into (-180, 180].
+  static double Turn(double d) {
+    if (d > 180) d -= 360;
+    if (d <= -180) d += 360;
+    return d;
+  }
+
+  Caster& caster_;
+  int moonSign_;
+  std::vector<SaturnSpan>& spans_;
+  std::vector<double> grid_;
+  double first_ = 0;  // Saturn at the start
+  int sign_ = 0;
+  double spanStart_ = 0;
+};
+
+}  // namespace
+
 std::vector<SaturnPeriod> SaturnPeriods(Caster& caster, int moonSign, double from, double to) {
   // Saturn's stays sign by sign over the window.
   std::vector<SaturnSpan> spans;
-  int sign = SignOfTurn(caster.LongitudeAt(kSaturn, from));
-  double spanStart = from;
-  for (double t = from; t < to;) {
-    const double next = std::min(t + kSaturnStepDays, to);
-    const int s = SignOfTurn(caster.LongitudeAt(kSaturn, next));
-    if (s != sign) {
-      const double crossing = Bisect(caster, kSaturn, t, next);
-      spans.push_back({sign, Wrap12(sign - moonSign) + 1, spanStart, crossing});
-      sign = s;
-      spanStart = crossing;
-    }
-    t = next;
-  }
-  spans.push_back({sign, Wrap12(sign - moonSign) + 1, spanStart, to});
+  SaturnGridSearch(caster, moonSign, from, to, spans).Run();
 
   // Consecutive stays of one kind make one period.
   std::vector<SaturnPeriod> periods;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "engine/body.h"
 #include "io/settings.h"
 #include "report/report_buffer.h"
 
@@ -76,13 +77,16 @@ class Caster {
   // A moment as birth data (date and clock time as given; the caster's zone
   // and place).
   GrahaPositions At(const BirthData& moment);
-  // Saturn's (or any slot's) longitude only.
-  double LongitudeAt(int slot, double localDays) { return At(localDays).longitude[static_cast<std::size_t>(slot)]; }
+  // Saturn's (or any slot's) longitude only: a cast of that body alone,
+  // which gives the number a whole cast gives for it.
+  double LongitudeAt(int slot, double localDays);
   std::uint64_t Casts() const { return casts_; }
   const Settings& settings() const { return settings_; }
   const BirthData& place() const { return place_; }
 
  private:
+  void Cast(const BirthData& moment, BodySet wanted);
+
   const Settings& settings_;
   BirthData place_;
   std::unique_ptr<EngineState> state_;
@@ -182,11 +186,17 @@ struct SaturnPeriod {
 
 // The lifetime window searched: from birth to this many years later.
 inline constexpr double kLifetimeYears = 100;
-// Saturn's sign is sampled once a day; each change is refined by bisection
-// to within kCrossingTolerance days. A stay in a sign shorter than the step
-// (a station on the boundary) may be missed; it moves a date by under a day.
+// Saturn's sign is read on a grid of one day from the start of the window;
+// each change between two grid moments is refined by bisection to within
+// kCrossingTolerance days. A stay in a sign shorter than the step (a station
+// on the boundary) may be missed; it moves a date by under a day.
+// The grid is not cast moment by moment: a stretch of it is skipped when
+// Saturn, read at its ends, cannot reach a sign boundary in between, given
+// that its longitude bends by at most kSaturnMostBend degrees a day per day
+// (the Earth's orbit gives under 0.003).
 inline constexpr double kSaturnStepDays = 1.0;
 inline constexpr double kCrossingTolerance = 1e-5;
+inline constexpr double kSaturnMostBend = 0.01;
 
 // The crossing of Saturn from one sign into the next, found by bisection in
 // [lo, hi] where the signs at the ends differ.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "engine/calendar.h"
 #include "compute/pipeline.h"
 #include "engine/cast.h"
+#include "engine/zodiac.h"
 
 namespace orvane::transit {
 namespace {
@@ -259,6 +261,100 @@ TEST(SadeSati, PeriodRunningAtTheWindowsEdges) {
   EXPECT_EQ(short_[0].end, from + 30);
   // Saturn in the 6th from the Moon: no period in the same 30 days.
   EXPECT_TRUE(SaturnPeriods(caster, (saturnSign + 7) % 12, from, from + 30).empty());
+}
+
+// The one-body casts of the searches give the numbers a whole cast gives,
+// for both engines and every graha searched.
+TEST(Caster, OneBodyCastsMatchWholeCasts) {
+  for (int ephemeris : {0, 1}) {
+    Settings settings;
+    settings.ephemeris = ephemeris;
+    Caster caster(settings, {0, 0, 0, 0, -5.30, -81.12, 16.15});
+    SCOPED_TRACE(ephemeris);
+    for (double t = LocalDaysOf({1, 1, 1903, 0.0, 0, 0, 0}); t < LocalDaysOf({1, 1, 2090, 0.0, 0, 0, 0}); t += 997.37) {
+      const GrahaPositions whole = caster.At(t);
+      for (int slot : {kSun, kMoon, kJupiter, kSaturn, kRahu, kKetu})
+        ASSERT_EQ(caster.LongitudeAt(slot, t), whole.longitude[static_cast<std::size_t>(slot)]) << slot << " " << t;
+    }
+  }
+}
+
+// The lifetime search skips stretches of its day grid on a bound of how
+// much Saturn's longitude bends; the bound holds over two centuries.
+TEST(SadeSati, SaturnsBendStaysWithinTheSearchsBound) {
+  for (int ephemeris : {0, 1}) {
+    Settings settings;
+    settings.ephemeris = ephemeris;
+    Caster caster(settings, TransitPlace(settings));
+    SCOPED_TRACE(ephemeris);
+    const double from = LocalDaysOf({1, 1, 1900, 0.0, 0, 0, 0}), to = LocalDaysOf({1, 1, 2100, 0.0, 0, 0, 0});
+    auto unwrap = [](double d) { return d > 180 ? d - 360 : (d < -180 ? d + 360 : d); };
+    double before = caster.LongitudeAt(kSaturn, from), now = caster.LongitudeAt(kSaturn, from + 2);
+    double most = 0;
+    for (double t = from + 4; t < to; t += 2) {
+      const double after = caster.LongitudeAt(kSaturn, t);
+      most = std::max(most, std::fabs(unwrap(after - now) - unwrap(now - before)) / 4.0);
+      before = now;
+      now = after;
+    }
+    EXPECT_LT(most, kSaturnMostBend / 2) << most;
+    EXPECT_GT(most, 0.001);  // the Earth's orbit shows
+  }
+}
+
+// The lifetime periods against a plain walk of the day grid with whole
+// casts and bisection of every sign change: the same crossings to the bit,
+// for both engines, every Moon sign, windows starting at odd hours.
+TEST(SadeSati, PeriodsMatchADayByDayWalk) {
+  struct Case {
+    int ephemeris;
+    BirthData place;
+    BirthData from;
+    double years;
+  };
+  const Case cases[] = {
+      {0, {0, 0, 0, 0, -5.30, -81.12, 16.15}, {4, 4, 1970, 17.30, 0, 0, 0}, 100},
+      {1, {0, 0, 0, 0, 5.00, 74.00, 40.43}, {11, 23, 1931, 3.07, 0, 0, 0}, 100},
+      {1, {0, 0, 0, 0, -9.00, -139.45, 35.41}, {2, 28, 2004, 23.59, 0, 0, 0}, 37.7},
+  };
+  for (const Case& c : cases) {
+    Settings settings;
+    settings.ephemeris = c.ephemeris;
+    Caster caster(settings, c.place);
+    SCOPED_TRACE(c.from.year);
+    const double from = LocalDaysOf(c.from), to = from + c.years * 365.2425;
+    auto sign = [&](double t) { return SignOfTurn(caster.At(t).longitude[kSaturn]); };
+    // The walk: Saturn's sign every day, each change bisected to 1e-5 days.
+    std::vector<double> crossings;
+    int current = sign(from);
+    for (double t = from; t < to;) {
+      const double next = std::min(t + 1.0, to);
+      const int s = sign(next);
+      if (s != current) {
+        double lo = t, hi = next;
+        const int loSign = sign(lo);
+        while (hi - lo > 1e-5) {
+          const double mid = 0.5 * (lo + hi);
+          (sign(mid) == loSign ? lo : hi) = mid;
+        }
+        crossings.push_back(hi);
+        current = s;
+      }
+      t = next;
+    }
+    ASSERT_GT(crossings.size(), 10u);
+    // Every crossing bounds a stay in some period for one of the Moon signs.
+    std::vector<double> found;
+    for (int moonSign = 0; moonSign < 12; ++moonSign)
+      for (const SaturnPeriod& p : SaturnPeriods(caster, moonSign, from, to))
+        for (const SaturnSpan& span : p.spans) {
+          if (span.start != from) found.push_back(span.start);
+          if (span.end != to) found.push_back(span.end);
+        }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    EXPECT_EQ(found, crossings);
+  }
 }
 
 TEST(Ingresses, NextSignChangeOfTheSlowGrahas) {
