@@ -265,7 +265,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   if (options.json) {
     JsonWriter json;
     WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr, place);
-    text = json.Text();
+    text = json.Take();
     text += '\n';
     return text;
   }

@@ -2,20 +2,42 @@
 
 #include "io/shown_name.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 namespace orvane {
 
+namespace {
+
+// Bytes a JSON string holds as they are: printable ASCII other than the
+// quote and the backslash.
+constexpr bool IsPlain(unsigned char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }
+
+}  // namespace
+
 void JsonWriter::Separate() {
   if (needComma_) out_ += ',';
   needComma_ = true;
 }
 
+void JsonWriter::Token(std::string_view token) {
+  // The separator and the token in one append.
+  char buf[32];
+  if (needComma_ && token.size() < sizeof buf) {
+    buf[0] = ',';
+    token.copy(buf + 1, token.size());
+    out_.append(buf, token.size() + 1);
+  } else {
+    if (needComma_) out_ += ',';
+    out_.append(token);
+  }
+  needComma_ = true;
+}
+
 void JsonWriter::BeginObject() {
-  Separate();
-  out_ += '{';
+  Token("{");
   needComma_ = false;
 }
 
@@ -25,8 +47,7 @@ void JsonWriter::EndObject() {
 }
 
 void JsonWriter::BeginArray() {
-  Separate();
-  out_ += '[';
+  Token("[");
   needComma_ = false;
 }
 
@@ -36,8 +57,23 @@ void JsonWriter::EndArray() {
 }
 
 void JsonWriter::Key(std::string_view key) {
-  String(key);
-  out_ += ':';
+  // A plain key (all of them) with its quotes and colon in one append.
+  char buf[64];
+  const bool comma = needComma_;
+  if (key.size() + 4 <= sizeof buf &&
+      std::all_of(key.begin(), key.end(), [](char c) { return IsPlain(static_cast<unsigned char>(c)); })) {
+    std::size_t n = 0;
+    if (comma) buf[n++] = ',';
+    buf[n++] = '"';
+    key.copy(buf + n, key.size());
+    n += key.size();
+    buf[n++] = '"';
+    buf[n++] = ':';
+    out_.append(buf, n);
+  } else {
+    String(key);
+    out_ += ':';
+  }
   needComma_ = false;
 }
 
@@ -46,36 +82,35 @@ void JsonWriter::Number(double value) {
     Null();
     return;
   }
-  Separate();
   char buf[64];
   const auto result = std::to_chars(buf, buf + sizeof buf, value);
-  out_.append(buf, result.ptr);
+  Token(std::string_view(buf, static_cast<std::size_t>(result.ptr - buf)));
 }
 
 void JsonWriter::Int(long long value) {
-  Separate();
-  out_ += std::to_string(value);
+  char buf[24];
+  const auto result = std::to_chars(buf, buf + sizeof buf, value);
+  Token(std::string_view(buf, static_cast<std::size_t>(result.ptr - buf)));
 }
 
-void JsonWriter::Raw(std::string_view token) {
-  Separate();
-  out_ += token;
-}
+void JsonWriter::Raw(std::string_view token) { Token(token); }
 
-void JsonWriter::Bool(bool value) {
-  Separate();
-  out_ += value ? "true" : "false";
-}
+void JsonWriter::Bool(bool value) { Token(value ? "true" : "false"); }
 
-void JsonWriter::Null() {
-  Separate();
-  out_ += "null";
-}
+void JsonWriter::Null() { Token("null"); }
 
 void JsonWriter::String(std::string_view value) {
   Separate();
   out_ += '"';
   while (!value.empty()) {
+    // A run of plain bytes in one append.
+    std::size_t plain = 0;
+    while (plain < value.size() && IsPlain(static_cast<unsigned char>(value[plain]))) ++plain;
+    if (plain > 0) {
+      out_.append(value.substr(0, plain));
+      value.remove_prefix(plain);
+      continue;
+    }
     const unsigned char c = static_cast<unsigned char>(value.front());
     char32_t code = 0;
     const std::size_t length = DecodeUtf8Sequence(value, code);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "chart/chart_state.h"
 #include "io/settings.h"
@@ -27,9 +28,16 @@ class JsonWriter {
   void Raw(std::string_view token);
 
   const std::string& Text() const { return out_; }
+  // The text, moved out (the writer is left empty).
+  std::string Take() {
+    needComma_ = false;
+    return std::move(out_);
+  }
 
  private:
   void Separate();
+  // A value token after its separator.
+  void Token(std::string_view token);
   std::string out_;
   bool needComma_ = false;
 };

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <climits>
+#include <cmath>
 #include <string>
 
 #include "cli/json.h"
@@ -49,6 +51,51 @@ TEST(JsonText, StringsAreValidUtf8) {
     EXPECT_EQ(parsed.begin().value().get<std::string>(), c.decoded);
     for (unsigned char byte : writer.Text()) EXPECT_TRUE(byte >= 0x20 && byte != 0x7f) << int(byte);
   }
+}
+
+// The exact bytes of values, keys and separators: commas between values and
+// members only, numbers in their shortest form, escapes as they were, long
+// tokens and keys that need escaping.
+TEST(JsonText, ExactBytes) {
+  JsonWriter w;
+  w.BeginObject();
+  w.Key("ints");
+  w.BeginArray();
+  for (long long v : {0LL, -7LL, 42LL, LLONG_MIN, LLONG_MAX}) w.Int(v);
+  w.EndArray();
+  w.Key("numbers");
+  w.BeginArray();
+  for (double v : {0.1, -0.0, 1e-7, 123456.789, 1e300, std::nan(""), 2.0}) w.Number(v);
+  w.EndArray();
+  w.Key("empty");
+  w.BeginObject();
+  w.EndObject();
+  w.Key("nested");
+  w.BeginArray();
+  w.BeginArray();
+  w.EndArray();
+  w.BeginObject();
+  w.Key("a");
+  w.Null();
+  w.Key("b");
+  w.Bool(true);
+  w.EndObject();
+  w.Bool(false);
+  w.EndArray();
+  w.Key("text");
+  w.String(std::string("q\"b\\ \x01\n\t\x7f \xC3\xA9\xff", 13));
+  w.Key("k\"ey");
+  w.Raw("\"a raw token longer than thirty-two bytes\"");
+  w.Key(std::string(70, 'x'));
+  w.Raw("1");
+  w.EndObject();
+  EXPECT_EQ(w.Text(),
+            "{\"ints\":[0,-7,42,-9223372036854775808,9223372036854775807],"
+            "\"numbers\":[0.1,-0,1e-07,123456.789,1e+300,null,2],\"empty\":{},"
+            "\"nested\":[[],{\"a\":null,\"b\":true},false],"
+            "\"text\":\"q\\\"b\\\\ \\u0001\\n\\t\\u007f \xC3\xA9\xEF\xBF\xBD\","
+            "\"k\\\"ey\":\"a raw token longer than thirty-two bytes\","
+            "\"" + std::string(70, 'x') + "\":1}");
 }
 
 TEST(JsonText, ErrorLineOfAFileNameThatIsNotUtf8) {
