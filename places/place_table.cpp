@@ -295,6 +295,9 @@ void PlaceTable::AppendFolded(std::string& out, std::string_view text) const {
 
 namespace {
 
+// An ASCII byte as the search compares it.
+constexpr int FoldAscii(unsigned char c) { return c == '-' ? ' ' : (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
+
 // The folded bytes of a text, one at a time.
 class FoldedBytes {
  public:
@@ -307,7 +310,7 @@ class FoldedBytes {
       const char c = text_[i_];
       if (static_cast<unsigned char>(c) < 0x80) {
         ++i_;
-        return c == '-' ? ' ' : (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
+        return FoldAscii(static_cast<unsigned char>(c));
       }
       std::uint32_t code = 0;
       const std::size_t length = DecodeUtf8(text_, i_, code);
@@ -341,7 +344,18 @@ int PlaceTable::CompareFolded(std::string_view name, std::string_view folded, bo
 }
 
 int PlaceTable::CompareNames(std::string_view first, std::string_view second) const {
-  FoldedBytes a(first, folds_), b(second, folds_);
+  // The ASCII start of both names folds byte by byte; the folding of the
+  // rest starts at the first other byte (a whole code point, as every byte
+  // before it was one).
+  const std::size_t common = std::min(first.size(), second.size());
+  std::size_t i = 0;
+  for (; i < common; ++i) {
+    const unsigned char p = static_cast<unsigned char>(first[i]), q = static_cast<unsigned char>(second[i]);
+    if ((p | q) >= 0x80) break;
+    const int x = FoldAscii(p), y = FoldAscii(q);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  FoldedBytes a(first.substr(i), folds_), b(second.substr(i), folds_);
   while (true) {
     const int x = a.Next(), y = b.Next();
     if (x != y) return x < y ? -1 : 1;
