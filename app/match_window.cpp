@@ -17,7 +17,7 @@
 
 namespace orvane {
 
-bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error) {
+bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error, QString* name) {
   const std::string local = path.toLocal8Bit().toStdString();
   std::string bytes, readError;
   if (!QFileInfo::exists(path)) {
@@ -36,6 +36,10 @@ bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error) {
     return false;
   }
   birth = valid.birth;
+  if (name) {
+    *name = QString::fromStdString(ReadChartLabels(bytes).name).trimmed();
+    if (name->isEmpty()) *name = QFileInfo(path).fileName();
+  }
   return true;
 }
 

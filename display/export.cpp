@@ -255,6 +255,11 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
   return image;
 }
 
+QString PresetPictureTitle(const QString& chartName) {
+  const QString name = chartName.trimmed();
+  return name.isEmpty() ? QStringLiteral("Chart") : name;
+}
+
 QString AskBitmapFile(QWidget* parent, const QString& suggested) {
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a bitmap"), suggested,
                                       QStringLiteral("Windows bitmaps (*.bmp)"));
@@ -262,12 +267,12 @@ QString AskBitmapFile(QWidget* parent, const QString& suggested) {
 
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                        int chartIndex, const QString& suggestedPath, const TitlePrompt& ask,
-                                       const FilePrompt& askFile) {
+                                       const FilePrompt& askFile, const QString& presetTitle) {
   const QString path = ChosenBitmapPath(parent, suggestedPath, askFile);
   if (path.isEmpty()) return std::nullopt;
   QString title;
   if (IsSouthStyle(settings.chartStyle)) {
-    const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
+    const std::optional<QString> entered = ask(parent, PresetPictureTitle(presetTitle));
     if (!entered) return std::nullopt;
     title = *entered;
   }
@@ -276,10 +281,10 @@ std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart,
 
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                             int chartIndex, const QString& suggestedPath, const TitlePrompt& ask,
-                                            const FilePrompt& askFile) {
+                                            const FilePrompt& askFile, const QString& presetTitle) {
   const QString path = ChosenBitmapPath(parent, suggestedPath, askFile);
   if (path.isEmpty()) return std::nullopt;
-  const std::optional<QString> title = ask(parent, QStringLiteral("Chart"));
+  const std::optional<QString> title = ask(parent, PresetPictureTitle(presetTitle));
   if (!title) return std::nullopt;
   return WriteBitmapFile(parent, RenderSouthNorthBitmap(chart, settings, chartIndex, *title), path);
 }
@@ -331,7 +336,8 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
 }
 
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                          int chartIndex, const QString& suggestedName, const TitlePrompt& ask) {
+                                          int chartIndex, const QString& suggestedName, const TitlePrompt& ask,
+                                          const QString& presetTitle) {
   QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save chart 1 as a picture"), suggestedName,
                                               QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"));
   if (path.isEmpty()) return std::nullopt;
@@ -348,7 +354,7 @@ std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& cha
   }
   QString title;
   if (IsSouthStyle(settings.chartStyle)) {
-    const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
+    const std::optional<QString> entered = ask(parent, PresetPictureTitle(presetTitle));
     if (!entered) return std::nullopt;
     title = *entered;
   }

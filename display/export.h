@@ -82,16 +82,18 @@ QString AskBitmapFile(QWidget* parent, const QString& suggested);
 // bitmap": asks where to save it (from `suggestedPath`; ".bmp" added to a
 // name without a suffix), asks for the title (south styles), writes the
 // file whole or not at all and says "Bitmap saved" with its path, or says
-// why it was not. Cancel at either question abandons the command. Returns
-// the path written, or nothing.
+// why it was not. Cancel at either question abandons the command. The
+// title offered is `presetTitle` (the person's name the chart keeps), or
+// "Chart" when that is empty. Returns the path written, or nothing.
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                        int chartIndex, const QString& suggestedPath,
                                        const TitlePrompt& ask = AskTitleSimple,
-                                       const FilePrompt& askFile = AskBitmapFile);
+                                       const FilePrompt& askFile = AskBitmapFile, const QString& presetTitle = {});
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                             int chartIndex, const QString& suggestedPath,
                                             const TitlePrompt& ask = AskTitleSimple,
-                                            const FilePrompt& askFile = AskBitmapFile);
+                                            const FilePrompt& askFile = AskBitmapFile,
+                                            const QString& presetTitle = {});
 
 // The sides a chart picture may have, pixels.
 inline constexpr int kMinPictureSize = 200;
@@ -106,10 +108,15 @@ inline constexpr int kDefaultPictureSize = 1200;
 bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,
                        const QString& title, QString* error, int side = kChartBitmapSize);
 // Asks for a file name (PNG or SVG; the dialog asks before replacing a
-// file), for a PNG its size, and the title, then writes the picture.
+// file), for a PNG its size, and the title (offered as for SaveChartBitmap),
+// then writes the picture.
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
                                           int chartIndex, const QString& suggestedName,
-                                          const TitlePrompt& ask = AskTitleSimple);
+                                          const TitlePrompt& ask = AskTitleSimple, const QString& presetTitle = {});
+
+// The title a picture offers: `chartName` without blanks at its ends, or
+// "Chart" for none.
+QString PresetPictureTitle(const QString& chartName);
 
 // ---- Notes -------------------------------------------------------------
 

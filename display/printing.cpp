@@ -66,8 +66,9 @@ QString FromLatin1(const std::string& text) {
 
 }  // namespace
 
-QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle) {
+QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle, const QString& chartName) {
   if (!lastTitle.isEmpty()) return lastTitle;
+  if (!chartName.trimmed().isEmpty()) return chartName.trimmed();
   QString title = documentTitle;
   for (const QLatin1String extension : {QLatin1String(".orv"), QLatin1String(".dat")}) {
     const qsizetype at = title.indexOf(extension);
@@ -114,7 +115,7 @@ ChartPrintJob::~ChartPrintJob() = default;
 
 bool ChartPrintJob::Begin(QWidget* parent, QString& printTitle, const QString& documentTitle,
                           const TitlePrompt& ask) {
-  const std::optional<QString> entered = ask(parent, PresetPrintTitle(printTitle, documentTitle));
+  const std::optional<QString> entered = ask(parent, PresetPrintTitle(printTitle, documentTitle, chartName_));
   if (!entered) return false;
   title_ = *entered;
   printTitle = title_;
@@ -344,9 +345,11 @@ void ChartPrintJob::DrawItem(QPainter& painter, PrintItem item, double W, double
 }
 
 bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask, const QString& subject) {
+               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask, const QString& subject,
+               const QString& chartName) {
   ChartPrintJob job(chart, settings);
   job.SetSubject(subject);
+  job.SetChartName(chartName);
   const int count = job.PageCount();
   if (count < 1) {
     QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
@@ -370,9 +373,10 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
 
 bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
                       QString& printTitle, const QString& documentTitle, const TitlePrompt& ask,
-                      const QString& subject) {
+                      const QString& subject, const QString& chartName) {
   ChartPrintJob job(chart, settings);
   job.SetSubject(subject);
+  job.SetChartName(chartName);
   if (job.PageCount() < 1) {
     QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
                              QStringLiteral("There is nothing to print: no item is chosen under \"Items to include "
