@@ -180,6 +180,7 @@ void DesktopApp::EnsureSettings() {
                                   QString::fromStdString(read.message)));
     return;
   }
+  const bool olderSettings = QFileInfo::exists(paths_.settingsFile);
   firstRun_ = true;
   inFirstRunSequence_ = true;
   QMessageBox::information(DialogParent(), kWelcomeCaption, Shown(kWelcomeText));
@@ -190,7 +191,10 @@ void DesktopApp::EnsureSettings() {
   OnUpagrahaOptions();
   OnPrintItems();
   OnDefaultLocation();
-  QMessageBox::information(DialogParent(), kExtensionCaption, Shown(kExtensionText));
+  // The notice about the older version's file extension is for those who
+  // used it: a settings file of another version is there. A new user has
+  // never seen a ".dat" chart of this program.
+  if (olderSettings) QMessageBox::information(DialogParent(), kExtensionCaption, Shown(kExtensionText));
   // Success is announced only once the preferences are on disk.
   if (SaveSettingsReported()) QMessageBox::information(DialogParent(), kSuccessCaption, Shown(kSuccessText));
   inFirstRunSequence_ = false;
