@@ -683,7 +683,7 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   body()->addWidget(box);
   connect(place_, &QLineEdit::textEdited, this, &CLocationDlg::OnPlaceEdited);
   connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, &CLocationDlg::OnPlaceChosen);
-  Finish({zoneHours_, zoneMinutes_, zoneSide_, longitudeDegrees_, longitudeMinutes_, longitudeSide_,
+  Finish({place_, zoneHours_, zoneMinutes_, zoneSide_, longitudeDegrees_, longitudeMinutes_, longitudeSide_,
           latitudeDegrees_, latitudeMinutes_, latitudeSide_});
 }
 

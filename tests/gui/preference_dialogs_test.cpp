@@ -692,7 +692,7 @@ TEST(DialogKeyboard, TabOrderDefaultButtonsAndMnemonics) {
       {"print", [&] { return std::make_unique<CPrintPrefsDlg>(s); },
        {"blackAndWhite", "item1", "item2", "item3", "item4", "item5", "item6", "ok", "cancel"}, Qt::Key_I, "item1"},
       {"location", [&] { return std::make_unique<CLocationDlg>(s); },
-       {"zoneHours", "zoneMinutes", "zoneSide", "longitudeDegrees", "longitudeMinutes", "longitudeSide",
+       {"place", "zoneHours", "zoneMinutes", "zoneSide", "longitudeDegrees", "longitudeMinutes", "longitudeSide",
         "latitudeDegrees", "latitudeMinutes", "latitudeSide", "ok", "cancel"},
        Qt::Key_A, "latitudeDegrees"},
       {"title", [] { return std::make_unique<CTitleDlg>(QStringLiteral("Chart")); }, {"title", "ok", "cancel"},
