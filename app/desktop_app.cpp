@@ -1,5 +1,7 @@
 #include "app/desktop_app.h"
 
+#include "app/window_place.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -77,6 +79,12 @@ bool DesktopApp::InitInstance(const QStringList& arguments) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (!arguments[i].isEmpty()) files += AbsoluteFileName(arguments[i]);
   }
+
+  // The Match, Transits and dasa-browser windows come back where they were
+  // left, remembered beside the recent-file list.
+  SetWindowPlaceFile(paths_.recentFilesFile.isEmpty()
+                         ? QString()
+                         : QFileInfo(paths_.recentFilesFile).absolutePath() + QStringLiteral("/windows.ini"));
 
   // 1. One program per user. A second start hands its files over.
   instance_ = std::make_unique<SingleInstance>(paths_);

@@ -1,5 +1,7 @@
 #include "app/match_window.h"
 
+#include "app/window_place.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,7 +97,7 @@ MatchWindow::MatchWindow(const Settings& settings, const BirthData& groom, const
   layout->addLayout(charts, 2);
   layout->addWidget(text_, 3);
   layout->addLayout(buttons);
-  resize(820, 900);
+  PlaceWindow(this, QSize(820, 900), QStringLiteral("Match"));
   Recompute();
 }
 
