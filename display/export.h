@@ -78,7 +78,7 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
 using FilePrompt = std::function<QString(QWidget* parent, const QString& suggested)>;
 QString AskBitmapFile(QWidget* parent, const QString& suggested);
 
-// "Chart 1 on screen as a b&itmap" and "Chart 1 on as a &south-north
+// "Chart 1 on screen as a b&itmap" and "Chart 1 on screen as a &south-north
 // bitmap": asks where to save it (from `suggestedPath`; ".bmp" added to a
 // name without a suffix), asks for the title (south styles), writes the
 // file whole or not at all and says "Bitmap saved" with its path, or says

@@ -2,6 +2,7 @@
 // quits through the save prompts, F1 opens the user guide, and the zoom
 // commands reach the active chart window.
 #include <QAction>
+#include <QHash>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,38 @@ QAction* MenuAction(QMenu* menu, const QString& text) {
     if (action->text() == text) return action;
   }
   return nullptr;
+}
+
+// Each menu's entries are reached by different letters, and every entry
+// reads as plain words.
+TEST_F(MainWindowCommands, EveryMenuHasOneEntryPerMnemonic) {
+  ChartView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  const auto mnemonic = [](const QString& text) -> QChar {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+      if (text[i] != u'&') continue;
+      if (text[i + 1] != u'&') return text[i + 1].toLower();
+      ++i;  // "&&" is an ampersand
+    }
+    return {};
+  };
+  int menus = 0;
+  for (QMenu* menu : frame.menuBar()->findChildren<QMenu*>()) {
+    emit menu->aboutToShow();
+    QHash<QChar, QString> seen;
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator() || !action->isVisible() || action->property("windowListEntry").toBool()) continue;
+      EXPECT_FALSE(action->text().contains(QStringLiteral(" on as "))) << action->text().toStdString();
+      const QChar key = mnemonic(action->text());
+      if (key.isNull()) continue;
+      EXPECT_FALSE(seen.contains(key)) << menu->title().toStdString() << ": \"" << seen.value(key).toStdString()
+                                       << "\" and \"" << action->text().toStdString() << "\"";
+      seen.insert(key, action->text());
+    }
+    ++menus;
+  }
+  EXPECT_GE(menus, 8);
 }
 
 TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {
