@@ -157,6 +157,11 @@ bool ChartPrintJob::PrintAll(QPrinter& printer) {
     to = std::min(count, printer.toPage() > 0 ? printer.toPage() : count);
   }
   if (from > to) return false;
+  // A PDF file's title (and a print queue's job name) is the job's title,
+  // or the person and place when the title is left empty.
+  const QString docName = !title_.trimmed().isEmpty() ? title_.trimmed() : subject_;
+  if (!docName.isEmpty()) printer.setDocName(docName);
+  printer.setCreator(QStringLiteral("Orvane Lite"));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   for (int page = from; page <= to; ++page) {
