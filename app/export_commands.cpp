@@ -3,9 +3,11 @@
 #include "dialogs/title_dlg.h"
 
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
+#include "app/main_frame.h"
 #include "display/export.h"
 #include "display/printing.h"
 
@@ -28,6 +30,14 @@ QString SuggestedPicturePath(const ViewExportContext& view, const QString& endin
   return folder.isEmpty() ? base : folder + QLatin1Char('/') + base;
 }
 
+// A copy is announced in the main window's status bar: no box to close
+// after every copy.
+CopyNotice StatusBarNotice(const ViewExportContext& view) {
+  CMainFrame* frame = view.app.mainFrame();
+  if (!frame) return {};
+  return [frame](const QString& message) { frame->statusBar()->showMessage(message, 10000); };
+}
+
 }  // namespace
 
 std::optional<QString> AskTitleWithDialog(QWidget* parent, const QString& preset) {
@@ -47,15 +57,16 @@ bool OnFilePrintPreview(const ViewExportContext& view) {
 }
 
 void OnCopyScreenText(const ViewExportContext& view, const std::string& screenText, bool cut) {
-  CopyScreenText(view.app.DialogParent(), screenText, cut);
+  CopyScreenText(view.app.DialogParent(), screenText, cut, StatusBarNotice(view));
 }
 
 void OnCopyBasicText(const ViewExportContext& view) {
-  CopyBasicText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.Labels());
+  CopyBasicText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.Labels(), StatusBarNotice(view));
 }
 
 void OnCopyCompleteText(const ViewExportContext& view) {
-  CopyCompleteText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.Labels());
+  CopyCompleteText(view.app.DialogParent(), view.chart, SettingsOf(view), view.doc.Labels(),
+                   StatusBarNotice(view));
 }
 
 void OnSaveChartBitmap(const ViewExportContext& view) {

@@ -125,11 +125,22 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
   return path;
 }
 
+// Says what was copied: a whole copy in one line through `notice` when
+// there is one, otherwise (and for a copy cut short) in a message box.
+void AnnounceCopy(QWidget* parent, CopiedText what, bool cut, const CopyNotice& notice) {
+  const QString message = CopiedMessage(what, cut);
+  if (notice && !cut) {
+    notice(message.section(QStringLiteral("\n\n"), 0, 0));
+    return;
+  }
+  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), message);
+}
+
 bool CopyCollection(QWidget* parent, const ChartState& chart, const Settings& settings, CollectionSet set,
-                    CopiedText what, const ChartLabels& labels) {
+                    CopiedText what, const ChartLabels& labels, const CopyNotice& notice) {
   const CollectionText collected = BuildCollectionText(chart, settings, set, labels);
   if (!PutOnClipboard(parent, FromReportText(collected.text))) return false;
-  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(what, collected.truncated));
+  AnnounceCopy(parent, what, collected.truncated, notice);
   return true;
 }
 
@@ -175,19 +186,20 @@ bool PutOnClipboard(QWidget* parent, const QString& text) {
   return true;
 }
 
-bool CopyScreenText(QWidget* parent, const std::string& text, bool cut) {
+bool CopyScreenText(QWidget* parent, const std::string& text, bool cut, const CopyNotice& notice) {
   if (!PutOnClipboard(parent, FromReportText(text))) return false;
-  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(CopiedText::kScreen, cut));
+  AnnounceCopy(parent, CopiedText::kScreen, cut, notice);
   return true;
 }
 
-bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels) {
-  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic, labels);
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels,
+                   const CopyNotice& notice) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic, labels, notice);
 }
 
-bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings,
-                      const ChartLabels& labels) {
-  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll, labels);
+bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels,
+                      const CopyNotice& notice) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll, labels, notice);
 }
 
 // ---- Bitmaps -----------------------------------------------------------

@@ -35,15 +35,21 @@ QString CopiedMessage(CopiedText what, bool cut);
 // false (after "Unable to set Clipboard data") otherwise.
 bool PutOnClipboard(QWidget* parent, const QString& text);
 
+// Where a copy that went well is announced (a status bar): one line. A
+// copy whose end was cut is still said in a message box.
+using CopyNotice = std::function<void(const QString& message)>;
+
 // "&Text on current screen as plain text": the text of the screen's last
-// text block, as the view drew it.
-bool CopyScreenText(QWidget* parent, const std::string& text, bool cut = false);
+// text block, as the view drew it. Without `notice` every copy is
+// announced in a message box.
+bool CopyScreenText(QWidget* parent, const std::string& text, bool cut = false, const CopyNotice& notice = {});
 // "&Basic calculations as plain text" and "&Complete calculations as plain
 // text": the collected sections of the view's computed chart.
 // `labels`: the person and the place the chart file names.
-bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels = {});
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels = {},
+                   const CopyNotice& notice = {});
 bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings,
-                      const ChartLabels& labels = {});
+                      const ChartLabels& labels = {}, const CopyNotice& notice = {});
 
 // ---- Bitmaps -----------------------------------------------------------
 

@@ -6,6 +6,9 @@
 #include <QMdiArea>
 #include <QDesktopServices>
 #include <QDir>
+#include <functional>
+#include <QStatusBar>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -317,6 +320,48 @@ TEST_F(ExportCommandsTest, TheStoredNameNamesTheChart) {
     app->mainFrame()->mdiArea()->closeAllSubWindows();
     QApplication::processEvents();
   }
+}
+
+// A copy from the chart window is said in the status bar, without a box to
+// close after it; the clipboard holds the text.
+TEST_F(ExportCommandsTest, CopiesAreAnnouncedInTheStatusBar) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(WriteFile(QStringLiteral("charts/mychart.orv"), kDefaultChart));
+  ASSERT_NE(doc, nullptr);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};
+  struct Case {
+    const char* name;
+    std::function<void()> copy;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"screen", [&] { OnCopyScreenText(context, "Vimsottari Dasa:\n"); },
+       "Successfully copied what is on the screen to the clipboard in plain text format."},
+      {"basic", [&] { OnCopyBasicText(context); },
+       "Successfully copied basic calculations to the clipboard in plain text format."},
+      {"complete", [&] { OnCopyCompleteText(context); },
+       "Successfully copied all calculations to the clipboard in plain text format."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QApplication::clipboard()->clear();
+    app->mainFrame()->statusBar()->clearMessage();
+    ModalDriver driver;
+    c.copy();
+    EXPECT_TRUE(driver.captions().isEmpty()) << driver.captions().join(u'|').toStdString();
+    EXPECT_EQ(app->mainFrame()->statusBar()->currentMessage(), QString::fromLatin1(c.message));
+    EXPECT_FALSE(QApplication::clipboard()->text().isEmpty());
+  }
+  // A copy whose end was cut is not a success: still said in a box.
+  ModalDriver driver;
+  driver.ThenPress();
+  OnCopyScreenText(context, "text", true);
+  EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("Copied in plain text format!")});
+  EXPECT_EQ(driver.unexpected(), 0);
 }
 
 }  // namespace
