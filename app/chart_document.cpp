@@ -119,6 +119,29 @@ QString ChartDocument::Subject() const {
   return subject;
 }
 
+QString ChartDocument::ChartName() const { return QString::fromStdString(Labels().name).trimmed(); }
+
+QString ChartDocument::DisplayName() const {
+  const QString name = ChartName();
+  return name.isEmpty() ? title_ : name;
+}
+
+QString ChartDocument::SuggestedFileName() const {
+  QString name = ChartName();
+  // A folder separator would place the file elsewhere; leading dots would
+  // hide it.
+  name.replace(QLatin1Char('/'), QLatin1Char(' '));
+  name.replace(QLatin1Char('\\'), QLatin1Char(' '));
+  name = name.simplified();
+  while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
+  name = name.trimmed();
+  if (name.isEmpty()) {
+    name = title_;
+    name.remove(QLatin1Char('/'));
+  }
+  return name + ToQString(docTemplate().extension);
+}
+
 void ChartDocument::SetTitle(const QString& title) {
   if (title == title_) return;
   title_ = title;
@@ -152,10 +175,8 @@ bool ChartDocument::DoSave(QWidget* parent, bool saveAs) {
     if (!pathName_.isEmpty()) {
       dialog.selectFile(pathName_);
     } else {
-      QString name = title_;
-      name.remove(QLatin1Char('/'));
       dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-      dialog.selectFile(name + ToQString(docTemplate().extension));
+      dialog.selectFile(SuggestedFileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     path = dialog.selectedFiles().constFirst();

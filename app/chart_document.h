@@ -68,6 +68,14 @@ class ChartDocument : public QObject {
   // "Ravi Kumar, Chennai, Tamil Nadu, IN": the name and the place, empty
   // when the chart names neither.
   QString Subject() const;
+  // "Ravi Kumar": the person's name the chart keeps (empty for none).
+  QString ChartName() const;
+  // What names the chart to the user: its name, else the file's name
+  // ("Chart1" for a chart never saved).
+  QString DisplayName() const;
+  // The file name Save As offers a chart never saved: its name (without
+  // characters a file name cannot hold) or the title, and the extension.
+  QString SuggestedFileName() const;
 
   const QString& title() const { return title_; }
   const QString& pathName() const { return pathName_; }

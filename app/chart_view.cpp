@@ -585,7 +585,9 @@ void ChartView::OnSelectTwoCharts() {
 
 void ChartView::OnTajakaChart() {
   ChartOptions& o = state_->options;
-  CTajakaAnnualDlg annual(static_cast<int>(state_->birthCopy.year), app_.DialogParent());
+  // The year asked for is the current one (or the one chosen last in this
+  // window): the year a reading is usually wanted for.
+  CTajakaAnnualDlg annual(o.tajakaYear != 0 ? o.tajakaYear : QDate::currentDate().year(), app_.DialogParent());
   if (annual.exec() != QDialog::Accepted) return;
   o.tajakaMode = 1;
   o.tajakaYear = annual.year();

@@ -47,6 +47,7 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, ChartDocument& doc, ChartView* v
   setWidget(body);
   UpdateCaption();
   connect(view_, &ChartView::screenComposed, this, &CChildFrame::UpdatePanel);
+  connect(view_, &ChartView::screenComposed, this, &CChildFrame::UpdateCaption);
   connect(&doc_, &ChartDocument::titleChanged, this, &CChildFrame::UpdateCaption);
   connect(&doc_, &ChartDocument::modifiedChanged, this, &QWidget::setWindowModified);
   connect(view_, &ChartView::engineTextChanged, this, &CChildFrame::UpdateCaption);
@@ -56,7 +57,22 @@ void CChildFrame::UpdateCaption() {
   const QString subject = doc_.Subject();
   // A chart cast with another engine than the classic one says so.
   const QString engine = view_->ephemeris() == 1 ? QStringLiteral("Swiss Ephemeris") : QString();
+  // A Tajaka chart says which year (month, hora) it is, so that it is never
+  // taken for the birth chart.
+  const ChartOptions& o = view_->chart().options;
+  QString kind;
+  switch (KindOf(o)) {
+    case ChartKind::kAnnual: kind = QStringLiteral("Annual chart %1").arg(o.tajakaYear); break;
+    case ChartKind::kMonthly:
+      kind = QStringLiteral("Monthly chart %1, month %2").arg(o.tajakaYear).arg(o.tajakaMonth);
+      break;
+    case ChartKind::kHora:
+      kind = QStringLiteral("Hora chart %1, month %2, hora %3").arg(o.tajakaYear).arg(o.tajakaMonth).arg(o.tajakaHora + 1);
+      break;
+    default: break;
+  }
   setWindowTitle(doc_.title() + QStringLiteral("[*]") +
+                 (kind.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + kind) +
                  (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject) +
                  (engine.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + engine));
   setWindowModified(doc_.IsModified());

@@ -1,5 +1,7 @@
 #include "app/dasa_browser.h"
 
+#include "app/window_place.h"
+
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -164,7 +166,7 @@ CDasaBrowser::CDasaBrowser(const QString& title, const std::vector<DasaRow>& row
 
   const int width = tree_->columnWidth(kPeriodColumn) + tree_->columnWidth(kStartColumn) +
                     tree_->columnWidth(kEndColumn) + 4 * metrics.averageCharWidth();
-  resize(std::max(width, 520), 640);
+  PlaceWindow(this, QSize(std::max(width, 520), 640), QStringLiteral("DasaBrowser"));
   if (current) {
     tree_->setCurrentItem(current);
     tree_->scrollToItem(current, QAbstractItemView::PositionAtCenter);

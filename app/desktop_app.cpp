@@ -1,5 +1,7 @@
 #include "app/desktop_app.h"
 
+#include "app/window_place.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -77,6 +79,12 @@ bool DesktopApp::InitInstance(const QStringList& arguments) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (!arguments[i].isEmpty()) files += AbsoluteFileName(arguments[i]);
   }
+
+  // The Match, Transits and dasa-browser windows come back where they were
+  // left, remembered beside the recent-file list.
+  SetWindowPlaceFile(paths_.recentFilesFile.isEmpty()
+                         ? QString()
+                         : QFileInfo(paths_.recentFilesFile).absolutePath() + QStringLiteral("/windows.ini"));
 
   // 1. One program per user. A second start hands its files over.
   instance_ = std::make_unique<SingleInstance>(paths_);
@@ -180,6 +188,7 @@ void DesktopApp::EnsureSettings() {
                                   QString::fromStdString(read.message)));
     return;
   }
+  const bool olderSettings = QFileInfo::exists(paths_.settingsFile);
   firstRun_ = true;
   inFirstRunSequence_ = true;
   QMessageBox::information(DialogParent(), kWelcomeCaption, Shown(kWelcomeText));
@@ -190,7 +199,10 @@ void DesktopApp::EnsureSettings() {
   OnUpagrahaOptions();
   OnPrintItems();
   OnDefaultLocation();
-  QMessageBox::information(DialogParent(), kExtensionCaption, Shown(kExtensionText));
+  // The notice about the older version's file extension is for those who
+  // used it: a settings file of another version is there. A new user has
+  // never seen a ".dat" chart of this program.
+  if (olderSettings) QMessageBox::information(DialogParent(), kExtensionCaption, Shown(kExtensionText));
   // Success is announced only once the preferences are on disk.
   if (SaveSettingsReported()) QMessageBox::information(DialogParent(), kSuccessCaption, Shown(kSuccessText));
   inFirstRunSequence_ = false;

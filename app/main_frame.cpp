@@ -202,7 +202,7 @@ void CMainFrame::CreateMenus() {
   QMenu* charts = menuBar()->addMenu(QStringLiteral("&Charts"));
   AddViewMenuEntries(charts, ViewMenuGroup::kCharts);
   charts->addSeparator();
-  QAction* matchWith = charts->addAction(QStringLiteral("&Match with..."), this, [this] { OnMatchWith(*this); });
+  QAction* matchWith = charts->addAction(QStringLiteral("Matc&h with..."), this, [this] { OnMatchWith(*this); });
   QAction* transits = charts->addAction(QStringLiteral("T&ransits..."), this, [this] { OnTransits(*this); });
   matchWith->setStatusTip(QStringLiteral("Ashtakoota matching and Manglik check with another chart file"));
   transits->setStatusTip(QStringLiteral("The grahas of a chosen moment with this chart, and its Sade Sati periods"));

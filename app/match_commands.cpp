@@ -23,12 +23,13 @@ namespace {
 
 // The birth data and name of the active chart window's chart: the
 // document's chart file when it holds a valid one, else the chart the view
-// computed (an untitled prasna chart).
+// computed (an untitled prasna chart). The name is the person's name the
+// chart keeps, else the document's title.
 bool ActiveChart(CMainFrame& frame, BirthData& birth, QString& name) {
   ChartView* view = frame.activeView();
   ChartDocument* doc = frame.activeDocument();
   if (!view || !doc) return false;
-  name = doc->title();
+  name = doc->DisplayName();
   if (doc->loaded()) {
     const QByteArray& image = doc->image();
     const ChartValidation valid = ValidateChartImage(std::string(image.constData(), static_cast<std::size_t>(image.size())));
@@ -45,14 +46,14 @@ bool ActiveChart(CMainFrame& frame, BirthData& birth, QString& name) {
 
 MatchWindow* OpenMatchWindow(CMainFrame& frame, const QString& path) {
   BirthData groom{}, bride{};
-  QString groomName, error;
+  QString groomName, brideName, error;
   if (!ActiveChart(frame, groom, groomName)) return nullptr;
-  if (!ReadChartForMatch(path, bride, &error)) {
+  if (!ReadChartForMatch(path, bride, &error, &brideName)) {
     QMessageBox::warning(&frame, QStringLiteral("Orvane Lite"), error);
     return nullptr;
   }
-  auto* window = new MatchWindow(frame.activeView()->settings(), groom, groomName, bride,
-                                 QFileInfo(path).fileName(), &frame);
+  auto* window = new MatchWindow(frame.activeView()->settings(), groom, groomName, bride, brideName,
+                                 &frame);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

@@ -1,5 +1,7 @@
 #include "app/match_window.h"
 
+#include "app/window_place.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +19,7 @@
 
 namespace orvane {
 
-bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error) {
+bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error, QString* name) {
   const std::string local = path.toLocal8Bit().toStdString();
   std::string bytes, readError;
   if (!QFileInfo::exists(path)) {
@@ -36,6 +38,10 @@ bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error) {
     return false;
   }
   birth = valid.birth;
+  if (name) {
+    *name = QString::fromStdString(ReadChartLabels(bytes).name).trimmed();
+    if (name->isEmpty()) *name = QFileInfo(path).fileName();
+  }
   return true;
 }
 
@@ -91,7 +97,7 @@ MatchWindow::MatchWindow(const Settings& settings, const BirthData& groom, const
   layout->addLayout(charts, 2);
   layout->addWidget(text_, 3);
   layout->addLayout(buttons);
-  resize(820, 900);
+  PlaceWindow(this, QSize(820, 900), QStringLiteral("Match"));
   Recompute();
 }
 

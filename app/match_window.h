@@ -49,7 +49,8 @@ class MatchWindow : public QDialog {
 
 // Reads a chart data file for the matching window: true with the birth data,
 // or false with the message to show ("File '%1' not found." or what is wrong
-// with it).
-bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error);
+// with it). `name` receives the person's name the file keeps, or the file's
+// name when it keeps none.
+bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error, QString* name = nullptr);
 
 }  // namespace orvane

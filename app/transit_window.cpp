@@ -1,5 +1,7 @@
 #include "app/transit_window.h"
 
+#include "app/window_place.h"
+
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QFontDatabase>
@@ -57,10 +59,13 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
   edit_->setDateTime(start);
   edit_->setObjectName(QStringLiteral("transitMoment"));
 
+  // The moment and Now above the step buttons: the window stays narrow
+  // enough for small screens.
+  auto* momentRow = new QHBoxLayout;
+  momentRow->addWidget(new QLabel(QStringLiteral("&Moment:"), this));
+  static_cast<QLabel*>(momentRow->itemAt(0)->widget())->setBuddy(edit_);
+  momentRow->addWidget(edit_);
   auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(QStringLiteral("&Moment:"), this));
-  static_cast<QLabel*>(controls->itemAt(0)->widget())->setBuddy(edit_);
-  controls->addWidget(edit_);
   struct StepButton {
     const char* text;
     int days, months, years;
@@ -89,7 +94,8 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
     SetMoment(QDateTime(QDate(static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day)),
                         QTime(static_cast<int>(b.time), static_cast<int>(std::lround((b.time - std::floor(b.time)) * 100)) % 60)));
   });
-  controls->addWidget(now);
+  momentRow->addWidget(now);
+  momentRow->addStretch(1);
   controls->addStretch(1);
 
   chart_ = new ChartSquare(this);
@@ -108,11 +114,12 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
   body->addLayout(chartColumn, 2);
   body->addWidget(text_, 3);
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(momentRow);
   layout->addLayout(controls);
   layout->addLayout(body, 1);
 
   connect(edit_, &QDateTimeEdit::dateTimeChanged, this, [this] { Recompute(); });
-  resize(1180, 640);
+  PlaceWindow(this, QSize(1180, 640), QStringLiteral("Transits"));
   Recompute();
 }
 

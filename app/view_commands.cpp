@@ -55,7 +55,7 @@ constexpr std::array<ViewCommand, 30> kViewCommands = {{
      I::kCopyComplete, false},
     {32831, 0, "Chart 1 on screen as a b&itmap", nullptr, nullptr, "Save chart 1 as a bitmap",
      &ChartView::OnSaveChartBitmap, G::kEditBitmap, I::kNone, true},
-    {32837, 0, "Chart 1 on as a &south-north bitmap", nullptr, nullptr,
+    {32837, 0, "Chart 1 on screen as a &south-north bitmap", nullptr, nullptr,
      "Save chart 1 in the south and north styles as one bitmap", &ChartView::OnSaveSouthNorthBitmap,
      G::kEditBitmap, I::kNone, true},
     // The program's own addition: chart 1 as a PNG or SVG picture.

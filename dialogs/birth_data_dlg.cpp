@@ -276,6 +276,7 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
     placeLongitude_ = (fields_.longitudeEast ? 1 : -1) * (fields_.longitudeDegrees + fields_.longitudeMinutes / 60.0);
     placeKnown_ = true;
     Resolve(false);
+    ShowSavedDaylightSaving();
   }
   month_->setFocus();
 }
@@ -337,6 +338,33 @@ void CBirthDataDlg::OnPlaceChosen(const QModelIndex& chosen) {
   filling_ = false;
   secondReading_->setChecked(false);
   Resolve(true);
+}
+
+void CBirthDataDlg::ShowSavedDaylightSaving() {
+  // A chart file keeps one zone, daylight saving included. When the place's
+  // zone says the saved offset was daylight saving time at that moment, the
+  // fields show it as it was entered: the standard zone and the box ticked.
+  if (!resolution_ || fields_.daylightSaving || fields_.localMeanTime) return;
+  const LocalTimeResolution r = *resolution_;
+  if (r.kind != LocalTimeKind::kUnique && r.kind != LocalTimeKind::kAmbiguous) return;
+  const double minutesWest = 60.0 * fields_.zoneHours + fields_.zoneMinutes;
+  const double savedEast = (fields_.zoneEast ? 60.0 : -60.0) * minutesWest;
+  const auto matches = [savedEast](const ZoneOffset& o) {
+    return o.dst && !o.localMeanTime && std::abs(o.offsetSeconds - savedEast) < 30;
+  };
+  const bool second = r.kind == LocalTimeKind::kAmbiguous && !matches(r.offset) && matches(r.other);
+  const ZoneOffset& offset = second ? r.other : r.offset;
+  if (!matches(offset)) return;
+  BirthDialogFields f = fields_;
+  ZoneFields(f, offset.offsetSeconds, true);
+  filling_ = true;
+  zoneHours_->setText(FieldText(f.zoneHours));
+  zoneMinutes_->setText(FieldText(f.zoneMinutes));
+  (f.zoneEast ? zoneEast_ : zoneWest_)->setChecked(true);
+  daylightSaving_->setChecked(true);
+  if (second) secondReading_->setChecked(true);
+  filling_ = false;
+  if (second) Resolve(false);
 }
 
 BirthDialogFields CBirthDataDlg::ReadControls() const {

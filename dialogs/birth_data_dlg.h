@@ -54,6 +54,10 @@ class CBirthDataDlg : public QDialog {
   // Resolves the chosen place's zone at the entered date and time and
   // fills the zone fields (when `fill`) and the zone line.
   void Resolve(bool fill);
+  // Reopened with the place's zone: a saved zone that is that zone's
+  // daylight saving time at the moment shows as its standard zone with the
+  // daylight-saving box ticked.
+  void ShowSavedDaylightSaving();
   BirthDialogFields ReadControls() const;
   QLineEdit* EditFor(BirthField field) const;
 

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
+#include <QDate>
+#include <QStandardItemModel>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -18,7 +22,9 @@
 #include <limits>
 #include <string_view>
 
+#include "dialogs/birth_data_dlg.h"
 #include "dialogs/dialog_fields.h"
+#include "places/zone_time.h"
 #include "io/birth_input.h"
 
 namespace orvane {
@@ -589,6 +595,14 @@ double RealOf(const QLineEdit* edit) {
 
 }  // namespace
 
+namespace {
+
+// The completion list shows this many places, best first.
+constexpr std::size_t kLocationMatches = 12;
+constexpr int kLocationIndexRole = Qt::UserRole + 1;
+
+}  // namespace
+
 CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QStringLiteral("Enter Location"), parent) {
   // Whole part and minutes, the minutes raised by one from 30 seconds on.
@@ -635,9 +649,100 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   addRow(QStringLiteral("L&atitude:"), latitudeDegrees_, QStringLiteral("deg"), latitudeMinutes_, latitudeSide_);
   grid->setColumnMinimumWidth(5, zoneSide_->sizeHint().width());
   grid->setHorizontalSpacing(8);
+
+  // The place search above the numbers it fills.
+  auto* placeRow = new QGridLayout;
+  place_ = new QLineEdit(this);
+  place_->setObjectName(QStringLiteral("place"));
+  place_->setMinimumWidth(340);
+  zoneInfo_ = new QLabel(this);
+  zoneInfo_->setObjectName(QStringLiteral("zoneInfo"));
+  zoneInfo_->setWordWrap(true);
+  zoneInfo_->setTextFormat(Qt::PlainText);
+  matches_ = new QStandardItemModel(this);
+  completer_ = new QCompleter(matches_, this);
+  completer_->setObjectName(QStringLiteral("placeCompleter"));
+  // The list is the search's answer: shown as it is, not filtered again.
+  completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  completer_->setMaxVisibleItems(static_cast<int>(kLocationMatches));
+  completer_->setWidget(place_);
+  QString tableError;
+  places_ = DialogPlaceTable(&tableError);
+  if (places_ != nullptr) {
+    place_->setPlaceholderText(QStringLiteral("Type a place: Chennai, or Springfield, IL, or London, GB"));
+  } else {
+    place_->setEnabled(false);
+    place_->setPlaceholderText(QStringLiteral("No place search (the place table is missing)"));
+    zoneInfo_->setText(QStringLiteral("No place search: %1. Enter the zone and the position below.").arg(tableError));
+  }
+  placeRow->addWidget(BuddyLabel(QStringLiteral("&Place:"), place_, this), 0, 0);
+  placeRow->addWidget(place_, 0, 1);
+  placeRow->addWidget(zoneInfo_, 1, 1);
+  placeRow->setColumnStretch(1, 1);
+  body()->addLayout(placeRow);
   body()->addWidget(box);
-  Finish({zoneHours_, zoneMinutes_, zoneSide_, longitudeDegrees_, longitudeMinutes_, longitudeSide_,
+  connect(place_, &QLineEdit::textEdited, this, &CLocationDlg::OnPlaceEdited);
+  connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, &CLocationDlg::OnPlaceChosen);
+  Finish({place_, zoneHours_, zoneMinutes_, zoneSide_, longitudeDegrees_, longitudeMinutes_, longitudeSide_,
           latitudeDegrees_, latitudeMinutes_, latitudeSide_});
+}
+
+void CLocationDlg::OnPlaceEdited(const QString& text) {
+  zoneInfo_->clear();
+  if (places_ == nullptr) return;
+  matches_->clear();
+  const QByteArray query = text.toUtf8();
+  for (const std::size_t index :
+       places_->Search(std::string_view(query.constData(), static_cast<std::size_t>(query.size())), kLocationMatches)) {
+    const Place p = places_->at(index);
+    const std::string label = PlaceLabel(p);
+    auto* item = new QStandardItem(QStringLiteral("%1   \u2014 %2")
+                                       .arg(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                                            QString::fromUtf8(p.zone.data(), static_cast<qsizetype>(p.zone.size()))));
+    item->setData(static_cast<qulonglong>(index), kLocationIndexRole);
+    matches_->appendRow(item);
+  }
+  if (matches_->rowCount() > 0) {
+    completer_->complete(place_->rect());
+  } else if (completer_->popup()->isVisible()) {
+    completer_->popup()->hide();
+  }
+}
+
+void CLocationDlg::OnPlaceChosen(const QModelIndex& chosen) {
+  if (places_ == nullptr || !chosen.isValid()) return;
+  const std::size_t index = chosen.data(kLocationIndexRole).toULongLong();
+  if (index >= places_->size()) return;
+  const Place p = places_->at(index);
+  const std::string label = PlaceLabel(p);
+  place_->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+  // The position in whole minutes of arc, as the fields show it.
+  const long long lon = std::llround(std::abs(p.longitude) * 60), lat = std::llround(std::abs(p.latitude) * 60);
+  longitudeDegrees_->setText(FieldText(static_cast<int>(lon / 60)));
+  longitudeMinutes_->setText(FieldText(static_cast<double>(lon % 60)));
+  longitudeSide_->setCurrentIndex(p.longitude >= 0 ? 0 : 1);
+  latitudeDegrees_->setText(FieldText(static_cast<int>(lat / 60)));
+  latitudeMinutes_->setText(FieldText(static_cast<double>(lat % 60)));
+  latitudeSide_->setCurrentIndex(p.latitude < 0 ? 1 : 0);
+  // The zone's standard time of today: charts of the current moment keep
+  // one zone the whole year.
+  const QDate today = QDate::currentDate();
+  const LocalTimeResolution r = ResolveLocalTime(p.zone, today.year(), today.month(), today.day(), 12, 0, 0);
+  if (r.kind != LocalTimeKind::kUnique && r.kind != LocalTimeKind::kAmbiguous) {
+    zoneInfo_->setText(QString::fromStdString(r.message) + QStringLiteral(". Enter the zone below."));
+    return;
+  }
+  ZoneOffset standard = r.offset;
+  if (standard.dst) {
+    standard.offsetSeconds -= 3600;
+    standard.dst = false;
+    standard.abbreviation.clear();
+  }
+  const int minutes = static_cast<int>(std::lround(std::abs(standard.offsetSeconds) / 60.0));
+  zoneHours_->setText(FieldText(minutes / 60));
+  zoneMinutes_->setText(FieldText(static_cast<double>(minutes % 60)));
+  zoneSide_->setCurrentIndex(standard.offsetSeconds > 0 ? 0 : 1);
+  zoneInfo_->setText(QString::fromStdString(DescribeOffset(p.zone, standard)));
 }
 
 void CLocationDlg::accept() {

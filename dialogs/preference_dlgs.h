@@ -15,12 +15,17 @@
 #include <vector>
 
 #include "io/settings.h"
+#include "places/place_table.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
+class QModelIndex;
+class QStandardItemModel;
 class QRadioButton;
 class QVBoxLayout;
 
@@ -198,7 +203,9 @@ class CPrintPrefsDlg : public PreferenceDialog {
 };
 
 // "Enter Location": the default zone, longitude and latitude, each as a
-// whole part, minutes and a direction.
+// whole part, minutes and a direction. A place typed in its place field is
+// searched in the place table as the user types; choosing one fills the
+// position and the place's standard zone of today.
 class CLocationDlg : public PreferenceDialog {
   Q_OBJECT
  public:
@@ -207,7 +214,18 @@ class CLocationDlg : public PreferenceDialog {
   void accept() override;
   void Store(Settings& settings) const override;
 
+  // The completion list of the place field (for tests and pictures).
+  QCompleter* placeCompleter() const { return completer_; }
+
  private:
+  void OnPlaceEdited(const QString& text);
+  void OnPlaceChosen(const QModelIndex& index);
+
+  const PlaceTable* places_ = nullptr;  // null when the table is missing
+  QLineEdit* place_ = nullptr;
+  QCompleter* completer_ = nullptr;
+  QStandardItemModel* matches_ = nullptr;
+  QLabel* zoneInfo_ = nullptr;
   QLineEdit* zoneHours_ = nullptr;
   QLineEdit* zoneMinutes_ = nullptr;
   QComboBox* zoneSide_ = nullptr;

@@ -125,11 +125,22 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
   return path;
 }
 
+// Says what was copied: a whole copy in one line through `notice` when
+// there is one, otherwise (and for a copy cut short) in a message box.
+void AnnounceCopy(QWidget* parent, CopiedText what, bool cut, const CopyNotice& notice) {
+  const QString message = CopiedMessage(what, cut);
+  if (notice && !cut) {
+    notice(message.section(QStringLiteral("\n\n"), 0, 0));
+    return;
+  }
+  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), message);
+}
+
 bool CopyCollection(QWidget* parent, const ChartState& chart, const Settings& settings, CollectionSet set,
-                    CopiedText what, const ChartLabels& labels) {
+                    CopiedText what, const ChartLabels& labels, const CopyNotice& notice) {
   const CollectionText collected = BuildCollectionText(chart, settings, set, labels);
   if (!PutOnClipboard(parent, FromReportText(collected.text))) return false;
-  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(what, collected.truncated));
+  AnnounceCopy(parent, what, collected.truncated, notice);
   return true;
 }
 
@@ -175,19 +186,20 @@ bool PutOnClipboard(QWidget* parent, const QString& text) {
   return true;
 }
 
-bool CopyScreenText(QWidget* parent, const std::string& text, bool cut) {
+bool CopyScreenText(QWidget* parent, const std::string& text, bool cut, const CopyNotice& notice) {
   if (!PutOnClipboard(parent, FromReportText(text))) return false;
-  QMessageBox::information(parent, QString::fromLatin1(kCopiedCaption), CopiedMessage(CopiedText::kScreen, cut));
+  AnnounceCopy(parent, CopiedText::kScreen, cut, notice);
   return true;
 }
 
-bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels) {
-  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic, labels);
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels,
+                   const CopyNotice& notice) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kBasic, CopiedText::kBasic, labels, notice);
 }
 
-bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings,
-                      const ChartLabels& labels) {
-  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll, labels);
+bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels,
+                      const CopyNotice& notice) {
+  return CopyCollection(parent, chart, settings, CollectionSet::kComplete, CopiedText::kAll, labels, notice);
 }
 
 // ---- Bitmaps -----------------------------------------------------------
@@ -255,6 +267,11 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
   return image;
 }
 
+QString PresetPictureTitle(const QString& chartName) {
+  const QString name = chartName.trimmed();
+  return name.isEmpty() ? QStringLiteral("Chart") : name;
+}
+
 QString AskBitmapFile(QWidget* parent, const QString& suggested) {
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a bitmap"), suggested,
                                       QStringLiteral("Windows bitmaps (*.bmp)"));
@@ -262,12 +279,12 @@ QString AskBitmapFile(QWidget* parent, const QString& suggested) {
 
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                        int chartIndex, const QString& suggestedPath, const TitlePrompt& ask,
-                                       const FilePrompt& askFile) {
+                                       const FilePrompt& askFile, const QString& presetTitle) {
   const QString path = ChosenBitmapPath(parent, suggestedPath, askFile);
   if (path.isEmpty()) return std::nullopt;
   QString title;
   if (IsSouthStyle(settings.chartStyle)) {
-    const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
+    const std::optional<QString> entered = ask(parent, PresetPictureTitle(presetTitle));
     if (!entered) return std::nullopt;
     title = *entered;
   }
@@ -276,10 +293,10 @@ std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart,
 
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                             int chartIndex, const QString& suggestedPath, const TitlePrompt& ask,
-                                            const FilePrompt& askFile) {
+                                            const FilePrompt& askFile, const QString& presetTitle) {
   const QString path = ChosenBitmapPath(parent, suggestedPath, askFile);
   if (path.isEmpty()) return std::nullopt;
-  const std::optional<QString> title = ask(parent, QStringLiteral("Chart"));
+  const std::optional<QString> title = ask(parent, PresetPictureTitle(presetTitle));
   if (!title) return std::nullopt;
   return WriteBitmapFile(parent, RenderSouthNorthBitmap(chart, settings, chartIndex, *title), path);
 }
@@ -331,7 +348,8 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
 }
 
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                          int chartIndex, const QString& suggestedName, const TitlePrompt& ask) {
+                                          int chartIndex, const QString& suggestedName, const TitlePrompt& ask,
+                                          const QString& presetTitle) {
   QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save chart 1 as a picture"), suggestedName,
                                               QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"));
   if (path.isEmpty()) return std::nullopt;
@@ -348,7 +366,7 @@ std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& cha
   }
   QString title;
   if (IsSouthStyle(settings.chartStyle)) {
-    const std::optional<QString> entered = ask(parent, QStringLiteral("Chart"));
+    const std::optional<QString> entered = ask(parent, PresetPictureTitle(presetTitle));
     if (!entered) return std::nullopt;
     title = *entered;
   }

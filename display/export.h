@@ -35,15 +35,21 @@ QString CopiedMessage(CopiedText what, bool cut);
 // false (after "Unable to set Clipboard data") otherwise.
 bool PutOnClipboard(QWidget* parent, const QString& text);
 
+// Where a copy that went well is announced (a status bar): one line. A
+// copy whose end was cut is still said in a message box.
+using CopyNotice = std::function<void(const QString& message)>;
+
 // "&Text on current screen as plain text": the text of the screen's last
-// text block, as the view drew it.
-bool CopyScreenText(QWidget* parent, const std::string& text, bool cut = false);
+// text block, as the view drew it. Without `notice` every copy is
+// announced in a message box.
+bool CopyScreenText(QWidget* parent, const std::string& text, bool cut = false, const CopyNotice& notice = {});
 // "&Basic calculations as plain text" and "&Complete calculations as plain
 // text": the collected sections of the view's computed chart.
 // `labels`: the person and the place the chart file names.
-bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels = {});
+bool CopyBasicText(QWidget* parent, const ChartState& chart, const Settings& settings, const ChartLabels& labels = {},
+                   const CopyNotice& notice = {});
 bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& settings,
-                      const ChartLabels& labels = {});
+                      const ChartLabels& labels = {}, const CopyNotice& notice = {});
 
 // ---- Bitmaps -----------------------------------------------------------
 
@@ -78,20 +84,22 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
 using FilePrompt = std::function<QString(QWidget* parent, const QString& suggested)>;
 QString AskBitmapFile(QWidget* parent, const QString& suggested);
 
-// "Chart 1 on screen as a b&itmap" and "Chart 1 on as a &south-north
+// "Chart 1 on screen as a b&itmap" and "Chart 1 on screen as a &south-north
 // bitmap": asks where to save it (from `suggestedPath`; ".bmp" added to a
 // name without a suffix), asks for the title (south styles), writes the
 // file whole or not at all and says "Bitmap saved" with its path, or says
-// why it was not. Cancel at either question abandons the command. Returns
-// the path written, or nothing.
+// why it was not. Cancel at either question abandons the command. The
+// title offered is `presetTitle` (the person's name the chart keeps), or
+// "Chart" when that is empty. Returns the path written, or nothing.
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                        int chartIndex, const QString& suggestedPath,
                                        const TitlePrompt& ask = AskTitleSimple,
-                                       const FilePrompt& askFile = AskBitmapFile);
+                                       const FilePrompt& askFile = AskBitmapFile, const QString& presetTitle = {});
 std::optional<QString> SaveSouthNorthBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
                                             int chartIndex, const QString& suggestedPath,
                                             const TitlePrompt& ask = AskTitleSimple,
-                                            const FilePrompt& askFile = AskBitmapFile);
+                                            const FilePrompt& askFile = AskBitmapFile,
+                                            const QString& presetTitle = {});
 
 // The sides a chart picture may have, pixels.
 inline constexpr int kMinPictureSize = 200;
@@ -106,10 +114,15 @@ inline constexpr int kDefaultPictureSize = 1200;
 bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,
                        const QString& title, QString* error, int side = kChartBitmapSize);
 // Asks for a file name (PNG or SVG; the dialog asks before replacing a
-// file), for a PNG its size, and the title, then writes the picture.
+// file), for a PNG its size, and the title (offered as for SaveChartBitmap),
+// then writes the picture.
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
                                           int chartIndex, const QString& suggestedName,
-                                          const TitlePrompt& ask = AskTitleSimple);
+                                          const TitlePrompt& ask = AskTitleSimple, const QString& presetTitle = {});
+
+// The title a picture offers: `chartName` without blanks at its ends, or
+// "Chart" for none.
+QString PresetPictureTitle(const QString& chartName);
 
 // ---- Notes -------------------------------------------------------------
 

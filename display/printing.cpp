@@ -66,8 +66,9 @@ QString FromLatin1(const std::string& text) {
 
 }  // namespace
 
-QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle) {
+QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle, const QString& chartName) {
   if (!lastTitle.isEmpty()) return lastTitle;
+  if (!chartName.trimmed().isEmpty()) return chartName.trimmed();
   QString title = documentTitle;
   for (const QLatin1String extension : {QLatin1String(".orv"), QLatin1String(".dat")}) {
     const qsizetype at = title.indexOf(extension);
@@ -114,7 +115,7 @@ ChartPrintJob::~ChartPrintJob() = default;
 
 bool ChartPrintJob::Begin(QWidget* parent, QString& printTitle, const QString& documentTitle,
                           const TitlePrompt& ask) {
-  const std::optional<QString> entered = ask(parent, PresetPrintTitle(printTitle, documentTitle));
+  const std::optional<QString> entered = ask(parent, PresetPrintTitle(printTitle, documentTitle, chartName_));
   if (!entered) return false;
   title_ = *entered;
   printTitle = title_;
@@ -156,6 +157,11 @@ bool ChartPrintJob::PrintAll(QPrinter& printer) {
     to = std::min(count, printer.toPage() > 0 ? printer.toPage() : count);
   }
   if (from > to) return false;
+  // A PDF file's title (and a print queue's job name) is the job's title,
+  // or the person and place when the title is left empty.
+  const QString docName = !title_.trimmed().isEmpty() ? title_.trimmed() : subject_;
+  if (!docName.isEmpty()) printer.setDocName(docName);
+  printer.setCreator(QStringLiteral("Orvane Lite"));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   for (int page = from; page <= to; ++page) {
@@ -344,9 +350,11 @@ void ChartPrintJob::DrawItem(QPainter& painter, PrintItem item, double W, double
 }
 
 bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
-               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask, const QString& subject) {
+               QString& printTitle, const QString& documentTitle, const TitlePrompt& ask, const QString& subject,
+               const QString& chartName) {
   ChartPrintJob job(chart, settings);
   job.SetSubject(subject);
+  job.SetChartName(chartName);
   const int count = job.PageCount();
   if (count < 1) {
     QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
@@ -370,9 +378,10 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
 
 bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
                       QString& printTitle, const QString& documentTitle, const TitlePrompt& ask,
-                      const QString& subject) {
+                      const QString& subject, const QString& chartName) {
   ChartPrintJob job(chart, settings);
   job.SetSubject(subject);
+  job.SetChartName(chartName);
   if (job.PageCount() < 1) {
     QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
                              QStringLiteral("There is nothing to print: no item is chosen under \"Items to include "

@@ -44,9 +44,10 @@ inline constexpr std::array<std::array<int, 6>, 3> kSixChartPages = {{
 inline constexpr char kPrintFooter[] = "Printed with \"Orvane Lite\" software from Meruvan";
 
 // The title proposed for a print job: the title of the last job when there
-// is one, otherwise the document's title cut at its first ".orv" or ".dat",
-// or "Chart" when that leaves nothing.
-QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle);
+// is one, otherwise the person's name the chart keeps, otherwise the
+// document's title cut at its first ".orv" or ".dat", or "Chart" when that
+// leaves nothing.
+QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle, const QString& chartName = {});
 
 // Pages of a job: natal charts one per selected item; Tajaka charts items 1
 // and 2 always, then one page per selected item among 4..6.
@@ -64,7 +65,7 @@ class ChartPrintJob {
   ChartPrintJob& operator=(const ChartPrintJob&) = delete;
 
   // Before the pages: the title, preset from `printTitle` (the view's title
-  // of the last job) or the document's title and confirmed with `ask`; the
+  // of the last job), the chart's name or the document's title and confirmed with `ask`; the
   // view's title is updated. False when the user cancelled: nothing is to
   // be printed.
   bool Begin(QWidget* parent, QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple);
@@ -74,6 +75,8 @@ class ChartPrintJob {
   // Tamil Nadu, IN"), printed in every page's header (page 1: its footer
   // line); empty for none.
   void SetSubject(const QString& subject) { subject_ = subject; }
+  // The person's name the chart keeps: the title offered by Begin.
+  void SetChartName(const QString& name) { chartName_ = name; }
   const QString& title() const { return title_; }
 
   int PageCount() const;
@@ -114,6 +117,7 @@ class ChartPrintJob {
   Settings settings_;
   QString title_;
   QString subject_;
+  QString chartName_;
   std::vector<DrawnChart> drawnCharts_;
 };
 
@@ -121,12 +125,12 @@ class ChartPrintJob {
 // the printer's outputs. Returns whether pages were printed.
 bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
                QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple,
-               const QString& subject = {});
+               const QString& subject = {}, const QString& chartName = {});
 // "Print Pre&view": the title, then the pages in the preview dialog (which
 // can print them).
 bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& chart, const Settings& settings,
                       QString& printTitle, const QString& documentTitle, const TitlePrompt& ask = AskTitleSimple,
-                      const QString& subject = {});
+                      const QString& subject = {}, const QString& chartName = {});
 // "Print Set&up...": the page set-up of `printer`.
 void FilePrintSetup(QWidget* parent, QPrinter& printer);
 

@@ -218,6 +218,75 @@ TEST_F(BirthPlaceTest, NameAndPlaceKeptWithTheChartAndShownInTheTitle) {
   EXPECT_EQ(check.unexpected(), 0);
 }
 
+// A zone with daylight saving is kept in the file as one number; reopened
+// with the place's zone, the dialog shows what was entered (the standard
+// zone and the box ticked, the zone line filled), and OK stores the same
+// bytes again.
+TEST_F(BirthPlaceTest, DaylightSavingSurvivesASave) {
+  WriteSettings();
+  struct Case {
+    const char* query;
+    const char* place;
+    const char* year;
+    const char* month;
+    const char* day;
+    const char* zoneHours;
+    const char* zoneMinutes;
+    bool east;
+    bool daylight;
+    const char* zoneLine;  // its start
+  };
+  const Case cases[] = {
+      {"chenn", "Chennai, Tamil Nadu, IN", "1943", "4", "4", "5", "30", true, true, "Asia/Kolkata, +6:30"},
+      {"new york", "New York City, New York, US", "2021", "7", "15", "5", "0", false, true, "America/New_York, -4:00"},
+      {"chenn", "Chennai, Tamil Nadu, IN", "1970", "4", "4", "5", "30", true, false, "Asia/Kolkata, +5:30"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.place + std::string(" ") + c.year);
+    const QString path = WriteFile(QStringLiteral("charts/dst%1.orv").arg(&c - cases), kDefaultChart);
+    QByteArray saved;
+    {
+      auto app = Start();
+      ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
+      ASSERT_NE(doc, nullptr);
+      ModalDriver driver;
+      driver.Then([&](QWidget* d) {
+        auto* dialog = static_cast<CBirthDataDlg*>(d);
+        dialog->findChild<QLineEdit*>("year")->setText(c.year);
+        dialog->findChild<QLineEdit*>("month")->setText(c.month);
+        dialog->findChild<QLineEdit*>("day")->setText(c.day);
+        EXPECT_TRUE(PickPlace(dialog, c.query, c.place));
+        EXPECT_EQ(Checked(d, "daylightSaving"), c.daylight);
+        dialog->accept();
+      });
+      ViewOf(*app->mainFrame(), doc)->OnEditBirthData();
+      ASSERT_TRUE(doc->OnSaveDocument(path, nullptr));
+      saved = ReadFile(path);
+      EXPECT_EQ(driver.unexpected(), 0);
+    }
+    auto app = Start();
+    ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
+    ASSERT_NE(doc, nullptr);
+    ModalDriver check;
+    check.Then([&](QWidget* d) {
+      EXPECT_EQ(Text(d, "zoneHours"), c.zoneHours);
+      EXPECT_EQ(Text(d, "zoneMinutes"), c.zoneMinutes);
+      EXPECT_EQ(Checked(d, "zoneEast"), c.east);
+      EXPECT_EQ(Checked(d, "daylightSaving"), c.daylight);
+      EXPECT_TRUE(ZoneLine(d).startsWith(c.zoneLine)) << ZoneLine(d).toStdString();
+      if (const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR"); !folder.isEmpty() && &c == cases) {
+        QDir().mkpath(folder);
+        EXPECT_TRUE(d->grab().save(folder + QStringLiteral("/birthdata_reopened_daylight.png")));
+      }
+      static_cast<QDialog*>(d)->accept();
+    });
+    ViewOf(*app->mainFrame(), doc)->OnEditBirthData();
+    ASSERT_TRUE(doc->OnSaveDocument(path, nullptr));
+    EXPECT_EQ(ReadFile(path), saved);
+    EXPECT_EQ(check.unexpected(), 0);
+  }
+}
+
 // Printed pages name the person and the place: page 1 in its footer line,
 // the other pages in their header; a chart that names neither prints as
 // before.

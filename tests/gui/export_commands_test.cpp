@@ -2,8 +2,13 @@
 // presets the print title from the file's name, gets its notes file beside
 // it, and is mailed under its own name, without the document changing.
 #include <QAction>
+#include <QApplication>
+#include <QMdiArea>
 #include <QDesktopServices>
 #include <QDir>
+#include <functional>
+#include <QStatusBar>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -249,6 +254,114 @@ TEST_F(ExportCommandsTest, ANewChartCannotGetNotesBeforeItIsSaved) {
   driver.ThenPress();
   OnEditNotes(context);
   EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("First save it")});
+}
+
+// A chart that keeps a person's name is named by it: the print title, the
+// picture's title and, for a chart never saved, the file Save As offers and
+// the picture's file. A chart without a name keeps the file's name.
+TEST_F(ExportCommandsTest, TheStoredNameNamesTheChart) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  struct Case {
+    const char* labels;     // after the seven numbers
+    const char* printName;  // the print title offered for charts/mychart.orv
+    const char* picture;    // the picture's title offered
+    const char* saveAs;     // the file Save As offers the same chart never saved (null: its title)
+  };
+  const Case cases[] = {
+      {"", "mychart", "Chart", nullptr},
+      {"Name: Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\n", "Ravi Kumar", "Ravi Kumar", "Ravi Kumar.orv"},
+      {"Place: Chennai, Tamil Nadu, IN\n", "mychart", "Chart", nullptr},
+      {"Name: AC/DC\n", "AC/DC", "AC/DC", "AC DC.orv"},
+      {"Name: ..hidden\n", "..hidden", "..hidden", "hidden.orv"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.labels);
+    const QByteArray image = kDefaultChart + "\n" + c.labels;
+    const QString path = WriteFile(QStringLiteral("charts/%1/mychart.orv").arg(&c - cases), image);
+    ChartDocument* doc = app->mainFrame()->OpenDocumentFile(path);
+    ASSERT_NE(doc, nullptr);
+    ChartView* view = ViewOf(*app->mainFrame(), doc);
+    ASSERT_NE(view, nullptr);
+    QString printTitle;
+    QStringList offered;
+    ViewExportContext context{*app, *doc, view->chart(), 0, printTitle,
+                              [&](QWidget*, const QString& preset) -> std::optional<QString> {
+                                offered << preset;
+                                return std::nullopt;  // cancel after seeing the offer
+                              }};
+    EXPECT_FALSE(OnFilePrintPreview(context));
+    ModalDriver driver;
+    driver.Then([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      dialog->selectFile(QDir(dir_.path()).filePath(QStringLiteral("picture.bmp")));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    OnSaveSouthNorthBitmap(context);
+    EXPECT_EQ(offered, (QStringList{QString::fromUtf8(c.printName), QString::fromUtf8(c.picture)}));
+    EXPECT_FALSE(QFile::exists(QDir(dir_.path()).filePath(QStringLiteral("picture.bmp"))));
+
+    // The same chart, entered in a new window and never saved.
+    ChartDocument* fresh = app->mainFrame()->OnFileNew();
+    ASSERT_NE(fresh, nullptr);
+    fresh->SetEditedImage(image);
+    QString suggested;
+    driver.Then([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+      dialog->reject();
+    });
+    EXPECT_FALSE(fresh->DoSave(app->mainFrame(), true));
+    EXPECT_EQ(suggested, c.saveAs ? QString::fromUtf8(c.saveAs) : fresh->title() + QStringLiteral(".orv"));
+    EXPECT_EQ(driver.unexpected(), 0);
+    fresh->SetModifiedFlag(false);
+    app->mainFrame()->mdiArea()->closeAllSubWindows();
+    QApplication::processEvents();
+  }
+}
+
+// A copy from the chart window is said in the status bar, without a box to
+// close after it; the clipboard holds the text.
+TEST_F(ExportCommandsTest, CopiesAreAnnouncedInTheStatusBar) {
+  auto app = Start();
+  ASSERT_TRUE(started_);
+  ChartDocument* doc = app->mainFrame()->OpenDocumentFile(WriteFile(QStringLiteral("charts/mychart.orv"), kDefaultChart));
+  ASSERT_NE(doc, nullptr);
+  ChartView* view = ViewOf(*app->mainFrame(), doc);
+  ASSERT_NE(view, nullptr);
+  QString printTitle;
+  ViewExportContext context{*app, *doc, view->chart(), 0, printTitle};
+  struct Case {
+    const char* name;
+    std::function<void()> copy;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"screen", [&] { OnCopyScreenText(context, "Vimsottari Dasa:\n"); },
+       "Successfully copied what is on the screen to the clipboard in plain text format."},
+      {"basic", [&] { OnCopyBasicText(context); },
+       "Successfully copied basic calculations to the clipboard in plain text format."},
+      {"complete", [&] { OnCopyCompleteText(context); },
+       "Successfully copied all calculations to the clipboard in plain text format."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QApplication::clipboard()->clear();
+    app->mainFrame()->statusBar()->clearMessage();
+    ModalDriver driver;
+    c.copy();
+    EXPECT_TRUE(driver.captions().isEmpty()) << driver.captions().join(u'|').toStdString();
+    EXPECT_EQ(app->mainFrame()->statusBar()->currentMessage(), QString::fromLatin1(c.message));
+    EXPECT_FALSE(QApplication::clipboard()->text().isEmpty());
+  }
+  // A copy whose end was cut is not a success: still said in a box.
+  ModalDriver driver;
+  driver.ThenPress();
+  OnCopyScreenText(context, "text", true);
+  EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("Copied in plain text format!")});
+  EXPECT_EQ(driver.unexpected(), 0);
 }
 
 }  // namespace

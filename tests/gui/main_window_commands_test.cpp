@@ -2,11 +2,16 @@
 // quits through the save prompts, F1 opens the user guide, and the zoom
 // commands reach the active chart window.
 #include <QAction>
+#include <QLineEdit>
+#include <QDate>
+#include <QAbstractButton>
+#include <QHash>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
 
+#include "app/child_frame.h"
 #include "app/user_guide.h"
 #include "view_fixture.h"
 
@@ -20,6 +25,95 @@ QAction* MenuAction(QMenu* menu, const QString& text) {
     if (action->text() == text) return action;
   }
   return nullptr;
+}
+
+// Each menu's entries are reached by different letters, and every entry
+// reads as plain words.
+TEST_F(MainWindowCommands, EveryMenuHasOneEntryPerMnemonic) {
+  ChartView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  const auto mnemonic = [](const QString& text) -> QChar {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+      if (text[i] != u'&') continue;
+      if (text[i + 1] != u'&') return text[i + 1].toLower();
+      ++i;  // "&&" is an ampersand
+    }
+    return {};
+  };
+  int menus = 0;
+  for (QMenu* menu : frame.menuBar()->findChildren<QMenu*>()) {
+    emit menu->aboutToShow();
+    QHash<QChar, QString> seen;
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator() || !action->isVisible() || action->property("windowListEntry").toBool()) continue;
+      EXPECT_FALSE(action->text().contains(QStringLiteral(" on as "))) << action->text().toStdString();
+      const QChar key = mnemonic(action->text());
+      if (key.isNull()) continue;
+      EXPECT_FALSE(seen.contains(key)) << menu->title().toStdString() << ": \"" << seen.value(key).toStdString()
+                                       << "\" and \"" << action->text().toStdString() << "\"";
+      seen.insert(key, action->text());
+    }
+    ++menus;
+  }
+  EXPECT_GE(menus, 8);
+}
+
+// The annual chart is asked for the current year (then the year chosen
+// last), and the window's caption says which Tajaka chart it shows until the
+// birth chart is back.
+TEST_F(MainWindowCommands, TajakaChartsAreNamedInTheCaption) {
+  ChartView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CChildFrame* child = app_->mainFrame()->activeChild();
+  ASSERT_NE(child, nullptr);
+  struct Case {
+    const char* year;  // typed (nullptr: what is offered is taken)
+    bool monthly;
+    const char* month;
+    bool hora;
+    const char* hora_;
+    QString offered;  // the year offered
+    QString caption;  // its end
+  };
+  const QString thisYear = QString::number(QDate::currentDate().year());
+  const Case cases[] = {
+      {nullptr, false, nullptr, false, nullptr, thisYear, QStringLiteral("\u2014 Annual chart ") + thisYear},
+      {"2030", true, "3", false, nullptr, thisYear, QStringLiteral("\u2014 Monthly chart 2030, month 3")},
+      {nullptr, true, "4", true, "5", QStringLiteral("2030"), QStringLiteral("\u2014 Hora chart 2030, month 4, hora 5")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption.toStdString());
+    ModalDriver driver;
+    QString offered;
+    driver.Then([&](QWidget* d) {
+      offered = d->findChild<QLineEdit*>(QStringLiteral("year"))->text();
+      if (c.year) SetText(d, "year", QString::fromLatin1(c.year));
+      if (c.monthly) d->findChild<QAbstractButton*>(QStringLiteral("monthly"))->setChecked(true);
+      static_cast<QDialog*>(d)->accept();
+    });
+    if (c.monthly) {
+      driver.Then([&](QWidget* d) {
+        SetText(d, "month", QString::fromLatin1(c.month));
+        if (c.hora) d->findChild<QAbstractButton*>(QStringLiteral("hora"))->setChecked(true);
+        static_cast<QDialog*>(d)->accept();
+      });
+    }
+    if (c.hora) {
+      driver.Then([&](QWidget* d) {
+        SetText(d, "period", QString::fromLatin1(c.hora_));
+        static_cast<QDialog*>(d)->accept();
+      });
+    }
+    view->OnTajakaChart();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(offered, c.offered);
+    EXPECT_TRUE(child->windowTitle().contains(c.caption)) << child->windowTitle().toStdString();
+    EXPECT_EQ(driver.unexpected(), 0);
+  }
+  view->OnBackToBirthChart();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(child->windowTitle().contains(QStringLiteral("chart 2030"))) << child->windowTitle().toStdString();
 }
 
 TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {

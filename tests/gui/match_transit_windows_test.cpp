@@ -77,6 +77,48 @@ TEST_F(MatchTransitTest, MatchWindowShowsBothChartsAndTheReportAndSwaps) {
   window->close();
 }
 
+// The windows name each chart by the person's name its file keeps, and by
+// the file's name when it keeps none.
+TEST_F(MatchTransitTest, WindowsNameChartsByTheirStoredNames) {
+  struct Case {
+    const char* groomLabels;
+    const char* brideLabels;
+    const char* groom;  // as the windows name the groom's chart
+    const char* bride;
+  };
+  const Case cases[] = {
+      {"Name: Ravi Kumar\nPlace: Chennai, Tamil Nadu, IN\n", "Name: Sita Devi\n", "Ravi Kumar", "Sita Devi"},
+      {"Place: Chennai, Tamil Nadu, IN\n", "Name: Sita Devi\n", "g%1.orv", "Sita Devi"},
+      {"Name: Ravi Kumar\n", "", "Ravi Kumar", "b%1.orv"},
+  };
+  for (const Case& c : cases) {
+    const int n = static_cast<int>(&c - cases);
+    SCOPED_TRACE(n);
+    const QString groomFile = WriteFile(QStringLiteral("g%1.orv").arg(n), kDefaultChart + "\n" + c.groomLabels);
+    const QString brideFile = WriteFile(QStringLiteral("b%1.orv").arg(n), kSecondChart + c.brideLabels);
+    ASSERT_NE(frame_->OpenDocumentFile(groomFile), nullptr);
+    const auto named = [n](const char* text) {
+      const QString name = QString::fromUtf8(text);
+      return name.contains(QStringLiteral("%1")) ? name.arg(n) : name;
+    };
+    const QString groom = named(c.groom), bride = named(c.bride);
+    MatchWindow* window = OpenMatchWindow(*frame_, brideFile);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Match - %1 with %2").arg(groom, bride));
+    QStringList labels;
+    for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Groom: ") + groom)) << labels.join(u'|').toStdString();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Bride: ") + bride)) << labels.join(u'|').toStdString();
+    EXPECT_TRUE(window->reportText().contains(QStringLiteral("Groom  %1: Moon in").arg(groom)));
+    if (n == 0) window->grab().save(ScreenshotPath(QStringLiteral("match_window_named.png")));
+    window->close();
+    TransitWindow* transits = OpenTransitWindow(*frame_, QDateTime(QDate(2026, 12, 10), QTime(12, 0)));
+    ASSERT_NE(transits, nullptr);
+    EXPECT_EQ(transits->windowTitle(), QStringLiteral("Transits - ") + groom);
+    transits->close();
+  }
+}
+
 // A chart file's name is text, never HTML: every label of the window (and of
 // a message box) shows the tags as they are written.
 TEST_F(MatchTransitTest, LabelsShowAFileNameWithTagsAsPlainText) {

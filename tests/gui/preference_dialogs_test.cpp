@@ -4,6 +4,11 @@
 // interlock, the location split, the keyboard, and the preference commands
 // that rewrite the settings file.
 #include <QDir>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -390,6 +395,79 @@ TEST(LocationDialog, OkComposesSignedValuesAndRefusesImpossiblePlaces) {
   }
 }
 
+// The place field searches the place table as the user types; the place
+// chosen fills the position and the zone's standard time, so that OK stores
+// the place's numbers.
+TEST(LocationDialog, APlaceFromTheCompletionListFillsTheFields) {
+  struct Row {
+    const char* query;
+    const char* place;
+    QStringList fields;  // zone, longitude, latitude: whole part and minutes
+    int zoneSide, longitudeSide, latitudeSide;
+    const char* zoneLine;  // its start
+    double zone, longitude, latitude;
+  };
+  const Row rows[] = {
+      {"chenn", "Chennai, Tamil Nadu, IN", {"5", "30", "80", "17", "13", "5"}, 0, 0, 0, "Asia/Kolkata, +5:30",
+       -5.30, -80.17, 13.05},
+      {"new york", "New York City, New York, US", {"5", "0", "74", "0", "40", "43"}, 1, 1, 0,
+       "America/New_York, -5:00", 5.0, 74.0, 40.43},
+      {"sao paulo", "S\u00e3o Paulo, S\u00e3o Paulo, BR", {"3", "0", "46", "38", "23", "33"}, 1, 1, 1,
+       "America/Sao_Paulo, -3:00", 3.0, 46.38, -23.33},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.place);
+    const Settings s;
+    CLocationDlg dialog(s);
+    Show(dialog);
+    auto* place = dialog.findChild<QLineEdit*>(QStringLiteral("place"));
+    ASSERT_NE(place, nullptr);
+    place->setFocus();
+    QTest::keyClicks(place, QString::fromUtf8(row.query));
+    QAbstractItemView* popup = dialog.placeCompleter()->popup();
+    ASSERT_TRUE(popup->isVisible());
+    const QAbstractItemModel* model = popup->model();
+    int found = -1;
+    for (int i = 0; i < model->rowCount() && found < 0; ++i) {
+      if (model->index(i, 0).data().toString().startsWith(QString::fromUtf8(row.place))) found = i;
+    }
+    ASSERT_GE(found, 0);
+    if (const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR"); !folder.isEmpty() && &row == rows) {
+      // The dialog with its open list below the place field.
+      QDir().mkpath(folder);
+      const QPoint at = popup->mapToGlobal(QPoint(0, 0)) - dialog.mapToGlobal(QPoint(0, 0));
+      const QRect area = QRect(QPoint(0, 0), dialog.size()).united(QRect(at, popup->size()));
+      QImage image(area.size(), QImage::Format_ARGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      painter.drawPixmap(-area.topLeft(), dialog.grab());
+      painter.drawPixmap(at - area.topLeft(), popup->grab());
+      painter.end();
+      EXPECT_TRUE(image.save(folder + QStringLiteral("/location_completion.png")));
+    }
+    popup->setCurrentIndex(model->index(found, 0));
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(place->text(), QString::fromUtf8(row.place));
+    EXPECT_EQ(Texts(&dialog, {"zoneHours", "zoneMinutes", "longitudeDegrees", "longitudeMinutes", "latitudeDegrees",
+                              "latitudeMinutes"}),
+              row.fields);
+    EXPECT_EQ(ComboAt(&dialog, "zoneSide"), row.zoneSide);
+    EXPECT_EQ(ComboAt(&dialog, "longitudeSide"), row.longitudeSide);
+    EXPECT_EQ(ComboAt(&dialog, "latitudeSide"), row.latitudeSide);
+    const QString zoneLine = dialog.findChild<QLabel*>(QStringLiteral("zoneInfo"))->text();
+    EXPECT_TRUE(zoneLine.startsWith(QString::fromUtf8(row.zoneLine))) << zoneLine.toStdString();
+    if (const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR"); !folder.isEmpty() && &row == rows) {
+      EXPECT_TRUE(dialog.grab().save(folder + QStringLiteral("/location_chosen.png")));
+    }
+    EXPECT_TRUE(PressOk(dialog).accepted);
+    Settings out = s;
+    dialog.Store(out);
+    EXPECT_EQ(out.defaultZone, row.zone);
+    EXPECT_EQ(out.defaultLongitude, row.longitude);
+    EXPECT_EQ(out.defaultLatitude, row.latitude);
+  }
+}
+
 // ---- the other preference dialogs
 
 TEST(DaysInYearDialog, RealFrom300To400) {
@@ -614,7 +692,7 @@ TEST(DialogKeyboard, TabOrderDefaultButtonsAndMnemonics) {
       {"print", [&] { return std::make_unique<CPrintPrefsDlg>(s); },
        {"blackAndWhite", "item1", "item2", "item3", "item4", "item5", "item6", "ok", "cancel"}, Qt::Key_I, "item1"},
       {"location", [&] { return std::make_unique<CLocationDlg>(s); },
-       {"zoneHours", "zoneMinutes", "zoneSide", "longitudeDegrees", "longitudeMinutes", "longitudeSide",
+       {"place", "zoneHours", "zoneMinutes", "zoneSide", "longitudeDegrees", "longitudeMinutes", "longitudeSide",
         "latitudeDegrees", "latitudeMinutes", "latitudeSide", "ok", "cancel"},
        Qt::Key_A, "latitudeDegrees"},
       {"title", [] { return std::make_unique<CTitleDlg>(QStringLiteral("Chart")); }, {"title", "ok", "cancel"},

@@ -85,5 +85,48 @@ TEST(PrintFile, FullDiskFailsCleanlyAndLaterJobsAreComplete) {
   EXPECT_TRUE(error.contains("/nonexistent-folder/chart.pdf")) << error.toStdString();
 }
 
+// A printed PDF file names its chart in its title: the job's title, or the
+// person and place when the title is empty.
+TEST(PrintFile, APdfFileIsTitledAfterTheChart) {
+  struct Case {
+    const char* title;
+    const char* subject;
+    const char* pdfTitle;
+  };
+  const Case cases[] = {
+      {"Ravi Kumar", "", "Ravi Kumar"},
+      {"mychart", "Ravi Kumar, Chennai, Tamil Nadu, IN", "mychart"},
+      {"", "Ravi Kumar, S\u00e3o Paulo, S\u00e3o Paulo, BR", "Ravi Kumar, S\u00e3o Paulo, S\u00e3o Paulo, BR"},
+  };
+  Settings settings;
+  settings.printItems = {1, 0, 0, 0, 0, 0};
+  settings.printItemCount = CountPrintItems(settings);
+  auto chart = ComputedChart(settings);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pdfTitle);
+    ChartPrintJob job(*chart, settings);
+    job.SetTitle(QString::fromUtf8(c.title));
+    job.SetSubject(QString::fromUtf8(c.subject));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("titled.pdf")));
+    QString error;
+    ASSERT_TRUE(PrintJobToPrinter(job, printer, &error)) << error.toStdString();
+    const QByteArray pdf = ReadAll(dir.filePath(QStringLiteral("titled.pdf")));
+    // The info dictionary's strings are UTF-16 (big-endian, with its mark).
+    const QString expected = QString::fromUtf8(c.pdfTitle);
+    QByteArray utf16("\xfe\xff");
+    for (const QChar ch : expected) {
+      utf16.append(static_cast<char>(ch.unicode() >> 8));
+      utf16.append(static_cast<char>(ch.unicode() & 0xff));
+    }
+    const qsizetype at = pdf.indexOf("/Title");
+    ASSERT_GE(at, 0);
+    EXPECT_TRUE(pdf.mid(at, 16 + 2 * utf16.size()).contains(utf16)) << pdf.mid(at, 80).toHex().toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace orvane

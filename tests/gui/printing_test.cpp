@@ -269,15 +269,25 @@ TEST(Printing, TitleIsPresetFromTheDocumentAndCancelAbandonsTheJob) {
     const char* last;
     const char* document;
     const char* preset;
+    const char* name = "";  // the person's name the chart keeps
   };
   const Row rows[] = {
-      {"", "mychart.orv", "mychart"}, {"", "old.dat", "old"},         {"", "twice.orv.orv", "twice"},
-      {"", ".orv", "Chart"},          {"", "", "Chart"},              {"", "Prasna 1", "Prasna 1"},
+      {"", "mychart.orv", "mychart"},
+      {"", "old.dat", "old"},
+      {"", "twice.orv.orv", "twice"},
+      {"", ".orv", "Chart"},
+      {"", "", "Chart"},
+      {"", "Prasna 1", "Prasna 1"},
       {"Last job", "mychart.orv", "Last job"},
+      {"", "mychart.orv", "Ravi Kumar", "Ravi Kumar"},
+      {"", "Chart1", "Mr. Kumar.orv", " Mr. Kumar.orv "},
+      {"", "mychart.orv", "mychart", "  "},
+      {"Last job", "mychart.orv", "Last job", "Ravi Kumar"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.document);
-    EXPECT_EQ(PresetPrintTitle(QString::fromUtf8(row.last), QString::fromUtf8(row.document)),
+    EXPECT_EQ(PresetPrintTitle(QString::fromUtf8(row.last), QString::fromUtf8(row.document),
+                               QString::fromUtf8(row.name)),
               QString::fromUtf8(row.preset));
   }
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QPointer>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <cmath>
 
@@ -312,7 +313,7 @@ TEST_F(ViewScreensTest, TajakaChartDialogsCheckTheirRangesAndBackToBirthChartCle
   driver
       .Then([](QWidget* d) {
         EXPECT_EQ(d->windowTitle(), "Tajaka Annual Chart");
-        EXPECT_EQ(TextOf(d, "year"), "1970");  // the birth year
+        EXPECT_EQ(TextOf(d, "year"), QString::number(QDate::currentDate().year()));  // this year
         SetText(d, "year", "5000");            // beyond -3000..3000
         Check(d, "monthly");
         static_cast<QDialog*>(d)->accept();
@@ -506,8 +507,7 @@ TEST_F(ViewScreensTest, MenusToolBarAndAccelerators) {
 TEST_F(ViewScreensTest, CopyingTheScreenCopiesAllItsText) {
   ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
-  ModalDriver driver;
-  driver.ThenPress().ThenPress().ThenPress().ThenPress();
+  ModalDriver driver;  // a copy is said in the status bar: no box to close
   struct Row {
     int screen;
     std::vector<const char*> parts;  // what the copy holds, in this order
@@ -528,6 +528,8 @@ TEST_F(ViewScreensTest, CopyingTheScreenCopiesAllItsText) {
     app_->mainFrame()->commandAction(32861)->trigger();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied, view->ScreenText());
+    EXPECT_EQ(app_->mainFrame()->statusBar()->currentMessage(),
+              QStringLiteral("Successfully copied what is on the screen to the clipboard in plain text format."));
     qsizetype at = 0;
     for (const char* part : row.parts) {
       const qsizetype found = copied.indexOf(QLatin1String(part), at);
@@ -537,8 +539,7 @@ TEST_F(ViewScreensTest, CopyingTheScreenCopiesAllItsText) {
   }
   // Ctrl+C is the command's shortcut.
   EXPECT_EQ(app_->mainFrame()->commandAction(32861)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-  EXPECT_EQ(driver.captions().size(), 4);
-  EXPECT_EQ(driver.unexpected(), 0) << driver.captions().join(QLatin1Char('|')).toStdString();
+  EXPECT_TRUE(driver.captions().isEmpty()) << driver.captions().join(QLatin1Char('|')).toStdString();
 }
 
 }  // namespace
