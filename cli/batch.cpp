@@ -32,27 +32,43 @@ OrderedPool::OrderedPool(int workers, Emit emit, std::size_t heldBytesBudget)
     : emit_(std::move(emit)), budget_(heldBytesBudget) {
   if (workers <= 1) return;
   threads_.reserve(static_cast<std::size_t>(workers));
-  for (int i = 0; i < workers; ++i) {
-    try {
-      threads_.emplace_back([this] { Work(); });
-    } catch (const std::system_error&) {
-      break;  // a process or memory limit: go on with the threads started
-    }
+  if (StartWorkers(workers) < static_cast<std::size_t>(workers)) {
+    // A process or memory limit stopped the threads: those that started took
+    // what the limit allows, leaving nothing for the charts. Half of them
+    // run instead, so that the work has room.
+    const std::size_t started = threads_.size();
+    StopWorkers();
+    if (started >= 4) StartWorkers(static_cast<int>(started / 2));
   }
   if (threads_.size() <= 1) {
     // One thread or none: the calling thread does the work, as for one worker.
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      stopping_ = true;
-    }
-    workReady_.notify_all();
-    for (std::thread& t : threads_) t.join();
-    threads_.clear();
-    stopping_ = false;
+    StopWorkers();
     return;
   }
   window_ = kWindowPerWorker * threads_.size();
   slots_.resize(window_);
+}
+
+std::size_t OrderedPool::StartWorkers(int count) {
+  for (int i = 0; i < count; ++i) {
+    try {
+      threads_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      break;  // a process or memory limit
+    }
+  }
+  return threads_.size();
+}
+
+void OrderedPool::StopWorkers() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  workReady_.notify_all();
+  for (std::thread& t : threads_) t.join();
+  threads_.clear();
+  stopping_ = false;
 }
 
 OrderedPool::~OrderedPool() {

@@ -32,9 +32,10 @@ class OrderedPool {
 
   // `workers` threads (1: every job runs at once on the calling thread);
   // `emit` is called on the calling thread with each result, in the order
-  // the jobs were submitted. Threads that the system cannot start (a
-  // process or memory limit) are done without: Workers() says how many run,
-  // and with none the jobs run on the calling thread.
+  // the jobs were submitted. Where a process or memory limit stops the
+  // threads short of `workers`, half of those that started run (so that the
+  // charts keep room to compute): Workers() says how many, and with one or
+  // none the jobs run on the calling thread.
   OrderedPool(int workers, Emit emit, std::size_t heldBytesBudget = kHeldBytesBudget);
   ~OrderedPool();
   OrderedPool(const OrderedPool&) = delete;
@@ -60,6 +61,10 @@ class OrderedPool {
     JobResult result;
   };
   void Work();
+  // Starts up to `count` more worker threads; the number running after.
+  std::size_t StartWorkers(int count);
+  // Stops and joins every worker (none may hold a job).
+  void StopWorkers();
   // Emits the finished results at the head, in order; call with the lock held
   // (it is released while emitting).
   void EmitReady(std::unique_lock<std::mutex>& lock);

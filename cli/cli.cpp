@@ -425,7 +425,7 @@ std::FILE* OpenBirthInput(const std::string& path, std::string& error) {
 void NoteWorkers(const OrderedPool& pool, int wanted) {
   const int running = std::max(pool.Workers(), 1);
   if (wanted > 1 && running < wanted)
-    std::fprintf(stderr, "orvane-cli: note: %d of %d worker threads could be started (a system limit)\n", running,
+    std::fprintf(stderr, "orvane-cli: note: %d of %d worker threads run (a system limit stopped the others)\n", running,
                  wanted);
 }
 
