@@ -208,7 +208,7 @@ bool ChartView::RunChartPass(int section) {
   // The classic engine is named only where it is far from the sky.
   const QString engine = kind == EphemerisKind::kClassic
                              ? QString::fromStdString(ClassicRangeShortNote(ChartYear(*state_)))
-                             : QString::fromStdString(EngineFor(kind).Describe(*state_));
+                             : QString::fromStdString(EngineFor(kind).Describe(state_->swissSource));
   if (engine != engineText_) {
     engineText_ = engine;
     emit engineTextChanged(engineText_);
@@ -649,7 +649,7 @@ QString GrahaName(int slot) {
 QString ChartView::RunningNowHtml() const {
   if (!hasChart_ || tajakaMode()) return {};
   auto natal = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*natal, settings(), state_->birthCopy)) return {};
+  if (!ComputeChartFromBirth(*natal, settings(), state_->birth)) return {};
   QString html = QStringLiteral("<h3 style=\"margin:0 0 4px 0\">Running now</h3>");
 
   // The Vimsottari periods of today, main period down to the pratyantardasa.
@@ -727,7 +727,7 @@ void ChartView::RefreshDasaBrowser() {
 }
 
 void ChartView::OnEditBirthData() {
-  const BirthData current = hasChart_ ? state_->birthCopy : NowBirthData(app_.settings());
+  const BirthData current = hasChart_ ? state_->birth : NowBirthData(app_.settings());
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;
 

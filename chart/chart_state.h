@@ -1,9 +1,8 @@
 // The computed chart: one object that the caller owns and passes by
 // reference. The engine's part (engine/engine_state.h: birth data, body
-// slots, the cast's working values) is its base; on top it holds the chart's
-// options and every value a calculation pass derives. It is trivially
-// copyable, so "save, search, restore" is a plain copy and many charts can
-// live side by side.
+// slots of the chart's cast, sunrise values) is its base; on top it holds
+// the chart's options and every value a calculation pass derives. It is
+// trivially copyable, so many charts can live side by side.
 #pragma once
 
 #include <cstdint>

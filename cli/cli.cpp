@@ -114,7 +114,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   }
   json.Key("birth");
   json.BeginObject();
-  const BirthData& b = state.birthCopy;
+  const BirthData& b = state.birth;
   json.Key("month");
   json.Number(b.month);
   json.Key("day");
@@ -177,7 +177,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   json.String(engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic");
   if (engine.ephemeris != EphemerisKind::kClassic) {
     json.Key("ephemeris_source");
-    json.String(EngineFor(engine.ephemeris).Describe(state));
+    json.String(EngineFor(engine.ephemeris).Describe(state.swissSource));
   } else if (const std::string note = ClassicRangeNote(ChartYear(state)); !note.empty()) {
     json.Key("classic_range_note");
     json.String(note);
@@ -192,7 +192,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
 // A plain listing of the body slots when no section or JSON was asked for;
 // an engine other than the classic one is named under the ayanamsa.
 void AppendPositions(std::string& out, const ChartState& state, const Settings& settings) {
-  const BirthData& b = state.birthCopy;
+  const BirthData& b = state.birth;
   char line[256];
   std::snprintf(line, sizeof line, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
                 static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day), b.time, b.zone,
@@ -202,7 +202,7 @@ void AppendPositions(std::string& out, const ChartState& state, const Settings& 
   out += line;
   const EphemerisKind engine = EngineSettingsOf(settings).ephemeris;
   if (engine != EphemerisKind::kClassic) {
-    std::snprintf(line, sizeof line, "Ephemeris %s\n", EngineFor(engine).Describe(state).c_str());
+    std::snprintf(line, sizeof line, "Ephemeris %s\n", EngineFor(engine).Describe(state.swissSource).c_str());
     out += line;
   }
   for (int slot = 0; slot < kSlotCount; ++slot) {

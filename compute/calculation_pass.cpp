@@ -17,67 +17,28 @@ namespace orvane {
 
 namespace {
 
-// Puts back, when it goes out of scope however the scope is left, the
-// values a step may change for its own computation only.
-class YearLengthGuard {
- public:
-  explicit YearLengthGuard(ChartState& state) : state_(state), yearLength_(state.dasaYearLength) {}
-  ~YearLengthGuard() { state_.dasaYearLength = yearLength_; }
-  YearLengthGuard(const YearLengthGuard&) = delete;
-  YearLengthGuard& operator=(const YearLengthGuard&) = delete;
-
- private:
-  ChartState& state_;
-  double yearLength_;
-};
-
-// The birth date and time copies and the dasa year length, restored at the
-// end of the pass and on any way out of it.
-class PassGuard {
- public:
-  explicit PassGuard(ChartState& state)
-      : state_(state),
-        year_(state.birthCopy.year),
-        month_(state.birthCopy.month),
-        day_(state.birthCopy.day),
-        time_(state.birthCopy.time),
-        yearLength_(state.dasaYearLength) {}
-  ~PassGuard() { Restore(); }
-  PassGuard(const PassGuard&) = delete;
-  PassGuard& operator=(const PassGuard&) = delete;
-
-  void Restore() {
-    state_.birthCopy.year = year_;
-    state_.birthCopy.month = month_;
-    state_.birthCopy.day = day_;
-    state_.birthCopy.time = time_;
-    state_.dasaYearLength = yearLength_;
-  }
-
- private:
-  ChartState& state_;
-  double year_, month_, day_, time_;
-  double yearLength_;
-};
+// A dasa of the nakshatra family over a given span.
+template <NakshatraDasa D>
+void NakshatraDasaOver(ChartState& state, const DasaSpan& span) {
+  WriteNakshatraDasa(state, D, span);
+}
 
 // The dasas compressed into a Tajaka or mundane chart, in the order they
 // run: the dasas of sections 30 to 40.
 constexpr int kFirstCompressedSection = 30;
 constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
-    {DwisaptatiSamaDasa, 72},
-    {ShatTrimsaSamaDasa, 36},
-    {DwadasottariDasa, 112},
-    {ChaturasitiSamaDasa, 84},
-    {SatabdikaDasa, 100},
-    {ShodasottariDasa, 116},
-    {PanchottariDasa, 105},
-    {AshtottariDasa, 108},
-    {TithiAshtottariDasa, 108},
-    {ShashtihayaniDasa, 60},
-    {TithiYoginiDasa, 36},
+    {NakshatraDasaOver<NakshatraDasa::kDwisaptatiSama>, 72},
+    {NakshatraDasaOver<NakshatraDasa::kShatTrimsaSama>, 36},
+    {NakshatraDasaOver<NakshatraDasa::kDwadasottari>, 112},
+    {NakshatraDasaOver<NakshatraDasa::kChaturasitiSama>, 84},
+    {NakshatraDasaOver<NakshatraDasa::kSatabdika>, 100},
+    {NakshatraDasaOver<NakshatraDasa::kShodasottari>, 116},
+    {NakshatraDasaOver<NakshatraDasa::kPanchottari>, 105},
+    {NakshatraDasaOver<NakshatraDasa::kAshtottari>, 108},
+    {NakshatraDasaOver<NakshatraDasa::kTithiAshtottari>, 108},
+    {NakshatraDasaOver<NakshatraDasa::kShashtihayani>, 60},
+    {NakshatraDasaOver<NakshatraDasa::kTithiYogini>, 36},
 }};
-static_assert(kCompressedDasas[0].write == DwisaptatiSamaDasa && kCompressedDasas[7].write == AshtottariDasa &&
-              kCompressedDasas[10].write == TithiYoginiDasa);
 
 // Which charts a section is written for (in the others it stays empty).
 enum class WrittenFor { kNone, kAll, kNatal, kTajaka, kMundane };
@@ -91,8 +52,8 @@ struct SectionWriterRow {
 
 // A dasa compressed into a Tajaka or mundane chart, written alone.
 template <std::size_t kIndex>
-void WriteCompressedDasa(ChartState& state, const Settings& settings) {
-  RunCompressedDasas(state, settings, &kCompressedDasas[kIndex], 1);
+void WriteCompressedDasa(ChartState& state, const Settings&) {
+  RunCompressedDasas(state, &kCompressedDasas[kIndex], 1);
 }
 
 template <bool kFull>
@@ -110,10 +71,7 @@ void WriteAshtakavargaText(ChartState& state, const Settings& settings) {
 void WriteTextChartSection(ChartState& state, const Settings&) { WriteTextCharts(state); }
 void WriteVargaDegreeSection(ChartState& state, const Settings&) { WriteVargaDegreeTable(state); }
 void WriteDignitySection(ChartState& state, const Settings&) { WriteDignityList(state); }
-void WriteSubPeriodSection(ChartState& state, const Settings& settings) {
-  YearLengthGuard keep(state);  // the pratyantardasas scale the year for themselves
-  VimsottariSubPeriods(state, settings);
-}
+void WriteSubPeriodSection(ChartState& state, const Settings& settings) { VimsottariSubPeriods(state, settings); }
 
 // Who writes each report section, one row per section in the order of
 // their numbers, keyed by ReportSection: the writer runs on a
@@ -218,21 +176,15 @@ double CompressionPeriod(const ChartState& state) {
   return 0;
 }
 
-void RunCompressedDasas(ChartState& state, const Settings& settings, const CompressedDasa* dasas, std::size_t count) {
-  PassGuard guard(state);
+void RunCompressedDasas(ChartState& state, const CompressedDasa* dasas, std::size_t count) {
   const double period = CompressionPeriod(state);
   const bool compress = std::isfinite(period) && period > 0;
-  if (compress && state.options.tajakaMode == 1) {
-    // The dasas of a Tajaka chart run from the moment of the year.
-    const BirthData& moment = state.castMoment;
-    state.birthCopy.year = moment.year;
-    state.birthCopy.month = moment.month;
-    state.birthCopy.day = moment.day;
-    state.birthCopy.time = moment.time;
-  }
+  DasaSpan span = ChartDasaSpan(state);
+  // The dasas of a Tajaka chart run from the moment of the year.
+  if (compress && state.options.tajakaMode == 1) span.from = dasa::ChartDateOf(state.castMoment);
   for (std::size_t i = 0; i < count; ++i) {
-    if (compress) state.dasaYearLength = period / dasas[i].totalYears;
-    dasas[i].write(state, settings);
+    if (compress) span.yearLength = period / dasas[i].totalYears;
+    dasas[i].write(state, span);
   }
 }
 
@@ -249,40 +201,36 @@ void RunCalculationPass(ChartState& state, const Settings& settings) {
   state.reportSection = kNoSection;
   // The dasa year is the user's preference.
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
-  {
-    PassGuard guard(state);
-    const bool tajaka = state.options.tajakaMode != 0;
-    const bool mundane = state.options.mundane != 0;
+  const bool tajaka = state.options.tajakaMode != 0;
+  const bool mundane = state.options.mundane != 0;
 
-    ComputeSreeLagna(state);
-    ComputeWeekday(state);
-    ComputePointsAndPanchanga(state, settings);
-    ComputeSahams(state, settings);
+  ComputeSreeLagna(state);
+  ComputeWeekday(state);
+  ComputePointsAndPanchanga(state, settings);
+  ComputeSahams(state, settings);
 
-    state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
-    if (!tajaka) {
-      ComputeDasaBalance(state, settings);
-    } else {
-      state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
-    }
+  state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
+  if (!tajaka) {
+    ComputeDasaBalance(state, settings);
+  } else {
+    state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
+  }
 
-    ComputeAshtakavarga(state, settings);
-    ComputeNatureOfPlanets(state, settings);
-    ComputeVargas(state, settings);
-    ComputeShadbala(state, settings);
-    if (tajaka) PanchaVargeeyaBala(state, settings);
+  ComputeAshtakavarga(state, settings);
+  ComputeNatureOfPlanets(state, settings);
+  ComputeVargas(state, settings);
+  ComputeShadbala(state, settings);
+  if (tajaka) PanchaVargeeyaBala(state, settings);
 
-    PatyayiniDasa(state, settings);
-    if (tajaka) {
-      MuddaDasa(state, settings);
-      VarshaYoginiDasas(state, settings);
-    }
-    guard.Restore();
+  PatyayiniDasa(state, settings);
+  if (tajaka) {
+    MuddaDasa(state, settings);
+    VarshaYoginiDasas(state, settings);
+  }
 
-    if (!tajaka && !mundane) {
-      VimsottariDasa(state, settings);
-      NatalPatyayiniDasa(state, settings);
-    }
+  if (!tajaka && !mundane) {
+    VimsottariDasa(state, settings);
+    NatalPatyayiniDasa(state, settings);
   }
   state.reportSection = section;
   if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {

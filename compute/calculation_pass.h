@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "chart/chart_state.h"
+#include "dasa/dasa.h"
 #include "io/settings.h"
 
 namespace orvane {
@@ -19,8 +20,8 @@ void RunCalculationPass(ChartState& state, const Settings& settings);
 bool WriteSectionAlone(ChartState& state, const Settings& settings, int section);
 
 // A dasa whose whole cycle is compressed into the span of a Tajaka or
-// mundane chart: its writer and the total years of its cycle.
-using DasaWriter = void (*)(ChartState&, const Settings&);
+// mundane chart: its writer (over a span) and the total years of its cycle.
+using DasaWriter = void (*)(ChartState&, const DasaSpan&);
 struct CompressedDasa {
   DasaWriter write;
   double totalYears;
@@ -31,10 +32,10 @@ struct CompressedDasa {
 // chart (no compression).
 double CompressionPeriod(const ChartState& state);
 
-// Runs the dasas in order, each with a dasa year of the period divided by its
-// total years (a Tajaka chart's dasas also run from the chart moment instead
-// of the birth). The birth date and time copies and the dasa year length are
-// restored afterwards, however the writers return.
-void RunCompressedDasas(ChartState& state, const Settings& settings, const CompressedDasa* dasas, std::size_t count);
+// Runs the dasas in order, each over its span: a dasa year of the period
+// divided by its total years, from the chart moment in a Tajaka chart and
+// from the birth otherwise; without compression the chart's own span. The
+// chart's date and dasa year are not changed.
+void RunCompressedDasas(ChartState& state, const CompressedDasa* dasas, std::size_t count);
 
 }  // namespace orvane

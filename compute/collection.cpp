@@ -29,7 +29,7 @@ void RunStep(ChartState& state, const Settings& settings, const CollectionStep& 
   if (!WriteSectionAlone(state, settings, step.section)) {
     state.reportSection = step.section;
     state.report.Clear();
-    ComputeChartFromBirth(state, settings, state.birthCopy);
+    ComputeChartFromBirth(state, settings, state.birth);
   }
   // Both switches are off again after their pass.
   state.options.textChartRasiNavamsa = 0;
@@ -100,7 +100,7 @@ CollectionText BuildCollectionText(const ChartState& chart, const Settings& sett
         natal->options.recompute = 1;
         natal->options.nowMode = 0;
         natal->reportSection = kNoSection;
-        ComputeChartFromBirth(*natal, settings, chart.birthCopy);
+        ComputeChartFromBirth(*natal, settings, chart.birth);
       }
       state = natal.get();
     }

@@ -4,10 +4,10 @@
 // it); one whose results only its text shows computes nothing otherwise.
 //
 // What they read from ChartState:
-// - the chart date: birthCopy.year, .month, .day (whole numbers; the clock
+// - the chart date: birth.year, .month, .day (whole numbers; the clock
 //   time is not used; a date past a month's end is read as the real date its
-//   day count names). In Tajaka mode the pass puts the annual chart's moment
-//   there before the compressed dasas and restores it afterwards.
+//   day count names). The dasas compressed into a Tajaka or mundane chart
+//   are given their date and dasa year instead (DasaSpan).
 // - the Moon: slotLongitude[kMoon]; its nakshatra, pada and unelapsed
 //   fraction are taken together through NakshatraOf (nakshatraBalance is not
 //   read: it is the same fraction).
@@ -15,7 +15,7 @@
 //   from the Moon's elongation).
 // - dasaYearLength: days per dasa year, read by every writer except the two
 //   compressed ones, which read options.mundaneDays instead. No writer
-//   changes dasaYearLength; the pass sets and restores it around the calls.
+//   changes it.
 // - VimsottariDasa and VimsottariSubPeriods read dasa.balance (written by
 //   ComputeDasaBalance; computed on the spot when no balance is stored);
 //   VimsottariSubPeriods also reads options.selectedMahadasaLord (1..9;
@@ -75,14 +75,23 @@ enum class NakshatraDasa : int {
 
 // The report section of a dasa of the family.
 int NakshatraDasaSection(NakshatraDasa dasa);
-// Appends the dasa's listing when state.reportSection is its section (and
-// computes nothing otherwise).
-void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa);
+// Where a dasa of the family runs: the date its balance is counted from and
+// the days of its dasa year.
+struct DasaSpan {
+  DasaDate from{};
+  double yearLength = 365.2425;
+};
+// The chart's own span: its date and state.dasaYearLength.
+DasaSpan ChartDasaSpan(const ChartState& state);
+// Appends the dasa's listing over `span` (the compressed Vimsottari and
+// Yogini of a mundane chart take their year from options.mundaneDays).
+void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa, const DasaSpan& span);
 
-// Each dasa of the family as a section writer of the calculation pass.
+// Each dasa of the family as a section writer of the calculation pass, over
+// the chart's own span.
 template <NakshatraDasa D>
 void NakshatraDasaWriter(ChartState& state, const Settings&) {
-  WriteNakshatraDasa(state, D);
+  WriteNakshatraDasa(state, D, ChartDasaSpan(state));
 }
 using DasaSectionWriter = void (*)(ChartState&, const Settings&);
 inline constexpr DasaSectionWriter YoginiDasa = NakshatraDasaWriter<NakshatraDasa::kYogini>;

@@ -5,14 +5,16 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "engine/caster.h"
 #include "io/settings.h"
 
 namespace orvane {
 
-// Searches the solar-return moment and leaves the state cast at it. Writes
-// state.tajaka: the natal snapshot (which the muntha advances from), the
-// target, the moment and the found flag.
-void FindTajakaChart(ChartState& state, const Settings& settings);
+// Searches the solar-return moment of the chart cast in state (the natal
+// chart) and returns the cast at it. Writes state.tajaka: the natal
+// snapshot (which the muntha advances from), the target, the moment and the
+// found flag.
+CastResult FindTajakaChart(ChartState& state, const Settings& settings, Caster& caster);
 
 // Section 10. Reads slotLongitude[0..9], vedic.dayBirth, options.tajakaMode
 // and, in a Tajaka chart, tajaka.moment (the date the important dates count
@@ -30,19 +32,19 @@ void TajakaYogas(ChartState& state, const Settings& settings);
 
 // Section 6. Reads slotLongitude[0..7], options.tajakaMode, tajakaMonthly
 // and tajakaHoraWanted (the span), and the start: tajaka.moment in a Tajaka
-// chart, the birthCopy date and time otherwise. Writes the tajaka.patyayini*
+// chart, the birth date and time otherwise. Writes the tajaka.patyayini*
 // fields.
 void PatyayiniDasa(ChartState& state, const Settings& settings);
 
 // Sections 7 and 8 (Tajaka charts). Read tajaka.natalLongitude[kMoon],
-// options.tajakaYear with the birthCopy year (the age), options.tajakaMonthly
+// options.tajakaYear with the birth year (the age), options.tajakaMonthly
 // and tajakaHoraWanted (the span), vedic.tajakaNakshatraBalance and the
 // tajaka.moment date. Write tajaka.muddaFirstLord and
 // tajaka.varshaYoginiFirstLord.
 void MuddaDasa(ChartState& state, const Settings& settings);
 void VarshaYoginiDasas(ChartState& state, const Settings& settings);
 
-// Section 9 (natal charts). Reads slotLongitude[0..7] and the birthCopy
+// Section 9 (natal charts). Reads slotLongitude[0..7] and the birth
 // date. Writes the tajaka.patyayini* fields.
 void NatalPatyayiniDasa(ChartState& state, const Settings& settings);
 

@@ -128,7 +128,7 @@ DasaDate TajakaDate(const TajakaState& tj) {
 
 // Age in whole years: the Tajaka year less the birth year.
 long long AgeOf(const ChartState& state) {
-  const double birthYear = state.birthCopy.year;
+  const double birthYear = state.birth.year;
   const long long year = std::isfinite(birthYear) ? static_cast<long long>(std::trunc(birthYear)) : 0;
   return static_cast<long long>(state.options.tajakaYear) - year;
 }
@@ -238,7 +238,7 @@ void PatyayiniDasa(ChartState& state, const Settings&) {
   // chart, the birth otherwise, its clock time in ghatis.
   const bool tajakaChart = state.options.tajakaMode != 0;
   const TajakaMoment& tm = state.tajaka.moment;
-  const BirthData& b = state.birthCopy;
+  const BirthData& b = state.birth;
   const DasaDate start = tajakaChart ? MomentOf(tm.year, tm.month, tm.day, FileClock{tm.time})
                                      : MomentOf(b.year, b.month, b.day, FileClock{b.time});
   const double span = tajaka::SpanOf(state).patyayini;

@@ -214,7 +214,7 @@ void WritePanchangaText(ChartState& state, const Settings& settings) {
   // The engine is named only when it is not the classic one.
   const EngineSettings engine = EngineSettingsOf(settings);
   if (engine.ephemeris != EphemerisKind::kClassic) {
-    out.Appendf("Ephemeris = %s\n", EngineFor(engine.ephemeris).Describe(state).c_str());
+    out.Appendf("Ephemeris = %s\n", EngineFor(engine.ephemeris).Describe(state.swissSource).c_str());
   }
   if (!tajaka) {
     out.Appendf("Dasa year length chosen = %8.4f days\n", state.dasaYearLength);
@@ -315,11 +315,11 @@ int SubLordOf(double longitude) {
 }
 
 BirthData ChartMomentOf(const ChartState& state) {
-  if (state.options.tajakaMode == 0) return state.birthCopy;
+  if (state.options.tajakaMode == 0) return state.birth;
   BirthData m = state.castMoment;
-  m.zone = state.birthCopy.zone;
-  m.longitude = state.birthCopy.longitude;
-  m.latitude = state.birthCopy.latitude;
+  m.zone = state.birth.zone;
+  m.longitude = state.birth.longitude;
+  m.latitude = state.birth.latitude;
   return m;
 }
 
@@ -401,7 +401,7 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings&) {
 
   if (state.options.tajakaMode != 0) {
     const ChartOptions& o = state.options;
-    const long long years = static_cast<long long>(o.tajakaYear) - ToInt(state.birthCopy.year);
+    const long long years = static_cast<long long>(o.tajakaYear) - ToInt(state.birth.year);
     double m = state.tajaka.natalLongitude[kAscendant] + 30.0 * FloorMod(years, 12);  // a sign a year
     if (o.tajakaMonthly != 0) {
       const int hora = o.tajakaHoraWanted != 0 ? o.tajakaHora : 0;

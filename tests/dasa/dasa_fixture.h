@@ -17,9 +17,9 @@ namespace orvane::testing_support {
 inline std::unique_ptr<ChartState> MakeChart(int year, int month, int day, double sun, double moon,
                                              double yearLength, int section) {
   auto state = std::make_unique<ChartState>();
-  state->birthCopy = {static_cast<double>(month), static_cast<double>(day), static_cast<double>(year),
+  state->birth = {static_cast<double>(month), static_cast<double>(day), static_cast<double>(year),
                       12.0, -5.30, -81.12, 16.15};
-  state->birth = state->birthCopy;
+  state->birth = state->birth;
   state->slotLongitude[kSun] = sun;
   state->slotLongitude[kMoon] = moon;
   state->nakshatraBalance = NakshatraOf(moon).unelapsed;

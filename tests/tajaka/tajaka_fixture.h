@@ -19,8 +19,8 @@ inline std::unique_ptr<ChartState> MakeTajakaChart(const std::vector<double>& lo
   auto state = std::make_unique<ChartState>();
   state->options.tajakaMode = 1;
   state->options.tajakaYear = 2026;
-  state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
-  state->birth = state->birthCopy;
+  state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
+  state->birth = state->birth;
   state->tajaka.moment = {2026, 4, 5, 0.0};
   for (std::size_t slot = 0; slot < longitudes.size() && slot < 10; ++slot) {
     state->slotLongitude[slot] = longitudes[slot];

@@ -213,7 +213,7 @@ TEST(BasicInformation, BirthDataLines) {
     SCOPED_TRACE(c.name);
     auto state = std::make_unique<ChartState>();
     state->reportSection = 4;
-    state->birthCopy = {4, 4, 1970, c.time, c.zone, c.longitude, c.latitude};
+    state->birth = {4, 4, 1970, c.time, c.zone, c.longitude, c.latitude};
     WriteBirthDataHeader(*state);
     EXPECT_EQ(std::string(state->report.Text()), c.text);
     EXPECT_EQ(state->vedic.basicInfoPosition, state->report.Text().size());
@@ -224,7 +224,7 @@ TEST(BasicInformation, TajakaChartShowsTheMomentOfTheYear) {
   auto state = std::make_unique<ChartState>();
   state->reportSection = 4;
   state->options.tajakaMode = 1;
-  state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
+  state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->castMoment = {4, 5, 2000, 3.0730, -5.30, -81.12, 16.15};
   WriteBirthDataHeader(*state);
   EXPECT_EQ(std::string(state->report.Text()),
@@ -258,7 +258,7 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     const double longitudes[10] = {100.0, 10.0, 20.0, 30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 260.0};
     auto state = StateWithPlanets(longitudes);
     state->reportSection = 4;
-    state->birthCopy.year = 1970;
+    state->birth.year = 1970;
     state->tajaka.natalLongitude[kAscendant] = 100.0;
     state->options.tajakaMode = 1;
     state->options.tajakaYear = c.year;

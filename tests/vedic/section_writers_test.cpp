@@ -50,7 +50,7 @@ TEST(SectionWriters, WritingAloneGivesThePassText) {
       ASSERT_TRUE(ComputeChartFromBirth(*byPass, settings, birth));
       EXPECT_EQ(byWriter->report.Text(), byPass->report.Text());
       EXPECT_EQ(byWriter->dasaYearLength, byPass->dasaYearLength);
-      EXPECT_EQ(byWriter->birthCopy.time, byPass->birthCopy.time);
+      EXPECT_EQ(byWriter->birth.time, byPass->birth.time);
     }
   }
   EXPECT_GT(alone, 0);
