@@ -60,7 +60,9 @@ ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
       app_(app),
       doc_(doc),
       state_(std::make_unique<ChartState>()),
-      trial_(std::make_unique<ChartState>()) {
+      trial_(std::make_unique<ChartState>()),
+      report_(std::make_unique<ReportBuffer>()),
+      trialReport_(std::make_unique<ReportBuffer>()) {
   setObjectName(QStringLiteral("ChartView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   const int serial = app_.NextViewSerial();
@@ -170,11 +172,12 @@ bool ChartView::RunChartPass(int section) {
     chart.options.selectedMahadasaLord = choices_.mahadasa;
     chart.options.ashtakavargaChart = choices_.selectedChart;
     chart.dasaYearLength = s.daysInYear;
-    if (section != kNoSection) WriteSectionAlone(chart, s, section);
+    if (section != kNoSection) WriteSectionAlone(chart, s, section, *report_);
     return true;
   }
   ChartState& trial = *trial_;
   trial = *state_;
+  *trialReport_ = *report_;
   trial.options.recompute = recompute_ ? 1 : 0;
   trial.options.nowMode = nowMode_ ? 1 : 0;
   trial.options.selectedMahadasaLord = choices_.mahadasa;
@@ -182,7 +185,7 @@ bool ChartView::RunChartPass(int section) {
   trial.dasaYearLength = s.daysInYear;
   trial.reportSection = section;
   const bool recast = trial.options.recompute != 0;
-  const ComputeStatus status = ComputeChart(trial, s, FileName(workingFile_));
+  const ComputeStatus status = ComputeChart(trial, s, FileName(workingFile_), trialReport_.get());
   if (status != ComputeStatus::kOk) {
     failure_ = StatusText(status, workingFile_);
     return false;
@@ -198,6 +201,7 @@ bool ChartView::RunChartPass(int section) {
     prasna_ = nowMode_;
   }
   std::swap(state_, trial_);
+  std::swap(report_, trialReport_);
   state_->options.recompute = 0;
   state_->options.nowMode = 0;
   recompute_ = false;

@@ -259,7 +259,8 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   options.Apply(state->options);
   state->reportSection = options.section.value_or(kNoSection);
   if (options.section == ToInt(ReportSection::kTextCharts)) state->options.textChartRasiNavamsa = 1;
-  ComputeChartFromBirth(*state, settings, birth);
+  auto report = std::make_unique<ReportBuffer>();
+  ComputeChartFromBirth(*state, settings, birth, report.get());
   CheckSwissData(*state);
   std::string text;
   if (options.json) {
@@ -274,7 +275,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
                                labels)
                .text;
   } else if (options.section) {
-    text = std::string(state->report.Text());
+    text = std::string(report->Text());
   } else {
     AppendPositions(text, *state, settings);
   }

@@ -19,8 +19,8 @@ namespace {
 
 // A dasa of the nakshatra family over a given span.
 template <NakshatraDasa D>
-void NakshatraDasaOver(ChartState& state, const DasaSpan& span) {
-  WriteNakshatraDasa(state, D, span);
+void NakshatraDasaOver(const ChartState& state, const DasaSpan& span, ReportBuffer& out) {
+  WriteNakshatraDasa(state, D, span, out);
 }
 
 // The dasas compressed into a Tajaka or mundane chart, in the order they
@@ -43,7 +43,7 @@ constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
 // Which charts a section is written for (in the others it stays empty).
 enum class WrittenFor { kNone, kAll, kNatal, kTajaka, kMundane };
 
-using SectionWriter = void (*)(ChartState&, const Settings&);
+using SectionWriter = void (*)(ChartState&, const Settings&, ReportBuffer&);
 struct SectionWriterRow {
   ReportSection section;
   WrittenFor kinds;
@@ -52,52 +52,68 @@ struct SectionWriterRow {
 
 // A dasa compressed into a Tajaka or mundane chart, written alone.
 template <std::size_t kIndex>
-void WriteCompressedDasa(ChartState& state, const Settings&) {
-  RunCompressedDasas(state, &kCompressedDasas[kIndex], 1);
+void WriteCompressedDasa(ChartState& state, const Settings&, ReportBuffer& out) {
+  RunCompressedDasas(state, &kCompressedDasas[kIndex], 1, out);
+}
+
+// A writer that reads the derived chart only.
+template <void (*kWrite)(const ChartState&, const Settings&, ReportBuffer&)>
+void Reads(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  kWrite(state, settings, out);
+}
+// A step that derives values and, given a buffer, writes their text: run
+// again as a writer, it derives them again from the same inputs.
+template <void (*kStep)(ChartState&, const Settings&, ReportBuffer*)>
+void DerivesAndWrites(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  kStep(state, settings, &out);
 }
 
 template <bool kFull>
-void WritePlanetTableSection(ChartState& state, const Settings&) {
-  WritePlanetTable(state, kFull);
+void WritePlanetTableSection(ChartState& state, const Settings&, ReportBuffer& out) {
+  WritePlanetTable(state, kFull, out);
 }
 template <bool kFull>
-void WriteShadbalaText(ChartState& state, const Settings&) {
-  WriteShadbalaSection(state, kFull);
+void WriteShadbalaText(ChartState& state, const Settings&, ReportBuffer& out) {
+  WriteShadbalaSection(state, kFull, out);
 }
 template <AshtakavargaText kText>
-void WriteAshtakavargaText(ChartState& state, const Settings& settings) {
-  WriteAshtakavarga(state, settings, kText);
+void WriteAshtakavargaText(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  WriteAshtakavarga(state, settings, kText, out);
 }
-void WriteTextChartSection(ChartState& state, const Settings&) { WriteTextCharts(state); }
-void WriteVargaDegreeSection(ChartState& state, const Settings&) { WriteVargaDegreeTable(state); }
-void WriteDignitySection(ChartState& state, const Settings&) { WriteDignityList(state); }
-void WriteSubPeriodSection(ChartState& state, const Settings& settings) { VimsottariSubPeriods(state, settings); }
+void WriteTextChartSection(ChartState& state, const Settings&, ReportBuffer& out) { WriteTextCharts(state, out); }
+void WriteVargaDegreeSection(ChartState& state, const Settings&, ReportBuffer& out) {
+  WriteVargaDegreeTable(state, out);
+}
+void WriteDignitySection(ChartState& state, const Settings&, ReportBuffer& out) { WriteDignityList(state, out); }
+void WriteSubPeriodSection(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  VimsottariSubPeriods(state, settings, out);
+}
 
 // Who writes each report section, one row per section in the order of
 // their numbers, keyed by ReportSection: the writer runs on a
-// derived chart with state.reportSection set to its section. The writers
+// derived chart and appends to the caller's buffer. The writers
 // that also derive values (the dasas whose periods the chart keeps, the
 // sahams, the Pancha Vargeeya Bala, the ashtakavarga of the chosen chart)
 // derive them again, from the same inputs. Numbers 20,
 // 23 and 25 to 29 are reserved: nothing writes them.
 constexpr std::array<SectionWriterRow, kReportSectionCount> kSectionWriters = {{
-    {ReportSection::kVimsottari, WrittenFor::kNatal, VimsottariDasa},
-    {ReportSection::kKalachakra, WrittenFor::kNatal, KalachakraDasa},
-    {ReportSection::kYogini, WrittenFor::kNatal, YoginiDasa},
+    {ReportSection::kVimsottari, WrittenFor::kNatal, DerivesAndWrites<VimsottariDasa>},
+    {ReportSection::kKalachakra, WrittenFor::kNatal, Reads<KalachakraDasa>},
+    {ReportSection::kYogini, WrittenFor::kNatal, Reads<YoginiDasa>},
     {ReportSection::kAshtakavarga, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
-    {ReportSection::kBasicInfo, WrittenFor::kAll, WriteBasicInformation},
+    {ReportSection::kBasicInfo, WrittenFor::kAll, Reads<WriteBasicInformation>},
     {ReportSection::kPlanets, WrittenFor::kAll, WritePlanetTableSection<true>},
-    {ReportSection::kPatyayini, WrittenFor::kAll, PatyayiniDasa},
-    {ReportSection::kMudda, WrittenFor::kTajaka, MuddaDasa},
-    {ReportSection::kVarshaYogini, WrittenFor::kTajaka, VarshaYoginiDasas},
-    {ReportSection::kNatalPatyayini, WrittenFor::kNatal, NatalPatyayiniDasa},
-    {ReportSection::kSahams, WrittenFor::kAll, ComputeSahams},
-    {ReportSection::kPanchaVargeeya, WrittenFor::kTajaka, PanchaVargeeyaBala},
-    {ReportSection::kTajakaYogas, WrittenFor::kAll, TajakaYogas},
+    {ReportSection::kPatyayini, WrittenFor::kAll, DerivesAndWrites<PatyayiniDasa>},
+    {ReportSection::kMudda, WrittenFor::kTajaka, DerivesAndWrites<MuddaDasa>},
+    {ReportSection::kVarshaYogini, WrittenFor::kTajaka, DerivesAndWrites<VarshaYoginiDasas>},
+    {ReportSection::kNatalPatyayini, WrittenFor::kNatal, DerivesAndWrites<NatalPatyayiniDasa>},
+    {ReportSection::kSahams, WrittenFor::kAll, DerivesAndWrites<ComputeSahams>},
+    {ReportSection::kPanchaVargeeya, WrittenFor::kTajaka, DerivesAndWrites<PanchaVargeeyaBala>},
+    {ReportSection::kTajakaYogas, WrittenFor::kAll, Reads<TajakaYogas>},
     {ReportSection::kShadbala, WrittenFor::kAll, WriteShadbalaText<true>},
     {ReportSection::kDivisionalDegrees, WrittenFor::kAll, WriteVargaDegreeSection},
-    {ReportSection::kMundaneVimsottari, WrittenFor::kMundane, CompressedVimsottariDasa},
-    {ReportSection::kMundaneYogini, WrittenFor::kMundane, CompressedYoginiDasa},
+    {ReportSection::kMundaneVimsottari, WrittenFor::kMundane, Reads<CompressedVimsottariDasa>},
+    {ReportSection::kMundaneYogini, WrittenFor::kMundane, Reads<CompressedYoginiDasa>},
     {ReportSection::kSodyaPindas, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
     {ReportSection::kPrastaraSunMars, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
     {ReportSection::kPrastaraMercurySaturn, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
@@ -151,14 +167,14 @@ bool WritesFor(WrittenFor kinds, const ChartState& state) {
   return false;
 }
 
-// Writes `section` from the derived values in place (the buffer emptied
-// first, the dasa year of the preferences).
-void WriteSection(ChartState& state, const Settings& settings, int section) {
+// Writes `section` from the derived values in place into `out` (emptied
+// first), at the dasa year of the preferences.
+void WriteSection(ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
   state.reportSection = section;
-  state.report.Clear();
+  out.Clear();
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
   const SectionWriterRow& row = kSectionWriters[static_cast<std::size_t>(section)];
-  if (row.write && WritesFor(row.kinds, state)) row.write(state, settings);
+  if (row.write && WritesFor(row.kinds, state)) row.write(state, settings, out);
 }
 
 }  // namespace
@@ -176,7 +192,7 @@ double CompressionPeriod(const ChartState& state) {
   return 0;
 }
 
-void RunCompressedDasas(ChartState& state, const CompressedDasa* dasas, std::size_t count) {
+void RunCompressedDasas(const ChartState& state, const CompressedDasa* dasas, std::size_t count, ReportBuffer& out) {
   const double period = CompressionPeriod(state);
   const bool compress = std::isfinite(period) && period > 0;
   DasaSpan span = ChartDasaSpan(state);
@@ -184,17 +200,17 @@ void RunCompressedDasas(ChartState& state, const CompressedDasa* dasas, std::siz
   if (compress && state.options.tajakaMode == 1) span.from = dasa::ChartDateOf(state.castMoment);
   for (std::size_t i = 0; i < count; ++i) {
     if (compress) span.yearLength = period / dasas[i].totalYears;
-    dasas[i].write(state, span);
+    dasas[i].write(state, span, out);
   }
 }
 
-bool WriteSectionAlone(ChartState& state, const Settings& settings, int section) {
+bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
   if (section < 0 || section >= static_cast<int>(kSectionWriters.size())) return false;
-  WriteSection(state, settings, section);
+  WriteSection(state, settings, section, out);
   return true;
 }
 
-void RunCalculationPass(ChartState& state, const Settings& settings) {
+void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffer* report) {
   // The derivations write nothing: the section asked for is written at the
   // end, from the derived values, by its row of the writers' table.
   const std::int32_t section = state.reportSection;
@@ -233,10 +249,11 @@ void RunCalculationPass(ChartState& state, const Settings& settings) {
     NatalPatyayiniDasa(state, settings);
   }
   state.reportSection = section;
+  if (!report) return;
   if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {
-    WriteSection(state, settings, section);
+    WriteSection(state, settings, section, *report);
   } else if (section != kNoSection) {
-    state.report.Clear();
+    report->Clear();
   }
 }
 

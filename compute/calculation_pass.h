@@ -1,27 +1,32 @@
 // The calculation pass: derives everything from a cast chart in a fixed order
-// and writes the text of the selected report section into the state's buffer.
+// and writes the text of the selected report section into the caller's
+// buffer.
 #pragma once
 
 #include <cstddef>
 
 #include "chart/chart_state.h"
 #include "dasa/dasa.h"
+#include "report/report_buffer.h"
 #include "io/settings.h"
 
 namespace orvane {
 
-void RunCalculationPass(ChartState& state, const Settings& settings);
+// Derives the chart's values; then, given a buffer, writes the section
+// state.reportSection names into it (emptied first; a number without a
+// section empties it, kNoSection leaves it as it is).
+void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffer* report = nullptr);
 
 // Writes report section `section` of a chart whose calculation pass has run
 // (its derived values in place) with the section's own writer alone, giving
 // the text a pass with that section gives. False, with nothing done, for a
 // section without a writer of its own (the basic information and the
 // sections written while their values are derived): run the pass for those.
-bool WriteSectionAlone(ChartState& state, const Settings& settings, int section);
+bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out);
 
 // A dasa whose whole cycle is compressed into the span of a Tajaka or
 // mundane chart: its writer (over a span) and the total years of its cycle.
-using DasaWriter = void (*)(ChartState&, const DasaSpan&);
+using DasaWriter = void (*)(const ChartState&, const DasaSpan&, ReportBuffer&);
 struct CompressedDasa {
   DasaWriter write;
   double totalYears;
@@ -36,6 +41,6 @@ double CompressionPeriod(const ChartState& state);
 // divided by its total years, from the chart moment in a Tajaka chart and
 // from the birth otherwise; without compression the chart's own span. The
 // chart's date and dasa year are not changed.
-void RunCompressedDasas(ChartState& state, const CompressedDasa* dasas, std::size_t count);
+void RunCompressedDasas(const ChartState& state, const CompressedDasa* dasas, std::size_t count, ReportBuffer& out);
 
 }  // namespace orvane

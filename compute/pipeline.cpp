@@ -142,14 +142,15 @@ void CastChartOf(ChartState& state, const Settings& settings) {
   state.swissSource = caster.Chains().swissSource;
 }
 
-void FinishPass(ChartState& state, const Settings& settings) {
+void FinishPass(ChartState& state, const Settings& settings, ReportBuffer* report) {
   SunBasedUpagrahas(state, settings);
-  RunCalculationPass(state, settings);
+  RunCalculationPass(state, settings, report);
 }
 
 }  // namespace
 
-ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path) {
+ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path,
+                           ReportBuffer* report) {
   if (state.options.recompute) {
     state.slotRetrograde.fill(0);
     state.slotLongitude.fill(0.0);
@@ -159,17 +160,18 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
     StartFresh(state, BirthData(state.birth));
     CastChartOf(state, settings);
   }
-  FinishPass(state, settings);
+  FinishPass(state, settings, report);
   return ComputeStatus::kOk;
 }
 
-bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth) {
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth,
+                           ReportBuffer* report) {
   if (state.options.recompute) {
     if (!IsCastable(birth)) return false;
     StartFresh(state, BirthData(birth));  // `birth` may be a field of the state itself
     CastChartOf(state, settings);
   }
-  FinishPass(state, settings);
+  FinishPass(state, settings, report);
   return true;
 }
 

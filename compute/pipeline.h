@@ -8,6 +8,7 @@
 #include "chart/chart_state.h"
 #include "engine/cast.h"
 #include "io/settings.h"
+#include "report/report_buffer.h"
 
 namespace orvane {
 
@@ -26,12 +27,15 @@ ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, con
 // The driver: when state.options.recompute is set it reads `path` and casts
 // the chart with one fresh Caster (the birth moment, the Tajaka search, the
 // lunar-month and sunrise steps, in that order); then the Sun-based
-// upagrahas and the calculation pass. A file whose data is not
-// castable (IsCastable) gives kBadFile, with nothing cast.
-ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path);
+// upagrahas and the calculation pass, which writes the section
+// state.reportSection names into `report` when one is given. A file whose
+// data is not castable (IsCastable) gives kBadFile, with nothing cast.
+ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path,
+                           ReportBuffer* report = nullptr);
 // The same driver from birth data in hand (no file involved); false, with
 // nothing cast, when the data is not castable (IsCastable).
-bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth);
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth,
+                           ReportBuffer* report = nullptr);
 
 // The present moment at the settings' default place, in file units.
 BirthData NowBirthData(const Settings& settings);

@@ -253,9 +253,8 @@ int NakshatraDasaSection(NakshatraDasa dasa) {
 
 DasaSpan ChartDasaSpan(const ChartState& state) { return DasaSpan{dasa::ChartDate(state), state.dasaYearLength}; }
 
-void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa, const DasaSpan& span) {
+void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out) {
   const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];
-  ReportBuffer& out = state.report;
   if (row.firstLord == F::kNotProgrammed) {
     out.Appendf("%s", row.heading);
     return;

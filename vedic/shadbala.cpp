@@ -542,9 +542,9 @@ void ComputeShadbala(ChartState& state, const Settings&) {
 
 }
 
-void WriteShadbalaSection(ChartState& state, bool full) {
-  state.report.Clear();
-  WriteShadbala(state.report, state.vedic.strength, full);
+void WriteShadbalaSection(const ChartState& state, bool full, ReportBuffer& out) {
+  out.Clear();
+  WriteShadbala(out, state.vedic.strength, full);
 }
 
 }  // namespace orvane

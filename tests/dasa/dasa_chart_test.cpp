@@ -46,7 +46,7 @@ const Section kSections[] = {
     {42, "Antardasas && pratyantardasas in Sun's Vimsottari Dasa:\n\n", 9},
 };
 
-void RunAll(ChartState& state) { testing_support::DeriveAndWriteSection(state); }
+void RunAll(testing_support::TestChart& state) { testing_support::DeriveAndWriteSection(state); }
 
 void ExpectListing(const std::string& text, const Section& s) {
   EXPECT_EQ(text.substr(0, std::string(s.header).size()), s.header) << text;
@@ -186,7 +186,7 @@ TEST(DasaDefaultChart, SectionsPrintSensibly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.section);
-    ChartState state;
+    testing_support::TestChart state;
     const Settings settings;
     state.reportSection = kNoSection;
     ASSERT_EQ(ComputeChart(state, settings, path), ComputeStatus::kOk);

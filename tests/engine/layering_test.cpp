@@ -61,7 +61,7 @@ const std::vector<Layer>& Layers() {
       {"io", {"engine"}, {"fcntl.h", "pwd.h", "signal.h", "sys/", "unistd.h"}},
       {"report", {}, {"locale.h"}},
       {"places", {"date", "io"}, {"fcntl.h", "sys/", "unistd.h"}},  // "date/tz.h": the time-zone library; io: names shown escaped
-      {"chart", {"engine", "report"}},
+      {"chart", {"engine"}},
       {"vedic", {"chart", "engine", "io", "report"}},
       {"dasa", {"chart", "engine", "io", "report"}},
       {"tajaka", {"vedic", "dasa", "chart", "engine", "io", "report"}},

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 
 namespace orvane {
@@ -142,8 +143,8 @@ TEST(PointPass, SubLords) {
   }
 }
 
-std::unique_ptr<ChartState> StateWithPlanets(const double (&longitudes)[10]) {
-  auto state = std::make_unique<ChartState>();
+std::unique_ptr<testing_support::ChartWithReport> StateWithPlanets(const double (&longitudes)[10]) {
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   for (int slot = 0; slot < 10; ++slot) state->slotLongitude[slot] = longitudes[slot];
   return state;
 }
@@ -211,23 +212,24 @@ TEST(BasicInformation, BirthDataLines) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    auto state = std::make_unique<ChartState>();
+    auto state = std::make_unique<testing_support::ChartWithReport>();
     state->reportSection = 4;
     state->birth = {4, 4, 1970, c.time, c.zone, c.longitude, c.latitude};
-    WriteBirthDataHeader(*state);
-    EXPECT_EQ(std::string(state->report.Text()), c.text);
-    EXPECT_EQ(state->vedic.basicInfoPosition, state->report.Text().size());
+    auto out = std::make_unique<ReportBuffer>();
+    WriteBirthDataHeader(*state, *out);
+    EXPECT_EQ(std::string(out->Text()), c.text);
   }
 }
 
 TEST(BasicInformation, TajakaChartShowsTheMomentOfTheYear) {
-  auto state = std::make_unique<ChartState>();
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   state->reportSection = 4;
   state->options.tajakaMode = 1;
   state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->castMoment = {4, 5, 2000, 3.0730, -5.30, -81.12, 16.15};
-  WriteBirthDataHeader(*state);
-  EXPECT_EQ(std::string(state->report.Text()),
+  auto out = std::make_unique<ReportBuffer>();
+  WriteBirthDataHeader(*state, *out);
+  EXPECT_EQ(std::string(out->Text()),
             "Date of New Year:      April 5, 2000\n"
             "Time of New Year:      3:07:18 am\n"
             "Time Zone of Birth:    5:30 East of GMT\n"
@@ -268,7 +270,7 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     state->options.tajakaHora = c.hora;
     ComputePointsAndPanchanga(*state, Settings{});
     EXPECT_DOUBLE_EQ(state->vedic.munthaLongitude, c.longitude);
-    WriteBasicInformation(*state, Settings{});
+    WriteBasicInformation(*state, Settings{}, state->report);
     const std::string text(state->report.Text());
     EXPECT_NE(text.find(c.text), std::string::npos) << text;
   }
