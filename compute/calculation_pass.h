@@ -20,8 +20,7 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
 // Writes report section `section` of a chart whose calculation pass has run
 // (its derived values in place) with the section's own writer alone, giving
 // the text a pass with that section gives. False, with nothing done, for a
-// section without a writer of its own (the basic information and the
-// sections written while their values are derived): run the pass for those.
+// number outside the section table.
 bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out);
 
 // A dasa whose whole cycle is compressed into the span of a Tajaka or
