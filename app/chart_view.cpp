@@ -36,22 +36,11 @@
 namespace orvane {
 namespace {
 
-QString StatusText(ComputeStatus status, const QString& path) {
-  const QString file = QDir::toNativeSeparators(path);
-  switch (status) {
-    case ComputeStatus::kOk:
-      return {};
-    case ComputeStatus::kFileNotFound:
-      return QStringLiteral("The working file \"%1\" cannot be read.").arg(file);
-    case ComputeStatus::kBadFile:
-      return QStringLiteral("The working file \"%1\" does not hold a chart.").arg(file);
-    case ComputeStatus::kWriteFailed:
-      return QStringLiteral("The working file \"%1\" cannot be written.").arg(file);
-  }
-  return {};
+// The birth data as a chart can be cast from, or why not.
+QString BirthDataProblem(const ChartValidation& valid) {
+  if (!valid.ok) return QStringLiteral("Its birth data cannot be read: %1.").arg(QString::fromStdString(valid.message));
+  return QStringLiteral("Its birth data lie outside the range a chart can be cast for.");
 }
-
-std::string FileName(const QString& path) { return FileNameBytes(path); }
 
 }  // namespace
 
@@ -63,12 +52,6 @@ ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
       trial_(std::make_unique<ChartState>()) {
   setObjectName(QStringLiteral("ChartView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  const int serial = app_.NextViewSerial();
-  // In this run's private folder: no other copy of the program, and nobody
-  // else, can write there.
-  const QString folder = app_.runFolder();
-  dataFile_ = folder + QStringLiteral("/dvktmp.%1.dvk").arg(serial);
-  nowFile_ = folder + QStringLiteral("/dvknow.%1.dvk").arg(serial);
   // The first chart view of a run loads the settings, or walks the user
   // through the preferences on a first run.
   app_.EnsureSettings();
@@ -76,10 +59,7 @@ ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
   connect(&app_, &DesktopApp::settingsChanged, this, &ChartView::RefreshDasaBrowser);
 }
 
-ChartView::~ChartView() {
-  QFile::remove(dataFile_);
-  QFile::remove(nowFile_);
-}
+ChartView::~ChartView() = default;
 
 QSize ChartView::sizeHint() const {
   if (geometry_.extent.isEmpty()) return {kScrollWidth, kScrollHeight};
@@ -129,35 +109,14 @@ void ChartView::OnInitialUpdate() {
 
 // ---- computing
 
-bool ChartView::PrepareWorkingFile(QString* error) {
+void ChartView::PreparePass() {
   // A document without a valid image (new, or its file failed validation)
-  // is a prasna chart: the current moment at the default place, written by
-  // the pass into this view's own "now" file. A new document keeps the
-  // moment of its first pass (the read-back fills its image); a document
-  // whose file failed validation is cast afresh every time and keeps its
-  // own bytes.
-  const bool prasna = doc_.invalid() || doc_.image().isEmpty();
-  if (!app_.PrepareRunFolder(error)) return false;
-  const QString path = prasna ? nowFile_ : dataFile_;
-  if (!prasna) {
-    // The file is rewritten only when it differs from the image: a repaint
-    // must not cost a disk write.
-    const QByteArray& image = doc_.image();
-    std::string onDisk;
-    if (!ReadChartImage(FileName(path), onDisk, nullptr) ||
-        onDisk != std::string_view(image.constData(), static_cast<std::size_t>(image.size()))) {
-      std::string reason;
-      if (!WriteFileAtomic(FileName(path),
-                           std::string_view(image.constData(), static_cast<std::size_t>(image.size())), &reason,
-                           LinkAtPath::kReplace)) {
-        *error = QString::fromStdString(reason);
-        return false;
-      }
-    }
-  }
-  workingFile_ = path;
-  nowMode_ = prasna;
-  return true;
+  // is a prasna chart: the current moment at the default place. A new
+  // document keeps the moment of its first pass (it becomes its image); a
+  // document whose file failed validation is cast afresh every time and
+  // keeps its own bytes.
+  nowMode_ = doc_.invalid() || doc_.image().isEmpty();
+  recompute_ = true;
 }
 
 bool ChartView::RunChartPass(int section) {
@@ -182,19 +141,29 @@ bool ChartView::RunChartPass(int section) {
   trial.dasaYearLength = s.daysInYear;
   trial.reportSection = section;
   const bool recast = trial.options.recompute != 0;
-  const ComputeStatus status = ComputeChart(trial, s, FileName(workingFile_));
-  if (status != ComputeStatus::kOk) {
-    failure_ = StatusText(status, workingFile_);
+  // The chart is cast from the document's birth data in memory, or for a
+  // prasna chart from the clock.
+  ChartValidation birth;
+  if (recast) {
+    if (nowMode_) {
+      birth.ok = true;
+      birth.birth = NowBirthData(s);
+    } else {
+      const QByteArray& image = doc_.image();
+      birth = ValidateChartImage(std::string_view(image.constData(), static_cast<std::size_t>(image.size())));
+      if (!birth.ok) {
+        failure_ = BirthDataProblem(birth);
+        return false;
+      }
+    }
+  }
+  if (!ComputeChartFromBirth(trial, s, birth.birth)) {
+    failure_ = BirthDataProblem(birth);
     return false;
   }
   if (recast) {
-    // The working file after the recast goes back into the document's image.
-    std::string bytes, reason;
-    if (!ReadChartImage(FileName(workingFile_), bytes, &reason)) {
-      failure_ = QString::fromStdString(reason);
-      return false;
-    }
-    doc_.ReadBackImage(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // A new prasna chart keeps the moment cast as its image.
+    if (nowMode_) doc_.ReadBackImage(QByteArray::fromStdString(FormatChartDataFile(birth.birth)));
     prasna_ = nowMode_;
   }
   std::swap(state_, trial_);
@@ -219,15 +188,8 @@ bool ChartView::RunChartPass(int section) {
 // ---- drawing
 
 ScreenPaintResult ChartView::OnDraw(QPainter& painter, const ScreenPaintOptions& options) {
-  ScreenPaintResult result;
-  QString error;
-  if (!PrepareWorkingFile(&error)) {
-    result.ok = false;
-    result.failure = error;
-    return result;
-  }
   // Every drawing recasts, from this view's own image.
-  recompute_ = true;
+  PreparePass();
   firstPaint_ = false;
   if (!options.printing) {
     painter.fillRect(QRect(0, 0, kViewBackgroundExtent, kViewBackgroundExtent), ColourFromBgr(kBackgroundColour));
@@ -236,17 +198,9 @@ ScreenPaintResult ChartView::OnDraw(QPainter& painter, const ScreenPaintOptions&
 }
 
 ScreenPaintResult ChartView::Render() {
-  ScreenPaintResult result;
-  QString error;
-  if (!PrepareWorkingFile(&error)) {
-    result.ok = false;
-    result.failure = error;
-    return result;
-  }
-  // Every drawing recasts, from this view's own image.
-  recompute_ = true;
+  PreparePass();
   firstPaint_ = false;
-  result = PrepareScreen();
+  ScreenPaintResult result = PrepareScreen();
   if (!result.ok) return result;
   Compose();
   result.geometry = geometry_;
@@ -523,12 +477,10 @@ void ChartView::ShowScreenMessage(const QString& text) {
 }
 
 void ChartView::ReportFailure(const QString& error) {
-  const QString folder = ShownFileName(QDir::toNativeSeparators(app_.runFolder()));
-  const QString text =
-      QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nOrvane Lite keeps its working files in "
-                     "\"%3\". Please check that this folder exists and can be written. The chart window stays "
-                     "open and nothing was lost.")
-          .arg(doc_.title(), error, folder);
+  const QString text = QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nPlease correct its birth "
+                                      "data (Edit > Edit birth data). The chart window stays open and nothing "
+                                      "was lost.")
+                           .arg(doc_.title(), error);
   if (!hasChart_) {
     problem_ = text;
     update();
@@ -734,18 +686,6 @@ void ChartView::OnEditBirthData() {
   // The chart keeps the engine it is cast with.
   const std::string bytes = WithEphemerisLabel(
       FormatChartDataFile(ComposeFromDialog(dialog.fields())) + FormatChartLabels(dialog.labels()), doc_.EphemerisLabel());
-  QString error;
-  if (!app_.PrepareRunFolder(&error)) {
-    ReportFailure(error);
-    return;
-  }
-  // The new data go through the working file first: a file that cannot be
-  // written leaves the document as it was.
-  std::string reason;
-  if (!WriteFileAtomic(FileName(dataFile_), bytes, &reason, LinkAtPath::kReplace)) {
-    ReportFailure(QString::fromStdString(reason));
-    return;
-  }
   doc_.SetEditedImage(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   recompute_ = true;
   choices_.screen = kScreenTwoCharts;

@@ -3,10 +3,10 @@
 // their charts), turns the chart commands into screen changes, and tells the
 // user when a screen does not fit the kind of chart shown (natal or Tajaka).
 //
-// Each view owns its computed chart and its working chart data files: every
-// pass starts from this view's own chart image and cached values, so two
-// windows never mix charts. The chart is computed through the working file
-// (image -> working file -> chart pass -> read-back into the image).
+// Each view owns its computed chart: every pass starts from this view's own
+// chart image and cached values, so two windows never mix charts. The chart
+// is computed from the document's birth data in memory (a prasna chart from
+// the clock, whose moment becomes a new document's image).
 //
 // Painting: the screen is prepared (its chart passes run) whenever it may
 // have changed (RefreshScreen, and the first paint) and drawn into an image at
@@ -67,8 +67,8 @@ class ChartView : public QWidget, public ScreenView {
   // Navamsa, natal chart), the first computation, and for a document whose
   // file failed validation the "Invalid file" message.
   void OnInitialUpdate();
-  // Draws the current screen on `painter`: writes the document's chart image
-  // to the working file, marks the chart for recasting, fills the background
+  // Draws the current screen on `painter`: marks the chart for recasting
+  // from the document's image, fills the background
   // (not when printing) and calls PaintScreen. Opens no message box.
   ScreenPaintResult OnDraw(QPainter& painter, const ScreenPaintOptions& options = {});
   // Scrolls to the top left, computes and draws the screen again, then shows
@@ -163,9 +163,9 @@ class ChartView : public QWidget, public ScreenView {
 
   // ---- ScreenView
   // Computes this view's chart on a copy and keeps the copy only when every
-  // step worked: a working file that cannot be read leaves the chart shown
-  // before in place (lastFailure() says why). After a recast the working
-  // file is read back into the document's chart image.
+  // step worked: birth data that cannot be cast leave the chart shown before
+  // in place (lastFailure() says why). A new prasna chart keeps the moment
+  // of its first recast as the document's image.
   bool RunChartPass(int section) override;
   const ChartState& chart() const override { return *state_; }
   const Settings& settings() const override;
@@ -175,10 +175,6 @@ class ChartView : public QWidget, public ScreenView {
   bool hasChart() const { return hasChart_; }
   // True when the last pass cast the current moment (a prasna chart).
   bool isPrasna() const { return prasna_; }
-  // The working file of the last pass, and the view's two working files.
-  const QString& workingFile() const { return workingFile_; }
-  const QString& dataFile() const { return dataFile_; }
-  const QString& nowFile() const { return nowFile_; }
   int screen() const { return choices_.screen; }
   bool tajakaMode() const { return state_->options.tajakaMode != 0; }
   // The title printing uses; kept between print jobs.
@@ -202,9 +198,9 @@ class ChartView : public QWidget, public ScreenView {
   bool event(QEvent* event) override;
 
  private:
-  // The working file of the next pass: the document's image written to the
-  // data file, or for a prasna chart the "now" file the pass writes.
-  bool PrepareWorkingFile(QString* error);
+  // Before a drawing or an export: the next pass recasts, from the document's image or,
+  // for a prasna chart, from the clock.
+  void PreparePass();
   // The chart cast again before an export command; a failure is reported.
   bool ComputeForExport();
   // Draws the screen into a new image; the image replaces the one shown
@@ -236,9 +232,6 @@ class ChartView : public QWidget, public ScreenView {
   bool recompute_ = true;   // the next pass recasts
   bool firstPaint_ = true;
   bool balasAnnounced_ = false;  // the Pancha Vargeeya message shown for this choice
-  QString dataFile_;  // "dvktmp.<n>.dvk": the document's image
-  QString nowFile_;   // "dvknow.<n>.dvk": the current moment
-  QString workingFile_;
   QString failure_;
   QImage screenImage_;
   QString problem_;  // shown instead of a chart when none could be computed
