@@ -21,6 +21,7 @@
 
 #include "engine/classic_engine.h"
 #include "app/dasa_browser.h"
+#include "app/report_window.h"
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
 #include "dialogs/birth_data_dlg.h"
@@ -31,6 +32,7 @@
 #include "engine/ephemeris_engine.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
+#include "report/sections.h"
 #include "transit/transits.h"
 
 namespace orvane {
@@ -668,6 +670,7 @@ void ChartView::OnDasaBrowser() {
 }
 
 void ChartView::RefreshDasaBrowser() {
+  if (reportWindow_) reportWindow_->Refresh();
   if (!dasaBrowser_) return;
   if (tajakaMode()) {
     dasaBrowser_->close();
@@ -676,6 +679,89 @@ void ChartView::RefreshDasaBrowser() {
   const QRect place = dasaBrowser_->geometry();
   OnDasaBrowser();
   if (dasaBrowser_) dasaBrowser_->setGeometry(place);
+}
+
+void ChartView::OnReportSections() {
+  if (!ComputeForExport()) return;
+  if (!reportWindow_) {
+    // A window of the view's own: it goes with the chart window.
+    reportWindow_ = new ReportWindow(*this);
+    reportWindow_->ShowSection(ToInt(ReportSection::kBasicInfo));
+  } else {
+    reportWindow_->Refresh();
+  }
+  reportWindow_->show();
+  reportWindow_->raise();
+  reportWindow_->activateWindow();
+}
+
+void ChartView::ShowReportSection(int section) {
+  OnReportSections();
+  if (reportWindow_) reportWindow_->ShowSection(section);
+}
+
+ReportWindow* ChartView::reportWindow() const { return reportWindow_.data(); }
+
+QString ChartView::KindText() const {
+  const ChartOptions& o = state_->options;
+  switch (KindOf(o)) {
+    case ChartKind::kAnnual:
+      return QStringLiteral("Annual chart %1").arg(o.tajakaYear);
+    case ChartKind::kMonthly:
+      return QStringLiteral("Monthly chart %1, month %2").arg(o.tajakaYear).arg(o.tajakaMonth);
+    case ChartKind::kHora:
+      return QStringLiteral("Hora chart %1, month %2, hora %3").arg(o.tajakaYear).arg(o.tajakaMonth).arg(o.tajakaHora + 1);
+    default:
+      return QStringLiteral("Birth chart");
+  }
+}
+
+QString ChartView::SectionReport(int section) const {
+  if (!hasChart_ || section < 0 || section >= kReportSectionCount) return {};
+  // A chart cast afresh from the birth data with the options orvane-cli
+  // takes (its Tajaka chart, the mahadasa), the section chosen: the pass
+  // orvane-cli runs, so the text is its text.
+  auto fresh = std::make_unique<ChartState>();
+  const ChartOptions& o = state_->options;
+  fresh->options.tajakaMode = o.tajakaMode;
+  fresh->options.tajakaYear = o.tajakaYear;
+  fresh->options.tajakaMonthly = o.tajakaMonthly;
+  fresh->options.tajakaMonth = o.tajakaMonth;
+  fresh->options.tajakaHoraWanted = o.tajakaHoraWanted;
+  fresh->options.tajakaHora = o.tajakaHora;
+  fresh->options.selectedMahadasaLord = choices_.mahadasa;
+  fresh->reportSection = section;
+  if (section == ToInt(ReportSection::kTextCharts)) fresh->options.textChartRasiNavamsa = 1;
+  if (!ComputeChartFromBirth(*fresh, settings(), state_->birthCopy)) return {};
+  const std::string_view text = fresh->report.Text();
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ChartView::SectionCommand(int section) const {
+  if (section < 0 || section >= kReportSectionCount) return {};
+  auto quoted = [](const QString& text) {
+    QString q = text;
+    q.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + q + QLatin1Char('\'');
+  };
+  QString command = QStringLiteral("orvane-cli --settings %1").arg(quoted(app_.paths().settingsFile));
+  if (ephemeris_ >= 0 && ephemeris_ != app_.settings().ephemeris) {
+    command += ephemeris_ == 1 ? QStringLiteral(" --ephemeris swiss") : QStringLiteral(" --ephemeris classic");
+  }
+  const ChartOptions& o = state_->options;
+  if (o.tajakaMode) {
+    command += QStringLiteral(" --tajaka %1").arg(o.tajakaYear);
+    if (o.tajakaMonthly) {
+      command += QStringLiteral(" --month %1").arg(o.tajakaMonth);
+      if (o.tajakaHoraWanted) command += QStringLiteral(" --hora %1").arg(o.tajakaHora + 1);
+    }
+  }
+  if (choices_.mahadasa != 1) command += QStringLiteral(" --mahadasa %1").arg(choices_.mahadasa);
+  command += QStringLiteral(" --section ") + QString::fromLatin1(kReportSections[static_cast<std::size_t>(section)].name);
+  const QString file = doc_.pathName().isEmpty() || doc_.invalid() || doc_.IsModified()
+                           ? QStringLiteral("CHART.orv")
+                           : quoted(QDir::toNativeSeparators(doc_.pathName()));
+  return command + QLatin1Char(' ') + file;
 }
 
 void ChartView::OnEditBirthData() {

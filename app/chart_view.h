@@ -38,6 +38,7 @@
 namespace orvane {
 
 class CDasaBrowser;
+class ReportWindow;
 class DesktopApp;
 class ChartDocument;
 
@@ -131,6 +132,22 @@ class ChartView : public QWidget, public ScreenView {
   // again in its place.
   void OnDasaBrowser();
   CDasaBrowser* dasaBrowser() const;
+  // Every report section of orvane-cli in a window of the view's own: the
+  // section list beside the chosen section's text. A second call brings
+  // the window up; the window follows the chart as the dasa browser does.
+  void OnReportSections();
+  // The same window showing section `section`.
+  void ShowReportSection(int section);
+  ReportWindow* reportWindow() const;
+  // Section `section` of the chart shown (natal, or the Tajaka chart with
+  // its year, month and hora; the pratyantardasas' mahadasa chosen in the
+  // window) exactly as orvane-cli prints it with the preferences' settings
+  // file, and the command that prints it. Empty before the first chart.
+  QString SectionReport(int section) const;
+  QString SectionCommand(int section) const;
+  // "Birth chart", "Annual chart 2026", "Monthly chart 2026, month 3" or
+  // "Hora chart 2026, month 3, hora 2".
+  QString KindText() const;
   // "Swiss &Ephemeris for this chart": switches this window between the
   // classic engine and the Swiss Ephemeris and casts its chart again; the
   // other windows keep theirs. Until switched, a window follows the
@@ -242,6 +259,7 @@ class ChartView : public QWidget, public ScreenView {
   QSize composedRoom_;   // the room the image was composed for
   QObject* watchedArea_ = nullptr;
   QPointer<CDasaBrowser> dasaBrowser_;
+  QPointer<ReportWindow> reportWindow_;
   int ephemeris_ = -1;  // this window's engine; -1: the preference's
   mutable Settings viewSettings_;  // the preferences with this window's engine
   QString engineText_;

@@ -28,6 +28,8 @@
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
 #include "app/chart_view.h"
+#include "app/report_window.h"
+#include "report/sections.h"
 #include "app/user_guide.h"
 #include "display/file_names.h"
 #include "io/chart_file.h"
@@ -211,6 +213,23 @@ void CMainFrame::CreateMenus() {
   AddViewMenuEntries(dasas, ViewMenuGroup::kDasas);
   QMenu* tajaka = menuBar()->addMenu(QStringLiteral("&Tajaka"));
   AddViewMenuEntries(tajaka, ViewMenuGroup::kTajaka);
+  QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+  reports->setObjectName(QStringLiteral("reportsMenu"));
+  AddViewMenuEntries(reports, ViewMenuGroup::kReports);
+  reports->addSeparator();
+  // Each section by topic: the report window opens on it.
+  for (const ReportTopic& topic : ReportTopics()) {
+    QMenu* sub = reports->addMenu(QString::fromLatin1(topic.title.data(), static_cast<qsizetype>(topic.title.size())));
+    for (int section : topic.sections) {
+      const std::string_view title = kReportSections[static_cast<std::size_t>(section)].title;
+      QAction* action = sub->addAction(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+      action->setObjectName(QStringLiteral("reportSection%1").arg(section));
+      connect(action, &QAction::triggered, this, [this, section] {
+        if (ChartView* view = activeView()) view->ShowReportSection(section);
+      });
+      viewCommandActions_ << action;
+    }
+  }
 
   QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Preferences"));
   auto add = [&](const QString& text, const char* shortcut, void (DesktopApp::*handler)()) {

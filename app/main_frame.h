@@ -26,7 +26,7 @@ class ChartView;
 
 // Where a chart-window command appears in the menus.
 enum class ViewMenuGroup : int {
-  kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka, kZoom
+  kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka, kReports, kZoom
 };
 
 class CMainFrame : public QMainWindow {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "chart/chart_state.h"
 #include "io/settings.h"
@@ -17,6 +18,11 @@ void RunCalculationPass(ChartState& state, const Settings& settings);
 // section without a writer of its own (the basic information and the
 // sections written while their values are derived): run the pass for those.
 bool WriteSectionAlone(ChartState& state, const Settings& settings, int section);
+
+// The charts report section `section` is written for (kNone: a reserved
+// number that nothing writes); other charts leave it empty.
+enum class SectionCharts : std::uint8_t { kNone, kAll, kNatal, kTajaka, kMundane };
+SectionCharts ChartsOfSection(int section);
 
 // A dasa whose whole cycle is compressed into the span of a Tajaka or
 // mundane chart: its writer and the total years of its cycle.
