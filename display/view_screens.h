@@ -107,6 +107,9 @@ struct ScreenLayout {
   std::array<TextBlockLayout, 4> blocks{};
   int chartCount = 0;
   std::array<ScreenChartLayout, 2> charts{};
+  // A note on the marks of the screen's text, drawn below its charts; no
+  // part of the screen's text (copying the screen leaves it out).
+  std::string_view legend{};
 };
 
 // The screen table; FindScreen returns nullptr for an id not in it.
@@ -171,6 +174,7 @@ struct ScreenChoices {
 struct ScreenGeometry {
   std::vector<QRectF> blocks;  // each text block's measured extent, in table order
   std::vector<QRectF> charts;  // each chart's square
+  QRectF legend;               // the legend's extent (empty: none)
   QSizeF extent;               // from (0, 0) to beyond the last block or chart, margins included
 };
 

@@ -55,6 +55,14 @@ class ScreenLayoutTest : public ViewFixture {
       if (!r.isEmpty()) texts.push_back(r);
     }
     ASSERT_FALSE(texts.empty());
+    // A screen with marks to explain (the ashtakavarga's "4*") draws its
+    // legend, placed like any text, and copying the screen leaves it out.
+    EXPECT_EQ(g.legend.isEmpty(), layout.legend.empty());
+    if (!layout.legend.empty()) {
+      texts.push_back(g.legend);
+      EXPECT_FALSE(view.ScreenText().contains(QStringLiteral("Legend")));
+      EXPECT_TRUE(view.ScreenText().contains(QStringLiteral("*")));
+    }
     for (std::size_t i = 0; i < texts.size(); ++i) {
       for (std::size_t j = i + 1; j < texts.size(); ++j) {
         EXPECT_FALSE(texts[i].intersects(texts[j])) << "blocks " << i << " and " << j;
@@ -79,7 +87,7 @@ class ScreenLayoutTest : public ViewFixture {
     ASSERT_FALSE(image.isNull());
     const QColor background = ColourFromBgr(kBackgroundColour);
     const double ratio = image.devicePixelRatio();
-    int stray = 0;
+    int stray = 0, legendInk = 0;
     QPoint firstStray;
     for (int y = 0; y < image.height(); ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -89,6 +97,7 @@ class ScreenLayoutTest : public ViewFixture {
                 std::abs(c.blue() - background.blue()) < 30)
           continue;
         const QPointF p((x + 0.5) / ratio, (y + 0.5) / ratio);
+        if (g.legend.contains(p)) ++legendInk;
         bool inside = false;
         for (const QRectF& r : texts) inside = inside || r.adjusted(-1, -1, 1, 1).contains(p);
         for (const QRectF& r : g.charts) inside = inside || r.adjusted(-2, -2, 2, 2).contains(p);
@@ -96,6 +105,9 @@ class ScreenLayoutTest : public ViewFixture {
       }
     }
     EXPECT_EQ(stray, 0) << "first at " << firstStray.x() << ", " << firstStray.y();
+    if (!layout.legend.empty()) {
+      EXPECT_GT(legendInk, 100);
+    }
   }
 };
 
