@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QHash>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSet>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
@@ -139,6 +141,45 @@ TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {
   EXPECT_FALSE(first->isChecked());
   first->trigger();
   EXPECT_EQ(frame.activeView(), view);
+}
+
+// Window > Cascade on a laptop screen: every chart window keeps most of the
+// area, so that its charts keep labels a person can read.
+TEST_F(MainWindowCommands, CascadeKeepsEveryChartReadable) {
+  ChartView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  frame.showNormal();
+  frame.resize(1366, 768);
+  for (int i = 0; i < 4; ++i) frame.OnFileNew();
+  auto* menu = frame.menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"));
+  ASSERT_NE(menu, nullptr);
+  QAction* cascade = MenuAction(menu, QStringLiteral("&Cascade"));
+  ASSERT_NE(cascade, nullptr);
+  cascade->trigger();
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  auto* area = frame.findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+  ASSERT_NE(area, nullptr);
+  const QRect room(QPoint(0, 0), area->viewport()->size());
+  const QList<QMdiSubWindow*> windows = area->subWindowList();
+  ASSERT_EQ(windows.size(), 5);
+  QSet<int> corners;
+  for (QMdiSubWindow* window : windows) {
+    SCOPED_TRACE(window->windowTitle().toStdString());
+    EXPECT_TRUE(room.contains(window->geometry())) << window->geometry().x() << "," << window->geometry().y();
+    EXPECT_GE(window->width(), room.width() * 3 / 4);
+    EXPECT_GE(window->height(), room.height() * 3 / 4);
+    corners.insert(window->geometry().x());
+    auto* child = qobject_cast<CChildFrame*>(window);
+    ASSERT_NE(child, nullptr);
+    const ScreenGeometry& g = child->view()->screenGeometry();
+    ASSERT_EQ(g.charts.size(), 2u);
+    EXPECT_GE(g.charts[0].width(), ChartView::kMainChartMinimum);
+  }
+  EXPECT_GE(corners.size(), 3);  // they overlap in steps, each title bar in sight
+  if (const QString shots = qEnvironmentVariable("ORVANE_SHOT_DIR"); !shots.isEmpty()) {
+    frame.grab().save(shots + QStringLiteral("/cascade_1366x768.png"));
+  }
 }
 
 TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
