@@ -11,10 +11,13 @@
 #include <QSet>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 
 #include "app/child_frame.h"
 #include "app/user_guide.h"
+#include "display/chart_labels.h"
 #include "view_fixture.h"
 
 namespace orvane::testing {
@@ -227,6 +230,38 @@ TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
   ASSERT_NE(text, nullptr);
   EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+Q")));
   guides.first()->close();
+}
+
+// The guide explains every abbreviation the charts draw (a series such as
+// "A2 .. A11" covers its members) and the windows of the Charts and
+// Reports menus.
+TEST(UserGuide, NamesEveryChartLabelAndTheMatchTransitsAndReportsWindows) {
+  const QString guide = QTextDocumentFragment::fromHtml(UserGuideHtml()).toPlainText();
+  QStringList labels;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    labels << QString::fromLatin1(BodyLabel(LabelForm::kScreen, 0, slot).data(),
+                                  static_cast<qsizetype>(BodyLabel(LabelForm::kScreen, 0, slot).size()));
+  }
+  for (std::string_view pada : kPadaLabels) labels << QString::fromLatin1(pada.data(), static_cast<qsizetype>(pada.size()));
+  const QRegularExpression series(QStringLiteral("^([A-Z])(\\d+)$"));
+  for (const QString& label : labels) {
+    SCOPED_TRACE(label.toStdString());
+    const QRegularExpressionMatch member = series.match(label);
+    if (member.hasMatch()) {
+      const QRegularExpression range(member.captured(1) + QStringLiteral("(\\d+) \\.\\. ") + member.captured(1) +
+                                     QStringLiteral("(\\d+)"));
+      const QRegularExpressionMatch r = range.match(guide);
+      ASSERT_TRUE(r.hasMatch());
+      const int n = member.captured(2).toInt();
+      EXPECT_TRUE(n >= r.captured(1).toInt() && n <= r.captured(2).toInt());
+    } else {
+      EXPECT_TRUE(guide.contains(QRegularExpression(QStringLiteral("\\b") + QRegularExpression::escape(label) +
+                                                    QStringLiteral("\\b"))));
+    }
+  }
+  for (const char* window : {"Match with...", "Transits...", "Report sections", "4*"}) {
+    EXPECT_TRUE(guide.contains(QLatin1String(window))) << window;
+  }
 }
 
 TEST_F(MainWindowCommands, QuitAsksToSaveAModifiedChartAndCancelKeepsTheProgram) {
