@@ -264,6 +264,8 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   std::string text;
   if (options.json) {
     JsonWriter json;
+    const std::vector<std::string> kept = KeptChartKeys(options.fields);
+    if (!options.fields.empty()) json.KeepOnly(&kept);
     WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr, place);
     text = json.Take();
     text += '\n';

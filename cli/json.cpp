@@ -39,9 +39,11 @@ void JsonWriter::Token(std::string_view token) {
 void JsonWriter::BeginObject() {
   Token("{");
   needComma_ = false;
+  ++depth_;
 }
 
 void JsonWriter::EndObject() {
+  if (depth_-- == 1) EndCut();
   out_ += '}';
   needComma_ = true;
 }
@@ -49,14 +51,23 @@ void JsonWriter::EndObject() {
 void JsonWriter::BeginArray() {
   Token("[");
   needComma_ = false;
+  ++depth_;
 }
 
 void JsonWriter::EndArray() {
+  if (depth_-- == 1) EndCut();
   out_ += ']';
   needComma_ = true;
 }
 
 void JsonWriter::Key(std::string_view key) {
+  if (keep_ != nullptr && depth_ == 1) {
+    EndCut();
+    if (std::find(keep_->begin(), keep_->end(), key) == keep_->end()) {
+      cutFrom_ = out_.size();
+      cutComma_ = needComma_;
+    }
+  }
   // A plain key (all of them) with its quotes and colon in one append.
   char buf[64];
   const bool comma = needComma_;
@@ -143,6 +154,29 @@ void JsonWriter::String(std::string_view value) {
     value.remove_prefix(1);
   }
   out_ += '"';
+}
+
+namespace {
+
+constexpr std::string_view kChartJsonFields[] = {
+    "birth",     "slots",        "ayanamsa", "nakshatra_balance", "lunar_month_sign", "sunrise",
+    "panchanga", "vargas",       "dasa_balance", "vimsottari",    "ashtakavarga",     "shadbala",
+    "tajaka",    "ephemeris",    "place"};
+
+}  // namespace
+
+std::span<const std::string_view> ChartJsonFields() { return kChartJsonFields; }
+
+std::vector<std::string> KeptChartKeys(const std::vector<std::string>& names) {
+  std::vector<std::string> keys = {"id"};
+  for (const std::string& name : names) {
+    keys.push_back(name);
+    if (name == "ephemeris") {
+      keys.emplace_back("ephemeris_source");
+      keys.emplace_back("classic_range_note");
+    }
+  }
+  return keys;
 }
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/json.h"
 #include "cli/match_cli.h"
 #include "io/birth_options.h"
 #include "report/sections.h"
@@ -161,6 +162,26 @@ constexpr CliOptionSpec kOptionTable[] = {
      }},
     {"--json", "", "", "the computed chart as JSON",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.json, {}); }},
+    {"--fields", "LIST", "a comma-separated list of chart JSON keys",
+     "with --json: only these keys of each chart (e.g. slots,panchanga,vimsottari; the row's id is kept)",
+     [](CliOptions& o, std::string_view v, std::string& message) {
+       o.fields.clear();
+       const auto known = ChartJsonFields();
+       while (true) {
+         const std::size_t comma = v.find(',');
+         const std::string_view name = v.substr(0, comma);
+         if (std::find(known.begin(), known.end(), name) == known.end()) {
+           std::string list;
+           for (const std::string_view k : known) list += (list.empty() ? "" : ", ") + std::string(k);
+           message = name.empty() ? "an empty field name (fields: " + list + ")"
+                                  : "unknown field '" + Shown(name) + "' (fields: " + list + ")";
+           return false;
+         }
+         if (std::find(o.fields.begin(), o.fields.end(), name) == o.fields.end()) o.fields.emplace_back(name);
+         if (comma == std::string_view::npos) return true;
+         v.remove_prefix(comma + 1);
+       }
+     }},
     {"--section", "NAME|N", "a section name or number 0..42 (see --list-sections)",
      "the text of report section NAME or number N",
      [](CliOptions& o, std::string_view v, std::string&) {
@@ -343,6 +364,8 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.tajakaHora && !o.tajakaMonth) return fail("--hora needs --month M");
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
   if (o.json && o.section) return fail("--json and --section exclude each other");
+  if (!o.fields.empty() && (!o.json || o.match || o.transits || o.placesQuery))
+    return fail("--fields goes with --json of charts");
   if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))
     return fail("--basic, --complete, --json and --section exclude each other");
 

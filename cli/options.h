@@ -16,6 +16,7 @@ struct CliOptions {
   bool version = false;
   bool listSections = false;
   bool json = false;
+  std::vector<std::string> fields;  // --fields: the chart JSON keys written (empty: all)
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

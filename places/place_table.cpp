@@ -1,6 +1,7 @@
 #include "places/place_table.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,7 +9,11 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <stdexcept>
+#include <type_traits>
 #include <filesystem>
 #include <system_error>
 
@@ -77,12 +82,171 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-bool PlaceTable::Load(const std::string& path, std::string* error) {
+namespace {
+
+// The compact form of a table, as it is kept in memory and written as the
+// index file: a header, the record runs, then the text they point into.
+constexpr char kIndexMagic[8] = {'O', 'R', 'V', 'P', 'L', 'C', 'X', '\n'};
+constexpr std::uint32_t kIndexVersion = 1;
+constexpr std::uint32_t kByteOrder = 0x01020304;  // a file from a machine of the other byte order is refused
+
+enum Run : std::size_t { kTextRun, kZones, kCountries, kDivisions, kFolds, kPlaces, kOrder, kAlternates, kRunCount };
+
+// The table file an index was made from: it is used only while the file is
+// the same (size, modification time and the file itself).
+struct SourceStamp {
+  std::uint64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t device = 0;
+  bool operator==(const SourceStamp&) const = default;
+};
+
+struct IndexHeader {
+  char magic[8];
+  std::uint32_t version;
+  std::uint32_t byteOrder;
+  SourceStamp source;
+  struct {
+    std::uint64_t offset;  // from the start of the bytes, a multiple of 8
+    std::uint64_t count;   // records (bytes for the text)
+  } runs[kRunCount];
+};
+static_assert(std::is_trivially_copyable_v<IndexHeader>);
+
+SourceStamp StampOf(const struct stat& info) {
+  return {static_cast<std::uint64_t>(info.st_size),
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+          static_cast<std::uint64_t>(info.st_ino), static_cast<std::uint64_t>(info.st_dev)};
+}
+
+// The records of a table being built, before they become its compact form.
+struct TableBuild {
+  std::string text;
+  std::vector<PlaceTable::Text> zones;
+  std::vector<PlaceTable::Country> countries;
+  std::vector<PlaceTable::Division> divisions;
+  std::vector<PlaceTable::FoldRule> folds;
+  std::vector<PlaceTable::Row> places;
+  std::vector<std::uint32_t> order;
+  std::vector<PlaceTable::Alternate> alternates;
+
+  PlaceTable::Text Add(std::string_view s) {
+    const PlaceTable::Text t{static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(s.size())};
+    text.append(s);
+    return t;
+  }
+
+  // The compact form: header, runs, text, each run at a multiple of 8.
+  std::string Bytes(const SourceStamp& source) const {
+    IndexHeader header{};
+    std::memcpy(header.magic, kIndexMagic, sizeof header.magic);
+    header.version = kIndexVersion;
+    header.byteOrder = kByteOrder;
+    header.source = source;
+    std::string out(sizeof header, '\0');
+    auto put = [&](Run run, const void* data, std::size_t count, std::size_t width) {
+      out.resize((out.size() + 7) & ~std::size_t{7}, '\0');
+      header.runs[run] = {out.size(), count};
+      out.append(static_cast<const char*>(data), count * width);
+    };
+    put(kZones, zones.data(), zones.size(), sizeof(PlaceTable::Text));
+    put(kCountries, countries.data(), countries.size(), sizeof(PlaceTable::Country));
+    put(kDivisions, divisions.data(), divisions.size(), sizeof(PlaceTable::Division));
+    put(kFolds, folds.data(), folds.size(), sizeof(PlaceTable::FoldRule));
+    put(kPlaces, places.data(), places.size(), sizeof(PlaceTable::Row));
+    put(kOrder, order.data(), order.size(), sizeof(std::uint32_t));
+    put(kAlternates, alternates.data(), alternates.size(), sizeof(PlaceTable::Alternate));
+    put(kTextRun, text.data(), text.size(), 1);
+    std::memcpy(out.data(), &header, sizeof header);
+    return out;
+  }
+};
+
+// "places-<hash of the table's path>.idx": one index per table file.
+std::string IndexPathFor(const std::string& folder, const std::string& tablePath) {
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(tablePath, ec);
+  const std::string key = ec ? tablePath : absolute.lexically_normal().string();
+  std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
+  for (const unsigned char c : key) hash = (hash ^ c) * 1099511628211ull;
+  char name[40];
+  std::snprintf(name, sizeof name, "places-%016llx.idx", static_cast<unsigned long long>(hash));
+  return folder + "/" + name;
+}
+
+// The index at `indexPath` when it was made from the file `source`
+// describes, mapped read-only; null otherwise.
+std::shared_ptr<const void> MapIndex(const std::string& indexPath, const SourceStamp& source, std::string_view* bytes) {
+  const int fd = ::open(indexPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  void* map = MAP_FAILED;
+  std::size_t size = 0;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= static_cast<off_t>(sizeof(IndexHeader)) &&
+      static_cast<std::size_t>(info.st_size) <= 2 * kTableLimit) {
+    size = static_cast<std::size_t>(info.st_size);
+    IndexHeader header{};
+    if (::pread(fd, &header, sizeof header, 0) == static_cast<ssize_t>(sizeof header) && header.source == source) {
+      map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    }
+  }
+  ::close(fd);
+  if (map == MAP_FAILED) return nullptr;
+  // A look-up reads a few scattered pages: no read-ahead around them.
+  ::madvise(map, size, MADV_RANDOM);
+  *bytes = std::string_view(static_cast<const char*>(map), size);
+  return std::shared_ptr<const void>(map, [size](const void* p) { ::munmap(const_cast<void*>(p), size); });
+}
+
+// Writes the index beside the others, whole or not at all: into a file of
+// its own, renamed over the old one when complete. The index only saves
+// time, so a folder that cannot be written is passed over in silence.
+void WriteIndex(const std::string& folder, const std::string& indexPath, std::string_view bytes) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  std::string temp = indexPath + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return;
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  // On disk before it takes the index's name; then out of the page cache, whose
+  // large pages a mapping would take in whole: the next start reads back only
+  // the pages its look-up touches.
+  ok = ok && ::fdatasync(fd) == 0;
+  if (ok) ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+  ok = ::close(fd) == 0 && ok;
+  if (!ok || ::rename(temp.c_str(), indexPath.c_str()) != 0) ::unlink(temp.c_str());
+}
+
+}  // namespace
+
+std::string PlaceIndexFolder() {
+  if (const char* named = std::getenv("ORVANE_PLACE_INDEX")) return named;
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
+    return std::string(cache) + "/orvane";
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
+    return std::string(home) + "/.cache/orvane";
+  }
+  return {};
+}
+
+bool PlaceTable::Load(const std::string& path, std::string* error) { return Load(path, PlaceIndexFolder(), error); }
+
+bool PlaceTable::Load(const std::string& path, const std::string& indexFolder, std::string* error) {
   *this = PlaceTable();
   const std::string shown = ShownName(path);  // the path as messages show it
-  // The file is read into memory, not mapped: a mapped file that another
-  // program cuts short while this one runs kills it with SIGBUS the next
-  // time a search touches a page past the new end.
+  // The table file is read into memory, not mapped: a mapped file that
+  // another program cuts short while this one runs kills it with SIGBUS the
+  // next time a search touches a page past the new end. Its index is this
+  // program's own file, replaced only by renaming a new one over it, so a
+  // mapping of it always reads the file it mapped.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (error) *error = "cannot open \"" + shown + "\": " + std::system_category().message(errno);
@@ -90,6 +254,8 @@ bool PlaceTable::Load(const std::string& path, std::string* error) {
   }
   std::string reason;
   std::string text;
+  std::string indexPath;
+  SourceStamp stamp;
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
     reason = "cannot read \"" + shown + "\": " + std::system_category().message(errno);
@@ -100,6 +266,16 @@ bool PlaceTable::Load(const std::string& path, std::string* error) {
   } else if (static_cast<std::size_t>(info.st_size) > kTableLimit) {
     reason = "\"" + shown + "\" is too large to be a place table";
   } else {
+    stamp = StampOf(info);
+    if (!indexFolder.empty()) {
+      indexPath = IndexPathFor(indexFolder, path);
+      std::string_view bytes;
+      if (auto mapped = MapIndex(indexPath, stamp, &bytes); mapped != nullptr && Attach(std::move(mapped), bytes)) {
+        ::close(fd);
+        fromIndex_ = true;
+        return true;
+      }
+    }
     // Read to the end, whatever the size now is (the file may change while
     // it is read), up to the limit.
     text.resize(static_cast<std::size_t>(info.st_size));
@@ -127,35 +303,88 @@ bool PlaceTable::Load(const std::string& path, std::string* error) {
     if (error) *error = reason;
     return false;
   }
-  auto owned = std::make_shared<const std::string>(std::move(text));
-  text_ = *owned;
-  textHolder_ = std::shared_ptr<const char>(owned, owned->data());
-  return ParseText(shown, error);
+  if (!ParseText(text, shown, error)) return false;
+  if (!indexPath.empty()) {
+    // Written with the stamp read before the file was: a file that changed
+    // while it was read no longer matches its index, and is read again.
+    std::string bytes(bytes_);
+    std::memcpy(bytes.data() + offsetof(IndexHeader, source), &stamp, sizeof stamp);
+    WriteIndex(indexFolder, indexPath, bytes);
+  }
+  return true;
 }
 
 bool PlaceTable::Parse(std::string text, std::string_view source, std::string* error) {
   *this = PlaceTable();
-  auto owned = std::make_shared<const std::string>(std::move(text));
-  text_ = *owned;
-  textHolder_ = std::shared_ptr<const char>(owned, owned->data());
-  return ParseText(source, error);
+  return ParseText(text, source, error);
 }
 
-bool PlaceTable::ParseText(std::string_view source, std::string* error) {
-  const std::string_view all = text_;
+bool PlaceTable::Attach(std::shared_ptr<const void> holder, std::string_view bytes) {
+  *this = PlaceTable();
+  IndexHeader header{};
+  if (bytes.size() < sizeof header) return false;
+  std::memcpy(&header, bytes.data(), sizeof header);
+  if (std::memcmp(header.magic, kIndexMagic, sizeof header.magic) != 0 || header.version != kIndexVersion ||
+      header.byteOrder != kByteOrder)
+    return false;
+  const std::size_t widths[kRunCount] = {1,
+                                         sizeof(Text),
+                                         sizeof(Country),
+                                         sizeof(Division),
+                                         sizeof(FoldRule),
+                                         sizeof(Row),
+                                         sizeof(std::uint32_t),
+                                         sizeof(Alternate)};
+  for (std::size_t run = 0; run < kRunCount; ++run) {
+    const auto [offset, count] = header.runs[run];
+    if (offset % 8 != 0 || offset < sizeof header || offset > bytes.size() ||
+        count > (bytes.size() - offset) / widths[run])
+      return false;
+  }
+  // The bytes start at a multiple of 8 (an allocation or a mapping), so every
+  // run is aligned for its records.
+  if (reinterpret_cast<std::uintptr_t>(bytes.data()) % 8 != 0) return false;
+  auto span = [&]<typename T>(Span<T>& into, Run run) {
+    into.data = reinterpret_cast<const T*>(bytes.data() + header.runs[run].offset);
+    into.count = header.runs[run].count;
+  };
+  text_ = bytes.substr(header.runs[kTextRun].offset, header.runs[kTextRun].count);
+  span(zones_, kZones);
+  span(countries_, kCountries);
+  span(divisions_, kDivisions);
+  span(folds_, kFolds);
+  span(places_, kPlaces);
+  span(order_, kOrder);
+  span(alternates_, kAlternates);
+  // The few divisions are checked whole; the many places where they are read.
+  bool ok = !places_.empty() && (order_.empty() || order_.size() == places_.size()) && zones_.size() <= 65535;
+  for (const Division& d : divisions_) ok = ok && d.country < countries_.size() && d.zone < zones_.size();
+  if (!ok) {
+    *this = PlaceTable();
+    return false;
+  }
+  holder_ = std::move(holder);
+  bytes_ = bytes;
+  return true;
+}
+
+bool PlaceTable::ParseText(std::string_view all, std::string_view source, std::string* error) {
   std::size_t lineNumber = 0;
   auto fail = [&](std::string_view what) {
     if (error) *error = "line " + std::to_string(lineNumber) + " of \"" + std::string(source) + "\": " + std::string(what);
     *this = PlaceTable();
     return false;
   };
+  TableBuild build;
+  build.text.reserve(all.size() / 2);
+  build.places.reserve(all.size() / 32);
+  std::vector<std::pair<std::uint32_t, std::string_view>> folds;
   struct PendingAlternate {
     std::string_view name;
     std::uint32_t place;
   };
   std::vector<PendingAlternate> pending;
   bool versionSeen = false;
-  places_.reserve(all.size() / 32);
   std::size_t start = 0;
   while (start < all.size()) {
     std::size_t end = all.find('\n', start);
@@ -176,26 +405,26 @@ bool PlaceTable::ParseText(std::string_view source, std::string* error) {
         std::string_view rest = line.substr(std::min(line.size(), std::size_t{3}));
         while (!rest.empty()) {
           const std::size_t tab = rest.find('\t');
-          zones_.push_back(rest.substr(0, tab));
+          build.zones.push_back(build.Add(rest.substr(0, tab)));
           if (tab == std::string_view::npos) break;
           rest.remove_prefix(tab + 1);
         }
-        if (zones_.size() > 65535) return fail("too many zones");
+        if (build.zones.size() > 65535) return fail("too many zones");
       } else if (kind == "@C") {
         if (n != 3) return fail("a country record has a code and a name");
-        countries_.push_back({f[1], f[2], {}});
+        build.countries.push_back({build.Add(f[1]), build.Add(f[2]), {}});
       } else if (kind == "@D") {
         std::uint32_t country = 0;
         std::uint16_t zone = 0;
-        if (n != 5 || !ParseNumber(f[1], country) || country >= countries_.size() || !ParseNumber(f[4], zone) ||
-            zone >= zones_.size())
+        if (n != 5 || !ParseNumber(f[1], country) || country >= build.countries.size() || !ParseNumber(f[4], zone) ||
+            zone >= build.zones.size())
           return fail("a division record has a country, a code, a name and a zone");
-        divisions_.push_back({f[2], f[3], {}, country, zone});
+        build.divisions.push_back({build.Add(f[2]), build.Add(f[3]), {}, country, zone});
       } else if (kind == "@F") {
         std::uint32_t code = 0;
         if (n != 3 || f[1].empty() || DecodeUtf8(f[1], 0, code) != f[1].size())
           return fail("a folding record has one character and its folded text");
-        folds_.emplace_back(code, std::string(f[2]));
+        folds.emplace_back(code, f[2]);
       } else if (kind == "@A") {
         std::uint32_t place = 0;
         if (n != 3 || f[1].empty() || !ParseNumber(f[2], place)) return fail("another spelling needs a name and a place");
@@ -210,24 +439,40 @@ bool PlaceTable::ParseText(std::string_view source, std::string* error) {
     Row row;
     std::uint16_t zone = 0;
     if (f[0].empty() || f[0].size() > 65535) return fail("a place needs a name");
-    if (!ParseNumber(f[1], row.division) || row.division >= divisions_.size()) return fail("unknown division");
+    if (!ParseNumber(f[1], row.division) || row.division >= build.divisions.size()) return fail("unknown division");
     if (!ParseNumber(f[2], row.latitude) || std::abs(row.latitude) > 90000 || !ParseNumber(f[3], row.longitude) ||
         std::abs(row.longitude) > 180000)
       return fail("latitude or longitude out of range");
     if (f[4].empty()) {
-      zone = divisions_[row.division].zone;
-    } else if (!ParseNumber(f[4], zone) || zone >= zones_.size()) {
+      zone = static_cast<std::uint16_t>(build.divisions[row.division].zone);
+    } else if (!ParseNumber(f[4], zone) || zone >= build.zones.size()) {
       return fail("unknown zone");
     }
     if (!f[5].empty() && !ParseNumber(f[5], row.population)) return fail("the population is not a number");
     row.zone = zone;
-    row.nameOffset = static_cast<std::uint32_t>(f[0].data() - all.data());
-    row.nameLength = static_cast<std::uint16_t>(f[0].size());
-    places_.push_back(row);
+    const Text name = build.Add(f[0]);
+    row.nameOffset = name.offset;
+    row.nameLength = static_cast<std::uint16_t>(name.length);
+    build.places.push_back(row);
   }
   if (!versionSeen) return fail("not a place table (no version record)");
-  std::sort(folds_.begin(), folds_.end());
+  for (const PendingAlternate& a : pending) {
+    if (a.place >= build.places.size()) return fail("another spelling names a place beyond the table");
+  }
+  if (build.places.empty()) return fail("the table holds no place");
+  std::stable_sort(folds.begin(), folds.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [code, folded] : folds) build.folds.push_back({code, build.Add(folded)});
 
+  // Taken once without the folded keys, so that the table can fold them.
+  const std::string first = build.Bytes({});
+  if (!Attach(nullptr, first)) return fail("the table is too large");
+  for (Country& c : build.countries) c.key = build.Add(Fold(TextOf(c.name)));
+  for (Division& d : build.divisions) d.key = build.Add(Fold(TextOf(d.name)));
+  for (const PendingAlternate& a : pending) build.alternates.push_back({build.Add(Fold(a.name)), a.place});
+  std::stable_sort(build.alternates.begin(), build.alternates.end(), [&](const Alternate& a, const Alternate& b) {
+    return std::string_view(build.text).substr(a.key.offset, a.key.length) <
+           std::string_view(build.text).substr(b.key.offset, b.key.length);
+  });
   // The file lists the places by folded name, which the search relies on:
   // checked here (comparing folded names stops at their first difference,
   // so this is quick), and a table written otherwise is sorted.
@@ -236,36 +481,53 @@ bool PlaceTable::ParseText(std::string_view source, std::string* error) {
     sorted = CompareNames(NameOf(places_[i - 1]), NameOf(places_[i])) <= 0;
   }
   if (!sorted) {
-    order_.resize(places_.size());
-    for (std::uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
-    std::stable_sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
+    build.order.resize(places_.size());
+    for (std::uint32_t i = 0; i < build.order.size(); ++i) build.order[i] = i;
+    std::stable_sort(build.order.begin(), build.order.end(), [this](std::uint32_t a, std::uint32_t b) {
       return CompareNames(NameOf(places_[a]), NameOf(places_[b])) < 0;
     });
   }
-
-  for (Country& c : countries_) c.key = Fold(c.name);
-  for (Division& d : divisions_) d.key = Fold(d.name);
-  for (const PendingAlternate& a : pending) {
-    if (a.place >= places_.size()) return fail("another spelling names a place beyond the table");
-    alternates_.push_back({Fold(a.name), a.place});
-  }
-  std::sort(alternates_.begin(), alternates_.end(),
-            [](const Alternate& a, const Alternate& b) { return a.key < b.key; });
-  if (places_.empty()) return fail("the table holds no place");
+  auto owned = std::make_shared<const std::string>(build.Bytes({}));
+  const std::string_view bytes = *owned;
+  if (!Attach(std::move(owned), bytes)) return fail("the table is too large");
   return true;
 }
 
+const PlaceTable::Division& PlaceTable::DivisionOf(const Row& row) const {
+  static const Division kNone{};
+  return row.division < divisions_.size() ? divisions_[row.division] : kNone;
+}
+
+const PlaceTable::Country& PlaceTable::CountryOf(const Division& division) const {
+  static const Country kNone{};
+  return division.country < countries_.size() ? countries_[division.country] : kNone;
+}
+
+const PlaceTable::FoldRule* PlaceTable::FoldOf(std::uint32_t code) const {
+  const FoldRule* it = std::lower_bound(folds_.begin(), folds_.end(), code,
+                                        [](const FoldRule& rule, std::uint32_t value) { return rule.code < value; });
+  return it != folds_.end() && it->code == code ? it : nullptr;
+}
+
+std::string_view PlaceTable::FoldedText(std::uint32_t code) const {
+  const FoldRule* rule = FoldOf(code);
+  if (rule == nullptr) return {};
+  const std::string_view folded = TextOf(rule->folded);
+  return folded.data() != nullptr ? folded : std::string_view("", 0);
+}
+
 Place PlaceTable::at(std::size_t index) const {
-  const Row& row = places_.at(index);
-  const Division& division = divisions_[row.division];
-  const Country& country = countries_[division.country];
+  if (index >= places_.size()) throw std::out_of_range("PlaceTable::at");
+  const Row& row = places_[index];
+  const Division& division = DivisionOf(row);
+  const Country& country = CountryOf(division);
   Place place;
   place.name = NameOf(row);
-  place.admin1 = division.name;
-  place.admin1Code = division.code;
-  place.country = country.code;
-  place.countryName = country.name;
-  place.zone = zones_[row.zone];
+  place.admin1 = TextOf(division.name);
+  place.admin1Code = TextOf(division.code);
+  place.country = TextOf(country.code);
+  place.countryName = TextOf(country.name);
+  place.zone = row.zone < zones_.size() ? TextOf(zones_[row.zone]) : std::string_view();
   place.latitude = row.latitude / 1000.0;
   place.longitude = row.longitude / 1000.0;
   place.population = row.population;
@@ -282,10 +544,8 @@ void PlaceTable::AppendFolded(std::string& out, std::string_view text) const {
     }
     std::uint32_t code = 0;
     const std::size_t length = DecodeUtf8(text, i, code);
-    const auto it = std::lower_bound(folds_.begin(), folds_.end(), code,
-                                     [](const auto& entry, std::uint32_t value) { return entry.first < value; });
-    if (it != folds_.end() && it->first == code) {
-      out += it->second;
+    if (const FoldRule* rule = FoldOf(code)) {
+      out += TextOf(rule->folded);
     } else {
       out.append(text.substr(i, length));
     }
@@ -301,8 +561,7 @@ constexpr int FoldAscii(unsigned char c) { return c == '-' ? ' ' : (c >= 'A' && 
 // The folded bytes of a text, one at a time.
 class FoldedBytes {
  public:
-  FoldedBytes(std::string_view text, const std::vector<std::pair<std::uint32_t, std::string>>& folds)
-      : text_(text), folds_(folds) {}
+  FoldedBytes(std::string_view text, const PlaceTable& table) : text_(text), table_(table) {}
   // The next byte (0..255), or -1 at the end.
   int Next() {
     while (pending_.empty()) {
@@ -314,9 +573,8 @@ class FoldedBytes {
       }
       std::uint32_t code = 0;
       const std::size_t length = DecodeUtf8(text_, i_, code);
-      const auto it = std::lower_bound(folds_.begin(), folds_.end(), code,
-                                       [](const auto& entry, std::uint32_t value) { return entry.first < value; });
-      pending_ = (it != folds_.end() && it->first == code) ? std::string_view(it->second) : text_.substr(i_, length);
+      const std::string_view folded = table_.FoldedText(code);
+      pending_ = folded.data() != nullptr ? folded : text_.substr(i_, length);
       i_ += length;
     }
     const unsigned char c = static_cast<unsigned char>(pending_.front());
@@ -326,7 +584,7 @@ class FoldedBytes {
 
  private:
   std::string_view text_;
-  const std::vector<std::pair<std::uint32_t, std::string>>& folds_;
+  const PlaceTable& table_;
   std::size_t i_ = 0;
   std::string_view pending_;
 };
@@ -334,7 +592,7 @@ class FoldedBytes {
 }  // namespace
 
 int PlaceTable::CompareFolded(std::string_view name, std::string_view folded, bool prefixOnly) const {
-  FoldedBytes a(name, folds_);
+  FoldedBytes a(name, *this);
   for (std::size_t i = 0;; ++i) {
     if (i == folded.size()) return prefixOnly || a.Next() < 0 ? 0 : 1;
     const int x = a.Next();
@@ -355,7 +613,7 @@ int PlaceTable::CompareNames(std::string_view first, std::string_view second) co
     const int x = FoldAscii(p), y = FoldAscii(q);
     if (x != y) return x < y ? -1 : 1;
   }
-  FoldedBytes a(first.substr(i), folds_), b(second.substr(i), folds_);
+  FoldedBytes a(first.substr(i), *this), b(second.substr(i), *this);
   while (true) {
     const int x = a.Next(), y = b.Next();
     if (x != y) return x < y ? -1 : 1;
@@ -371,8 +629,10 @@ std::string PlaceTable::Fold(std::string_view text) const {
 }
 
 bool PlaceTable::Matches(const Row& row, const std::vector<std::string>& qualifiers) const {
-  const Division& division = divisions_[row.division];
-  const Country& country = countries_[division.country];
+  const Division& division = DivisionOf(row);
+  const Country& country = CountryOf(division);
+  const std::string_view countryCode = TextOf(country.code), countryKey = TextOf(country.key);
+  const std::string_view divisionCode = TextOf(division.code), divisionKey = TextOf(division.key);
   for (const std::string& q : qualifiers) {
     auto sameCode = [&](std::string_view code) {
       if (code.size() != q.size()) return false;
@@ -383,9 +643,9 @@ bool PlaceTable::Matches(const Row& row, const std::vector<std::string>& qualifi
       }
       return true;
     };
-    const bool hit = sameCode(country.code) || StartsWith(country.key, q) ||
-                     (!division.code.empty() && sameCode(division.code)) ||
-                     (!division.key.empty() && StartsWith(division.key, q));
+    const bool hit = sameCode(countryCode) || StartsWith(countryKey, q) ||
+                     (!divisionCode.empty() && sameCode(divisionCode)) ||
+                     (!divisionKey.empty() && StartsWith(divisionKey, q));
     if (!hit) return false;
   }
   return true;
@@ -437,9 +697,9 @@ std::vector<std::size_t> PlaceTable::Search(std::string_view query, std::size_t 
     if (Matches(RowAt(rank), qualifiers)) hits.push_back(IndexAt(rank));
   }
   auto alt = std::lower_bound(alternates_.begin(), alternates_.end(), prefix,
-                              [](const Alternate& a, const std::string& p) { return a.key < p; });
-  for (; alt != alternates_.end() && StartsWith(alt->key, prefix); ++alt) {
-    if (wholeName && !WholeWords(alt->key, prefix)) continue;
+                              [this](const Alternate& a, const std::string& p) { return TextOf(a.key) < p; });
+  for (; alt != alternates_.end() && StartsWith(TextOf(alt->key), prefix); ++alt) {
+    if (alt->place >= places_.size() || (wholeName && !WholeWords(TextOf(alt->key), prefix))) continue;
     if (Matches(places_[alt->place], qualifiers) && std::find(hits.begin(), hits.end(), alt->place) == hits.end())
       hits.push_back(alt->place);
   }

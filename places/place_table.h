@@ -37,10 +37,19 @@ class PlaceTable {
 
   // Reads the table file at `path`. On failure returns false, leaves the
   // table empty and puts a one-line reason naming the file in `error`.
+  // With an index folder (PlaceIndexFolder()), the table is taken from the
+  // compact index this program keeps there for the file when the index
+  // still describes it (same size, modification time and file), and is
+  // otherwise parsed and its index written for the next start. An index is
+  // only ever mapped, never read whole: a look-up touches the pages it reads.
   bool Load(const std::string& path, std::string* error);
+  bool Load(const std::string& path, const std::string& indexFolder, std::string* error);
   // Reads the table from the file's text (taken over). `source` names it
   // in error messages ("line 12 of <source>: ...").
   bool Parse(std::string text, std::string_view source, std::string* error);
+
+  // True when the last Load took the table from its index.
+  bool fromIndex() const { return fromIndex_; }
 
   bool empty() const { return places_.empty(); }
   std::size_t size() const { return places_.size(); }
@@ -63,38 +72,76 @@ class PlaceTable {
   // blank, other characters folded as the table's file says (accents
   // dropped), blanks at both ends removed.
   std::string Fold(std::string_view text) const;
+  // What the character `code` folds to; a null view when it is not folded.
+  std::string_view FoldedText(std::uint32_t code) const;
 
- private:
+  // The records of the table's compact form (places/place_index.cpp): a
+  // text of its own and fixed-size records that point into it. The same
+  // bytes serve a table just parsed and one mapped from its index file.
+  struct Text {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
   struct Row {
-    std::uint32_t nameOffset = 0;  // into text_
+    std::uint32_t nameOffset = 0;  // into the text
     std::uint16_t nameLength = 0;
-    std::uint16_t zone = 0;        // index into zones_
-    std::uint32_t division = 0;    // index into divisions_
+    std::uint16_t zone = 0;        // index into the zones
+    std::uint32_t division = 0;    // index into the divisions
     std::int32_t latitude = 0;     // 1/1000 degree
     std::int32_t longitude = 0;
     std::uint32_t population = 0;
   };
   struct Division {
-    std::string_view code, name;
-    std::string key;  // folded name
+    Text code, name, key;  // key: the folded name
     std::uint32_t country = 0;
-    std::uint16_t zone = 0;
+    std::uint32_t zone = 0;
   };
   struct Country {
-    std::string_view code, name;
-    std::string key;  // folded name
+    Text code, name, key;  // key: the folded name
+  };
+  struct FoldRule {
+    std::uint32_t code = 0;  // code point
+    Text folded;
   };
   struct Alternate {
-    std::string key;
+    Text key;  // folded
     std::uint32_t place = 0;
   };
 
-  std::string_view NameOf(const Row& row) const { return text_.substr(row.nameOffset, row.nameLength); }
-  const Row& RowAt(std::size_t rank) const { return places_[order_.empty() ? rank : order_[rank]]; }
-  std::uint32_t IndexAt(std::size_t rank) const {
-    return order_.empty() ? static_cast<std::uint32_t>(rank) : order_[rank];
+  // A run of records inside the table's bytes.
+  template <typename T>
+  struct Span {
+    const T* data = nullptr;
+    std::size_t count = 0;
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    const T& operator[](std::size_t i) const { return data[i]; }
+    const T* begin() const { return data; }
+    const T* end() const { return data + count; }
+  };
+
+ private:
+  std::string_view TextOf(Text t) const {
+    return t.offset <= text_.size() && t.length <= text_.size() - t.offset ? text_.substr(t.offset, t.length)
+                                                                           : std::string_view();
   }
-  bool ParseText(std::string_view source, std::string* error);
+  std::string_view NameOf(const Row& row) const { return TextOf({row.nameOffset, row.nameLength}); }
+  // Indices read from an index file are checked where they are used, so a
+  // damaged file gives wrong names at worst, never a read outside it.
+  std::uint32_t IndexAt(std::size_t rank) const {
+    if (order_.empty()) return static_cast<std::uint32_t>(rank);
+    const std::uint32_t i = order_[rank];
+    return i < places_.size() ? i : 0;
+  }
+  const Row& RowAt(std::size_t rank) const { return places_[IndexAt(rank)]; }
+  const Division& DivisionOf(const Row& row) const;
+  const Country& CountryOf(const Division& division) const;
+  const FoldRule* FoldOf(std::uint32_t code) const;
+  bool ParseText(std::string_view all, std::string_view source, std::string* error);
+  // Takes the table from the bytes of its compact form, checking that every
+  // record run lies inside them; false (table left empty) when they are not
+  // a compact table.
+  bool Attach(std::shared_ptr<const void> holder, std::string_view bytes);
   void AppendFolded(std::string& out, std::string_view text) const;
   // Compares the folded `name` with `folded` (folded already) bytewise;
   // with `prefixOnly` a name that starts with `folded` compares equal.
@@ -103,18 +150,26 @@ class PlaceTable {
   int CompareNames(std::string_view a, std::string_view b) const;
   bool Matches(const Row& row, const std::vector<std::string>& qualifiers) const;
 
-  std::shared_ptr<const char> textHolder_;  // keeps the file's bytes, read into memory
-  std::string_view text_;                   // the file, which the views point into
-  std::vector<std::string_view> zones_;
-  std::vector<Country> countries_;
-  std::vector<Division> divisions_;
-  std::vector<std::pair<std::uint32_t, std::string>> folds_;  // code point, folded text (sorted)
-  std::vector<Row> places_;
+  std::shared_ptr<const void> holder_;  // keeps the bytes alive: a string or a mapping
+  std::string_view bytes_;              // the compact form (written as the index file)
+  std::string_view text_;
+  Span<Text> zones_;
+  Span<Country> countries_;
+  Span<Division> divisions_;
+  Span<FoldRule> folds_;  // by code point
+  Span<Row> places_;
   // places_ by folded name when the file did not list them so (empty when
   // it did, the usual case).
-  std::vector<std::uint32_t> order_;
-  std::vector<Alternate> alternates_;  // by key
+  Span<std::uint32_t> order_;
+  Span<Alternate> alternates_;  // by key
+  bool fromIndex_ = false;
+
 };
+
+// Where the compact indexes of place tables are kept: $ORVANE_PLACE_INDEX
+// when set (empty: keep none), else orvane/ in $XDG_CACHE_HOME or in
+// ~/.cache. Empty when there is no such folder to use.
+std::string PlaceIndexFolder();
 
 // "Chennai, Tamil Nadu, IN" (the division left out when the place has none).
 std::string PlaceLabel(const Place& place);

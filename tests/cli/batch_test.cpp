@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/batch.h"
 
 namespace {
@@ -124,6 +126,47 @@ TEST(Batch, RowsGiveTheChartsOfTheBirthOptionsWithTheirIds) {
       }
     }
     EXPECT_EQ(batch.out, expected);
+  }
+}
+
+// --fields keeps the keys asked for (and the row's id) with the whole
+// chart's values, in the chart's order.
+TEST(Batch, FieldsKeepTheirKeysWithTheSameBytes) {
+  const std::string csv = WriteFile("fields.csv", Csv(1));
+  const Outcome whole = Cli("--json --input " + csv);
+  ASSERT_EQ(whole.status, 0) << whole.err;
+  struct Case {
+    const char* fields;
+    std::vector<std::string> keys;  // kept where the chart has them
+  };
+  const Case cases[] = {
+      {"vimsottari,slots", {"id", "slots", "vimsottari"}},
+      {"ephemeris", {"id", "ephemeris", "ephemeris_source", "classic_range_note"}},
+      {"birth,birth,tajaka", {"id", "birth", "tajaka"}},
+      {"place", {"id"}},  // no --place: nothing to keep
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fields);
+    for (const char* jobs : {"1", "2"}) {
+      const Outcome some = Cli(std::string("--json --jobs ") + jobs + " --fields " + c.fields + " --input " + csv);
+      ASSERT_EQ(some.status, 0) << some.err;
+      const std::vector<std::string> all = Lines(whole.out), kept = Lines(some.out);
+      ASSERT_EQ(kept.size(), all.size());
+      for (std::size_t i = 0; i < all.size(); ++i) {
+        const nlohmann::ordered_json a = nlohmann::ordered_json::parse(all[i]);
+        const nlohmann::ordered_json k = nlohmann::ordered_json::parse(kept[i]);
+        std::vector<std::string> expected, keys;
+        for (const auto& [key, value] : a.items()) {
+          if (std::find(c.keys.begin(), c.keys.end(), key) != c.keys.end()) expected.push_back(key);
+        }
+        for (const auto& [key, value] : k.items()) {
+          keys.push_back(key);
+          EXPECT_EQ(value, a.at(key)) << key;
+        }
+        EXPECT_EQ(keys, expected);
+        EXPECT_GE(keys.size(), std::string(c.fields) == "place" ? 1u : 2u);
+      }
+    }
   }
 }
 

@@ -92,6 +92,11 @@ TEST(CliOptionForms, RefusedWithAMessage) {
       {{"--section", "Vimsottari", "f.orv"}, "--section takes a section name or number 0..42 (see --list-sections)"},
       {{"--settings=", "--now"}, "--settings takes a file name"},
       {{"--date=2001-02-29", "--time=12:00"}, "--date: "},
+      {{"--json", "--fields", "slots,vimshottari", "f.orv"}, "--fields: unknown field 'vimshottari' (fields: birth, "},
+      {{"--json", "--fields", "slots,,ayanamsa", "f.orv"}, "--fields: an empty field name (fields: birth, "},
+      {{"--json", "--fields=", "f.orv"}, "--fields: an empty field name"},
+      {{"--fields", "slots", "f.orv"}, "--fields goes with --json of charts"},
+      {{"--json", "--fields", "slots", "--match", "a.orv", "b.orv"}, "--fields goes with --json of charts"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.front());

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -184,20 +185,162 @@ TEST(PlaceTable, MissingTableNamesWhereItLooked) {
 }
 
 // A table file cut short while the program runs (a package upgrade, a user's
-// copy) changes nothing that was loaded: every place still reads whole.
+// copy) changes nothing that was loaded: every place still reads whole,
+// whether the table was parsed or taken from its index.
 TEST(PlaceTable, AFileCutShortAfterLoadingChangesNothing) {
-  const std::string copy = ::testing::TempDir() + "places_cut_" + std::to_string(getpid()) + ".tsv";
-  std::filesystem::copy_file(ORVANE_SOURCE_DIR "/data/places.tsv", copy,
-                             std::filesystem::copy_options::overwrite_existing);
+  const std::string folder = ::testing::TempDir() + "place_index_cut_" + std::to_string(getpid());
+  for (const std::string& indexFolder : {std::string(), folder, folder}) {
+    SCOPED_TRACE(indexFolder);
+    const std::string copy = ::testing::TempDir() + "places_cut_" + std::to_string(getpid()) + ".tsv";
+    std::filesystem::copy_file(ORVANE_SOURCE_DIR "/data/places.tsv", copy,
+                               std::filesystem::copy_options::overwrite_existing);
+    PlaceTable table;
+    std::string error;
+    ASSERT_TRUE(table.Load(copy, indexFolder, &error)) << error;
+    ASSERT_EQ(::truncate(copy.c_str(), 1000), 0);
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < table.size(); ++i) letters += table.at(i).name.size() + table.at(i).zone.size();
+    EXPECT_GT(letters, table.size());
+    EXPECT_FALSE(table.Search("chennai", 3).empty());
+    std::filesystem::remove(copy);
+  }
+  std::filesystem::remove_all(folder);
+}
+
+// Everything a search and a place show, for comparing two loads.
+std::string Listing(const PlaceTable& table, const std::vector<const char*>& queries) {
+  std::string out;
+  for (const char* query : queries) {
+    out += query;
+    for (const std::size_t i : table.Search(query, 30)) {
+      const Place p = table.at(i);
+      out += "|" + std::to_string(i) + " " + PlaceLabel(p) + " " + std::string(p.countryName) + " " +
+             std::string(p.zone) + " " + std::to_string(p.latitude) + " " + std::to_string(p.longitude) + " " +
+             std::to_string(p.population);
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+struct TempFolder {
+  std::string path = ::testing::TempDir() + "place_index_" + std::to_string(getpid()) + "_" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  TempFolder() { std::filesystem::remove_all(path); }
+  ~TempFolder() { std::filesystem::remove_all(path); }
+  std::vector<std::filesystem::path> Files() const {
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(path, ec)) files.push_back(entry.path());
+    return files;
+  }
+};
+
+// The index is written on the first load and read on the next: both answer
+// every query alike, to the place numbers.
+TEST(PlaceIndex, AnswersAsTheParsedTable) {
+  TempFolder folder;
+  const std::vector<const char*> queries = {"chenn", "s",        "sao paulo",   "london, ky", "madras",
+                                            "bombay", "new york, us", "lodz", "zurich", "xqzzyq"};
+  PlaceTable parsed, indexed;
+  std::string error;
+  ASSERT_TRUE(parsed.Load(ORVANE_SOURCE_DIR "/data/places.tsv", folder.path, &error)) << error;
+  EXPECT_FALSE(parsed.fromIndex());
+  ASSERT_EQ(folder.Files().size(), 1u);  // the index, and no file left half-written
+  ASSERT_TRUE(indexed.Load(ORVANE_SOURCE_DIR "/data/places.tsv", folder.path, &error)) << error;
+  EXPECT_TRUE(indexed.fromIndex());
+  EXPECT_EQ(indexed.size(), parsed.size());
+  EXPECT_EQ(Listing(indexed, queries), Listing(parsed, queries));
+  EXPECT_EQ(indexed.Fold("  MÜNCHEN-Ost "), parsed.Fold("  MÜNCHEN-Ost "));
+
+  // A table listed out of order keeps its order in the index too.
+  const std::string small = folder.path + "/small.tsv";
+  {
+    std::FILE* f = std::fopen(small.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs(kSmallTable, f);
+    std::fclose(f);
+  }
+  ASSERT_TRUE(parsed.Load(small, folder.path, &error)) << error;
+  ASSERT_TRUE(indexed.Load(small, folder.path, &error)) << error;
+  EXPECT_TRUE(indexed.fromIndex());
+  EXPECT_EQ(Listing(indexed, {"mu", "munich, bavaria", "ohr"}), Listing(parsed, {"mu", "munich, bavaria", "ohr"}));
+}
+
+// An index that no longer describes its table, or is damaged, is never
+// trusted as it is: the table is read again (and the index rewritten), and a
+// damaged record reads as an empty name, never outside the file.
+TEST(PlaceIndex, StaleOrDamagedIndexIsNotTrusted) {
+  TempFolder folder;
+  const std::string tsv = folder.path + "/places.tsv";
+  std::filesystem::create_directories(folder.path);
+  auto write = [&](const std::string& text) {
+    std::FILE* f = std::fopen(tsv.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs(text.c_str(), f);
+    std::fclose(f);
+  };
+  auto indexFile = [&] {
+    for (const auto& p : folder.Files()) {
+      if (p.extension() == ".idx") return p.string();
+    }
+    return std::string();
+  };
   PlaceTable table;
   std::string error;
-  ASSERT_TRUE(table.Load(copy, &error)) << error;
-  ASSERT_EQ(::truncate(copy.c_str(), 1000), 0);
-  std::size_t letters = 0;
-  for (std::size_t i = 0; i < table.size(); ++i) letters += table.at(i).name.size() + table.at(i).zone.size();
-  EXPECT_GT(letters, table.size());
-  EXPECT_FALSE(table.Search("chennai", 3).empty());
-  std::filesystem::remove(copy);
+  write(kSmallTable);
+  ASSERT_TRUE(table.Load(tsv, folder.path, &error)) << error;
+  ASSERT_TRUE(table.Load(tsv, folder.path, &error)) << error;
+  ASSERT_TRUE(table.fromIndex());
+
+  // The table changed: its new place is found.
+  write(std::string(kSmallTable) + "Aachen\t0\t50776\t6084\t\t249070\n");
+  ASSERT_TRUE(table.Load(tsv, folder.path, &error)) << error;
+  EXPECT_FALSE(table.fromIndex());
+  ASSERT_EQ(table.Search("aach", 5).size(), 1u);
+  ASSERT_TRUE(table.Load(tsv, folder.path, &error)) << error;
+  EXPECT_TRUE(table.fromIndex());
+  ASSERT_EQ(table.Search("aach", 5).size(), 1u);
+
+  // Cut short, or its header damaged: read again.
+  const std::string index = indexFile();
+  ASSERT_FALSE(index.empty());
+  const auto fullSize = std::filesystem::file_size(index);
+  for (const std::uintmax_t cut : {fullSize / 2, std::uintmax_t{100}, std::uintmax_t{0}}) {
+    ASSERT_TRUE(table.Load(tsv, folder.path, &error));  // restores the index
+    ASSERT_EQ(::truncate(index.c_str(), static_cast<off_t>(cut)), 0);
+    ASSERT_TRUE(table.Load(tsv, folder.path, &error)) << error;
+    EXPECT_FALSE(table.fromIndex()) << cut;
+    EXPECT_EQ(table.at(table.Search("aach", 5).at(0)).name, "Aachen");
+  }
+
+  // The places and the other spellings overwritten (the header gives each run
+  // of records its offset and count at byte 48 + 16 * run; places are run 5,
+  // other spellings run 7): the index is taken, and whatever is read of it
+  // stays inside it.
+  ASSERT_TRUE(table.Load(tsv, folder.path, &error));
+  {
+    std::FILE* f = std::fopen(index.c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    for (const long run : {5, 7}) {
+      std::uint64_t where[2] = {};
+      std::fseek(f, 48 + 16 * run, SEEK_SET);
+      ASSERT_EQ(std::fread(where, sizeof where, 1, f), 1u);
+      const std::uint64_t width = run == 5 ? 24 : 12;
+      std::fseek(f, static_cast<long>(where[0]), SEEK_SET);
+      for (std::uint64_t i = 0; i < where[1] * width; ++i) std::fputc(i % 5 == 0 ? 0x7F : 0xFF, f);
+    }
+    std::fclose(f);
+  }
+  PlaceTable damaged;
+  ASSERT_TRUE(damaged.Load(tsv, folder.path, &error)) << error;
+  EXPECT_TRUE(damaged.fromIndex());
+  for (std::size_t i = 0; i < damaged.size(); ++i) (void)PlaceLabel(damaged.at(i));
+  for (const char* q : {"a", "m", "mu", "\xFF", "munich, bavaria"}) (void)damaged.Search(q, 10);
+
+  // A folder that cannot hold the index: the table still loads.
+  ASSERT_TRUE(table.Load(tsv, tsv + "/not-a-folder", &error)) << error;
+  EXPECT_FALSE(table.fromIndex());
 }
 
 }  // namespace
