@@ -210,17 +210,20 @@ ScreenPaintResult ChartView::Render() {
   return result;
 }
 
-double ChartView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
+double ChartView::FitScale(QSizeF extent, QSize room, int scrollBarExtent, double minimum) {
   if (extent.width() <= 0 || extent.height() <= 0 || room.width() <= 0 || room.height() <= 0) return 1.0;
-  const double fitHeight = room.height() / extent.height();
-  // A screen taller than the window at its actual size scrolls: the
-  // vertical scroll bar takes its width from the room.
-  const double across = fitHeight < 1.0 ? room.width() - scrollBarExtent : room.width();
-  const double fitWidth = across / extent.width();
-  return std::clamp(std::min(fitWidth, std::max(fitHeight, 1.0)), kMinZoom, kMaxZoom);
+  const double least = std::clamp(minimum, kMinZoom, kMaxZoom);
+  const double whole = std::min(room.width() / extent.width(), room.height() / extent.height());
+  // The whole screen in the window, as long as its text stays readable.
+  if (whole >= least) return std::min(whole, kMaxZoom);
+  // Otherwise it scrolls down (the scroll bar takes its width from the
+  // room), at its actual size or the width's scale, never below the least.
+  const double across = (room.width() - scrollBarExtent) / extent.width();
+  return std::max(least, std::min(across, 1.0));
 }
 
-ChartView::MainScreenFit ChartView::FitMainScreen(QSizeF textSize, QSize room, double margin, double gap) {
+ChartView::MainScreenFit ChartView::FitMainScreen(QSizeF textSize, QSize room, double margin, double gap,
+                                                  double minimum) {
   MainScreenFit fit;
   if (textSize.width() <= 0 || textSize.height() <= 0 || room.width() <= 0 || room.height() <= 0) return fit;
   const double width = room.width(), height = room.height();
@@ -231,7 +234,8 @@ ChartView::MainScreenFit ChartView::FitMainScreen(QSizeF textSize, QSize room, d
   // at least kMainTextScale, and never wider than the room.
   const double byWidth = (width - 2 * margin) / textSize.width();
   const double byHeight = (height - wanted - 2 * margin - gap) / textSize.height();
-  fit.textScale = std::clamp(std::min(byWidth, std::max(kMainTextScale, byHeight)), kMinZoom, kMaxZoom);
+  const double least = std::clamp(minimum, kMinZoom, kMaxZoom);
+  fit.textScale = std::clamp(std::min(byWidth, std::max(std::max(kMainTextScale, least), byHeight)), least, kMaxZoom);
   const double left = height - 2 * margin - gap - textSize.height() * fit.textScale;
   fit.chartSide = std::floor(std::max(kMainChartMinimum, std::min(across, left)));
   fit.chartSide = std::min(fit.chartSide, std::floor(across));
@@ -254,7 +258,7 @@ void ChartView::Compose() {
   const QSize room = Room();
   composedRoom_ = room;
   ScreenPaintOptions options;
-  double scale = zoom_;
+  double scale = std::clamp(zoom_, std::max(kMinZoom, MinimumTextScale()), kMaxZoom);
   const int bar = style() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 16;
   const bool mainScreen = fit_ && preparedScreen() && preparedScreen()->id == kScreenTwoCharts;
   if (mainScreen) {
@@ -262,7 +266,7 @@ void ChartView::Compose() {
   } else {
     if (fit_) {
       const ScreenGeometry actual = ArrangeScreen(options, &probe);
-      scale = FitScale(actual.extent, room, bar);
+      scale = FitScale(actual.extent, room, bar, MinimumTextScale());
     }
     scale_ = scale;
     options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale)),
@@ -300,7 +304,7 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
     textBottom = std::max(textBottom, r.bottom());
   }
   if (textTop < 0 || natural.charts.size() != 2) {
-    scale_ = FitScale(natural.extent, room, scrollBarExtent);
+    scale_ = FitScale(natural.extent, room, scrollBarExtent, MinimumTextScale());
     options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale_)),
                            static_cast<int>(std::lround(kViewLayoutRect.height() * scale_)));
     geometry_ = ArrangeScreen(options, probe);
@@ -309,11 +313,13 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
   const double margin = natural.charts[0].left();
   const double gap = std::max(2.0, natural.charts[1].left() - natural.charts[0].right());
   const QSizeF textSize(textRight, textBottom - textTop);
+  // Text never smaller than can be read: the screen scrolls instead.
+  const double least = std::max(kMinZoom, MinimumTextScale());
   // Text does not scale quite in proportion (fonts come in whole sizes):
   // the scale found is checked on the text as arranged, and the charts take
   // the height that text leaves.
   auto arrange = [&](QSize within) {
-    const MainScreenFit fit = FitMainScreen(textSize, within, margin, gap);
+    const MainScreenFit fit = FitMainScreen(textSize, within, margin, gap, least);
     scale_ = fit.textScale;
     double top = 0, right = 0, bottom = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -327,8 +333,8 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
         right = std::max(right, r.right());
         bottom = std::max(bottom, r.bottom());
       }
-      if (right + margin > within.width() && scale_ > kMinZoom) {
-        scale_ = std::max(kMinZoom, scale_ * (within.width() - 2 * margin) / right * 0.995);
+      if (right + margin > within.width() && scale_ > least) {
+        scale_ = std::max(least, scale_ * (within.width() - 2 * margin) / right * 0.995);
         continue;
       }
       // Text taller than the charts of the side wanted leave room for, and
@@ -367,7 +373,8 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
 
 void ChartView::SetZoom(bool fit, double zoom) {
   fit_ = fit;
-  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+  // Zooming out stops where the text would become too small to read.
+  zoom_ = std::clamp(zoom, std::max(kMinZoom, MinimumTextScale()), kMaxZoom);
   if (!preparedScreen()) {
     update();
     return;

@@ -89,8 +89,12 @@ class ChartView : public QWidget, public ScreenView {
   double scale() const { return scale_; }
   // Where the blocks and charts of the screen shown are, widget pixels.
   const ScreenGeometry& screenGeometry() const { return geometry_; }
-  // The scale that fits a screen of `extent` (at actual size) into `room`.
-  static double FitScale(QSizeF extent, QSize room, int scrollBarExtent);
+  // The scale that fits a screen of `extent` (at actual size) into `room`
+  // whole, larger or smaller than its actual size, as long as it is not
+  // below `minimum` (the scale of the least readable text); a screen that
+  // would need less scrolls down, at its actual size or the width's scale
+  // and never below `minimum`.
+  static double FitScale(QSizeF extent, QSize room, int scrollBarExtent, double minimum = kMinZoom);
   // The main screen (two charts above their text) fitted to a window: the
   // charts' side and the text's scale in `room`. The text keeps at least
   // kMainTextScale unless the width forbids it, never wider than the room;
@@ -102,7 +106,8 @@ class ChartView : public QWidget, public ScreenView {
     double chartSide = 0;
     bool fitsHeight = true;  // false: the screen is taller than the room
   };
-  static MainScreenFit FitMainScreen(QSizeF textSize, QSize room, double margin, double gap);
+  static MainScreenFit FitMainScreen(QSizeF textSize, QSize room, double margin, double gap,
+                                     double minimum = kMinZoom);
   static constexpr double kMainTextScale = 0.8;
   static constexpr double kMainChartMinimum = 180;
   // HTML of what is running now for the panel beside the main screen: the

@@ -363,9 +363,24 @@ ScreenGeometry ScreenView::ArrangeScreen(const ScreenPaintOptions& options, cons
   return geometry;
 }
 
+double ScreenView::MinimumTextScale() const {
+  if (!prepared_) return 0;
+  int least = 0;
+  for (int i = 0; i < prepared_->blockCount; ++i) {
+    const int height = prepared_->blocks[static_cast<std::size_t>(i)].heightParam;
+    if (least == 0 || height < least) least = height;
+  }
+  if (!prepared_->legend.empty()) least = std::min(least, std::max(1, prepared_->blocks[0].heightParam * 5 / 6));
+  if (least <= 0) return 0;
+  // TextBlockFont: lines of trunc(layout height * (heightParam + 1) / 840).
+  const double layoutHeight = std::ceil(kMinimumTextHeight * 840.0 / (least + 1));
+  return (layoutHeight + 1) / kViewLayoutRect.height();
+}
+
 void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& options,
                                const ScreenGeometry& geometry) const {
   if (!prepared_) return;
+  smallestText_ = 0;
   const ScreenLayout& layout = *prepared_;
   if (!options.printing) {
     const QRectF area(0, 0, std::max<double>(options.layout.right() + 1, geometry.extent.width()),
@@ -387,11 +402,13 @@ void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& opti
     const QString& text = preparedTexts_[static_cast<std::size_t>(i)];
     if (text.isEmpty()) continue;
     const TextFont font = TextBlockFont(face, b.heightParam, b.widthParam, b.weight, b.colour, options);
+    if (smallestText_ == 0 || font.height < smallestText_) smallestText_ = font.height;
     DrawTextWithFont(painter, font, text, geometry.blocks[static_cast<std::size_t>(i)], kTextLeft | kTextNoClip);
   }
   if (!layout.legend.empty() && !geometry.legend.isEmpty()) {
-    DrawTextWithFont(painter, LegendFont(layout, options), Latin1(layout.legend), geometry.legend,
-                     kTextLeft | kTextNoClip);
+    const TextFont legend = LegendFont(layout, options);
+    if (smallestText_ == 0 || legend.height < smallestText_) smallestText_ = legend.height;
+    DrawTextWithFont(painter, legend, Latin1(layout.legend), geometry.legend, kTextLeft | kTextNoClip);
   }
 }
 

@@ -212,7 +212,13 @@ TEST_F(ScreenLayoutTest, ScreenFitsTheWindowAndZooms) {
   EXPECT_NEAR(view->scale(), fitted * ChartView::kZoomStep, 1e-9);
   view->ZoomOut();
   view->ZoomOut();
-  EXPECT_NEAR(view->scale(), fitted / ChartView::kZoomStep, 1e-9);
+  // Zooming out stops where the text would become too small to read.
+  EXPECT_NEAR(view->scale(), std::max(fitted / ChartView::kZoomStep, view->MinimumTextScale()), 1e-9);
+  for (int i = 0; i < 5; ++i) {
+    view->ZoomOut();
+    EXPECT_GE(view->smallestTextDrawn(), kMinimumTextHeight);
+  }
+  EXPECT_DOUBLE_EQ(view->scale(), view->MinimumTextScale());
   view->ZoomActualSize();
   EXPECT_DOUBLE_EQ(view->scale(), 1.0);
   // At the actual size the screen is as large as the window was drawn for.
@@ -224,24 +230,29 @@ TEST_F(ScreenLayoutTest, ScreenFitsTheWindowAndZooms) {
   EXPECT_DOUBLE_EQ(view->scale(), fitted);
 }
 
-TEST(ScreenFitScale, KeepsProportionsAndLetsLongScreensScroll) {
+TEST(ScreenFitScale, FitsWholeDownToReadableTextThenScrolls) {
   struct Case {
     QSizeF extent;
     QSize room;
     double scale;
   };
+  // The least readable scale of these cases' text: 0.6.
   const Case cases[] = {
       {{1000, 800}, {2000, 1200}, 1.5},    // the height decides
       {{1000, 400}, {1500, 1200}, 1.5},    // the width decides
-      {{1000, 2000}, {1200, 900}, 1.0},    // a long listing scrolls at its actual size
-      {{1000, 2000}, {816, 900}, 0.8},     // ... unless the window is narrower than it
-      {{1000, 800}, {100, 80}, ChartView::kMinZoom},
+      {{1000, 1000}, {1200, 700}, 0.7},    // smaller than its actual size, whole in the window
+      {{1000, 2000}, {1200, 1300}, 0.65},  // a long listing too, while its text stays readable
+      {{1000, 2000}, {1200, 900}, 1.0},    // one that would need smaller text scrolls at its actual size
+      {{1000, 2000}, {816, 900}, 0.8},     // ... or the width's scale
+      {{1000, 2000}, {516, 900}, 0.6},     // ... never below the readable scale
+      {{1000, 800}, {100, 80}, 0.6},
       {{100, 80}, {4000, 4000}, ChartView::kMaxZoom},
       {{0, 0}, {800, 600}, 1.0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.extent.width() << " x " << c.extent.height());
-    EXPECT_DOUBLE_EQ(ChartView::FitScale(c.extent, c.room, 16), c.scale);
+    SCOPED_TRACE(::testing::Message() << c.extent.width() << " x " << c.extent.height() << " in " << c.room.width()
+                                      << " x " << c.room.height());
+    EXPECT_DOUBLE_EQ(ChartView::FitScale(c.extent, c.room, 16, 0.6), c.scale);
   }
 }
 
@@ -251,7 +262,7 @@ TEST_F(ScreenLayoutTest, SavePicturesForReview) {
   const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR");
   if (folder.isEmpty()) GTEST_SKIP() << "set ORVANE_SHOT_DIR to write the pictures";
   QDir().mkpath(folder);
-  for (const QSize size : {QSize(1400, 1000), QSize(1920, 1200)}) {
+  for (const QSize size : {QSize(800, 600), QSize(1366, 768), QSize(1400, 1000), QSize(1920, 1200)}) {
     for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
       if (style == kEastSun && size.width() != 1400) continue;
       ChartView* view = OpenAt(size, style);
