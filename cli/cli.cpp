@@ -24,6 +24,7 @@
 #include "cli/json.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
+#include "cli/yoga_cli.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"
@@ -262,6 +263,12 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   ComputeChartFromBirth(*state, settings, birth);
   CheckSwissData(*state);
   std::string text;
+  if (options.yogas) {
+    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(*state, settings, options.yogaChart));
+    if (options.json) return YogasJson(found, options.yogaChart, id ? &id->idJson : nullptr);
+    text = YogasText(found, options.yogaChart);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
   if (options.json) {
     JsonWriter json;
     const std::vector<std::string> kept = KeptChartKeys(options.fields);
@@ -445,6 +452,10 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   }
   if (options.version) {
     std::fputs(VersionText().c_str(), stdout);
+    return 0;
+  }
+  if (options.listYogas) {
+    std::fputs((options.json ? YogaLibraryJson() : YogaLibraryText()).c_str(), stdout);
     return 0;
   }
   if (options.listSections) {

@@ -194,6 +194,18 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.section = n;
        return true;
      }},
+    {"--yogas", "", "", "the yogas of the chart: key, name, family, source, planets, houses, conditions and "
+     "weakenings (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.yogas, {}); }},
+    {"--yoga-chart", "D1|D9|D10", "D1, D9 or D10", "with --yogas: read the yogas in the rasi (D1, the default), the "
+     "navamsa (D9) or the dasamsa (D10)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "D1" && v != "D9" && v != "D10") return false;
+       o.yogaChart = v == "D9" ? 9 : v == "D10" ? 10 : 1;
+       return true;
+     }},
+    {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listYogas, {}); }},
     {"--list-sections", "", "", "number, name and title of every report section (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listSections, {}); }},
     {"--basic", "", "", "the basic calculations as the desktop program copies them",
@@ -359,11 +371,14 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       o.transitMoment = moment;
     }
   }
-  if (o.help || o.version || o.listSections) return true;
+  if (o.help || o.version || o.listSections || o.listYogas) return true;
   if (o.tajakaMonth && !o.tajakaYear) return fail("--month needs --tajaka YEAR");
   if (o.tajakaHora && !o.tajakaMonth) return fail("--hora needs --month M");
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
   if (o.json && o.section) return fail("--json and --section exclude each other");
+  if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
+  if (o.yogas && (o.section || o.basic || o.complete || !o.fields.empty() || o.match || o.transits))
+    return fail("--yogas excludes --section, --basic, --complete, --fields, --match and --transits");
   if (!o.fields.empty() && (!o.json || o.match || o.transits || o.placesQuery))
     return fail("--fields goes with --json of charts");
   if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))

@@ -17,6 +17,9 @@ struct CliOptions {
   bool listSections = false;
   bool json = false;
   std::vector<std::string> fields;  // --fields: the chart JSON keys written (empty: all)
+  bool yogas = false;      // --yogas: the chart's yogas instead of the chart
+  bool listYogas = false;  // --list-yogas: the yoga library
+  int yogaChart = 1;       // --yoga-chart: 1 rasi, 9 navamsa, 10 dasamsa
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

@@ -68,8 +68,9 @@ const std::vector<Layer>& Layers() {
       {"compute", {"tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"match", {"vedic", "chart", "engine", "io", "report"}},
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
+      {"yoga", {"engine"}},
       {"cli",
-       {"match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
+       {"yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
        {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
   };
   return layers;
