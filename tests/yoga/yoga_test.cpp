@@ -147,6 +147,14 @@ TEST(Yogas, HandWorkedCharts) {
       // Aries lagna: Jupiter, 9th lord, in its own Sagittarius; Mars, the
       // lagna lord, exalted in Capricorn far from the Sun.
       {"Lakshmi", With(Ar, {{Ju, Sg}, {Ma, Cp}, {Su, Ge}}), {"lakshmi"}, {}},
+      // The Moon in Leo between Mars (Virgo) and Venus (Cancer); the Sun in
+      // Aries between Mercury (Pisces) and Jupiter (Taurus).
+      {"planets on both sides of the Moon and of the Sun", With(Sg, {{Mo, Le}, {Ma, Vi}, {Ve, Cn}, {Su, Ar},
+                                                                     {Me, Pi}, {Ju, Ta}, {Sa, Sg}}),
+       {"durudhara", "sunapha", "anapha", "ubhayachari", "vesi", "vasi"}, {"kemadruma"}},
+      // Mars in Virgo and Saturn in Scorpio on both sides of a Libra lagna.
+      {"the lagna hemmed in by malefics", With(Li, {{Ma, Vi}, {Sa, Sc}, {Su, Sg}, {Mo, Cp}}), {"papa-kartari"},
+       {"shubha-kartari"}},
       // Rahu in Capricorn, Ketu in Cancer, every planet in Capricorn..Cancer.
       {"Kala Sarpa", Chart(Cn, {Ta, Cp, Aq, Ar, Ge, Pi, Cp, Cp, Cn}), {"kala-sarpa", "grahana-moon"},
        {"kala-amrita"}},
