@@ -25,6 +25,7 @@
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/yoga_cli.h"
+#include "compute/yoga_chart.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"

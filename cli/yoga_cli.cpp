@@ -4,7 +4,6 @@
 
 #include "cli/json.h"
 #include "engine/zodiac.h"
-#include "vedic/vargas.h"
 
 namespace orvane {
 namespace {
@@ -20,21 +19,6 @@ void StringArray(JsonWriter& json, const std::vector<yoga::Fact>& facts) {
 }
 
 }  // namespace
-
-yoga::YogaChart YogaChartOf(const ChartState& state, const Settings& settings, int varga) {
-  const Varga chosen = varga == 9 ? Varga::kD9 : varga == 10 ? Varga::kD10 : Varga::kD1;
-  yoga::YogaChart chart;
-  chart.lagna = VargaSignOf(chosen, state.slotLongitude[kAscendant], settings.horaMethod);
-  chart.lagnaNavamsa = VargaSignOf(Varga::kD9, state.slotLongitude[kAscendant], settings.horaMethod);
-  for (int i = 0; i < kGrahaCount; ++i) {
-    const double longitude = state.slotLongitude[static_cast<std::size_t>(SlotOf(BodyAt(i)))];
-    chart.sign[static_cast<std::size_t>(i)] = VargaSignOf(chosen, longitude, settings.horaMethod);
-    chart.navamsa[static_cast<std::size_t>(i)] = VargaSignOf(Varga::kD9, longitude, settings.horaMethod);
-    chart.longitude[static_cast<std::size_t>(i)] = longitude;
-    chart.retrograde[static_cast<std::size_t>(i)] = state.slotRetrograde[static_cast<std::size_t>(SlotOf(BodyAt(i)))] != 0;
-  }
-  return chart;
-}
 
 std::string YogasText(const std::vector<yoga::FoundYoga>& found, int varga) {
   std::string out = "Yogas of the " + std::string(VargaWords(varga)) + ", houses in whole signs from the lagna: " +

@@ -4,15 +4,10 @@
 
 #include <string>
 
-#include "chart/chart_state.h"
-#include "io/settings.h"
+#include <vector>
 #include "yoga/yoga.h"
 
 namespace orvane {
-
-// The chart a yoga is read from: the rasi (varga 1) or the navamsa (9) or
-// dasamsa (10) signs of the computed chart.
-yoga::YogaChart YogaChartOf(const ChartState& state, const Settings& settings, int varga);
 
 // The found yogas as text (grouped by family) or as one JSON object (the
 // row's id first when given).
