@@ -22,6 +22,7 @@
 #include "cli/birth_rows.h"
 #include "cli/chart_read.h"
 #include "cli/json.h"
+#include "cli/library_cli.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/yoga_cli.h"
@@ -475,6 +476,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   }
 
   if (options.ephemeris) settings.ephemeris = *options.ephemeris;
+  if (options.LibraryCommand()) return RunLibrary(options, settings);
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
   if (options.transits) return RunTransits(options, settings);

@@ -20,6 +20,27 @@ struct CliOptions {
   bool yogas = false;      // --yogas: the chart's yogas instead of the chart
   bool listYogas = false;  // --list-yogas: the yoga library
   int yogaChart = 1;       // --yoga-chart: 1 rasi, 9 navamsa, 10 dasamsa
+
+  // The chart library (--db FILE, or the default library).
+  std::optional<std::string> db;
+  bool libAdd = false;             // --add: the chart files and folders named
+  std::string libImport;           // --import FILE (AAF, CSV or JSON Lines)
+  bool libList = false;            // --list
+  std::optional<std::string> libFind;     // --find NAME
+  std::optional<std::string> libWhere;    // --where EXPR
+  std::optional<std::string> libCountBy;  // --count-by FACT
+  std::string libControl;                 // --control shuffle|random
+  std::optional<std::string> libExport;   // --export csv|jsonl|aaf
+  std::vector<std::string> libTag, libUntag;  // ID:TAG
+  std::vector<long long> libRemove;           // --remove ID
+  std::optional<long long> libFacts;          // --facts ID
+  std::string libBackup;                      // --backup FILE
+  bool libCheck = false;                      // --check
+  bool csv = false;                           // --csv: --count-by as CSV
+  bool LibraryCommand() const {
+    return libAdd || !libImport.empty() || libList || libFind || libWhere || libCountBy || libExport ||
+           !libTag.empty() || !libUntag.empty() || !libRemove.empty() || libFacts || !libBackup.empty() || libCheck;
+  }
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

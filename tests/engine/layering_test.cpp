@@ -69,8 +69,10 @@ const std::vector<Layer>& Layers() {
       {"compute", {"yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"match", {"vedic", "chart", "engine", "io", "report"}},
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
+      {"library", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"},
+       {"sqlite3.h", "unistd.h"}},
       {"cli",
-       {"yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
+       {"library", "yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
        {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
   };
   return layers;
