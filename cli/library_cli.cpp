@@ -127,10 +127,10 @@ void WriteEntryJson(JsonWriter& json, const ChartEntry& e) {
   json.String(AngleText(e.birth.latitude, 'N', 'S'));
   json.Key("place");
   json.String(e.place);
+  // Flat, so that a notebook or DuckDB reads every key as a column, and the
+  // export reads back in with --import.
   json.Key("tags");
-  json.BeginArray();
-  for (const std::string& t : e.tags) json.String(t);
-  json.EndArray();
+  json.String(TagsText(e));
 }
 
 void PrintEntry(const ChartEntry& e, bool json) {
@@ -297,6 +297,11 @@ int Import(ChartLibrary& db, const std::string& path, const Settings& settings) 
       return kBad;
     }
     BirthRowReader reader(in);
+    // The columns this program's own CSV and JSON Lines exports add.
+    std::vector<std::string> accepted = {"name",   "gender", "place", "zone_id", "source",
+                                         "rodden", "tags",   "notes", "yogas"};
+    for (const library::FactInfo& f : library::FactCatalogue()) accepted.push_back(f.name);  // an export's facts, computed anew
+    reader.AcceptColumns(std::move(accepted));
     BirthRow row;
     while (!failed && reader.Next(row)) {
       if (!row.ok) {
@@ -312,6 +317,21 @@ int Import(ChartLibrary& db, const std::string& path, const Settings& settings) 
       if (!row.longitudeGiven) e.birth.longitude = settings.defaultLongitude;
       if (!row.latitudeGiven) e.birth.latitude = settings.defaultLatitude;
       e.source = std::filesystem::path(path).filename().string();
+      for (const auto& [name, value] : row.extra) {
+        if (name == "name" && !value.empty()) e.name = value;
+        if (name == "gender") e.gender = value == "m" || value == "f" ? value : "";
+        if (name == "place") e.place = value;
+        if (name == "zone_id") e.zoneId = value;
+        if (name == "source" && !value.empty()) e.source = value;
+        if (name == "rodden") e.rodden = value;
+        if (name == "notes") e.notes = value;
+        if (name == "tags") {
+          std::stringstream tags(value);
+          for (std::string tag; std::getline(tags, tag, ',');) {
+            if (!tag.empty()) e.tags.push_back(tag);
+          }
+        }
+      }
       failed = !add(e);
     }
     if (!reader.HeaderError().empty()) {
@@ -349,8 +369,6 @@ int Export(ChartLibrary& db, const library::CompiledQuery& query, const std::str
       JsonWriter w;
       w.BeginObject();
       WriteEntryJson(w, e);
-      w.Key("facts");
-      w.BeginObject();
       for (const auto& [name, value] : db.FactsOf(e.id)) {
         w.Key(name);
         const library::FactInfo* f = library::FindFact(name);
@@ -362,7 +380,6 @@ int Export(ChartLibrary& db, const library::CompiledQuery& query, const std::str
           w.String(value);
         }
       }
-      w.EndObject();
       w.EndObject();
       std::printf("%s\n", w.Text().c_str());
     }
