@@ -181,9 +181,13 @@ std::string FormatAaf(const ChartEntry& entry) {
   const double a = std::fabs(east);
   const int hours = static_cast<int>(a);
   const int minutes = static_cast<int>(std::lround((a - hours) * 100));
+  // File units: hours + minutes/100 + seconds/6000; AAF keeps whole
+  // minutes, rounded (to 23:59 at most).
   const double t = e.birth.time;
-  const int hour = static_cast<int>(t);
-  const int minute = static_cast<int>(std::min(std::lround((t - hour) * 6000) / 60, 59L));  // file units: h + m/100 + s/6000
+  const long whole = static_cast<long>(t);
+  const long seconds = whole * 3600 + std::lround((t - static_cast<double>(whole)) * 6000);
+  const long clock = std::min((seconds + 30) / 60, 24L * 60 - 1);
+  const int hour = static_cast<int>(clock / 60), minute = static_cast<int>(clock % 60);
   char out[512];
   std::snprintf(out, sizeof out, "#A93:%s,*,%s,%02d.%02d.%04d,%02d:%02d,%s,*\n#B93:*,%s,%s,%dh%c%02d,0\n",
                 e.name.c_str(), e.gender.empty() ? "*" : e.gender.c_str(), static_cast<int>(e.birth.day),

@@ -16,11 +16,25 @@ namespace {
 // "ORVN": the application id that marks an Orvane library among SQLite files.
 constexpr int kApplicationId = 0x4F52564E;
 
-// A prepared statement, finalized when it goes out of scope.
+// A prepared statement, finalized when it goes out of scope; or, taken from
+// a cache of the statements a library runs for every chart it adds, reset
+// for the next use.
 class Statement {
  public:
   Statement(sqlite3* db, const std::string& sql) { sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr); }
-  ~Statement() { sqlite3_finalize(stmt_); }
+  Statement(std::map<std::string, sqlite3_stmt*>& cache, sqlite3* db, const std::string& sql) : cached_(true) {
+    sqlite3_stmt*& slot = cache[sql];
+    if (slot == nullptr) sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &slot, nullptr);
+    stmt_ = slot;
+  }
+  ~Statement() {
+    if (!cached_) {
+      sqlite3_finalize(stmt_);
+    } else if (stmt_) {
+      sqlite3_reset(stmt_);
+      sqlite3_clear_bindings(stmt_);
+    }
+  }
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
   bool ok() const { return stmt_ != nullptr; }
@@ -39,6 +53,7 @@ class Statement {
 
  private:
   sqlite3_stmt* stmt_ = nullptr;
+  bool cached_ = false;
 };
 
 std::string Text(sqlite3_stmt* s, int column) {
@@ -77,6 +92,7 @@ std::string DefaultLibraryPath() {
 }
 
 ChartLibrary::~ChartLibrary() {
+  for (auto& [sql, stmt] : statements_) sqlite3_finalize(stmt);
   if (db_) sqlite3_close_v2(db_);
 }
 
@@ -187,7 +203,7 @@ std::int64_t ChartLibrary::Add(const ChartEntry& e, const ChartFacts& facts, con
   };
   std::int64_t id = 0;
   {
-    Statement s(db_,
+    Statement s(statements_, db_,
                 "INSERT INTO charts(name, gender, month, day, year, time, zone, longitude, latitude, place, zone_id, "
                 "source, rodden, notes) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
     if (!s.ok()) return fail();
@@ -209,7 +225,7 @@ std::int64_t ChartLibrary::Add(const ChartEntry& e, const ChartFacts& facts, con
     id = sqlite3_last_insert_rowid(db_);
   }
   for (const std::string& tag : e.tags) {
-    Statement s(db_, "INSERT OR IGNORE INTO tags(chart_id, tag) VALUES(?, ?)");
+    Statement s(statements_, db_, "INSERT OR IGNORE INTO tags(chart_id, tag) VALUES(?, ?)");
     s.Bind(id);
     s.Bind(std::string_view(tag));
     if (s.Step() != SQLITE_DONE) return fail();
@@ -232,7 +248,7 @@ bool ChartLibrary::SetFacts(std::int64_t id, const ChartFacts& facts, const std:
     marks += ", ?";
   }
   sql += ") VALUES(" + marks + ")";
-  Statement s(db_, sql);
+  Statement s(statements_, db_, sql);
   if (!s.ok()) {
     if (error) *error = Reason(db_);
     return false;
@@ -264,7 +280,7 @@ bool ChartLibrary::SetFacts(std::int64_t id, const ChartFacts& facts, const std:
     return false;
   }
   {
-    Statement d(db_, "DELETE FROM chart_yogas WHERE chart_id = ?");
+    Statement d(statements_, db_, "DELETE FROM chart_yogas WHERE chart_id = ?");
     d.Bind(id);
     if (d.Step() != SQLITE_DONE) {
       if (error) *error = Reason(db_);
@@ -272,7 +288,7 @@ bool ChartLibrary::SetFacts(std::int64_t id, const ChartFacts& facts, const std:
     }
   }
   for (const std::string& y : facts.yogas) {
-    Statement a(db_, "INSERT OR IGNORE INTO chart_yogas(chart_id, yoga) VALUES(?, ?)");
+    Statement a(statements_, db_, "INSERT OR IGNORE INTO chart_yogas(chart_id, yoga) VALUES(?, ?)");
     a.Bind(id);
     a.Bind(std::string_view(y));
     if (a.Step() != SQLITE_DONE) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,6 +109,7 @@ class ChartLibrary {
 
   sqlite3* db_ = nullptr;
   std::string path_;
+  std::map<std::string, sqlite3_stmt*> statements_;  // prepared once, for every chart added
 };
 
 }  // namespace orvane::library
