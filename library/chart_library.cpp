@@ -64,6 +64,27 @@ std::string Text(sqlite3_stmt* s, int column) {
 
 std::string Reason(sqlite3* db) { return db ? sqlite3_errmsg(db) : "out of memory"; }
 
+// Runs a statement that returns no rows; false with the database's reason.
+bool Run(Statement& s, sqlite3* db, std::string* error) {
+  if (s.ok() && s.Step() == SQLITE_DONE) return true;
+  if (error) *error = Reason(db);
+  return false;
+}
+
+// A fact's value in a result column, as queries write it.
+std::string FactText(FactKind kind, sqlite3_stmt* row, int column) {
+  const std::int64_t n = sqlite3_column_int64(row, column);
+  switch (kind) {
+    case FactKind::kSign: return std::string(SignText(static_cast<int>(n)));
+    case FactKind::kNakshatra: return std::string(NakshatraText(static_cast<int>(n)));
+    case FactKind::kBool: return n ? "true" : "false";
+    case FactKind::kDignity:
+    case FactKind::kPlanet:
+    case FactKind::kText: return Text(row, column);
+    default: return std::to_string(n);
+  }
+}
+
 // The facts table's columns, from the catalogue: "moon_sign INTEGER".
 std::vector<std::pair<std::string, std::string>> FactColumns() {
   std::vector<std::pair<std::string, std::string>> columns;
@@ -275,26 +296,17 @@ bool ChartLibrary::SetFacts(std::int64_t id, const ChartFacts& facts, const std:
     else if (field == "retrograde") s.Bind(std::int64_t{pf.retrograde ? 1 : 0});
     else if (field == "navamsa") s.Bind(std::int64_t{pf.navamsa});
   }
-  if (s.Step() != SQLITE_DONE) {
-    if (error) *error = Reason(db_);
-    return false;
-  }
+  if (!Run(s, db_, error)) return false;
   {
     Statement d(statements_, db_, "DELETE FROM chart_yogas WHERE chart_id = ?");
     d.Bind(id);
-    if (d.Step() != SQLITE_DONE) {
-      if (error) *error = Reason(db_);
-      return false;
-    }
+    if (!Run(d, db_, error)) return false;
   }
   for (const std::string& y : facts.yogas) {
     Statement a(statements_, db_, "INSERT OR IGNORE INTO chart_yogas(chart_id, yoga) VALUES(?, ?)");
     a.Bind(id);
     a.Bind(std::string_view(y));
-    if (a.Step() != SQLITE_DONE) {
-      if (error) *error = Reason(db_);
-      return false;
-    }
+    if (!Run(a, db_, error)) return false;
   }
   return true;
 }
@@ -311,10 +323,7 @@ std::vector<std::int64_t> ChartLibrary::StaleFacts(const std::string& factsKey) 
 bool ChartLibrary::Remove(std::int64_t id, std::string* error) {
   Statement s(db_, "DELETE FROM charts WHERE id = ?");
   s.Bind(id);
-  if (s.Step() != SQLITE_DONE) {
-    if (error) *error = Reason(db_);
-    return false;
-  }
+  if (!Run(s, db_, error)) return false;
   if (sqlite3_changes(db_) == 0) {
     if (error) *error = "no chart has the id " + std::to_string(id);
     return false;
@@ -326,10 +335,7 @@ bool ChartLibrary::AddTag(std::int64_t id, std::string_view tag, std::string* er
   Statement s(db_, "INSERT OR IGNORE INTO tags(chart_id, tag) SELECT id, ? FROM charts WHERE id = ?");
   s.Bind(tag);
   s.Bind(id);
-  if (s.Step() != SQLITE_DONE) {
-    if (error) *error = Reason(db_);
-    return false;
-  }
+  if (!Run(s, db_, error)) return false;
   ChartEntry e;
   if (!Get(id, e)) {
     if (error) *error = "no chart has the id " + std::to_string(id);
@@ -342,10 +348,7 @@ bool ChartLibrary::RemoveTag(std::int64_t id, std::string_view tag, std::string*
   Statement s(db_, "DELETE FROM tags WHERE chart_id = ? AND tag = ?");
   s.Bind(id);
   s.Bind(tag);
-  if (s.Step() != SQLITE_DONE) {
-    if (error) *error = Reason(db_);
-    return false;
-  }
+  if (!Run(s, db_, error)) return false;
   return true;
 }
 
@@ -483,19 +486,7 @@ std::vector<std::pair<std::string, std::string>> ChartLibrary::FactsOf(std::int6
   s.Bind(id);
   if (s.Step() != SQLITE_ROW) return out;
   for (std::size_t i = 0; i < facts.size(); ++i) {
-    const int column = static_cast<int>(i);
-    const std::int64_t n = sqlite3_column_int64(s.get(), column);
-    std::string value;
-    switch (facts[i]->kind) {
-      case FactKind::kSign: value = std::string(SignText(static_cast<int>(n))); break;
-      case FactKind::kNakshatra: value = std::string(NakshatraText(static_cast<int>(n))); break;
-      case FactKind::kBool: value = n ? "true" : "false"; break;
-      case FactKind::kDignity:
-      case FactKind::kPlanet:
-      case FactKind::kText: value = Text(s.get(), column); break;
-      default: value = std::to_string(n);
-    }
-    out.emplace_back(facts[i]->name, value);
+    out.emplace_back(facts[i]->name, FactText(facts[i]->kind, s.get(), static_cast<int>(i)));
   }
   Statement y(db_, "SELECT yoga FROM chart_yogas WHERE chart_id = ? ORDER BY yoga");
   y.Bind(id);
@@ -518,17 +509,7 @@ bool ChartLibrary::CountBy(const CompiledQuery& query, const FactInfo& fact,
   for (const QueryValue& v : query.params) s.Bind(v);
   int rc = 0;
   while ((rc = s.Step()) == SQLITE_ROW) {
-    const std::int64_t n = sqlite3_column_int64(s.get(), 0);
-    std::string value;
-    switch (fact.kind) {
-      case FactKind::kSign: value = std::string(SignText(static_cast<int>(n))); break;
-      case FactKind::kNakshatra: value = std::string(NakshatraText(static_cast<int>(n))); break;
-      case FactKind::kBool: value = n ? "true" : "false"; break;
-      case FactKind::kDignity:
-      case FactKind::kPlanet:
-      case FactKind::kText: value = Text(s.get(), 0); break;
-      default: value = std::to_string(n);
-    }
+    const std::string value = FactText(fact.kind, s.get(), 0);
     out.emplace_back(value, sqlite3_column_int64(s.get(), 1));
   }
   if (rc != SQLITE_DONE) {

@@ -102,6 +102,27 @@ std::optional<Body> ExaltedIn(int sign) {
   return std::nullopt;
 }
 
+}  // namespace orvane::yoga::rules
+
+namespace orvane::yoga {
+
+std::string_view DignityIn(Body planet, int sign) {
+  if (!rules::IsPlanet(planet)) return "";
+  const std::size_t p = IndexOf(planet);
+  sign = WrapToSign(sign);
+  if (sign == rules::kExaltation[p]) return "exalted";
+  if (sign == WrapToSign(rules::kExaltation[p] + 6)) return "debilitated";
+  if (sign == rules::kMoolatrikona[p]) return "moolatrikona";
+  const Body lord = rules::Context::LordOfSign(sign);
+  if (lord == planet) return "own";
+  const int relation = rules::kNatural[p][IndexOf(lord)];
+  return relation > 0 ? "friend" : relation < 0 ? "enemy" : "neutral";
+}
+
+}  // namespace orvane::yoga
+
+namespace orvane::yoga::rules {
+
 // --- Context ---
 
 Context::Context(const YogaChart& chart, const YogaOptions& options) : chart_(chart), options_(options) {

@@ -98,6 +98,11 @@ struct YogaDescription {
 };
 std::vector<YogaDescription> DescribeYogas();
 
+// The dignity of a planet (Sun..Saturn) in a sign, by whole signs:
+// "exalted", "moolatrikona", "own", "friend", "neutral", "enemy" or
+// "debilitated" (natural friendship); "" for the nodes and outer bodies.
+std::string_view DignityIn(Body planet, int sign);
+
 // Sign names as the yoga texts write them ("Aries".."Pisces"), body names
 // ("Sun".."Ketu").
 std::string_view SignName(int sign);
