@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <charconv>
 #include <cmath>
 
@@ -202,6 +203,20 @@ constexpr CliOptionSpec kOptionTable[] = {
      [](CliOptions& o, std::string_view v, std::string&) {
        if (v != "D1" && v != "D9" && v != "D10") return false;
        o.yogaChart = v == "D9" ? 9 : v == "D10" ? 10 : 1;
+       return true;
+     }},
+    {"--sensitivity", "", "", "how far the birth time may move either way before the lagna, its pada, the "
+     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa (and with --dasa-at the dasa lord) change",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.sensitivity, {}); }},
+    {"--dasa-at", "YYYY-MM-DD", "a date as 2030-01-31", "with --sensitivity: the Vimsottari lord running at this date "
+     "as one more point",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int y = 0, m = 0, d = 0;
+       char tail = 0;
+       if (std::sscanf(std::string(v).c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
+           d > 31 || y < -3000 || y > 3000)
+         return false;
+       o.dasaAt = std::array<int, 3>{y, m, d};
        return true;
      }},
     {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
@@ -475,6 +490,11 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
   if (o.json && o.section) return fail("--json and --section exclude each other");
   if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
+  if (o.dasaAt && !o.sensitivity) return fail("--dasa-at goes with --sensitivity");
+  if (o.sensitivity && (o.section || o.basic || o.complete || o.yogas || !o.fields.empty() || o.match || o.transits ||
+                        o.tajakaYear || o.mundaneDays))
+    return fail("--sensitivity excludes --section, --basic, --complete, --yogas, --fields, --match, --transits, "
+                "--tajaka and --mundane");
   if (o.yogas && (o.section || o.basic || o.complete || !o.fields.empty() || o.match || o.transits))
     return fail("--yogas excludes --section, --basic, --complete, --fields, --match and --transits");
   if (!o.fields.empty() && (!o.json || o.match || o.transits || o.placesQuery))

@@ -1,6 +1,7 @@
 // Command-line options of orvane-cli.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,6 +21,8 @@ struct CliOptions {
   bool yogas = false;      // --yogas: the chart's yogas instead of the chart
   bool listYogas = false;  // --list-yogas: the yoga library
   int yogaChart = 1;       // --yoga-chart: 1 rasi, 9 navamsa, 10 dasamsa
+  bool sensitivity = false;                       // --sensitivity: birth-time windows
+  std::optional<std::array<int, 3>> dasaAt;       // --dasa-at: the date of its dasa lord
 
   // The chart library (--db FILE, or the default library).
   std::optional<std::string> db;

@@ -95,6 +95,22 @@ TEST(CliYogas, BatchRowsCarryTheirIds) {
   EXPECT_EQ(batch.out.substr(0, batch.out.find('\n') + 1), "{\"id\":\"a\"," + one.out.substr(1));
 }
 
+TEST(CliSensitivity, TextAndJsonSayTheSameWindows) {
+  const CliRun json = RunCliProcess(With({"--sensitivity", "--json", "--dasa-at", "2030-01-01"}));
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json windows = nlohmann::json::parse(json.out).at("sensitivity");
+  ASSERT_EQ(windows.size(), 16u);
+  EXPECT_EQ(windows[0].at("point"), "lagna");
+  EXPECT_EQ(windows[0].at("value"), "Cancer");
+  const CliRun text = RunCliProcess(With({"--sensitivity", "--dasa-at", "2030-01-01"}));
+  ASSERT_EQ(text.status, 0) << text.err;
+  // "lagna            Cancer                 stays for −38 min 2 s / +1 h 31 min 21 s"
+  const int before = windows[0].at("before_seconds"), after = windows[0].at("after_seconds");
+  EXPECT_EQ(before, 38 * 60 + 2);
+  EXPECT_EQ(after, 3600 + 31 * 60 + 21);
+  EXPECT_NE(text.out.find("stays for \u221238 min 2 s / +1 h 31 min 21 s\n"), std::string::npos) << text.out;
+}
+
 TEST(CliYogas, OptionsRefusedWithAMessage) {
   struct Case {
     std::vector<std::string> args;
@@ -104,6 +120,9 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--yoga-chart", "D9"}), "--yoga-chart goes with --yogas"},
       {With({"--yogas", "--yoga-chart", "D2"}), "--yoga-chart takes D1, D9 or D10"},
       {With({"--yogas", "--section", "4"}), "--yogas excludes --section"},
+      {With({"--dasa-at", "2030-01-01"}), "--dasa-at goes with --sensitivity"},
+      {With({"--sensitivity", "--dasa-at", "2030-13-01"}), "--dasa-at takes a date as 2030-01-31"},
+      {With({"--sensitivity", "--yogas"}), "--sensitivity excludes --section"},
   };
   for (const Case& c : cases) {
     const CliRun run = RunCliProcess(c.args);
