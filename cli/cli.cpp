@@ -321,7 +321,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.yogas) {
-    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(*state, settings, options.yogaChart));
+    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(Chart(*state), options.yogaChart));
     if (options.json) return YogasJson(found, options.yogaChart, id ? &id->idJson : nullptr);
     text = YogasText(found, options.yogaChart);
     return id ? PrefixLines(id->idText + "\t", text) : text;
