@@ -28,6 +28,7 @@ AppPaths AppPaths::Defaults() {
   const QString configFolder = QFileInfo(paths.settingsFile).absolutePath();
   paths.recentFilesFile = configFolder + "/recent-files.ini";
   paths.workingFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/orvane/work";
+  paths.libraryFile = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/orvane/charts.sqlite";
   // Without a runtime folder of the user's own the lock and the socket go
   // to a folder named after the user in the temporary folder; whichever it
   // is, it must be the user's (MakePrivateFolder checks).
@@ -43,6 +44,7 @@ AppPaths AppPaths::InFolders(const QString& configHome, const QString& dataHome,
                        QString::fromLatin1(kSettingsFileName.data(), qsizetype(kSettingsFileName.size()));
   paths.recentFilesFile = configHome + "/orvane/recent-files.ini";
   paths.workingFolder = dataHome + "/orvane/work";
+  paths.libraryFile = dataHome + "/orvane/charts.sqlite";
   paths.instanceFolder = runtimeHome + "/orvane";
   return paths;
 }

@@ -12,6 +12,7 @@ struct AppPaths {
   QString recentFilesFile;  // QSettings (INI) file of the nine recent files
   QString workingFolder;    // private (0700): the views' working chart files
   QString instanceFolder;   // the lock file and the socket of the running program
+  QString libraryFile;      // the chart library, ".../orvane/charts.sqlite" in the data folder
 
   // The per-user folders: the configuration folder (io's DefaultSettingsPath),
   // the data folder and the runtime folder given by QStandardPaths.

@@ -803,6 +803,16 @@ QString ChartView::SectionCommand(int section) const {
   return command + QLatin1Char(' ') + file;
 }
 
+void ChartView::ShowBirthData(const QByteArray& image) {
+  doc_.SetEditedImage(image);
+  recompute_ = true;
+  choices_.screen = kScreenTwoCharts;
+  balasAnnounced_ = false;
+  RefreshScreen();
+  RefreshDasaBrowser();
+  doc_.UpdateAllViews(this);
+}
+
 void ChartView::OnEditBirthData() {
   const BirthData current = hasChart_ ? state_->birth : NowBirthData(app_.settings());
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());

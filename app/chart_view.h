@@ -148,6 +148,9 @@ class ChartView : public QWidget, public ScreenView {
   // Picks out these bodies in the view's chart diagrams (none: the usual
   // drawing).
   void HighlightBodies(BodySet bodies);
+  // Shows the chart of a chart data file's bytes (with its labels): the
+  // document takes them as new birth data.
+  void ShowBirthData(const QByteArray& image);
   // The same window showing section `section`.
   void ShowReportSection(int section);
   ReportWindow* reportWindow() const;

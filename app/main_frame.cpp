@@ -1,4 +1,6 @@
 #include "app/main_frame.h"
+
+#include "app/library_panel.h"
 #include "app/match_commands.h"
 
 #include <sys/stat.h>
@@ -189,6 +191,20 @@ void CMainFrame::CreateMenus() {
   fileMenu_->addAction(printSetupAction_);
   fileMenu_->addSeparator();
   AddViewMenuEntries(fileMenu_, ViewMenuGroup::kFileSend);
+  // The chart library: a dock beside the chart windows, and the active
+  // chart saved into it.
+  libraryPanel_ = new LibraryPanel(*this, app_.settings(), app_.paths().libraryFile);
+  addDockWidget(Qt::RightDockWidgetArea, libraryPanel_);
+  libraryPanel_->hide();
+  QAction* saveToLibrary = fileMenu_->addAction(QStringLiteral("Save to &library"), this, [this] {
+    if (ChartView* view = activeView()) {
+      libraryPanel_->show();
+      libraryPanel_->SaveChart(*view);
+    }
+  });
+  saveToLibrary->setObjectName(QStringLiteral("saveToLibrary"));
+  saveToLibrary->setStatusTip(QStringLiteral("Keep the active chart in the chart library"));
+  viewCommandActions_ << saveToLibrary;
   recentSeparator_ = fileMenu_->addSeparator();
   for (QAction* action : recentActions_) fileMenu_->addAction(action);
   fileMenu_->addSeparator();
@@ -212,6 +228,11 @@ void CMainFrame::CreateMenus() {
   matchWith->setStatusTip(QStringLiteral("Ashtakoota matching and Manglik check with another chart file"));
   transits->setStatusTip(QStringLiteral("The grahas of a chosen moment with this chart, and its Sade Sati periods"));
   viewCommandActions_ << matchWith << transits;
+  QAction* library = libraryPanel_->toggleViewAction();
+  library->setText(QStringLiteral("Chart &library"));
+  library->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
+  library->setStatusTip(QStringLiteral("The charts kept in the chart library: find, tag, open"));
+  charts->addAction(library);
   QMenu* dasas = menuBar()->addMenu(QStringLiteral("&Dasas"));
   AddViewMenuEntries(dasas, ViewMenuGroup::kDasas);
   QMenu* tajaka = menuBar()->addMenu(QStringLiteral("&Tajaka"));

@@ -20,6 +20,7 @@ class QToolBar;
 namespace orvane {
 
 class CChildFrame;
+class LibraryPanel;
 class DesktopApp;
 class ChartDocument;
 class ChartView;
@@ -81,6 +82,8 @@ class CMainFrame : public QMainWindow {
   // The start-up default working chart file, written when missing.
   QString startupDefaultFile() const;
   const QString& startupProblem() const { return startupProblem_; }
+  // The chart library panel (a dock, hidden until asked for).
+  LibraryPanel* libraryPanel() const { return libraryPanel_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -133,6 +136,7 @@ class CMainFrame : public QMainWindow {
   QHash<int, QAction*> commandActions_;    // chart-window commands by id
   QList<QAction*> viewCommandActions_;     // enabled with a chart window
   QList<QAction*> fullMenuOnlyActions_;    // hidden for ".dat" charts
+  LibraryPanel* libraryPanel_ = nullptr;
 };
 
 }  // namespace orvane

@@ -1,0 +1,284 @@
+#include "app/library_panel.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "app/chart_document.h"
+#include "app/chart_view.h"
+#include "app/main_frame.h"
+#include "compute/chart.h"
+#include "io/chart_file.h"
+#include "io/settings.h"
+#include "library/chart_facts.h"
+#include "library/query.h"
+
+namespace orvane {
+namespace {
+
+constexpr int kIdRole = Qt::UserRole + 1;
+constexpr std::size_t kListed = 2000;  // rows shown at most
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// "1970-04-04 17:50" from file units (hours + minutes/100 + seconds/6000).
+QString Born(const BirthData& b) {
+  const int hour = static_cast<int>(b.time);
+  const long minutes = std::min(std::lround((b.time - hour) * 6000) / 60, 59L);
+  return QStringLiteral("%1-%2-%3 %4:%5")
+      .arg(static_cast<int>(b.year), 4, 10, QLatin1Char('0'))
+      .arg(static_cast<int>(b.month), 2, 10, QLatin1Char('0'))
+      .arg(static_cast<int>(b.day), 2, 10, QLatin1Char('0'))
+      .arg(hour, 2, 10, QLatin1Char('0'))
+      .arg(static_cast<int>(minutes), 2, 10, QLatin1Char('0'));
+}
+
+// Text that reads as a query rather than a name.
+bool LooksLikeQuery(const QString& text) {
+  for (const char* mark : {"==", "!=", "<", ">", " in [", "has_yoga(", "tag(", "not "}) {
+    if (text.contains(QLatin1String(mark))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString path)
+    : QDockWidget(QStringLiteral("Chart library"), &frame), frame_(frame), settings_(settings), path_(std::move(path)),
+      search_(new QLineEdit), table_(new QTableWidget(0, 4)), tags_(new QLineEdit), notes_(new QPlainTextEdit),
+      status_(new QLabel) {
+  setObjectName(QStringLiteral("libraryPanel"));
+  setAcceptDrops(true);
+  search_->setObjectName(QStringLiteral("librarySearch"));
+  search_->setPlaceholderText(QStringLiteral("Name, or a query: moon.sign == \"Scorpio\""));
+  search_->setClearButtonEnabled(true);
+  search_->setAccessibleName(QStringLiteral("Search the library"));
+  table_->setObjectName(QStringLiteral("libraryTable"));
+  table_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Place"),
+                                     QStringLiteral("Tags")});
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSortingEnabled(true);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setAccessibleName(QStringLiteral("Charts of the library"));
+  tags_->setObjectName(QStringLiteral("libraryTags"));
+  tags_->setPlaceholderText(QStringLiteral("client, family"));
+  notes_->setObjectName(QStringLiteral("libraryNotes"));
+  notes_->setMaximumHeight(110);
+  status_->setObjectName(QStringLiteral("libraryStatus"));
+  status_->setWordWrap(true);
+
+  auto* open = new QPushButton(QStringLiteral("&Open"));
+  auto* save = new QPushButton(QStringLiteral("Save &tags and notes"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(open);
+  buttons->addStretch(1);
+  buttons->addWidget(save);
+  auto* details = new QFormLayout;
+  details->addRow(QStringLiteral("Tags:"), tags_);
+  details->addRow(QStringLiteral("Notes:"), notes_);
+
+  auto* body = new QWidget;
+  auto* layout = new QVBoxLayout(body);
+  layout->addWidget(search_);
+  layout->addWidget(table_, 1);
+  layout->addLayout(details);
+  layout->addLayout(buttons);
+  layout->addWidget(status_);
+  setWidget(body);
+
+  connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) { Search(text); });
+  connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { ShowChosen(); });
+  connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenChart(ChosenId()); });
+  connect(open, &QPushButton::clicked, this, [this] { OpenChart(ChosenId()); });
+  connect(save, &QPushButton::clicked, this, [this] { SaveDetails(); });
+  connect(this, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+    if (shown && EnsureOpen() && table_->rowCount() == 0) Search(search_->text());
+  });
+}
+
+bool LibraryPanel::EnsureOpen() {
+  if (db_.IsOpen()) return true;
+  std::string error;
+  if (!db_.Open(path_.toStdString(), &error)) {
+    status_->setText(QStringLiteral("The library cannot be opened: %1").arg(Q(error)));
+    return false;
+  }
+  status_->setText(QStringLiteral("%1: %2 charts. Drag chart files here to add them.")
+                       .arg(QFileInfo(path_).fileName())
+                       .arg(db_.Count()));
+  return true;
+}
+
+void LibraryPanel::Search(const QString& text) {
+  if (!EnsureOpen()) return;
+  std::vector<library::ChartEntry> found;
+  const QString trimmed = text.trimmed();
+  if (LooksLikeQuery(trimmed)) {
+    library::CompiledQuery query;
+    std::string error;
+    if (!library::CompileQuery(trimmed.toStdString(), query, &error) ||
+        !db_.Where(query, [&](const library::ChartEntry& e) {
+          if (found.size() < kListed) found.push_back(e);
+        }, &error)) {
+      status_->setText(QStringLiteral("Query: %1").arg(Q(error)));
+      return;
+    }
+  } else if (trimmed.isEmpty()) {
+    std::string error;
+    db_.Where(library::CompiledQuery(), [&](const library::ChartEntry& e) {
+      if (found.size() < kListed) found.push_back(e);
+    }, &error);
+  } else {
+    found = db_.FindByName(trimmed.toStdString(), kListed);
+  }
+  table_->setSortingEnabled(false);
+  table_->setRowCount(static_cast<int>(found.size()));
+  for (int row = 0; row < static_cast<int>(found.size()); ++row) {
+    const library::ChartEntry& e = found[static_cast<std::size_t>(row)];
+    QStringList tags;
+    for (const std::string& t : e.tags) tags << Q(t);
+    const QStringList cells = {Q(e.name), Born(e.birth), Q(e.place), tags.join(QStringLiteral(", "))};
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      item->setData(kIdRole, QVariant::fromValue<qlonglong>(e.id));
+      table_->setItem(row, column, item);
+    }
+  }
+  table_->setSortingEnabled(true);
+  table_->resizeColumnsToContents();
+  status_->setText(QStringLiteral("%1 of %2 charts").arg(found.size()).arg(db_.Count()));
+}
+
+std::int64_t LibraryPanel::ChosenId() const {
+  const QList<QTableWidgetItem*> chosen = table_->selectedItems();
+  return chosen.isEmpty() ? 0 : chosen.first()->data(kIdRole).toLongLong();
+}
+
+void LibraryPanel::ShowChosen() {
+  library::ChartEntry e;
+  if (!db_.IsOpen() || !db_.Get(ChosenId(), e)) {
+    tags_->clear();
+    notes_->clear();
+    return;
+  }
+  QStringList tags;
+  for (const std::string& t : e.tags) tags << Q(t);
+  tags_->setText(tags.join(QStringLiteral(", ")));
+  notes_->setPlainText(Q(e.notes));
+}
+
+bool LibraryPanel::SaveDetails() {
+  const std::int64_t id = ChosenId();
+  library::ChartEntry e;
+  if (!EnsureOpen() || !db_.Get(id, e)) return false;
+  std::vector<std::string> wanted;
+  for (const QString& t : tags_->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    if (!t.trimmed().isEmpty()) wanted.push_back(t.trimmed().toStdString());
+  }
+  std::string error;
+  bool ok = db_.Begin(&error);
+  for (const std::string& t : e.tags) {
+    if (ok && std::find(wanted.begin(), wanted.end(), t) == wanted.end()) ok = db_.RemoveTag(id, t, &error);
+  }
+  for (const std::string& t : wanted) {
+    if (ok && std::find(e.tags.begin(), e.tags.end(), t) == e.tags.end()) ok = db_.AddTag(id, t, &error);
+  }
+  ok = ok && db_.SetNotes(id, notes_->toPlainText().toStdString(), &error) && db_.Commit(&error);
+  if (!ok) {
+    db_.Rollback();
+    status_->setText(QStringLiteral("Not saved: %1").arg(Q(error)));
+    return false;
+  }
+  status_->setText(QStringLiteral("Tags and notes of %1 saved.").arg(Q(e.name)));
+  Search(search_->text());
+  return true;
+}
+
+std::int64_t LibraryPanel::Add(library::ChartEntry entry) {
+  if (!EnsureOpen()) return 0;
+  const std::optional<Chart> chart = ComputeChart(entry.birth, ChartOptions{}, settings_);
+  if (!chart) {
+    status_->setText(QStringLiteral("%1: the birth data cannot be cast.").arg(Q(entry.name)));
+    return 0;
+  }
+  std::string error;
+  const std::int64_t id = db_.Add(entry, library::FactsOf(*chart), library::FactsKey(settings_), &error);
+  status_->setText(id ? QStringLiteral("%1 added to the library.").arg(Q(entry.name))
+                      : QStringLiteral("Not added: %1").arg(Q(error)));
+  if (id) Search(search_->text());
+  return id;
+}
+
+std::int64_t LibraryPanel::AddFile(const QString& path) {
+  std::string bytes, error;
+  if (!ReadChartImage(path.toStdString(), bytes, &error)) {
+    status_->setText(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), Q(error)));
+    return 0;
+  }
+  const ChartValidation valid = ValidateChartImage(bytes);
+  if (!valid.ok) {
+    status_->setText(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), Q(valid.message)));
+    return 0;
+  }
+  const ChartLabels labels = ReadChartLabels(bytes);
+  library::ChartEntry e;
+  e.name = labels.name.empty() ? QFileInfo(path).completeBaseName().toStdString() : labels.name;
+  e.birth = valid.birth;
+  e.place = labels.place;
+  e.zoneId = labels.zone;
+  e.source = QFileInfo(path).fileName().toStdString();
+  return Add(std::move(e));
+}
+
+std::int64_t LibraryPanel::SaveChart(ChartView& view) {
+  const ChartLabels labels = view.document().Labels();
+  library::ChartEntry e;
+  e.name = labels.name.empty() ? view.document().DisplayName().toStdString() : labels.name;
+  e.birth = view.chart().birth;
+  e.place = labels.place;
+  e.zoneId = labels.zone;
+  e.source = view.document().pathName().isEmpty() ? std::string("desktop")
+                                                   : QFileInfo(view.document().pathName()).fileName().toStdString();
+  return Add(std::move(e));
+}
+
+ChartView* LibraryPanel::OpenChart(std::int64_t id) {
+  library::ChartEntry e;
+  if (id == 0 || !EnsureOpen() || !db_.Get(id, e)) return nullptr;
+  ChartDocument* doc = frame_.OnFileNew();
+  if (!doc) return nullptr;
+  ChartView* view = frame_.activeView();
+  if (!view) return nullptr;
+  const std::string image = FormatChartDataFile(e.birth) + FormatChartLabels({e.name, e.place, e.zoneId});
+  view->ShowBirthData(QByteArray(image.data(), static_cast<qsizetype>(image.size())));
+  return view;
+}
+
+void LibraryPanel::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void LibraryPanel::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) AddFile(url.toLocalFile());
+  }
+  event->acceptProposedAction();
+}
+
+}  // namespace orvane
