@@ -249,7 +249,8 @@ std::int64_t LibraryPanel::AddFile(const QString& path) {
 std::int64_t LibraryPanel::SaveChart(ChartView& view) {
   const ChartLabels labels = view.document().Labels();
   library::ChartEntry e;
-  e.name = labels.name.empty() ? view.document().DisplayName().toStdString() : labels.name;
+  // A chart without a person's name is named after its file ("default").
+  e.name = labels.name.empty() ? QFileInfo(view.document().DisplayName()).completeBaseName().toStdString() : labels.name;
   e.birth = view.chart().birth;
   e.place = labels.place;
   e.zoneId = labels.zone;

@@ -43,7 +43,7 @@ TEST_F(LibraryPanelTest, AddFindTagAndOpenCharts) {
   EXPECT_FALSE(panel->status()->text().isEmpty());
 
   panel->searchField()->setText(QString());
-  EXPECT_EQ(Names(*panel->table()), (QStringList{QStringLiteral("Ravi Kumar"), QStringLiteral("default.orv")}));
+  EXPECT_EQ(Names(*panel->table()), (QStringList{QStringLiteral("Ravi Kumar"), QStringLiteral("default")}));
   panel->searchField()->setText(QStringLiteral("rav"));
   EXPECT_EQ(Names(*panel->table()), QStringList{QStringLiteral("Ravi Kumar")});
   // A query over the facts: Ravi's Moon is in Capricorn.
