@@ -222,7 +222,6 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
   // The derivations write nothing: the section asked for is written at the
   // end, from the derived values, by its row of the writers' table.
   const std::int32_t section = state.reportSection;
-  state.reportSection = kNoSection;
   // The dasa year is the user's preference.
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
   const bool tajaka = state.options.tajakaMode != 0;
@@ -258,7 +257,6 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
     ComputeVimsottari(state, state.dasa);
     NatalPatyayiniDasa(state, settings, state.tajaka);
   }
-  state.reportSection = section;
   if (!report) return;
   if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {
     WriteSection(state, settings, section, *report);
