@@ -66,7 +66,7 @@ const std::vector<Layer>& Layers() {
       {"dasa", {"chart", "engine", "io", "report"}},
       {"tajaka", {"vedic", "dasa", "chart", "engine", "io", "report"}},
       {"compute", {"tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
-      {"match", {"vedic", "chart", "engine", "io", "report"}},
+      {"match", {"compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
       {"cli",
        {"match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
