@@ -1,6 +1,6 @@
 // One chart document: the bytes of its chart data file (the chart image),
 // its flags and its title. It holds no computed results; the views compute
-// from the image through their working files.
+// from the image in memory.
 #pragma once
 
 #include <QByteArray>
@@ -48,8 +48,8 @@ class ChartDocument : public QObject {
   const QByteArray& image() const { return image_; }
   const QString& validationMessage() const { return validationMessage_; }
 
-  // After a computation pass the view hands back what its working file
-  // holds. A document whose file failed validation keeps its own bytes.
+  // After a prasna chart's first pass the view hands back the moment it
+  // cast. A document whose file failed validation keeps its own bytes.
   void ReadBackImage(const QByteArray& bytes);
   // The birth-data round trip: a new, valid image; the document becomes a
   // loaded chart and is marked modified.

@@ -21,6 +21,7 @@
 
 #include "engine/classic_engine.h"
 #include "app/dasa_browser.h"
+#include "app/report_window.h"
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
 #include "dialogs/birth_data_dlg.h"
@@ -31,27 +32,17 @@
 #include "engine/ephemeris_engine.h"
 #include "io/birth_input.h"
 #include "io/chart_file.h"
+#include "report/sections.h"
 #include "transit/transits.h"
 
 namespace orvane {
 namespace {
 
-QString StatusText(ComputeStatus status, const QString& path) {
-  const QString file = QDir::toNativeSeparators(path);
-  switch (status) {
-    case ComputeStatus::kOk:
-      return {};
-    case ComputeStatus::kFileNotFound:
-      return QStringLiteral("The working file \"%1\" cannot be read.").arg(file);
-    case ComputeStatus::kBadFile:
-      return QStringLiteral("The working file \"%1\" does not hold a chart.").arg(file);
-    case ComputeStatus::kWriteFailed:
-      return QStringLiteral("The working file \"%1\" cannot be written.").arg(file);
-  }
-  return {};
+// The birth data as a chart can be cast from, or why not.
+QString BirthDataProblem(const ChartValidation& valid) {
+  if (!valid.ok) return QStringLiteral("Its birth data cannot be read: %1.").arg(QString::fromStdString(valid.message));
+  return QStringLiteral("Its birth data lie outside the range a chart can be cast for.");
 }
-
-std::string FileName(const QString& path) { return FileNameBytes(path); }
 
 }  // namespace
 
@@ -65,12 +56,6 @@ ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
       trialReport_(std::make_unique<ReportBuffer>()) {
   setObjectName(QStringLiteral("ChartView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  const int serial = app_.NextViewSerial();
-  // In this run's private folder: no other copy of the program, and nobody
-  // else, can write there.
-  const QString folder = app_.runFolder();
-  dataFile_ = folder + QStringLiteral("/dvktmp.%1.dvk").arg(serial);
-  nowFile_ = folder + QStringLiteral("/dvknow.%1.dvk").arg(serial);
   // The first chart view of a run loads the settings, or walks the user
   // through the preferences on a first run.
   app_.EnsureSettings();
@@ -78,10 +63,7 @@ ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
   connect(&app_, &DesktopApp::settingsChanged, this, &ChartView::RefreshDasaBrowser);
 }
 
-ChartView::~ChartView() {
-  QFile::remove(dataFile_);
-  QFile::remove(nowFile_);
-}
+ChartView::~ChartView() = default;
 
 QSize ChartView::sizeHint() const {
   if (geometry_.extent.isEmpty()) return {kScrollWidth, kScrollHeight};
@@ -131,35 +113,14 @@ void ChartView::OnInitialUpdate() {
 
 // ---- computing
 
-bool ChartView::PrepareWorkingFile(QString* error) {
+void ChartView::PreparePass() {
   // A document without a valid image (new, or its file failed validation)
-  // is a prasna chart: the current moment at the default place, written by
-  // the pass into this view's own "now" file. A new document keeps the
-  // moment of its first pass (the read-back fills its image); a document
-  // whose file failed validation is cast afresh every time and keeps its
-  // own bytes.
-  const bool prasna = doc_.invalid() || doc_.image().isEmpty();
-  if (!app_.PrepareRunFolder(error)) return false;
-  const QString path = prasna ? nowFile_ : dataFile_;
-  if (!prasna) {
-    // The file is rewritten only when it differs from the image: a repaint
-    // must not cost a disk write.
-    const QByteArray& image = doc_.image();
-    std::string onDisk;
-    if (!ReadChartImage(FileName(path), onDisk, nullptr) ||
-        onDisk != std::string_view(image.constData(), static_cast<std::size_t>(image.size()))) {
-      std::string reason;
-      if (!WriteFileAtomic(FileName(path),
-                           std::string_view(image.constData(), static_cast<std::size_t>(image.size())), &reason,
-                           LinkAtPath::kReplace)) {
-        *error = QString::fromStdString(reason);
-        return false;
-      }
-    }
-  }
-  workingFile_ = path;
-  nowMode_ = prasna;
-  return true;
+  // is a prasna chart: the current moment at the default place. A new
+  // document keeps the moment of its first pass (it becomes its image); a
+  // document whose file failed validation is cast afresh every time and
+  // keeps its own bytes.
+  nowMode_ = doc_.invalid() || doc_.image().isEmpty();
+  recompute_ = true;
 }
 
 bool ChartView::RunChartPass(int section) {
@@ -185,19 +146,29 @@ bool ChartView::RunChartPass(int section) {
   trial.dasaYearLength = s.daysInYear;
   trial.reportSection = section;
   const bool recast = trial.options.recompute != 0;
-  const ComputeStatus status = ComputeChart(trial, s, FileName(workingFile_), trialReport_.get());
-  if (status != ComputeStatus::kOk) {
-    failure_ = StatusText(status, workingFile_);
+  // The chart is cast from the document's birth data in memory, or for a
+  // prasna chart from the clock.
+  ChartValidation birth;
+  if (recast) {
+    if (nowMode_) {
+      birth.ok = true;
+      birth.birth = NowBirthData(s);
+    } else {
+      const QByteArray& image = doc_.image();
+      birth = ValidateChartImage(std::string_view(image.constData(), static_cast<std::size_t>(image.size())));
+      if (!birth.ok) {
+        failure_ = BirthDataProblem(birth);
+        return false;
+      }
+    }
+  }
+  if (!ComputeChartFromBirth(trial, s, birth.birth, trialReport_.get())) {
+    failure_ = BirthDataProblem(birth);
     return false;
   }
   if (recast) {
-    // The working file after the recast goes back into the document's image.
-    std::string bytes, reason;
-    if (!ReadChartImage(FileName(workingFile_), bytes, &reason)) {
-      failure_ = QString::fromStdString(reason);
-      return false;
-    }
-    doc_.ReadBackImage(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // A new prasna chart keeps the moment cast as its image.
+    if (nowMode_) doc_.ReadBackImage(QByteArray::fromStdString(FormatChartDataFile(birth.birth)));
     prasna_ = nowMode_;
   }
   std::swap(state_, trial_);
@@ -223,15 +194,8 @@ bool ChartView::RunChartPass(int section) {
 // ---- drawing
 
 ScreenPaintResult ChartView::OnDraw(QPainter& painter, const ScreenPaintOptions& options) {
-  ScreenPaintResult result;
-  QString error;
-  if (!PrepareWorkingFile(&error)) {
-    result.ok = false;
-    result.failure = error;
-    return result;
-  }
   // Every drawing recasts, from this view's own image.
-  recompute_ = true;
+  PreparePass();
   firstPaint_ = false;
   if (!options.printing) {
     painter.fillRect(QRect(0, 0, kViewBackgroundExtent, kViewBackgroundExtent), ColourFromBgr(kBackgroundColour));
@@ -240,17 +204,9 @@ ScreenPaintResult ChartView::OnDraw(QPainter& painter, const ScreenPaintOptions&
 }
 
 ScreenPaintResult ChartView::Render() {
-  ScreenPaintResult result;
-  QString error;
-  if (!PrepareWorkingFile(&error)) {
-    result.ok = false;
-    result.failure = error;
-    return result;
-  }
-  // Every drawing recasts, from this view's own image.
-  recompute_ = true;
+  PreparePass();
   firstPaint_ = false;
-  result = PrepareScreen();
+  ScreenPaintResult result = PrepareScreen();
   if (!result.ok) return result;
   Compose();
   result.geometry = geometry_;
@@ -258,17 +214,20 @@ ScreenPaintResult ChartView::Render() {
   return result;
 }
 
-double ChartView::FitScale(QSizeF extent, QSize room, int scrollBarExtent) {
+double ChartView::FitScale(QSizeF extent, QSize room, int scrollBarExtent, double minimum) {
   if (extent.width() <= 0 || extent.height() <= 0 || room.width() <= 0 || room.height() <= 0) return 1.0;
-  const double fitHeight = room.height() / extent.height();
-  // A screen taller than the window at its actual size scrolls: the
-  // vertical scroll bar takes its width from the room.
-  const double across = fitHeight < 1.0 ? room.width() - scrollBarExtent : room.width();
-  const double fitWidth = across / extent.width();
-  return std::clamp(std::min(fitWidth, std::max(fitHeight, 1.0)), kMinZoom, kMaxZoom);
+  const double least = std::clamp(minimum, kMinZoom, kMaxZoom);
+  const double whole = std::min(room.width() / extent.width(), room.height() / extent.height());
+  // The whole screen in the window, as long as its text stays readable.
+  if (whole >= least) return std::min(whole, kMaxZoom);
+  // Otherwise it scrolls down (the scroll bar takes its width from the
+  // room), at its actual size or the width's scale, never below the least.
+  const double across = (room.width() - scrollBarExtent) / extent.width();
+  return std::max(least, std::min(across, 1.0));
 }
 
-ChartView::MainScreenFit ChartView::FitMainScreen(QSizeF textSize, QSize room, double margin, double gap) {
+ChartView::MainScreenFit ChartView::FitMainScreen(QSizeF textSize, QSize room, double margin, double gap,
+                                                  double minimum) {
   MainScreenFit fit;
   if (textSize.width() <= 0 || textSize.height() <= 0 || room.width() <= 0 || room.height() <= 0) return fit;
   const double width = room.width(), height = room.height();
@@ -279,7 +238,8 @@ ChartView::MainScreenFit ChartView::FitMainScreen(QSizeF textSize, QSize room, d
   // at least kMainTextScale, and never wider than the room.
   const double byWidth = (width - 2 * margin) / textSize.width();
   const double byHeight = (height - wanted - 2 * margin - gap) / textSize.height();
-  fit.textScale = std::clamp(std::min(byWidth, std::max(kMainTextScale, byHeight)), kMinZoom, kMaxZoom);
+  const double least = std::clamp(minimum, kMinZoom, kMaxZoom);
+  fit.textScale = std::clamp(std::min(byWidth, std::max(std::max(kMainTextScale, least), byHeight)), least, kMaxZoom);
   const double left = height - 2 * margin - gap - textSize.height() * fit.textScale;
   fit.chartSide = std::floor(std::max(kMainChartMinimum, std::min(across, left)));
   fit.chartSide = std::min(fit.chartSide, std::floor(across));
@@ -302,7 +262,7 @@ void ChartView::Compose() {
   const QSize room = Room();
   composedRoom_ = room;
   ScreenPaintOptions options;
-  double scale = zoom_;
+  double scale = std::clamp(zoom_, std::max(kMinZoom, MinimumTextScale()), kMaxZoom);
   const int bar = style() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 16;
   const bool mainScreen = fit_ && preparedScreen() && preparedScreen()->id == kScreenTwoCharts;
   if (mainScreen) {
@@ -310,7 +270,7 @@ void ChartView::Compose() {
   } else {
     if (fit_) {
       const ScreenGeometry actual = ArrangeScreen(options, &probe);
-      scale = FitScale(actual.extent, room, bar);
+      scale = FitScale(actual.extent, room, bar, MinimumTextScale());
     }
     scale_ = scale;
     options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale)),
@@ -348,7 +308,7 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
     textBottom = std::max(textBottom, r.bottom());
   }
   if (textTop < 0 || natural.charts.size() != 2) {
-    scale_ = FitScale(natural.extent, room, scrollBarExtent);
+    scale_ = FitScale(natural.extent, room, scrollBarExtent, MinimumTextScale());
     options.layout = QRect(0, 0, static_cast<int>(std::lround(kViewLayoutRect.width() * scale_)),
                            static_cast<int>(std::lround(kViewLayoutRect.height() * scale_)));
     geometry_ = ArrangeScreen(options, probe);
@@ -357,11 +317,13 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
   const double margin = natural.charts[0].left();
   const double gap = std::max(2.0, natural.charts[1].left() - natural.charts[0].right());
   const QSizeF textSize(textRight, textBottom - textTop);
+  // Text never smaller than can be read: the screen scrolls instead.
+  const double least = std::max(kMinZoom, MinimumTextScale());
   // Text does not scale quite in proportion (fonts come in whole sizes):
   // the scale found is checked on the text as arranged, and the charts take
   // the height that text leaves.
   auto arrange = [&](QSize within) {
-    const MainScreenFit fit = FitMainScreen(textSize, within, margin, gap);
+    const MainScreenFit fit = FitMainScreen(textSize, within, margin, gap, least);
     scale_ = fit.textScale;
     double top = 0, right = 0, bottom = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -375,8 +337,8 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
         right = std::max(right, r.right());
         bottom = std::max(bottom, r.bottom());
       }
-      if (right + margin > within.width() && scale_ > kMinZoom) {
-        scale_ = std::max(kMinZoom, scale_ * (within.width() - 2 * margin) / right * 0.995);
+      if (right + margin > within.width() && scale_ > least) {
+        scale_ = std::max(least, scale_ * (within.width() - 2 * margin) / right * 0.995);
         continue;
       }
       // Text taller than the charts of the side wanted leave room for, and
@@ -415,7 +377,8 @@ void ChartView::ComposeMainScreen(QSize room, int scrollBarExtent, const QPaintD
 
 void ChartView::SetZoom(bool fit, double zoom) {
   fit_ = fit;
-  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+  // Zooming out stops where the text would become too small to read.
+  zoom_ = std::clamp(zoom, std::max(kMinZoom, MinimumTextScale()), kMaxZoom);
   if (!preparedScreen()) {
     update();
     return;
@@ -527,12 +490,10 @@ void ChartView::ShowScreenMessage(const QString& text) {
 }
 
 void ChartView::ReportFailure(const QString& error) {
-  const QString folder = ShownFileName(QDir::toNativeSeparators(app_.runFolder()));
-  const QString text =
-      QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nOrvane Lite keeps its working files in "
-                     "\"%3\". Please check that this folder exists and can be written. The chart window stays "
-                     "open and nothing was lost.")
-          .arg(doc_.title(), error, folder);
+  const QString text = QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nPlease correct its birth "
+                                      "data (Edit > Edit birth data). The chart window stays open and nothing "
+                                      "was lost.")
+                           .arg(doc_.title(), error);
   if (!hasChart_) {
     problem_ = text;
     update();
@@ -720,6 +681,7 @@ void ChartView::OnDasaBrowser() {
 }
 
 void ChartView::RefreshDasaBrowser() {
+  if (reportWindow_) reportWindow_->Refresh();
   if (!dasaBrowser_) return;
   if (tajakaMode()) {
     dasaBrowser_->close();
@@ -730,6 +692,90 @@ void ChartView::RefreshDasaBrowser() {
   if (dasaBrowser_) dasaBrowser_->setGeometry(place);
 }
 
+void ChartView::OnReportSections() {
+  if (!ComputeForExport()) return;
+  if (!reportWindow_) {
+    // A window of the view's own: it goes with the chart window.
+    reportWindow_ = new ReportWindow(*this);
+    reportWindow_->ShowSection(ToInt(ReportSection::kBasicInfo));
+  } else {
+    reportWindow_->Refresh();
+  }
+  reportWindow_->show();
+  reportWindow_->raise();
+  reportWindow_->activateWindow();
+}
+
+void ChartView::ShowReportSection(int section) {
+  OnReportSections();
+  if (reportWindow_) reportWindow_->ShowSection(section);
+}
+
+ReportWindow* ChartView::reportWindow() const { return reportWindow_.data(); }
+
+QString ChartView::KindText() const {
+  const ChartOptions& o = state_->options;
+  switch (KindOf(o)) {
+    case ChartKind::kAnnual:
+      return QStringLiteral("Annual chart %1").arg(o.tajakaYear);
+    case ChartKind::kMonthly:
+      return QStringLiteral("Monthly chart %1, month %2").arg(o.tajakaYear).arg(o.tajakaMonth);
+    case ChartKind::kHora:
+      return QStringLiteral("Hora chart %1, month %2, hora %3").arg(o.tajakaYear).arg(o.tajakaMonth).arg(o.tajakaHora + 1);
+    default:
+      return QStringLiteral("Birth chart");
+  }
+}
+
+QString ChartView::SectionReport(int section) const {
+  if (!hasChart_ || section < 0 || section >= kReportSectionCount) return {};
+  // A chart cast afresh from the birth data with the options orvane-cli
+  // takes (its Tajaka chart, the mahadasa), the section chosen: the pass
+  // orvane-cli runs, so the text is its text.
+  auto fresh = std::make_unique<ChartState>();
+  const ChartOptions& o = state_->options;
+  fresh->options.tajakaMode = o.tajakaMode;
+  fresh->options.tajakaYear = o.tajakaYear;
+  fresh->options.tajakaMonthly = o.tajakaMonthly;
+  fresh->options.tajakaMonth = o.tajakaMonth;
+  fresh->options.tajakaHoraWanted = o.tajakaHoraWanted;
+  fresh->options.tajakaHora = o.tajakaHora;
+  fresh->options.selectedMahadasaLord = choices_.mahadasa;
+  fresh->reportSection = section;
+  if (section == ToInt(ReportSection::kTextCharts)) fresh->options.textChartRasiNavamsa = 1;
+  auto report = std::make_unique<ReportBuffer>();
+  if (!ComputeChartFromBirth(*fresh, settings(), state_->birth, report.get())) return {};
+  const std::string_view text = report->Text();
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ChartView::SectionCommand(int section) const {
+  if (section < 0 || section >= kReportSectionCount) return {};
+  auto quoted = [](const QString& text) {
+    QString q = text;
+    q.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + q + QLatin1Char('\'');
+  };
+  QString command = QStringLiteral("orvane-cli --settings %1").arg(quoted(app_.paths().settingsFile));
+  if (ephemeris_ >= 0 && ephemeris_ != app_.settings().ephemeris) {
+    command += ephemeris_ == 1 ? QStringLiteral(" --ephemeris swiss") : QStringLiteral(" --ephemeris classic");
+  }
+  const ChartOptions& o = state_->options;
+  if (o.tajakaMode) {
+    command += QStringLiteral(" --tajaka %1").arg(o.tajakaYear);
+    if (o.tajakaMonthly) {
+      command += QStringLiteral(" --month %1").arg(o.tajakaMonth);
+      if (o.tajakaHoraWanted) command += QStringLiteral(" --hora %1").arg(o.tajakaHora + 1);
+    }
+  }
+  if (choices_.mahadasa != 1) command += QStringLiteral(" --mahadasa %1").arg(choices_.mahadasa);
+  command += QStringLiteral(" --section ") + QString::fromLatin1(kReportSections[static_cast<std::size_t>(section)].name);
+  const QString file = doc_.pathName().isEmpty() || doc_.invalid() || doc_.IsModified()
+                           ? QStringLiteral("CHART.orv")
+                           : quoted(QDir::toNativeSeparators(doc_.pathName()));
+  return command + QLatin1Char(' ') + file;
+}
+
 void ChartView::OnEditBirthData() {
   const BirthData current = hasChart_ ? state_->birth : NowBirthData(app_.settings());
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
@@ -738,18 +784,6 @@ void ChartView::OnEditBirthData() {
   // The chart keeps the engine it is cast with.
   const std::string bytes = WithEphemerisLabel(
       FormatChartDataFile(ComposeFromDialog(dialog.fields())) + FormatChartLabels(dialog.labels()), doc_.EphemerisLabel());
-  QString error;
-  if (!app_.PrepareRunFolder(&error)) {
-    ReportFailure(error);
-    return;
-  }
-  // The new data go through the working file first: a file that cannot be
-  // written leaves the document as it was.
-  std::string reason;
-  if (!WriteFileAtomic(FileName(dataFile_), bytes, &reason, LinkAtPath::kReplace)) {
-    ReportFailure(QString::fromStdString(reason));
-    return;
-  }
   doc_.SetEditedImage(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   recompute_ = true;
   choices_.screen = kScreenTwoCharts;

@@ -3,10 +3,10 @@
 // their charts), turns the chart commands into screen changes, and tells the
 // user when a screen does not fit the kind of chart shown (natal or Tajaka).
 //
-// Each view owns its computed chart and its working chart data files: every
-// pass starts from this view's own chart image and cached values, so two
-// windows never mix charts. The chart is computed through the working file
-// (image -> working file -> chart pass -> read-back into the image).
+// Each view owns its computed chart: every pass starts from this view's own
+// chart image and cached values, so two windows never mix charts. The chart
+// is computed from the document's birth data in memory (a prasna chart from
+// the clock, whose moment becomes a new document's image).
 //
 // Painting: the screen is prepared (its chart passes run) whenever it may
 // have changed (RefreshScreen, and the first paint) and drawn into an image at
@@ -38,6 +38,7 @@
 namespace orvane {
 
 class CDasaBrowser;
+class ReportWindow;
 class DesktopApp;
 class ChartDocument;
 
@@ -67,8 +68,8 @@ class ChartView : public QWidget, public ScreenView {
   // Navamsa, natal chart), the first computation, and for a document whose
   // file failed validation the "Invalid file" message.
   void OnInitialUpdate();
-  // Draws the current screen on `painter`: writes the document's chart image
-  // to the working file, marks the chart for recasting, fills the background
+  // Draws the current screen on `painter`: marks the chart for recasting
+  // from the document's image, fills the background
   // (not when printing) and calls PaintScreen. Opens no message box.
   ScreenPaintResult OnDraw(QPainter& painter, const ScreenPaintOptions& options = {});
   // Scrolls to the top left, computes and draws the screen again, then shows
@@ -88,8 +89,12 @@ class ChartView : public QWidget, public ScreenView {
   double scale() const { return scale_; }
   // Where the blocks and charts of the screen shown are, widget pixels.
   const ScreenGeometry& screenGeometry() const { return geometry_; }
-  // The scale that fits a screen of `extent` (at actual size) into `room`.
-  static double FitScale(QSizeF extent, QSize room, int scrollBarExtent);
+  // The scale that fits a screen of `extent` (at actual size) into `room`
+  // whole, larger or smaller than its actual size, as long as it is not
+  // below `minimum` (the scale of the least readable text); a screen that
+  // would need less scrolls down, at its actual size or the width's scale
+  // and never below `minimum`.
+  static double FitScale(QSizeF extent, QSize room, int scrollBarExtent, double minimum = kMinZoom);
   // The main screen (two charts above their text) fitted to a window: the
   // charts' side and the text's scale in `room`. The text keeps at least
   // kMainTextScale unless the width forbids it, never wider than the room;
@@ -101,7 +106,8 @@ class ChartView : public QWidget, public ScreenView {
     double chartSide = 0;
     bool fitsHeight = true;  // false: the screen is taller than the room
   };
-  static MainScreenFit FitMainScreen(QSizeF textSize, QSize room, double margin, double gap);
+  static MainScreenFit FitMainScreen(QSizeF textSize, QSize room, double margin, double gap,
+                                     double minimum = kMinZoom);
   static constexpr double kMainTextScale = 0.8;
   static constexpr double kMainChartMinimum = 180;
   // HTML of what is running now for the panel beside the main screen: the
@@ -131,6 +137,22 @@ class ChartView : public QWidget, public ScreenView {
   // again in its place.
   void OnDasaBrowser();
   CDasaBrowser* dasaBrowser() const;
+  // Every report section of orvane-cli in a window of the view's own: the
+  // section list beside the chosen section's text. A second call brings
+  // the window up; the window follows the chart as the dasa browser does.
+  void OnReportSections();
+  // The same window showing section `section`.
+  void ShowReportSection(int section);
+  ReportWindow* reportWindow() const;
+  // Section `section` of the chart shown (natal, or the Tajaka chart with
+  // its year, month and hora; the pratyantardasas' mahadasa chosen in the
+  // window) exactly as orvane-cli prints it with the preferences' settings
+  // file, and the command that prints it. Empty before the first chart.
+  QString SectionReport(int section) const;
+  QString SectionCommand(int section) const;
+  // "Birth chart", "Annual chart 2026", "Monthly chart 2026, month 3" or
+  // "Hora chart 2026, month 3, hora 2".
+  QString KindText() const;
   // "Swiss &Ephemeris for this chart": switches this window between the
   // classic engine and the Swiss Ephemeris and casts its chart again; the
   // other windows keep theirs. Until switched, a window follows the
@@ -163,9 +185,9 @@ class ChartView : public QWidget, public ScreenView {
 
   // ---- ScreenView
   // Computes this view's chart on a copy and keeps the copy only when every
-  // step worked: a working file that cannot be read leaves the chart shown
-  // before in place (lastFailure() says why). After a recast the working
-  // file is read back into the document's chart image.
+  // step worked: birth data that cannot be cast leave the chart shown before
+  // in place (lastFailure() says why). A new prasna chart keeps the moment
+  // of its first recast as the document's image.
   bool RunChartPass(int section) override;
   const ChartState& chart() const override { return *state_; }
   const ReportBuffer& report() const override { return *report_; }
@@ -176,10 +198,6 @@ class ChartView : public QWidget, public ScreenView {
   bool hasChart() const { return hasChart_; }
   // True when the last pass cast the current moment (a prasna chart).
   bool isPrasna() const { return prasna_; }
-  // The working file of the last pass, and the view's two working files.
-  const QString& workingFile() const { return workingFile_; }
-  const QString& dataFile() const { return dataFile_; }
-  const QString& nowFile() const { return nowFile_; }
   int screen() const { return choices_.screen; }
   bool tajakaMode() const { return state_->options.tajakaMode != 0; }
   // The title printing uses; kept between print jobs.
@@ -203,9 +221,9 @@ class ChartView : public QWidget, public ScreenView {
   bool event(QEvent* event) override;
 
  private:
-  // The working file of the next pass: the document's image written to the
-  // data file, or for a prasna chart the "now" file the pass writes.
-  bool PrepareWorkingFile(QString* error);
+  // Before a drawing or an export: the next pass recasts, from the document's image or,
+  // for a prasna chart, from the clock.
+  void PreparePass();
   // The chart cast again before an export command; a failure is reported.
   bool ComputeForExport();
   // Draws the screen into a new image; the image replaces the one shown
@@ -239,9 +257,6 @@ class ChartView : public QWidget, public ScreenView {
   bool recompute_ = true;   // the next pass recasts
   bool firstPaint_ = true;
   bool balasAnnounced_ = false;  // the Pancha Vargeeya message shown for this choice
-  QString dataFile_;  // "dvktmp.<n>.dvk": the document's image
-  QString nowFile_;   // "dvknow.<n>.dvk": the current moment
-  QString workingFile_;
   QString failure_;
   QImage screenImage_;
   QString problem_;  // shown instead of a chart when none could be computed
@@ -252,6 +267,7 @@ class ChartView : public QWidget, public ScreenView {
   QSize composedRoom_;   // the room the image was composed for
   QObject* watchedArea_ = nullptr;
   QPointer<CDasaBrowser> dasaBrowser_;
+  QPointer<ReportWindow> reportWindow_;
   int ephemeris_ = -1;  // this window's engine; -1: the preference's
   mutable Settings viewSettings_;  // the preferences with this window's engine
   QString engineText_;

@@ -59,18 +59,7 @@ void CChildFrame::UpdateCaption() {
   const QString engine = view_->ephemeris() == 1 ? QStringLiteral("Swiss Ephemeris") : QString();
   // A Tajaka chart says which year (month, hora) it is, so that it is never
   // taken for the birth chart.
-  const ChartOptions& o = view_->chart().options;
-  QString kind;
-  switch (KindOf(o)) {
-    case ChartKind::kAnnual: kind = QStringLiteral("Annual chart %1").arg(o.tajakaYear); break;
-    case ChartKind::kMonthly:
-      kind = QStringLiteral("Monthly chart %1, month %2").arg(o.tajakaYear).arg(o.tajakaMonth);
-      break;
-    case ChartKind::kHora:
-      kind = QStringLiteral("Hora chart %1, month %2, hora %3").arg(o.tajakaYear).arg(o.tajakaMonth).arg(o.tajakaHora + 1);
-      break;
-    default: break;
-  }
+  const QString kind = view_->tajakaMode() ? view_->KindText() : QString();
   setWindowTitle(doc_.title() + QStringLiteral("[*]") +
                  (kind.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + kind) +
                  (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject) +

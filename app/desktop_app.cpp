@@ -109,9 +109,9 @@ bool DesktopApp::InitInstance(const QStringList& arguments) {
   connect(instance_.get(), &SingleInstance::openRequested, this, &DesktopApp::OpenFromSecondInstance);
   connect(instance_.get(), &SingleInstance::activateRequested, this, &DesktopApp::ShowMainWindow);
 
-  // The private folder of this run's working files (stale ones of ended
-  // runs are removed on the way); a failure is reported by the first view
-  // that needs it.
+  // The private folder of this run (stale ones of ended runs are removed
+  // on the way); the charts are computed in memory, so a failure here
+  // stops nothing.
   PrepareRunFolder(nullptr);
 
   // 2. A settings file of this version means the preferences are set; one

@@ -75,8 +75,8 @@ class DesktopApp : public QObject {
   int exitCode() const { return exitCode_; }
 
   const AppPaths& paths() const { return paths_; }
-  // The private folder of this run inside the working folder, for the
-  // chart views' working files: made at start (or when first needed),
+  // The private folder of this run inside the working folder (the chart
+  // views compute in memory and write nothing there): made at start,
   // removed at exit; another copy of the program never shares it.
   QString runFolder() const;
   // Makes the run folder when it is not there; false with a reason.

@@ -83,8 +83,7 @@ void OnSaveSouthNorthBitmap(const ViewExportContext& view) {
 
 void OnSaveChartPicture(const ViewExportContext& view) {
   SaveChartPictureAs(view.app.DialogParent(), view.chart, SettingsOf(view), view.chart1,
-                     SuggestedPicturePath(view, QStringLiteral(".png")), view.askTitle,
-                     view.doc.ChartName());
+                     SuggestedPicturePath(view, QStringLiteral(".png")), view.doc.ChartName());
 }
 
 void OnEditNotes(const ViewExportContext& view) {

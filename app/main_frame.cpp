@@ -14,12 +14,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 #include <string>
 
 #include "app/app_paths.h"
@@ -28,6 +31,8 @@
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
 #include "app/chart_view.h"
+#include "app/report_window.h"
+#include "report/sections.h"
 #include "app/user_guide.h"
 #include "display/file_names.h"
 #include "io/chart_file.h"
@@ -158,7 +163,7 @@ void CMainFrame::CreateActions() {
   newWindowAction_->setStatusTip(QStringLiteral("Open another window onto the chart"));
   connect(newWindowAction_, &QAction::triggered, this, &CMainFrame::OnWindowNew);
   cascadeAction_ = new QAction(QStringLiteral("&Cascade"), this);
-  connect(cascadeAction_, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+  connect(cascadeAction_, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
   tileAction_ = new QAction(QStringLiteral("&Tile"), this);
   connect(tileAction_, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
 
@@ -211,6 +216,23 @@ void CMainFrame::CreateMenus() {
   AddViewMenuEntries(dasas, ViewMenuGroup::kDasas);
   QMenu* tajaka = menuBar()->addMenu(QStringLiteral("&Tajaka"));
   AddViewMenuEntries(tajaka, ViewMenuGroup::kTajaka);
+  QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+  reports->setObjectName(QStringLiteral("reportsMenu"));
+  AddViewMenuEntries(reports, ViewMenuGroup::kReports);
+  reports->addSeparator();
+  // Each section by topic: the report window opens on it.
+  for (const ReportTopic& topic : ReportTopics()) {
+    QMenu* sub = reports->addMenu(QString::fromLatin1(topic.title.data(), static_cast<qsizetype>(topic.title.size())));
+    for (int section : topic.sections) {
+      const std::string_view title = kReportSections[static_cast<std::size_t>(section)].title;
+      QAction* action = sub->addAction(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+      action->setObjectName(QStringLiteral("reportSection%1").arg(section));
+      connect(action, &QAction::triggered, this, [this, section] {
+        if (ChartView* view = activeView()) view->ShowReportSection(section);
+      });
+      viewCommandActions_ << action;
+    }
+  }
 
   QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Preferences"));
   auto add = [&](const QString& text, const char* shortcut, void (DesktopApp::*handler)()) {
@@ -266,6 +288,23 @@ void CMainFrame::CreateToolBar() {
     QAction* toggle = bar->toggleViewAction();
     toggle->setText(QStringLiteral("&Toolbar"));
     view->insertAction(view->actions().value(0), toggle);
+  }
+}
+
+void CMainFrame::OnWindowCascade() {
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);  // back to front
+  const QSize area = mdi_->viewport()->size();
+  if (windows.isEmpty() || area.isEmpty()) return;
+  const int step = std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first()) + 6);
+  const int room = std::min(area.width(), area.height()) / 4;
+  const int steps = std::min(static_cast<int>(windows.size()) - 1, std::max(0, room / step));
+  const QSize size(area.width() - steps * step, area.height() - steps * step);
+  for (qsizetype i = 0; i < windows.size(); ++i) {
+    QMdiSubWindow* window = windows[i];
+    if (window->isMinimized() || window->isMaximized()) window->showNormal();
+    const int k = steps == 0 ? 0 : static_cast<int>(i % (steps + 1));
+    window->setGeometry(QRect(QPoint(k * step, k * step), size));
+    window->raise();
   }
 }
 

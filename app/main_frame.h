@@ -26,7 +26,7 @@ class ChartView;
 
 // Where a chart-window command appears in the menus.
 enum class ViewMenuGroup : int {
-  kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka, kZoom
+  kFilePrint, kFileSend, kEditCopy, kEditBitmap, kEditNotes, kCharts, kDasas, kTajaka, kReports, kZoom
 };
 
 class CMainFrame : public QMainWindow {
@@ -50,6 +50,11 @@ class CMainFrame : public QMainWindow {
   bool OnFileSaveAs();
   void OnFileClose();
   void OnWindowNew();
+  // Window > Cascade: the chart windows overlap, each stepped down and
+  // right by a title bar, each keeping at least three quarters of the area
+  // (so its charts keep readable labels); more windows than steps fit start
+  // over at the top left.
+  void OnWindowCascade();
   void OnEditBirthData();
 
   QList<ChartDocument*> documents() const { return documents_; }

@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 30> kViewCommands = {{
+constexpr std::array<ViewCommand, 31> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &ChartView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &ChartView::OnFilePrintPreview,
@@ -101,6 +101,10 @@ constexpr std::array<ViewCommand, 30> kViewCommands = {{
     {32813, 0, "&Sahams", nullptr, nullptr, "Show the sahams", &ChartView::OnSahams, G::kTajaka, I::kNone, false},
     {32814, 0, "Pancha&Vargeeya Bala", nullptr, nullptr, "Show the five-source strength of the annual chart",
      &ChartView::OnPanchaVargeeyaBala, G::kTajaka, I::kNone, false},
+    // Every section orvane-cli prints, listed beside its text.
+    {32965, 0, "Report &sections...", nullptr, "Ctrl+R",
+     "List every report section and show its text, as orvane-cli prints it", &ChartView::OnReportSections,
+     G::kReports, I::kNone, false},
     // The screen's scale: fitted to the window by default.
     {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &ChartView::ZoomIn, G::kZoom, I::kNone,
      false},

@@ -10,12 +10,7 @@
 namespace orvane {
 
 bool ChartView::ComputeForExport() {
-  QString error;
-  if (!PrepareWorkingFile(&error)) {
-    ReportFailure(error);
-    return false;
-  }
-  recompute_ = true;
+  PreparePass();
   if (!RunChartPass(kNoSection)) {
     ReportFailure(failure_);
     return false;

@@ -22,8 +22,12 @@
 #include "cli/birth_rows.h"
 #include "cli/chart_read.h"
 #include "cli/json.h"
+#include "cli/library_cli.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
+#include "cli/yoga_cli.h"
+#include "compute/sensitivity.h"
+#include "compute/yoga_chart.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"
@@ -246,6 +250,51 @@ std::string PrefixLines(std::string_view prefix, std::string_view text) {
   return out;
 }
 
+// "stays for −4 min 12 s / +1 min 3 s" lines, one a point.
+std::string SensitivityText(const std::vector<SensitivityWindow>& windows) {
+  std::string out = "Birth-time sensitivity: how far the time may move either way with the point unchanged\n";
+  for (const SensitivityWindow& w : windows) {
+    auto side = [](int seconds, bool limited) {
+      return limited ? "more than " + DurationText(seconds) : DurationText(seconds);
+    };
+    char line[256];
+    std::snprintf(line, sizeof line, "%-16s %-22s stays for \u2212%s / +%s\n", w.point.c_str(), w.value.c_str(),
+                  side(w.before, w.beforeLimited).c_str(), side(w.after, w.afterLimited).c_str());
+    out += line;
+  }
+  return out;
+}
+
+std::string SensitivityJson(const std::vector<SensitivityWindow>& windows, const std::string* idJson) {
+  JsonWriter json;
+  json.BeginObject();
+  if (idJson) {
+    json.Key("id");
+    json.Raw(*idJson);
+  }
+  json.Key("sensitivity");
+  json.BeginArray();
+  for (const SensitivityWindow& w : windows) {
+    json.BeginObject();
+    json.Key("point");
+    json.String(w.point);
+    json.Key("value");
+    json.String(w.value);
+    json.Key("before_seconds");
+    json.Int(w.before);
+    json.Key("after_seconds");
+    json.Int(w.after);
+    json.Key("before_limited");
+    json.Bool(w.beforeLimited);
+    json.Key("after_limited");
+    json.Bool(w.afterLimited);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.Take() + "\n";
+}
+
 // Computes one chart on a fresh state and returns what was asked for. With
 // an id (a JSON token and its plain text), the JSON object carries it as
 // its first key and every text line starts with it and a tab. `labels`: the
@@ -263,6 +312,20 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   ComputeChartFromBirth(*state, settings, birth, report.get());
   CheckSwissData(*state);
   std::string text;
+  if (options.sensitivity) {
+    SensitivityOptions sensitivity;
+    sensitivity.dasaDate = options.dasaAt;
+    const std::vector<SensitivityWindow> windows = BirthTimeSensitivity(birth, settings, sensitivity);
+    if (options.json) return SensitivityJson(windows, id ? &id->idJson : nullptr);
+    text = SensitivityText(windows);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
+  if (options.yogas) {
+    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(*state, settings, options.yogaChart));
+    if (options.json) return YogasJson(found, options.yogaChart, id ? &id->idJson : nullptr);
+    text = YogasText(found, options.yogaChart);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
   if (options.json) {
     JsonWriter json;
     const std::vector<std::string> kept = KeptChartKeys(options.fields);
@@ -448,6 +511,10 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     std::fputs(VersionText().c_str(), stdout);
     return 0;
   }
+  if (options.listYogas) {
+    std::fputs((options.json ? YogaLibraryJson() : YogaLibraryText()).c_str(), stdout);
+    return 0;
+  }
   if (options.listSections) {
     std::fputs(SectionListText(options.json).c_str(), stdout);
     return 0;
@@ -464,6 +531,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   }
 
   if (options.ephemeris) settings.ephemeris = *options.ephemeris;
+  if (options.LibraryCommand()) return RunLibrary(options, settings);
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
   if (options.transits) return RunTransits(options, settings);

@@ -265,4 +265,21 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
   }
 }
 
+SectionCharts ChartsOfSection(int section) {
+  if (section < 0 || section >= static_cast<int>(kSectionWriters.size())) return SectionCharts::kNone;
+  switch (kSectionWriters[static_cast<std::size_t>(section)].kinds) {
+    case WrittenFor::kNone:
+      return SectionCharts::kNone;
+    case WrittenFor::kAll:
+      return SectionCharts::kAll;
+    case WrittenFor::kNatal:
+      return SectionCharts::kNatal;
+    case WrittenFor::kTajaka:
+      return SectionCharts::kTajaka;
+    case WrittenFor::kMundane:
+      return SectionCharts::kMundane;
+  }
+  return SectionCharts::kNone;
+}
+
 }  // namespace orvane

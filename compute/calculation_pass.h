@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "chart/chart_state.h"
 #include "dasa/dasa.h"
@@ -22,6 +23,11 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
 // the text a pass with that section gives. False, with nothing done, for a
 // number outside the section table.
 bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out);
+
+// The charts report section `section` is written for (kNone: a reserved
+// number that nothing writes); other charts leave it empty.
+enum class SectionCharts : std::uint8_t { kNone, kAll, kNatal, kTajaka, kMundane };
+SectionCharts ChartsOfSection(int section);
 
 // A dasa whose whole cycle is compressed into the span of a Tajaka or
 // mundane chart: its writer (over a span) and the total years of its cycle.

@@ -1,5 +1,7 @@
 #include "dialogs/birth_data_dlg.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -62,6 +64,15 @@ constexpr int kPlaceIndexRole = Qt::UserRole + 1;
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Shows `text` on the zone line whole: a reading longer than the room the
+// line has makes it (and with it the dialog) taller.
+void SetZoneLine(QLabel* line, const QString& text) {
+  line->setText(text);
+  const int width = line->width() > 0 ? line->width() : line->sizeHint().width();
+  const int needed = std::max(3 * line->fontMetrics().lineSpacing(), line->heightForWidth(width));
+  if (line->minimumHeight() < needed) line->setMinimumHeight(needed);
 }
 
 // Fills the zone fields with a total offset east of Greenwich; with
@@ -181,6 +192,9 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
   zoneInfo_->setObjectName(QStringLiteral("zoneInfo"));
   zoneInfo_->setWordWrap(true);
   zoneInfo_->setTextFormat(Qt::PlainText);
+  // Room for three lines from the start: the longer readings (local mean
+  // time, a clock change) then never move the fields below.
+  zoneInfo_->setMinimumHeight(3 * zoneInfo_->fontMetrics().lineSpacing());
   secondReading_ = new QCheckBox(placeBox);
   secondReading_->setObjectName(QStringLiteral("secondReading"));
   secondReading_->setVisible(false);
@@ -197,7 +211,7 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
     place_->setPlaceholderText(QStringLiteral("Type a place: Chennai, or Springfield, IL, or London, GB"));
   } else {
     place_->setPlaceholderText(QStringLiteral("The place's name (the place table is missing)"));
-    zoneInfo_->setText(QStringLiteral("No place search: %1. Enter the zone and the position below.").arg(tableError));
+    SetZoneLine(zoneInfo_, QStringLiteral("No place search: %1. Enter the zone and the position below.").arg(tableError));
   }
   city_ = new QComboBox(placeBox);
   city_->setObjectName(QStringLiteral("city"));
@@ -402,7 +416,7 @@ void CBirthDataDlg::Resolve(bool fill) {
   resolution_.reset();
   if (!check.ok()) {
     secondReading_->setVisible(false);
-    zoneInfo_->setText(QStringLiteral("%1: enter the date and time to find the offset in force.").arg(zone));
+    SetZoneLine(zoneInfo_, QStringLiteral("%1: enter the date and time to find the offset in force.").arg(zone));
     return;
   }
   const int hour24 = (f.hours == 12 ? 0 : f.hours) + (f.pm ? 12 : 0);
@@ -446,7 +460,7 @@ void CBirthDataDlg::Resolve(bool fill) {
   } else {
     info = QString::fromStdString(r.message) + '.';
   }
-  zoneInfo_->setText(info);
+  SetZoneLine(zoneInfo_, info);
   resolution_ = std::move(r);
 }
 

@@ -146,7 +146,7 @@ using SignLabels = std::array<CellLabels, 12>;
 // padas in pada order.
 SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& options, const Geometry& g) {
   SignLabels labels;
-  const LabelForm form = options.bitmap ? LabelForm::kBitmap : LabelForm::kScreen;
+  const LabelForm form = options.bitmap && !options.screenLabels ? LabelForm::kBitmap : LabelForm::kScreen;
   // The degrees shown are those in the sign of the chart drawn.
   const int varga = input.chartIndex >= 0 && input.chartIndex < kVargaCount ? input.chartIndex : kD1;
   const bool showDegrees = options.degrees && (varga == kD1 || options.vargaDegrees);

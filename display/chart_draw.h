@@ -85,6 +85,9 @@ struct ChartDrawOptions {
   // the user entered) above the chart's name.
   bool bitmap = false;
   QString bitmapTitle;
+  // With bitmap: the screen's two-letter labels instead of the longer
+  // forms (the PNG and SVG pictures, which show the chart as on screen).
+  bool screenLabels = false;
   // The north chart of a south-north bitmap: the diagram fills the whole
   // square and leaves the chart's name to the south chart beside it.
   bool southNorth = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,10 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QInputDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QSvgGenerator>
 #include <QUrl>
 
@@ -84,10 +88,12 @@ ChartDrawOptions BitmapOptions(const Settings& settings, int side, const QString
   return options;
 }
 
-// Draws chart 1 as the bitmap shows it on `painter` (a square of `side`).
+// Draws chart 1 as the bitmap shows it on `painter` (a square of `side`);
+// a picture (`screenLabels`) names the bodies as the screen does.
 void PaintChartBitmap(QPainter& painter, const ChartState& chart, const Settings& settings, int chartIndex,
-                      const QString& title, int side) {
-  const ChartDrawOptions options = BitmapOptions(settings, side, title);
+                      const QString& title, int side, bool screenLabels = false) {
+  ChartDrawOptions options = BitmapOptions(settings, side, title);
+  options.screenLabels = screenLabels;
   const int size = side - kBitmapChartMargin;
   DrawChart(painter, QRectF(kBitmapChartX, kBitmapChartY, size, size), ChartDrawInputFromState(chart, chartIndex),
             options);
@@ -319,12 +325,12 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
     svg.setSize(QSize(kChartBitmapSize, kChartBitmapSize));
     svg.setViewBox(QRect(0, 0, kChartBitmapSize, kChartBitmapSize));
     svg.setTitle(title.isEmpty() ? QStringLiteral("Chart") : title);
-    // The drawing's text is outlines: its description names the chart.
+    // The description names the chart.
     const std::string_view name = ChartTitle(chartIndex);
     svg.setDescription(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     QPainter painter(&svg);
     painter.fillRect(QRect(0, 0, kChartBitmapSize, kChartBitmapSize), ColourFromBgr(kBackgroundColour));
-    PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize);
+    PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize, true);
     painter.end();
   } else if (suffix == QLatin1String("png")) {
     QImage image(side, side, QImage::Format_RGB32);
@@ -333,7 +339,7 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     // The bitmap's drawing, scaled: its margins and lines keep their share.
     painter.scale(side / double(kChartBitmapSize), side / double(kChartBitmapSize));
-    PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize);
+    PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize, true);
     painter.end();
     if (!image.save(&buffer, "PNG")) {
       if (error) *error = QStringLiteral("The picture could not be encoded.");
@@ -347,31 +353,89 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
   return WriteWhole(path, bytes, error);
 }
 
+namespace {
+
+// The picture's one dialog: the file chooser with the picture's size (for a
+// PNG) and its title (for the south styles, which draw one) below the name.
+class PictureFileDialog : public QFileDialog {
+ public:
+  PictureFileDialog(QWidget* parent, const QString& suggestedName, bool withTitle, const QString& presetTitle)
+      : QFileDialog(parent, QStringLiteral("Save chart 1 as a picture"), suggestedName,
+                    QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)")) {
+    setObjectName(QStringLiteral("PictureFileDialog"));
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setDefaultSuffix(QStringLiteral("png"));
+    if (suggestedName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) selectNameFilter(nameFilters().value(1));
+
+    size_ = new QSpinBox(this);
+    size_->setObjectName(QStringLiteral("pictureSize"));
+    size_->setRange(kMinPictureSize, kMaxPictureSize);
+    size_->setSingleStep(100);
+    size_->setValue(kDefaultPictureSize);
+    size_->setSuffix(QStringLiteral(" pixels"));
+    size_->setToolTip(QStringLiteral("Width and height of a PNG picture (%1 to %2 pixels); an SVG drawing scales")
+                          .arg(kMinPictureSize)
+                          .arg(kMaxPictureSize));
+    if (withTitle) {
+      title_ = new QLineEdit(PresetPictureTitle(presetTitle), this);
+      title_->setObjectName(QStringLiteral("pictureTitle"));
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+      int row = grid->rowCount();
+      auto* sizeLabel = new QLabel(QStringLiteral("Picture si&ze:"), this);
+      sizeLabel->setBuddy(size_);
+      grid->addWidget(sizeLabel, row, 0);
+      grid->addWidget(size_, row, 1);
+      if (title_) {
+        ++row;
+        auto* titleLabel = new QLabel(QStringLiteral("T&itle:"), this);
+        titleLabel->setBuddy(title_);
+        grid->addWidget(titleLabel, row, 0);
+        grid->addWidget(title_, row, 1);
+      }
+    }
+    // The size is a PNG's: an SVG drawing (chosen as the file type, or by
+    // the name typed) has none to choose.
+    auto follow = [this] {
+      const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      const bool svg = name && QFileInfo(name->text()).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0
+                           ? true
+                           : selectedNameFilter().contains(QLatin1String("*.svg"));
+      size_->setEnabled(!svg);
+      setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    };
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+      connect(types, &QComboBox::currentIndexChanged, this, follow);
+    }
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+      connect(name, &QLineEdit::textChanged, this, follow);
+    }
+    follow();
+  }
+
+  int side() const { return size_->value(); }
+  QString title() const { return title_ ? title_->text() : QString(); }
+
+ private:
+  QSpinBox* size_ = nullptr;
+  QLineEdit* title_ = nullptr;
+};
+
+}  // namespace
+
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
-                                          int chartIndex, const QString& suggestedName, const TitlePrompt& ask,
-                                          const QString& presetTitle) {
-  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save chart 1 as a picture"), suggestedName,
-                                              QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"));
+                                          int chartIndex, const QString& suggestedName, const QString& presetTitle) {
+  PictureFileDialog dialog(parent, suggestedName, IsSouthStyle(settings.chartStyle), presetTitle);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  QString path = dialog.selectedFiles().constFirst();
   if (path.isEmpty()) return std::nullopt;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
-  int side = kChartBitmapSize;
-  if (QFileInfo(path).suffix().toLower() == QLatin1String("png")) {
-    bool ok = false;
-    side = QInputDialog::getInt(parent, QStringLiteral("Picture size"),
-                                QStringLiteral("Width and height of the picture in pixels (%1 to %2):")
-                                    .arg(kMinPictureSize)
-                                    .arg(kMaxPictureSize),
-                                kDefaultPictureSize, kMinPictureSize, kMaxPictureSize, 100, &ok);
-    if (!ok) return std::nullopt;
-  }
-  QString title;
-  if (IsSouthStyle(settings.chartStyle)) {
-    const std::optional<QString> entered = ask(parent, PresetPictureTitle(presetTitle));
-    if (!entered) return std::nullopt;
-    title = *entered;
-  }
+  const bool png = QFileInfo(path).suffix().toLower() == QLatin1String("png");
   QString error;
-  if (!WriteChartPicture(path, chart, settings, chartIndex, title, &error, side)) {
+  if (!WriteChartPicture(path, chart, settings, chartIndex, dialog.title(), &error,
+                         png ? dialog.side() : kChartBitmapSize)) {
     QMessageBox::warning(parent, kAppCaption, QStringLiteral("The picture could not be saved.\n\n%1").arg(error));
     return std::nullopt;
   }

@@ -106,19 +106,21 @@ inline constexpr int kMinPictureSize = 200;
 inline constexpr int kMaxPictureSize = 4000;
 inline constexpr int kDefaultPictureSize = 1200;
 
-// Chart 1 as a picture file at `path`: PNG (the bitmap's drawing, `side`
-// pixels square, kMinPictureSize..kMaxPictureSize) or SVG (the same drawing
-// as vectors, its text as outlines so that every renderer draws it as the
-// screen does), by the file's suffix; written whole or not at all. False
-// with a one-line reason in `error`.
+// Chart 1 as a picture file at `path`: PNG (the bitmap's drawing with the
+// screen's labels, `side` pixels square, kMinPictureSize..kMaxPictureSize)
+// or SVG (the same drawing as vectors, its labels as text in the font
+// named, narrowed by a transform so that every renderer draws them the
+// width the screen does), by the file's suffix; written whole or not at
+// all. False with a one-line reason in `error`.
 bool WriteChartPicture(const QString& path, const ChartState& chart, const Settings& settings, int chartIndex,
                        const QString& title, QString* error, int side = kChartBitmapSize);
-// Asks for a file name (PNG or SVG; the dialog asks before replacing a
-// file), for a PNG its size, and the title (offered as for SaveChartBitmap),
-// then writes the picture.
+// One dialog: the file name (PNG or SVG; it asks before replacing a file)
+// with, below it, a PNG's size and, for the south styles, the title
+// (offered as for SaveChartBitmap); then writes the picture and says why
+// when it could not. Returns the path written, or nothing.
 std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& chart, const Settings& settings,
                                           int chartIndex, const QString& suggestedName,
-                                          const TitlePrompt& ask = AskTitleSimple, const QString& presetTitle = {});
+                                          const QString& presetTitle = {});
 
 // The title a picture offers: `chartName` without blanks at its ends, or
 // "Chart" for none.

@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPaintEngine>
-#include <QPainterPath>
 #include <QStringList>
 
 #include <algorithm>
@@ -24,41 +23,25 @@ QFont BaseFont(const TextFont& font) {
   return f;
 }
 
-// Text on an SVG drawing goes out as outlines: a renderer without the
-// screen's fonts, or one that ignores font stretching (librsvg), would
-// otherwise draw wider text than the cell it was measured for. The outline
-// is taken from the unstretched face and narrowed by the stretch, so it does
-// not depend on how the font engine stretches either.
-void DrawTextAsOutlines(QPainter& painter, const QFont& stretched, const QColor& colour, const QString& text,
-                        const QRectF& rect, int flags) {
+// Text on an SVG drawing stays text, in the font it was measured with
+// (named in the file). A renderer may not stretch fonts (librsvg does not),
+// so the text is set in the unstretched face and narrowed by a transform,
+// which every renderer follows: the words keep the width they were
+// measured for.
+void DrawTextAsSvgText(QPainter& painter, const QFont& stretched, const QColor& colour, const QString& text,
+                       const QRectF& rect, int flags) {
   QFont font = stretched;
   const double stretch = stretched.stretch() > 0 ? stretched.stretch() / 100.0 : 1.0;
   font.setStretch(QFont::Unstretched);
-  const QFontMetricsF metrics(stretched, painter.device());
-  const QFontMetricsF plain(font, painter.device());
-  const QStringList lines = (flags & Qt::TextSingleLine) ? QStringList{QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))}
-                                                         : text.split(QLatin1Char('\n'));
-  const double lineHeight = metrics.height();
-  const double blockHeight = lineHeight * static_cast<double>(lines.size());
-  double top = rect.top();
-  if (flags & Qt::AlignVCenter) top = rect.center().y() - blockHeight / 2;
-  if (flags & Qt::AlignBottom) top = rect.bottom() - blockHeight;
-  QPainterPath path;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    const QString& line = lines[i];
-    if (line.isEmpty()) continue;
-    const double width = plain.horizontalAdvance(line) * stretch;
-    double x = rect.left();
-    if (flags & Qt::AlignRight) x = rect.right() - width;
-    if (flags & Qt::AlignHCenter) x = rect.center().x() - width / 2;
-    QPainterPath glyphs;
-    glyphs.addText(QPointF(0, 0), font, line);
-    QTransform place;
-    place.translate(x, top + lineHeight * static_cast<double>(i) + metrics.ascent());
-    place.scale(stretch, 1.0);
-    path.addPath(place.map(glyphs));
-  }
-  painter.fillPath(path, colour);
+  // The drawing's own text layout, not the font's hinted metrics: the
+  // renderer lays the words out with the font's outline advances.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  painter.setFont(font);
+  painter.setPen(colour);
+  painter.setBrush(Qt::NoBrush);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  painter.scale(stretch, 1.0);
+  painter.drawText(QRectF(rect.left() / stretch, rect.top(), rect.width() / stretch, rect.height()), flags, text);
 }
 
 bool IsSvg(const QPainter& painter) {
@@ -129,7 +112,7 @@ void DrawTextWithFont(QPainter& painter, const TextFont& font, const QString& te
   if (!(format & kTextNoClip)) painter.setClipRect(rect, Qt::IntersectClip);
   if (IsSvg(painter)) {
     painter.setRenderHint(QPainter::Antialiasing, true);
-    DrawTextAsOutlines(painter, MakeTextQFont(font, painter.device()), ColourFromBgr(font.colour), text, rect, flags);
+    DrawTextAsSvgText(painter, MakeTextQFont(font, painter.device()), ColourFromBgr(font.colour), text, rect, flags);
     painter.restore();
     return;
   }

@@ -43,7 +43,8 @@ constexpr std::array<ScreenLayout, 12> kScreens = {{
      2, {Chart(C::kChart1, 760, 20, 400), Chart(C::kChart2, 760, 450, 400)}},
     {kScreenAshtakavarga, K::kBoth, false, 1,
      {Block(3, 24, 1270, 12, 890, 18, 8, 500, 0x0f3c0c)},
-     1, {Chart(C::kAshtakavarga, 348, 12, 400)}},
+     1, {Chart(C::kAshtakavarga, 348, 12, 400)},
+     "Legend:\n  4*  a * after the bindus: the planet itself\n      stands in that sign in the chart above"},
     {kScreenTwoCharts, K::kBoth, true, 2,
      {Block(5, 20, 1270, 404, 920, 16, 7, 550, 0x323264), Block(4, 660, 1270, 404, 920, 20, 8, 550, 0x326432)},
      2, {Chart(C::kChart1, 8, 8, 380), Chart(C::kChart2, 388, 8, 380)}},
@@ -242,6 +243,15 @@ namespace {
 
 // The extent of `text` drawn left-aligned from the top with `font` (lines
 // break only at the text's own line ends).
+QSizeF MeasureBlock(const QPaintDevice* device, const TextFont& font, const QString& text);
+
+// The legend's type: a little smaller than the first block's, in its colour.
+TextFont LegendFont(const ScreenLayout& layout, const ScreenPaintOptions& options) {
+  const TextBlockLayout& first = layout.blocks[0];
+  return TextBlockFont(Latin1(kTextBlockFace), std::max(1, first.heightParam * 5 / 6),
+                       std::max(1, first.widthParam * 5 / 6), 400, first.colour, options);
+}
+
 QSizeF MeasureBlock(const QPaintDevice* device, const TextFont& font, const QString& text) {
   if (text.isEmpty()) return {0, 0};
   const QFont qfont = MakeTextQFont(font, device);
@@ -320,7 +330,26 @@ ScreenGeometry ScreenView::ArrangeScreen(const ScreenPaintOptions& options, cons
     }
   }
 
+  if (!layout.legend.empty()) {
+    // Under the charts (or the text when there are none), in a smaller
+    // type of the first block's colour.
+    const TextFont font = LegendFont(layout, options);
+    const QSizeF size = MeasureBlock(device, font, Latin1(layout.legend));
+    double x = ox + margin, y = oy;
+    if (!geometry.charts.empty()) {
+      x = geometry.charts.back().left();
+      y = geometry.charts.back().bottom() + gap;
+    } else {
+      for (const QRectF& r : geometry.blocks) y = std::max(y, r.bottom() + gap);
+    }
+    geometry.legend = QRectF(x, y, size.width(), size.height());
+  }
+
   double right = 0, bottom = 0;
+  if (!geometry.legend.isEmpty()) {
+    right = geometry.legend.right();
+    bottom = geometry.legend.bottom();
+  }
   for (const QRectF& r : geometry.blocks) {
     if (r.isEmpty()) continue;
     right = std::max(right, r.right());
@@ -334,9 +363,24 @@ ScreenGeometry ScreenView::ArrangeScreen(const ScreenPaintOptions& options, cons
   return geometry;
 }
 
+double ScreenView::MinimumTextScale() const {
+  if (!prepared_) return 0;
+  int least = 0;
+  for (int i = 0; i < prepared_->blockCount; ++i) {
+    const int height = prepared_->blocks[static_cast<std::size_t>(i)].heightParam;
+    if (least == 0 || height < least) least = height;
+  }
+  if (!prepared_->legend.empty()) least = std::min(least, std::max(1, prepared_->blocks[0].heightParam * 5 / 6));
+  if (least <= 0) return 0;
+  // TextBlockFont: lines of trunc(layout height * (heightParam + 1) / 840).
+  const double layoutHeight = std::ceil(kMinimumTextHeight * 840.0 / (least + 1));
+  return (layoutHeight + 1) / kViewLayoutRect.height();
+}
+
 void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& options,
                                const ScreenGeometry& geometry) const {
   if (!prepared_) return;
+  smallestText_ = 0;
   const ScreenLayout& layout = *prepared_;
   if (!options.printing) {
     const QRectF area(0, 0, std::max<double>(options.layout.right() + 1, geometry.extent.width()),
@@ -358,7 +402,13 @@ void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& opti
     const QString& text = preparedTexts_[static_cast<std::size_t>(i)];
     if (text.isEmpty()) continue;
     const TextFont font = TextBlockFont(face, b.heightParam, b.widthParam, b.weight, b.colour, options);
+    if (smallestText_ == 0 || font.height < smallestText_) smallestText_ = font.height;
     DrawTextWithFont(painter, font, text, geometry.blocks[static_cast<std::size_t>(i)], kTextLeft | kTextNoClip);
+  }
+  if (!layout.legend.empty() && !geometry.legend.isEmpty()) {
+    const TextFont legend = LegendFont(layout, options);
+    if (smallestText_ == 0 || legend.height < smallestText_) smallestText_ = legend.height;
+    DrawTextWithFont(painter, legend, Latin1(layout.legend), geometry.legend, kTextLeft | kTextNoClip);
   }
 }
 

@@ -68,6 +68,10 @@ inline constexpr int kScreenLayoutHeight = 890;
 // The layout rectangle of a chart window, whatever the window's size (the
 // scroll bars reach the rest), and the area its background fill covers.
 inline constexpr QRect kViewLayoutRect{0, 0, 1200, 800};
+// The least height of a line of screen text, in pixels of the view: a
+// screen is never scaled so small that a text block's lines are lower (it
+// scrolls instead).
+inline constexpr int kMinimumTextHeight = 12;
 inline constexpr int kViewBackgroundExtent = 1600;
 // Background fills of a screen run this far below the layout rectangle.
 inline constexpr int kBackgroundOverhang = 70;
@@ -108,6 +112,9 @@ struct ScreenLayout {
   std::array<TextBlockLayout, 4> blocks{};
   int chartCount = 0;
   std::array<ScreenChartLayout, 2> charts{};
+  // A note on the marks of the screen's text, drawn below its charts; no
+  // part of the screen's text (copying the screen leaves it out).
+  std::string_view legend{};
 };
 
 // The screen table; FindScreen returns nullptr for an id not in it.
@@ -172,6 +179,7 @@ struct ScreenChoices {
 struct ScreenGeometry {
   std::vector<QRectF> blocks;  // each text block's measured extent, in table order
   std::vector<QRectF> charts;  // each chart's square
+  QRectF legend;               // the legend's extent (empty: none)
   QSizeF extent;               // from (0, 0) to beyond the last block or chart, margins included
 };
 
@@ -221,6 +229,13 @@ class ScreenView {
   void PaintPrepared(QPainter& painter, const ScreenPaintOptions& options, const ScreenGeometry& geometry) const;
   // The screen prepared last (nullptr when nothing is).
   const ScreenLayout* preparedScreen() const { return prepared_; }
+  // The least scale (of kViewLayoutRect) at which every text block of the
+  // prepared screen, and its legend, has lines kMinimumTextHeight pixels
+  // high or more (0 when nothing is prepared).
+  double MinimumTextScale() const;
+  // The height of the lowest lines of text the last PaintPrepared drew in
+  // its text blocks and legend (0 before any).
+  int smallestTextDrawn() const { return smallestText_; }
   // The "+n" marks of crowded chart cells as last painted on a screen (not
   // printed), with the labels each stands for.
   const std::vector<ChartOverflow>& overflowMarks() const { return overflow_; }
@@ -267,6 +282,7 @@ class ScreenView {
   const ScreenLayout* prepared_ = nullptr;
   std::vector<QString> preparedTexts_;  // each block's text as shown
   mutable std::vector<ChartOverflow> overflow_;
+  mutable int smallestText_ = 0;
 
   bool PrepareLayout(const ScreenLayout& layout);
   int ChartIndexOf(ScreenChart which) const;

@@ -65,11 +65,14 @@ const std::vector<Layer>& Layers() {
       {"vedic", {"chart", "engine", "io", "report"}},
       {"dasa", {"chart", "engine", "io", "report"}},
       {"tajaka", {"vedic", "dasa", "chart", "engine", "io", "report"}},
-      {"compute", {"tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
-      {"match", {"compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
+      {"yoga", {"engine"}},
+      {"compute", {"yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
+      {"match", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
+      {"library", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"},
+       {"sqlite3.h", "unistd.h"}},
       {"cli",
-       {"match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
+       {"library", "yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
        {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
   };
   return layers;

@@ -178,6 +178,38 @@ TEST_F(BirthPlaceTest, ClockChangesAndLocalMeanTime) {
   EXPECT_EQ(dialog.labels().place, "New York City, New York, US (hospital)");
 }
 
+// The zone line shows its whole reading, however long: a standard zone,
+// the zone city's local mean time, a moment the clocks skipped and one
+// they passed twice.
+TEST_F(BirthPlaceTest, TheZoneLineIsNeverCut) {
+  struct Row {
+    const char* query;
+    const char* label;
+    int year, month, day, hours, minutes;
+  };
+  const Row rows[] = {
+      {"kathmandu", "Kathmandu", 1970, 4, 4, 5, 50},
+      {"kathmandu", "Kathmandu", 1900, 4, 4, 5, 50},
+      {"new york, us", "New York City", 2021, 3, 14, 2, 30},
+      {"new york, us", "New York City", 1850, 3, 14, 2, 30},
+      {"new york, us", "New York City", 2021, 11, 7, 1, 30},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.label << " " << row.year << "-" << row.month << "-" << row.day);
+    BirthDialogFields f = StartupFields();
+    f.year = row.year, f.month = row.month, f.day = row.day, f.hours = row.hours, f.minutes = row.minutes;
+    f.pm = false;
+    CBirthDataDlg dialog(f);
+    dialog.show();
+    ASSERT_TRUE(PickPlace(&dialog, row.query, row.label));
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    auto* line = dialog.findChild<QLabel*>("zoneInfo");
+    ASSERT_FALSE(line->text().isEmpty());
+    EXPECT_GE(line->height(), line->heightForWidth(line->width())) << line->text().toStdString();
+    EXPECT_TRUE(dialog.rect().contains(line->geometry().translated(line->parentWidget()->mapTo(&dialog, QPoint()))));
+  }
+}
+
 TEST_F(BirthPlaceTest, NameAndPlaceKeptWithTheChartAndShownInTheTitle) {
   WriteSettings();
   const QString path = WriteFile("charts/chart.orv", kDefaultChart);

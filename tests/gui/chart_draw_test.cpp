@@ -2,10 +2,13 @@
 // cells, nothing outside its cell, the background where the screens paint it.
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -309,6 +312,81 @@ TEST(DrawChart, ACrowdedCellKeepsItsLabelsInside) {
         const Count diff = Difference(full, bare, cells);
         EXPECT_GT(diff.inside, 100);
         EXPECT_EQ(diff.outside, 0);
+      }
+    }
+  }
+}
+
+// The longest labels (each body with its degrees) of every divisional chart
+// stay off the lines of the east charts' corner triangles, on screens of
+// one and two device pixels per unit: no label pixel lies on a cell's
+// border or beyond it.
+TEST(DrawChart, LabelsWithDegreesKeepOffTheEastDiagonals) {
+  ChartDrawInput chart = DefaultChart();
+  // Bodies in the corner triangles of every chart: longitudes spread over
+  // the zodiac so that the divisional charts fill the corners too.
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (chart.sign[slot] >= 0) continue;
+    chart.longitude[slot] = std::fmod(slot * 47.3 + 11.0, 360.0);
+    chart.sign[slot] = static_cast<int>(chart.longitude[slot] / 30);
+  }
+  for (int style : {kEastSun, kEastFramed}) {
+    ChartDrawOptions options = OptionsFor(style);
+    options.degrees = true;
+    options.vargaDegrees = false;
+    options.groups = BodyGroups{true, true, true, true, true};
+    for (double ratio : {1.0, 2.0}) {
+      for (double side : {150.0, 240.0, 388.0}) {
+        const QRectF square(6, 7, side, side);
+        std::vector<QPainterPath> cells;
+        for (int i = 0; i < 12; ++i) {
+          QPainterPath path;
+          path.addPolygon(ChartCellShape(square, options, i));
+          path.closeSubpath();
+          QPainterPathStroker border;
+          border.setWidth(2.0);  // the line and a pixel of antialiasing each side
+          cells.push_back(path.subtracted(border.createStroke(path)));
+        }
+        const QRectF middle(ChartCellShape(square, options, 0).boundingRect().bottomLeft(),
+                            ChartCellShape(square, options, 6).boundingRect().topRight());
+        for (int chartIndex = 0; chartIndex < 20; ++chartIndex) {
+          SCOPED_TRACE(testing::Message() << "style " << style << " ratio " << ratio << " side " << side << " chart "
+                                          << chartIndex);
+          auto draw = [&](const ChartDrawInput& input) {
+            const int pixels = static_cast<int>(std::ceil((side + 20) * ratio));
+            QImage image(pixels, pixels, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            DrawChart(painter, square, input, options);
+            painter.end();
+            return image;
+          };
+          ChartDrawInput frame;
+          frame.sign[kAscendant] = chart.sign[kAscendant];
+          const QImage full = draw(chart), bare = draw(frame);
+          int inside = 0, outside = 0;
+          QPointF first;
+          for (int y = 0; y < full.height(); ++y) {
+            for (int x = 0; x < full.width(); ++x) {
+              const QRgb a = full.pixel(x, y), b = bare.pixel(x, y);
+              if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 60)
+                continue;
+              const QPointF p = QPointF(x + 0.5, y + 0.5) / ratio;
+              if (middle.contains(p)) continue;  // the chart's name
+              bool in = false;
+              for (const QPainterPath& cell : cells) in = in || cell.contains(p);
+              if (in) {
+                ++inside;
+              } else if (outside++ == 0) {
+                first = p;
+              }
+            }
+          }
+          EXPECT_GT(inside, 100);
+          EXPECT_EQ(outside, 0) << "first at " << first.x() << ", " << first.y();
+        }
       }
     }
   }

@@ -273,7 +273,6 @@ TEST_F(DocumentTest, InvalidFileOpensAsAPrasnaChartAndIsNeverOverwritten) {
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->hasChart());
     EXPECT_TRUE(view->isPrasna());
-    EXPECT_EQ(view->workingFile(), view->nowFile());
     // Shown again: still a chart of the current moment, and the document
     // keeps the file's own bytes.
     ASSERT_TRUE(view->RefreshScreen());
@@ -296,7 +295,7 @@ TEST_F(DocumentTest, InvalidFileOpensAsAPrasnaChartAndIsNeverOverwritten) {
   EXPECT_TRUE(quiet.captions().isEmpty());
 }
 
-TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnWorkingFilesAndData) {
+TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnData) {
   const QString bad = WriteFile("charts/bad.orv", "not a chart\n");
   auto app = Start();  // Chart1, a prasna chart
   CMainFrame& frame = *app->mainFrame();
@@ -310,10 +309,7 @@ TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnWorkingFilesAndData) {
   ChartView* secondView = ViewOf(frame, second);
   ChartView* invalidView = ViewOf(frame, invalid);
 
-  // Three prasna charts, three working files.
-  const QStringList files = {firstView->workingFile(), secondView->workingFile(), invalidView->workingFile()};
-  EXPECT_EQ(QSet<QString>(files.begin(), files.end()).size(), 3);
-  for (const QString& file : files) EXPECT_TRUE(file.startsWith(paths_.workingFolder));
+  for (ChartView* view : {firstView, secondView, invalidView}) EXPECT_TRUE(view->isPrasna());
   // A new prasna chart keeps the moment of its first computation.
   const QByteArray firstImage = first->image();
   EXPECT_TRUE(ValidateChartImage(firstImage.toStdString()).ok);
@@ -387,7 +383,10 @@ TEST_F(DocumentTest, SavingANewPrasnaChartAsksForANameAndStoresItsMoment) {
   EXPECT_EQ(driver.unexpected(), 0);
 }
 
-TEST_F(DocumentTest, WorkingFilesThatCannotBeWrittenAreReportedAndNoChartIsLost) {
+// Charts are computed from the birth data in memory: a working folder that
+// cannot be written stops nothing, and birth data that cannot be cast are
+// said plainly, with the chart shown before kept.
+TEST_F(DocumentTest, ChartsComputeWithoutWritingFilesAndUncastableDataAreSaid) {
   auto app = Start();
   CMainFrame& frame = *app->mainFrame();
   const QString path = WriteFile("charts/kept.orv", kDefaultChart);
@@ -399,52 +398,45 @@ TEST_F(DocumentTest, WorkingFilesThatCannotBeWrittenAreReportedAndNoChartIsLost)
   ChartView* prasnaView = ViewOf(frame, prasna);
   const QByteArray prasnaImage = prasna->image();
 
-  // A folder where each view's working file should be.
-  QFile::remove(view->dataFile());
-  ASSERT_TRUE(QDir().mkpath(view->dataFile()));
+  // The run's folder replaced by a file: nothing can be written there.
+  const QString folder = app->runFolder();
+  ASSERT_TRUE(QDir(folder).removeRecursively());
+  QFile blocker(folder);
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
   ModalDriver driver;
-  driver.ThenPress();
-  EXPECT_FALSE(view->RefreshScreen());
-  // The birth-data dialog cannot write its file either: reported, nothing changed.
-  driver
-      .Then([](QWidget* d) {
-        SetText(d, "year", "1980");
-        static_cast<QDialog*>(d)->accept();
-      })
-      .ThenPress();
-  view->OnEditBirthData();
-  ASSERT_EQ(driver.captions().size(), 3);
-  for (int i : {0, 2}) {
-    EXPECT_EQ(driver.captions()[i], "Orvane Lite");
-    EXPECT_TRUE(driver.texts()[i].contains(QDir::toNativeSeparators(paths_.workingFolder)));
-  }
-  EXPECT_TRUE(view->hasChart());
-  EXPECT_EQ(view->chart().slotLongitude[kAscendant], ascendant);
-  EXPECT_EQ(doc->image(), kDefaultChart);
-  EXPECT_FALSE(doc->IsModified());
-
-  // The same for the "now" file of a prasna chart (written by the pass).
-  ASSERT_TRUE(QDir().rmdir(view->dataFile()));
+  EXPECT_TRUE(view->RefreshScreen());
+  EXPECT_TRUE(prasnaView->RefreshScreen());
+  EXPECT_EQ(prasna->image(), prasnaImage);
+  EditBirthData(driver, view, [](QWidget* d) { SetText(d, "year", "1980"); });
+  EXPECT_EQ(view->chart().birth.year, 1980);
+  EXPECT_TRUE(doc->image().startsWith("4\n4\n1980\n"));
   const QString bad = WriteFile("charts/bad.orv", "junk");
   driver.ThenPress();  // "Invalid file"
   ChartDocument* invalid = Open(*app, bad);
   ASSERT_NE(invalid, nullptr);
   ChartView* invalidView = ViewOf(frame, invalid);
-  ASSERT_TRUE(invalidView->hasChart());
-  QFile::remove(invalidView->nowFile());
-  ASSERT_TRUE(QDir().mkpath(invalidView->nowFile()));
-  driver.ThenPress();
-  EXPECT_FALSE(invalidView->RefreshScreen());
-  EXPECT_EQ(driver.captions().size(), 5);
-  EXPECT_TRUE(driver.texts().last().contains(QDir::toNativeSeparators(invalidView->nowFile())));
   EXPECT_TRUE(invalidView->hasChart());
+  EXPECT_TRUE(invalidView->RefreshScreen());
   EXPECT_EQ(invalid->image(), QByteArray("junk"));
+  // The birth-data dialog and "Invalid file": nothing else was said.
+  ASSERT_EQ(driver.captions().size(), 2) << driver.texts().join("|").toStdString();
 
-  // Everything still works once the way is clear.
-  EXPECT_TRUE(view->RefreshScreen());
-  EXPECT_TRUE(prasnaView->RefreshScreen());
-  EXPECT_EQ(prasna->image(), prasnaImage);
+  // Data that cannot be cast: the reason, and the chart shown before stays.
+  const double cast1980 = view->chart().slotLongitude[kAscendant];
+  EXPECT_NE(cast1980, ascendant);
+  doc->SetEditedImage("4\n4\n5000\n17.5000\n-5.30\n-81.12\n16.15\n");
+  driver.ThenPress();
+  EXPECT_FALSE(view->RefreshScreen());
+  ASSERT_EQ(driver.captions().size(), 3);
+  EXPECT_EQ(driver.captions()[2], "Orvane Lite");
+  EXPECT_TRUE(driver.texts()[2].contains(QStringLiteral("the year \"5000\" is outside -2999..2999")))
+      << driver.texts()[2].toStdString();
+  EXPECT_FALSE(driver.texts()[2].contains(QStringLiteral("working file")));
+  EXPECT_TRUE(view->hasChart());
+  EXPECT_EQ(view->chart().slotLongitude[kAscendant], cast1980);
   EXPECT_EQ(driver.unexpected(), 0);
+  ASSERT_TRUE(QFile::remove(folder));
 }
 
 TEST_F(DocumentTest, AFailedSaveIsReportedAndTheChartStaysModified) {

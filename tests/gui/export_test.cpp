@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -218,14 +221,70 @@ TEST(Export, PngAndSvgOfChartOne) {
   QString error;
   const QString png = dir.filePath(QStringLiteral("chart.png"));
   ASSERT_TRUE(WriteChartPicture(png, *chart, settings, 8, QStringLiteral("T"), &error)) << error.toStdString();
-  EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
-            RenderChartBitmap(*chart, settings, 8, QStringLiteral("T")).convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(QImage(png).size(), QSize(kChartBitmapSize, kChartBitmapSize));
   const QString svg = dir.filePath(QStringLiteral("chart.svg"));
   ASSERT_TRUE(WriteChartPicture(svg, *chart, settings, 8, QStringLiteral("T"), &error)) << error.toStdString();
   const QByteArray text = ReadAll(svg);
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("Navamsa"));
   EXPECT_FALSE(WriteChartPicture(dir.filePath(QStringLiteral("chart.gif")), *chart, settings, 8, {}, &error));
+}
+
+// A picture takes one dialog: the file name with the PNG's size and the
+// title below it. Pictures name the bodies as the screen does ("Mo", not
+// the bitmap's "Moo"); the bitmaps keep their longer names.
+TEST(Export, APictureTakesOneDialogAndUsesTheScreensNames) {
+  Settings settings;  // a south style: the picture has a title
+  auto chart = ComputedChart(settings);
+  QTemporaryDir dir;
+  struct Row {
+    const char* file;
+    int side;  // typed into the size field (a PNG's)
+  };
+  for (const Row& row : {Row{"ravi.png", 800}, Row{"ravi.svg", 0}}) {
+    SCOPED_TRACE(row.file);
+    const QString path = dir.filePath(QString::fromLatin1(row.file));
+    testing::ModalDriver driver;
+    driver.Then([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      auto* size = dialog->findChild<QSpinBox*>(QStringLiteral("pictureSize"));
+      auto* title = dialog->findChild<QLineEdit*>(QStringLiteral("pictureTitle"));
+      ASSERT_NE(size, nullptr);
+      ASSERT_NE(title, nullptr);
+      EXPECT_EQ(title->text(), QStringLiteral("Ravi Kumar"));  // the chart's name offered
+      title->setText(QStringLiteral("Ravi at birth"));
+      if (row.side > 0) size->setValue(row.side);
+      if (QString::fromLatin1(row.file).endsWith(QLatin1String(".svg"))) {
+        dialog->selectNameFilter(dialog->nameFilters().value(1));
+        EXPECT_FALSE(size->isEnabled());  // an SVG drawing has no size to choose
+      }
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+      const QString shots = qEnvironmentVariable("ORVANE_SHOT_DIR");
+      if (!shots.isEmpty()) dialog->grab().save(shots + QStringLiteral("/picture_dialog_%1.png").arg(row.file));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    const std::optional<QString> written = SaveChartPictureAs(nullptr, *chart, settings, 0,
+                                                              dir.filePath(QStringLiteral("Chart.png")),
+                                                              QStringLiteral("Ravi Kumar"));
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(*written, path);
+    EXPECT_EQ(driver.captions().size(), 1) << driver.captions().join("|").toStdString();
+    EXPECT_EQ(driver.unexpected(), 0);
+    if (row.side > 0) {
+      EXPECT_EQ(QImage(path).size(), QSize(row.side, row.side));
+    } else {
+      const QByteArray svg = ReadAll(path);
+      EXPECT_TRUE(svg.contains(">Ravi at birth<")) << svg.left(3000).toStdString();
+      EXPECT_TRUE(svg.contains(">Mo<"));
+      EXPECT_FALSE(svg.contains(">Moo<"));
+    }
+  }
+  // Cancel writes nothing.
+  testing::ModalDriver driver;
+  driver.ThenReject();
+  EXPECT_FALSE(SaveChartPictureAs(nullptr, *chart, settings, 0, dir.filePath(QStringLiteral("none.png"))));
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("none.png"))));
 }
 
 TEST(Export, NotesFileSitsBesideTheChartFile) {

@@ -7,12 +7,17 @@
 #include <QAbstractButton>
 #include <QHash>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSet>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 
 #include "app/child_frame.h"
 #include "app/user_guide.h"
+#include "display/chart_labels.h"
 #include "view_fixture.h"
 
 namespace orvane::testing {
@@ -141,6 +146,45 @@ TEST_F(MainWindowCommands, WindowMenuListsTheOpenChartsAndActivatesThem) {
   EXPECT_EQ(frame.activeView(), view);
 }
 
+// Window > Cascade on a laptop screen: every chart window keeps most of the
+// area, so that its charts keep labels a person can read.
+TEST_F(MainWindowCommands, CascadeKeepsEveryChartReadable) {
+  ChartView* view = OpenDefaultChart();
+  ASSERT_NE(view, nullptr);
+  CMainFrame& frame = *app_->mainFrame();
+  frame.showNormal();
+  frame.resize(1366, 768);
+  for (int i = 0; i < 4; ++i) frame.OnFileNew();
+  auto* menu = frame.menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"));
+  ASSERT_NE(menu, nullptr);
+  QAction* cascade = MenuAction(menu, QStringLiteral("&Cascade"));
+  ASSERT_NE(cascade, nullptr);
+  cascade->trigger();
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  auto* area = frame.findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+  ASSERT_NE(area, nullptr);
+  const QRect room(QPoint(0, 0), area->viewport()->size());
+  const QList<QMdiSubWindow*> windows = area->subWindowList();
+  ASSERT_EQ(windows.size(), 5);
+  QSet<int> corners;
+  for (QMdiSubWindow* window : windows) {
+    SCOPED_TRACE(window->windowTitle().toStdString());
+    EXPECT_TRUE(room.contains(window->geometry())) << window->geometry().x() << "," << window->geometry().y();
+    EXPECT_GE(window->width(), room.width() * 3 / 4);
+    EXPECT_GE(window->height(), room.height() * 3 / 4);
+    corners.insert(window->geometry().x());
+    auto* child = qobject_cast<CChildFrame*>(window);
+    ASSERT_NE(child, nullptr);
+    const ScreenGeometry& g = child->view()->screenGeometry();
+    ASSERT_EQ(g.charts.size(), 2u);
+    EXPECT_GE(g.charts[0].width(), ChartView::kMainChartMinimum);
+  }
+  EXPECT_GE(corners.size(), 3);  // they overlap in steps, each title bar in sight
+  if (const QString shots = qEnvironmentVariable("ORVANE_SHOT_DIR"); !shots.isEmpty()) {
+    frame.grab().save(shots + QStringLiteral("/cascade_1366x768.png"));
+  }
+}
+
 TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
   ChartView* view = OpenDefaultChart();
   ASSERT_NE(view, nullptr);
@@ -186,6 +230,38 @@ TEST_F(MainWindowCommands, ShortcutsOfQuitGuideCopyAndZoom) {
   ASSERT_NE(text, nullptr);
   EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+Q")));
   guides.first()->close();
+}
+
+// The guide explains every abbreviation the charts draw (a series such as
+// "A2 .. A11" covers its members) and the windows of the Charts and
+// Reports menus.
+TEST(UserGuide, NamesEveryChartLabelAndTheMatchTransitsAndReportsWindows) {
+  const QString guide = QTextDocumentFragment::fromHtml(UserGuideHtml()).toPlainText();
+  QStringList labels;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    labels << QString::fromLatin1(BodyLabel(LabelForm::kScreen, 0, slot).data(),
+                                  static_cast<qsizetype>(BodyLabel(LabelForm::kScreen, 0, slot).size()));
+  }
+  for (std::string_view pada : kPadaLabels) labels << QString::fromLatin1(pada.data(), static_cast<qsizetype>(pada.size()));
+  const QRegularExpression series(QStringLiteral("^([A-Z])(\\d+)$"));
+  for (const QString& label : labels) {
+    SCOPED_TRACE(label.toStdString());
+    const QRegularExpressionMatch member = series.match(label);
+    if (member.hasMatch()) {
+      const QRegularExpression range(member.captured(1) + QStringLiteral("(\\d+) \\.\\. ") + member.captured(1) +
+                                     QStringLiteral("(\\d+)"));
+      const QRegularExpressionMatch r = range.match(guide);
+      ASSERT_TRUE(r.hasMatch());
+      const int n = member.captured(2).toInt();
+      EXPECT_TRUE(n >= r.captured(1).toInt() && n <= r.captured(2).toInt());
+    } else {
+      EXPECT_TRUE(guide.contains(QRegularExpression(QStringLiteral("\\b") + QRegularExpression::escape(label) +
+                                                    QStringLiteral("\\b"))));
+    }
+  }
+  for (const char* window : {"Match with...", "Transits...", "Report sections", "4*"}) {
+    EXPECT_TRUE(guide.contains(QLatin1String(window))) << window;
+  }
 }
 
 TEST_F(MainWindowCommands, QuitAsksToSaveAModifiedChartAndCancelKeepsTheProgram) {

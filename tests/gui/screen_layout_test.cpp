@@ -55,6 +55,14 @@ class ScreenLayoutTest : public ViewFixture {
       if (!r.isEmpty()) texts.push_back(r);
     }
     ASSERT_FALSE(texts.empty());
+    // A screen with marks to explain (the ashtakavarga's "4*") draws its
+    // legend, placed like any text, and copying the screen leaves it out.
+    EXPECT_EQ(g.legend.isEmpty(), layout.legend.empty());
+    if (!layout.legend.empty()) {
+      texts.push_back(g.legend);
+      EXPECT_FALSE(view.ScreenText().contains(QStringLiteral("Legend")));
+      EXPECT_TRUE(view.ScreenText().contains(QStringLiteral("*")));
+    }
     for (std::size_t i = 0; i < texts.size(); ++i) {
       for (std::size_t j = i + 1; j < texts.size(); ++j) {
         EXPECT_FALSE(texts[i].intersects(texts[j])) << "blocks " << i << " and " << j;
@@ -79,7 +87,7 @@ class ScreenLayoutTest : public ViewFixture {
     ASSERT_FALSE(image.isNull());
     const QColor background = ColourFromBgr(kBackgroundColour);
     const double ratio = image.devicePixelRatio();
-    int stray = 0;
+    int stray = 0, legendInk = 0;
     QPoint firstStray;
     for (int y = 0; y < image.height(); ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -89,6 +97,7 @@ class ScreenLayoutTest : public ViewFixture {
                 std::abs(c.blue() - background.blue()) < 30)
           continue;
         const QPointF p((x + 0.5) / ratio, (y + 0.5) / ratio);
+        if (g.legend.contains(p)) ++legendInk;
         bool inside = false;
         for (const QRectF& r : texts) inside = inside || r.adjusted(-1, -1, 1, 1).contains(p);
         for (const QRectF& r : g.charts) inside = inside || r.adjusted(-2, -2, 2, 2).contains(p);
@@ -96,6 +105,9 @@ class ScreenLayoutTest : public ViewFixture {
       }
     }
     EXPECT_EQ(stray, 0) << "first at " << firstStray.x() << ", " << firstStray.y();
+    if (!layout.legend.empty()) {
+      EXPECT_GT(legendInk, 100);
+    }
   }
 };
 
@@ -200,7 +212,13 @@ TEST_F(ScreenLayoutTest, ScreenFitsTheWindowAndZooms) {
   EXPECT_NEAR(view->scale(), fitted * ChartView::kZoomStep, 1e-9);
   view->ZoomOut();
   view->ZoomOut();
-  EXPECT_NEAR(view->scale(), fitted / ChartView::kZoomStep, 1e-9);
+  // Zooming out stops where the text would become too small to read.
+  EXPECT_NEAR(view->scale(), std::max(fitted / ChartView::kZoomStep, view->MinimumTextScale()), 1e-9);
+  for (int i = 0; i < 5; ++i) {
+    view->ZoomOut();
+    EXPECT_GE(view->smallestTextDrawn(), kMinimumTextHeight);
+  }
+  EXPECT_DOUBLE_EQ(view->scale(), view->MinimumTextScale());
   view->ZoomActualSize();
   EXPECT_DOUBLE_EQ(view->scale(), 1.0);
   // At the actual size the screen is as large as the window was drawn for.
@@ -212,24 +230,29 @@ TEST_F(ScreenLayoutTest, ScreenFitsTheWindowAndZooms) {
   EXPECT_DOUBLE_EQ(view->scale(), fitted);
 }
 
-TEST(ScreenFitScale, KeepsProportionsAndLetsLongScreensScroll) {
+TEST(ScreenFitScale, FitsWholeDownToReadableTextThenScrolls) {
   struct Case {
     QSizeF extent;
     QSize room;
     double scale;
   };
+  // The least readable scale of these cases' text: 0.6.
   const Case cases[] = {
       {{1000, 800}, {2000, 1200}, 1.5},    // the height decides
       {{1000, 400}, {1500, 1200}, 1.5},    // the width decides
-      {{1000, 2000}, {1200, 900}, 1.0},    // a long listing scrolls at its actual size
-      {{1000, 2000}, {816, 900}, 0.8},     // ... unless the window is narrower than it
-      {{1000, 800}, {100, 80}, ChartView::kMinZoom},
+      {{1000, 1000}, {1200, 700}, 0.7},    // smaller than its actual size, whole in the window
+      {{1000, 2000}, {1200, 1300}, 0.65},  // a long listing too, while its text stays readable
+      {{1000, 2000}, {1200, 900}, 1.0},    // one that would need smaller text scrolls at its actual size
+      {{1000, 2000}, {816, 900}, 0.8},     // ... or the width's scale
+      {{1000, 2000}, {516, 900}, 0.6},     // ... never below the readable scale
+      {{1000, 800}, {100, 80}, 0.6},
       {{100, 80}, {4000, 4000}, ChartView::kMaxZoom},
       {{0, 0}, {800, 600}, 1.0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.extent.width() << " x " << c.extent.height());
-    EXPECT_DOUBLE_EQ(ChartView::FitScale(c.extent, c.room, 16), c.scale);
+    SCOPED_TRACE(::testing::Message() << c.extent.width() << " x " << c.extent.height() << " in " << c.room.width()
+                                      << " x " << c.room.height());
+    EXPECT_DOUBLE_EQ(ChartView::FitScale(c.extent, c.room, 16, 0.6), c.scale);
   }
 }
 
@@ -239,7 +262,7 @@ TEST_F(ScreenLayoutTest, SavePicturesForReview) {
   const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR");
   if (folder.isEmpty()) GTEST_SKIP() << "set ORVANE_SHOT_DIR to write the pictures";
   QDir().mkpath(folder);
-  for (const QSize size : {QSize(1400, 1000), QSize(1920, 1200)}) {
+  for (const QSize size : {QSize(800, 600), QSize(1366, 768), QSize(1400, 1000), QSize(1920, 1200)}) {
     for (int style : {kSouthRegular, kNorthDiamond, kEastSun}) {
       if (style == kEastSun && size.width() != 1400) continue;
       ChartView* view = OpenAt(size, style);
