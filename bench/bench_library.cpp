@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "compute/pipeline.h"
+#include "compute/chart.h"
 #include "library/chart_facts.h"
 #include "library/chart_library.h"
 
@@ -34,15 +34,14 @@ void Fill(const std::string& path) {
   std::mt19937 rng(5);
   std::uniform_int_distribution<int> year(1900, 2020), month(1, 12), day(1, 28), hour(0, 23), minute(0, 59),
       lon(0, 179), lat(0, 60), letter(0, 25);
-  auto state = std::make_unique<ChartState>();
   for (int i = 0; i < kCharts; ++i) {
     library::ChartEntry e;
     for (int k = 0; k < 7; ++k) e.name += static_cast<char>((k == 0 ? 'A' : 'a') + letter(rng));
     e.birth = {static_cast<double>(month(rng)), static_cast<double>(day(rng)), static_cast<double>(year(rng)),
                hour(rng) + minute(rng) / 100.0, -5.30, -(lon(rng) + minute(rng) / 100.0), lat(rng) + minute(rng) / 100.0};
-    *state = ChartState();
-    ComputeChartFromBirth(*state, settings, e.birth);
-    db.Add(e, library::FactsOf(*state, settings), key, &error);
+    if (const std::optional<Chart> chart = ComputeChart(e.birth, ChartOptions{}, settings)) {
+      db.Add(e, library::FactsOf(*chart), key, &error);
+    }
   }
   db.Commit(&error);
 }

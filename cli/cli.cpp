@@ -28,6 +28,7 @@
 #include "cli/yoga_cli.h"
 #include "compute/sensitivity.h"
 #include "compute/yoga_chart.h"
+#include "yoga/text.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"
@@ -321,9 +322,9 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.yogas) {
-    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(*state, settings, options.yogaChart));
+    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(Chart(*state), options.yogaChart));
     if (options.json) return YogasJson(found, options.yogaChart, id ? &id->idJson : nullptr);
-    text = YogasText(found, options.yogaChart);
+    text = yoga::YogasText(found, options.yogaChart);
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.json) {

@@ -17,6 +17,7 @@
 #include "cli/birth_rows.h"
 #include "cli/chart_read.h"
 #include "cli/json.h"
+#include "compute/chart.h"
 #include "compute/pipeline.h"
 #include "engine/calendar.h"
 #include "io/shown_name.h"
@@ -57,9 +58,9 @@ class Ticker {
 
 // The chart of a library entry, computed fresh; false when its data cannot be cast.
 bool Facts(const BirthData& birth, const Settings& settings, library::ChartFacts& out) {
-  auto state = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*state, settings, birth)) return false;
-  out = library::FactsOf(*state, settings);
+  const std::optional<Chart> chart = ComputeChart(birth, ChartOptions{}, settings);
+  if (!chart) return false;
+  out = library::FactsOf(*chart);
   return true;
 }
 

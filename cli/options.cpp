@@ -183,7 +183,7 @@ constexpr CliOptionSpec kOptionTable[] = {
          v.remove_prefix(comma + 1);
        }
      }},
-    {"--section", "NAME|N", "a section name or number 0..42 (see --list-sections)",
+    {"--section", "NAME|N", "a section name or number 0..43 (see --list-sections)",
      "the text of report section NAME or number N",
      [](CliOptions& o, std::string_view v, std::string&) {
        if (const auto named = FindReportSection(v)) {

@@ -8,9 +8,6 @@
 namespace orvane {
 namespace {
 
-std::string_view VargaWords(int varga) {
-  return varga == 9 ? "navamsa (D-9)" : varga == 10 ? "dasamsa (D-10)" : "rasi (D-1)";
-}
 
 void StringArray(JsonWriter& json, const std::vector<yoga::Fact>& facts) {
   json.BeginArray();
@@ -19,33 +16,6 @@ void StringArray(JsonWriter& json, const std::vector<yoga::Fact>& facts) {
 }
 
 }  // namespace
-
-std::string YogasText(const std::vector<yoga::FoundYoga>& found, int varga) {
-  std::string out = "Yogas of the " + std::string(VargaWords(varga)) + ", houses in whole signs from the lagna: " +
-                    std::to_string(found.size()) + " found\n";
-  for (int f = 0; f < yoga::kFamilyCount; ++f) {
-    const auto family = static_cast<yoga::Family>(f);
-    bool header = false;
-    for (const yoga::FoundYoga& y : found) {
-      if (y.family != family) continue;
-      if (!header) {
-        out += "\n" + std::string(yoga::FamilyName(family)) + "\n";
-        header = true;
-      }
-      out += "  " + std::string(y.name) + " (" + std::string(y.key) + ")" + (y.cancelled ? ", cancelled" : "") +
-             "  [" + std::string(y.source) + "]\n";
-      std::string planets, houses;
-      for (int i = 0; i < kGrahaCount; ++i) {
-        if (y.bodies.Has(BodyAt(i))) planets += (planets.empty() ? "" : ", ") + std::string(yoga::BodyName(BodyAt(i)));
-      }
-      for (const int h : y.houses) houses += (houses.empty() ? "" : ", ") + std::to_string(h);
-      if (!planets.empty()) out += "      planets: " + planets + "; houses: " + houses + "\n";
-      for (const yoga::Fact& c : y.conditions) out += "      - " + c.text + "\n";
-      for (const yoga::Fact& w : y.weakenings) out += "      ! " + w.text + "\n";
-    }
-  }
-  return out;
-}
 
 std::string YogasJson(const std::vector<yoga::FoundYoga>& found, int varga, const std::string* idJson) {
   JsonWriter json;

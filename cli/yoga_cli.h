@@ -9,9 +9,8 @@
 
 namespace orvane {
 
-// The found yogas as text (grouped by family) or as one JSON object (the
-// row's id first when given).
-std::string YogasText(const std::vector<yoga::FoundYoga>& found, int varga);
+// The found yogas as one JSON object (the row's id first when given); the
+// text is yoga::YogasText (yoga/text.h).
 std::string YogasJson(const std::vector<yoga::FoundYoga>& found, int varga, const std::string* idJson);
 
 // The library: every rule with its key, name, family, source, effect, rule

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "compute/chart.h"
+#include "compute/yoga_chart.h"
 #include "dasa/dasa.h"
 #include "report/sections.h"
 #include "tajaka/tajaka.h"
@@ -12,6 +14,7 @@
 #include "vedic/strength.h"
 #include "vedic/text_charts.h"
 #include "vedic/vargas.h"
+#include "yoga/text.h"
 
 namespace orvane {
 
@@ -93,6 +96,10 @@ void WriteVimsottariSection(ChartState& state, const Settings& settings, ReportB
   ComputeVimsottari(state, state.dasa);
   WriteVimsottari(state, settings, out);
 }
+// The yogas of the rasi, as orvane-cli --yogas prints them.
+void WriteYogaSection(ChartState& state, const Settings&, ReportBuffer& out) {
+  out.Append(yoga::YogasText(yoga::FindYogas(YogaChartOf(Chart(state))), 1));
+}
 void WriteSubPeriodSection(ChartState& state, const Settings& settings, ReportBuffer& out) {
   VimsottariSubPeriods(state, settings, out);
 }
@@ -148,6 +155,7 @@ constexpr std::array<SectionWriterRow, kReportSectionCount> kSectionWriters = {{
     {ReportSection::kTithiYogini, WrittenFor::kAll, WriteCompressedDasa<10>},
     {ReportSection::kTextCharts, WrittenFor::kAll, WriteTextChartSection},
     {ReportSection::kAntardasas, WrittenFor::kNatal, WriteSubPeriodSection},
+    {ReportSection::kYogas, WrittenFor::kAll, WriteYogaSection},
 }};
 
 constexpr bool RowsInSectionOrder() {

@@ -2,12 +2,10 @@
 
 #include <array>
 #include <cmath>
-#include <memory>
 
-#include "compute/pipeline.h"
+#include "compute/chart.h"
 #include "engine/calendar.h"
 #include "vedic/names.h"
-#include "vedic/vargas.h"
 #include "yoga/yoga.h"
 
 namespace orvane {
@@ -80,21 +78,18 @@ std::string LordName(int code) {
   return code >= 1 && code <= kGrahaCount ? std::string(yoga::BodyName(BodyAt(code - 1))) : "?";
 }
 
-Reading Read(const BirthData& birth, const Settings& settings, const SensitivityOptions& options, ChartState& state) {
+Reading Read(const BirthData& birth, const Settings& settings, const SensitivityOptions& options) {
   Reading r;
-  state = ChartState();
-  if (!ComputeChartFromBirth(state, settings, birth)) return r;
-  const double asc = state.slotLongitude[kAscendant];
-  r.values.emplace_back(yoga::SignName(VargaSignOf(Varga::kD1, asc, settings.horaMethod)));
+  const std::optional<Chart> chart = ComputeChart(birth, ChartOptions{}, settings);
+  if (!chart) return r;
+  const ChartState& state = chart->State();
+  r.values.emplace_back(yoga::SignName(ToInt(chart->AscendantSign())));
   r.values.push_back(std::string(vedic::NameAt(vedic::kNakshatraName, state.vedic.nakshatra[kAscendant])) + " " +
                      std::to_string(state.vedic.pada[kAscendant] + 1));
   for (std::size_t i = 1; i < kLagnaVargas.size(); ++i) {
-    r.values.emplace_back(yoga::SignName(VargaSignOf(kLagnaVargas[i].second, asc, settings.horaMethod)));
+    r.values.emplace_back(yoga::SignName(ToInt(chart->VargaAscendant(kLagnaVargas[i].second))));
   }
-  for (int i = 0; i < kGrahaCount; ++i) {
-    const double l = state.slotLongitude[static_cast<std::size_t>(SlotOf(BodyAt(i)))];
-    r.values.emplace_back(yoga::SignName(VargaSignOf(Varga::kD9, l, settings.horaMethod)));
-  }
+  for (int i = 0; i < kGrahaCount; ++i) r.values.emplace_back(yoga::SignName(ToInt(chart->VargaSign(kD9, BodyAt(i)))));
   if (options.dasaDate) {
     const auto [y, m, d] = *options.dasaDate;
     const long long at = y * 10000LL + m * 100 + d;
@@ -123,8 +118,7 @@ std::vector<std::string> SensitivityPointNames(const SensitivityOptions& options
 
 std::vector<std::string> SensitivityPointValues(const BirthData& birth, const Settings& settings,
                                                 const SensitivityOptions& options) {
-  auto state = std::make_unique<ChartState>();
-  return Read(birth, settings, options, *state).values;
+  return Read(birth, settings, options).values;
 }
 
 BirthData ShiftBirthTime(const BirthData& birth, long long seconds) {
@@ -163,8 +157,7 @@ std::string DurationText(int seconds) {
 
 std::vector<SensitivityWindow> BirthTimeSensitivity(const BirthData& birth, const Settings& settings,
                                                     const SensitivityOptions& options) {
-  auto state = std::make_unique<ChartState>();
-  const Reading here = Read(birth, settings, options, *state);
+  const Reading here = Read(birth, settings, options);
   if (!here.ok) return {};
   const std::vector<std::string> names = PointNames(options);
   std::vector<SensitivityWindow> out(names.size());
@@ -183,7 +176,7 @@ std::vector<SensitivityWindow> BirthTimeSensitivity(const BirthData& birth, cons
       bool fastOpen = false;
       for (int i = 0; i < kFastPoints; ++i) fastOpen = fastOpen || changed[static_cast<std::size_t>(i)] == 0;
       t = std::min(limit, t + (fastOpen ? kFastStep : kSlowStep));
-      const Reading r = Read(ShiftBirthTime(birth, static_cast<long long>(direction) * t), settings, options, *state);
+      const Reading r = Read(ShiftBirthTime(birth, static_cast<long long>(direction) * t), settings, options);
       if (!r.ok) break;
       for (std::size_t i = 0; i < names.size(); ++i) {
         if (changed[i] != 0) continue;
@@ -200,7 +193,7 @@ std::vector<SensitivityWindow> BirthTimeSensitivity(const BirthData& birth, cons
       if (high != 0) {
         while (high - low > 1) {
           const int mid = low + (high - low) / 2;
-          const Reading r = Read(ShiftBirthTime(birth, static_cast<long long>(direction) * mid), settings, options, *state);
+          const Reading r = Read(ShiftBirthTime(birth, static_cast<long long>(direction) * mid), settings, options);
           (r.ok && r.values[i] == here.values[i] ? low : high) = mid;
         }
       }

@@ -5,7 +5,7 @@
 // one names exactly one source of charts (none for a place listing or a
 // library command), and everything it would pass to
 // the engine is finite and inside its range: birth data that would make a
-// valid chart data file, a section 0..42 (or none), a Tajaka year, month and
+// valid chart data file, a section 0..43 (or none), a Tajaka year, month and
 // hora period, a mundane span and a mahadasa lord within their ranges.
 #include <cmath>
 #include <cstdint>
@@ -33,7 +33,7 @@ void CheckAccepted(const CliOptions& o) {
   }
   FUZZ_CHECK(o.placesQuery ? sources == 0 : sources == 1);
   if (o.match) FUZZ_CHECK(o.files.size() == 2);
-  if (o.section) FUZZ_CHECK(Within(*o.section, 0, 42) || *o.section == kNoSection);
+  if (o.section) FUZZ_CHECK(Within(*o.section, 0, 43) || *o.section == kNoSection);
   FUZZ_CHECK(!(o.json && o.section));
   if (o.tajakaYear) FUZZ_CHECK(Within(*o.tajakaYear, -3000, 3000));
   if (o.tajakaMonth) FUZZ_CHECK(o.tajakaYear && Within(*o.tajakaMonth, 1, 12));

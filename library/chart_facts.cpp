@@ -8,27 +8,29 @@
 
 namespace orvane::library {
 
-ChartFacts FactsOf(const ChartState& state, const Settings& settings) {
+ChartFacts FactsOf(const Chart& chart) {
   ChartFacts facts;
-  const int lagna = state.vedic.rasi[kAscendant];
-  for (int p = 0; p < kFactPoints; ++p) {
-    // Point 0 is the lagna (slot 0); points 1..9 are the grahas, whose slots
-    // are their planet codes.
-    const auto slot = static_cast<std::size_t>(p);
-    PointFacts& f = facts.points[slot];
-    f.sign = state.vedic.rasi[slot];
-    f.house = (f.sign - lagna + 12) % 12 + 1;
-    f.nakshatra = state.vedic.nakshatra[slot];
-    f.pada = state.vedic.pada[slot] + 1;
-    f.navamsa = state.vedic.navamsa[slot];
-    if (p > 0) {
-      f.retrograde = state.slotRetrograde[slot] != 0;
-      f.dignity = std::string(yoga::DignityIn(BodyAt(p - 1), f.sign));
-    }
+  const ChartState& state = chart.State();
+  PointFacts& lagna = facts.points[0];
+  lagna.sign = ToInt(chart.AscendantSign());
+  lagna.house = 1;
+  lagna.nakshatra = state.vedic.nakshatra[kAscendant];
+  lagna.pada = state.vedic.pada[kAscendant] + 1;
+  lagna.navamsa = ToInt(chart.VargaAscendant(kD9));
+  for (int i = 0; i < kGrahaCount; ++i) {
+    const Body body = BodyAt(i);
+    PointFacts& f = facts.points[static_cast<std::size_t>(i + 1)];
+    f.sign = ToInt(chart.Sign(body));
+    f.house = chart.SignHouse(body);
+    f.nakshatra = chart.Nakshatra(body);
+    f.pada = chart.Pada(body) + 1;
+    f.navamsa = ToInt(chart.VargaSign(kD9, body));
+    f.retrograde = chart.Retrograde(body);
+    f.dignity = std::string(yoga::DignityIn(body, f.sign));
   }
   const int lord = state.dasa.balance.lord;
   if (lord >= 1 && lord <= kGrahaCount) facts.dasaLord = std::string(yoga::BodyName(BodyAt(lord - 1)));
-  for (const yoga::FoundYoga& y : yoga::FindYogas(YogaChartOf(state, settings))) {
+  for (const yoga::FoundYoga& y : yoga::FindYogas(YogaChartOf(chart))) {
     if (facts.yogas.empty() || facts.yogas.back() != y.key) facts.yogas.emplace_back(y.key);
   }
   return facts;

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "chart/chart_state.h"
+#include "compute/chart.h"
 #include "io/settings.h"
 #include "library/facts.h"
 
 namespace orvane::library {
 
-ChartFacts FactsOf(const ChartState& state, const Settings& settings);
+ChartFacts FactsOf(const Chart& chart);
 
 // The settings that change a chart's facts, written as one line: facts kept
 // under another key are computed again.
