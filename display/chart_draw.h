@@ -111,6 +111,9 @@ struct ChartDrawOptions {
   // When given, every "+n" mark drawn (a crowded cell's labels that did
   // not fit) is added here with the labels it stands for.
   std::vector<ChartOverflow>* overflow = nullptr;
+  // Body slots picked out (the planets of the yoga chosen in the yoga
+  // window): drawn bold in kHighlightColour. Never on a printed page.
+  std::array<bool, kSlotCount> highlighted{};
 };
 
 // Options from the settings: style, the mirrored and framed variants of the

@@ -439,7 +439,10 @@ void ScreenView::DrawScreenChart(QPainter& painter, const ScreenPaintOptions& op
   draw.absoluteCoordinates = options.absoluteCoordinates;
   draw.layoutSize = QSizeF(options.layout.width(), options.layout.height());
   draw.clearBackground = clearBackground;
-  if (!options.printing) draw.overflow = &overflow_;
+  if (!options.printing) {
+    draw.overflow = &overflow_;
+    draw.highlighted = highlighted_;
+  }
   const VargaChoice varga = SelectVarga(chartIndex);
   DrawChart(painter, QRectF(x, y, size, size), ChartDrawInputFromState(chart(), varga.chartIndex), draw);
 }
