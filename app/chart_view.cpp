@@ -614,13 +614,13 @@ QString GrahaName(int slot) {
 
 QString ChartView::RunningNowHtml() const {
   if (!hasChart_ || tajakaMode()) return {};
-  auto natal = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*natal, settings(), state_->birth)) return {};
+  const std::optional<Chart> natal = ComputeChart(state_->birth, ChartOptions{}, settings());
+  if (!natal) return {};
   QString html = QStringLiteral("<h3 style=\"margin:0 0 4px 0\">Running now</h3>");
 
   // The Vimsottari periods of today, main period down to the pratyantardasa.
   const QDate today = QDate::currentDate();
-  const std::vector<DasaRow> rows = DasaRows(VimsottariPeriodTree(*natal));
+  const std::vector<DasaRow> rows = DasaRows(natal->Vimsottari());
   const std::vector<int> path = RunningPath(rows, DasaDate{today.year(), today.month(), today.day(), 0});
   html += QStringLiteral("<p style=\"margin:6px 0 2px 0\"><b>Vimsottari dasa</b>, %1</p><table cellspacing=\"0\" "
                          "cellpadding=\"2\">")

@@ -49,11 +49,11 @@ MatchWindow::MatchWindow(const Settings& settings, const BirthData& groom, const
                          const BirthData& bride, const QString& brideName, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
-      groom_(std::make_unique<ChartState>()),
-      bride_(std::make_unique<ChartState>()),
+      groom_(ComputeChart(groom, ChartOptions{}, settings)),
+      bride_(ComputeChart(bride, ChartOptions{}, settings)),
       groomName_(groomName),
       brideName_(brideName) {
-  ok_ = ComputeChartFromBirth(*groom_, settings_, groom) && ComputeChartFromBirth(*bride_, settings_, bride);
+  ok_ = groom_.has_value() && bride_.has_value();
 
   groomChart_ = new ChartSquare(this);
   brideChart_ = new ChartSquare(this);
@@ -120,8 +120,8 @@ void MatchWindow::Recompute() {
     return;
   }
   const ChartDrawOptions options = ChartDrawOptionsFromSettings(settings_);
-  groomChart_->SetChart(ChartDrawInputFromState(*groom_, 0), options);
-  brideChart_->SetChart(ChartDrawInputFromState(*bride_, 0), options);
+  groomChart_->SetChart(ChartDrawInputFromState(groom_->State(), 0), options);
+  brideChart_->SetChart(ChartDrawInputFromState(bride_->State(), 0), options);
   match_ = match::MatchCharts(*groom_, *bride_);
   auto buffer = std::make_unique<ReportBuffer>();
   const std::string groom = groomName_.toStdString(), bride = brideName_.toStdString();

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "chart/chart_state.h"
+#include "compute/chart.h"
 #include "io/settings.h"
 #include "match/matching.h"
 
@@ -36,7 +38,7 @@ class MatchWindow : public QDialog {
   void Recompute();
 
   Settings settings_;
-  std::unique_ptr<ChartState> groom_, bride_;
+  std::optional<Chart> groom_, bride_;
   QString groomName_, brideName_;
   bool ok_ = false;
   match::ChartMatch match_;

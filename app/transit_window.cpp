@@ -41,12 +41,12 @@ QFont ReportFont() {
 
 TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, const QString& title,
                              const QDateTime& start, QWidget* parent)
-    : QDialog(parent), settings_(settings), natal_(std::make_unique<ChartState>()) {
+    : QDialog(parent), settings_(settings), natal_(ComputeChart(birth, ChartOptions{}, settings)) {
   setWindowTitle(QStringLiteral("Transits - %1").arg(title));
   setAttribute(Qt::WA_DeleteOnClose, false);
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  natalOk_ = ComputeChartFromBirth(*natal_, settings_, birth);
+  natalOk_ = natal_.has_value();
   if (natalOk_)
     report_.periods = transit::LifetimeSaturnPeriods(*natal_, settings_, transit::BirthPlace(*natal_),
                                                      &report_.lifetimeStart, &report_.lifetimeEnd);
@@ -152,7 +152,7 @@ void TransitWindow::Recompute() {
     options.transits.sign[static_cast<std::size_t>(g.slot)] = g.sign;
     options.transits.retrograde[static_cast<std::size_t>(g.slot)] = g.retrograde ? 1 : 0;
   }
-  chart_->SetChart(ChartDrawInputFromState(*natal_, 0), options);
+  chart_->SetChart(ChartDrawInputFromState(natal_->State(), 0), options);
   caption_->setText(QStringLiteral("Natal rasi with the transits of %1 %2, the birth zone (italic, led by \"t\")")
                         .arg(moment().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                              QString::fromStdString(transit::ZoneText(report_.zone))));

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "chart/chart_state.h"
@@ -44,7 +45,7 @@ class TransitWindow : public QDialog {
   void Recompute();
 
   Settings settings_;
-  std::unique_ptr<ChartState> natal_;
+  std::optional<Chart> natal_;
   bool natalOk_ = false;
   transit::TransitReport report_;
   QDateTimeEdit* edit_ = nullptr;

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 
 #include "compute/pipeline.h"
 #include "transit/transits.h"
@@ -16,8 +17,11 @@ const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
 void BM_LifetimeSaturnPeriods(benchmark::State& bench) {
   Settings settings;
   settings.ephemeris = static_cast<int>(bench.range(0));
-  auto natal = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*natal, settings, kDefaultBirth)) bench.SkipWithError("no chart");
+  const std::optional<Chart> natal = ComputeChart(kDefaultBirth, ChartOptions{}, settings);
+  if (!natal) {
+    bench.SkipWithError("no chart");
+    return;
+  }
   for (auto _ : bench) {
     double start = 0, end = 0;
     const auto periods =

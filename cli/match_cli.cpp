@@ -313,14 +313,14 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
   BirthData groomBirth{}, brideBirth{};
   if (const int status = LoadChart(groomPath, groomBirth)) return status;
   if (const int status = LoadChart(bridePath, brideBirth)) return status;
-  auto groom = std::make_unique<ChartState>();
-  auto bride = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*groom, settings, groomBirth) || !ComputeChartFromBirth(*bride, settings, brideBirth)) {
+  const std::optional<Chart> groom = ComputeChart(groomBirth, ChartOptions{}, settings);
+  const std::optional<Chart> bride = ComputeChart(brideBirth, ChartOptions{}, settings);
+  if (!groom || !bride) {
     std::fprintf(stderr, "orvane-cli: a chart of the match cannot be cast\n");
     return kExitBadInput;
   }
-  CheckSwissData(*groom);
-  CheckSwissData(*bride);
+  CheckSwissData(groom->State());
+  CheckSwissData(bride->State());
   const match::ChartMatch m = match::MatchCharts(*groom, *bride);
   if (json) {
     JsonWriter writer;
@@ -341,12 +341,12 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
 // times in the birth zone or in `zone`.
 int PrintTransits(const BirthData& birth, const std::optional<BirthData>& moment, std::optional<double> zone,
                   bool venusVedhaOther, const Settings& settings, bool json, std::string_view name) {
-  auto natal = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*natal, settings, birth)) {
+  const std::optional<Chart> natal = ComputeChart(birth, ChartOptions{}, settings);
+  if (!natal) {
     std::fprintf(stderr, "orvane-cli: the natal chart cannot be cast\n");
     return kExitBadInput;
   }
-  CheckSwissData(*natal);
+  CheckSwissData(natal->State());
   BirthData place = transit::BirthPlace(*natal);
   if (zone) place.zone = *zone;
   BirthData at;

@@ -64,11 +64,12 @@ template <void (*kWrite)(const ChartState&, const Settings&, ReportBuffer&)>
 void Reads(ChartState& state, const Settings& settings, ReportBuffer& out) {
   kWrite(state, settings, out);
 }
-// A step that derives values and, given a buffer, writes their text: run
-// again as a writer, it derives them again from the same inputs.
-template <void (*kStep)(ChartState&, const Settings&, ReportBuffer*)>
+// A Tajaka step that derives the values the chart keeps and, given a
+// buffer, writes their text: run again as a writer, it derives them again
+// from the same inputs.
+template <void (*kStep)(const ChartState&, const Settings&, TajakaState&, ReportBuffer*)>
 void DerivesAndWrites(ChartState& state, const Settings& settings, ReportBuffer& out) {
-  kStep(state, settings, &out);
+  kStep(state, settings, state.tajaka, &out);
 }
 
 template <bool kFull>
@@ -79,15 +80,22 @@ template <bool kFull>
 void WriteShadbalaText(ChartState& state, const Settings&, ReportBuffer& out) {
   WriteShadbalaSection(state, kFull, out);
 }
+// The ashtakavarga of the chart the options choose now, kept and written.
 template <AshtakavargaText kText>
 void WriteAshtakavargaText(ChartState& state, const Settings& settings, ReportBuffer& out) {
-  WriteAshtakavarga(state, settings, kText, out);
+  state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
+  WriteAshtakavarga(state.vedic.strength.ashtakavarga, kText, out);
 }
 void WriteTextChartSection(ChartState& state, const Settings&, ReportBuffer& out) { WriteTextCharts(state, out); }
 void WriteVargaDegreeSection(ChartState& state, const Settings&, ReportBuffer& out) {
   WriteVargaDegreeTable(state, out);
 }
 void WriteDignitySection(ChartState& state, const Settings&, ReportBuffer& out) { WriteDignityList(state, out); }
+// The Vimsottari table the chart keeps, derived again, and its listing.
+void WriteVimsottariSection(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  ComputeVimsottari(state, state.dasa);
+  WriteVimsottari(state, settings, out);
+}
 // The yogas of the rasi, as orvane-cli --yogas prints them.
 void WriteYogaSection(ChartState& state, const Settings&, ReportBuffer& out) {
   out.Append(yoga::YogasText(yoga::FindYogas(YogaChartOf(Chart(state))), 1));
@@ -104,7 +112,7 @@ void WriteSubPeriodSection(ChartState& state, const Settings& settings, ReportBu
 // derive them again, from the same inputs. Numbers 20,
 // 23 and 25 to 29 are reserved: nothing writes them.
 constexpr std::array<SectionWriterRow, kReportSectionCount> kSectionWriters = {{
-    {ReportSection::kVimsottari, WrittenFor::kNatal, DerivesAndWrites<VimsottariDasa>},
+    {ReportSection::kVimsottari, WrittenFor::kNatal, WriteVimsottariSection},
     {ReportSection::kKalachakra, WrittenFor::kNatal, Reads<KalachakraDasa>},
     {ReportSection::kYogini, WrittenFor::kNatal, Reads<YoginiDasa>},
     {ReportSection::kAshtakavarga, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
@@ -222,41 +230,41 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
   // The derivations write nothing: the section asked for is written at the
   // end, from the derived values, by its row of the writers' table.
   const std::int32_t section = state.reportSection;
-  state.reportSection = kNoSection;
   // The dasa year is the user's preference.
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
   const bool tajaka = state.options.tajakaMode != 0;
   const bool mundane = state.options.mundane != 0;
 
-  ComputeSreeLagna(state);
-  ComputeWeekday(state);
-  ComputePointsAndPanchanga(state, settings);
-  ComputeSahams(state, settings);
+  state.slotLongitude[kSreeLagna] = SreeLagna(state.slotLongitude[kAscendant], state.slotLongitude[kMoon]);
+  state.slotRetrograde[kSreeLagna] = 0;
+  const Weekday weekday = ChartWeekday(state);
+  state.vedic.dayCount = weekday.dayCount;
+  state.vedic.vara = weekday.vara;
+  ComputePointsAndPanchanga(state, state.vedic);
+  ComputeSahams(state, settings, state.tajaka);
 
   state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
   if (!tajaka) {
-    ComputeDasaBalance(state, settings);
+    state.dasa.balance = DasaBalanceOf(state);
   } else {
     state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
   }
 
-  ComputeAshtakavarga(state, settings);
-  ComputeNatureOfPlanets(state, settings);
-  ComputeVargas(state, settings);
-  ComputeShadbala(state, settings);
-  if (tajaka) PanchaVargeeyaBala(state, settings);
+  state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
+  ComputeVargas(state, settings, state.vedic);
+  ComputeShadbala(state, settings, state.vedic.strength);
+  if (tajaka) PanchaVargeeyaBala(state, settings, state.tajaka);
 
-  PatyayiniDasa(state, settings);
+  PatyayiniDasa(state, settings, state.tajaka);
   if (tajaka) {
-    MuddaDasa(state, settings);
-    VarshaYoginiDasas(state, settings);
+    MuddaDasa(state, settings, state.tajaka);
+    VarshaYoginiDasas(state, settings, state.tajaka);
   }
 
   if (!tajaka && !mundane) {
-    VimsottariDasa(state, settings);
-    NatalPatyayiniDasa(state, settings);
+    ComputeVimsottari(state, state.dasa);
+    NatalPatyayiniDasa(state, settings, state.tajaka);
   }
-  state.reportSection = section;
   if (!report) return;
   if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {
     WriteSection(state, settings, section, *report);

@@ -135,7 +135,7 @@ void StartFresh(ChartState& state, const BirthData& birth) {
 void CastChartOf(ChartState& state, const Settings& settings) {
   Caster caster(EngineSettingsOf(settings));
   ApplyCast(state, caster.Cast(state.birth));
-  if (state.options.tajakaMode) ApplyCast(state, FindTajakaChart(state, settings, caster));
+  if (state.options.tajakaMode) ApplyCast(state, FindTajakaChart(state, settings, caster, state.tajaka));
   LunarMonthStep(state, caster);
   SunriseStep(state, settings, caster);
   state.castCount = caster.CastCount();

@@ -20,6 +20,16 @@ DasaDate LocalMeanTime(const ChartState& state, const DasaDate& moment, double h
   return d;
 }
 
+static_assert(kGulika - kKaala == 5, "the time upagrahas hold six slots in a row");
+
+// The time lagnas into their slots 11..25.
+void PutTimeLagnas(ChartState& state, const TimeLagnaLongitudes& lagnas) {
+  for (std::size_t i = 0; i < lagnas.size(); ++i) {
+    state.slotLongitude[static_cast<std::size_t>(kBhavaLagna) + i] = lagnas[i];
+    state.slotRetrograde[static_cast<std::size_t>(kBhavaLagna) + i] = 0;
+  }
+}
+
 }  // namespace
 
 void SunriseStep(ChartState& state, const Settings& settings, Caster& caster) {
@@ -38,7 +48,7 @@ void SunriseStep(ChartState& state, const Settings& settings, Caster& caster) {
   if (ok) {
     sr.sunriseGhatis = sunrise.ghatis;
     sr.minutesSinceSunrise = DaysBetween(start, sunrise) * 1440;
-    ComputeTimeLagnas(state, rise.cast.Longitude(Body::kSun), natalAscendant);
+    PutTimeLagnas(state, TimeLagnas(rise.cast.Longitude(Body::kSun), sr.minutesSinceSunrise, natalAscendant));
     caster.CastAt(place, start);  // the searches' casts chain on from the chart moment
     const SearchResult set = FindSunEvent(caster, place, 1, 1, sunrise);
     ok = set.found;
@@ -67,13 +77,18 @@ void SunriseStep(ChartState& state, const Settings& settings, Caster& caster) {
     sr.dayLength = 30;
     sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
     if (!sr.bornInDaytime) sr.nightLength = 30;
-    ComputeTimeLagnas(state, caster.CastAt(place, sunrise).Longitude(Body::kSun), natalAscendant);
+    PutTimeLagnas(state,
+                  TimeLagnas(caster.CastAt(place, sunrise).Longitude(Body::kSun), sr.minutesSinceSunrise, natalAscendant));
   }
   sr.sunriseMoment = sunrise;
   sr.sunsetMoment = sunset;
   sr.nextSunriseMoment = nextSunrise;
   const CastResult atChart = caster.CastAt(place, start);
-  ComputeTimeUpagrahas(state, settings, caster, atChart);
+  const TimeUpagrahaLongitudes upagrahas = TimeUpagrahas(sr, place, settings, caster, atChart);
+  for (std::size_t i = 0; i < upagrahas.size(); ++i) {
+    state.slotLongitude[static_cast<std::size_t>(kKaala) + i] = upagrahas[i];
+    state.slotRetrograde[static_cast<std::size_t>(kKaala) + i] = 0;
+  }
   ApplyCast(state, caster.CastAt(place, start));
 }
 

@@ -1,7 +1,6 @@
 // The dasa systems of the natal chart: section writers of the calculation
-// pass. A writer appends its text to the buffer it is given (no writer
-// clears it); one that also keeps results (VimsottariDasa) computes them
-// with no buffer too.
+// pass. A writer reads the chart and appends its text to the buffer it is
+// given (no writer clears it); the values the chart keeps are computed apart.
 //
 // What they read from ChartState:
 // - the chart date: birth.year, .month, .day (whole numbers; the clock
@@ -16,14 +15,15 @@
 // - dasaYearLength: days per dasa year, read by every writer except the two
 //   compressed ones, which read options.mundaneDays instead. No writer
 //   changes it.
-// - VimsottariDasa and VimsottariSubPeriods read dasa.balance (written by
-//   ComputeDasaBalance; computed on the spot when no balance is stored);
+// - the Vimsottari steps read dasa.balance (kept by the pass; computed on
+//   the spot when no balance is stored);
 //   VimsottariSubPeriods also reads options.selectedMahadasaLord (1..9;
 //   anything else is read as the Sun).
 //
-// What they write: ComputeDasaBalance writes dasa.balance; VimsottariDasa
-// writes dasa.vimsottari, .vimsottariStart, .vimsottariEnd and
-// .vimsottariValid; all write report text for their own section only.
+// What they give: DasaBalanceOf the balance the pass keeps in dasa.balance;
+// ComputeVimsottari fills the DasaState it is given (dasa.vimsottari,
+// .vimsottariStart, .vimsottariEnd, .vimsottariValid); the writers append
+// report text for their own section only.
 #pragma once
 
 #include <array>
@@ -35,9 +35,13 @@
 
 namespace orvane {
 
-void ComputeDasaBalance(ChartState& state, const Settings& settings);
-void VimsottariDasa(ChartState& state, const Settings& settings, ReportBuffer* report = nullptr);  // section 0
-void VimsottariSubPeriods(ChartState& state, const Settings& settings, ReportBuffer& out);        // section 42
+// The Vimsottari balance at birth, from the Moon.
+DasaBalance DasaBalanceOf(const ChartState& chart);
+// The Vimsottari table the chart keeps (with the balance when none is
+// stored yet).
+void ComputeVimsottari(const ChartState& chart, DasaState& dasa);
+void WriteVimsottari(const ChartState& chart, const Settings& settings, ReportBuffer& out);       // section 0
+void VimsottariSubPeriods(const ChartState& chart, const Settings& settings, ReportBuffer& out);  // section 42
 
 // The Vimsottari periods three levels deep, computed as sections 0 and 42
 // compute them: the nine main periods with their antardasas (section 0's

@@ -36,9 +36,12 @@ DasaBalance BalanceOf(const ChartState& state) {
   return b;
 }
 
-void StoreBalance(ChartState& state) { state.dasa.balance = BalanceOf(state); }
-
 bool HasBalance(const DasaBalance& b) { return b.lord >= kSun && b.lord <= kKetu; }
+
+// The stored balance, or the Moon's when the pass stored none.
+DasaBalance ChartBalance(const ChartState& state) {
+  return HasBalance(state.dasa.balance) ? state.dasa.balance : BalanceOf(state);
+}
 
 // The balance as a duration of the 360-day reckoning.
 DasaDuration BalanceDuration(const DasaBalance& b) { return {b.years, b.months, b.days, b.ghatis}; }
@@ -51,10 +54,9 @@ dasa::PeriodList PeriodsFromBalance(const DasaBalance& b, double yearLength, con
   return dasa::MainPeriods(kVimsottari, b.lord, start, yearLength, kMainPeriodCount, &end);
 }
 
-// The nine main periods from the stored balance, at the state's year length.
-dasa::PeriodList VimsottariPeriods(ChartState& state, const DasaDate& birth) {
-  if (!HasBalance(state.dasa.balance)) StoreBalance(state);  // the pass had not stored it
-  return PeriodsFromBalance(state.dasa.balance, state.dasaYearLength, birth);
+// The nine main periods from the balance, at the chart's year length.
+dasa::PeriodList VimsottariPeriods(const DasaBalance& balance, const ChartState& state, const DasaDate& birth) {
+  return PeriodsFromBalance(balance, state.dasaYearLength, birth);
 }
 
 // One level down: the antardasas of main period `m` are main periods at a
@@ -72,13 +74,13 @@ VimsottariRecord RecordOf(const dasa::Period& p, const DasaDate& start) {
 
 }  // namespace
 
-void ComputeDasaBalance(ChartState& state, const Settings&) { StoreBalance(state); }
+DasaBalance DasaBalanceOf(const ChartState& state) { return BalanceOf(state); }
 
-void VimsottariDasa(ChartState& state, const Settings&, ReportBuffer* report) {
+void ComputeVimsottari(const ChartState& state, DasaState& out) {
   const DasaDate birth = dasa::ChartDate(state);
-  const dasa::PeriodList list = VimsottariPeriods(state, birth);
+  if (!HasBalance(out.balance)) out.balance = BalanceOf(state);  // the pass had not stored it
+  const dasa::PeriodList list = VimsottariPeriods(out.balance, state, birth);
 
-  DasaState& out = state.dasa;
   out.vimsottari = {};
   out.vimsottariStart = {};
   out.vimsottariEnd = {};
@@ -91,19 +93,22 @@ void VimsottariDasa(ChartState& state, const Settings&, ReportBuffer* report) {
     out.vimsottariEnd[i] = m.period.end;
   }
   out.vimsottariValid = 1;
-
-  if (!report) return;
-  report->Appendf("Vimsottari Dasa:\n");
-  dasa::AppendPlanetPeriods(*report, list, &birth);
-  report->Appendf("\n");
 }
 
-void VimsottariSubPeriods(ChartState& state, const Settings&, ReportBuffer& out) {
+void WriteVimsottari(const ChartState& state, const Settings&, ReportBuffer& out) {
+  const DasaDate birth = dasa::ChartDate(state);
+  const dasa::PeriodList list = VimsottariPeriods(ChartBalance(state), state, birth);
+  out.Appendf("Vimsottari Dasa:\n");
+  dasa::AppendPlanetPeriods(out, list, &birth);
+  out.Appendf("\n");
+}
+
+void VimsottariSubPeriods(const ChartState& state, const Settings&, ReportBuffer& out) {
   int lord = state.options.selectedMahadasaLord;
   if (lord < kSun || lord > kKetu) lord = kSun;  // the dialog's default
 
   const DasaDate birth = dasa::ChartDate(state);
-  const dasa::PeriodList mains = VimsottariPeriods(state, birth);
+  const dasa::PeriodList mains = VimsottariPeriods(ChartBalance(state), state, birth);
   dasa::PeriodList subs;
   for (int i = 0; i < mains.count; ++i) {
     const dasa::MainPeriod& m = mains.main[i];
@@ -120,7 +125,7 @@ void VimsottariSubPeriods(ChartState& state, const Settings&, ReportBuffer& out)
 VimsottariTree VimsottariPeriodTree(const ChartState& state) {
   VimsottariTree tree;
   tree.birth = dasa::ChartDate(state);
-  const DasaBalance b = HasBalance(state.dasa.balance) ? state.dasa.balance : BalanceOf(state);
+  const DasaBalance b = ChartBalance(state);
   tree.mains = PeriodsFromBalance(b, state.dasaYearLength, tree.birth);
   for (int i = 0; i < tree.mains.count && i < kMainPeriodCount; ++i) {
     tree.antardasas[static_cast<std::size_t>(i)] = Antardasas(tree.mains.main[i], state.dasaYearLength);

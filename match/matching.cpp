@@ -185,13 +185,11 @@ void AddOnce(std::vector<ManglikCancellation>& list, ManglikCancellation c) {
   if (std::find(list.begin(), list.end(), c) == list.end()) list.push_back(c);
 }
 
-int SignOfSlot(const ChartState& s, int slot) { return Wrap12(s.vedic.rasi[At(slot)]); }
-
 }  // namespace
 
-ManglikSigns ManglikSignsOf(const ChartState& s) {
-  return {SignOfSlot(s, kAscendant), SignOfSlot(s, kMoon), SignOfSlot(s, kVenus), SignOfSlot(s, kMars),
-          SignOfSlot(s, kJupiter)};
+ManglikSigns ManglikSignsOf(const Chart& chart) {
+  return {ToInt(chart.AscendantSign()), ToInt(chart.Sign(Body::kMoon)), ToInt(chart.Sign(Body::kVenus)),
+          ToInt(chart.Sign(Body::kMars)), ToInt(chart.Sign(Body::kJupiter))};
 }
 
 ManglikResult CheckManglik(const ManglikSigns& signs) {
@@ -240,9 +238,9 @@ void ApplyBothManglik(ManglikResult& a, ManglikResult& b) {
   }
 }
 
-ChartMatch MatchCharts(const ChartState& groom, const ChartState& bride) {
+ChartMatch MatchCharts(const Chart& groom, const Chart& bride) {
   ChartMatch m;
-  m.moons = MatchMoons(MoonPointOf(groom.slotLongitude[kMoon]), MoonPointOf(bride.slotLongitude[kMoon]));
+  m.moons = MatchMoons(MoonPointOf(groom.Longitude(Body::kMoon)), MoonPointOf(bride.Longitude(Body::kMoon)));
   m.groomManglik = CheckManglik(ManglikSignsOf(groom));
   m.brideManglik = CheckManglik(ManglikSignsOf(bride));
   ApplyBothManglik(m.groomManglik, m.brideManglik);

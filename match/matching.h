@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/chart_state.h"
+#include "compute/chart.h"
 #include "match/koota_tables.h"
 #include "report/report_buffer.h"
 
@@ -97,7 +97,7 @@ enum class ManglikCancellation : int {
 struct ManglikSigns {
   int ascendant = 0, moon = 0, venus = 0, mars = 0, jupiter = 0;  // signs 0..11
 };
-ManglikSigns ManglikSignsOf(const ChartState& state);
+ManglikSigns ManglikSignsOf(const Chart& chart);
 
 struct ManglikReferenceResult {
   int house = 0;         // 1..12, Mars counted from the reference
@@ -123,7 +123,7 @@ struct ChartMatch {
   MatchResult moons;
   ManglikResult groomManglik, brideManglik;
 };
-ChartMatch MatchCharts(const ChartState& groom, const ChartState& bride);
+ChartMatch MatchCharts(const Chart& groom, const Chart& bride);
 
 // The report text; the names head it ("Groom: ...").
 void WriteMatchReport(ReportBuffer& out, const ChartMatch& match, std::string_view groomName,

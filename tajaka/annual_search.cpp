@@ -48,9 +48,8 @@ double SunAt(Caster& caster, const BirthData& place, Day day, double hours, doub
 
 }  // namespace
 
-CastResult FindTajakaChart(ChartState& state, const Settings&, Caster& caster) {
+CastResult FindTajakaChart(const ChartState& state, const Settings&, Caster& caster, TajakaState& tj) {
   const BirthData& place = state.birth;
-  TajakaState& tj = state.tajaka;
   for (int slot = 0; slot < 10; ++slot) {
     tj.natalLongitude[slot] = state.slotLongitude[slot];
     tj.natalRetrograde[slot] = state.slotRetrograde[slot];

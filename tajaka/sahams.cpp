@@ -176,11 +176,10 @@ std::array<double, kSahamCount> ComputeSahamTable(const SahamChart& chart) {
 
 }  // namespace tajaka
 
-void ComputeSahams(ChartState& state, const Settings&, ReportBuffer* report) {
+void ComputeSahams(const ChartState& state, const Settings&, TajakaState& tj, ReportBuffer* report) {
   tajaka::SahamChart chart;
   for (int slot = 0; slot < 10; ++slot) chart.longitude[static_cast<std::size_t>(slot)] = state.slotLongitude[slot];
   chart.night = state.vedic.dayBirth == 0;
-  TajakaState& tj = state.tajaka;
   tj.sahams = tajaka::ComputeSahamTable(chart);
   if (!report) return;
 

@@ -94,8 +94,7 @@ const char* PanchaClassName(int panchaClass) {
   return kClassName[static_cast<std::size_t>(panchaClass)];
 }
 
-int FindVarsheswara(ChartState& state) {
-  TajakaState& tj = state.tajaka;
+int FindVarsheswara(const ChartState& state, TajakaState& tj) {
   const SlotArray<double>& L = state.slotLongitude;
   const bool day = state.vedic.dayBirth != 0;
   const int ascendantSign = SignOf(L[kAscendant]);
@@ -160,9 +159,8 @@ int FindVarsheswara(ChartState& state) {
 
 }  // namespace tajaka
 
-void PanchaVargeeyaBala(ChartState& state, const Settings&, ReportBuffer* report) {
+void PanchaVargeeyaBala(const ChartState& state, const Settings&, TajakaState& tj, ReportBuffer* report) {
   const VedicState& v = state.vedic;
-  TajakaState& tj = state.tajaka;
   for (int p = kSun; p <= kSaturn; ++p) {
     const double bala = tajaka::PanchaVargeeyaOf(
         p, tajaka::LordOfSign(v.rasi[p]), v.haddaLord[p], tajaka::LordOfSign(v.vargaSign[kD3][p]),
@@ -177,7 +175,7 @@ void PanchaVargeeyaBala(ChartState& state, const Settings&, ReportBuffer* report
   }
   // The year lord's line ("Varsheswara is ...!") belongs to no report
   // section; the lord is kept in the state instead.
-  tajaka::FindVarsheswara(state);
+  tajaka::FindVarsheswara(state, tj);
 }
 
 }  // namespace orvane

@@ -218,7 +218,7 @@ DasaDuration ShareToDuration(double fraction, double spanDays) {
 
 }  // namespace tajaka
 
-void PatyayiniDasa(ChartState& state, const Settings&, ReportBuffer* report) {
+void PatyayiniDasa(const ChartState& state, const Settings&, TajakaState& tajaka, ReportBuffer* report) {
   const tajaka::PatyayiniShares shares = tajaka::ComputePatyayiniShares(state.slotLongitude);
   if (report) {
     ReportBuffer& out = *report;
@@ -243,7 +243,7 @@ void PatyayiniDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   const double span = tajaka::SpanOf(state).patyayini;
   const bool withSubPeriods = span >= tajaka::kSubPeriodSpan;
   const auto periods = tajaka::PatyayiniPeriods(shares, start, span, withSubPeriods);
-  tajaka::KeepPeriods(state.tajaka, shares, periods);
+  tajaka::KeepPeriods(tajaka, shares, periods);
   if (!report) return;
 
   ReportBuffer& out = *report;
@@ -266,19 +266,18 @@ void PatyayiniDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   out.Appendf("\n\n");
 }
 
-void NatalPatyayiniDasa(ChartState& state, const Settings&, ReportBuffer* report) {
+void NatalPatyayiniDasa(const ChartState& state, const Settings&, TajakaState& tajaka, ReportBuffer* report) {
   const tajaka::PatyayiniShares shares = tajaka::ComputePatyayiniShares(state.slotLongitude);
   // From 0 ghatis of the birth date: the clock time of birth is not used.
   const auto periods = tajaka::PatyayiniPeriods(shares, dasa::ChartDate(state), tajaka::kNatalPatyayiniSpan, true);
-  tajaka::KeepPeriods(state.tajaka, shares, periods);
+  tajaka::KeepPeriods(tajaka, shares, periods);
   if (!report) return;
   report->Appendf("\n\nPatyayini Dasa:\n");
   tajaka::AppendPatyayini(*report, periods);
   report->Appendf("\n\n");
 }
 
-void MuddaDasa(ChartState& state, const Settings&, ReportBuffer* report) {
-  TajakaState& tj = state.tajaka;
+void MuddaDasa(const ChartState& state, const Settings&, TajakaState& tj, ReportBuffer* report) {
   // The natal Moon's nakshatra advanced by one for each year of age (the
   // remainder is never negative, so years before birth count back).
   const long long n = vedic::FloorMod(tajaka::NatalMoonNakshatra(state) + tajaka::AgeOf(state), 27);
@@ -293,8 +292,7 @@ void MuddaDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   report->Appendf("\n\n");
 }
 
-void VarshaYoginiDasas(ChartState& state, const Settings&, ReportBuffer* report) {
-  TajakaState& tj = state.tajaka;
+void VarshaYoginiDasas(const ChartState& state, const Settings&, TajakaState& tj, ReportBuffer* report) {
   const long long position = vedic::FloorMod(tajaka::NatalMoonNakshatra(state) + tajaka::AgeOf(state) + 4, 8);
   const int first = dasa::kYoginiIndex[static_cast<std::size_t>(position)];
   tj.varshaYoginiFirstLord = first;

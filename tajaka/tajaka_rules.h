@@ -36,7 +36,7 @@ const char* PanchaClassName(int panchaClass);
 // state.tajaka, the Tajaka chart's longitudes (slots 0..7), the natal
 // ascendant of the snapshot, the muntha sign and the day flag. Stores it in
 // state.tajaka.yearLord.
-int FindVarsheswara(ChartState& state);
+int FindVarsheswara(const ChartState& chart, TajakaState& tajaka);
 
 // ---- Sahams ----------------------------------------------------------------
 

@@ -71,11 +71,11 @@ BirthData TransitPlace(const Settings& settings) {
   return p;
 }
 
-BirthData BirthPlace(const ChartState& natal) {
+BirthData BirthPlace(const Chart& natal) {
   BirthData p;
-  p.zone = natal.birth.zone;
-  p.longitude = natal.birth.longitude;
-  p.latitude = natal.birth.latitude;
+  p.zone = natal.Birth().zone;
+  p.longitude = natal.Birth().longitude;
+  p.latitude = natal.Birth().latitude;
   return p;
 }
 
@@ -179,17 +179,17 @@ bool CanObstruct(int slot, int other) {
   return !pair(kSun, kSaturn) && !pair(kMoon, kMercury) && !pair(kRahu, kKetu);
 }
 
-TransitReading ReadTransits(const ChartState& natal, const Settings& settings, const GrahaPositions& positions,
+TransitReading ReadTransits(const Chart& natal, const Settings& settings, const GrahaPositions& positions,
                             double moment, VenusVedha pairing) {
   TransitReading r;
   r.moment = moment;
   r.venusVedha = pairing;
-  r.natalMoonSign = SignOfTurn(natal.slotLongitude[kMoon]);
+  r.natalMoonSign = SignOfTurn(natal.Longitude(Body::kMoon));
 
   // The natal ashtakavarga of the rasi, whatever chart the view has chosen.
   ChartState rasiChoice;
   rasiChoice.options.ashtakavargaChart = 0;
-  rasiChoice.vedic.rasi = natal.vedic.rasi;
+  rasiChoice.vedic.rasi = natal.State().vedic.rasi;
   AshtakavargaState av;
   ComputeAshtakavargaFromSigns(av, AshtakavargaChartSigns(rasiChoice, settings));
 
@@ -515,14 +515,14 @@ std::vector<SaturnPeriod> SaturnPeriods(Caster& caster, int moonSign, double fro
 
 // ---- The whole report ------------------------------------------------------------------
 
-std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings,
+std::vector<SaturnPeriod> LifetimeSaturnPeriods(const Chart& natal, const Settings& settings,
                                                 const BirthData& place, double* start, double* end) {
-  const double birth = ShiftZone(LocalDaysOf(natal.birth), natal.birth.zone, place.zone);
+  const double birth = ShiftZone(LocalDaysOf(natal.Birth()), natal.Birth().zone, place.zone);
   const double last = birth + kLifetimeYears * 365.2425;
   if (start) *start = birth;
   if (end) *end = last;
   Caster caster(settings, place);
-  return SaturnPeriods(caster, SignOfTurn(natal.slotLongitude[kMoon]), birth, last);
+  return SaturnPeriods(caster, SignOfTurn(natal.Longitude(Body::kMoon)), birth, last);
 }
 
 GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment, const BirthData& place) {
@@ -540,7 +540,7 @@ GrahaPositions ChartPositions(const Settings& settings, const BirthData& moment,
   return p;
 }
 
-TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment,
+TransitReport ComputeTransitsAt(const Chart& natal, const Settings& settings, const BirthData& moment,
                                 const BirthData& place, VenusVedha pairing) {
   TransitReport report;
   report.zone = place.zone;
@@ -551,7 +551,7 @@ TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& setting
   return report;
 }
 
-TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment,
+TransitReport ComputeTransits(const Chart& natal, const Settings& settings, const BirthData& moment,
                               const BirthData& place, VenusVedha pairing) {
   TransitReport report = ComputeTransitsAt(natal, settings, moment, place, pairing);
   report.periods = LifetimeSaturnPeriods(natal, settings, place, &report.lifetimeStart, &report.lifetimeEnd);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "compute/chart.h"
 #include "engine/body.h"
 #include "io/settings.h"
 #include "report/report_buffer.h"
@@ -48,7 +49,7 @@ double ShiftZone(double localDays, double fromZone, double toZone);
 BirthData TransitPlace(const Settings& settings);
 // The native's birth place and zone: where transit moments are reckoned
 // unless another zone is asked for.
-BirthData BirthPlace(const ChartState& natal);
+BirthData BirthPlace(const Chart& natal);
 // A zone (file units, hours H.MM positive west) as "UTC+05:30".
 std::string ZoneText(double zone);
 // "+05:30": the offset east of universal time, as ISO 8601 times carry it.
@@ -143,7 +144,7 @@ const std::array<int, 12>& VedhaRow(int slot, VenusVedha pairing = VenusVedha::k
 // and itself.
 bool CanObstruct(int slot, int other);
 
-TransitReading ReadTransits(const ChartState& natal, const Settings& settings, const GrahaPositions& positions,
+TransitReading ReadTransits(const Chart& natal, const Settings& settings, const GrahaPositions& positions,
                             double moment, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 
 // ---- Ingresses -----------------------------------------------------------------
@@ -219,13 +220,13 @@ struct TransitReport {
 // Positions, reading and ingresses at `moment` (its date and clock time in
 // the zone of `place`, usually BirthPlace(natal)), and the Saturn periods of
 // the natal chart's lifetime; every moment of the report is in that zone.
-TransitReport ComputeTransits(const ChartState& natal, const Settings& settings, const BirthData& moment,
+TransitReport ComputeTransits(const Chart& natal, const Settings& settings, const BirthData& moment,
                               const BirthData& place, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // The same without the lifetime search (for stepping through dates).
-TransitReport ComputeTransitsAt(const ChartState& natal, const Settings& settings, const BirthData& moment,
+TransitReport ComputeTransitsAt(const Chart& natal, const Settings& settings, const BirthData& moment,
                                 const BirthData& place, VenusVedha pairing = VenusVedha::kElevenSixTwelveThree);
 // The Saturn periods of the natal chart's lifetime, in the zone of `place`.
-std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings,
+std::vector<SaturnPeriod> LifetimeSaturnPeriods(const Chart& natal, const Settings& settings,
                                                 const BirthData& place, double* start, double* end);
 
 void WriteTransitReport(ReportBuffer& out, const TransitReport& report);

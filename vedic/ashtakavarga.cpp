@@ -294,14 +294,13 @@ void ComputeAshtakavargaFromSigns(AshtakavargaState& result, const AshtakavargaS
   result = a;
 }
 
-void ComputeAshtakavarga(ChartState& state, const Settings& settings) {
-  AshtakavargaState& a = state.vedic.strength.ashtakavarga;
+AshtakavargaState AshtakavargaOf(const ChartState& state, const Settings& settings) {
+  AshtakavargaState a = state.vedic.strength.ashtakavarga;
   ComputeAshtakavargaFromSigns(a, AshtakavargaChartSigns(state, settings));
+  return a;
 }
 
-void WriteAshtakavarga(ChartState& state, const Settings& settings, AshtakavargaText text, ReportBuffer& out) {
-  ComputeAshtakavarga(state, settings);
-  const AshtakavargaState& a = state.vedic.strength.ashtakavarga;
+void WriteAshtakavarga(const AshtakavargaState& a, AshtakavargaText text, ReportBuffer& out) {
   out.Clear();
   switch (text) {
     case AshtakavargaText::kTables:

@@ -1,9 +1,9 @@
 // Parashari ashtakavarga: bindu tables of Sun..Saturn and their sum, the
 // trikona and ekadhipatya reductions, and the rasi, graha and sodya pindas.
-// ComputeAshtakavarga (vedic/strength.h) reads options.ashtakavargaChart,
+// AshtakavargaOf (vedic/strength.h) reads options.ashtakavargaChart,
 // vedic.rasi[0..8] (rasi chosen) or slotLongitude[0..8] with
-// settings.horaMethod (any other chart) and writes
-// vedic.strength.ashtakavarga; WriteAshtakavarga writes its texts.
+// settings.horaMethod (any other chart) and returns the tables the chart
+// keeps in vedic.strength.ashtakavarga; WriteAshtakavarga writes their texts.
 #pragma once
 
 #include <array>

@@ -347,16 +347,13 @@ void WriteBirthDataHeader(const ChartState& state, ReportBuffer& out) {
   out.Appendf("Latitude of Birth:     %d %s %02d\n", lat.whole, lat.negative ? "S" : "N", lat.minutes);
 }
 
-void ComputeWeekday(ChartState& state) {
+Weekday ChartWeekday(const ChartState& state) {
   const BirthData m = ChartMomentOf(state);
-  const Weekday w = WeekdayOf(ToInt(m.year), ToInt(m.month), ToInt(m.day), m.time, state.slotLongitude[kAscendant],
-                              state.slotLongitude[kSun]);
-  state.vedic.dayCount = w.dayCount;
-  state.vedic.vara = w.vara;
+  return WeekdayOf(ToInt(m.year), ToInt(m.month), ToInt(m.day), m.time, state.slotLongitude[kAscendant],
+                   state.slotLongitude[kSun]);
 }
 
-void ComputePointsAndPanchanga(ChartState& state, const Settings&) {
-  VedicState& v = state.vedic;
+void ComputePointsAndPanchanga(const ChartState& state, VedicState& v) {
   const double ascendant = state.slotLongitude[kAscendant];
   const NakshatraPosition moon = NakshatraOf(state.slotLongitude[kMoon]);
   v.moonNakshatra = moon.nakshatra;
@@ -408,11 +405,10 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings&) {
     v.munthaStrength = ResidentialStrengthOf(v.munthaLongitude, ascendant, v.munthaBhava);
   }
 
-  ComputeCharaKarakas(state);
+  ComputeCharaKarakas(state, v);
 }
 
-void ComputeCharaKarakas(ChartState& state) {
-  VedicState& v = state.vedic;
+void ComputeCharaKarakas(const ChartState& state, VedicState& v) {
   // Rahu moves backward: its degrees count from the end of its sign.
   std::array<double, 9> degrees{};
   for (int slot = kSun; slot <= kRahu; ++slot) {

@@ -60,12 +60,12 @@ void WriteBasicInformation(const ChartState& state, const Settings& settings, Re
 // Its birth data, from the start of the buffer.
 void WriteBirthDataHeader(const ChartState& state, ReportBuffer& out);
 // The weekday and day count of the chart moment.
-void ComputeWeekday(ChartState& state);
+Weekday ChartWeekday(const ChartState& chart);
 // Per-point pass over the 40 slots, own taras and sub lords, panchanga,
 // muntha (Tajaka charts) and the chara karakas.
-void ComputePointsAndPanchanga(ChartState& state, const Settings& settings);
+void ComputePointsAndPanchanga(const ChartState& chart, VedicState& vedic);
 // Jaimini chara karakas of Sun..Rahu and the karakamsa.
-void ComputeCharaKarakas(ChartState& state);
+void ComputeCharaKarakas(const ChartState& chart, VedicState& vedic);
 // The planet table: in full (section 5) or short (section 21).
 void WritePlanetTable(const ChartState& state, bool full, ReportBuffer& out);
 

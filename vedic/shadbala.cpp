@@ -347,14 +347,7 @@ double DaysSince1900(const BirthData& birth) {
   return days;
 }
 
-void ComputeNatureOfPlanets(ChartState& state, const Settings&) {
-  // The benefic and malefic grading of the planets; the graded listing
-  // itself goes nowhere (it never was part of a report section).
-  state.vedic.strength.beneficFlag = BeneficFlags(state);
-}
-
-void ComputeShadbala(ChartState& state, const Settings&) {
-  StrengthState& st = state.vedic.strength;
+void ComputeShadbala(const ChartState& state, const Settings&, StrengthState& st) {
   const VedicState& v = state.vedic;
   const auto& L = state.slotLongitude;
   const double ascendant = L[kAscendant];

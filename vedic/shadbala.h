@@ -1,10 +1,9 @@
 // Shadbala (six-fold strength) of Sun..Saturn and bhava bala of the twelve
-// houses. The section writers themselves are ComputeNatureOfPlanets and
-// ComputeShadbala (vedic/strength.h). Strengths are in virupas (sixtieths of
-// a rupa) unless noted.
+// houses, computed by ComputeShadbala (vedic/strength.h). Strengths are in
+// virupas (sixtieths of a rupa) unless noted.
 //
-// ComputeNatureOfPlanets reads slotLongitude[1..8] and writes
-// vedic.strength.beneficFlag; it writes no text.
+// BeneficFlags reads slotLongitude[1..8]: the benefic grading shadbala
+// starts from.
 //
 // ComputeShadbala reads, from the chart state:
 //   slotLongitude[0..8]            sidereal degrees (ascendant, Sun..Rahu)
@@ -15,9 +14,9 @@
 //   birth.year, month, day, time, longitude   chesta bala's mean motions
 //   sunrise.minutesSinceSunrise, dayLength, nightLength, bornInDaytime
 //                                  tribhaga and hora lords
-//   reportSection                  13 (full) or 22 (totals) writes the text
-// and writes vedic.strength.beneficFlag, shadbala and bhava, and the text of
-// section 13 or 22 from the start of the report buffer.
+// and fills the StrengthState it is given: beneficFlag, shadbala and bhava.
+// WriteShadbalaSection (vedic/strength.h) writes the text of section 13 or
+// 22 from them.
 #pragma once
 
 #include <array>

@@ -33,10 +33,9 @@ int WholeOf(double x) {
 
 }  // namespace
 
-void ComputeSreeLagna(ChartState& state) {
-  const double passed = 1 - NakshatraOf(state.slotLongitude[kMoon]).unelapsed;  // [0, 1)
-  state.slotLongitude[kSreeLagna] = Normalise360(state.slotLongitude[kAscendant] + 360.0 * passed);
-  state.slotRetrograde[kSreeLagna] = 0;
+double SreeLagna(double ascendant, double moon) {
+  const double passed = 1 - NakshatraOf(moon).unelapsed;  // [0, 1)
+  return Normalise360(ascendant + 360.0 * passed);
 }
 
 double VarnadaLagna(double ascendant, double horaLagna, int house) {
@@ -54,23 +53,23 @@ double VarnadaLagna(double ascendant, double horaLagna, int house) {
   return v;
 }
 
-void ComputeTimeLagnas(ChartState& state, double sunAtSunrise, double natalAscendant) {
+TimeLagnaLongitudes TimeLagnas(double sunAtSunrise, double minutesSinceSunrise, double natalAscendant) {
   const double sun = sunAtSunrise;
-  const double minutes = state.sunrise.minutesSinceSunrise;
-  state.slotLongitude[kBhavaLagna] = Normalise360(sun + 0.25 * minutes);  // a sign every two hours
-  state.slotLongitude[kHoraLagna] = Normalise360(sun + 0.5 * minutes);    // a sign every hour
-  state.slotLongitude[kGhatiLagna] = Normalise360(sun + 1.25 * minutes);  // a sign every ghati
-  const double hora = state.slotLongitude[kHoraLagna];
-  for (int house = 0; house < 12; ++house) {
-    state.slotLongitude[kVarnadaLagna + house] = VarnadaLagna(natalAscendant, hora, house);
-  }
-  for (int slot = kBhavaLagna; slot <= kVarnadaLagna + 11; ++slot) state.slotRetrograde[slot] = 0;
+  const double minutes = minutesSinceSunrise;
+  TimeLagnaLongitudes out{};
+  auto at = [&out](int slot) -> double& { return out[static_cast<std::size_t>(slot - kBhavaLagna)]; };
+  at(kBhavaLagna) = Normalise360(sun + 0.25 * minutes);  // a sign every two hours
+  at(kHoraLagna) = Normalise360(sun + 0.5 * minutes);    // a sign every hour
+  at(kGhatiLagna) = Normalise360(sun + 1.25 * minutes);  // a sign every ghati
+  const double hora = at(kHoraLagna);
+  for (int house = 0; house < 12; ++house) at(kVarnadaLagna + house) = VarnadaLagna(natalAscendant, hora, house);
+  return out;
 }
 
 int UpagrahaPortion(int planet, int w) { return static_cast<int>(vedic::FloorMod(planet - w + 8, 8)); }
 
-void ComputeTimeUpagrahas(ChartState& state, const Settings& settings, Caster& caster, const CastResult& atChart) {
-  const SunriseValues sr = state.sunrise;
+TimeUpagrahaLongitudes TimeUpagrahas(const SunriseValues& sr, const BirthData& place, const Settings& settings,
+                                     Caster& caster, const CastResult& atChart) {
   // The weekday of the chart moment (in a Tajaka chart the found moment of
   // the year).
   const BirthData& m = atChart.moment;
@@ -86,15 +85,15 @@ void ComputeTimeUpagrahas(ChartState& state, const Settings& settings, Caster& c
     weekday = (weekday + 4) % 7;
   }
   if (!std::isfinite(length) || length < 0) length = 0;
+  TimeUpagrahaLongitudes out{};
   for (std::size_t i = 0; i < kTimeUpagrahaSlot.size(); ++i) {
     const int portion = UpagrahaPortion(kTimeUpagrahaPlanet[i], weekday);
     const int choice = std::clamp(settings.upagrahaRising[i], 0, 2);
     const double ghatis = (portion + kPortionPoint[static_cast<std::size_t>(choice)]) * length / 8;
     // Only the ascendant is read.
-    const CastResult cast = caster.CastAt(state.birth, AddDuration(start, EncodeGhatis(ghatis)), BodySet{}.WithAscendant());
-    state.slotLongitude[kTimeUpagrahaSlot[i]] = cast.ascendant;
-    state.slotRetrograde[kTimeUpagrahaSlot[i]] = 0;
+    out[i] = caster.CastAt(place, AddDuration(start, EncodeGhatis(ghatis)), BodySet{}.WithAscendant()).ascendant;
   }
+  return out;
 }
 
 }  // namespace orvane

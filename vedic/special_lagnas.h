@@ -3,6 +3,8 @@
 // step after each new cast.
 #pragma once
 
+#include <array>
+
 #include "chart/chart_state.h"
 #include "engine/caster.h"
 #include "io/settings.h"
@@ -11,22 +13,25 @@ namespace orvane {
 
 // Sree lagna (slot 10): the ascendant advanced by a whole turn times the
 // part of its nakshatra the Moon has passed.
-void ComputeSreeLagna(ChartState& state);
+double SreeLagna(double ascendant, double moon);
 
-// Bhava, hora and ghati lagna and the varnada lagnas (slots 11..25), from
-// the Sun at the sunrise moment (the lagnas start from it), with
-// state.sunrise filled as far as minutesSinceSunrise; `natalAscendant` is
-// the ascendant of the chart moment.
-void ComputeTimeLagnas(ChartState& state, double sunAtSunrise, double natalAscendant);
+// Bhava, hora and ghati lagna and the varnada lagnas (slots 11..25, in
+// slot order), from the Sun at the sunrise moment (the lagnas start from
+// it) and the minutes from that sunrise to the chart moment;
+// `natalAscendant` is the ascendant of the chart moment.
+using TimeLagnaLongitudes = std::array<double, kVarnadaLagna + 12 - kBhavaLagna>;
+TimeLagnaLongitudes TimeLagnas(double sunAtSunrise, double minutesSinceSunrise, double natalAscendant);
 
 // Varnada lagna of house i (0..11) from the ascendant and the hora lagna.
 double VarnadaLagna(double ascendant, double horaLagna, int house);
 
-// The six upagrahas measured in eighths of the day or night (slots 34..39):
-// the ascendant cast at each portion's moment. `atChart` is the cast of the
-// chart moment (its weekday counts), state.sunrise holds the day and night
-// lengths and the sunrise, sunset and next sunrise moments.
-void ComputeTimeUpagrahas(ChartState& state, const Settings& settings, Caster& caster, const CastResult& atChart);
+// The six upagrahas measured in eighths of the day or night (slots 34..39,
+// in slot order): the ascendant cast at each portion's moment at `place`.
+// `atChart` is the cast of the chart moment (its weekday counts); `sunrise`
+// holds the day and night lengths and the sunrise and sunset moments.
+using TimeUpagrahaLongitudes = std::array<double, 6>;
+TimeUpagrahaLongitudes TimeUpagrahas(const SunriseValues& sunrise, const BirthData& place, const Settings& settings,
+                                     Caster& caster, const CastResult& atChart);
 
 // Portion 0..7 of the day (or night) that an upagraha of the weekday planet
 // `planet` (0 Sun .. 6 Saturn) takes when the day's weekday number is w.

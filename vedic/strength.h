@@ -8,9 +8,11 @@
 
 namespace orvane {
 
-void ComputeAshtakavarga(ChartState& state, const Settings& settings);
-void ComputeNatureOfPlanets(ChartState& state, const Settings& settings);
-void ComputeShadbala(ChartState& state, const Settings& settings);
+// The ashtakavarga of the chart the options select (the rasi unless
+// options.ashtakavargaChart chooses another).
+AshtakavargaState AshtakavargaOf(const ChartState& chart, const Settings& settings);
+// The benefic flags, the shadbalas and the bhava balas.
+void ComputeShadbala(const ChartState& chart, const Settings& settings, StrengthState& strength);
 
 // The text of a derived chart's shadbalas and bhava balas: in full (section
 // 13) or the totals (section 22).
@@ -20,8 +22,7 @@ void WriteShadbalaSection(const ChartState& state, bool full, ReportBuffer& out)
 // pindas alone (17), the prastara tables of the Sun to Mars (18) and of
 // Mercury to Saturn (19).
 enum class AshtakavargaText { kTables, kPindas, kPrastaraSunToMars, kPrastaraMercuryToSaturn };
-// Computes the ashtakavarga of the chart the options select and writes one
-// of its texts from the start of the buffer.
-void WriteAshtakavarga(ChartState& state, const Settings& settings, AshtakavargaText text, ReportBuffer& out);
+// Writes one of the texts of an ashtakavarga from the start of the buffer.
+void WriteAshtakavarga(const AshtakavargaState& ashtakavarga, AshtakavargaText text, ReportBuffer& out);
 
 }  // namespace orvane

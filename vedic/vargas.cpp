@@ -225,8 +225,7 @@ int HaddaLordOf(double longitude) {
   return kHaddaLord[s][4];
 }
 
-void ComputeVargas(ChartState& state, const Settings& settings) {
-  VedicState& v = state.vedic;
+void ComputeVargas(const ChartState& state, const Settings& settings, VedicState& v) {
   v.vargaSign[kD1] = v.rasi;
   v.vargaSign[kD9] = v.navamsa;
   for (int varga = kD2; varga < kVargaCount; ++varga) {

@@ -33,7 +33,7 @@ int HaddaLordOf(double longitude);
 // the rasi and navamsa of the per-point pass), the trimsamsa lords of the 40
 // points, the hadda lords of slots 0..9 and the vimsopaka dignity counts and
 // ordering of Sun..Saturn.
-void ComputeVargas(ChartState& state, const Settings& settings);
+void ComputeVargas(const ChartState& chart, const Settings& settings, VedicState& vedic);
 
 // Section 14: the degrees of slots 0..9 inside their part of each chart.
 void WriteVargaDegreeTable(const ChartState& state, ReportBuffer& out);

@@ -127,8 +127,8 @@ TEST(DasaJson, BalanceAndMainPeriodsWithTrueDates) {
   // Ashwini at 0 deg, 360-day years: Ketu's whole 7 years from birth, Venus
   // from 2520 days later.
   auto state = MakeChart(2000, 1, 1, 0.0, 0.0, 360.0, kNoSection);
-  ComputeDasaBalance(*state, Settings{});
-  VimsottariDasa(*state, Settings{});
+  state->dasa.balance = DasaBalanceOf(*state);
+  ComputeVimsottari(*state, state->dasa);
   JsonWriter json;
   json.BeginObject();
   WriteDasaJson(json, *state, Settings{});
@@ -141,8 +141,8 @@ TEST(DasaJson, BalanceAndMainPeriodsWithTrueDates) {
 
   // A Moon 3 deg into Ashwini: the first main period starts before birth.
   state = MakeChart(2000, 1, 1, 0.0, 3.0, 365.2425, kNoSection);
-  ComputeDasaBalance(*state, Settings{});
-  VimsottariDasa(*state, Settings{});
+  state->dasa.balance = DasaBalanceOf(*state);
+  ComputeVimsottari(*state, state->dasa);
   JsonWriter json2;
   json2.BeginObject();
   WriteDasaJson(json2, *state, Settings{});

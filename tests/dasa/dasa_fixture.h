@@ -44,8 +44,8 @@ inline void DeriveAndWriteSection(TestChart& state) {
   Settings settings;
   settings.daysInYear = state.dasaYearLength;
   state.reportSection = kNoSection;
-  ComputeDasaBalance(state, settings);
-  VimsottariDasa(state, settings);
+  state.dasa.balance = DasaBalanceOf(state);
+  ComputeVimsottari(state, state.dasa);
   state.reportSection = section;
   if (section == 15 || section == 16) state.options.mundane = 1;
   if (section >= 0 && section < kReportSectionCount) WriteSectionAlone(state, settings, section, state.report);

@@ -40,7 +40,7 @@ TEST(DasaBalance, LordAndBalanceFromOneReadingOfTheMoon) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto state = MakeChart(2000, 1, 1, 0.0, c.moon, 365.2425, kNoSection);
-    ComputeDasaBalance(*state, Settings{});
+    state->dasa.balance = DasaBalanceOf(*state);
     const DasaBalance& b = state->dasa.balance;
     EXPECT_EQ(b.lord, c.lord);
     EXPECT_EQ(b.years, c.years);
@@ -67,7 +67,7 @@ TEST(DasaBalance, LordAndBalanceFromOneReadingOfTheMoon) {
   for (const Bound& c : bounds) {
     SCOPED_TRACE(c.moon);
     auto state = MakeChart(2000, 1, 1, 0.0, c.moon, 365.2425, kNoSection);
-    ComputeDasaBalance(*state, Settings{});
+    state->dasa.balance = DasaBalanceOf(*state);
     const DasaBalance& b = state->dasa.balance;
     const double years = b.years + (b.months + (b.days + b.ghatis / 60) / 30) / 12;
     if (b.lord == c.earlier) {

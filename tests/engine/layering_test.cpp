@@ -67,7 +67,7 @@ const std::vector<Layer>& Layers() {
       {"tajaka", {"vedic", "dasa", "chart", "engine", "io", "report"}},
       {"yoga", {"engine"}},
       {"compute", {"yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
-      {"match", {"vedic", "chart", "engine", "io", "report"}},
+      {"match", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
       {"library", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"},
        {"sqlite3.h", "unistd.h"}},

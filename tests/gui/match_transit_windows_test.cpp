@@ -199,7 +199,7 @@ TEST_F(MatchTransitTest, TransitWindowStepsTheMomentAndDrawsTheTransitBodies) {
     moment.time = r.expected.time().hour() + r.expected.time().minute() / 100.0;
     // Read in the native's birth zone and place.
     const transit::GrahaPositions cast =
-        transit::ChartPositions(settings, moment, transit::BirthPlace(frame_->activeView()->chart()));
+        transit::ChartPositions(settings, moment, transit::BirthPlace(Chart(frame_->activeView()->chart())));
     for (const transit::GrahaTransit& g : window->report().reading.graha) {
       EXPECT_EQ(g.longitude, cast.longitude[g.slot]) << g.slot;
       EXPECT_EQ(window->chartWidget()->options().transits.sign[g.slot], g.sign) << g.slot;

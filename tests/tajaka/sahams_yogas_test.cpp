@@ -109,7 +109,7 @@ TEST(Sahams, SectionWithoutAndWithDates) {
     SCOPED_TRACE("natal chart");
     auto state = MakeTajakaChart(points, 10);
     state->options.tajakaMode = 0;
-    ComputeSahams(*state, Settings{}, testing_support::SectionBuffer(*state));
+    ComputeSahams(*state, Settings{}, state->tajaka, testing_support::SectionBuffer(*state));
     const std::string expected =
         "\nTajaka Sahams:\n\n  Name           Position  \n\n"
         "  Punya          20 Vi 00   \n";
@@ -119,7 +119,7 @@ TEST(Sahams, SectionWithoutAndWithDates) {
   {
     SCOPED_TRACE("Tajaka chart of 5 April 2026");
     auto state = MakeTajakaChart(points, 10);
-    ComputeSahams(*state, Settings{}, testing_support::SectionBuffer(*state));
+    ComputeSahams(*state, Settings{}, state->tajaka, testing_support::SectionBuffer(*state));
     // Virgo's lord Mercury at 180 and the eleventh sign's (Cancer) lord, the
     // Moon at 50: 10, 350, 240, 120, 230 and 130 days on.
     const std::string expected =

@@ -86,7 +86,7 @@ TEST(PanchaVargeeya, SectionRowsAndClasses) {
   v.haddaLord[kMoon] = kVenus;
   v.vargaSign[kD3][kMoon] = 2;
   v.vargaSign[kD9][kMoon] = 0;
-  PanchaVargeeyaBala(*state, Settings{}, testing_support::SectionBuffer(*state));
+  PanchaVargeeyaBala(*state, Settings{}, state->tajaka, testing_support::SectionBuffer(*state));
   const std::string expected =
       "    Sun      20.00    Extraordinary\n"
       "    Moon     04.06    Weak\n";
@@ -137,7 +137,7 @@ TEST(Varsheswara, PassesAndFallback) {
     state->tajaka.panchaBala[kSaturn] = r.saturnBala;
     for (int p = kSun; p <= kSaturn; ++p)
       state->tajaka.panchaClass[p] = tajaka::PanchaClassOf(state->tajaka.panchaBala[p]);
-    EXPECT_EQ(tajaka::FindVarsheswara(*state), r.expected);
+    EXPECT_EQ(tajaka::FindVarsheswara(*state, state->tajaka), r.expected);
     EXPECT_EQ(state->tajaka.yearLord, r.expected);
   }
 }

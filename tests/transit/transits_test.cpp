@@ -62,7 +62,7 @@ TEST(TransitMoments, BirthDataRoundTripAndCalendar) {
 TEST(Transits, PositionsEqualACastForTheMoment) {
   const Settings settings;
   const auto natal = Natal();
-  const BirthData place = BirthPlace(*natal);
+  const BirthData place = BirthPlace(Chart(*natal));
   struct Row {
     int year, month, day;
     double time;
@@ -74,7 +74,7 @@ TEST(Transits, PositionsEqualACastForTheMoment) {
     moment.month = r.month;
     moment.day = r.day;
     moment.time = r.time;
-    const TransitReport report = ComputeTransitsAt(*natal, settings, moment, place);
+    const TransitReport report = ComputeTransitsAt(Chart(*natal), settings, moment, place);
     auto cast = std::make_unique<ChartState>();
     ASSERT_TRUE(ComputeChartFromBirth(*cast, settings, moment));
     for (const GrahaTransit& g : report.reading.graha) {
@@ -140,7 +140,7 @@ TEST(Transits, FavourableHousesAndVedha) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const TransitReading reading = ReadTransits(*natal, settings, InHouses(r.house), 0, r.pairing);
+    const TransitReading reading = ReadTransits(Chart(*natal), settings, InHouses(r.house), 0, r.pairing);
     const GrahaTransit& g = reading.graha[r.slot - 1];
     EXPECT_EQ(reading.natalMoonSign, 0);
     EXPECT_EQ(g.house, r.house[r.slot]);
@@ -190,10 +190,10 @@ TEST(SadeSati, DefaultChartPeriodsMeetSaturnsCrossings) {
   const Settings settings;
   const auto natal = Natal();
   double start = 0, end = 0;
-  const std::vector<SaturnPeriod> periods = LifetimeSaturnPeriods(*natal, settings, BirthPlace(*natal), &start, &end);
+  const std::vector<SaturnPeriod> periods = LifetimeSaturnPeriods(Chart(*natal), settings, BirthPlace(Chart(*natal)), &start, &end);
   EXPECT_NEAR(end - start, 100 * 365.2425, 1e-6);
 
-  const std::vector<Crossing> crossings = SaturnCrossings(settings, BirthPlace(*natal), start, end);
+  const std::vector<Crossing> crossings = SaturnCrossings(settings, BirthPlace(Chart(*natal)), start, end);
   // The natal Moon is in Aquarius: Sade Sati in Capricorn, Aquarius and
   // Pisces, the small panoti in Taurus (4th) and Virgo (8th).
   auto kindOf = [](int sign, SaturnPeriodKind& kind) {
@@ -416,7 +416,7 @@ TEST(Ingresses, AgreeToTheMinuteWithThePositionsShown) {
 TEST(TransitReport, TextListsEveryGrahaIngressAndPeriod) {
   const Settings settings;
   const auto natal = Natal();
-  const TransitReport report = ComputeTransits(*natal, settings, {12, 10, 2026, 12.0, 0, 0, 0}, BirthPlace(*natal));
+  const TransitReport report = ComputeTransits(Chart(*natal), settings, {12, 10, 2026, 12.0, 0, 0, 0}, BirthPlace(Chart(*natal)));
   auto out = std::make_unique<ReportBuffer>();
   WriteTransitReport(*out, report);
   const std::string text(out->Text());

@@ -38,7 +38,7 @@ TEST(Ashtakavarga, EveryChartKeepsTheRowTotals) {
     ChartState state = MakeChart(settings, L);
     state.options.ashtakavargaChart = chart(rng);
     SCOPED_TRACE(::testing::Message() << "chart " << i << ", choice " << state.options.ashtakavargaChart);
-    ComputeAshtakavarga(state, settings);
+    state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
     const AshtakavargaState& a = state.vedic.strength.ashtakavarga;
     for (int p = 0; p < kAshtakavargaPlanets; ++p) {
       EXPECT_EQ(std::accumulate(a.bindu[p].begin(), a.bindu[p].end(), 0), kRowTotal[p]) << "planet " << p;
@@ -173,7 +173,7 @@ TEST(Ashtakavarga, ChosenChartSignsAreComputedInThePass) {
     ChartState state = MakeChart(settings, L);
     for (auto& chart : state.vedic.vargaSign) chart.fill(3);  // a stale pass's arrays
     state.options.ashtakavargaChart = c.choice;
-    ComputeAshtakavarga(state, settings);
+    state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
     EXPECT_EQ(state.vedic.strength.ashtakavarga.chartSign, c.want);
   }
 }
@@ -290,7 +290,7 @@ TEST(AshtakavargaReport, OtherSectionsLeaveTheBufferAlone) {
     state.reportSection = section;
     state.report.Clear();
     state.report.Appendf("kept");
-    ComputeAshtakavarga(state, settings);
+    state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
     EXPECT_EQ(std::string(state.report.Text()), "kept");
   }
 }

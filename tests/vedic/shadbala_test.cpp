@@ -63,7 +63,7 @@ TEST(Shadbala, UchchaBalaAtTheDebilitationPointAndOpposite) {
     Longitudes L = kSpread;
     for (int p = 0; p < 7; ++p) L[p + 1] = std::fmod(debilitation[p] + offset, 360.0);
     ChartState state = MakeChart(settings, L);
-    ComputeShadbala(state, settings);
+    ComputeShadbala(state, settings, state.vedic.strength);
     for (int p = 0; p < 7; ++p) {
       SCOPED_TRACE(::testing::Message() << kPlanetName[p] << " " << offset << " from its debilitation");
       EXPECT_DOUBLE_EQ(state.vedic.strength.shadbala[p][kUchchaBala], offset / 3);
@@ -92,11 +92,11 @@ TEST(Shadbala, MoolatrikonaRangeIncludesBothEnds) {
       const double end = upper ? cases[p].to : cases[p].from;
       L[p + 1] = end;
       ChartState state = MakeChart(settings, L);
-      ComputeShadbala(state, settings);
+      ComputeShadbala(state, settings, state.vedic.strength);
       const double inside = state.vedic.strength.shadbala[p][kSaptavargaBala];
       const double outside = upper ? end + 1e-9 : end - 1e-9;
       state.slotLongitude[p + 1] = outside < 0 ? outside + 360 : outside;
-      ComputeShadbala(state, settings);
+      ComputeShadbala(state, settings, state.vedic.strength);
       EXPECT_DOUBLE_EQ(inside - state.vedic.strength.shadbala[p][kSaptavargaBala],
                        45 - cases[p].rasiPointsOutside);
     }
@@ -122,7 +122,7 @@ TEST(Shadbala, MoonNinetyDegreesFromTheSun) {
     Longitudes L = kSpread;
     L[kMoon] = cases[i].moon;
     ChartState state = MakeChart(settings, L);
-    ComputeShadbala(state, settings);
+    ComputeShadbala(state, settings, state.vedic.strength);
     const StrengthState& st = state.vedic.strength;
     EXPECT_EQ(st.beneficFlag[kMoon], cases[i].flag);
     EXPECT_EQ(st.beneficFlag[kMercury], 1);  // Mercury stays unassociated
@@ -186,7 +186,7 @@ TEST(Shadbala, AyanaBalaAtTheSolstitialPoints) {
     Longitudes L = kSpread;
     L[c.slot] = c.longitude;
     ChartState state = MakeChart(settings, L);
-    ComputeShadbala(state, settings);
+    ComputeShadbala(state, settings, state.vedic.strength);
     EXPECT_NEAR(state.vedic.strength.shadbala[c.slot - 1][kAyanaBala], c.want, 1e-12);
   }
   struct Row {
@@ -244,7 +244,7 @@ TEST(Shadbala, NightBirthWithoutANightLengthStaysFinite) {
   state.sunrise.minutesSinceSunrise = 1000;
   state.sunrise.dayLength = 30;
   state.sunrise.nightLength = 0;
-  ComputeShadbala(state, settings);
+  ComputeShadbala(state, settings, state.vedic.strength);
   const StrengthState& st = state.vedic.strength;
   EXPECT_EQ(st.shadbala[1][kTribhagaBala], 60);  // the Moon rules the first third of the night
   EXPECT_EQ(st.shadbala[4][kTribhagaBala], 60);  // Jupiter always
@@ -367,7 +367,7 @@ TEST(ShadbalaReport, YuddhaBalaIsPrintedAsZero) {
   const Settings settings;
   testing_support::ChartWithReport state;
   static_cast<ChartState&>(state) = MakeChart(settings, kSpread);
-  ComputeShadbala(state, settings);
+  ComputeShadbala(state, settings, state.vedic.strength);
   WriteSectionAlone(state, settings, 13, state.report);
   EXPECT_NE(std::string(state.report.Text())
                 .find("\n    Yuddha Bala               0.0    0.0    0.0    0.0    0.0    0.0    0.0  \n"),
@@ -382,7 +382,7 @@ TEST(ShadbalaReport, OtherSectionsLeaveTheBufferAlone) {
     state.reportSection = section;
     state.report.Clear();
     state.report.Appendf("kept");
-    ComputeShadbala(state, settings);
+    ComputeShadbala(state, settings, state.vedic.strength);
     EXPECT_EQ(std::string(state.report.Text()), "kept");
   }
 }
@@ -398,8 +398,8 @@ TEST(ShadbalaReport, DefaultChartThroughThePipeline) {
 TEST(StrengthJson, DefaultChart) {
   const Settings settings;
   testing_support::ChartWithReport state = DefaultChart(settings);
-  ComputeAshtakavarga(state, settings);
-  ComputeShadbala(state, settings);
+  state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
+  ComputeShadbala(state, settings, state.vedic.strength);
   JsonWriter json;
   json.BeginObject();
   WriteStrengthJson(json, state, settings);

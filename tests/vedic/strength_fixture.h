@@ -23,7 +23,7 @@ inline void SetPositions(ChartState& state, const Settings& settings, const Long
     state.vedic.rasi[slot] = static_cast<int>(std::floor(L / 30)) % 12;
     state.vedic.navamsa[slot] = static_cast<int>(std::floor(0.3 * L)) % 12;
   }
-  ComputeVargas(state, settings);
+  ComputeVargas(state, settings, state.vedic);
 }
 
 inline ChartState MakeChart(const Settings& settings, const Longitudes& longitudes) {

@@ -184,7 +184,7 @@ std::unique_ptr<testing_support::ChartWithReport> OwnSignChart() {
 
 TEST(Vimsopaka, CountsOwnSignsAndOrdersByShodasaThenSapta) {
   auto state = OwnSignChart();
-  ComputeVargas(*state, Settings{});
+  ComputeVargas(*state, Settings{}, state->vedic);
   const VedicState& v = state->vedic;
   // Sun at 0 Leo: own sign in D-1, D-3, D-2, D-7, D-12 (not D-9, trimsamsa
   // Mars), and in D-10, D-4, D-16, D-24, D-45, D-60.
