@@ -111,6 +111,9 @@ struct ChartDrawOptions {
   // When given, every "+n" mark drawn (a crowded cell's labels that did
   // not fit) is added here with the labels it stands for.
   std::vector<ChartOverflow>* overflow = nullptr;
+  // Where the height of the lowest label lines drawn is kept (the least of
+  // what it holds and what is drawn; none when null).
+  int* smallestLabel = nullptr;
 };
 
 // Options from the settings: style, the mirrored and framed variants of the

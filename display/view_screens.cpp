@@ -381,6 +381,7 @@ void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& opti
                                const ScreenGeometry& geometry) const {
   if (!prepared_) return;
   smallestText_ = 0;
+  smallestLabel_ = 0;
   const ScreenLayout& layout = *prepared_;
   if (!options.printing) {
     const QRectF area(0, 0, std::max<double>(options.layout.right() + 1, geometry.extent.width()),
@@ -439,7 +440,10 @@ void ScreenView::DrawScreenChart(QPainter& painter, const ScreenPaintOptions& op
   draw.absoluteCoordinates = options.absoluteCoordinates;
   draw.layoutSize = QSizeF(options.layout.width(), options.layout.height());
   draw.clearBackground = clearBackground;
-  if (!options.printing) draw.overflow = &overflow_;
+  if (!options.printing) {
+    draw.overflow = &overflow_;
+    draw.smallestLabel = &smallestLabel_;
+  }
   const VargaChoice varga = SelectVarga(chartIndex);
   DrawChart(painter, QRectF(x, y, size, size), ChartDrawInputFromState(chart(), varga.chartIndex), draw);
 }

@@ -6,6 +6,7 @@
 // started on each screen.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include "dialogs/preference_dlgs.h"
 #include "dialogs/title_dlg.h"
 #include "dialogs/view_dialogs.h"
+#include "display/label_flow.h"
 #include "io/birth_input.h"
 #include "modal_driver.h"
 #include "view_fixture.h"
@@ -90,12 +92,33 @@ TEST_F(OnThisScreen, EveryWindowAndDialogFits) {
       view->RefreshScreen();
       Settle();
       EXPECT_GE(view->smallestTextDrawn(), kMinimumTextHeight);
+      if (layout.chartCount > 0) {
+        EXPECT_GE(view->smallestLabelDrawn(), kSmallestLabelPixels);
+      }
     }
     if (tajaka) view->OnBackToBirthChart();  // back on the two charts
   }
   Settle();
   if (const QString shots = qEnvironmentVariable("ORVANE_SHOT_DIR"); !shots.isEmpty()) {
     frame.grab().save(QStringLiteral("%1/fit_%2_main.png").arg(shots, qEnvironmentVariable("ORVANE_TEST_SCREEN")));
+  }
+
+  // Two chart windows side by side (Window > Tile): smaller charts, labels
+  // no smaller.
+  frame.OnFileNew();
+  for (QAction* action : frame.findChildren<QAction*>()) {
+    if (action->text() == QStringLiteral("&Tile")) action->trigger();
+  }
+  Settle();
+  for (ChartView* tiled : frame.findChildren<ChartView*>()) {
+    SCOPED_TRACE("tiled");
+    tiled->RefreshScreen();
+    Settle();
+    EXPECT_GE(tiled->smallestLabelDrawn(), kSmallestLabelPixels);
+    EXPECT_GE(tiled->smallestTextDrawn(), kMinimumTextHeight);
+  }
+  if (const QString shots = qEnvironmentVariable("ORVANE_SHOT_DIR"); !shots.isEmpty()) {
+    frame.grab().save(QStringLiteral("%1/fit_%2_tiled.png").arg(shots, qEnvironmentVariable("ORVANE_TEST_SCREEN")));
   }
 
   // The program's own windows.
