@@ -51,7 +51,9 @@ ChartView::ChartView(DesktopApp& app, ChartDocument& doc, QWidget* parent)
       app_(app),
       doc_(doc),
       state_(std::make_unique<ChartState>()),
-      trial_(std::make_unique<ChartState>()) {
+      trial_(std::make_unique<ChartState>()),
+      report_(std::make_unique<ReportBuffer>()),
+      trialReport_(std::make_unique<ReportBuffer>()) {
   setObjectName(QStringLiteral("ChartView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   // The first chart view of a run loads the settings, or walks the user
@@ -131,11 +133,12 @@ bool ChartView::RunChartPass(int section) {
     chart.options.selectedMahadasaLord = choices_.mahadasa;
     chart.options.ashtakavargaChart = choices_.selectedChart;
     chart.dasaYearLength = s.daysInYear;
-    if (section != kNoSection) WriteSectionAlone(chart, s, section);
+    if (section != kNoSection) WriteSectionAlone(chart, s, section, *report_);
     return true;
   }
   ChartState& trial = *trial_;
   trial = *state_;
+  *trialReport_ = *report_;
   trial.options.recompute = recompute_ ? 1 : 0;
   trial.options.nowMode = nowMode_ ? 1 : 0;
   trial.options.selectedMahadasaLord = choices_.mahadasa;
@@ -159,7 +162,7 @@ bool ChartView::RunChartPass(int section) {
       }
     }
   }
-  if (!ComputeChartFromBirth(trial, s, birth.birth)) {
+  if (!ComputeChartFromBirth(trial, s, birth.birth, trialReport_.get())) {
     failure_ = BirthDataProblem(birth);
     return false;
   }
@@ -169,6 +172,7 @@ bool ChartView::RunChartPass(int section) {
     prasna_ = nowMode_;
   }
   std::swap(state_, trial_);
+  std::swap(report_, trialReport_);
   state_->options.recompute = 0;
   state_->options.nowMode = 0;
   recompute_ = false;
@@ -179,7 +183,7 @@ bool ChartView::RunChartPass(int section) {
   // The classic engine is named only where it is far from the sky.
   const QString engine = kind == EphemerisKind::kClassic
                              ? QString::fromStdString(ClassicRangeShortNote(ChartYear(*state_)))
-                             : QString::fromStdString(EngineFor(kind).Describe(*state_));
+                             : QString::fromStdString(EngineFor(kind).Describe(state_->swissSource));
   if (engine != engineText_) {
     engineText_ = engine;
     emit engineTextChanged(engineText_);
@@ -610,7 +614,7 @@ QString GrahaName(int slot) {
 QString ChartView::RunningNowHtml() const {
   if (!hasChart_ || tajakaMode()) return {};
   auto natal = std::make_unique<ChartState>();
-  if (!ComputeChartFromBirth(*natal, settings(), state_->birthCopy)) return {};
+  if (!ComputeChartFromBirth(*natal, settings(), state_->birth)) return {};
   QString html = QStringLiteral("<h3 style=\"margin:0 0 4px 0\">Running now</h3>");
 
   // The Vimsottari periods of today, main period down to the pratyantardasa.
@@ -739,8 +743,9 @@ QString ChartView::SectionReport(int section) const {
   fresh->options.selectedMahadasaLord = choices_.mahadasa;
   fresh->reportSection = section;
   if (section == ToInt(ReportSection::kTextCharts)) fresh->options.textChartRasiNavamsa = 1;
-  if (!ComputeChartFromBirth(*fresh, settings(), state_->birthCopy)) return {};
-  const std::string_view text = fresh->report.Text();
+  auto report = std::make_unique<ReportBuffer>();
+  if (!ComputeChartFromBirth(*fresh, settings(), state_->birth, report.get())) return {};
+  const std::string_view text = report->Text();
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -772,7 +777,7 @@ QString ChartView::SectionCommand(int section) const {
 }
 
 void ChartView::OnEditBirthData() {
-  const BirthData current = hasChart_ ? state_->birthCopy : NowBirthData(app_.settings());
+  const BirthData current = hasChart_ ? state_->birth : NowBirthData(app_.settings());
   CBirthDataDlg dialog(SplitForDialog(current), doc_.Labels(), app_.DialogParent());
   if (dialog.exec() != QDialog::Accepted) return;
 

@@ -190,6 +190,7 @@ class ChartView : public QWidget, public ScreenView {
   // of its first recast as the document's image.
   bool RunChartPass(int section) override;
   const ChartState& chart() const override { return *state_; }
+  const ReportBuffer& report() const override { return *report_; }
   const Settings& settings() const override;
   QString lastFailure() const override { return failure_; }
 
@@ -248,6 +249,8 @@ class ChartView : public QWidget, public ScreenView {
   ChartDocument& doc_;
   std::unique_ptr<ChartState> state_;
   std::unique_ptr<ChartState> trial_;  // the pass's working copy
+  std::unique_ptr<ReportBuffer> report_;       // the text of the last pass's section
+  std::unique_ptr<ReportBuffer> trialReport_;  // the pass's working copy
   bool hasChart_ = false;
   bool prasna_ = false;
   bool nowMode_ = false;    // the next recast takes the clock (prasna chart)

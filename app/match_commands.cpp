@@ -38,7 +38,7 @@ bool ActiveChart(CMainFrame& frame, BirthData& birth, QString& name) {
       return true;
     }
   }
-  birth = view->chart().birthCopy;
+  birth = view->chart().birth;
   return IsCastable(birth);
 }
 

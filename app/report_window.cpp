@@ -29,7 +29,8 @@ using S = ReportSection;
 constexpr int N(S s) { return ToInt(s); }
 
 constexpr std::array kChartSections = {N(S::kBasicInfo),         N(S::kPlanets),   N(S::kPlanetsShort),
-                                       N(S::kTextCharts),        N(S::kDivisionalDegrees), N(S::kVimsopaka)};
+                                       N(S::kTextCharts),        N(S::kDivisionalDegrees), N(S::kVimsopaka),
+                                       N(S::kYogas)};
 constexpr std::array kStrengthSections = {N(S::kShadbala), N(S::kShadbalaTotals)};
 constexpr std::array kAshtakavargaSections = {N(S::kAshtakavarga), N(S::kSodyaPindas), N(S::kPrastaraSunMars),
                                               N(S::kPrastaraMercurySaturn)};

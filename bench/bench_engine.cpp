@@ -9,6 +9,7 @@
 #include <string>
 
 #include "compute/pipeline.h"
+#include "engine/caster.h"
 
 namespace orvane {
 namespace {
@@ -16,12 +17,8 @@ namespace {
 const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
 
 void BM_CastChart(benchmark::State& bench) {
-  ChartState state;
-  const EngineSettings settings = EngineSettingsOf(Settings{});
-  for (auto _ : bench) {
-    state.birth = kDefaultBirth;
-    benchmark::DoNotOptimize(CastChart(state, settings, 1970, 4, 4));
-  }
+  Caster caster(EngineSettingsOf(Settings{}));
+  for (auto _ : bench) benchmark::DoNotOptimize(caster.Cast(kDefaultBirth).ascendant);
 }
 BENCHMARK(BM_CastChart);
 

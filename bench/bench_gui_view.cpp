@@ -23,7 +23,8 @@ namespace {
 // A screen view computing from one working file, as a chart window does.
 class BenchView : public ScreenView {
  public:
-  BenchView(std::string path, int style) : path_(std::move(path)), state_(std::make_unique<ChartState>()) {
+  BenchView(std::string path, int style)
+      : path_(std::move(path)), state_(std::make_unique<ChartState>()), report_(std::make_unique<ReportBuffer>()) {
     settings_.chartStyle = style;
   }
   bool RunChartPass(int section) override {
@@ -31,9 +32,10 @@ class BenchView : public ScreenView {
     state_->reportSection = section;
     state_->dasaYearLength = settings_.daysInYear;
     recompute_ = false;
-    return ComputeChart(*state_, settings_, path_) == ComputeStatus::kOk;
+    return ComputeChart(*state_, settings_, path_, report_.get()) == ComputeStatus::kOk;
   }
   const ChartState& chart() const override { return *state_; }
+  const ReportBuffer& report() const override { return *report_; }
   const Settings& settings() const override { return settings_; }
   QString lastFailure() const override { return {}; }
   void Recast() { recompute_ = true; }
@@ -42,6 +44,7 @@ class BenchView : public ScreenView {
   std::string path_;
   Settings settings_;
   std::unique_ptr<ChartState> state_;
+  std::unique_ptr<ReportBuffer> report_;
   bool recompute_ = true;
 };
 

@@ -16,11 +16,12 @@ const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
 void BM_NatalPassWithDerivations(benchmark::State& bench) {
   const Settings settings;
   auto state = std::make_unique<ChartState>();
+  auto report = std::make_unique<ReportBuffer>();
   for (auto _ : bench) {
     state->options.recompute = 1;
     state->reportSection = 5;
-    ComputeChartFromBirth(*state, settings, kDefaultBirth);
-    benchmark::DoNotOptimize(state->report.CStr());
+    ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get());
+    benchmark::DoNotOptimize(report->CStr());
   }
 }
 BENCHMARK(BM_NatalPassWithDerivations)->Unit(benchmark::kMicrosecond);
@@ -29,14 +30,15 @@ BENCHMARK(BM_NatalPassWithDerivations)->Unit(benchmark::kMicrosecond);
 void BM_CalculationPassAllTextCharts(benchmark::State& bench) {
   const Settings settings;
   auto state = std::make_unique<ChartState>();
+  auto report = std::make_unique<ReportBuffer>();
   ComputeChartFromBirth(*state, settings, kDefaultBirth);
   state->options.recompute = 0;
   state->options.textChartRasiNavamsa = 1;
   state->options.textChartOthers = 1;
   state->reportSection = 41;
   for (auto _ : bench) {
-    RunCalculationPass(*state, settings);
-    benchmark::DoNotOptimize(state->report.CStr());
+    RunCalculationPass(*state, settings, report.get());
+    benchmark::DoNotOptimize(report->CStr());
   }
 }
 BENCHMARK(BM_CalculationPassAllTextCharts)->Unit(benchmark::kMicrosecond);

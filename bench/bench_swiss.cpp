@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "compute/pipeline.h"
-#include "engine/cast.h"
+#include "engine/caster.h"
 
 namespace orvane {
 namespace {
@@ -22,14 +22,13 @@ Settings SwissSettings() {
 // Every cast a minute after the one before: the library keeps the results
 // of the last moment it computed, and a chart's casts are at new moments.
 void BM_SwissCastChart(benchmark::State& bench) {
-  EngineState state;
-  const EngineSettings settings = EngineSettingsOf(SwissSettings());
+  Caster caster(EngineSettingsOf(SwissSettings()));
   int minutes = 0;
   for (auto _ : bench) {
-    state.birth = kDefaultBirth;
-    state.birth.time = 0.01 * (minutes % 60) + (minutes / 60) % 24;  // h.mm, file units
+    BirthData moment = kDefaultBirth;
+    moment.time = 0.01 * (minutes % 60) + (minutes / 60) % 24;  // h.mm, file units
     ++minutes;
-    benchmark::DoNotOptimize(CastChart(state, settings, 1970, 4, 4));
+    benchmark::DoNotOptimize(caster.Cast(moment).ascendant);
   }
 }
 BENCHMARK(BM_SwissCastChart)->Unit(benchmark::kMicrosecond);
@@ -37,13 +36,14 @@ BENCHMARK(BM_SwissCastChart)->Unit(benchmark::kMicrosecond);
 void BM_SwissNatalComputeChart(benchmark::State& bench) {
   const Settings settings = SwissSettings();
   auto state = std::make_unique<ChartState>();
+  auto report = std::make_unique<ReportBuffer>();
   double casts = 0;
   for (auto _ : bench) {
     *state = ChartState{};
     state->reportSection = 5;
-    ComputeChartFromBirth(*state, settings, kDefaultBirth);
+    ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get());
     casts += state->castCount;
-    benchmark::DoNotOptimize(state->report.CStr());
+    benchmark::DoNotOptimize(report->CStr());
   }
   bench.counters["casts_per_chart"] = casts / static_cast<double>(bench.iterations());
 }

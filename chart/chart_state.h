@@ -1,9 +1,8 @@
 // The computed chart: one object that the caller owns and passes by
 // reference. The engine's part (engine/engine_state.h: birth data, body
-// slots, the cast's working values) is its base; on top it holds the chart's
-// options and every value a calculation pass derives. It is trivially
-// copyable, so "save, search, restore" is a plain copy and many charts can
-// live side by side.
+// slots of the chart's cast, sunrise values) is its base; on top it holds
+// the chart's options and every value a calculation pass derives. It is
+// trivially copyable, so many charts can live side by side.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +10,6 @@
 
 #include "chart/dasa_state.h"
 #include "engine/engine_state.h"
-#include "report/report_buffer.h"
 #include "chart/tajaka_state.h"
 #include "chart/vedic_state.h"
 
@@ -57,8 +55,7 @@ struct ChartState : EngineState {
   ChartOptions options{};
 
   double dasaYearLength = 365.2425;  // days per nakshatra-dasa year
-  std::int32_t reportSection = 10000;  // 10000: no section
-  ReportBuffer report{};
+  std::int32_t reportSection = 10000;  // the section a pass writes; 10000: no section
 
   VedicState vedic{};
   DasaState dasa{};
@@ -67,10 +64,5 @@ struct ChartState : EngineState {
 static_assert(std::is_trivially_copyable_v<ChartState>);
 
 inline constexpr int kNoSection = 10000;
-
-// True while a section's writer runs (the calculation pass derives with no
-// section set, then runs the one writer of the section asked for): the
-// derivations that also write their section's text write only then.
-inline bool WritingSection(const ChartState& state) { return state.reportSection != kNoSection; }
 
 }  // namespace orvane

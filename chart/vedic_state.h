@@ -76,9 +76,6 @@ struct VedicState {
   double dasaNakshatraBalance = 1;
   double tajakaNakshatraBalance = 1;
 
-  // Where the basic-information section continues (report buffer position).
-  std::size_t basicInfoPosition = 0;
-
   StrengthState strength{};  // ashtakavarga, benefic flags, shadbala, bhava bala
 };
 

@@ -1,5 +1,7 @@
 #include "cli/birth_rows.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -84,7 +86,7 @@ class FlatJson {
   explicit FlatJson(std::string_view text) : s_(text) {}
 
   struct Value {
-    enum Kind { kString, kNumber, kNull } kind = kNull;
+    enum Kind { kString, kNumber, kBool, kNull } kind = kNull;
     std::string text;  // the string's contents, or the number's token
   };
 
@@ -104,7 +106,7 @@ class FlatJson {
       if (!Eat(':')) return Fail(error, "a key has no value");
       Space();
       Value value;
-      if (!ReadValue(value)) return Fail(error, "the value of \"" + Printable(key) + "\" is not a string or number");
+      if (!ReadValue(value)) return Fail(error, "the value of \"" + Printable(key) + "\" is not a string, number or true/false");
       if (!add(key, value, error)) return false;
       Space();
       if (Eat('}')) return End(error);
@@ -221,6 +223,14 @@ class FlatJson {
       i_ += 4;
       v.kind = Value::kNull;
       return true;
+    }
+    for (const std::string_view word : {std::string_view("true"), std::string_view("false")}) {
+      if (s_.substr(i_, word.size()) == word) {
+        i_ += word.size();
+        v.kind = Value::kBool;
+        v.text = std::string(word);
+        return true;
+      }
     }
     v.kind = Value::kNumber;
     return Number(v.text);
@@ -367,6 +377,10 @@ bool BirthRowReader::ReadHeader(const std::string& line) {
     int column = -1;
     for (int k = 0; k < kColumnCount; ++k)
       if (names[i] == kColumnNames[k]) column = k;
+    if (column < 0 && std::find(accepted_.begin(), accepted_.end(), names[i]) != accepted_.end()) {
+      extraColumns_.emplace_back(static_cast<int>(i), names[i]);
+      continue;
+    }
     if (column < 0) {
       headerError_ = "line " + std::to_string(lineNumber_) + ": unknown column " + ShownInput(names[i]) +
                      " (the columns are id, date, time, utc_offset, lon, lat)";
@@ -406,6 +420,7 @@ void BirthRowReader::ParseCsvRow(const std::string& line, BirthRow& row) const {
   std::array<std::optional<std::string>, 6> value;
   for (int k = kDate; k < kColumnCount; ++k)
     if (columnOf_[k] >= 0 && !fields[columnOf_[k]].empty()) value[k] = fields[columnOf_[k]];
+  for (const auto& [index, name] : extraColumns_) row.extra.emplace_back(name, fields[static_cast<std::size_t>(index)]);
   FillBirth(value, row);
 }
 
@@ -416,6 +431,10 @@ void BirthRowReader::ParseJsonRow(const std::string& line, BirthRow& row) const 
     int column = -1;
     for (int k = 0; k < kColumnCount; ++k)
       if (key == kColumnNames[k]) column = k;
+    if (column < 0 && std::find(accepted_.begin(), accepted_.end(), key) != accepted_.end()) {
+      if (v.kind == FlatJson::Value::kString) row.extra.emplace_back(key, v.text);
+      return true;
+    }
     if (column < 0) {
       error = "unknown key " + ShownInput(key) + " (the keys are id, date, time, utc_offset, lon, lat)";
       return false;

@@ -24,6 +24,9 @@ struct BirthRow {
   std::string error;  // one line, when not ok
   BirthData birth{};  // file units; zone and place only where given
   bool zoneGiven = false, longitudeGiven = false, latitudeGiven = false;
+  // The values of the further columns (or keys) the reader was told to
+  // accept, by name.
+  std::vector<std::pair<std::string, std::string>> extra;
 };
 
 class BirthRowReader {
@@ -37,6 +40,10 @@ class BirthRowReader {
   // CSV header is unusable (then HeaderError says why).
   bool Next(BirthRow& row);
   const std::string& HeaderError() const { return headerError_; }
+  // Columns (CSV) and keys (JSON Lines) taken besides the birth data, their
+  // text values handed over in BirthRow::extra: the chart library's name,
+  // place and tags. Any other column is still refused.
+  void AcceptColumns(std::vector<std::string> names) { accepted_ = std::move(names); }
 
  private:
   enum class Format { kUnknown, kCsv, kJsonLines };
@@ -65,6 +72,8 @@ class BirthRowReader {
   std::string headerError_;
   int columnOf_[kColumnCount] = {-1, -1, -1, -1, -1, -1};  // CSV field index of each column
   int fieldCount_ = 0;
+  std::vector<std::string> accepted_;
+  std::vector<std::pair<int, std::string>> extraColumns_;  // CSV field index, name
 };
 
 // Quotes and escapes a text as a JSON string.

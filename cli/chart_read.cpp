@@ -48,7 +48,7 @@ ChartFileInput ReadChartInput(const std::string& path) {
 }
 
 void CheckSwissData(const EngineState& state) {
-  if (state.ephemeris.swissSource == static_cast<std::uint8_t>(SwissSource::kDamaged))
+  if (state.swissSource == static_cast<std::uint8_t>(SwissSource::kDamaged))
     throw std::runtime_error("the Swiss Ephemeris cannot be used: " + ShownName(SwissDataProblem()));
 }
 

@@ -22,8 +22,13 @@
 #include "cli/birth_rows.h"
 #include "cli/chart_read.h"
 #include "cli/json.h"
+#include "cli/library_cli.h"
 #include "cli/match_cli.h"
 #include "cli/options.h"
+#include "cli/yoga_cli.h"
+#include "compute/sensitivity.h"
+#include "compute/yoga_chart.h"
+#include "yoga/text.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"
@@ -114,7 +119,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   }
   json.Key("birth");
   json.BeginObject();
-  const BirthData& b = state.birthCopy;
+  const BirthData& b = state.birth;
   json.Key("month");
   json.Number(b.month);
   json.Key("day");
@@ -177,7 +182,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   json.String(engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic");
   if (engine.ephemeris != EphemerisKind::kClassic) {
     json.Key("ephemeris_source");
-    json.String(EngineFor(engine.ephemeris).Describe(state));
+    json.String(EngineFor(engine.ephemeris).Describe(state.swissSource));
   } else if (const std::string note = ClassicRangeNote(ChartYear(state)); !note.empty()) {
     json.Key("classic_range_note");
     json.String(note);
@@ -192,7 +197,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
 // A plain listing of the body slots when no section or JSON was asked for;
 // an engine other than the classic one is named under the ayanamsa.
 void AppendPositions(std::string& out, const ChartState& state, const Settings& settings) {
-  const BirthData& b = state.birthCopy;
+  const BirthData& b = state.birth;
   char line[256];
   std::snprintf(line, sizeof line, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
                 static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day), b.time, b.zone,
@@ -202,7 +207,7 @@ void AppendPositions(std::string& out, const ChartState& state, const Settings& 
   out += line;
   const EphemerisKind engine = EngineSettingsOf(settings).ephemeris;
   if (engine != EphemerisKind::kClassic) {
-    std::snprintf(line, sizeof line, "Ephemeris %s\n", EngineFor(engine).Describe(state).c_str());
+    std::snprintf(line, sizeof line, "Ephemeris %s\n", EngineFor(engine).Describe(state.swissSource).c_str());
     out += line;
   }
   for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -246,6 +251,51 @@ std::string PrefixLines(std::string_view prefix, std::string_view text) {
   return out;
 }
 
+// "stays for −4 min 12 s / +1 min 3 s" lines, one a point.
+std::string SensitivityText(const std::vector<SensitivityWindow>& windows) {
+  std::string out = "Birth-time sensitivity: how far the time may move either way with the point unchanged\n";
+  for (const SensitivityWindow& w : windows) {
+    auto side = [](int seconds, bool limited) {
+      return limited ? "more than " + DurationText(seconds) : DurationText(seconds);
+    };
+    char line[256];
+    std::snprintf(line, sizeof line, "%-16s %-22s stays for \u2212%s / +%s\n", w.point.c_str(), w.value.c_str(),
+                  side(w.before, w.beforeLimited).c_str(), side(w.after, w.afterLimited).c_str());
+    out += line;
+  }
+  return out;
+}
+
+std::string SensitivityJson(const std::vector<SensitivityWindow>& windows, const std::string* idJson) {
+  JsonWriter json;
+  json.BeginObject();
+  if (idJson) {
+    json.Key("id");
+    json.Raw(*idJson);
+  }
+  json.Key("sensitivity");
+  json.BeginArray();
+  for (const SensitivityWindow& w : windows) {
+    json.BeginObject();
+    json.Key("point");
+    json.String(w.point);
+    json.Key("value");
+    json.String(w.value);
+    json.Key("before_seconds");
+    json.Int(w.before);
+    json.Key("after_seconds");
+    json.Int(w.after);
+    json.Key("before_limited");
+    json.Bool(w.beforeLimited);
+    json.Key("after_limited");
+    json.Bool(w.afterLimited);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.Take() + "\n";
+}
+
 // Computes one chart on a fresh state and returns what was asked for. With
 // an id (a JSON token and its plain text), the JSON object carries it as
 // its first key and every text line starts with it and a tab. `labels`: the
@@ -259,9 +309,24 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   options.Apply(state->options);
   state->reportSection = options.section.value_or(kNoSection);
   if (options.section == ToInt(ReportSection::kTextCharts)) state->options.textChartRasiNavamsa = 1;
-  ComputeChartFromBirth(*state, settings, birth);
+  auto report = std::make_unique<ReportBuffer>();
+  ComputeChartFromBirth(*state, settings, birth, report.get());
   CheckSwissData(*state);
   std::string text;
+  if (options.sensitivity) {
+    SensitivityOptions sensitivity;
+    sensitivity.dasaDate = options.dasaAt;
+    const std::vector<SensitivityWindow> windows = BirthTimeSensitivity(birth, settings, sensitivity);
+    if (options.json) return SensitivityJson(windows, id ? &id->idJson : nullptr);
+    text = SensitivityText(windows);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
+  if (options.yogas) {
+    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(Chart(*state), options.yogaChart));
+    if (options.json) return YogasJson(found, options.yogaChart, id ? &id->idJson : nullptr);
+    text = yoga::YogasText(found, options.yogaChart);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
   if (options.json) {
     JsonWriter json;
     const std::vector<std::string> kept = KeptChartKeys(options.fields);
@@ -276,7 +341,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
                                labels)
                .text;
   } else if (options.section) {
-    text = std::string(state->report.Text());
+    text = std::string(report->Text());
   } else {
     AppendPositions(text, *state, settings);
   }
@@ -447,6 +512,10 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
     std::fputs(VersionText().c_str(), stdout);
     return 0;
   }
+  if (options.listYogas) {
+    std::fputs((options.json ? YogaLibraryJson() : YogaLibraryText()).c_str(), stdout);
+    return 0;
+  }
   if (options.listSections) {
     std::fputs(SectionListText(options.json).c_str(), stdout);
     return 0;
@@ -463,6 +532,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   }
 
   if (options.ephemeris) settings.ephemeris = *options.ephemeris;
+  if (options.LibraryCommand()) return RunLibrary(options, settings);
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
   if (options.transits) return RunTransits(options, settings);

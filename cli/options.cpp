@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <charconv>
 #include <cmath>
 
@@ -182,7 +183,7 @@ constexpr CliOptionSpec kOptionTable[] = {
          v.remove_prefix(comma + 1);
        }
      }},
-    {"--section", "NAME|N", "a section name or number 0..42 (see --list-sections)",
+    {"--section", "NAME|N", "a section name or number 0..43 (see --list-sections)",
      "the text of report section NAME or number N",
      [](CliOptions& o, std::string_view v, std::string&) {
        if (const auto named = FindReportSection(v)) {
@@ -194,6 +195,114 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.section = n;
        return true;
      }},
+    {"--yogas", "", "", "the yogas of the chart: key, name, family, source, planets, houses, conditions and "
+     "weakenings (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.yogas, {}); }},
+    {"--yoga-chart", "D1|D9|D10", "D1, D9 or D10", "with --yogas: read the yogas in the rasi (D1, the default), the "
+     "navamsa (D9) or the dasamsa (D10)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "D1" && v != "D9" && v != "D10") return false;
+       o.yogaChart = v == "D9" ? 9 : v == "D10" ? 10 : 1;
+       return true;
+     }},
+    {"--sensitivity", "", "", "how far the birth time may move either way before the lagna, its pada, the "
+     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa (and with --dasa-at the dasa lord) change",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.sensitivity, {}); }},
+    {"--dasa-at", "YYYY-MM-DD", "a date as 2030-01-31", "with --sensitivity: the Vimsottari lord running at this date "
+     "as one more point",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int y = 0, m = 0, d = 0;
+       char tail = 0;
+       if (std::sscanf(std::string(v).c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
+           d > 31 || y < -3000 || y > 3000)
+         return false;
+       o.dasaAt = std::array<int, 3>{y, m, d};
+       return true;
+     }},
+    {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listYogas, {}); }},
+    {"--db", "FILE", "a file name", "the chart library (default ~/.local/share/orvane/charts.sqlite) for the "
+     "library commands below",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.db = std::string(v);
+       return true;
+     }},
+    {"--add", "", "", "add the chart files (and the chart files of the folders) named to the library",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.libAdd, {}); }},
+    {"--import", "FILE", "a file name", "add the births of an AAF, CSV or JSON Lines file to the library",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.libImport = std::string(v);
+       return true;
+     }},
+    {"--list", "", "", "every chart of the library (with --json: one JSON line each)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.libList, {}); }},
+    {"--find", "NAME", "a name", "the library's charts whose name starts with NAME",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.libFind = std::string(v);
+       return true;
+     }},
+    {"--where", "EXPR", "a query", "the library's charts matching EXPR, e.g. 'moon.sign == \"Scorpio\" and "
+     "jupiter.house in [1, 4, 7, 10]' (docs/library.md)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.libWhere = std::string(v);
+       return true;
+     }},
+    {"--count-by", "FACT", "a fact name", "counts of FACT's values over the library's charts (matching --where)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.libCountBy = std::string(v);
+       return true;
+     }},
+    {"--control", "METHOD", "shuffle or random", "with --count-by: expected counts from a control group (shuffle: "
+     "the group's dates among its times and places; random: random times in its range of dates) and a chi-square test",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "shuffle" && v != "random") return false;
+       o.libControl = std::string(v);
+       return true;
+     }},
+    {"--csv", "", "", "with --count-by: the counts as CSV",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.csv, {}); }},
+    {"--export", "FORMAT", "csv, jsonl or aaf", "the library's charts (matching --where) as CSV, JSON Lines (with "
+     "their facts) or AAF",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "csv" && v != "jsonl" && v != "aaf") return false;
+       o.libExport = std::string(v);
+       return true;
+     }},
+    {"--tag", "ID:TAG", "a chart id and a tag, as 12:client", "tag a chart of the library",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.libTag.emplace_back(v);
+       return true;
+     }},
+    {"--untag", "ID:TAG", "a chart id and a tag, as 12:client", "take a tag from a chart of the library",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.libUntag.emplace_back(v);
+       return true;
+     }},
+    {"--remove", "ID", "a chart id", "remove a chart from the library",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int id = 0;
+       if (!ParseInt(v, 1, 2000000000, id)) return false;
+       o.libRemove.push_back(id);
+       return true;
+     }},
+    {"--facts", "ID", "a chart id", "the facts the library keeps of a chart",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int id = 0;
+       if (!ParseInt(v, 1, 2000000000, id)) return false;
+       o.libFacts = id;
+       return true;
+     }},
+    {"--backup", "FILE", "a file name", "a consistent copy of the library",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v.empty()) return false;
+       o.libBackup = std::string(v);
+       return true;
+     }},
+    {"--check", "", "", "SQLite's integrity check of the library",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.libCheck, {}); }},
     {"--list-sections", "", "", "number, name and title of every report section (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listSections, {}); }},
     {"--basic", "", "", "the basic calculations as the desktop program copies them",
@@ -359,11 +468,35 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       o.transitMoment = moment;
     }
   }
-  if (o.help || o.version || o.listSections) return true;
+  if (o.help || o.version || o.listSections || o.listYogas) return true;
+  if (o.LibraryCommand() || o.db) {
+    if (!o.LibraryCommand()) return fail("--db goes with a library command (--add, --import, --list, --where, ...)");
+    const int commands = (o.libAdd ? 1 : 0) + (o.libImport.empty() ? 0 : 1) + (o.libList ? 1 : 0) +
+                         (o.libFind ? 1 : 0) + (o.libCountBy ? 1 : 0) + (o.libExport ? 1 : 0) + (o.libFacts ? 1 : 0) +
+                         (o.libBackup.empty() ? 0 : 1) + (o.libCheck ? 1 : 0);
+    if (commands > 1) return fail("one library command at a time");
+    const auto& [date, time, offset, lon, lat] = o.birthText;
+    if (o.now || date || time || offset || lon || lat || !o.inputPath.empty() || o.section || o.basic || o.complete ||
+        o.yogas || o.match || o.transits || o.tajakaYear || o.mundaneDays || !o.place.empty())
+      return fail("the library commands take no chart options");
+    if (!o.files.empty() && !o.libAdd) return fail("chart files go with --add");
+    if (o.libAdd && o.files.empty()) return fail("--add takes chart files or folders");
+    if (!o.libControl.empty() && !o.libCountBy) return fail("--control goes with --count-by");
+    if (o.csv && !o.libCountBy) return fail("--csv goes with --count-by");
+    return true;
+  }
   if (o.tajakaMonth && !o.tajakaYear) return fail("--month needs --tajaka YEAR");
   if (o.tajakaHora && !o.tajakaMonth) return fail("--hora needs --month M");
   if (o.tajakaYear && o.mundaneDays) return fail("--tajaka and --mundane exclude each other");
   if (o.json && o.section) return fail("--json and --section exclude each other");
+  if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
+  if (o.dasaAt && !o.sensitivity) return fail("--dasa-at goes with --sensitivity");
+  if (o.sensitivity && (o.section || o.basic || o.complete || o.yogas || !o.fields.empty() || o.match || o.transits ||
+                        o.tajakaYear || o.mundaneDays))
+    return fail("--sensitivity excludes --section, --basic, --complete, --yogas, --fields, --match, --transits, "
+                "--tajaka and --mundane");
+  if (o.yogas && (o.section || o.basic || o.complete || !o.fields.empty() || o.match || o.transits))
+    return fail("--yogas excludes --section, --basic, --complete, --fields, --match and --transits");
   if (!o.fields.empty() && (!o.json || o.match || o.transits || o.placesQuery))
     return fail("--fields goes with --json of charts");
   if ((o.basic || o.complete) && (o.json || o.section || (o.basic && o.complete)))

@@ -1,6 +1,7 @@
 // Command-line options of orvane-cli.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +18,32 @@ struct CliOptions {
   bool listSections = false;
   bool json = false;
   std::vector<std::string> fields;  // --fields: the chart JSON keys written (empty: all)
+  bool yogas = false;      // --yogas: the chart's yogas instead of the chart
+  bool listYogas = false;  // --list-yogas: the yoga library
+  int yogaChart = 1;       // --yoga-chart: 1 rasi, 9 navamsa, 10 dasamsa
+  bool sensitivity = false;                       // --sensitivity: birth-time windows
+  std::optional<std::array<int, 3>> dasaAt;       // --dasa-at: the date of its dasa lord
+
+  // The chart library (--db FILE, or the default library).
+  std::optional<std::string> db;
+  bool libAdd = false;             // --add: the chart files and folders named
+  std::string libImport;           // --import FILE (AAF, CSV or JSON Lines)
+  bool libList = false;            // --list
+  std::optional<std::string> libFind;     // --find NAME
+  std::optional<std::string> libWhere;    // --where EXPR
+  std::optional<std::string> libCountBy;  // --count-by FACT
+  std::string libControl;                 // --control shuffle|random
+  std::optional<std::string> libExport;   // --export csv|jsonl|aaf
+  std::vector<std::string> libTag, libUntag;  // ID:TAG
+  std::vector<long long> libRemove;           // --remove ID
+  std::optional<long long> libFacts;          // --facts ID
+  std::string libBackup;                      // --backup FILE
+  bool libCheck = false;                      // --check
+  bool csv = false;                           // --csv: --count-by as CSV
+  bool LibraryCommand() const {
+    return libAdd || !libImport.empty() || libList || libFind || libWhere || libCountBy || libExport ||
+           !libTag.empty() || !libUntag.empty() || !libRemove.empty() || libFacts || !libBackup.empty() || libCheck;
+  }
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "compute/chart.h"
+#include "compute/yoga_chart.h"
 #include "dasa/dasa.h"
 #include "report/sections.h"
 #include "tajaka/tajaka.h"
@@ -12,77 +14,39 @@
 #include "vedic/strength.h"
 #include "vedic/text_charts.h"
 #include "vedic/vargas.h"
+#include "yoga/text.h"
 
 namespace orvane {
 
 namespace {
 
-// Puts back, when it goes out of scope however the scope is left, the
-// values a step may change for its own computation only.
-class YearLengthGuard {
- public:
-  explicit YearLengthGuard(ChartState& state) : state_(state), yearLength_(state.dasaYearLength) {}
-  ~YearLengthGuard() { state_.dasaYearLength = yearLength_; }
-  YearLengthGuard(const YearLengthGuard&) = delete;
-  YearLengthGuard& operator=(const YearLengthGuard&) = delete;
-
- private:
-  ChartState& state_;
-  double yearLength_;
-};
-
-// The birth date and time copies and the dasa year length, restored at the
-// end of the pass and on any way out of it.
-class PassGuard {
- public:
-  explicit PassGuard(ChartState& state)
-      : state_(state),
-        year_(state.birthCopy.year),
-        month_(state.birthCopy.month),
-        day_(state.birthCopy.day),
-        time_(state.birthCopy.time),
-        yearLength_(state.dasaYearLength) {}
-  ~PassGuard() { Restore(); }
-  PassGuard(const PassGuard&) = delete;
-  PassGuard& operator=(const PassGuard&) = delete;
-
-  void Restore() {
-    state_.birthCopy.year = year_;
-    state_.birthCopy.month = month_;
-    state_.birthCopy.day = day_;
-    state_.birthCopy.time = time_;
-    state_.dasaYearLength = yearLength_;
-  }
-
- private:
-  ChartState& state_;
-  double year_, month_, day_, time_;
-  double yearLength_;
-};
+// A dasa of the nakshatra family over a given span.
+template <NakshatraDasa D>
+void NakshatraDasaOver(const ChartState& state, const DasaSpan& span, ReportBuffer& out) {
+  WriteNakshatraDasa(state, D, span, out);
+}
 
 // The dasas compressed into a Tajaka or mundane chart, in the order they
 // run: the dasas of sections 30 to 40.
 constexpr int kFirstCompressedSection = 30;
 constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
-    {DwisaptatiSamaDasa, 72},
-    {ShatTrimsaSamaDasa, 36},
-    {DwadasottariDasa, 112},
-    {ChaturasitiSamaDasa, 84},
-    {SatabdikaDasa, 100},
-    {ShodasottariDasa, 116},
-    {PanchottariDasa, 105},
-    {AshtottariDasa, 108},
-    {TithiAshtottariDasa, 108},
-    {ShashtihayaniDasa, 60},
-    {TithiYoginiDasa, 36},
+    {NakshatraDasaOver<NakshatraDasa::kDwisaptatiSama>, 72},
+    {NakshatraDasaOver<NakshatraDasa::kShatTrimsaSama>, 36},
+    {NakshatraDasaOver<NakshatraDasa::kDwadasottari>, 112},
+    {NakshatraDasaOver<NakshatraDasa::kChaturasitiSama>, 84},
+    {NakshatraDasaOver<NakshatraDasa::kSatabdika>, 100},
+    {NakshatraDasaOver<NakshatraDasa::kShodasottari>, 116},
+    {NakshatraDasaOver<NakshatraDasa::kPanchottari>, 105},
+    {NakshatraDasaOver<NakshatraDasa::kAshtottari>, 108},
+    {NakshatraDasaOver<NakshatraDasa::kTithiAshtottari>, 108},
+    {NakshatraDasaOver<NakshatraDasa::kShashtihayani>, 60},
+    {NakshatraDasaOver<NakshatraDasa::kTithiYogini>, 36},
 }};
-static_assert(kCompressedDasas[0].write == DwisaptatiSamaDasa && kCompressedDasas[7].write == AshtottariDasa &&
-              kCompressedDasas[10].write == TithiYoginiDasa);
 
 // Which charts a section is written for (in the others it stays empty).
 enum class WrittenFor { kNone, kAll, kNatal, kTajaka, kMundane };
 
-using SectionWriter = void (*)(ChartState&, const Settings&);
+using SectionWriter = void (*)(ChartState&, const Settings&, ReportBuffer&);
 struct SectionWriterRow {
   ReportSection section;
   WrittenFor kinds;
@@ -91,55 +55,72 @@ struct SectionWriterRow {
 
 // A dasa compressed into a Tajaka or mundane chart, written alone.
 template <std::size_t kIndex>
-void WriteCompressedDasa(ChartState& state, const Settings& settings) {
-  RunCompressedDasas(state, settings, &kCompressedDasas[kIndex], 1);
+void WriteCompressedDasa(ChartState& state, const Settings&, ReportBuffer& out) {
+  RunCompressedDasas(state, &kCompressedDasas[kIndex], 1, out);
+}
+
+// A writer that reads the derived chart only.
+template <void (*kWrite)(const ChartState&, const Settings&, ReportBuffer&)>
+void Reads(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  kWrite(state, settings, out);
+}
+// A step that derives values and, given a buffer, writes their text: run
+// again as a writer, it derives them again from the same inputs.
+template <void (*kStep)(ChartState&, const Settings&, ReportBuffer*)>
+void DerivesAndWrites(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  kStep(state, settings, &out);
 }
 
 template <bool kFull>
-void WritePlanetTableSection(ChartState& state, const Settings&) {
-  WritePlanetTable(state, kFull);
+void WritePlanetTableSection(ChartState& state, const Settings&, ReportBuffer& out) {
+  WritePlanetTable(state, kFull, out);
 }
 template <bool kFull>
-void WriteShadbalaText(ChartState& state, const Settings&) {
-  WriteShadbalaSection(state, kFull);
+void WriteShadbalaText(ChartState& state, const Settings&, ReportBuffer& out) {
+  WriteShadbalaSection(state, kFull, out);
 }
 template <AshtakavargaText kText>
-void WriteAshtakavargaText(ChartState& state, const Settings& settings) {
-  WriteAshtakavarga(state, settings, kText);
+void WriteAshtakavargaText(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  WriteAshtakavarga(state, settings, kText, out);
 }
-void WriteTextChartSection(ChartState& state, const Settings&) { WriteTextCharts(state); }
-void WriteVargaDegreeSection(ChartState& state, const Settings&) { WriteVargaDegreeTable(state); }
-void WriteDignitySection(ChartState& state, const Settings&) { WriteDignityList(state); }
-void WriteSubPeriodSection(ChartState& state, const Settings& settings) {
-  YearLengthGuard keep(state);  // the pratyantardasas scale the year for themselves
-  VimsottariSubPeriods(state, settings);
+void WriteTextChartSection(ChartState& state, const Settings&, ReportBuffer& out) { WriteTextCharts(state, out); }
+void WriteVargaDegreeSection(ChartState& state, const Settings&, ReportBuffer& out) {
+  WriteVargaDegreeTable(state, out);
+}
+void WriteDignitySection(ChartState& state, const Settings&, ReportBuffer& out) { WriteDignityList(state, out); }
+// The yogas of the rasi, as orvane-cli --yogas prints them.
+void WriteYogaSection(ChartState& state, const Settings&, ReportBuffer& out) {
+  out.Append(yoga::YogasText(yoga::FindYogas(YogaChartOf(Chart(state))), 1));
+}
+void WriteSubPeriodSection(ChartState& state, const Settings& settings, ReportBuffer& out) {
+  VimsottariSubPeriods(state, settings, out);
 }
 
 // Who writes each report section, one row per section in the order of
 // their numbers, keyed by ReportSection: the writer runs on a
-// derived chart with state.reportSection set to its section. The writers
+// derived chart and appends to the caller's buffer. The writers
 // that also derive values (the dasas whose periods the chart keeps, the
 // sahams, the Pancha Vargeeya Bala, the ashtakavarga of the chosen chart)
 // derive them again, from the same inputs. Numbers 20,
 // 23 and 25 to 29 are reserved: nothing writes them.
 constexpr std::array<SectionWriterRow, kReportSectionCount> kSectionWriters = {{
-    {ReportSection::kVimsottari, WrittenFor::kNatal, VimsottariDasa},
-    {ReportSection::kKalachakra, WrittenFor::kNatal, KalachakraDasa},
-    {ReportSection::kYogini, WrittenFor::kNatal, YoginiDasa},
+    {ReportSection::kVimsottari, WrittenFor::kNatal, DerivesAndWrites<VimsottariDasa>},
+    {ReportSection::kKalachakra, WrittenFor::kNatal, Reads<KalachakraDasa>},
+    {ReportSection::kYogini, WrittenFor::kNatal, Reads<YoginiDasa>},
     {ReportSection::kAshtakavarga, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kTables>},
-    {ReportSection::kBasicInfo, WrittenFor::kAll, WriteBasicInformation},
+    {ReportSection::kBasicInfo, WrittenFor::kAll, Reads<WriteBasicInformation>},
     {ReportSection::kPlanets, WrittenFor::kAll, WritePlanetTableSection<true>},
-    {ReportSection::kPatyayini, WrittenFor::kAll, PatyayiniDasa},
-    {ReportSection::kMudda, WrittenFor::kTajaka, MuddaDasa},
-    {ReportSection::kVarshaYogini, WrittenFor::kTajaka, VarshaYoginiDasas},
-    {ReportSection::kNatalPatyayini, WrittenFor::kNatal, NatalPatyayiniDasa},
-    {ReportSection::kSahams, WrittenFor::kAll, ComputeSahams},
-    {ReportSection::kPanchaVargeeya, WrittenFor::kTajaka, PanchaVargeeyaBala},
-    {ReportSection::kTajakaYogas, WrittenFor::kAll, TajakaYogas},
+    {ReportSection::kPatyayini, WrittenFor::kAll, DerivesAndWrites<PatyayiniDasa>},
+    {ReportSection::kMudda, WrittenFor::kTajaka, DerivesAndWrites<MuddaDasa>},
+    {ReportSection::kVarshaYogini, WrittenFor::kTajaka, DerivesAndWrites<VarshaYoginiDasas>},
+    {ReportSection::kNatalPatyayini, WrittenFor::kNatal, DerivesAndWrites<NatalPatyayiniDasa>},
+    {ReportSection::kSahams, WrittenFor::kAll, DerivesAndWrites<ComputeSahams>},
+    {ReportSection::kPanchaVargeeya, WrittenFor::kTajaka, DerivesAndWrites<PanchaVargeeyaBala>},
+    {ReportSection::kTajakaYogas, WrittenFor::kAll, Reads<TajakaYogas>},
     {ReportSection::kShadbala, WrittenFor::kAll, WriteShadbalaText<true>},
     {ReportSection::kDivisionalDegrees, WrittenFor::kAll, WriteVargaDegreeSection},
-    {ReportSection::kMundaneVimsottari, WrittenFor::kMundane, CompressedVimsottariDasa},
-    {ReportSection::kMundaneYogini, WrittenFor::kMundane, CompressedYoginiDasa},
+    {ReportSection::kMundaneVimsottari, WrittenFor::kMundane, Reads<CompressedVimsottariDasa>},
+    {ReportSection::kMundaneYogini, WrittenFor::kMundane, Reads<CompressedYoginiDasa>},
     {ReportSection::kSodyaPindas, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPindas>},
     {ReportSection::kPrastaraSunMars, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraSunToMars>},
     {ReportSection::kPrastaraMercurySaturn, WrittenFor::kAll, WriteAshtakavargaText<AshtakavargaText::kPrastaraMercuryToSaturn>},
@@ -166,6 +147,7 @@ constexpr std::array<SectionWriterRow, kReportSectionCount> kSectionWriters = {{
     {ReportSection::kTithiYogini, WrittenFor::kAll, WriteCompressedDasa<10>},
     {ReportSection::kTextCharts, WrittenFor::kAll, WriteTextChartSection},
     {ReportSection::kAntardasas, WrittenFor::kNatal, WriteSubPeriodSection},
+    {ReportSection::kYogas, WrittenFor::kAll, WriteYogaSection},
 }};
 
 constexpr bool RowsInSectionOrder() {
@@ -193,14 +175,14 @@ bool WritesFor(WrittenFor kinds, const ChartState& state) {
   return false;
 }
 
-// Writes `section` from the derived values in place (the buffer emptied
-// first, the dasa year of the preferences).
-void WriteSection(ChartState& state, const Settings& settings, int section) {
+// Writes `section` from the derived values in place into `out` (emptied
+// first), at the dasa year of the preferences.
+void WriteSection(ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
   state.reportSection = section;
-  state.report.Clear();
+  out.Clear();
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
   const SectionWriterRow& row = kSectionWriters[static_cast<std::size_t>(section)];
-  if (row.write && WritesFor(row.kinds, state)) row.write(state, settings);
+  if (row.write && WritesFor(row.kinds, state)) row.write(state, settings, out);
 }
 
 }  // namespace
@@ -218,77 +200,68 @@ double CompressionPeriod(const ChartState& state) {
   return 0;
 }
 
-void RunCompressedDasas(ChartState& state, const Settings& settings, const CompressedDasa* dasas, std::size_t count) {
-  PassGuard guard(state);
+void RunCompressedDasas(const ChartState& state, const CompressedDasa* dasas, std::size_t count, ReportBuffer& out) {
   const double period = CompressionPeriod(state);
   const bool compress = std::isfinite(period) && period > 0;
-  if (compress && state.options.tajakaMode == 1) {
-    // The dasas of a Tajaka chart run from the moment of the year.
-    const BirthData& moment = state.castMoment;
-    state.birthCopy.year = moment.year;
-    state.birthCopy.month = moment.month;
-    state.birthCopy.day = moment.day;
-    state.birthCopy.time = moment.time;
-  }
+  DasaSpan span = ChartDasaSpan(state);
+  // The dasas of a Tajaka chart run from the moment of the year.
+  if (compress && state.options.tajakaMode == 1) span.from = dasa::ChartDateOf(state.castMoment);
   for (std::size_t i = 0; i < count; ++i) {
-    if (compress) state.dasaYearLength = period / dasas[i].totalYears;
-    dasas[i].write(state, settings);
+    if (compress) span.yearLength = period / dasas[i].totalYears;
+    dasas[i].write(state, span, out);
   }
 }
 
-bool WriteSectionAlone(ChartState& state, const Settings& settings, int section) {
+bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
   if (section < 0 || section >= static_cast<int>(kSectionWriters.size())) return false;
-  WriteSection(state, settings, section);
+  WriteSection(state, settings, section, out);
   return true;
 }
 
-void RunCalculationPass(ChartState& state, const Settings& settings) {
+void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffer* report) {
   // The derivations write nothing: the section asked for is written at the
   // end, from the derived values, by its row of the writers' table.
   const std::int32_t section = state.reportSection;
   state.reportSection = kNoSection;
   // The dasa year is the user's preference.
   if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
-  {
-    PassGuard guard(state);
-    const bool tajaka = state.options.tajakaMode != 0;
-    const bool mundane = state.options.mundane != 0;
+  const bool tajaka = state.options.tajakaMode != 0;
+  const bool mundane = state.options.mundane != 0;
 
-    ComputeSreeLagna(state);
-    ComputeWeekday(state);
-    ComputePointsAndPanchanga(state, settings);
-    ComputeSahams(state, settings);
+  ComputeSreeLagna(state);
+  ComputeWeekday(state);
+  ComputePointsAndPanchanga(state, settings);
+  ComputeSahams(state, settings);
 
-    state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
-    if (!tajaka) {
-      ComputeDasaBalance(state, settings);
-    } else {
-      state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
-    }
+  state.vedic.dasaNakshatraBalance = state.nakshatraBalance;
+  if (!tajaka) {
+    ComputeDasaBalance(state, settings);
+  } else {
+    state.vedic.tajakaNakshatraBalance = state.nakshatraBalance;
+  }
 
-    ComputeAshtakavarga(state, settings);
-    ComputeNatureOfPlanets(state, settings);
-    ComputeVargas(state, settings);
-    ComputeShadbala(state, settings);
-    if (tajaka) PanchaVargeeyaBala(state, settings);
+  ComputeAshtakavarga(state, settings);
+  ComputeNatureOfPlanets(state, settings);
+  ComputeVargas(state, settings);
+  ComputeShadbala(state, settings);
+  if (tajaka) PanchaVargeeyaBala(state, settings);
 
-    PatyayiniDasa(state, settings);
-    if (tajaka) {
-      MuddaDasa(state, settings);
-      VarshaYoginiDasas(state, settings);
-    }
-    guard.Restore();
+  PatyayiniDasa(state, settings);
+  if (tajaka) {
+    MuddaDasa(state, settings);
+    VarshaYoginiDasas(state, settings);
+  }
 
-    if (!tajaka && !mundane) {
-      VimsottariDasa(state, settings);
-      NatalPatyayiniDasa(state, settings);
-    }
+  if (!tajaka && !mundane) {
+    VimsottariDasa(state, settings);
+    NatalPatyayiniDasa(state, settings);
   }
   state.reportSection = section;
+  if (!report) return;
   if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {
-    WriteSection(state, settings, section);
+    WriteSection(state, settings, section, *report);
   } else if (section != kNoSection) {
-    state.report.Clear();
+    report->Clear();
   }
 }
 

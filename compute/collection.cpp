@@ -18,18 +18,18 @@ constexpr std::string_view kHeader =
 static_assert(kHeader.substr(0, 69) ==
               "--------------------------------------------------------------------\n");
 
-// The step's section with its switches on `state` (already computed): the
-// section's own writer where it has one, else a pass.
-void RunStep(ChartState& state, const Settings& settings, const CollectionStep& step) {
+// The step's section with its switches on `state` (already computed), into
+// `out`: the section's own writer where it has one, else a pass.
+void RunStep(ChartState& state, const Settings& settings, const CollectionStep& step, ReportBuffer& out) {
   state.options.recompute = 0;
   state.options.nowMode = 0;
   state.options.textChartRasiNavamsa = step.textCharts == TextChartVariant::kRasiNavamsa ? 1 : 0;
   state.options.textChartOthers = step.textCharts == TextChartVariant::kOtherCharts ? 1 : 0;
   if (step.rasiSelected) state.options.ashtakavargaChart = 0;
-  if (!WriteSectionAlone(state, settings, step.section)) {
+  if (!WriteSectionAlone(state, settings, step.section, out)) {
     state.reportSection = step.section;
-    state.report.Clear();
-    ComputeChartFromBirth(state, settings, state.birthCopy);
+    out.Clear();
+    ComputeChartFromBirth(state, settings, state.birth, &out);
   }
   // Both switches are off again after their pass.
   state.options.textChartRasiNavamsa = 0;
@@ -50,9 +50,10 @@ std::string CollectionSubject(const ChartLabels& labels) {
 }
 
 std::string SectionText(ChartState& state, const Settings& settings, const CollectionStep& step, bool* truncated) {
-  RunStep(state, settings, step);
-  if (truncated && state.report.Truncated()) *truncated = true;
-  return std::string(state.report.Text());
+  auto out = std::make_unique<ReportBuffer>();
+  RunStep(state, settings, step, *out);
+  if (truncated && out->Truncated()) *truncated = true;
+  return std::string(out->Text());
 }
 
 std::vector<CollectionStep> CollectionSteps(CollectionSet set, bool tajaka) {
@@ -86,6 +87,7 @@ CollectionText BuildCollectionText(const ChartState& chart, const Settings& sett
   // ChartState is large: the working copies live on the heap.
   auto shown = std::make_unique<ChartState>(chart);
   std::unique_ptr<ChartState> natal;
+  auto out = std::make_unique<ReportBuffer>();
   result.text.reserve(set == CollectionSet::kBasic ? 16 * 1024 : 160 * 1024);
   result.text.append(kHeader);
   result.text.append(CollectionSubject(labels));
@@ -100,13 +102,13 @@ CollectionText BuildCollectionText(const ChartState& chart, const Settings& sett
         natal->options.recompute = 1;
         natal->options.nowMode = 0;
         natal->reportSection = kNoSection;
-        ComputeChartFromBirth(*natal, settings, chart.birthCopy);
+        ComputeChartFromBirth(*natal, settings, chart.birth);
       }
       state = natal.get();
     }
-    RunStep(*state, settings, step);
-    result.text.append(state->report.Text());
-    if (state->report.Truncated()) result.truncated = true;
+    RunStep(*state, settings, step, *out);
+    result.text.append(out->Text());
+    if (out->Truncated()) result.truncated = true;
   }
   return result;
 }

@@ -5,6 +5,7 @@
 
 #include "compute/sunrise_step.h"
 #include "engine/calendar.h"
+#include "engine/caster.h"
 #include "engine/sunrise.h"
 #include "engine/time_units.h"
 #include "engine/zodiac.h"
@@ -23,16 +24,9 @@ bool WriteNowFile(const std::string& path, const BirthData& b) {
 }
 
 // The lunar-month step: the Sun's sign at the last new moon before the chart
-// moment. Everything a cast overwrites is restored afterwards.
-void LunarMonthStep(ChartState& state, const Settings& settings) {
-  const BirthData birth = state.birth;
-  const BirthData birthCopy = state.birthCopy;
-  const BirthData castMoment = state.castMoment;
-  const SlotArray<double> longitudes = state.slotLongitude;
-  const SlotArray<std::int32_t> retrograde = state.slotRetrograde;
-  const double ayanamsa = state.ayanamsaValue;
-  const double balance = state.nakshatraBalance;
-
+// moment.
+void LunarMonthStep(ChartState& state, Caster& caster) {
+  const BirthData& castMoment = state.castMoment;
   // The search starts from the clock value's digits taken as hours
   // (DigitsAsHours: 17:50 starts at 17:30), not from the clock moment that
   // the sunrise search starts from. A chart cast up to 0.4 h after a new
@@ -43,18 +37,9 @@ void LunarMonthStep(ChartState& state, const Settings& settings) {
   DasaDate start{static_cast<int>(castMoment.year), static_cast<int>(castMoment.month),
                  static_cast<int>(castMoment.day), ToGhatis(DigitsAsHours(FileClock{castMoment.time})).value};
   start = AddDuration(start, {});  // a negative or overlong time carries into the date
-  bool found = false;
-  SearchBackward(state, EngineSettingsOf(settings), start, kMoon, kSun, 0.0, &found);
-  state.lunarMonthFallback = found ? 0 : 1;
-  state.lunarMonthSign = SignOf(state.slotLongitude[kSun]);  // a cast's Sun is in [0, 360)
-
-  state.birth = birth;
-  state.birthCopy = birthCopy;
-  state.castMoment = castMoment;
-  state.slotLongitude = longitudes;
-  state.slotRetrograde = retrograde;
-  state.ayanamsaValue = ayanamsa;
-  state.nakshatraBalance = balance;
+  const SearchResult newMoon = SearchBackward(caster, state.birth, start, kMoon, kSun, 0.0);
+  state.lunarMonthFallback = newMoon.found ? 0 : 1;
+  state.lunarMonthSign = SignOf(newMoon.cast.Longitude(Body::kSun));  // a cast's Sun is in [0, 360)
 }
 
 // Dhooma, Vyatipata, Parivesha, Indrachapa, Upaketu from the Sun: s*Sun + k/3
@@ -130,66 +115,63 @@ ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, con
 
 namespace {
 
-// Starts the cast chain as on a state just made: the ayanamsa and
-// sidereal-correction chains of the ephemeris carry from one cast to the
-// next, so a recast begins them, and every derived value, from zero. A
-// chart's results then depend only on its birth data, options and settings,
-// whatever was cast on the state before.
-void StartFreshChain(ChartState& state) {
+// Starts a chart as on a state just made, with the birth data given: every
+// derived value starts from zero (and the casts from a fresh Caster), so a
+// chart's results depend only on its birth data, options and settings,
+// whatever was computed on the state before.
+void StartFresh(ChartState& state, const BirthData& birth) {
   const ChartOptions options = state.options;
   const std::int32_t section = state.reportSection;
   state = ChartState{};
   state.options = options;
   state.reportSection = section;
+  state.birth = birth;
 }
 
-// Steps 2 and 4..8 of the driver, once the birth fields hold the chart's data.
-void CastAndDerive(ChartState& state, const Settings& settings) {
-  const BirthData saved = state.birth;
-  CastChart(state, EngineSettingsOf(settings), static_cast<int>(std::trunc(saved.year)),
-            static_cast<int>(std::trunc(saved.month)), static_cast<int>(std::trunc(saved.day)));
-  state.birth = saved;
-  state.birthCopy = saved;
-  if (state.options.tajakaMode) FindTajakaChart(state, settings);
+// The casts of a chart, in their one order: the birth moment (and for a
+// Tajaka chart the search of its moment), the lunar-month and sunrise steps
+// and the Sun-based upagrahas. The chart is left cast at its moment as the
+// sunrise step's last cast gives it.
+void CastChartOf(ChartState& state, const Settings& settings) {
+  Caster caster(EngineSettingsOf(settings));
+  ApplyCast(state, caster.Cast(state.birth));
+  if (state.options.tajakaMode) ApplyCast(state, FindTajakaChart(state, settings, caster));
+  LunarMonthStep(state, caster);
+  SunriseStep(state, settings, caster);
+  state.castCount = caster.CastCount();
+  state.swissSource = caster.Chains().swissSource;
 }
 
-void FinishPass(ChartState& state, const Settings& settings) {
-  if (state.recastFlag) {
-    LunarMonthStep(state, settings);
-    SunriseStep(state, settings);
-    state.recastFlag = 0;
-  }
+void FinishPass(ChartState& state, const Settings& settings, ReportBuffer* report) {
   SunBasedUpagrahas(state, settings);
-  RunCalculationPass(state, settings);
+  RunCalculationPass(state, settings, report);
 }
 
 }  // namespace
 
-ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path) {
+ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path,
+                           ReportBuffer* report) {
   if (state.options.recompute) {
     state.slotRetrograde.fill(0);
     state.slotLongitude.fill(0.0);
     const ComputeStatus status = ReadChartDataFile(state, settings, path);
     if (status != ComputeStatus::kOk) return status;
     if (!IsCastable(state.birth)) return ComputeStatus::kBadFile;
-    const BirthData birth = state.birth;
-    StartFreshChain(state);
-    state.birth = birth;
-    CastAndDerive(state, settings);
+    StartFresh(state, BirthData(state.birth));
+    CastChartOf(state, settings);
   }
-  FinishPass(state, settings);
+  FinishPass(state, settings, report);
   return ComputeStatus::kOk;
 }
 
-bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth) {
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth,
+                           ReportBuffer* report) {
   if (state.options.recompute) {
     if (!IsCastable(birth)) return false;
-    const BirthData given = birth;  // `birth` may be a field of the state itself
-    StartFreshChain(state);
-    state.birth = given;
-    CastAndDerive(state, settings);
+    StartFresh(state, BirthData(birth));  // `birth` may be a field of the state itself
+    CastChartOf(state, settings);
   }
-  FinishPass(state, settings);
+  FinishPass(state, settings, report);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "chart/chart_state.h"
 #include "engine/cast.h"
 #include "io/settings.h"
+#include "report/report_buffer.h"
 
 namespace orvane {
 
@@ -23,14 +24,18 @@ enum class ComputeStatus {
 // file. A path that cannot be opened is tried again as "data" + path.
 ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, const std::string& path);
 
-// The driver: recasts when state.options.recompute is set (reading `path`),
-// runs the Tajaka search, the lunar-month and sunrise steps after a recast,
-// the Sun-based upagrahas and the calculation pass. A file whose data is not
-// castable (IsCastable) gives kBadFile, with nothing cast.
-ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path);
+// The driver: when state.options.recompute is set it reads `path` and casts
+// the chart with one fresh Caster (the birth moment, the Tajaka search, the
+// lunar-month and sunrise steps, in that order); then the Sun-based
+// upagrahas and the calculation pass, which writes the section
+// state.reportSection names into `report` when one is given. A file whose
+// data is not castable (IsCastable) gives kBadFile, with nothing cast.
+ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path,
+                           ReportBuffer* report = nullptr);
 // The same driver from birth data in hand (no file involved); false, with
 // nothing cast, when the data is not castable (IsCastable).
-bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth);
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth,
+                           ReportBuffer* report = nullptr);
 
 // The present moment at the settings' default place, in file units.
 BirthData NowBirthData(const Settings& settings);
@@ -38,7 +43,7 @@ BirthData NowBirthData(const Settings& settings);
 // The year whose positions a computed chart shows: the Tajaka year of an
 // annual, monthly or hora chart, otherwise the birth year.
 inline int ChartYear(const ChartState& state) {
-  return state.options.tajakaMode ? state.options.tajakaYear : static_cast<int>(state.birthCopy.year);
+  return state.options.tajakaMode ? state.options.tajakaYear : static_cast<int>(state.birth.year);
 }
 
 }  // namespace orvane

@@ -11,8 +11,8 @@ namespace {
 // Local mean time `hours` on the date of `moment`'s day (or the day before
 // when that lies after the moment), as a clock moment of the chart's zone.
 DasaDate LocalMeanTime(const ChartState& state, const DasaDate& moment, double hours, bool notAfter) {
-  const double lonWest = DecToDeg(state.birthCopy.longitude);
-  const double zone = DecToDeg(state.birthCopy.zone);
+  const double lonWest = DecToDeg(state.birth.longitude);
+  const double zone = DecToDeg(state.birth.zone);
   double clock = hours + lonWest / 15.0 - zone;  // hours of the zone's clock on that date
   DasaDate d{moment.year, moment.month, moment.day, 0};
   d = AddDuration(d, EncodeGhatis(ToGhatis(Hours{clock}).value));
@@ -22,8 +22,8 @@ DasaDate LocalMeanTime(const ChartState& state, const DasaDate& moment, double h
 
 }  // namespace
 
-void SunriseStep(ChartState& state, const Settings& settings) {
-  const EngineSettings engine = EngineSettingsOf(settings);
+void SunriseStep(ChartState& state, const Settings& settings, Caster& caster) {
+  const BirthData& place = state.birth;
   SunriseValues& sr = state.sunrise;
   const BirthData& m = state.castMoment;
   const DasaDate start = MomentOf(m.year, m.month, m.day, FileClock{m.time});
@@ -31,21 +31,26 @@ void SunriseStep(ChartState& state, const Settings& settings) {
   sr.chartMoment = start;
   sr.fallback = 0;
 
-  bool ok = false;
-  DasaDate sunrise = FindSunEvent(state, engine, 0, 0, start, &ok);
+  const SearchResult rise = FindSunEvent(caster, place, 0, 0, start);
+  bool ok = rise.found;
+  DasaDate sunrise = rise.moment;
   DasaDate sunset{}, nextSunrise{};
   if (ok) {
     sr.sunriseGhatis = sunrise.ghatis;
     sr.minutesSinceSunrise = DaysBetween(start, sunrise) * 1440;
-    ComputeTimeLagnas(state, settings, natalAscendant);
-    CastAtMoment(state, engine, start);
-    sunset = FindSunEvent(state, engine, 1, 1, sunrise, &ok);
+    ComputeTimeLagnas(state, rise.cast.Longitude(Body::kSun), natalAscendant);
+    caster.CastAt(place, start);  // the searches' casts chain on from the chart moment
+    const SearchResult set = FindSunEvent(caster, place, 1, 1, sunrise);
+    ok = set.found;
+    sunset = set.moment;
   }
   if (ok) {
     sr.dayLength = DaysBetween(sunset, sunrise) * 60;
     sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
     if (!sr.bornInDaytime) {
-      nextSunrise = FindSunEvent(state, engine, 0, 1, sunset, &ok);
+      const SearchResult next = FindSunEvent(caster, place, 0, 1, sunset);
+      ok = next.found;
+      nextSunrise = next.moment;
       if (ok) sr.nightLength = DaysBetween(nextSunrise, sunset) * 60;
     }
   }
@@ -62,15 +67,14 @@ void SunriseStep(ChartState& state, const Settings& settings) {
     sr.dayLength = 30;
     sr.bornInDaytime = sr.minutesSinceSunrise < sr.dayLength * 24 ? 1 : 0;
     if (!sr.bornInDaytime) sr.nightLength = 30;
-    CastAtMoment(state, engine, sunrise);
-    ComputeTimeLagnas(state, settings, natalAscendant);
+    ComputeTimeLagnas(state, caster.CastAt(place, sunrise).Longitude(Body::kSun), natalAscendant);
   }
   sr.sunriseMoment = sunrise;
   sr.sunsetMoment = sunset;
   sr.nextSunriseMoment = nextSunrise;
-  CastAtMoment(state, engine, start);
-  ComputeTimeUpagrahas(state, settings);
-  CastAtMoment(state, engine, start);
+  const CastResult atChart = caster.CastAt(place, start);
+  ComputeTimeUpagrahas(state, settings, caster, atChart);
+  ApplyCast(state, caster.CastAt(place, start));
 }
 
 }  // namespace orvane

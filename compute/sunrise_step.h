@@ -4,12 +4,14 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "engine/caster.h"
 #include "io/settings.h"
 
 namespace orvane {
 
 // Sunrise before the chart moment, day and night lengths, the time lagnas and
-// time upagrahas; leaves the state cast at the chart moment.
-void SunriseStep(ChartState& state, const Settings& settings);
+// time upagrahas, with the casts of `caster`; puts the last cast, at the
+// chart moment, into the state.
+void SunriseStep(ChartState& state, const Settings& settings, Caster& caster);
 
 }  // namespace orvane

@@ -1,13 +1,13 @@
 // The dasa systems of the natal chart: section writers of the calculation
-// pass. A writer appends text only when state.reportSection names its
-// section (the pass empties the buffer before the pass; no writer clears
-// it); one whose results only its text shows computes nothing otherwise.
+// pass. A writer appends its text to the buffer it is given (no writer
+// clears it); one that also keeps results (VimsottariDasa) computes them
+// with no buffer too.
 //
 // What they read from ChartState:
-// - the chart date: birthCopy.year, .month, .day (whole numbers; the clock
+// - the chart date: birth.year, .month, .day (whole numbers; the clock
 //   time is not used; a date past a month's end is read as the real date its
-//   day count names). In Tajaka mode the pass puts the annual chart's moment
-//   there before the compressed dasas and restores it afterwards.
+//   day count names). The dasas compressed into a Tajaka or mundane chart
+//   are given their date and dasa year instead (DasaSpan).
 // - the Moon: slotLongitude[kMoon]; its nakshatra, pada and unelapsed
 //   fraction are taken together through NakshatraOf (nakshatraBalance is not
 //   read: it is the same fraction).
@@ -15,7 +15,7 @@
 //   from the Moon's elongation).
 // - dasaYearLength: days per dasa year, read by every writer except the two
 //   compressed ones, which read options.mundaneDays instead. No writer
-//   changes dasaYearLength; the pass sets and restores it around the calls.
+//   changes it.
 // - VimsottariDasa and VimsottariSubPeriods read dasa.balance (written by
 //   ComputeDasaBalance; computed on the spot when no balance is stored);
 //   VimsottariSubPeriods also reads options.selectedMahadasaLord (1..9;
@@ -31,12 +31,13 @@
 #include "chart/chart_state.h"
 #include "dasa/periods.h"
 #include "io/settings.h"
+#include "report/report_buffer.h"
 
 namespace orvane {
 
 void ComputeDasaBalance(ChartState& state, const Settings& settings);
-void VimsottariDasa(ChartState& state, const Settings& settings);        // section 0
-void VimsottariSubPeriods(ChartState& state, const Settings& settings);  // section 42
+void VimsottariDasa(ChartState& state, const Settings& settings, ReportBuffer* report = nullptr);  // section 0
+void VimsottariSubPeriods(ChartState& state, const Settings& settings, ReportBuffer& out);        // section 42
 
 // The Vimsottari periods three levels deep, computed as sections 0 and 42
 // compute them: the nine main periods with their antardasas (section 0's
@@ -50,7 +51,7 @@ struct VimsottariTree {
   std::array<dasa::PeriodList, 9> antardasas{};
 };
 VimsottariTree VimsottariPeriodTree(const ChartState& state);
-void KalachakraDasa(ChartState& state, const Settings& settings);        // section 1
+void KalachakraDasa(const ChartState& state, const Settings& settings, ReportBuffer& out);  // section 1
 
 // The nakshatra family: dasas of one shape (a cycle of lords entered by the
 // Moon's nakshatra, its Ashtottari group or the tithi, with the balance at
@@ -75,16 +76,25 @@ enum class NakshatraDasa : int {
 
 // The report section of a dasa of the family.
 int NakshatraDasaSection(NakshatraDasa dasa);
-// Appends the dasa's listing when state.reportSection is its section (and
-// computes nothing otherwise).
-void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa);
+// Where a dasa of the family runs: the date its balance is counted from and
+// the days of its dasa year.
+struct DasaSpan {
+  DasaDate from{};
+  double yearLength = 365.2425;
+};
+// The chart's own span: its date and state.dasaYearLength.
+DasaSpan ChartDasaSpan(const ChartState& state);
+// Appends the dasa's listing over `span` (the compressed Vimsottari and
+// Yogini of a mundane chart take their year from options.mundaneDays).
+void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out);
 
-// Each dasa of the family as a section writer of the calculation pass.
+// Each dasa of the family as a section writer of the calculation pass, over
+// the chart's own span.
 template <NakshatraDasa D>
-void NakshatraDasaWriter(ChartState& state, const Settings&) {
-  WriteNakshatraDasa(state, D);
+void NakshatraDasaWriter(const ChartState& state, const Settings&, ReportBuffer& out) {
+  WriteNakshatraDasa(state, D, ChartDasaSpan(state), out);
 }
-using DasaSectionWriter = void (*)(ChartState&, const Settings&);
+using DasaSectionWriter = void (*)(const ChartState&, const Settings&, ReportBuffer&);
 inline constexpr DasaSectionWriter YoginiDasa = NakshatraDasaWriter<NakshatraDasa::kYogini>;
 inline constexpr DasaSectionWriter TithiYoginiDasa = NakshatraDasaWriter<NakshatraDasa::kTithiYogini>;
 inline constexpr DasaSectionWriter DwisaptatiSamaDasa = NakshatraDasaWriter<NakshatraDasa::kDwisaptatiSama>;

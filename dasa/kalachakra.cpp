@@ -152,18 +152,18 @@ KalachakraList ComputeKalachakra(const ChartState& state, const DasaDate& birth)
 
 }  // namespace
 
-void KalachakraDasa(ChartState& state, const Settings&) {
+void KalachakraDasa(const ChartState& state, const Settings&, ReportBuffer& out) {
   const DasaDate birth = dasa::ChartDate(state);
   const KalachakraList list = ComputeKalachakra(state, birth);
 
-  state.report.Appendf("Kalachakra Dasa:\n");
+  out.Appendf("Kalachakra Dasa:\n");
   for (int i = 0; i < list.count; ++i) {
     const KalachakraPeriod& p = list.period[i];
     const auto& signs = kCycleSigns[p.cls];
     const bool first = i == 0;
     const DasaDate& shown = first ? birth : p.main.period.start;
     const char* name = kSignAbbreviation[signs[p.main.period.lord - 1]];
-    state.report.Appendf("\n%c%c %04d-%02d-%02d", name[0], name[1], dasa::PrintedYear(shown.year), shown.month,
+    out.Appendf("\n%c%c %04d-%02d-%02d", name[0], name[1], dasa::PrintedYear(shown.year), shown.month,
                          shown.day);
     // Sub-period 1 begins with the main period and is never shown; in the
     // period running at birth only those that start after birth are.
@@ -171,12 +171,12 @@ void KalachakraDasa(ChartState& state, const Settings&) {
       const dasa::Period& s = p.main.sub[j];
       if (first && !dasa::StartsAfter(s.start, birth)) continue;
       const char* sub = kSignAbbreviation[signs[s.lord - 1]];
-      state.report.Appendf("  %c%c %04d-%02d-%02d", sub[0], sub[1], dasa::PrintedYear(s.start.year),
+      out.Appendf("  %c%c %04d-%02d-%02d", sub[0], sub[1], dasa::PrintedYear(s.start.year),
                            s.start.month, s.start.day);
-      if (j == 4) state.report.Appendf("\n%13s", "");  // the rest under the first entry
+      if (j == 4) out.Appendf("\n%13s", "");  // the rest under the first entry
     }
   }
-  state.report.Appendf("\n");
+  out.Appendf("\n");
 }
 
 }  // namespace orvane

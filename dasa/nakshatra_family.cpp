@@ -1,8 +1,8 @@
 // The nakshatra dasa family: dasas built like Vimsottari on their own cycles
 // of lords, entered by the Moon's nakshatra (or the tithi), and the two
-// compressed dasas of mundane charts. Each writer lists its periods from the
-// chart date (the birth copies) at state.dasaYearLength days a dasa year; the
-// calculation pass sets that year length before each call.
+// compressed dasas of mundane charts. Each writer lists its periods over a
+// DasaSpan: the chart date at state.dasaYearLength days a dasa year, or the
+// span a Tajaka or mundane chart compresses the dasa into.
 #include <array>
 #include <cmath>
 
@@ -180,7 +180,7 @@ enum class FirstLord {
 
 // Where the dasa year of a listing comes from.
 enum class DasaYear {
-  kChart,    // state.dasaYearLength (set by the pass; compressed in Tajaka and mundane charts)
+  kChart,    // the span's (compressed in Tajaka and mundane charts)
   kMundane,  // the mundane chart's days spread over the cycle's total years
 };
 
@@ -251,9 +251,10 @@ int NakshatraDasaSection(NakshatraDasa dasa) {
   return kNakshatraDasas[static_cast<std::size_t>(dasa)].section;
 }
 
-void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa) {
+DasaSpan ChartDasaSpan(const ChartState& state) { return DasaSpan{dasa::ChartDate(state), state.dasaYearLength}; }
+
+void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out) {
   const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];
-  ReportBuffer& out = state.report;
   if (row.firstLord == F::kNotProgrammed) {
     out.Appendf("%s", row.heading);
     return;
@@ -293,8 +294,8 @@ void WriteNakshatraDasa(ChartState& state, NakshatraDasa dasa) {
   }
 
   const double days = state.options.mundaneDays;
-  const double yearLength = row.year == Y::kMundane ? days / row.cycle->years[0] : state.dasaYearLength;
-  const DasaDate birth = dasa::ChartDate(state);
+  const double yearLength = row.year == Y::kMundane ? days / row.cycle->years[0] : span.yearLength;
+  const DasaDate birth = span.from;
   // Without a balance the chart date opens the first main period (the whole
   // cycle fills the mundane chart's days).
   const dasa::PeriodList periods =

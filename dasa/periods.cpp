@@ -24,8 +24,9 @@ constexpr double kMaxBalanceYears = 1.0e6;
 
 }  // namespace
 
-DasaDate ChartDate(const ChartState& state) {
-  const BirthData& b = state.birthCopy;
+DasaDate ChartDate(const ChartState& state) { return ChartDateOf(state.birth); }
+
+DasaDate ChartDateOf(const BirthData& b) {
   const int year = WholeInRange(b.year, -1000000, 1000000, 0);
   const int month = WholeInRange(b.month, -100000, 100000, 1);
   const int day = WholeInRange(b.day, -100000, 100000, 1);

@@ -99,10 +99,12 @@ struct PeriodList {
   std::array<MainPeriod, kMaxMainPeriods> main{};
 };
 
-// The chart's date (the birth copies: the birth date, or the chart moment in
-// Tajaka mode) at 0 ghatis, read as the real date its day count names.
+// The chart's birth date at 0 ghatis, read as the real date its day count
+// names.
 // Fields that are not finite whole-number-sized values are brought into range.
 DasaDate ChartDate(const ChartState& state);
+// The same reading of any date in file units (the clock time is not used).
+DasaDate ChartDateOf(const BirthData& date);
 
 // b dasa years split into the 360-day reckoning: whole years, months of 30
 // days, days and the rest in ghatis. b >= 0.

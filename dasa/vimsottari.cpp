@@ -74,7 +74,7 @@ VimsottariRecord RecordOf(const dasa::Period& p, const DasaDate& start) {
 
 void ComputeDasaBalance(ChartState& state, const Settings&) { StoreBalance(state); }
 
-void VimsottariDasa(ChartState& state, const Settings&) {
+void VimsottariDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   const DasaDate birth = dasa::ChartDate(state);
   const dasa::PeriodList list = VimsottariPeriods(state, birth);
 
@@ -92,13 +92,13 @@ void VimsottariDasa(ChartState& state, const Settings&) {
   }
   out.vimsottariValid = 1;
 
-  if (!WritingSection(state)) return;
-  state.report.Appendf("Vimsottari Dasa:\n");
-  dasa::AppendPlanetPeriods(state.report, list, &birth);
-  state.report.Appendf("\n");
+  if (!report) return;
+  report->Appendf("Vimsottari Dasa:\n");
+  dasa::AppendPlanetPeriods(*report, list, &birth);
+  report->Appendf("\n");
 }
 
-void VimsottariSubPeriods(ChartState& state, const Settings&) {
+void VimsottariSubPeriods(ChartState& state, const Settings&, ReportBuffer& out) {
   int lord = state.options.selectedMahadasaLord;
   if (lord < kSun || lord > kKetu) lord = kSun;  // the dialog's default
 
@@ -112,9 +112,9 @@ void VimsottariSubPeriods(ChartState& state, const Settings&) {
     break;
   }
 
-  state.report.Appendf("Antardasas && pratyantardasas in %s's Vimsottari Dasa:\n", kPlanetName[lord]);
-  dasa::AppendPlanetPeriods(state.report, subs, nullptr);
-  state.report.Appendf("\n");
+  out.Appendf("Antardasas && pratyantardasas in %s's Vimsottari Dasa:\n", kPlanetName[lord]);
+  dasa::AppendPlanetPeriods(out, subs, nullptr);
+  out.Appendf("\n");
 }
 
 VimsottariTree VimsottariPeriodTree(const ChartState& state) {

@@ -136,7 +136,7 @@ TextFont TextBlockFont(const QString& face, int heightParam, int widthParam, int
 
 void ScreenView::SelectChart(int index) { choices_.selectedChart = SelectVarga(index).chartIndex; }
 
-QString ScreenView::ReportText() const { return Latin1(chart().report.Text()); }
+QString ScreenView::ReportText() const { return Latin1(report().Text()); }
 
 int ScreenView::ChartIndexOf(ScreenChart which) const {
   switch (which) {

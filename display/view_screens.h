@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "display/chart_draw.h"
+#include "report/report_buffer.h"
 #include "display/colours.h"
 #include "display/text_font.h"
 #include "chart/chart_state.h"
@@ -259,15 +260,17 @@ class ScreenView {
                        bool clearBackground) const;
 
   // The chart pass: computes this view's chart (recasting when its
-  // recompute flag is set) and leaves the text of `section` in the
-  // chart's report buffer. Returns false when it failed; lastFailure()
-  // then says why.
+  // recompute flag is set) and leaves the text of `section` in the view's
+  // report buffer. Returns false when it failed; lastFailure() then says
+  // why.
   virtual bool RunChartPass(int section) = 0;
   virtual const ChartState& chart() const = 0;
+  // The view's report buffer: the text of the last pass's section.
+  virtual const ReportBuffer& report() const = 0;
   virtual const Settings& settings() const = 0;
   virtual QString lastFailure() const = 0;
 
-  // The chart's report buffer as text (the section of the last pass).
+  // The view's report buffer as text (the section of the last pass).
   QString ReportText() const;
   // The whole text of the screen prepared last: every block's report text
   // or heading in table order. Emptied when a screen starts painting.

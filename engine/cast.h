@@ -1,31 +1,10 @@
-// One cast of the chart: the ephemeris of the chosen engine into the body
-// slots, the ayanamsa of the date and the Moon's nakshatra balance.
+// What a cast accepts and the Moon's nakshatra of a cast (the casts
+// themselves: engine/caster.h).
 #pragma once
 
-#include "engine/body.h"
-#include "engine/engine_settings.h"
 #include "engine/engine_state.h"
 
 namespace orvane {
-
-// Casts the chart for the birth fields already in state.birth; only the date
-// is taken from the arguments (for the ayanamsa of the date). Fills slots
-// 0..9 (and 26..28 when the engine computes Uranus, Neptune and Pluto), the
-// ayanamsa value and the nakshatra balance; returns the Moon's nakshatra
-// index.
-// With `wanted` short of every body, only those slots (and the ascendant
-// when it is wanted) are cast; the others keep the values of an earlier
-// cast. These are the trial casts of the searches, which read two angles
-// at most. Every cast, whole or not, advances the ayanamsa chains exactly
-// as a whole cast does, so the casts that give results are the same.
-int CastChart(EngineState& state, const EngineSettings& settings, int year, int month, int day,
-              BodySet wanted = BodySet::All());
-// CastChart with the birth fields as they stand (the searches set them first).
-void RecastChart(EngineState& state, const EngineSettings& settings, BodySet wanted = BodySet::All());
-// Casts at another date and clock time (file units) in the zone and place of
-// the birth copy: the trial casts of the time searches.
-void RecastAt(EngineState& state, const EngineSettings& settings, int year, int month, int day, double time,
-              BodySet wanted = BodySet::All());
 
 // The largest magnitude a birth field may have to be cast. No input comes
 // near it (a chart file holds years up to 2999 and angles up to 180); past

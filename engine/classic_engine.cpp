@@ -41,10 +41,10 @@ bool Computes(unsigned parts, Body body) {
 
 }  // namespace
 
-void ClassicEngine::CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
+void ClassicEngine::CastBodies(const CastMoment& moment, const EngineSettings& settings, BodySet wanted,
+                               CastChains& chains, CastResult& out) const {
   const unsigned parts = PartsFor(wanted);
-  CastEphemeris(state, settings, 1, parts);
-  const EphemerisState& eph = state.ephemeris;
+  const EphemerisState eph = CastEphemeris(moment, settings, chains, parts);
   out.computed = (parts & kCastAscendant) ? BodySet{}.WithAscendant() : BodySet{};
   for (Body body : kClassicBodies) {
     if (!Computes(parts, body)) continue;
@@ -55,14 +55,16 @@ void ClassicEngine::CastBodies(EngineState& state, const EngineSettings& setting
   }
   out.ascendant = eph.ascendant;
   out.ramc = eph.ramc;
+  out.obliquity = eph.obliquity;
+  out.siderealCorrection = eph.siderealCorrection;
 }
 
-double ClassicEngine::DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
-                                   int day) const {
-  return ReportAyanamsa(state, settings, year, month, day);
+double ClassicEngine::DateAyanamsa(const EngineSettings& settings, int year, int month, int day,
+                                   CastChains& chains) const {
+  return ReportAyanamsa(chains, settings, year, month, day);
 }
 
-std::string ClassicEngine::Describe(const EngineState&) const { return {}; }
+std::string ClassicEngine::Describe(std::uint8_t) const { return {}; }
 
 std::string ClassicRangeNote(int year) {
   if (year >= kClassicCloseFromYear && year <= kClassicCloseToYear) return {};

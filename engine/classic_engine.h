@@ -31,12 +31,13 @@ class ClassicEngine final : public EphemerisEngine {
   // node; never Uranus, Neptune or Pluto), with what the theory computes
   // together: the Moon with the node, a planet with all five.
  protected:
-  void CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+  void CastBodies(const CastMoment& moment, const EngineSettings& settings, BodySet wanted, CastChains& chains,
+                  CastResult& out) const override;
 
  public:
-  double DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
-                      int day) const override;
-  std::string Describe(const EngineState& state) const override;
+  double DateAyanamsa(const EngineSettings& settings, int year, int month, int day,
+                      CastChains& chains) const override;
+  std::string Describe(std::uint8_t swissSource) const override;
 };
 
 }  // namespace orvane

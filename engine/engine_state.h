@@ -1,8 +1,6 @@
-// The cast chart at the base layer: birth data, the body slots and the
-// working values of the ephemeris, the casts and the sunrise searches. It is
-// trivially copyable, so "save, search, restore" is a plain copy; the whole
-// computed chart (chart/chart_state.h) extends it with what the layers above
-// derive.
+// The cast chart at the base layer: birth data, the body slots of the cast
+// and the sunrise values. It is trivially copyable; the whole computed chart
+// (chart/chart_state.h) extends it with what the layers above derive.
 #pragma once
 
 #include <array>
@@ -57,8 +55,7 @@ using SlotArray = std::array<T, kSlotCount>;
 // (whole numbers), time (hours + minutes/100 + seconds/6000, local clock),
 // zone (hours + minutes/100, positive west), longitude (degrees +
 // minutes/100, positive west), latitude (degrees + minutes/100, positive
-// north). During a cast the ephemeris converts time, longitude and latitude
-// in place, so callers restore these fields afterwards.
+// north). A cast converts them once (CastMomentOf, engine/ephemeris_engine.h).
 struct BirthData {
   double month = 0;
   double day = 0;
@@ -86,28 +83,11 @@ struct SunriseValues {
   DasaDate chartMoment{};        // the moment the searches started from
 };
 
-// Working values of one ephemeris cast (radians unless noted).
-struct EphemerisState {
-  double T = 0;                  // Julian centuries from 1899 Dec 31 noon
-  double obliquity = 0;
-  double siderealCorrection = 0; // K, degrees; chains into the next cast's formula
-  double reportAyanamsaPrev = 0; // what ReportAyanamsa left last time
-  double ramc = 0;
-  // Results of the classic engine, by body (engine/body.h), and its ascendant.
-  std::array<double, kBodyCount> longitude{};
-  std::array<double, kBodyCount> retrograde{};
-  double ascendant = 0;
-  // Where the Swiss engine's casts of this state took their positions from
-  // (SwissSource, engine/swiss_engine.h): the least precise source so far.
-  std::uint8_t swissSource = 0;
-};
-
 struct EngineState {
-  BirthData birth{};      // working variables during a cast (file units on entry)
-  BirthData birthCopy{};  // kept after each cast
-  // The moment the state was last cast for, in file units (set by every cast
-  // before the ephemeris converts the birth fields): after the natal cast the
-  // birth moment, after the Tajaka search the found moment.
+  BirthData birth{};  // the chart's data, file units (never converted in place)
+  // The moment the chart's positions were cast for, in file units: the birth
+  // moment of a natal chart, the found moment of a Tajaka chart (the clock
+  // time as the searches' last cast at it gives it).
   BirthData castMoment{};
 
   SlotArray<double> slotLongitude{};  // sidereal degrees, [0, 360)
@@ -116,14 +96,15 @@ struct EngineState {
   double ayanamsaValue = 0;    // negated ayanamsa of the birth date (added form)
   double nakshatraBalance = 0; // part of the Moon's nakshatra still to run, (0, 1]
   std::int32_t lunarMonthSign = 0;
-  std::int32_t recastFlag = 0;
-  std::uint32_t castCount = 0;  // casts since the state was made (bounds the searches' work)
+  std::uint32_t castCount = 0;  // casts the chart's computation made (bounds the searches' work)
   // 1 when the new-moon search of the lunar month found no crossing within
   // its bound (only for non-finite or absurd input).
   std::int32_t lunarMonthFallback = 0;
+  // Where the Swiss engine's casts of this chart took their positions from
+  // (SwissSource, engine/swiss_engine.h): the least precise source.
+  std::uint8_t swissSource = 0;
 
   SunriseValues sunrise{};
-  EphemerisState ephemeris{};
 };
 static_assert(std::is_trivially_copyable_v<EngineState>);
 

@@ -266,23 +266,23 @@ double ChitrapakshaRaw(double T, double prev) {
          0.8834166666666666;
 }
 
-double SiderealCorrection(EngineState& state, const EngineSettings& settings, double T) {
-  const double L = -ChitrapakshaRaw(T, state.ephemeris.siderealCorrection);
+double SiderealCorrection(CastChains& chains, const EngineSettings& settings, double T) {
+  const double L = -ChitrapakshaRaw(T, chains.siderealCorrection);
   double K = -0.0;
   if (!IsTropical(settings)) K = -L - settings.ayanamsaOffset * 0.016666666666666666;
-  state.ephemeris.siderealCorrection = K;
+  chains.siderealCorrection = K;
   return K;
 }
 
-double ReportAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month, int day) {
+double ReportAyanamsa(CastChains& chains, const EngineSettings& settings, int year, int month, int day) {
   const double jd = DayNumber(month, day, year);
   const double T0 = (jd - 2415020 - 0.5) * 2.7378507871321012e-5;
-  const double raw1 = ChitrapakshaRaw(T0, state.ephemeris.reportAyanamsaPrev);
+  const double raw1 = ChitrapakshaRaw(T0, chains.reportAyanamsaPrev);
   const double raw2 = ChitrapakshaRaw(T0, raw1);
   const double L = -raw2;
   double value = -0.0;
   if (!IsTropical(settings)) value = -(L + settings.ayanamsaOffset / 60);
-  state.ephemeris.reportAyanamsaPrev = value;
+  chains.reportAyanamsaPrev = value;
   return value;
 }
 
@@ -308,25 +308,21 @@ double ComputeAscendant(double ramc, double obliquity, double latitude, double K
   return Mod360(theta * kDegreesPerRadian + K);
 }
 
-void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert, unsigned parts) {
-  BirthData& b = state.birth;
-  EphemerisState& eph = state.ephemeris;
-  if (convert) {
-    const CastMoment moment = CastMomentOf(b);
-    StoreConverted(b, moment);
-    eph.T = moment.T;
-  }
-  eph.retrograde.fill(0.0);
+EphemerisState CastEphemeris(const CastMoment& moment, const EngineSettings& settings, CastChains& chains,
+                             unsigned parts) {
+  EphemerisState eph;
+  eph.T = moment.T;
   eph.obliquity = ComputeObliquity(eph.T);
-  SiderealCorrection(state, settings, eph.T);
-  eph.ramc = ComputeSiderealTime(b.time, eph.T, b.longitude);
+  eph.siderealCorrection = SiderealCorrection(chains, settings, eph.T);
+  eph.ramc = ComputeSiderealTime(moment.ut, eph.T, moment.longitudeWest);
   if (parts & kCastAscendant)
-    eph.ascendant = ComputeAscendant(eph.ramc, eph.obliquity, b.latitude, eph.siderealCorrection);
+    eph.ascendant = ComputeAscendant(eph.ramc, eph.obliquity, moment.latitude, eph.siderealCorrection);
   if (parts & kCastPlanets)
     ComputePlanets(eph, std::size(kPlanetTheories));
   else if (parts & kCastSun)
     ComputePlanets(eph, 1);
   if (parts & kCastMoon) ComputeMoonAndNode(eph);
+  return eph;
 }
 
 }  // namespace orvane

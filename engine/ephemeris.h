@@ -5,18 +5,33 @@
 // and a trigonometric series for the Moon).
 #pragma once
 
+#include <array>
+
+#include "engine/body.h"
 #include "engine/engine_settings.h"
-#include "engine/engine_state.h"
+#include "engine/ephemeris_engine.h"
 
 namespace orvane {
 
+// The working values and results of one classic cast (radians unless noted).
+struct EphemerisState {
+  double T = 0;                   // Julian centuries from 1899 Dec 31 noon
+  double obliquity = 0;
+  double siderealCorrection = 0;  // K, degrees
+  double ramc = 0;
+  // By body (engine/body.h): the Sun, the Moon, Mercury..Saturn and Rahu.
+  std::array<double, kBodyCount> longitude{};
+  std::array<double, kBodyCount> retrograde{};
+  double ascendant = 0;
+};
+
 // Chitrapaksha ayanamsa (degrees) at T for the formula's `prev` value.
 double ChitrapakshaRaw(double T, double prev);
-// K for this cast; chains through state.ephemeris.siderealCorrection.
-double SiderealCorrection(EngineState& state, const EngineSettings& settings, double T);
+// K for this cast; chains through chains.siderealCorrection.
+double SiderealCorrection(CastChains& chains, const EngineSettings& settings, double T);
 // The negated ayanamsa of a date (0 h universal time), chained through
-// state.ephemeris.reportAyanamsaPrev.
-double ReportAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month, int day);
+// chains.reportAyanamsaPrev.
+double ReportAyanamsa(CastChains& chains, const EngineSettings& settings, int year, int month, int day);
 // Longitude offset of the ascendant from the Sun at sunrise (rising) or sunset.
 double SunriseTarget(int definition, bool rising);
 
@@ -35,10 +50,10 @@ enum CastPart : unsigned {
   kCastWhole = 15,
 };
 
-// A cast from the birth fields of the state (converted in place when
-// `convert` is 1): fills state.ephemeris with the results of `parts` (by
-// body: the Sun, the Moon, Mercury..Saturn and Rahu, the mean node; and the
-// ascendant); the others keep the values of an earlier cast.
-void CastEphemeris(EngineState& state, const EngineSettings& settings, int convert, unsigned parts = kCastWhole);
+// A cast of a moment: the results of `parts` (by body: the Sun, the Moon,
+// Mercury..Saturn and Rahu, the mean node; and the ascendant); the others
+// stay 0.
+EphemerisState CastEphemeris(const CastMoment& moment, const EngineSettings& settings, CastChains& chains,
+                             unsigned parts = kCastWhole);
 
 }  // namespace orvane

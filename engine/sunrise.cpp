@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/body.h"
-#include "engine/cast.h"
+#include "engine/caster.h"
 #include "engine/ephemeris.h"
 
 namespace orvane {
@@ -92,17 +92,15 @@ double RisingSiderealTime(double lambda, double obliquity, double latitude) {
   return NAN;
 }
 
-// The angle (degrees) still to go to the crossing from the state as cast,
-// in [0, 360).
-double AngleToGo(const EngineState& state, int a, int b, double tau, bool backward) {
+// The angle (degrees) still to go to the crossing from a cast, in [0, 360).
+double AngleToGo(const CastResult& cast, int a, int b, double tau, bool backward) {
   if (a == kMoon) {
-    const double f = AngleFunction(state, a, b, tau);
+    const double f = AngleFunction(cast, a, b, tau);
     return backward ? f : Normalise360(360 - f);
   }
-  const EphemerisState& eph = state.ephemeris;
-  const double target = state.slotLongitude[kSun] + tau - eph.siderealCorrection;  // tropical
-  const double rises = RisingSiderealTime(target, eph.obliquity, state.birth.latitude);
-  const double d = (eph.ramc - rises) * kDegreesPerRadian;
+  const double target = cast.Longitude(Body::kSun) + tau - cast.siderealCorrection;  // tropical
+  const double rises = RisingSiderealTime(target, cast.obliquity, cast.converted.latitude);
+  const double d = (cast.ramc - rises) * kDegreesPerRadian;
   return Normalise360(backward ? d : -d);
 }
 
@@ -114,15 +112,16 @@ double Signed(double angle) { return angle > 180 ? angle - 360 : angle; }
 // than 90 degrees: the side of 180 degrees decides.
 bool PastCrossing(double f, bool backward) { return backward ? f > 180 : f < 180; }
 
-bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b, double tau,
-                bool backward, DasaDate& result) {
+bool SearchFast(Caster& caster, const BirthData& place, const DasaDate& start, int a, int b, double tau,
+                bool backward, SearchResult& result) {
+  const EngineSettings& settings = caster.Settings();
   const bool moon = a == kMoon && b == kSun;
   const bool rising = a == kAscendant && b == kSun;
   if (!moon && !rising) return false;
   // The rising of the Sun's point is worked out with the classic engine's
   // obliquity and sidereal correction: other engines step to it.
   if (rising && settings.ephemeris != EphemerisKind::kClassic) return false;
-  if (rising && !(std::fabs(DecToDeg(state.birthCopy.latitude) * kRadiansPerDegree) <= kFastSearchLatitude))
+  if (rising && !(std::fabs(DecToDeg(place.latitude) * kRadiansPerDegree) <= kFastSearchLatitude))
     return false;
   const double rateMin = moon ? kElongationRateMin : kRisingRateMin;
   const double rateMean = moon ? kElongationRateMean : kRisingRateMean;
@@ -131,14 +130,12 @@ bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDa
   const int steps = moon ? kMaxDaySteps : kMaxGhatiSteps;
   const BodySet trial = WantedFor(a).With(WantedFor(b));
 
-  CastAtMoment(state, settings, start, trial);
-  const double togo = AngleToGo(state, a, b, tau, backward);
+  const double togo = AngleToGo(caster.CastAt(place, start, trial), a, b, tau, backward);
   if (!(togo > 0 && togo < 360)) return false;
 
   // Secant steps on the unwrapped angle still to go, in ghatis from the start.
   auto togoAt = [&](double ghatis) {
-    CastAtMoment(state, settings, Offset(start, backward, 0, ghatis), trial);
-    return Signed(AngleToGo(state, a, b, tau, backward));
+    return Signed(AngleToGo(caster.CastAt(place, Offset(start, backward, 0, ghatis), trial), a, b, tau, backward));
   };
   double s0 = 0, h0 = togo;
   double s1 = togo / rateMean;
@@ -189,14 +186,15 @@ bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDa
   }
   while (std::fabs(nearEnd - farEnd) >= kTenSecondsInGhatis) {
     const double mid = (nearEnd + farEnd) / 2;
-    CastAtMoment(state, settings, Offset(start, backward, days, mid), trial);
-    if (PastCrossing(AngleFunction(state, a, b, tau), backward))
+    const CastResult cast = caster.CastAt(place, Offset(start, backward, days, mid), trial);
+    if (PastCrossing(AngleFunction(cast, a, b, tau), backward))
       farEnd = mid;
     else
       nearEnd = mid;
   }
-  result = Offset(start, backward, days, nearEnd);
-  CastAtMoment(state, settings, result);
+  result.moment = Offset(start, backward, days, nearEnd);
+  result.cast = caster.CastAt(place, result.moment);
+  result.found = true;
   return true;
 }
 
@@ -204,14 +202,11 @@ bool SearchFast(EngineState& state, const EngineSettings& settings, const DasaDa
 // wraps, then halving of the bracket down to ten seconds of time. The trial
 // casts compute the two slots the angle function reads; the cast at the
 // result is whole. The fast search above stands in where it applies.
-DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b, double tau,
-                bool backward, bool* found, bool fast = true) {
+SearchResult Search(Caster& caster, const BirthData& place, const DasaDate& start, int a, int b, double tau,
+                    bool backward, bool fast = true) {
   if (fast) {
-    DasaDate result;
-    if (SearchFast(state, settings, start, a, b, tau, backward, result)) {
-      if (found) *found = true;
-      return result;
-    }
+    SearchResult result;
+    if (SearchFast(caster, place, start, a, b, tau, backward, result)) return result;
   }
   const bool ghatiSteps = a == kAscendant;
   const BodySet trial = WantedFor(a).With(WantedFor(b));
@@ -221,8 +216,7 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
     return backward ? after - before > 180 : before - after > 180;
   };
 
-  CastAtMoment(state, settings, start, trial);
-  double prev = AngleFunction(state, a, b, tau);
+  double prev = AngleFunction(caster.CastAt(place, start, trial), a, b, tau);
   int days = 0;
   double ghatis = 0;
   bool hit = false;
@@ -232,19 +226,14 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
       ghatis += 2;
     else
       days += 1;
-    CastAtMoment(state, settings, Offset(start, backward, days, ghatis), trial);
-    const double cur = AngleFunction(state, a, b, tau);
+    const double cur = AngleFunction(caster.CastAt(place, Offset(start, backward, days, ghatis), trial), a, b, tau);
     if (crossed(prev, cur)) {
       hit = true;
       break;
     }
     prev = cur;
   }
-  if (found) *found = hit;
-  if (!hit) {
-    CastAtMoment(state, settings, start);
-    return start;
-  }
+  if (!hit) return SearchResult{start, caster.CastAt(place, start), false};
 
   // Bracket in ghatis beyond the whole days: near bound toward the start.
   double near, far;
@@ -256,12 +245,10 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
     near = 0;
     far = 60;
   }
-  CastAtMoment(state, settings, Offset(start, backward, days, near), trial);
-  prev = AngleFunction(state, a, b, tau);
+  prev = AngleFunction(caster.CastAt(place, Offset(start, backward, days, near), trial), a, b, tau);
   while (std::fabs(near - far) >= kTenSecondsInGhatis) {
     const double mid = (near + far) / 2;
-    CastAtMoment(state, settings, Offset(start, backward, days, mid), trial);
-    const double f = AngleFunction(state, a, b, tau);
+    const double f = AngleFunction(caster.CastAt(place, Offset(start, backward, days, mid), trial), a, b, tau);
     if (!crossed(prev, f)) {
       prev = f;
       near = mid;
@@ -270,8 +257,7 @@ DasaDate Search(EngineState& state, const EngineSettings& settings, const DasaDa
     }
   }
   const DasaDate result = Offset(start, backward, days, near);
-  CastAtMoment(state, settings, result);
-  return result;
+  return SearchResult{result, caster.CastAt(place, result), true};
 }
 
 }  // namespace
@@ -292,36 +278,36 @@ DasaDate MomentOf(double year, double month, double day, FileClock time) {
   return AddDuration(d, EncodeGhatis(ghatis));
 }
 
-void CastAtMoment(EngineState& state, const EngineSettings& settings, const DasaDate& moment, BodySet wanted) {
-  const double h = ToHours(Ghatis{moment.ghatis}).value;
-  const double fl = std::floor(h);
-  RecastAt(state, settings, moment.year, moment.month, moment.day, fl + (h - fl) * 0.6000000000000001, wanted);
+double SlotLongitude(const CastResult& cast, int slot) {
+  if (slot == kAscendant) return cast.ascendant;
+  const int body = GrahaIndexOfSlot(slot);
+  return body >= 0 ? cast.longitude[static_cast<std::size_t>(body)] : 0.0;
 }
 
-double AngleFunction(const EngineState& state, int a, int b, double tau) {
-  return Normalise360(state.slotLongitude[a] - (state.slotLongitude[b] + tau));
+double AngleFunction(const CastResult& cast, int a, int b, double tau) {
+  return Normalise360(SlotLongitude(cast, a) - (SlotLongitude(cast, b) + tau));
 }
 
-DasaDate SearchBackward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
-                        double tau, bool* found) {
-  return Search(state, settings, start, a, b, tau, true, found);
+SearchResult SearchBackward(Caster& caster, const BirthData& place, const DasaDate& start, int a, int b,
+                            double tau) {
+  return Search(caster, place, start, a, b, tau, true);
 }
 
-DasaDate SearchForward(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
-                       double tau, bool* found) {
-  return Search(state, settings, start, a, b, tau, false, found);
+SearchResult SearchForward(Caster& caster, const BirthData& place, const DasaDate& start, int a, int b,
+                           double tau) {
+  return Search(caster, place, start, a, b, tau, false);
 }
 
-DasaDate SearchStepped(EngineState& state, const EngineSettings& settings, const DasaDate& start, int a, int b,
-                       double tau, bool backward, bool* found) {
-  return Search(state, settings, start, a, b, tau, backward, found, false);
+SearchResult SearchStepped(Caster& caster, const BirthData& place, const DasaDate& start, int a, int b,
+                           double tau, bool backward) {
+  return Search(caster, place, start, a, b, tau, backward, false);
 }
 
-DasaDate FindSunEvent(EngineState& state, const EngineSettings& settings, int kind, int direction, const DasaDate& start,
-                      bool* found) {
-  const double tau = SunriseTarget(settings.sunriseDefinition, kind == 0);
-  return direction == 0 ? SearchBackward(state, settings, start, kAscendant, kSun, tau, found)
-                        : SearchForward(state, settings, start, kAscendant, kSun, tau, found);
+SearchResult FindSunEvent(Caster& caster, const BirthData& place, int kind, int direction,
+                          const DasaDate& start) {
+  const double tau = SunriseTarget(caster.Settings().sunriseDefinition, kind == 0);
+  return direction == 0 ? SearchBackward(caster, place, start, kAscendant, kSun, tau)
+                        : SearchForward(caster, place, start, kAscendant, kSun, tau);
 }
 
 }  // namespace orvane

@@ -172,8 +172,8 @@ std::string Trimmed(const char* error) {
   return text;
 }
 
-void NoteSource(EphemerisState& eph, SwissSource source) {
-  if (static_cast<int>(source) > eph.swissSource) eph.swissSource = static_cast<std::uint8_t>(source);
+void NoteSource(CastChains& chains, SwissSource source) {
+  if (static_cast<int>(source) > chains.swissSource) chains.swissSource = static_cast<std::uint8_t>(source);
 }
 
 double Normalised(double degrees) { return Mod360(degrees); }
@@ -190,17 +190,12 @@ std::string SwissEngine::Version() {
   return std::string(buffer.data());
 }
 
-void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const {
-  // The same conversions and the same moment as the classic engine.
-  BirthData& b = state.birth;
-  EphemerisState& eph = state.ephemeris;
-  const BirthData onEntry = b;
-  const CastMoment moment = CastMomentOf(b);
-  StoreConverted(b, moment);
-  eph.T = moment.T;
+void SwissEngine::CastBodies(const CastMoment& moment, const EngineSettings& settings, BodySet wanted,
+                             CastChains& chains, CastResult& out) const {
+  // The same moment as the classic engine.
   const double jdUt = moment.dayNumber - 0.5 + moment.ut / 24.0;
   const double eastLongitude = -moment.longitudeWest;
-  const double latitude = DecToDeg(onEntry.latitude);
+  const double latitude = moment.latitudeDegrees;
 
   const Frame frame = FrameOf(settings);
   const int frameFlag = frame.sidereal ? SEFLG_SIDEREAL : 0;
@@ -251,20 +246,18 @@ void SwissEngine::CastBodies(EngineState& state, const EngineSettings& settings,
       }
     }
   }
-  eph.ramc = out.ramc;
   if (outOfRange) {
     // Beyond every range of the library: the classic engine stands in for
     // this cast, and the chart says so.
-    b = onEntry;
-    ClassicEngine().Cast(state, settings, wanted, out);
-    NoteSource(eph, damaged ? SwissSource::kDamaged : SwissSource::kOutOfRange);
+    out = ClassicEngine().Cast(moment, settings, wanted, chains);
+    NoteSource(chains, damaged ? SwissSource::kDamaged : SwissSource::kOutOfRange);
     return;
   }
-  NoteSource(eph, analytical ? SwissSource::kAnalytical : SwissSource::kFiles);
+  NoteSource(chains, analytical ? SwissSource::kAnalytical : SwissSource::kFiles);
 }
 
-double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
-                                 int day) const {
+double SwissEngine::DateAyanamsa(const EngineSettings& settings, int year, int month, int day,
+                                 CastChains& chains) const {
   const Frame frame = FrameOf(settings);
   if (!frame.sidereal) return -0.0;
   const double jd0 = DayNumber(month, day, year) - 0.5;
@@ -284,8 +277,8 @@ double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& setti
     }
   }
   if (got < 0 || !std::isfinite(ayanamsa)) {
-    NoteSource(state.ephemeris, damaged ? SwissSource::kDamaged : SwissSource::kOutOfRange);
-    return ClassicEngine().DateAyanamsa(state, settings, year, month, day);
+    NoteSource(chains, damaged ? SwissSource::kDamaged : SwissSource::kOutOfRange);
+    return ClassicEngine().DateAyanamsa(settings, year, month, day, chains);
   }
   // The library gives the ayanamsa in 0..360: before its zero year a small
   // negative angle comes out near 360.
@@ -293,9 +286,9 @@ double SwissEngine::DateAyanamsa(EngineState& state, const EngineSettings& setti
   return -(ayanamsa + frame.extraDegrees);
 }
 
-std::string SwissEngine::Describe(const EngineState& state) const {
+std::string SwissEngine::Describe(std::uint8_t swissSource) const {
   std::string text = "Swiss Ephemeris " + Version();
-  switch (static_cast<SwissSource>(state.ephemeris.swissSource)) {
+  switch (static_cast<SwissSource>(swissSource)) {
     case SwissSource::kNone:
     case SwissSource::kFiles:
       return text + ", files";

@@ -2,7 +2,7 @@
 // library for the chart's universal-time moment (with the library's own
 // delta T), the ascendant from its house routine, sidereal by the chosen
 // ayanamsa. Where no data file covers a date the library's analytical mode
-// takes over, and the state records it.
+// takes over, and the cast chains record it.
 //
 // The library keeps its state (open files, the ephemeris path, the sidereal
 // mode, caches of the last positions) per thread: every thread that casts
@@ -20,7 +20,7 @@ namespace orvane {
 // variable names another folder (the Swiss Ephemeris reads it itself).
 inline constexpr const char* kSwissDataFolder = "/usr/share/libswe/ephe";
 
-// Where the positions of a Swiss cast came from (EphemerisState::swissSource).
+// Where the positions of a Swiss cast came from (CastChains::swissSource).
 enum class SwissSource : std::uint8_t {
   kNone = 0,        // no Swiss cast yet
   kFiles = 1,       // the data files
@@ -43,13 +43,14 @@ class SwissEngine final : public EphemerisEngine {
 
   EphemerisKind Kind() const override { return EphemerisKind::kSwiss; }
  protected:
-  void CastBodies(EngineState& state, const EngineSettings& settings, BodySet wanted, CastResult& out) const override;
+  void CastBodies(const CastMoment& moment, const EngineSettings& settings, BodySet wanted, CastChains& chains,
+                  CastResult& out) const override;
 
  public:
-  double DateAyanamsa(EngineState& state, const EngineSettings& settings, int year, int month,
-                      int day) const override;
+  double DateAyanamsa(const EngineSettings& settings, int year, int month, int day,
+                      CastChains& chains) const override;
   // "Swiss Ephemeris 2.10.03, files", "... analytical mode (no data file for the date)", ...
-  std::string Describe(const EngineState& state) const override;
+  std::string Describe(std::uint8_t swissSource) const override;
 
   // The library's version ("2.10.03").
   static std::string Version();

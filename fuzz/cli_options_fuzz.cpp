@@ -2,9 +2,10 @@
 // NUL bytes, as the program receives them).
 //
 // Checked: a refused command line comes with a one-line reason; an accepted
-// one names exactly one source of charts, and everything it would pass to
+// one names exactly one source of charts (none for a place listing or a
+// library command), and everything it would pass to
 // the engine is finite and inside its range: birth data that would make a
-// valid chart data file, a section 0..42 (or none), a Tajaka year, month and
+// valid chart data file, a section 0..43 (or none), a Tajaka year, month and
 // hora period, a mundane span and a mahadasa lord within their ranges.
 #include <cmath>
 #include <cstdint>
@@ -24,10 +25,15 @@ bool Within(double value, double min, double max) { return std::isfinite(value) 
 void CheckAccepted(const CliOptions& o) {
   const int sources =
       (o.now ? 1 : 0) + (o.birth ? 1 : 0) + (o.files.empty() ? 0 : 1) + (o.inputPath.empty() ? 0 : 1);
-  // A listing of places casts no chart; everything else casts from one source.
+  // A listing of places and the library commands cast no chart from these
+  // (chart files go to --add); everything else casts from one source.
+  if (o.LibraryCommand()) {
+    FUZZ_CHECK(!o.now && !o.birth && o.inputPath.empty() && (o.libAdd || o.files.empty()));
+    return;
+  }
   FUZZ_CHECK(o.placesQuery ? sources == 0 : sources == 1);
   if (o.match) FUZZ_CHECK(o.files.size() == 2);
-  if (o.section) FUZZ_CHECK(Within(*o.section, 0, 42) || *o.section == kNoSection);
+  if (o.section) FUZZ_CHECK(Within(*o.section, 0, 43) || *o.section == kNoSection);
   FUZZ_CHECK(!(o.json && o.section));
   if (o.tajakaYear) FUZZ_CHECK(Within(*o.tajakaYear, -3000, 3000));
   if (o.tajakaMonth) FUZZ_CHECK(o.tajakaYear && Within(*o.tajakaMonth, 1, 12));
@@ -78,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CliOptions options;
   std::string error;
   if (ParseCliOptions(args, options, &error)) {
-    if (!options.help && !options.version && !options.listSections) CheckAccepted(options);
+    if (!options.help && !options.version && !options.listSections && !options.listYogas) CheckAccepted(options);
   } else {
     FUZZ_CHECK(fuzz::IsOneLineMessage(error));
   }

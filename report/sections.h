@@ -15,7 +15,7 @@ struct ReportSectionInfo {
   std::string_view title;
 };
 
-inline constexpr int kReportSectionCount = 43;
+inline constexpr int kReportSectionCount = 44;
 
 // The report sections by name, in the order of their numbers (the number is
 // the enumerator's value): what the section-writer table is keyed by.
@@ -63,6 +63,7 @@ enum class ReportSection : std::uint8_t {
   kTithiYogini,
   kTextCharts,
   kAntardasas,
+  kYogas,
 };
 constexpr int ToInt(ReportSection section) { return static_cast<int>(section); }
 
@@ -111,6 +112,7 @@ inline constexpr std::array<ReportSectionInfo, kReportSectionCount> kReportSecti
     {40, "tithi-yogini", "Tithi Yogini Dasa"},
     {41, "text-charts", "Rasi and Navamsa Charts"},
     {42, "antardasas", "Vimsottari Antardasas and Pratyantardasas"},
+    {43, "yogas", "Yogas"},
 }};
 
 // The number of the section called `name` (exact, lower case), if any.
@@ -127,7 +129,7 @@ constexpr bool ReportSectionsInOrder() {
   return true;
 }
 static_assert(ReportSectionsInOrder());
-static_assert(ToInt(ReportSection::kAntardasas) == kReportSectionCount - 1);
+static_assert(ToInt(ReportSection::kYogas) == kReportSectionCount - 1);
 static_assert(kReportSections[ToInt(ReportSection::kTextCharts)].name == "text-charts");
 static_assert(kReportSections[ToInt(ReportSection::kPlanetsShort)].name == "planets-short");
 

@@ -13,6 +13,7 @@ packages=(
   libhowardhinnant-date-dev libdate-tz3 tzdata python3
   librsvg2-bin
   libswe-dev swetest swe-basic-data swe-standard-data
+  libsqlite3-dev
 )
 missing=()
 for p in "${packages[@]}"; do

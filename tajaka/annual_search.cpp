@@ -6,7 +6,7 @@
 
 #include "engine/body.h"
 #include "engine/calendar.h"
-#include "engine/cast.h"
+#include "engine/caster.h"
 #include "tajaka/tajaka.h"
 
 namespace orvane {
@@ -24,12 +24,12 @@ struct Day {
   std::int64_t count;  // proleptic Gregorian day count
 };
 
-void CastAtTrialMoment(ChartState& state, const Settings& settings, Day day, double hours,
-                       BodySet wanted = BodySet::All()) {
+CastResult CastAtTrialMoment(Caster& caster, const BirthData& place, Day day, double hours,
+                             BodySet wanted = BodySet::All()) {
   int y, m, d;
   GregorianFromDayCount(day.count, y, m, d);
   const double fl = std::floor(hours);
-  RecastAt(state, EngineSettingsOf(settings), y, m, d, fl + 0.6 * (hours - fl), wanted);
+  return caster.CastAtClock(place, y, m, d, FileClock{fl + 0.6 * (hours - fl)}, wanted);
 }
 
 // The Sun's longitude brought within 300 deg of the target, so that the
@@ -41,14 +41,15 @@ double Unwrapped(double sun, double target) {
   return sun + 360;
 }
 
-double SunAt(ChartState& state, const Settings& settings, Day day, double hours, double target) {
-  CastAtTrialMoment(state, settings, day, hours, BodySet{}.With(Body::kSun));  // a trial: the Sun alone
-  return Unwrapped(state.slotLongitude[kSun], target);
+double SunAt(Caster& caster, const BirthData& place, Day day, double hours, double target) {
+  const CastResult trial = CastAtTrialMoment(caster, place, day, hours, BodySet{}.With(Body::kSun));  // the Sun alone
+  return Unwrapped(trial.Longitude(Body::kSun), target);
 }
 
 }  // namespace
 
-void FindTajakaChart(ChartState& state, const Settings& settings) {
+CastResult FindTajakaChart(ChartState& state, const Settings&, Caster& caster) {
+  const BirthData& place = state.birth;
   TajakaState& tj = state.tajaka;
   for (int slot = 0; slot < 10; ++slot) {
     tj.natalLongitude[slot] = state.slotLongitude[slot];
@@ -70,7 +71,7 @@ void FindTajakaChart(ChartState& state, const Settings& settings) {
   int year = o.tajakaYear;
   if (year < -3000) year = -3000;
   if (year > 3000) year = 3000;
-  Day day{GregorianDayCount(year, static_cast<int>(state.birthCopy.month), static_cast<int>(state.birthCopy.day))};
+  Day day{GregorianDayCount(year, static_cast<int>(state.birth.month), static_cast<int>(state.birth.day))};
   if (o.tajakaMonthly) day.count += static_cast<std::int64_t>(std::trunc(((month - 1) + hora / 12.0) * 30.436875));
   day.count += 10;
 
@@ -78,12 +79,12 @@ void FindTajakaChart(ChartState& state, const Settings& settings) {
   // while the Sun at the end of the day is still short of it.
   bool found = false;
   for (int step = 0; step < kMaxDaySteps; ++step) {
-    const double atStart = SunAt(state, settings, day, 0.0, target);
+    const double atStart = SunAt(caster, place, day, 0.0, target);
     if (atStart > target) {
       --day.count;
       continue;
     }
-    const double atEnd = SunAt(state, settings, Day{day.count + 1}, 0.0, target);
+    const double atEnd = SunAt(caster, place, Day{day.count + 1}, 0.0, target);
     if (atEnd < target) {
       ++day.count;
       continue;
@@ -95,7 +96,7 @@ void FindTajakaChart(ChartState& state, const Settings& settings) {
 
   // Bisection within the day, from the Sun at 0 h.
   double lo = 0.0, hi = kLastHour, mid = 0.0;
-  double sun = SunAt(state, settings, day, mid, target);
+  double sun = SunAt(caster, place, day, mid, target);
   for (int iteration = 0; iteration < 100; ++iteration) {
     if (sun >= target)
       hi = mid;
@@ -103,13 +104,14 @@ void FindTajakaChart(ChartState& state, const Settings& settings) {
       lo = mid;
     mid = (lo + hi) / 2;
     if (mid - lo >= 0 && mid - lo < kHourPrecision && hi - mid >= 0 && hi - mid < kHourPrecision) break;
-    sun = SunAt(state, settings, day, mid, target);
+    sun = SunAt(caster, place, day, mid, target);
   }
-  CastAtTrialMoment(state, settings, day, mid);
+  const CastResult cast = CastAtTrialMoment(caster, place, day, mid);
   int y, m, d;
   GregorianFromDayCount(day.count, y, m, d);
   const double fl = std::floor(mid);
   tj.moment = {static_cast<double>(y), static_cast<double>(m), static_cast<double>(d), fl + 0.6 * (mid - fl)};
+  return cast;
 }
 
 }  // namespace orvane

@@ -176,16 +176,16 @@ std::array<double, kSahamCount> ComputeSahamTable(const SahamChart& chart) {
 
 }  // namespace tajaka
 
-void ComputeSahams(ChartState& state, const Settings&) {
+void ComputeSahams(ChartState& state, const Settings&, ReportBuffer* report) {
   tajaka::SahamChart chart;
   for (int slot = 0; slot < 10; ++slot) chart.longitude[static_cast<std::size_t>(slot)] = state.slotLongitude[slot];
   chart.night = state.vedic.dayBirth == 0;
   TajakaState& tj = state.tajaka;
   tj.sahams = tajaka::ComputeSahamTable(chart);
-  if (!WritingSection(state)) return;
+  if (!report) return;
 
   const bool tajakaChart = state.options.tajakaMode != 0;
-  ReportBuffer& out = state.report;
+  ReportBuffer& out = *report;
   out.Appendf("\nTajaka Sahams:\n\n  Name   ");
   out.Append("        ");
   out.Appendf("Position  ");
@@ -228,8 +228,7 @@ void ComputeSahams(ChartState& state, const Settings&) {
   }
 }
 
-void TajakaYogas(ChartState& state, const Settings&) {
-  ReportBuffer& out = state.report;
+void TajakaYogas(const ChartState& state, const Settings&, ReportBuffer& out) {
   out.Appendf("Tajaka Yogas:\n\n");
   const SlotArray<double>& L = state.slotLongitude;
   for (int i = kSun; i <= kKetu; ++i) {

@@ -160,19 +160,18 @@ int FindVarsheswara(ChartState& state) {
 
 }  // namespace tajaka
 
-void PanchaVargeeyaBala(ChartState& state, const Settings&) {
+void PanchaVargeeyaBala(ChartState& state, const Settings&, ReportBuffer* report) {
   const VedicState& v = state.vedic;
   TajakaState& tj = state.tajaka;
-  const bool write = WritingSection(state);
   for (int p = kSun; p <= kSaturn; ++p) {
     const double bala = tajaka::PanchaVargeeyaOf(
         p, tajaka::LordOfSign(v.rasi[p]), v.haddaLord[p], tajaka::LordOfSign(v.vargaSign[kD3][p]),
         tajaka::LordOfSign(v.vargaSign[kD9][p]), UchchaBala(p, state.slotLongitude[p]));
     tj.panchaBala[p] = bala;
     tj.panchaClass[p] = tajaka::PanchaClassOf(bala);
-    if (write) {
+    if (report) {
       const char* label = dasa::kDasaLabel[static_cast<std::size_t>(p)];
-      state.report.Appendf("    %c%c%c%c     %05.2f    %s\n", label[0], label[1], label[2], label[3], bala,
+      report->Appendf("    %c%c%c%c     %05.2f    %s\n", label[0], label[1], label[2], label[3], bala,
                            tajaka::PanchaClassName(tj.panchaClass[p]));
     }
   }

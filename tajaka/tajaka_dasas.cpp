@@ -128,7 +128,7 @@ DasaDate TajakaDate(const TajakaState& tj) {
 
 // Age in whole years: the Tajaka year less the birth year.
 long long AgeOf(const ChartState& state) {
-  const double birthYear = state.birthCopy.year;
+  const double birthYear = state.birth.year;
   const long long year = std::isfinite(birthYear) ? static_cast<long long>(std::trunc(birthYear)) : 0;
   return static_cast<long long>(state.options.tajakaYear) - year;
 }
@@ -218,11 +218,10 @@ DasaDuration ShareToDuration(double fraction, double spanDays) {
 
 }  // namespace tajaka
 
-void PatyayiniDasa(ChartState& state, const Settings&) {
+void PatyayiniDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   const tajaka::PatyayiniShares shares = tajaka::ComputePatyayiniShares(state.slotLongitude);
-  const bool write = WritingSection(state);
-  ReportBuffer& out = state.report;
-  if (write) {
+  if (report) {
+    ReportBuffer& out = *report;
     out.Appendf("\nPatyayini Dasa Fractions:\n\n");
     double sum = 0;
     for (int k = 0; k < kPatyayiniPoints; ++k) {
@@ -238,15 +237,16 @@ void PatyayiniDasa(ChartState& state, const Settings&) {
   // chart, the birth otherwise, its clock time in ghatis.
   const bool tajakaChart = state.options.tajakaMode != 0;
   const TajakaMoment& tm = state.tajaka.moment;
-  const BirthData& b = state.birthCopy;
+  const BirthData& b = state.birth;
   const DasaDate start = tajakaChart ? MomentOf(tm.year, tm.month, tm.day, FileClock{tm.time})
                                      : MomentOf(b.year, b.month, b.day, FileClock{b.time});
   const double span = tajaka::SpanOf(state).patyayini;
   const bool withSubPeriods = span >= tajaka::kSubPeriodSpan;
   const auto periods = tajaka::PatyayiniPeriods(shares, start, span, withSubPeriods);
   tajaka::KeepPeriods(state.tajaka, shares, periods);
-  if (!write) return;
+  if (!report) return;
 
+  ReportBuffer& out = *report;
   out.Appendf("\nPatyayini Dasa:\n");
   if (withSubPeriods) {
     tajaka::AppendPatyayini(out, periods);
@@ -266,18 +266,18 @@ void PatyayiniDasa(ChartState& state, const Settings&) {
   out.Appendf("\n\n");
 }
 
-void NatalPatyayiniDasa(ChartState& state, const Settings&) {
+void NatalPatyayiniDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   const tajaka::PatyayiniShares shares = tajaka::ComputePatyayiniShares(state.slotLongitude);
   // From 0 ghatis of the birth date: the clock time of birth is not used.
   const auto periods = tajaka::PatyayiniPeriods(shares, dasa::ChartDate(state), tajaka::kNatalPatyayiniSpan, true);
   tajaka::KeepPeriods(state.tajaka, shares, periods);
-  if (!WritingSection(state)) return;
-  state.report.Appendf("\n\nPatyayini Dasa:\n");
-  tajaka::AppendPatyayini(state.report, periods);
-  state.report.Appendf("\n\n");
+  if (!report) return;
+  report->Appendf("\n\nPatyayini Dasa:\n");
+  tajaka::AppendPatyayini(*report, periods);
+  report->Appendf("\n\n");
 }
 
-void MuddaDasa(ChartState& state, const Settings&) {
+void MuddaDasa(ChartState& state, const Settings&, ReportBuffer* report) {
   TajakaState& tj = state.tajaka;
   // The natal Moon's nakshatra advanced by one for each year of age (the
   // remainder is never negative, so years before birth count back).
@@ -287,13 +287,13 @@ void MuddaDasa(ChartState& state, const Settings&) {
   const DasaDate date = tajaka::TajakaDate(tj);
   const dasa::PeriodList list = tajaka::CompressedPeriods(
       dasa::kVimsottari, first, date, tajaka::TajakaNakshatraFraction(state), tajaka::SpanOf(state).mudda, 10);
-  if (!WritingSection(state)) return;
-  state.report.Appendf("\nMudda Dasa:\n");
-  dasa::AppendPlanetPeriods(state.report, list, &date);
-  state.report.Appendf("\n\n");
+  if (!report) return;
+  report->Appendf("\nMudda Dasa:\n");
+  dasa::AppendPlanetPeriods(*report, list, &date);
+  report->Appendf("\n\n");
 }
 
-void VarshaYoginiDasas(ChartState& state, const Settings&) {
+void VarshaYoginiDasas(ChartState& state, const Settings&, ReportBuffer* report) {
   TajakaState& tj = state.tajaka;
   const long long position = vedic::FloorMod(tajaka::NatalMoonNakshatra(state) + tajaka::AgeOf(state) + 4, 8);
   const int first = dasa::kYoginiIndex[static_cast<std::size_t>(position)];
@@ -301,10 +301,10 @@ void VarshaYoginiDasas(ChartState& state, const Settings&) {
   const DasaDate date = tajaka::TajakaDate(tj);
   const dasa::PeriodList list = tajaka::CompressedPeriods(
       dasa::kYogini, first, date, tajaka::TajakaNakshatraFraction(state), tajaka::SpanOf(state).varshaYogini, 9);
-  if (!WritingSection(state)) return;
-  state.report.Appendf("\nVarsha Yogini Dasas:\n");
-  dasa::AppendPlanetPeriods(state.report, list, &date);
-  state.report.Appendf("\n\n");
+  if (!report) return;
+  report->Appendf("\nVarsha Yogini Dasas:\n");
+  dasa::AppendPlanetPeriods(*report, list, &date);
+  report->Appendf("\n\n");
 }
 
 }  // namespace orvane

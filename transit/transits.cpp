@@ -9,6 +9,7 @@
 #include "engine/calendar.h"
 #include "compute/pipeline.h"
 #include "engine/cast.h"
+#include "engine/caster.h"
 #include "vedic/ashtakavarga.h"
 #include "vedic/names.h"
 
@@ -72,9 +73,9 @@ BirthData TransitPlace(const Settings& settings) {
 
 BirthData BirthPlace(const ChartState& natal) {
   BirthData p;
-  p.zone = natal.birthCopy.zone;
-  p.longitude = natal.birthCopy.longitude;
-  p.latitude = natal.birthCopy.latitude;
+  p.zone = natal.birth.zone;
+  p.longitude = natal.birth.longitude;
+  p.latitude = natal.birth.latitude;
   return p;
 }
 
@@ -109,15 +110,14 @@ BodySet BodiesOfSlot(int slot) {
 }  // namespace
 
 void Caster::Cast(const BirthData& moment, BodySet wanted) {
-  EngineState& s = *state_;
   // The ephemeris chains a few values from one cast into the next; a fresh
-  // ephemeris state makes every cast the one a new chart would make.
-  s.ephemeris = EphemerisState{};
-  s.birth = moment;
-  s.birth.zone = place_.zone;
-  s.birth.longitude = place_.longitude;
-  s.birth.latitude = place_.latitude;
-  RecastChart(s, EngineSettingsOf(settings_), wanted);
+  // caster makes every cast the one a new chart would make.
+  BirthData at = moment;
+  at.zone = place_.zone;
+  at.longitude = place_.longitude;
+  at.latitude = place_.latitude;
+  orvane::Caster caster(EngineSettingsOf(settings_));
+  ApplyCast(*state_, caster.Cast(at, wanted));
   ++casts_;
 }
 
@@ -517,7 +517,7 @@ std::vector<SaturnPeriod> SaturnPeriods(Caster& caster, int moonSign, double fro
 
 std::vector<SaturnPeriod> LifetimeSaturnPeriods(const ChartState& natal, const Settings& settings,
                                                 const BirthData& place, double* start, double* end) {
-  const double birth = ShiftZone(LocalDaysOf(natal.birthCopy), natal.birthCopy.zone, place.zone);
+  const double birth = ShiftZone(LocalDaysOf(natal.birth), natal.birth.zone, place.zone);
   const double last = birth + kLifetimeYears * 365.2425;
   if (start) *start = birth;
   if (end) *end = last;

@@ -10,7 +10,7 @@
 // for the moment, the searches cast the engine on a fresh ephemeris state.
 //
 // Reads from the natal chart: slotLongitude[kMoon] (the Moon sign the houses
-// are counted from), vedic.rasi[0..8] (the natal ashtakavarga), birthCopy
+// are counted from), vedic.rasi[0..8] (the natal ashtakavarga), birth
 // (the start of the lifetime). Writes nothing into it.
 #pragma once
 

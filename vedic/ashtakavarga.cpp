@@ -299,23 +299,23 @@ void ComputeAshtakavarga(ChartState& state, const Settings& settings) {
   ComputeAshtakavargaFromSigns(a, AshtakavargaChartSigns(state, settings));
 }
 
-void WriteAshtakavarga(ChartState& state, const Settings& settings, AshtakavargaText text) {
+void WriteAshtakavarga(ChartState& state, const Settings& settings, AshtakavargaText text, ReportBuffer& out) {
   ComputeAshtakavarga(state, settings);
   const AshtakavargaState& a = state.vedic.strength.ashtakavarga;
-  state.report.Clear();
+  out.Clear();
   switch (text) {
     case AshtakavargaText::kTables:
-      WriteTables(state.report, a);
+      WriteTables(out, a);
       break;
     case AshtakavargaText::kPindas:
-      WritePindas(state.report, a);
+      WritePindas(out, a);
       break;
     case AshtakavargaText::kPrastaraSunToMars:
-      state.report.Appendf("Prastara Ashtakavarga Tables:\n\n");
-      WritePrastara(state.report, a, 0, 2);
+      out.Appendf("Prastara Ashtakavarga Tables:\n\n");
+      WritePrastara(out, a, 0, 2);
       break;
     case AshtakavargaText::kPrastaraMercuryToSaturn:
-      WritePrastara(state.report, a, 3, 6);
+      WritePrastara(out, a, 3, 6);
       break;
   }
 }

@@ -158,10 +158,8 @@ SignPosition SignPositionOf(double longitude) {
   return p;
 }
 
-void WritePanchangaText(ChartState& state, const Settings& settings) {
-  ReportBuffer& out = state.report;
+void WritePanchangaText(const ChartState& state, const Settings& settings, ReportBuffer& out) {
   const VedicState& v = state.vedic;
-  out.SetPosition(v.basicInfoPosition);
   out.Appendf("Lunar month (maasa):   %s \n", NameAt(kLunarMonthName, state.lunarMonthSign).data());
   out.Appendf("Lunar day (tithi):     %s\n", NameAt(kTithiName, v.tithi).data());
   out.Appendf("Tithi balance:         %6.4f\n", v.tithiBalance);
@@ -214,14 +212,13 @@ void WritePanchangaText(ChartState& state, const Settings& settings) {
   // The engine is named only when it is not the classic one.
   const EngineSettings engine = EngineSettingsOf(settings);
   if (engine.ephemeris != EphemerisKind::kClassic) {
-    out.Appendf("Ephemeris = %s\n", EngineFor(engine.ephemeris).Describe(state).c_str());
+    out.Appendf("Ephemeris = %s\n", EngineFor(engine.ephemeris).Describe(state.swissSource).c_str());
   }
   if (!tajaka) {
     out.Appendf("Dasa year length chosen = %8.4f days\n", state.dasaYearLength);
   } else {
     out.Appendf("\n");
   }
-  state.vedic.basicInfoPosition = out.Position();
 }
 
 // Appends blanks until `start` is followed by `width` characters.
@@ -315,16 +312,15 @@ int SubLordOf(double longitude) {
 }
 
 BirthData ChartMomentOf(const ChartState& state) {
-  if (state.options.tajakaMode == 0) return state.birthCopy;
+  if (state.options.tajakaMode == 0) return state.birth;
   BirthData m = state.castMoment;
-  m.zone = state.birthCopy.zone;
-  m.longitude = state.birthCopy.longitude;
-  m.latitude = state.birthCopy.latitude;
+  m.zone = state.birth.zone;
+  m.longitude = state.birth.longitude;
+  m.latitude = state.birth.latitude;
   return m;
 }
 
-void WriteBirthDataHeader(ChartState& state) {
-  ReportBuffer& out = state.report;
+void WriteBirthDataHeader(const ChartState& state, ReportBuffer& out) {
   out.Clear();
   const BirthData m = ChartMomentOf(state);
   const bool tajaka = state.options.tajakaMode != 0;
@@ -349,7 +345,6 @@ void WriteBirthDataHeader(ChartState& state) {
   out.Appendf("Longitude of Birth:    %d %s %02d\n", lon.whole, lon.negative ? "E" : "W", lon.minutes);
   const DegreesMinutes lat = SplitDegreesMinutes(m.latitude);
   out.Appendf("Latitude of Birth:     %d %s %02d\n", lat.whole, lat.negative ? "S" : "N", lat.minutes);
-  state.vedic.basicInfoPosition = out.Position();
 }
 
 void ComputeWeekday(ChartState& state) {
@@ -401,7 +396,7 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings&) {
 
   if (state.options.tajakaMode != 0) {
     const ChartOptions& o = state.options;
-    const long long years = static_cast<long long>(o.tajakaYear) - ToInt(state.birthCopy.year);
+    const long long years = static_cast<long long>(o.tajakaYear) - ToInt(state.birth.year);
     double m = state.tajaka.natalLongitude[kAscendant] + 30.0 * FloorMod(years, 12);  // a sign a year
     if (o.tajakaMonthly != 0) {
       const int hora = o.tajakaHoraWanted != 0 ? o.tajakaHora : 0;
@@ -436,9 +431,8 @@ void ComputeCharaKarakas(ChartState& state) {
   v.karakamsa = v.navamsa[order[0]];
 }
 
-void WritePlanetTable(ChartState& state, bool full) {
+void WritePlanetTable(const ChartState& state, bool full, ReportBuffer& out) {
   const VedicState& v = state.vedic;
-  ReportBuffer& out = state.report;
   if (full) {
     out.Appendf("Planet      Position  Pada        CharaK Resi OwnTara  InTara   Rasi Nava Naks Sub\n\n");
   } else {
@@ -491,15 +485,10 @@ void WritePlanetTable(ChartState& state, bool full) {
   out.Appendf("\n");
 }
 
-void CloseBasicInformation(ChartState& state) {
-  state.report.SetPosition(state.vedic.basicInfoPosition);
-  state.report.Appendf("\n");
-}
-
-void WriteBasicInformation(ChartState& state, const Settings& settings) {
-  WriteBirthDataHeader(state);
-  WritePanchangaText(state, settings);
-  if (state.options.tajakaMode == 0) CloseBasicInformation(state);
+void WriteBasicInformation(const ChartState& state, const Settings& settings, ReportBuffer& out) {
+  WriteBirthDataHeader(state, out);
+  WritePanchangaText(state, settings, out);
+  if (state.options.tajakaMode == 0) out.Appendf("\n");  // a natal chart's section ends with a blank line
 }
 
 }  // namespace orvane

@@ -9,6 +9,7 @@
 
 #include "chart/chart_state.h"
 #include "io/settings.h"
+#include "report/report_buffer.h"
 
 namespace orvane {
 
@@ -55,9 +56,9 @@ BirthData ChartMomentOf(const ChartState& state);
 
 // Section 4, the basic information of a derived chart: the birth data, the
 // panchanga and the ayanamsa (closed by a blank line in a natal chart).
-void WriteBasicInformation(ChartState& state, const Settings& settings);
-// Its birth data. Starts the section and saves its write position.
-void WriteBirthDataHeader(ChartState& state);
+void WriteBasicInformation(const ChartState& state, const Settings& settings, ReportBuffer& out);
+// Its birth data, from the start of the buffer.
+void WriteBirthDataHeader(const ChartState& state, ReportBuffer& out);
 // The weekday and day count of the chart moment.
 void ComputeWeekday(ChartState& state);
 // Per-point pass over the 40 slots, own taras and sub lords, panchanga,
@@ -66,8 +67,6 @@ void ComputePointsAndPanchanga(ChartState& state, const Settings& settings);
 // Jaimini chara karakas of Sun..Rahu and the karakamsa.
 void ComputeCharaKarakas(ChartState& state);
 // The planet table: in full (section 5) or short (section 21).
-void WritePlanetTable(ChartState& state, bool full);
-// Ends section 4 of a natal chart at its saved position.
-void CloseBasicInformation(ChartState& state);
+void WritePlanetTable(const ChartState& state, bool full, ReportBuffer& out);
 
 }  // namespace orvane

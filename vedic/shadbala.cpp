@@ -467,8 +467,8 @@ void ComputeShadbala(ChartState& state, const Settings&) {
   }
 
   // Chesta bala.
-  const double days = DaysSince1900(state.birthCopy);
-  const double years = std::trunc(state.birthCopy.year) - 1900;
+  const double days = DaysSince1900(state.birth);
+  const double years = std::trunc(state.birth.year) - 1900;
   const double meanSun = MeanLongitude(kMeanSun, days, years);
   s[Ix(Body::kSun)][kChestaBala] = ArcBetween(L[kSun], kSunChestaPoint) / 3;
   s[Ix(Body::kMoon)][kChestaBala] = ArcBetween(L[kMoon], L[kSun]) / 3;
@@ -542,9 +542,9 @@ void ComputeShadbala(ChartState& state, const Settings&) {
 
 }
 
-void WriteShadbalaSection(ChartState& state, bool full) {
-  state.report.Clear();
-  WriteShadbala(state.report, state.vedic.strength, full);
+void WriteShadbalaSection(const ChartState& state, bool full, ReportBuffer& out) {
+  out.Clear();
+  WriteShadbala(out, state.vedic.strength, full);
 }
 
 }  // namespace orvane

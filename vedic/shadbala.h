@@ -12,7 +12,7 @@
 //   vedic.vargaSign[D-2, D-3, D-7, D-9, D-12][1..7] and vedic.trimsamsaLord[1..7]
 //                                  (so it runs after the divisional charts)
 //   vedic.dayCount                 abda, masa and vara lords (weekday = (n + 2) mod 7)
-//   birthCopy.year, month, day, time, longitude   chesta bala's mean motions
+//   birth.year, month, day, time, longitude   chesta bala's mean motions
 //   sunrise.minutesSinceSunrise, dayLength, nightLength, bornInDaytime
 //                                  tribhaga and hora lords
 //   reportSection                  13 (full) or 22 (totals) writes the text

@@ -7,7 +7,6 @@
 #include "engine/body.h"
 #include "engine/calendar.h"
 #include "engine/cast.h"
-#include "engine/sunrise.h"
 #include "vedic/names.h"
 #include "vedic/panchanga.h"
 #include "vedic/vargas.h"
@@ -55,8 +54,8 @@ double VarnadaLagna(double ascendant, double horaLagna, int house) {
   return v;
 }
 
-void ComputeTimeLagnas(ChartState& state, const Settings&, double natalAscendant) {
-  const double sun = state.slotLongitude[kSun];
+void ComputeTimeLagnas(ChartState& state, double sunAtSunrise, double natalAscendant) {
+  const double sun = sunAtSunrise;
   const double minutes = state.sunrise.minutesSinceSunrise;
   state.slotLongitude[kBhavaLagna] = Normalise360(sun + 0.25 * minutes);  // a sign every two hours
   state.slotLongitude[kHoraLagna] = Normalise360(sun + 0.5 * minutes);    // a sign every hour
@@ -70,14 +69,13 @@ void ComputeTimeLagnas(ChartState& state, const Settings&, double natalAscendant
 
 int UpagrahaPortion(int planet, int w) { return static_cast<int>(vedic::FloorMod(planet - w + 8, 8)); }
 
-void ComputeTimeUpagrahas(ChartState& state, const Settings& settings) {
-  const EngineSettings engine = EngineSettingsOf(settings);
+void ComputeTimeUpagrahas(ChartState& state, const Settings& settings, Caster& caster, const CastResult& atChart) {
   const SunriseValues sr = state.sunrise;
-  // The weekday of the chart moment, at which the state is cast now (in a
-  // Tajaka chart the found moment of the year).
-  const BirthData& m = state.castMoment;
-  int weekday = WeekdayOf(WholeOf(m.year), WholeOf(m.month), WholeOf(m.day), m.time,
-                          state.slotLongitude[kAscendant], state.slotLongitude[kSun])
+  // The weekday of the chart moment (in a Tajaka chart the found moment of
+  // the year).
+  const BirthData& m = atChart.moment;
+  int weekday = WeekdayOf(WholeOf(m.year), WholeOf(m.month), WholeOf(m.day), m.time, atChart.ascendant,
+                          atChart.Longitude(Body::kSun))
                     .vara;
   DasaDate start = sr.sunriseMoment;
   double length = sr.dayLength;
@@ -92,9 +90,9 @@ void ComputeTimeUpagrahas(ChartState& state, const Settings& settings) {
     const int portion = UpagrahaPortion(kTimeUpagrahaPlanet[i], weekday);
     const int choice = std::clamp(settings.upagrahaRising[i], 0, 2);
     const double ghatis = (portion + kPortionPoint[static_cast<std::size_t>(choice)]) * length / 8;
-    // Only the ascendant is read: the caller casts the chart moment again afterwards.
-    CastAtMoment(state, engine, AddDuration(start, EncodeGhatis(ghatis)), BodySet{}.WithAscendant());
-    state.slotLongitude[kTimeUpagrahaSlot[i]] = state.slotLongitude[kAscendant];
+    // Only the ascendant is read.
+    const CastResult cast = caster.CastAt(state.birth, AddDuration(start, EncodeGhatis(ghatis)), BodySet{}.WithAscendant());
+    state.slotLongitude[kTimeUpagrahaSlot[i]] = cast.ascendant;
     state.slotRetrograde[kTimeUpagrahaSlot[i]] = 0;
   }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "engine/caster.h"
 #include "io/settings.h"
 
 namespace orvane {
@@ -12,21 +13,20 @@ namespace orvane {
 // part of its nakshatra the Moon has passed.
 void ComputeSreeLagna(ChartState& state);
 
-// Bhava, hora and ghati lagna and the varnada lagnas (slots 11..25). Called
-// with the chart cast at the sunrise moment (the lagnas start from the Sun
-// there) and state.sunrise filled as far as minutesSinceSunrise;
-// `natalAscendant` is the ascendant of the chart moment.
-void ComputeTimeLagnas(ChartState& state, const Settings& settings, double natalAscendant);
+// Bhava, hora and ghati lagna and the varnada lagnas (slots 11..25), from
+// the Sun at the sunrise moment (the lagnas start from it), with
+// state.sunrise filled as far as minutesSinceSunrise; `natalAscendant` is
+// the ascendant of the chart moment.
+void ComputeTimeLagnas(ChartState& state, double sunAtSunrise, double natalAscendant);
 
 // Varnada lagna of house i (0..11) from the ascendant and the hora lagna.
 double VarnadaLagna(double ascendant, double horaLagna, int house);
 
 // The six upagrahas measured in eighths of the day or night (slots 34..39):
-// casts the chart at each portion's moment. Called with the chart cast at the
-// chart moment, once the day and night lengths and the sunrise, sunset and
-// next sunrise moments are known; the caller casts the chart moment again
-// afterwards.
-void ComputeTimeUpagrahas(ChartState& state, const Settings& settings);
+// the ascendant cast at each portion's moment. `atChart` is the cast of the
+// chart moment (its weekday counts), state.sunrise holds the day and night
+// lengths and the sunrise, sunset and next sunrise moments.
+void ComputeTimeUpagrahas(ChartState& state, const Settings& settings, Caster& caster, const CastResult& atChart);
 
 // Portion 0..7 of the day (or night) that an upagraha of the weekday planet
 // `planet` (0 Sun .. 6 Saturn) takes when the day's weekday number is w.

@@ -202,18 +202,18 @@ void AppendTextChart(ReportBuffer& out, const ChartState& state, const PointInts
   out.Append(kBorder);
 }
 
-void WriteTextCharts(ChartState& state) {
+void WriteTextCharts(const ChartState& state, ReportBuffer& out) {
   const VedicState& v = state.vedic;
   if (state.options.textChartRasiNavamsa != 0) {
-    AppendTextChart(state.report, state, v.vargaSign[kD1], "R A S I");
-    AppendTextChart(state.report, state, v.vargaSign[kD9], "N A V A M S A");
-    state.report.Append("\n\n");
+    AppendTextChart(out, state, v.vargaSign[kD1], "R A S I");
+    AppendTextChart(out, state, v.vargaSign[kD9], "N A V A M S A");
+    out.Append("\n\n");
   }
   if (state.options.textChartOthers != 0) {
     for (const TitledVarga& chart : kOtherCharts) {
-      AppendTextChart(state.report, state, v.vargaSign[static_cast<std::size_t>(chart.varga)], chart.title);
+      AppendTextChart(out, state, v.vargaSign[static_cast<std::size_t>(chart.varga)], chart.title);
     }
-    state.report.Append("\n\n");
+    out.Append("\n\n");
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chart/chart_state.h"
+#include "report/report_buffer.h"
 #include "chart/vedic_state.h"
 
 namespace orvane {
@@ -17,6 +18,6 @@ void AppendTextChart(ReportBuffer& out, const ChartState& state, const PointInts
 // Section 41: the rasi and navamsa diagrams when
 // state.options.textChartRasiNavamsa is set; the eighteen other divisional
 // charts (D-2 .. D-60) when state.options.textChartOthers is set.
-void WriteTextCharts(ChartState& state);
+void WriteTextCharts(const ChartState& state, ReportBuffer& out);
 
 }  // namespace orvane

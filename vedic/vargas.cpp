@@ -261,8 +261,7 @@ void ComputeVargas(ChartState& state, const Settings& settings) {
   });
 }
 
-void WriteVargaDegreeTable(ChartState& state) {
-  ReportBuffer& out = state.report;
+void WriteVargaDegreeTable(const ChartState& state, ReportBuffer& out) {
   out.Appendf("\n\n         ");
   for (int slot = 0; slot < 10; ++slot) {
     out.Appendf("    %c%c%c%c", NameChar(slot, 0), NameChar(slot, 1), NameChar(slot, 2), NameChar(slot, 3));
@@ -282,10 +281,9 @@ void WriteVargaDegreeTable(ChartState& state) {
   out.Appendf("\n\n");
 }
 
-void WriteDignityList(ChartState& state) {
+void WriteDignityList(const ChartState& state, ReportBuffer& out) {
   const VedicState& v = state.vedic;
   if (v.shodasaCount[v.dignityOrder[0]] < 2) return;
-  ReportBuffer& out = state.report;
   out.Appendf("\n\n");
   out.Appendf("                     Amsa         Shodasa      Sapta\n\n");
   for (const int planet : v.dignityOrder) {

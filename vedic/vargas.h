@@ -6,6 +6,7 @@
 #include "chart/chart_state.h"
 #include "engine/zodiac.h"
 #include "io/settings.h"
+#include "report/report_buffer.h"
 #include "chart/vedic_state.h"
 
 namespace orvane {
@@ -35,8 +36,8 @@ int HaddaLordOf(double longitude);
 void ComputeVargas(ChartState& state, const Settings& settings);
 
 // Section 14: the degrees of slots 0..9 inside their part of each chart.
-void WriteVargaDegreeTable(ChartState& state);
+void WriteVargaDegreeTable(const ChartState& state, ReportBuffer& out);
 // Section 24: planets by vimsopaka dignity.
-void WriteDignityList(ChartState& state);
+void WriteDignityList(const ChartState& state, ReportBuffer& out);
 
 }  // namespace orvane

@@ -44,8 +44,9 @@ std::string Section(int section, int tajakaYear = 0, TextChartVariant charts = T
   state->options.textChartRasiNavamsa = charts == TextChartVariant::kRasiNavamsa;
   state->options.textChartOthers = charts == TextChartVariant::kOtherCharts;
   state->reportSection = section;
-  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, kDefaultBirth));
-  return std::string(state->report.Text());
+  auto report = std::make_unique<ReportBuffer>();
+  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get()));
+  return std::string(report->Text());
 }
 
 // Positions of `needles` in `text`; each must follow the one before.

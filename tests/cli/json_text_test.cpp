@@ -142,7 +142,7 @@ TEST(JsonText, SectionListParses) {
   ASSERT_EQ(run.status, 0) << run.err;
   const nlohmann::json list = nlohmann::json::parse(run.out);
   ASSERT_TRUE(list.is_array());
-  ASSERT_EQ(list.size(), 43u);
+  ASSERT_EQ(list.size(), 44u);
   for (std::size_t i = 0; i < list.size(); ++i) {
     EXPECT_EQ(list[i].at("number"), static_cast<int>(i));
     EXPECT_FALSE(list[i].at("name").get<std::string>().empty());

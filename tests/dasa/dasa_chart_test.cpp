@@ -46,7 +46,7 @@ const Section kSections[] = {
     {42, "Antardasas && pratyantardasas in Sun's Vimsottari Dasa:\n\n", 9},
 };
 
-void RunAll(ChartState& state) { testing_support::DeriveAndWriteSection(state); }
+void RunAll(testing_support::TestChart& state) { testing_support::DeriveAndWriteSection(state); }
 
 void ExpectListing(const std::string& text, const Section& s) {
   EXPECT_EQ(text.substr(0, std::string(s.header).size()), s.header) << text;
@@ -87,9 +87,9 @@ TEST(DasaSections, WholeDateRangeAndAbsurdInputsFinish) {
     for (const Section& s : kSections) {
       SCOPED_TRACE(s.section);
       auto state = MakeChart(0, 1, 1, 115.0, c.moon, c.yearLength, s.section);
-      state->birthCopy.year = c.year;
-      state->birthCopy.month = c.month;
-      state->birthCopy.day = c.day;
+      state->birth.year = c.year;
+      state->birth.month = c.month;
+      state->birth.day = c.day;
       RunAll(*state);
       ExpectListing(Text(*state), s);
       EXPECT_FALSE(state->report.Truncated());
@@ -113,9 +113,9 @@ TEST(DasaSections, WholeDateRangeAndAbsurdInputsFinish) {
       SCOPED_TRACE(s.section);
       auto state = MakeChart(2000, 1, 1, 115.0, 0.0, c.yearLength, s.section);
       state->slotLongitude[kMoon] = c.moon;
-      state->birthCopy.year = c.year;
-      state->birthCopy.month = c.month;
-      state->birthCopy.day = c.day;
+      state->birth.year = c.year;
+      state->birth.month = c.month;
+      state->birth.day = c.day;
       state->options.mundaneDays = c.yearLength;
       RunAll(*state);
       EXPECT_GT(MainLines(Text(*state)).size(), 0u);
@@ -186,7 +186,7 @@ TEST(DasaDefaultChart, SectionsPrintSensibly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.section);
-    ChartState state;
+    testing_support::TestChart state;
     const Settings settings;
     state.reportSection = kNoSection;
     ASSERT_EQ(ComputeChart(state, settings, path), ComputeStatus::kOk);

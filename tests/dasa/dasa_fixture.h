@@ -14,12 +14,16 @@
 
 namespace orvane::testing_support {
 
-inline std::unique_ptr<ChartState> MakeChart(int year, int month, int day, double sun, double moon,
+// A hand-made chart with the report buffer its writers append to.
+struct TestChart : ChartState {
+  ReportBuffer report{};
+};
+
+inline std::unique_ptr<TestChart> MakeChart(int year, int month, int day, double sun, double moon,
                                              double yearLength, int section) {
-  auto state = std::make_unique<ChartState>();
-  state->birthCopy = {static_cast<double>(month), static_cast<double>(day), static_cast<double>(year),
+  auto state = std::make_unique<TestChart>();
+  state->birth = {static_cast<double>(month), static_cast<double>(day), static_cast<double>(year),
                       12.0, -5.30, -81.12, 16.15};
-  state->birth = state->birthCopy;
   state->slotLongitude[kSun] = sun;
   state->slotLongitude[kMoon] = moon;
   state->nakshatraBalance = NakshatraOf(moon).unelapsed;
@@ -28,14 +32,14 @@ inline std::unique_ptr<ChartState> MakeChart(int year, int month, int day, doubl
   return state;
 }
 
-inline std::string Text(const ChartState& state) { return std::string(state.report.Text()); }
+inline std::string Text(const TestChart& state) { return std::string(state.report.Text()); }
 
 // What a calculation pass does for the dasas of a hand-made chart: the
 // balance and the Vimsottari periods derived (no section written), then the
 // state's section written by its writer from the writers' table, with the
 // chart's own dasa year. The mundane sections are written for a mundane
 // chart.
-inline void DeriveAndWriteSection(ChartState& state) {
+inline void DeriveAndWriteSection(TestChart& state) {
   const int section = state.reportSection;
   Settings settings;
   settings.daysInYear = state.dasaYearLength;
@@ -44,7 +48,7 @@ inline void DeriveAndWriteSection(ChartState& state) {
   VimsottariDasa(state, settings);
   state.reportSection = section;
   if (section == 15 || section == 16) state.options.mundane = 1;
-  if (section >= 0 && section < kReportSectionCount) WriteSectionAlone(state, settings, section);
+  if (section >= 0 && section < kReportSectionCount) WriteSectionAlone(state, settings, section, state.report);
 }
 
 // The lines of a listing that open a main period (they start with a label,

@@ -19,7 +19,7 @@ using testing_support::Text;
 
 std::string RunKalachakra(double moon, double yearLength) {
   auto state = MakeChart(2000, 1, 1, 0.0, moon, yearLength, 1);
-  KalachakraDasa(*state, Settings{});
+  KalachakraDasa(*state, Settings{}, state->report);
   return Text(*state);
 }
 

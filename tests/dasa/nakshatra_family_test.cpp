@@ -16,7 +16,7 @@ using testing_support::MainLines;
 using testing_support::MakeChart;
 using testing_support::Text;
 
-using Writer = void (*)(ChartState&, const Settings&);
+using Writer = DasaSectionWriter;
 
 struct Case {
   const char* name;
@@ -31,7 +31,7 @@ void Check(const Case& c, double mundaneDays = 365.2425) {
   SCOPED_TRACE(c.name);
   auto state = MakeChart(2000, 1, 1, c.sun, c.moon, c.yearLength, c.section);
   state->options.mundaneDays = mundaneDays;
-  c.writer(*state, Settings{});
+  c.writer(*state, Settings{}, state->report);
   const std::string text = Text(*state);
   EXPECT_EQ(text.substr(0, c.expectedStart.size()), c.expectedStart) << text;
   EXPECT_EQ(MainLines(text).size(), c.mainPeriods) << text;
@@ -105,10 +105,10 @@ TEST(NakshatraFamily, TithiDasas) {
   for (const Case& c : cases) Check(c);
   // Tithi Yogini ends with one line end, the others with two.
   auto state = MakeChart(2000, 1, 1, 100.0, 112.0, 365.2425, 40);
-  TithiYoginiDasa(*state, Settings{});
+  TithiYoginiDasa(*state, Settings{}, state->report);
   EXPECT_NE(Text(*state).substr(Text(*state).size() - 2), "\n\n");
   state = MakeChart(2000, 1, 1, 0.0, 175.0, 365.2425, 38);
-  TithiAshtottariDasa(*state, Settings{});
+  TithiAshtottariDasa(*state, Settings{}, state->report);
   EXPECT_EQ(Text(*state).substr(Text(*state).size() - 2), "\n\n");
 }
 
@@ -137,7 +137,7 @@ TEST(NakshatraFamily, AshtottariGroups) {
   // Rahu's 12 years from 0 Aries: half run, Venus follows 6 years
   // (2191.46 days) later.
   auto state = MakeChart(2000, 1, 1, 0.0, 0.0, 365.2425, 37);
-  AshtottariDasa(*state, Settings{});
+  AshtottariDasa(*state, Settings{}, state->report);
   EXPECT_NE(Text(*state).find("\nVenu 2005-12-31"), std::string::npos) << Text(*state);
 }
 
@@ -155,7 +155,7 @@ TEST(NakshatraFamily, CompressedDasasOfMundaneCharts) {
   // Ten main periods: the tenth is Ketu again, 120 days after the first.
   auto state = MakeChart(2000, 1, 1, 0.0, 0.0, 365.2425, 15);
   state->options.mundaneDays = 120.0;
-  CompressedVimsottariDasa(*state, Settings{});
+  CompressedVimsottariDasa(*state, Settings{}, state->report);
   EXPECT_NE(Text(*state).find("\nKetu 2000-04-30"), std::string::npos);
 
   // Compressed Yogini begins with the balance: Moon at 10 deg, a quarter of
@@ -171,7 +171,7 @@ TEST(NakshatraFamily, CompressedDasasOfMundaneCharts) {
 
 TEST(NakshatraFamily, ShashtihayaniIsANotice) {
   auto state = MakeChart(2000, 1, 1, 0.0, 0.0, 365.2425, 39);
-  ShashtihayaniDasa(*state, Settings{});
+  ShashtihayaniDasa(*state, Settings{}, state->report);
   EXPECT_EQ(Text(*state),
             "\n\n\n        Shashtihayani Dasa is not yet programmed.\n\n        It may be available in the next release.\n");
 }

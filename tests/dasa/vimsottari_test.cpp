@@ -16,7 +16,7 @@ using testing_support::MainLines;
 using testing_support::MakeChart;
 using testing_support::Text;
 
-void RunVimsottari(ChartState& state) { testing_support::DeriveAndWriteSection(state); }
+void RunVimsottari(testing_support::TestChart& state) { testing_support::DeriveAndWriteSection(state); }
 
 TEST(DasaBalance, LordAndBalanceFromOneReadingOfTheMoon) {
   struct Case {

@@ -16,18 +16,14 @@ Settings Tropical() {
   return s;
 }
 
-// Sets the birth fields so that T = 1.0 exactly: 2000 January 1, 12:00 UT.
-ChartState J2000() {
-  ChartState state;
-  state.birth = {1, 1, 2000, 12.0, 0.0, 0.0, 0.0};
-  return state;
-}
+// The moment at which T = 1.0 exactly: 2000 January 1, 12:00 UT.
+const BirthData kJ2000 = {1, 1, 2000, 12.0, 0.0, 0.0, 0.0};
 
 TEST(Ephemeris, J2000TropicalPositions) {
-  ChartState state = J2000();
   const Settings settings = Tropical();
-  CastEphemeris(state, EngineSettingsOf(settings), 1);
-  EXPECT_EQ(state.ephemeris.T, 1.0);
+  CastChains chains;
+  const EphemerisState eph = CastEphemeris(CastMomentOf(kJ2000), EngineSettingsOf(settings), chains);
+  EXPECT_EQ(eph.T, 1.0);
   struct Row {
     const char* name;
     Body body;
@@ -42,8 +38,8 @@ TEST(Ephemeris, J2000TropicalPositions) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    EXPECT_NEAR(state.ephemeris.longitude[IndexOf(r.body)], r.longitude, 5e-4);
-    EXPECT_EQ(state.ephemeris.retrograde[IndexOf(r.body)], r.retrograde);
+    EXPECT_NEAR(eph.longitude[IndexOf(r.body)], r.longitude, 5e-4);
+    EXPECT_EQ(eph.retrograde[IndexOf(r.body)], r.retrograde);
   }
 }
 

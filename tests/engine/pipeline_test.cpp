@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "engine/caster.h"
 #include "engine/ephemeris.h"
 #include "engine/sunrise.h"
 #include "engine/time_units.h"
@@ -39,14 +40,37 @@ void ExpectDefaultPositions(const ChartState& state) {
   EXPECT_NEAR(-state.ayanamsaValue, 23.443, 5e-4);
 }
 
-TEST(CastChart, DefaultChartFirstCast) {
+TEST(Caster, DefaultChartFirstCast) {
   ChartState state;
   const Settings settings;
-  state.birth = kDefaultBirth;
-  const int n = CastChart(state, EngineSettingsOf(settings), 1970, 4, 4);
+  Caster caster(EngineSettingsOf(settings));
+  const CastResult cast = caster.Cast(kDefaultBirth);
+  const int n = ApplyCast(state, cast);
   ExpectDefaultPositions(state);
   EXPECT_EQ(n, 24);  // Moon at 328.6 deg: Purva Bhadrapada
-  EXPECT_EQ(state.recastFlag, 1);
+  EXPECT_EQ(caster.CastCount(), 1u);
+  // The cast keeps the moment it was cast for in file units; nothing
+  // converted them in place.
+  EXPECT_EQ(cast.moment.time, kDefaultBirth.time);
+  EXPECT_EQ(cast.moment.latitude, kDefaultBirth.latitude);
+  EXPECT_EQ(state.castMoment.longitude, kDefaultBirth.longitude);
+}
+
+// The chains carry from one cast to the next: a second cast of the same
+// moment with the same Caster differs in its last digits from a fresh
+// Caster's, and two fresh Casters agree to the bit.
+TEST(Caster, ChainsCarryFromCastToCast) {
+  const EngineSettings settings = EngineSettingsOf(Settings{});
+  Caster a(settings), b(settings);
+  const CastResult firstA = a.Cast(kDefaultBirth);
+  const CastResult firstB = b.Cast(kDefaultBirth);
+  EXPECT_EQ(firstA.ascendant, firstB.ascendant);
+  EXPECT_EQ(firstA.ayanamsa, firstB.ayanamsa);
+  const CastResult second = a.Cast(kDefaultBirth);
+  EXPECT_NE(second.siderealCorrection, firstA.siderealCorrection);
+  EXPECT_NE(second.ayanamsa, firstA.ayanamsa);
+  EXPECT_NEAR(second.ascendant, firstA.ascendant, 1e-3);
+  EXPECT_EQ(a.CastCount(), 2u);
 }
 
 TEST(ComputeChart, DefaultChartFromFileRestoresBirthData) {
@@ -59,7 +83,7 @@ TEST(ComputeChart, DefaultChartFromFileRestoresBirthData) {
   const Settings settings;
   ASSERT_EQ(ComputeChart(state, settings, path), ComputeStatus::kOk);
   ExpectDefaultPositions(state);
-  const BirthData& c = state.birthCopy;
+  const BirthData& c = state.birth;
   EXPECT_EQ(c.month, 4);
   EXPECT_EQ(c.day, 4);
   EXPECT_EQ(c.year, 1970);
@@ -67,7 +91,7 @@ TEST(ComputeChart, DefaultChartFromFileRestoresBirthData) {
   EXPECT_EQ(c.zone, -5.30);
   EXPECT_EQ(c.longitude, -81.12);
   EXPECT_EQ(c.latitude, 16.15);
-  EXPECT_EQ(state.recastFlag, 0);
+  EXPECT_EQ(state.castMoment.time, 17.5);
   EXPECT_EQ(state.sunrise.fallback, 0);
   // Born 17:50 local time in early April in India: by day, sunrise near 6 h.
   EXPECT_EQ(state.sunrise.bornInDaytime, 1);
@@ -110,30 +134,30 @@ TEST(Ayanamsa, ReportValues) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    ChartState state;
+    CastChains chains;
     Settings settings;
     settings.ayanamsaDegrees = r.degrees;
     settings.ayanamsaMinutes = r.minutes;
     settings.ayanamsaSeconds = r.seconds;
     settings.ayanamsaDirection = r.direction;
-    EXPECT_EQ(ReportAyanamsa(state, EngineSettingsOf(settings), r.year, 1, 1), r.expected);
+    EXPECT_EQ(ReportAyanamsa(chains, EngineSettingsOf(settings), r.year, 1, 1), r.expected);
   }
 }
 
 TEST(Ayanamsa, TropicalAndOffsetBounds) {
-  ChartState state;
+  CastChains chains;
   Settings settings;
   settings.ayanamsaDegrees = 1000;  // tropical
-  const double v = ReportAyanamsa(state, EngineSettingsOf(settings), 2000, 1, 1);
+  const double v = ReportAyanamsa(chains, EngineSettingsOf(settings), 2000, 1, 1);
   EXPECT_EQ(v, 0.0);
   EXPECT_TRUE(std::signbit(v));
   // +1000 minutes is still an offset; +1000.5 is the tropical zodiac.
   settings = Settings{};
   settings.ayanamsaMinutes = 1000;
-  ChartState s1;
+  CastChains s1;
   EXPECT_NEAR(SiderealCorrection(s1, EngineSettingsOf(settings), 1.0), -23.85 - 1000 / 60.0, 0.05);
   settings.ayanamsaMinutes = 1000.5;
-  ChartState s2;
+  CastChains s2;
   const double k = SiderealCorrection(s2, EngineSettingsOf(settings), 1.0);
   EXPECT_EQ(k, 0.0);
   EXPECT_TRUE(std::signbit(k));
@@ -147,16 +171,15 @@ TEST(Ayanamsa, ChoiceShiftsEveryBodyAlike) {
   raman.ayanamsaMinutes = 27;
   raman.ayanamsaDirection = -1;
   ChartState a, b;
-  a.birth = b.birth = kDefaultBirth;
-  CastChart(a, EngineSettingsOf(lahiri), 1970, 4, 4);
-  CastChart(b, EngineSettingsOf(raman), 1970, 4, 4);
+  ApplyCast(a, Caster(EngineSettingsOf(lahiri)).Cast(kDefaultBirth));
+  ApplyCast(b, Caster(EngineSettingsOf(raman)).Cast(kDefaultBirth));
   for (int slot = 0; slot <= kKetu; ++slot) {
     SCOPED_TRACE(slot);
     EXPECT_NEAR(Normalise360(b.slotLongitude[slot] - a.slotLongitude[slot]), 1.45, 1e-9);
   }
 }
 
-TEST(CastChart, NodesAndNakshatraBalance) {
+TEST(Caster, NodesAndNakshatraBalance) {
   struct Row {
     double moon;
     int nakshatra;
@@ -204,23 +227,21 @@ TEST(SunBasedUpagrahas, BothRelations) {
 }
 
 TEST(Sunrise, SearchFindsTheCrossing) {
-  ChartState state;
   Settings settings;
   settings.sunriseDefinition = 2;
-  state.birth = kDefaultBirth;
-  state.birthCopy = kDefaultBirth;
+  Caster caster(EngineSettingsOf(settings));
   const DasaDate start = MomentOf(1970, 4, 4, FileClock{17.5});
-  bool found = false;
-  const DasaDate rise = FindSunEvent(state, EngineSettingsOf(settings), 0, 0, start, &found);
-  ASSERT_TRUE(found);
+  const SearchResult rise = FindSunEvent(caster, kDefaultBirth, 0, 0, start);
+  ASSERT_TRUE(rise.found);
   // The ascendant at sunrise stands on the Sun (true rise of the centre),
   // within the motion of ten seconds of time (about 0.05 deg).
-  EXPECT_NEAR(MinArc(state.slotLongitude[kAscendant], state.slotLongitude[kSun]), 0.0, 0.06);
-  EXPECT_EQ(rise.day, 4);
+  EXPECT_NEAR(MinArc(rise.cast.ascendant, rise.cast.Longitude(Body::kSun)), 0.0, 0.06);
+  EXPECT_EQ(rise.moment.day, 4);
   // The new moon before the chart: the Moon just past the Sun.
-  const DasaDate nm = SearchBackward(state, EngineSettingsOf(settings), start, kMoon, kSun, 0.0, &found);
-  ASSERT_TRUE(found);
-  const double elong = Normalise360(state.slotLongitude[kMoon] - state.slotLongitude[kSun]);
+  const SearchResult newMoon = SearchBackward(caster, kDefaultBirth, start, kMoon, kSun, 0.0);
+  ASSERT_TRUE(newMoon.found);
+  const DasaDate nm = newMoon.moment;
+  const double elong = Normalise360(newMoon.cast.Longitude(Body::kMoon) - newMoon.cast.Longitude(Body::kSun));
   EXPECT_LT(elong, 0.01);
   // The new moon of the total solar eclipse of 7 March 1970 (evening in India).
   EXPECT_EQ(nm.year, 1970);
@@ -275,19 +296,18 @@ TEST(Sunrise, BirthAroundSunsetAndDayLength) {
 // holds the printed lunar month to what the program has always printed.
 TEST(LunarMonth, SearchStartsFromTheClockDigitsTakenAsHours) {
   const Settings settings;
-  ChartState probe;
-  probe.birth = probe.birthCopy = kDefaultBirth;
-  bool found = false;
+  Caster probe(EngineSettingsOf(settings));
   // The new moon of 7 March 1970 and the one before it (6 February).
-  const DasaDate newMoon = SearchBackward(probe, EngineSettingsOf(settings), MomentOf(1970, 4, 4, FileClock{17.5}),
-                                          kMoon, kSun, 0.0, &found);
-  ASSERT_TRUE(found);
-  const int signAtNewMoon = SignOf(probe.slotLongitude[kSun]);
-  const DasaDate before = SearchBackward(probe, EngineSettingsOf(settings), SubtractDuration(newMoon, {0, 0, 2, 0}),
-                                         kMoon, kSun, 0.0, &found);
-  ASSERT_TRUE(found);
-  const int signAtNewMoonBefore = SignOf(probe.slotLongitude[kSun]);
-  ASSERT_EQ(before.month, 2);
+  const SearchResult last =
+      SearchBackward(probe, kDefaultBirth, MomentOf(1970, 4, 4, FileClock{17.5}), kMoon, kSun, 0.0);
+  ASSERT_TRUE(last.found);
+  const DasaDate newMoon = last.moment;
+  const int signAtNewMoon = SignOf(last.cast.Longitude(Body::kSun));
+  const SearchResult before =
+      SearchBackward(probe, kDefaultBirth, SubtractDuration(newMoon, {0, 0, 2, 0}), kMoon, kSun, 0.0);
+  ASSERT_TRUE(before.found);
+  const int signAtNewMoonBefore = SignOf(before.cast.Longitude(Body::kSun));
+  ASSERT_EQ(before.moment.month, 2);
   ASSERT_NE(signAtNewMoon, signAtNewMoonBefore);  // the Sun changed sign between them
 
   struct Case {

@@ -22,10 +22,19 @@
 
 #include "engine/calendar.h"
 #include "engine/cast.h"
+#include "engine/caster.h"
 #include "engine/swiss_engine.h"
 
 namespace orvane {
 namespace {
+
+// Casts the state's birth data with a fresh Caster into the state; returns
+// where the Swiss engine took the positions from.
+std::uint8_t CastInto(EngineState& state, const EngineSettings& settings) {
+  Caster caster(settings);
+  ApplyCast(state, caster.Cast(state.birth));
+  return caster.Chains().swissSource;
+}
 
 constexpr double kArcSecond = 1.0 / 3600.0;
 
@@ -134,8 +143,7 @@ TEST(SwissEngine, AgreesWithSwetestWithinOneArcSecond) {
     for (const Moment& m : RandomMoments(range.seed, range.fromYear, range.toYear, range.count)) {
       EngineState state;
       state.birth = m.Birth();
-      CastChart(state, Swiss(), m.year, m.month, m.day);
-      EXPECT_EQ(state.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kFiles));
+      EXPECT_EQ(CastInto(state, Swiss()), static_cast<std::uint8_t>(SwissSource::kFiles));
       const BirthData b = m.Birth();
       const double jdUt = DayNumber(b.month, b.day, b.year) - 0.5 + DecToDeg(b.time) / 24;
       const auto ref = Reference(jdUt, Moment::Decimal(-b.longitude), Moment::Decimal(b.latitude));
@@ -188,7 +196,7 @@ TEST(SwissEngine, AyanamsaChoices) {
     settings.ayanamsaOffset = c.offsetMinutes;
     EngineState state;
     state.birth = b;
-    CastChart(state, settings, m.year, m.month, m.day);
+    CastInto(state, settings);
     const auto ref = Reference(jdUt, m.eastLongitude, m.northLatitude, c.reference);
     ASSERT_TRUE(ref.count("Sun") && ref.count("Ascendant"));
     EXPECT_LE(MinArc(state.slotLongitude[kSun], Mod360(ref.at("Sun") + c.shift)), kArcSecond);
@@ -209,15 +217,14 @@ TEST(SwissEngine, MissingDataFilesFallBackToTheAnalyticalMode) {
   const Moment m{1970, 4, 4, 12, 0, 0, -81.2, 16.25};
 
   for (int round = 0; round < 2; ++round) {  // switching folders back and forth
-    EngineState a, b;
-    a.birth = b.birth = m.Birth();
-    CastResult ra, rb;
-    noFiles.Cast(a, Swiss(), BodySet::All(), ra);
-    withFiles.Cast(b, Swiss(), BodySet::All(), rb);
-    EXPECT_EQ(a.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kAnalytical));
-    EXPECT_EQ(b.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kFiles));
-    EXPECT_NE(noFiles.Describe(a).find("analytical"), std::string::npos) << noFiles.Describe(a);
-    EXPECT_NE(withFiles.Describe(b).find("files"), std::string::npos) << withFiles.Describe(b);
+    CastChains a, b;
+    const CastResult ra = noFiles.Cast(CastMomentOf(m.Birth()), Swiss(), BodySet::All(), a);
+    const CastResult rb = withFiles.Cast(CastMomentOf(m.Birth()), Swiss(), BodySet::All(), b);
+    EXPECT_EQ(a.swissSource, static_cast<std::uint8_t>(SwissSource::kAnalytical));
+    EXPECT_EQ(b.swissSource, static_cast<std::uint8_t>(SwissSource::kFiles));
+    EXPECT_NE(noFiles.Describe(a.swissSource).find("analytical"), std::string::npos)
+        << noFiles.Describe(a.swissSource);
+    EXPECT_NE(withFiles.Describe(b.swissSource).find("files"), std::string::npos) << withFiles.Describe(b.swissSource);
     for (int body = 0; body < kBodyCount; ++body) {
       SCOPED_TRACE(body);
       ASSERT_TRUE(ra.computed.Has(static_cast<Body>(body)));
@@ -245,8 +252,8 @@ TEST(SwissEngine, AyanamsaKeepsItsSignBeforeItsZeroYear) {
   double before = 1e9;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.year);
-    EngineState state;
-    const double value = engine.DateAyanamsa(state, Swiss(), c.year, 1, 1);
+    CastChains chains;
+    const double value = engine.DateAyanamsa(Swiss(), c.year, 1, 1, chains);
     EXPECT_NEAR(value, c.expected, c.tolerance);
     EXPECT_LT(value, before);
     before = value;
@@ -299,18 +306,15 @@ TEST(SwissEngine, DamagedDataFilesAreNamedNeverStoodInForSilently) {
       std::filesystem::copy_file(source / file, folder / file);
     c.spoil(folder / "sepl_18.se1");
     const SwissEngine damaged(folder.string());
-    EngineState state;
-    state.birth = m.Birth();
-    CastResult r;
-    damaged.Cast(state, Swiss(), BodySet::All(), r);
-    EXPECT_EQ(state.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kDamaged));
+    CastChains chains;
+    damaged.Cast(CastMomentOf(m.Birth()), Swiss(), BodySet::All(), chains);
+    EXPECT_EQ(chains.swissSource, static_cast<std::uint8_t>(SwissSource::kDamaged));
     EXPECT_NE(SwissDataProblem().find(c.problem), std::string::npos) << SwissDataProblem();
     EXPECT_NE(SwissDataProblem().find("sepl_18.se1"), std::string::npos) << SwissDataProblem();
-    EXPECT_NE(damaged.Describe(state).find("sepl_18.se1"), std::string::npos);
-    EngineState again;
-    again.birth = m.Birth();
-    good.Cast(again, Swiss(), BodySet::All(), r);
-    EXPECT_EQ(again.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kFiles));
+    EXPECT_NE(damaged.Describe(chains.swissSource).find("sepl_18.se1"), std::string::npos);
+    CastChains again;
+    good.Cast(CastMomentOf(m.Birth()), Swiss(), BodySet::All(), again);
+    EXPECT_EQ(again.swissSource, static_cast<std::uint8_t>(SwissSource::kFiles));
     std::filesystem::remove_all(folder);
   }
 }
@@ -326,12 +330,11 @@ TEST(SwissEngine, DatesBeyondItsRangeAreCastByTheClassicEngine) {
   const std::array<int, 2> years = {-9000, 9000};
   for (int year : years) {
     SCOPED_TRACE(year);
-    EngineState state;
-    state.birth = Moment{year, 6, 1, 0, 0, 0, 10, 50}.Birth();
-    CastResult r;
-    noFiles.Cast(state, Swiss(), BodySet::All(), r);
-    EXPECT_EQ(state.ephemeris.swissSource, static_cast<std::uint8_t>(SwissSource::kOutOfRange));
-    EXPECT_NE(noFiles.Describe(state).find("classic"), std::string::npos);
+    CastChains chains;
+    const CastResult r =
+        noFiles.Cast(CastMomentOf(Moment{year, 6, 1, 0, 0, 0, 10, 50}.Birth()), Swiss(), BodySet::All(), chains);
+    EXPECT_EQ(chains.swissSource, static_cast<std::uint8_t>(SwissSource::kOutOfRange));
+    EXPECT_NE(noFiles.Describe(chains.swissSource).find("classic"), std::string::npos);
     for (int body = 0; body < 8; ++body) EXPECT_TRUE(std::isfinite(r.longitude[body]));
     EXPECT_TRUE(std::isfinite(r.ascendant));
   }
@@ -352,7 +355,7 @@ TEST(SwissEngine, ConcurrentCastsGiveTheSameResults) {
     for (const Moment& m : moments) {
       EngineState state;
       state.birth = m.Birth();
-      CastChart(state, settings[which], m.year, m.month, m.day);
+      CastInto(state, settings[which]);
       out.insert(out.end(), state.slotLongitude.begin(), state.slotLongitude.end());
       out.push_back(state.ayanamsaValue);
     }

@@ -187,7 +187,7 @@ TEST_F(StartTest, MissingOrOldSettingsFileRunsTheWholeFirstRunSequence) {
     ChartView* view = ViewOf(*app->mainFrame(), app->mainFrame()->documents().first());
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->hasChart());
-    EXPECT_EQ(view->chart().birthCopy.zone, -5.3);
+    EXPECT_EQ(view->chart().birth.zone, -5.3);
     EXPECT_TRUE(app->mainFrame()->isVisible());
   }
 }

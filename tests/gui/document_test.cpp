@@ -150,8 +150,8 @@ TEST_F(DocumentTest, BirthDataDialogWritesTheChartFileThatIsSavedAndReopenedUnch
     // The chart on screen is the edited one.
     const ChartValidation expected = ValidateChartImage(row.expected.toStdString());
     ASSERT_TRUE(expected.ok);
-    EXPECT_EQ(view->chart().birthCopy.time, expected.birth.time);
-    EXPECT_EQ(view->chart().birthCopy.zone, expected.birth.zone);
+    EXPECT_EQ(view->chart().birth.time, expected.birth.time);
+    EXPECT_EQ(view->chart().birth.zone, expected.birth.zone);
 
     ASSERT_TRUE(doc->DoSave(app->mainFrame(), false));
     EXPECT_FALSE(doc->IsModified());
@@ -324,10 +324,10 @@ TEST_F(DocumentTest, PrasnaChartsKeepTheirOwnData) {
   ASSERT_TRUE(firstView->RefreshScreen());
   ASSERT_TRUE(invalidView->RefreshScreen());
   EXPECT_EQ(first->image(), firstImage);
-  EXPECT_EQ(firstView->chart().birthCopy.year, ValidateChartImage(firstImage.toStdString()).birth.year);
-  EXPECT_NE(firstView->chart().birthCopy.year, 1903);
+  EXPECT_EQ(firstView->chart().birth.year, ValidateChartImage(firstImage.toStdString()).birth.year);
+  EXPECT_NE(firstView->chart().birth.year, 1903);
   EXPECT_EQ(invalid->image(), QByteArray("not a chart\n"));
-  EXPECT_NE(invalidView->chart().birthCopy.year, 1903);
+  EXPECT_NE(invalidView->chart().birth.year, 1903);
   EXPECT_FALSE(first->IsModified());
   EXPECT_FALSE(invalid->IsModified());
 
@@ -409,7 +409,7 @@ TEST_F(DocumentTest, ChartsComputeWithoutWritingFilesAndUncastableDataAreSaid) {
   EXPECT_TRUE(prasnaView->RefreshScreen());
   EXPECT_EQ(prasna->image(), prasnaImage);
   EditBirthData(driver, view, [](QWidget* d) { SetText(d, "year", "1980"); });
-  EXPECT_EQ(view->chart().birthCopy.year, 1980);
+  EXPECT_EQ(view->chart().birth.year, 1980);
   EXPECT_TRUE(doc->image().startsWith("4\n4\n1980\n"));
   const QString bad = WriteFile("charts/bad.orv", "junk");
   driver.ThenPress();  // "Invalid file"

@@ -417,8 +417,8 @@ TEST_F(ViewScreensTest, EachWindowDrawsItsOwnChart) {
     EXPECT_NEAR(first->chart().slotLongitude[kSun], firstSun, 1e-4);
     EXPECT_NEAR(second->chart().slotLongitude[kSun], secondSun, 1e-4);
     EXPECT_GT(std::abs(first->chart().slotLongitude[kSun] - secondSun), 1.0);
-    EXPECT_EQ(second->chart().birthCopy.year, 1988);
-    EXPECT_EQ(first->chart().birthCopy.year, 1970);
+    EXPECT_EQ(second->chart().birth.year, 1988);
+    EXPECT_EQ(first->chart().birth.year, 1970);
     EXPECT_TRUE(first->tajakaMode());
     EXPECT_FALSE(second->tajakaMode());
   }

@@ -70,8 +70,8 @@ TEST_F(WorkingFilesTest, TwoRunningCopiesComputeTheirOwnChartsWithoutWorkingFile
         << folder.toStdString();
   }
   EXPECT_EQ(docA->image(), chartA);
-  EXPECT_EQ(viewA->chart().birthCopy.year, 1970);
-  EXPECT_EQ(viewB->chart().birthCopy.year, 2000);
+  EXPECT_EQ(viewA->chart().birth.year, 1970);
+  EXPECT_EQ(viewB->chart().birth.year, 2000);
 
   // Each run's folder goes with it.
   const QString firstFolder = first->runFolder();

@@ -32,7 +32,7 @@ expect() {
 }
 
 expect "--section" orvane-cli --sec
-expect "--lat --list-sections --lon" orvane-cli --l
+expect "--lat --list --list-sections --list-yogas --lon" orvane-cli --l
 expect "vimsopaka vimsottari" orvane-cli --section vim
 expect "--section=basic-info" orvane-cli --section=basic
 expect "antardasas" orvane-cli --section = ant

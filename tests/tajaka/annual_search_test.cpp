@@ -44,7 +44,7 @@ TEST(TajakaSearch, AnnualChartReturnsTheNatalSun) {
   EXPECT_EQ(state.tajaka.moment.month, 4);
   EXPECT_NEAR(state.tajaka.moment.day, 4, 2);
   // The natal birth data stay those of the birth.
-  EXPECT_EQ(state.birthCopy.year, 1970);
+  EXPECT_EQ(state.birth.year, 1970);
 }
 
 TEST(TajakaSearch, MonthOneWithoutHoraIsTheAnnualChart) {

@@ -25,12 +25,17 @@ using testing_support::MainLines;
 
 const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
 
-std::unique_ptr<ChartState> TajakaOfDefaultChart(int section, int year = 2026) {
-  auto state = std::make_unique<ChartState>();
+// The Tajaka chart with the text of its section.
+struct ChartWithText : ChartState {
+  ReportBuffer report{};
+};
+
+std::unique_ptr<ChartWithText> TajakaOfDefaultChart(int section, int year = 2026) {
+  auto state = std::make_unique<ChartWithText>();
   state->options.tajakaMode = 1;
   state->options.tajakaYear = year;
   state->reportSection = section;
-  EXPECT_TRUE(ComputeChartFromBirth(*state, Settings{}, kDefaultBirth));
+  EXPECT_TRUE(ComputeChartFromBirth(*state, Settings{}, kDefaultBirth, &state->report));
   EXPECT_FALSE(state->report.Truncated());
   return state;
 }

@@ -109,7 +109,7 @@ TEST(Sahams, SectionWithoutAndWithDates) {
     SCOPED_TRACE("natal chart");
     auto state = MakeTajakaChart(points, 10);
     state->options.tajakaMode = 0;
-    ComputeSahams(*state, Settings{});
+    ComputeSahams(*state, Settings{}, testing_support::SectionBuffer(*state));
     const std::string expected =
         "\nTajaka Sahams:\n\n  Name           Position  \n\n"
         "  Punya          20 Vi 00   \n";
@@ -119,7 +119,7 @@ TEST(Sahams, SectionWithoutAndWithDates) {
   {
     SCOPED_TRACE("Tajaka chart of 5 April 2026");
     auto state = MakeTajakaChart(points, 10);
-    ComputeSahams(*state, Settings{});
+    ComputeSahams(*state, Settings{}, testing_support::SectionBuffer(*state));
     // Virgo's lord Mercury at 180 and the eleventh sign's (Cancer) lord, the
     // Moon at 50: 10, 350, 240, 120, 230 and 130 days on.
     const std::string expected =
@@ -137,7 +137,7 @@ const std::vector<double> kYogaChart = {0, 40, 40, 29.5, 81.5, 236.5, 250.5, 240
 
 TEST(TajakaYogas, EqualDegreesAndTheNodes) {
   auto state = MakeTajakaChart(kYogaChart, 12);
-  TajakaYogas(*state, Settings{});
+  TajakaYogas(*state, Settings{}, state->report);
   // The Moon, faster, at the Sun's degree: applying. Rahu and Ketu, equally
   // slow: separating. Rahu trine the Sun and the Moon forms nothing.
   EXPECT_EQ(Text(*state),
@@ -170,7 +170,7 @@ TEST(TajakaYogas, KindsApplyingAndSeparating) {
     std::vector<double> points = kYogaChart;
     points[kMoon] = r.moon;
     auto state = MakeTajakaChart(points, 12);
-    TajakaYogas(*state, Settings{});
+    TajakaYogas(*state, Settings{}, state->report);
     const std::vector<std::string> lines = LinesWith(Text(*state), "Sun  and Moon");
     if (*r.expected == '\0') {
       EXPECT_TRUE(lines.empty());
@@ -198,7 +198,7 @@ TEST(TajakaYogas, NodesOnlyByConjunction) {
     points[kRahu] = r.rahu;
     points[kKetu] = r.ketu;
     auto state = MakeTajakaChart(points, 12);
-    TajakaYogas(*state, Settings{});
+    TajakaYogas(*state, Settings{}, state->report);
     EXPECT_EQ(LinesWith(Text(*state), "Rahu").size(), r.rahuLines);
   }
 }

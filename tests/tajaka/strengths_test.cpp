@@ -86,7 +86,7 @@ TEST(PanchaVargeeya, SectionRowsAndClasses) {
   v.haddaLord[kMoon] = kVenus;
   v.vargaSign[kD3][kMoon] = 2;
   v.vargaSign[kD9][kMoon] = 0;
-  PanchaVargeeyaBala(*state, Settings{});
+  PanchaVargeeyaBala(*state, Settings{}, testing_support::SectionBuffer(*state));
   const std::string expected =
       "    Sun      20.00    Extraordinary\n"
       "    Moon     04.06    Weak\n";

@@ -83,7 +83,7 @@ TEST(Patyayini, OrderAndShares) {
 TEST(Patyayini, EqualDegreesGiveAZeroLengthPeriod) {
   // Mars (slot 3) and Venus (slot 6) both at 12 degrees.
   auto state = MakeTajakaChart({5, 40, 80, 102, 140, 160, 192, 215}, 6);
-  PatyayiniDasa(*state, Settings{});
+  PatyayiniDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
   const TajakaState& tj = state->tajaka;
   ASSERT_EQ(tj.patyayiniOrder[4], kMars);
   ASSERT_EQ(tj.patyayiniOrder[5], kVenus);
@@ -96,7 +96,7 @@ TEST(Patyayini, EqualDegreesGiveAZeroLengthPeriod) {
 
 TEST(Patyayini, AllPointsAtZeroDegrees) {
   auto state = MakeTajakaChart({0, 30, 60, 90, 120, 150, 180, 210}, 6);
-  PatyayiniDasa(*state, Settings{});
+  PatyayiniDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
   const TajakaState& tj = state->tajaka;
   EXPECT_EQ(tj.patyayiniTotal, 0);
   EXPECT_EQ(tj.patyayiniFraction[0], 1);
@@ -110,7 +110,7 @@ TEST(Patyayini, AllPointsAtZeroDegrees) {
 
 TEST(Patyayini, AnnualListingWithSubPeriods) {
   auto state = MakeTajakaChart(kEighths, 6);
-  PatyayiniDasa(*state, Settings{});
+  PatyayiniDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
   // Main periods of 45.6553125 days (45 d 39.31875 gh), sub-periods of an
   // eighth of that (5 d 42.41484375 gh) from 0 h of 5 April 2026.
   const std::string expected =
@@ -138,7 +138,7 @@ TEST(Patyayini, HoraChartListsClockTimesWithoutSubPeriods) {
   state->options.tajakaMonthly = 1;
   state->options.tajakaHoraWanted = 1;
   state->tajaka.moment.time = 6.00;  // 15 ghatis
-  PatyayiniDasa(*state, Settings{});
+  PatyayiniDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
   // An eighth of 2.53640625 days is 19.023046875 ghatis.
   const std::string expected =
       "\nPatyayini Dasa:\n\n"
@@ -159,7 +159,7 @@ TEST(Patyayini, HoraChartListsClockTimesWithoutSubPeriods) {
 TEST(Patyayini, NatalSpanFromTheBirthDate) {
   auto state = MakeTajakaChart(kEighths, 9);
   state->options.tajakaMode = 0;
-  NatalPatyayiniDasa(*state, Settings{});
+  NatalPatyayiniDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
   const TajakaState& tj = state->tajaka;
   // 0 ghatis of the birth date, whatever the clock time of birth; 43200 / 8
   // days each.
@@ -172,7 +172,7 @@ TEST(Patyayini, NatalSpanFromTheBirthDate) {
 
 // A natal Moon at the start of Aswini and a Tajaka Moon at the start of its
 // nakshatra (the whole first period still to run).
-std::unique_ptr<ChartState> DasaChart(int tajakaYear, int section) {
+std::unique_ptr<testing_support::TestChart> DasaChart(int tajakaYear, int section) {
   auto state = MakeTajakaChart(kEighths, section);
   state->options.tajakaYear = tajakaYear;
   state->tajaka.natalLongitude[kMoon] = 0;
@@ -195,8 +195,8 @@ TEST(MuddaAndVarshaYogini, FirstLordsByAge) {
   for (const Row& r : rows) {
     SCOPED_TRACE(testing::Message() << "Tajaka year " << r.tajakaYear);
     auto state = DasaChart(r.tajakaYear, kNoSection);
-    MuddaDasa(*state, Settings{});
-    VarshaYoginiDasas(*state, Settings{});
+    MuddaDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
+    VarshaYoginiDasas(*state, Settings{}, testing_support::SectionBuffer(*state));
     EXPECT_EQ(state->tajaka.muddaFirstLord, r.mudda);
     EXPECT_EQ(state->tajaka.varshaYoginiFirstLord, r.varshaYogini);
   }
@@ -204,7 +204,7 @@ TEST(MuddaAndVarshaYogini, FirstLordsByAge) {
 
 TEST(MuddaAndVarshaYogini, MuddaAtAgeZero) {
   auto state = DasaChart(1970, 7);
-  MuddaDasa(*state, Settings{});
+  MuddaDasa(*state, Settings{}, testing_support::SectionBuffer(*state));
   // Ketu's 7 years of 182.62125 ghatis from 0 h of 5 April 2026: 21.31
   // days; its sub-periods start 1.24, 4.79, 5.86, 7.63, 8.88, 12.07, 14.91
   // and 18.29 days on.
@@ -234,7 +234,7 @@ TEST(MuddaAndVarshaYogini, CyclesFillTheSpan) {
       auto state = DasaChart(1970, section);
       state->options.tajakaMonthly = r.monthly;
       state->options.tajakaHoraWanted = r.hora;
-      (section == 7 ? MuddaDasa : VarshaYoginiDasas)(*state, Settings{});
+      (section == 7 ? MuddaDasa : VarshaYoginiDasas)(*state, Settings{}, testing_support::SectionBuffer(*state));
       const std::string text = Text(*state);
       const std::vector<std::string> mains = MainLines(text);
       ASSERT_EQ(mains.size(), section == 7 ? 10u : 9u);

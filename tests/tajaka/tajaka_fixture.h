@@ -12,15 +12,19 @@
 
 namespace orvane::testing_support {
 
+// A hand-made chart with the report buffer its writers append to.
+struct TestChart : ChartState {
+  ReportBuffer report{};
+};
+
 // A Tajaka annual chart of 2026 for a birth in 1970, with the Tajaka moment
 // at 0 h of 5 April 2026 and the given slot longitudes (slots 0..9); every
 // per-point sign the writers read follows from the longitudes.
-inline std::unique_ptr<ChartState> MakeTajakaChart(const std::vector<double>& longitudes, int section) {
-  auto state = std::make_unique<ChartState>();
+inline std::unique_ptr<TestChart> MakeTajakaChart(const std::vector<double>& longitudes, int section) {
+  auto state = std::make_unique<TestChart>();
   state->options.tajakaMode = 1;
   state->options.tajakaYear = 2026;
-  state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
-  state->birth = state->birthCopy;
+  state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->tajaka.moment = {2026, 4, 5, 0.0};
   for (std::size_t slot = 0; slot < longitudes.size() && slot < 10; ++slot) {
     state->slotLongitude[slot] = longitudes[slot];
@@ -32,7 +36,12 @@ inline std::unique_ptr<ChartState> MakeTajakaChart(const std::vector<double>& lo
   return state;
 }
 
-inline std::string Text(const ChartState& state) { return std::string(state.report.Text()); }
+inline std::string Text(const TestChart& state) { return std::string(state.report.Text()); }
+// The buffer a writer of the chart's section appends to: none when the
+// chart names no section (the writer then only derives).
+inline ReportBuffer* SectionBuffer(TestChart& state) {
+  return state.reportSection == kNoSection ? nullptr : &state.report;
+}
 
 // The lines of a text that contain `part`.
 inline std::vector<std::string> LinesWith(const std::string& text, const std::string& part) {

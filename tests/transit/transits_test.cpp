@@ -11,6 +11,7 @@
 #include "engine/calendar.h"
 #include "compute/pipeline.h"
 #include "engine/cast.h"
+#include "engine/caster.h"
 #include "engine/zodiac.h"
 
 namespace orvane::transit {
@@ -159,8 +160,8 @@ std::vector<Crossing> SaturnCrossings(const Settings& settings, const BirthData&
   auto state = std::make_unique<ChartState>();
   auto saturn = [&](double t) {
     *state = ChartState{};
-    state->birth = BirthAt(t, place);
-    RecastChart(*state, EngineSettingsOf(settings));
+    orvane::Caster caster(EngineSettingsOf(settings));
+    ApplyCast(*state, caster.Cast(BirthAt(t, place)));
     return state->slotLongitude[kSaturn];
   };
   std::vector<Crossing> out;

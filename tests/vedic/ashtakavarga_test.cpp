@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 #include "tests/vedic/strength_fixture.h"
 #include "compute/calculation_pass.h"
@@ -231,8 +232,8 @@ const char* const kDefaultTables =
 
 // The default chart cast by the engine, with the rasi and divisional signs
 // the calculation pass derives before its strength steps.
-ChartState DefaultChart(const Settings& settings) {
-  ChartState state;
+testing_support::ChartWithReport DefaultChart(const Settings& settings) {
+  testing_support::ChartWithReport state;
   EXPECT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth));
   Longitudes L{};
   for (int slot = 0; slot < 10; ++slot) L[slot] = state.slotLongitude[slot];
@@ -242,7 +243,7 @@ ChartState DefaultChart(const Settings& settings) {
 
 TEST(AshtakavargaReport, DefaultChartSections) {
   const Settings settings;
-  ChartState state = DefaultChart(settings);
+  testing_support::ChartWithReport state = DefaultChart(settings);
   ASSERT_EQ(AshtakavargaChartSigns(state, settings), kDefaultSigns);
 
   struct Case {
@@ -257,15 +258,15 @@ TEST(AshtakavargaReport, DefaultChartSections) {
     SCOPED_TRACE(::testing::Message() << "section " << c.section);
     state.report.Clear();
     state.report.Appendf("left over from an earlier section");
-    WriteSectionAlone(state, settings, c.section);
+    WriteSectionAlone(state, settings, c.section, state.report);
     EXPECT_EQ(std::string(state.report.Text()), c.want);
   }
 }
 
 TEST(AshtakavargaReport, PrastaraTablesListTheContributors) {
   const Settings settings;
-  ChartState state = DefaultChart(settings);
-  WriteSectionAlone(state, settings, 18);
+  testing_support::ChartWithReport state = DefaultChart(settings);
+  WriteSectionAlone(state, settings, 18, state.report);
   const std::string text(state.report.Text());
   // Sun's bindus in Aries: 2nd from the Sun, 3rd from the Moon, 1st from
   // Mars and from Saturn; in Pisces: 1st from the Sun, 12th from Mercury,
@@ -274,7 +275,7 @@ TEST(AshtakavargaReport, PrastaraTablesListTheContributors) {
   EXPECT_NE(text.find("      Pi:  Sun , Merc, Jupi, Venu\n\nMoon  Ar:"), std::string::npos) << text;
   EXPECT_EQ(text.find("Merc  Ar:"), std::string::npos);
 
-  WriteSectionAlone(state, settings, 19);
+  WriteSectionAlone(state, settings, 19, state.report);
   const std::string second(state.report.Text());
   EXPECT_EQ(second.rfind("Merc  Ar:", 0), 0u) << second;
   EXPECT_NE(second.find("\nSatu  Ar:"), std::string::npos);
@@ -283,7 +284,7 @@ TEST(AshtakavargaReport, PrastaraTablesListTheContributors) {
 
 TEST(AshtakavargaReport, OtherSectionsLeaveTheBufferAlone) {
   const Settings settings;
-  ChartState state = DefaultChart(settings);
+  testing_support::ChartWithReport state = DefaultChart(settings);
   for (const int section : {kNoSection, 4, 13, 22}) {
     SCOPED_TRACE(section);
     state.reportSection = section;
@@ -299,7 +300,7 @@ TEST(AshtakavargaReport, OtherSectionsLeaveTheBufferAlone) {
 // the divisional arrays.
 TEST(AshtakavargaReport, ChosenChartOfTheSameChartThroughThePipeline) {
   const Settings settings;
-  ChartState state;
+  testing_support::ChartWithReport state;
   ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth));
   AshtakavargaSigns firstNavamsa{};
   for (int slot = 0; slot < 9; ++slot) firstNavamsa[slot] = state.vedic.vargaSign[kD9][slot];
@@ -307,7 +308,7 @@ TEST(AshtakavargaReport, ChosenChartOfTheSameChartThroughThePipeline) {
   later.time = 5.00;  // twelve and a half hours earlier: another ascendant and Moon
   state.options.ashtakavargaChart = kD9;
   state.reportSection = 3;
-  ASSERT_TRUE(ComputeChartFromBirth(state, settings, later));
+  ASSERT_TRUE(ComputeChartFromBirth(state, settings, later, &state.report));
   AshtakavargaSigns navamsa{};
   for (int slot = 0; slot < 9; ++slot) navamsa[slot] = state.vedic.vargaSign[kD9][slot];
   ASSERT_NE(navamsa, firstNavamsa);
@@ -323,9 +324,9 @@ TEST(AshtakavargaReport, ChosenChartOfTheSameChartThroughThePipeline) {
 // day count itself and gives the same text.
 TEST(AshtakavargaReport, DefaultChartThroughThePipeline) {
   const Settings settings;
-  ChartState state;
+  testing_support::ChartWithReport state;
   state.reportSection = 3;
-  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth));
+  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth, &state.report));
   EXPECT_EQ(std::string(state.report.Text()), std::string(kDefaultTables) + kDefaultPindas);
 }
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "cli/json.h"
 #include "compute/pipeline.h"
 #include "vedic/text_charts.h"
@@ -13,16 +14,16 @@
 namespace orvane {
 namespace {
 
-// Writers that note, in the report buffer, the dasa year and the birth date
-// copy they were run with.
-void NoteYearLength(ChartState& state, const Settings&) {
-  state.report.Appendf("%.17g %g\n", state.dasaYearLength, state.birthCopy.year);
+// Writers that note, in the report buffer, the dasa year and the year of
+// the date they were run from.
+void NoteYearLength(const ChartState&, const DasaSpan& span, ReportBuffer& out) {
+  out.Appendf("%.17g %d\n", span.yearLength, span.from.year);
 }
-void Throw(ChartState&, const Settings&) { throw std::runtime_error("writer failed"); }
+void Throw(const ChartState&, const DasaSpan&, ReportBuffer&) { throw std::runtime_error("writer failed"); }
 
-std::unique_ptr<ChartState> ChartWithBirth() {
-  auto state = std::make_unique<ChartState>();
-  state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
+std::unique_ptr<testing_support::ChartWithReport> ChartWithBirth() {
+  auto state = std::make_unique<testing_support::ChartWithReport>();
+  state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->castMoment = {4, 5, 2000, 3.0730, -5.30, -81.12, 16.15};
   state->dasaYearLength = 365.2425;
   return state;
@@ -34,7 +35,7 @@ TEST(DasaCompression, YearOfEachDasaSpansThePeriodOfTheChart) {
     int tajaka, monthly, hora, mundane;
     double mundaneDays;
     double period;  // 0: no compression
-    double year;    // birth-date copy the dasas see
+    int year;       // year of the date the dasas run from
   };
   const Case cases[] = {
       {"natal chart", 0, 0, 0, 0, 0, 0, 1970},
@@ -55,40 +56,40 @@ TEST(DasaCompression, YearOfEachDasaSpansThePeriodOfTheChart) {
     state->options.tajakaHoraWanted = c.hora;
     state->options.mundane = c.mundane;
     state->options.mundaneDays = c.mundaneDays;
-    RunCompressedDasas(*state, Settings{}, dasas, 3);
+    RunCompressedDasas(*state, dasas, 3, state->report);
     char expected[200];
     if (c.period > 0) {
-      std::snprintf(expected, sizeof expected, "%.17g %g\n%.17g %g\n%.17g %g\n", c.period / 72, c.year,
+      std::snprintf(expected, sizeof expected, "%.17g %d\n%.17g %d\n%.17g %d\n", c.period / 72, c.year,
                     c.period / 116, c.year, c.period / 108, c.year);
     } else {
-      std::snprintf(expected, sizeof expected, "%.17g %g\n%.17g %g\n%.17g %g\n", 365.2425, c.year, 365.2425,
+      std::snprintf(expected, sizeof expected, "%.17g %d\n%.17g %d\n%.17g %d\n", 365.2425, c.year, 365.2425,
                     c.year, 365.2425, c.year);
     }
     EXPECT_EQ(std::string(state->report.Text()), expected);
     EXPECT_EQ(state->dasaYearLength, 365.2425);
-    EXPECT_EQ(state->birthCopy.year, 1970);
-    EXPECT_EQ(state->birthCopy.day, 4);
-    EXPECT_EQ(state->birthCopy.time, 17.5);
+    EXPECT_EQ(state->birth.year, 1970);
+    EXPECT_EQ(state->birth.day, 4);
+    EXPECT_EQ(state->birth.time, 17.5);
   }
 }
 
-TEST(DasaCompression, RestoresTheYearAndTheDateWhenAWriterFails) {
+TEST(DasaCompression, AFailingWriterLeavesTheYearAndTheDate) {
   auto state = ChartWithBirth();
   state->options.tajakaMode = 1;
   const CompressedDasa dasas[] = {{NoteYearLength, 72}, {Throw, 36}};
-  EXPECT_THROW(RunCompressedDasas(*state, Settings{}, dasas, 2), std::runtime_error);
+  EXPECT_THROW(RunCompressedDasas(*state, dasas, 2, state->report), std::runtime_error);
   EXPECT_EQ(state->dasaYearLength, 365.2425);
-  EXPECT_EQ(state->birthCopy.year, 1970);
-  EXPECT_EQ(state->birthCopy.month, 4);
-  EXPECT_EQ(state->birthCopy.day, 4);
-  EXPECT_EQ(state->birthCopy.time, 17.5);
+  EXPECT_EQ(state->birth.year, 1970);
+  EXPECT_EQ(state->birth.month, 4);
+  EXPECT_EQ(state->birth.day, 4);
+  EXPECT_EQ(state->birth.time, 17.5);
 }
 
 // The default chart of a first start, computed through the whole pipeline.
-std::unique_ptr<ChartState> DefaultChart(int section, const Settings& settings = Settings{}) {
-  auto state = std::make_unique<ChartState>();
+std::unique_ptr<testing_support::ChartWithReport> DefaultChart(int section, const Settings& settings = Settings{}) {
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   state->reportSection = section;
-  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, {4, 4, 1970, 17.5, -5.30, -81.12, 16.15}));
+  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, {4, 4, 1970, 17.5, -5.30, -81.12, 16.15}, &state->report));
   return state;
 }
 
@@ -97,11 +98,11 @@ TEST(CalculationPass, NoSectionLeavesTheBufferAndASectionStartsEmpty) {
   state->report.Clear();
   state->report.Appendf("heading kept\n");
   state->options.recompute = 0;
-  RunCalculationPass(*state, Settings{});
+  RunCalculationPass(*state, Settings{}, &state->report);
   EXPECT_EQ(state->report.Text(), "heading kept\n");
 
   state->reportSection = 99;  // a number no writer owns
-  RunCalculationPass(*state, Settings{});
+  RunCalculationPass(*state, Settings{}, &state->report);
   EXPECT_EQ(state->report.Text(), "");
 }
 
@@ -110,14 +111,14 @@ TEST(CalculationPass, DasaYearIsThePreferenceAndSurvivesTheTajakaPass) {
   settings.daysInYear = 360;
   auto state = DefaultChart(kNoSection, settings);
   EXPECT_EQ(state->dasaYearLength, 360);
-  EXPECT_EQ(state->birthCopy.year, 1970);
+  EXPECT_EQ(state->birth.year, 1970);
 
   state->options.tajakaMode = 1;
   state->options.recompute = 0;
   RunCalculationPass(*state, settings);
   EXPECT_EQ(state->dasaYearLength, 360);
-  EXPECT_EQ(state->birthCopy.year, 1970);
-  EXPECT_EQ(state->birthCopy.time, 17.5);
+  EXPECT_EQ(state->birth.year, 1970);
+  EXPECT_EQ(state->birth.time, 17.5);
 }
 
 TEST(VedicJson, PanchangaAndEveryDivisionalChart) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 
 namespace orvane {
@@ -142,8 +143,8 @@ TEST(PointPass, SubLords) {
   }
 }
 
-std::unique_ptr<ChartState> StateWithPlanets(const double (&longitudes)[10]) {
-  auto state = std::make_unique<ChartState>();
+std::unique_ptr<testing_support::ChartWithReport> StateWithPlanets(const double (&longitudes)[10]) {
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   for (int slot = 0; slot < 10; ++slot) state->slotLongitude[slot] = longitudes[slot];
   return state;
 }
@@ -211,23 +212,24 @@ TEST(BasicInformation, BirthDataLines) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    auto state = std::make_unique<ChartState>();
+    auto state = std::make_unique<testing_support::ChartWithReport>();
     state->reportSection = 4;
-    state->birthCopy = {4, 4, 1970, c.time, c.zone, c.longitude, c.latitude};
-    WriteBirthDataHeader(*state);
-    EXPECT_EQ(std::string(state->report.Text()), c.text);
-    EXPECT_EQ(state->vedic.basicInfoPosition, state->report.Text().size());
+    state->birth = {4, 4, 1970, c.time, c.zone, c.longitude, c.latitude};
+    auto out = std::make_unique<ReportBuffer>();
+    WriteBirthDataHeader(*state, *out);
+    EXPECT_EQ(std::string(out->Text()), c.text);
   }
 }
 
 TEST(BasicInformation, TajakaChartShowsTheMomentOfTheYear) {
-  auto state = std::make_unique<ChartState>();
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   state->reportSection = 4;
   state->options.tajakaMode = 1;
-  state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
+  state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->castMoment = {4, 5, 2000, 3.0730, -5.30, -81.12, 16.15};
-  WriteBirthDataHeader(*state);
-  EXPECT_EQ(std::string(state->report.Text()),
+  auto out = std::make_unique<ReportBuffer>();
+  WriteBirthDataHeader(*state, *out);
+  EXPECT_EQ(std::string(out->Text()),
             "Date of New Year:      April 5, 2000\n"
             "Time of New Year:      3:07:18 am\n"
             "Time Zone of Birth:    5:30 East of GMT\n"
@@ -258,7 +260,7 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     const double longitudes[10] = {100.0, 10.0, 20.0, 30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 260.0};
     auto state = StateWithPlanets(longitudes);
     state->reportSection = 4;
-    state->birthCopy.year = 1970;
+    state->birth.year = 1970;
     state->tajaka.natalLongitude[kAscendant] = 100.0;
     state->options.tajakaMode = 1;
     state->options.tajakaYear = c.year;
@@ -268,7 +270,7 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     state->options.tajakaHora = c.hora;
     ComputePointsAndPanchanga(*state, Settings{});
     EXPECT_DOUBLE_EQ(state->vedic.munthaLongitude, c.longitude);
-    WriteBasicInformation(*state, Settings{});
+    WriteBasicInformation(*state, Settings{}, state->report);
     const std::string text(state->report.Text());
     EXPECT_NE(text.find(c.text), std::string::npos) << text;
   }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 #include "compute/collection.h"
 #include "report/sections.h"
@@ -23,7 +24,7 @@ std::vector<std::string> AllTexts() {
   std::vector<std::string> texts;
   for (int kind = 0; kind < 3; ++kind) {
     for (const ReportSectionInfo& s : kReportSections) {
-      auto state = std::make_unique<ChartState>();
+      auto state = std::make_unique<testing_support::ChartWithReport>();
       if (kind == 1) {
         state->options.tajakaMode = 1;
         state->options.tajakaYear = 2001;
@@ -33,11 +34,11 @@ std::vector<std::string> AllTexts() {
       }
       state->options.textChartRasiNavamsa = s.number == 41;
       state->reportSection = s.number;
-      EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth));
+      EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth, &state->report));
       texts.emplace_back(state->report.Text());
     }
-    auto state = std::make_unique<ChartState>();
-    EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth));
+    auto state = std::make_unique<testing_support::ChartWithReport>();
+    EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth, &state->report));
     texts.push_back(BuildCollectionText(*state, settings, CollectionSet::kComplete).text);
   }
   return texts;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 #include "tests/common/random_charts.h"
 #include "compute/calculation_pass.h"
@@ -38,19 +39,19 @@ TEST(SectionWriters, WritingAloneGivesThePassText) {
     ASSERT_TRUE(ComputeChartFromBirth(*computed, settings, birth));
     computed->options.recompute = 0;
 
-    auto byPass = std::make_unique<ChartState>();
-    auto byWriter = std::make_unique<ChartState>();
+    auto byPass = std::make_unique<testing_support::ChartWithReport>();
+    auto byWriter = std::make_unique<testing_support::ChartWithReport>();
     for (int section = 0; section <= 42; ++section) {
       SCOPED_TRACE(section);
-      *byWriter = *computed;
-      if (!WriteSectionAlone(*byWriter, settings, section)) continue;
+      static_cast<ChartState&>(*byWriter) = *computed;
+      if (!WriteSectionAlone(*byWriter, settings, section, byWriter->report)) continue;
       ++alone;
-      *byPass = *computed;
+      static_cast<ChartState&>(*byPass) = *computed;
       byPass->reportSection = section;
-      ASSERT_TRUE(ComputeChartFromBirth(*byPass, settings, birth));
+      ASSERT_TRUE(ComputeChartFromBirth(*byPass, settings, birth, &byPass->report));
       EXPECT_EQ(byWriter->report.Text(), byPass->report.Text());
       EXPECT_EQ(byWriter->dasaYearLength, byPass->dasaYearLength);
-      EXPECT_EQ(byWriter->birthCopy.time, byPass->birthCopy.time);
+      EXPECT_EQ(byWriter->birth.time, byPass->birth.time);
     }
   }
   EXPECT_GT(alone, 0);

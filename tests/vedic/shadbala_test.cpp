@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "cli/json.h"
 #include "compute/pipeline.h"
 #include "tests/vedic/strength_fixture.h"
@@ -259,8 +260,8 @@ TEST(Shadbala, NightBirthWithoutANightLengthStaysFinite) {
 // 90 days of January to March, 3 more) the pass derives before.
 const BirthData kDefaultBirth = {4, 4, 1970, 17.5000, -5.30, -81.12, 16.15};
 
-ChartState DefaultChart(const Settings& settings) {
-  ChartState state;
+testing_support::ChartWithReport DefaultChart(const Settings& settings) {
+  testing_support::ChartWithReport state;
   EXPECT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth));
   Longitudes L{};
   for (int slot = 0; slot < 10; ++slot) L[slot] = state.slotLongitude[slot];
@@ -346,7 +347,7 @@ const char* const kDefaultSection22 =
 
 TEST(ShadbalaReport, DefaultChartSections) {
   const Settings settings;
-  ChartState state = DefaultChart(settings);
+  testing_support::ChartWithReport state = DefaultChart(settings);
   ASSERT_EQ(state.sunrise.bornInDaytime, 1);
   struct Case {
     int section;
@@ -357,16 +358,17 @@ TEST(ShadbalaReport, DefaultChartSections) {
     SCOPED_TRACE(::testing::Message() << "section " << c.section);
     state.report.Clear();
     state.report.Appendf("left over from an earlier section");
-    WriteSectionAlone(state, settings, c.section);
+    WriteSectionAlone(state, settings, c.section, state.report);
     EXPECT_EQ(std::string(state.report.Text()), c.want);
   }
 }
 
 TEST(ShadbalaReport, YuddhaBalaIsPrintedAsZero) {
   const Settings settings;
-  ChartState state = MakeChart(settings, kSpread);
+  testing_support::ChartWithReport state;
+  static_cast<ChartState&>(state) = MakeChart(settings, kSpread);
   ComputeShadbala(state, settings);
-  WriteSectionAlone(state, settings, 13);
+  WriteSectionAlone(state, settings, 13, state.report);
   EXPECT_NE(std::string(state.report.Text())
                 .find("\n    Yuddha Bala               0.0    0.0    0.0    0.0    0.0    0.0    0.0  \n"),
             std::string::npos);
@@ -374,7 +376,7 @@ TEST(ShadbalaReport, YuddhaBalaIsPrintedAsZero) {
 
 TEST(ShadbalaReport, OtherSectionsLeaveTheBufferAlone) {
   const Settings settings;
-  ChartState state = DefaultChart(settings);
+  testing_support::ChartWithReport state = DefaultChart(settings);
   for (const int section : {kNoSection, 3, 4, 17}) {
     SCOPED_TRACE(section);
     state.reportSection = section;
@@ -387,15 +389,15 @@ TEST(ShadbalaReport, OtherSectionsLeaveTheBufferAlone) {
 
 TEST(ShadbalaReport, DefaultChartThroughThePipeline) {
   const Settings settings;
-  ChartState state;
+  testing_support::ChartWithReport state;
   state.reportSection = 13;
-  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth));
+  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth, &state.report));
   EXPECT_EQ(std::string(state.report.Text()), kDefaultSection13);
 }
 
 TEST(StrengthJson, DefaultChart) {
   const Settings settings;
-  ChartState state = DefaultChart(settings);
+  testing_support::ChartWithReport state = DefaultChart(settings);
   ComputeAshtakavarga(state, settings);
   ComputeShadbala(state, settings);
   JsonWriter json;

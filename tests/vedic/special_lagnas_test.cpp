@@ -26,10 +26,9 @@ TEST(TimeLagnas, AdvanceFromTheSunAtSunrise) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto state = std::make_unique<ChartState>();
-    state->slotLongitude[kSun] = c.sun;
     state->sunrise.minutesSinceSunrise = c.minutes;
     state->slotRetrograde.fill(1);
-    ComputeTimeLagnas(*state, Settings{}, 10.0);
+    ComputeTimeLagnas(*state, c.sun, 10.0);
     EXPECT_NEAR(state->slotLongitude[kBhavaLagna], c.bhava, 1e-9);
     EXPECT_NEAR(state->slotLongitude[kHoraLagna], c.hora, 1e-9);
     EXPECT_NEAR(state->slotLongitude[kGhatiLagna], c.ghati, 1e-9);
@@ -109,11 +108,10 @@ TEST(TimeUpagrahas, PortionOfEachPlanet) {
   }
 }
 
-// The ascendant of a fresh cast at `moment` with the chart's place.
-double AscendantAt(const ChartState& chart, const Settings& settings, const DasaDate& moment) {
-  auto copy = std::make_unique<ChartState>(chart);
-  CastAtMoment(*copy, EngineSettingsOf(settings), moment);
-  return copy->slotLongitude[kAscendant];
+// The ascendant of a cast at `moment` with the chart's place, by a copy of
+// `caster` (the chains as the chart's casts left them).
+double AscendantAt(Caster caster, const ChartState& chart, const DasaDate& moment) {
+  return caster.CastAt(chart.birth, moment).ascendant;
 }
 
 TEST(TimeUpagrahas, CastAtTheirPortionOfTheDayOrTheNight) {
@@ -136,21 +134,22 @@ TEST(TimeUpagrahas, CastAtTheirPortionOfTheDayOrTheNight) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto state = std::make_unique<ChartState>();
-    state->birthCopy = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
-    CastAtMoment(*state, EngineSettingsOf(settings), MomentOf(1970, 4, 4, FileClock{17.5}));
+    state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
+    Caster caster(EngineSettingsOf(settings));
+    const CastResult atChart = caster.CastAt(state->birth, MomentOf(1970, 4, 4, FileClock{17.5}));
     SunriseValues& sr = state->sunrise;
     sr.sunriseMoment = {1970, 4, 4, 15.0};
     sr.dayLength = 30.8;
     sr.sunsetMoment = {1970, 4, 4, 45.8};
     sr.nightLength = 29.2;
     sr.bornInDaytime = c.day ? 1 : 0;
-    ComputeTimeUpagrahas(*state, settings);
+    ComputeTimeUpagrahas(*state, settings, caster, atChart);
     for (int i = 0; i < 6; ++i) {
       SCOPED_TRACE(i);
       const DasaDate start = c.day ? sr.sunriseMoment : sr.sunsetMoment;
       const double length = c.day ? sr.dayLength : sr.nightLength;
       const DasaDate moment = AddDuration(start, EncodeGhatis((c.portion[i] + point[i]) * length / 8));
-      EXPECT_NEAR(state->slotLongitude[slots[i]], AscendantAt(*state, settings, moment), 1e-6);
+      EXPECT_NEAR(state->slotLongitude[slots[i]], AscendantAt(caster, *state, moment), 1e-6);
       EXPECT_EQ(state->slotRetrograde[slots[i]], 0);
     }
   }

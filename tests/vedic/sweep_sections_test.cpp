@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 #include "tests/common/random_charts.h"
 
@@ -38,7 +39,7 @@ TEST(SweepSections, EveryKindEverySection) {
     SCOPED_TRACE(testing::Message() << "chart " << i << " kind " << static_cast<int>(kind) << ": " << birth.year
                                     << "-" << birth.month << "-" << birth.day << " " << birth.time << " zone "
                                     << birth.zone << " lon " << birth.longitude << " lat " << birth.latitude);
-    ChartState state;
+    testing_support::ChartWithReport state;
     ApplyKind(state.options, kind, static_cast<int>(birth.year), i);
     state.reportSection = kNoSection;
     ASSERT_TRUE(ComputeChartFromBirth(state, settings, birth));
@@ -51,7 +52,7 @@ TEST(SweepSections, EveryKindEverySection) {
       state.reportSection = section;
       state.options.textChartRasiNavamsa = section == 41 ? 1 : 0;
       state.options.textChartOthers = (section == 41 && i % 2) ? 1 : 0;
-      ASSERT_TRUE(ComputeChartFromBirth(state, settings, birth));
+      ASSERT_TRUE(ComputeChartFromBirth(state, settings, birth, &state.report));
       const std::string_view text = state.report.Text();
       ASSERT_FALSE(state.report.Truncated()) << "section " << section;
       ASSERT_FALSE(HasNonFiniteText(text)) << "section " << section << ":\n" << text;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
+
 namespace orvane {
 namespace {
 
@@ -12,8 +14,8 @@ constexpr int kShown[15] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 38, 39};
 
 // The fifteen points of the diagrams at 1, 2, ... 15 degrees, in slot order,
 // Jupiter retrograde; `inAries` of them in Aries, the rest in Taurus.
-std::unique_ptr<ChartState> CrowdedChart(int inAries) {
-  auto state = std::make_unique<ChartState>();
+std::unique_ptr<testing_support::ChartWithReport> CrowdedChart(int inAries) {
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   for (int i = 0; i < 15; ++i) {
     state->slotLongitude[kShown[i]] = 1.0 + i;
     for (auto& signs : state->vedic.vargaSign) signs[kShown[i]] = i < inAries ? 0 : 1;
@@ -81,7 +83,7 @@ TEST(TextCharts, TwentyCrowdedChartsFitTheBuffer) {
   state->reportSection = 41;
   state->options.textChartRasiNavamsa = 1;
   state->options.textChartOthers = 1;
-  WriteTextCharts(*state);
+  WriteTextCharts(*state, state->report);
   EXPECT_FALSE(state->report.Truncated());
   // Twenty charts of 28 lines of 58 bytes and a leading line end, and two
   // closing pairs of line ends.

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/common/chart_with_report.h"
 #include "compute/pipeline.h"
 
 namespace orvane {
@@ -170,8 +171,8 @@ TEST(LordParts, TrimsamsaAndHaddaLords) {
 }
 
 // A chart whose Sun and Moon stand at the start of their own signs.
-std::unique_ptr<ChartState> OwnSignChart() {
-  auto state = std::make_unique<ChartState>();
+std::unique_ptr<testing_support::ChartWithReport> OwnSignChart() {
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   const double longitudes[10] = {200.0, 120.0, 90.0, 45.0, 100.0, 200.0, 250.0, 130.0, 10.0, 190.0};
   for (int slot = 0; slot < 10; ++slot) state->slotLongitude[slot] = longitudes[slot];
   for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -205,7 +206,7 @@ TEST(Vimsopaka, CountsOwnSignsAndOrdersByShodasaThenSapta) {
 }
 
 TEST(DignityList, NamesEveryCountAndStopsBelowTwo) {
-  auto state = std::make_unique<ChartState>();
+  auto state = std::make_unique<testing_support::ChartWithReport>();
   VedicState& v = state->vedic;
   state->reportSection = 24;
   // Counts above twelve have names of the same width; the list stops at the
@@ -213,7 +214,7 @@ TEST(DignityList, NamesEveryCountAndStopsBelowTwo) {
   v.dignityOrder = {5, 1, 2, 3, 4, 6, 7};
   v.shodasaCount = {0, 13, 2, 1, 0, 16, 0, 0};
   v.saptaCount = {0, 6, 1, 1, 0, 7, 0, 0};
-  WriteDignityList(*state);
+  WriteDignityList(*state, state->report);
   EXPECT_EQ(std::string(state->report.Text()),
             "\n\n"
             "                     Amsa         Shodasa      Sapta\n\n"
@@ -224,7 +225,7 @@ TEST(DignityList, NamesEveryCountAndStopsBelowTwo) {
 
   state->report.Clear();
   v.shodasaCount = {0, 1, 1, 1, 1, 1, 1, 1};
-  WriteDignityList(*state);
+  WriteDignityList(*state, state->report);
   EXPECT_EQ(state->report.Text(), "");
 }
 

@@ -1,0 +1,134 @@
+// orvane-cli --yogas and --list-yogas, and docs/yogas.md against the library.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/common/cli_process.h"
+
+namespace {
+
+using orvane::testing_support::CliRun;
+using orvane::testing_support::RunCliProcess;
+
+const std::vector<std::string> kBirth = {"--date", "1990-05-17", "--time", "10:30", "--utc-offset", "+05:30",
+                                         "--lon", "80:17E", "--lat", "13:05N"};
+
+std::vector<std::string> With(std::vector<std::string> args) {
+  args.insert(args.end(), kBirth.begin(), kBirth.end());
+  return args;
+}
+
+TEST(CliYogas, ListsTheLibraryAndDocsNameEveryRow) {
+  const CliRun run = RunCliProcess({"--list-yogas", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json rows = nlohmann::json::parse(run.out);
+  std::ifstream file(ORVANE_SOURCE_DIR "/docs/yogas.md");
+  const std::string docs((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(docs.empty());
+  std::set<std::string> keys;
+  for (const auto& r : rows) {
+    const std::string key = r.at("key");
+    SCOPED_TRACE(key);
+    EXPECT_TRUE(keys.insert(key).second);
+    for (const char* field : {"name", "family", "source", "effect", "rule"}) {
+      EXPECT_FALSE(r.at(field).get<std::string>().empty()) << field;
+    }
+    // The docs are made from this listing (scripts/yogas-doc.sh): a row added
+    // or changed without them shows here.
+    EXPECT_NE(docs.find("### " + r.at("name").get<std::string>() + " (`" + key + "`)"), std::string::npos);
+    EXPECT_NE(docs.find("- Rule: " + r.at("rule").get<std::string>() + "\n"), std::string::npos);
+    EXPECT_NE(docs.find("- Source: " + r.at("source").get<std::string>() + "\n"), std::string::npos);
+  }
+  EXPECT_NE(docs.find("Orvane finds " + std::to_string(rows.size()) + " yogas."), std::string::npos);
+  const CliRun text = RunCliProcess({"--list-yogas"});
+  EXPECT_EQ(text.out.rfind(std::to_string(rows.size()) + " yogas\n", 0), 0u);
+}
+
+TEST(CliYogas, ChartYogasAsTextAndJson) {
+  const CliRun json = RunCliProcess(With({"--yogas", "--json"}));
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json chart = nlohmann::json::parse(json.out);
+  EXPECT_EQ(chart.at("chart"), "D1");
+  std::set<std::string> keys;
+  for (const auto& y : chart.at("yogas")) {
+    keys.insert(y.at("key").get<std::string>());
+    EXPECT_FALSE(y.at("conditions").empty()) << y.at("key");
+    for (const char* field : {"name", "family", "source"}) EXPECT_TRUE(y.at(field).is_string());
+    EXPECT_TRUE(y.at("cancelled").is_boolean());
+  }
+  // Cancer lagna; Saturn in its own Capricorn in the 7th; Mars, lord of the
+  // 5th and 10th; the Moon and Saturn together (lords of the 1st and 7th).
+  for (const char* k : {"sasa", "yogakaraka", "raja-1-7", "moon-saturn", "kala-sarpa"}) EXPECT_TRUE(keys.count(k)) << k;
+  const CliRun text = RunCliProcess(With({"--yogas"}));
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("Yogas of the rasi (D-1), houses in whole signs from the lagna: " +
+                          std::to_string(chart.at("yogas").size()) + " found\n"),
+            std::string::npos);
+  EXPECT_NE(text.out.find("  Sasa (sasa)  [Phaladeepika, ch. 6]\n"), std::string::npos);
+  EXPECT_NE(text.out.find("      - Saturn in Capricorn, the 7th from the lagna\n"), std::string::npos);
+
+  const CliRun navamsa = RunCliProcess(With({"--yogas", "--json", "--yoga-chart", "D9"}));
+  ASSERT_EQ(navamsa.status, 0) << navamsa.err;
+  EXPECT_EQ(nlohmann::json::parse(navamsa.out).at("chart"), "D9");
+  EXPECT_NE(navamsa.out, json.out);
+}
+
+TEST(CliYogas, BatchRowsCarryTheirIds) {
+  const std::string csv = orvane::testing_support::WriteTempFile(
+      "yoga_rows.csv", "id,date,time,utc_offset,lon,lat\na,1990-05-17,10:30,+05:30,80:17E,13:05N\n"
+                       "b,1970-04-04,17:50,+05:30,81:12E,16:15N\n");
+  const CliRun batch = RunCliProcess({"--yogas", "--json", "--jobs", "2", "--input", csv});
+  ASSERT_EQ(batch.status, 0) << batch.err;
+  std::istringstream lines(batch.out);
+  std::string line;
+  std::vector<std::string> ids;
+  while (std::getline(lines, line)) ids.push_back(nlohmann::json::parse(line).at("id"));
+  EXPECT_EQ(ids, (std::vector<std::string>{"a", "b"}));
+  const CliRun one = RunCliProcess(With({"--yogas", "--json"}));
+  EXPECT_EQ(batch.out.substr(0, batch.out.find('\n') + 1), "{\"id\":\"a\"," + one.out.substr(1));
+}
+
+TEST(CliSensitivity, TextAndJsonSayTheSameWindows) {
+  const CliRun json = RunCliProcess(With({"--sensitivity", "--json", "--dasa-at", "2030-01-01"}));
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json windows = nlohmann::json::parse(json.out).at("sensitivity");
+  ASSERT_EQ(windows.size(), 16u);
+  EXPECT_EQ(windows[0].at("point"), "lagna");
+  EXPECT_EQ(windows[0].at("value"), "Cancer");
+  const CliRun text = RunCliProcess(With({"--sensitivity", "--dasa-at", "2030-01-01"}));
+  ASSERT_EQ(text.status, 0) << text.err;
+  // "lagna            Cancer                 stays for −38 min 2 s / +1 h 31 min 21 s"
+  const int before = windows[0].at("before_seconds"), after = windows[0].at("after_seconds");
+  EXPECT_EQ(before, 38 * 60 + 2);
+  EXPECT_EQ(after, 3600 + 31 * 60 + 21);
+  EXPECT_NE(text.out.find("stays for \u221238 min 2 s / +1 h 31 min 21 s\n"), std::string::npos) << text.out;
+}
+
+TEST(CliYogas, OptionsRefusedWithAMessage) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {With({"--yoga-chart", "D9"}), "--yoga-chart goes with --yogas"},
+      {With({"--yogas", "--yoga-chart", "D2"}), "--yoga-chart takes D1, D9 or D10"},
+      {With({"--yogas", "--section", "4"}), "--yogas excludes --section"},
+      {With({"--dasa-at", "2030-01-01"}), "--dasa-at goes with --sensitivity"},
+      {With({"--sensitivity", "--dasa-at", "2030-13-01"}), "--dasa-at takes a date as 2030-01-31"},
+      {With({"--sensitivity", "--yogas"}), "--sensitivity excludes --section"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCliProcess(c.args);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#include "vedic/kp.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/zodiac.h"
+
+namespace orvane {
+namespace {
+
+// The Vimsottari order from Ketu, with the years of each lord (120 in all).
+constexpr std::array<Body, 9> kOrder = {Body::kKetu, Body::kVenus, Body::kSun,     Body::kMoon,   Body::kMars,
+                                         Body::kRahu, Body::kJupiter, Body::kSaturn, Body::kMercury};
+constexpr std::array<double, 9> kYears = {7, 20, 6, 10, 7, 18, 16, 19, 17};
+constexpr std::array<Body, 12> kSignLord = {Body::kMars,    Body::kVenus,  Body::kMercury, Body::kMoon,
+                                            Body::kSun,     Body::kMercury, Body::kVenus,  Body::kMars,
+                                            Body::kJupiter, Body::kSaturn, Body::kSaturn, Body::kJupiter};
+
+// Divides `span` among the nine lords from the one at `first` in the order,
+// and finds the part `offset` falls in: its lord's place in the order and
+// the offset into it.
+void Divide(double span, std::size_t first, double offset, std::size_t& part, double& within, double& partSpan) {
+  double start = 0;
+  for (std::size_t k = 0; k < 9; ++k) {
+    const std::size_t at = (first + k) % 9;
+    const double length = span * kYears[at] / 120.0;
+    if (offset < start + length || k == 8) {
+      part = at;
+      within = std::max(0.0, offset - start);
+      partSpan = length;
+      return;
+    }
+    start += length;
+  }
+}
+
+std::array<KpSub, kKpSubCount> BuildTable() {
+  std::array<KpSub, kKpSubCount> table{};
+  std::size_t n = 0;
+  for (int nakshatra = 0; nakshatra < kNakshatraCount; ++nakshatra) {
+    const double begin = nakshatra * (360.0 / 27);
+    const std::size_t lord = static_cast<std::size_t>(nakshatra % 9);
+    double start = begin;
+    for (std::size_t k = 0; k < 9; ++k) {
+      const std::size_t at = (lord + k) % 9;
+      const double end = k == 8 ? (nakshatra + 1) * (360.0 / 27) : start + (360.0 / 27) * kYears[at] / 120.0;
+      // A sub that straddles the end of a sign is two subs, one in each sign.
+      const double signEnd = 30.0 * (std::floor(start / 30.0 + 1e-9) + 1);
+      std::array<std::pair<double, double>, 2> pieces = {{{start, end}, {0, 0}}};
+      int count = 1;
+      if (end > signEnd + 1e-9 && start < signEnd - 1e-9) {
+        pieces = {{{start, signEnd}, {signEnd, end}}};
+        count = 2;
+      }
+      for (int p = 0; p < count && n < table.size(); ++p) {
+        KpSub& s = table[n];
+        s.number = static_cast<int>(n + 1);
+        s.start = pieces[static_cast<std::size_t>(p)].first;
+        s.end = pieces[static_cast<std::size_t>(p)].second;
+        s.sign = kSignLord[static_cast<std::size_t>(std::floor(s.start / 30.0 + 1e-9)) % 12];
+        s.star = kOrder[lord];
+        s.sub = kOrder[at];
+        ++n;
+      }
+      start = end;
+    }
+  }
+  return table;
+}
+
+}  // namespace
+
+KpLords KpLordsOf(double siderealLongitude) {
+  const double l = Mod360(siderealLongitude);
+  KpLords out;
+  out.sign = kSignLord[static_cast<std::size_t>(SignOfTurn(l))];
+  const double span = 360.0 / 27;
+  const int nakshatra = std::min(static_cast<int>(l / span), kNakshatraCount - 1);
+  const std::size_t lord = static_cast<std::size_t>(nakshatra % 9);
+  out.star = kOrder[lord];
+  std::size_t sub = 0, subSub = 0;
+  double within = 0, subSpan = 0, within2 = 0, subSubSpan = 0;
+  Divide(span, lord, l - nakshatra * span, sub, within, subSpan);
+  out.sub = kOrder[sub];
+  Divide(subSpan, sub, within, subSub, within2, subSubSpan);
+  out.subSub = kOrder[subSub];
+  return out;
+}
+
+const std::array<KpSub, kKpSubCount>& KpSubTable() {
+  static const std::array<KpSub, kKpSubCount> table = BuildTable();
+  return table;
+}
+
+const KpSub& KpHorary(int number) {
+  return KpSubTable()[static_cast<std::size_t>(std::clamp(number, 1, kKpSubCount) - 1)];
+}
+
+}  // namespace orvane
