@@ -135,7 +135,7 @@ TEST_F(OnThisScreen, EveryWindowAndDialogFits) {
 
   // The dialogs, as they open.
   const Settings s = app_->settings();
-  const BirthDialogFields birth = SplitForDialog(view->chart().birthCopy);
+  const BirthDialogFields birth = SplitForDialog(view->chart().birth);
   struct Row {
     const char* name;
     std::function<std::unique_ptr<QDialog>()> make;
