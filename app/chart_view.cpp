@@ -22,6 +22,7 @@
 #include "engine/classic_engine.h"
 #include "app/dasa_browser.h"
 #include "app/report_window.h"
+#include "app/yoga_window.h"
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
 #include "dialogs/birth_data_dlg.h"
@@ -682,6 +683,7 @@ void ChartView::OnDasaBrowser() {
 
 void ChartView::RefreshDasaBrowser() {
   if (reportWindow_) reportWindow_->Refresh();
+  if (yogaWindow_) yogaWindow_->Refresh();
   if (!dasaBrowser_) return;
   if (tajakaMode()) {
     dasaBrowser_->close();
@@ -712,6 +714,31 @@ void ChartView::ShowReportSection(int section) {
 }
 
 ReportWindow* ChartView::reportWindow() const { return reportWindow_.data(); }
+
+void ChartView::OnYogas() {
+  if (!ComputeForExport()) return;
+  if (!yogaWindow_) {
+    // A window of the view's own: it goes with the chart window.
+    yogaWindow_ = new YogaWindow(*this);
+  } else {
+    yogaWindow_->Refresh();
+  }
+  yogaWindow_->show();
+  yogaWindow_->raise();
+  yogaWindow_->activateWindow();
+}
+
+YogaWindow* ChartView::yogaWindow() const { return yogaWindow_.data(); }
+
+void ChartView::HighlightBodies(BodySet bodies) {
+  std::array<bool, kSlotCount> picked{};
+  for (int i = 0; i < kBodyCount; ++i) {
+    if (bodies.Has(BodyAt(i))) picked[static_cast<std::size_t>(SlotOf(BodyAt(i)))] = true;
+  }
+  if (picked == highlighted()) return;
+  SetHighlighted(picked);
+  update();
+}
 
 QString ChartView::KindText() const {
   const ChartOptions& o = state_->options;

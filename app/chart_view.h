@@ -39,6 +39,7 @@ namespace orvane {
 
 class CDasaBrowser;
 class ReportWindow;
+class YogaWindow;
 class DesktopApp;
 class ChartDocument;
 
@@ -141,6 +142,12 @@ class ChartView : public QWidget, public ScreenView {
   // section list beside the chosen section's text. A second call brings
   // the window up; the window follows the chart as the dasa browser does.
   void OnReportSections();
+  // The yogas of the chart, in a window of the view's own.
+  void OnYogas();
+  YogaWindow* yogaWindow() const;
+  // Picks out these bodies in the view's chart diagrams (none: the usual
+  // drawing).
+  void HighlightBodies(BodySet bodies);
   // The same window showing section `section`.
   void ShowReportSection(int section);
   ReportWindow* reportWindow() const;
@@ -268,6 +275,7 @@ class ChartView : public QWidget, public ScreenView {
   QObject* watchedArea_ = nullptr;
   QPointer<CDasaBrowser> dasaBrowser_;
   QPointer<ReportWindow> reportWindow_;
+  QPointer<YogaWindow> yogaWindow_;
   int ephemeris_ = -1;  // this window's engine; -1: the preference's
   mutable Settings viewSettings_;  // the preferences with this window's engine
   QString engineText_;

@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 31> kViewCommands = {{
+constexpr std::array<ViewCommand, 32> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &ChartView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &ChartView::OnFilePrintPreview,
@@ -104,6 +104,9 @@ constexpr std::array<ViewCommand, 31> kViewCommands = {{
     // Every section orvane-cli prints, listed beside its text.
     {32965, 0, "Report &sections...", nullptr, "Ctrl+R",
      "List every report section and show its text, as orvane-cli prints it", &ChartView::OnReportSections,
+     G::kReports, I::kNone, false},
+    {32966, 0, "&Yogas...", nullptr, "Ctrl+Shift+Y",
+     "List the chart's yogas and why each holds, and pick out the planets of the one chosen", &ChartView::OnYogas,
      G::kReports, I::kNone, false},
     // The screen's scale: fitted to the window by default.
     {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &ChartView::ZoomIn, G::kZoom, I::kNone,

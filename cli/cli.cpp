@@ -27,7 +27,9 @@
 #include "cli/options.h"
 #include "cli/yoga_cli.h"
 #include "compute/sensitivity.h"
+#include "compute/houses.h"
 #include "compute/yoga_chart.h"
+#include "vedic/kp.h"
 #include "yoga/text.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
@@ -110,8 +112,35 @@ class CheckedOutput {
   bool failed_ = false;
 };
 
+// The "houses" key of --houses: the system and its twelve cusps with their
+// KP lords.
+void WriteHousesJson(JsonWriter& json, HouseSystem system, const HouseCusps& cusps) {
+  json.Key("houses");
+  json.BeginObject();
+  json.Key("system");
+  json.String(HouseSystemName(system));
+  json.Key("cusps");
+  json.BeginArray();
+  for (const double c : cusps.cusp) {
+    const KpLords lords = KpLordsOf(c);
+    json.BeginObject();
+    json.Key("longitude");
+    json.Number(c);
+    json.Key("sign_lord");
+    json.String(yoga::BodyName(lords.sign));
+    json.Key("star_lord");
+    json.String(yoga::BodyName(lords.star));
+    json.Key("sub_lord");
+    json.String(yoga::BodyName(lords.sub));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+}
+
 void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
-                    const std::string* idJson, const PlaceReading* place = nullptr) {
+                    const std::string* idJson, const PlaceReading* place = nullptr,
+                    const std::pair<HouseSystem, HouseCusps>* houses = nullptr) {
   json.BeginObject();
   if (idJson) {
     json.Key("id");
@@ -191,6 +220,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
     json.Key("place");
     WritePlaceJson(json, *place);
   }
+  if (houses != nullptr) WriteHousesJson(json, houses->first, houses->second);
   json.EndObject();
 }
 
@@ -249,6 +279,108 @@ std::string PrefixLines(std::string_view prefix, std::string_view text) {
   }
   if (!out.empty() && out.back() != '\n') out += '\n';
   return out;
+}
+
+// "8 Cn 40 12": degrees, sign and minutes and seconds of arc.
+std::string SignDegrees(double longitude) {
+  static constexpr const char* kSigns[] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi", "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
+  const long seconds = std::lround(Mod360(longitude) * 3600) % (360 * 3600);
+  const long inSign = seconds % (30 * 3600);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%2ld %s %02ld'%02ld\"", inSign / 3600, kSigns[seconds / (30 * 3600)], inSign / 60 % 60,
+                inSign % 60);
+  return buf;
+}
+
+// The ruling planets of a chart's moment: the lord of its weekday, of the
+// lagna's sign and star, and of the Moon's sign and star.
+std::array<std::pair<const char*, Body>, 5> RulingPlanets(const Chart& chart) {
+  const KpLords lagna = KpLordsOf(chart.AscendantLongitude()), moon = KpLordsOf(chart.Longitude(Body::kMoon));
+  const int weekday = chart.State().vedic.vara;  // 0 Sunday: its ruler is body 0, the Sun
+  return {{{"day lord", BodyAt(((weekday % 7) + 7) % 7)},
+           {"lagna sign lord", lagna.sign},
+           {"lagna star lord", lagna.star},
+           {"Moon sign lord", moon.sign},
+           {"Moon star lord", moon.star}}};
+}
+
+std::string KpText(const Chart& chart, HouseSystem system, const HouseCusps& cusps) {
+  std::string out = "KP lords: " + std::string(HouseSystemName(system)) + " cusps, the chart's ayanamsa\n\n";
+  char line[160];
+  std::snprintf(line, sizeof line, "%-11s %-12s %-8s %-8s %-8s %s\n", "", "Position", "Sign", "Star", "Sub", "Sub-sub");
+  out += line;
+  auto row = [&](const std::string& name, double longitude) {
+    const KpLords l = KpLordsOf(longitude);
+    std::snprintf(line, sizeof line, "%-11s %-12s %-8s %-8s %-8s %s\n", name.c_str(), SignDegrees(longitude).c_str(),
+                  std::string(yoga::BodyName(l.sign)).c_str(), std::string(yoga::BodyName(l.star)).c_str(),
+                  std::string(yoga::BodyName(l.sub)).c_str(), std::string(yoga::BodyName(l.subSub)).c_str());
+    out += line;
+  };
+  for (int h = 0; h < 12; ++h) row("Cusp " + std::to_string(h + 1), cusps.cusp[static_cast<std::size_t>(h)]);
+  out += "\n";
+  for (int i = 0; i < kGrahaCount; ++i) {
+    row(std::string(yoga::BodyName(BodyAt(i))) + (chart.Retrograde(BodyAt(i)) ? " (R)" : ""),
+        chart.Longitude(BodyAt(i)));
+  }
+  out += "\nRuling planets of the chart's moment:";
+  for (const auto& [what, body] : RulingPlanets(chart)) out += std::string(" ") + what + " " + std::string(yoga::BodyName(body)) + ";";
+  out.back() = '\n';
+  return out;
+}
+
+std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cusps, const std::string* idJson) {
+  JsonWriter json;
+  json.BeginObject();
+  if (idJson) {
+    json.Key("id");
+    json.Raw(*idJson);
+  }
+  auto lords = [&](double longitude) {
+    const KpLords l = KpLordsOf(longitude);
+    json.Key("longitude");
+    json.Number(longitude);
+    json.Key("sign_lord");
+    json.String(yoga::BodyName(l.sign));
+    json.Key("star_lord");
+    json.String(yoga::BodyName(l.star));
+    json.Key("sub_lord");
+    json.String(yoga::BodyName(l.sub));
+    json.Key("sub_sub_lord");
+    json.String(yoga::BodyName(l.subSub));
+  };
+  json.Key("system");
+  json.String(HouseSystemName(system));
+  json.Key("cusps");
+  json.BeginArray();
+  for (const double c : cusps.cusp) {
+    json.BeginObject();
+    lords(c);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("planets");
+  json.BeginArray();
+  for (int i = 0; i < kGrahaCount; ++i) {
+    json.BeginObject();
+    json.Key("planet");
+    json.String(yoga::BodyName(BodyAt(i)));
+    lords(chart.Longitude(BodyAt(i)));
+    json.Key("retrograde");
+    json.Bool(chart.Retrograde(BodyAt(i)));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("ruling_planets");
+  json.BeginObject();
+  for (const auto& [what, body] : RulingPlanets(chart)) {
+    std::string key = what;
+    for (char& c : key) c = c == ' ' ? '_' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    json.Key(key);
+    json.String(yoga::BodyName(body));
+  }
+  json.EndObject();
+  json.EndObject();
+  return json.Take() + "\n";
 }
 
 // "stays for −4 min 12 s / +1 min 3 s" lines, one a point.
@@ -313,6 +445,16 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   ComputeChartFromBirth(*state, settings, birth, report.get());
   CheckSwissData(*state);
   std::string text;
+  if (options.kp) {
+    const HouseSystem system = options.houses.value_or(HouseSystem::kPlacidus);
+    HouseCusps cusps;
+    std::string houseError;
+    const Chart chart(*state);
+    if (!ChartHouseCusps(chart, settings, system, cusps, &houseError)) throw std::runtime_error(houseError);
+    if (options.json) return KpJson(chart, system, cusps, id ? &id->idJson : nullptr);
+    text = KpText(chart, system, cusps);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
   if (options.sensitivity) {
     SensitivityOptions sensitivity;
     sensitivity.dasaDate = options.dasaAt;
@@ -331,7 +473,16 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     JsonWriter json;
     const std::vector<std::string> kept = KeptChartKeys(options.fields);
     if (!options.fields.empty()) json.KeepOnly(&kept);
-    WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr, place);
+    std::optional<std::pair<HouseSystem, HouseCusps>> houses;
+    if (options.houses) {
+      HouseCusps cusps;
+      std::string houseError;
+      if (!ChartHouseCusps(Chart(*state), settings, *options.houses, cusps, &houseError)) {
+        throw std::runtime_error(houseError);
+      }
+      houses.emplace(*options.houses, cusps);
+    }
+    WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr, place, houses ? &*houses : nullptr);
     text = json.Take();
     text += '\n';
     return text;

@@ -161,7 +161,7 @@ namespace {
 constexpr std::string_view kChartJsonFields[] = {
     "birth",     "slots",        "ayanamsa", "nakshatra_balance", "lunar_month_sign", "sunrise",
     "panchanga", "vargas",       "dasa_balance", "vimsottari",    "ashtakavarga",     "shadbala",
-    "tajaka",    "ephemeris",    "place"};
+    "tajaka",    "ephemeris",    "place",        "houses"};
 
 }  // namespace
 

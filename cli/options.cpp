@@ -219,6 +219,16 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.dasaAt = std::array<int, 3>{y, m, d};
        return true;
      }},
+    {"--houses", "SYSTEM", "placidus, koch, porphyry, regiomontanus, campanus, equal, whole-sign or sripati",
+     "with --json: the house cusps of SYSTEM (sidereal, with their KP lords); with --kp: the cusps used "
+     "(default placidus)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.houses = HouseSystemNamed(v);
+       return o.houses.has_value();
+     }},
+    {"--kp", "", "", "Krishnamurti Paddhati: the sign, star, sub and sub-sub lords of the cusps and planets, and the "
+     "ruling planets of the chart's moment (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.kp, {}); }},
     {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listYogas, {}); }},
     {"--db", "FILE", "a file name", "the chart library (default ~/.local/share/orvane/charts.sqlite) for the "
@@ -491,6 +501,11 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.json && o.section) return fail("--json and --section exclude each other");
   if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
   if (o.dasaAt && !o.sensitivity) return fail("--dasa-at goes with --sensitivity");
+  if (o.houses && !o.json && !o.kp) return fail("--houses goes with --json or --kp");
+  if (o.kp && (o.section || o.basic || o.complete || o.yogas || o.sensitivity || !o.fields.empty() || o.match ||
+               o.transits))
+    return fail("--kp excludes --section, --basic, --complete, --yogas, --sensitivity, --fields, --match and "
+                "--transits");
   if (o.sensitivity && (o.section || o.basic || o.complete || o.yogas || !o.fields.empty() || o.match || o.transits ||
                         o.tajakaYear || o.mundaneDays))
     return fail("--sensitivity excludes --section, --basic, --complete, --yogas, --fields, --match, --transits, "

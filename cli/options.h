@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "engine/houses.h"
 
 namespace orvane {
 
@@ -22,6 +23,8 @@ struct CliOptions {
   bool listYogas = false;  // --list-yogas: the yoga library
   int yogaChart = 1;       // --yoga-chart: 1 rasi, 9 navamsa, 10 dasamsa
   bool sensitivity = false;                       // --sensitivity: birth-time windows
+  std::optional<HouseSystem> houses;              // --houses: the cusps in --json and --kp
+  bool kp = false;                                // --kp: the KP lords of cusps and planets
   std::optional<std::array<int, 3>> dasaAt;       // --dasa-at: the date of its dasa lord
 
   // The chart library (--db FILE, or the default library).

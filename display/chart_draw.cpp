@@ -184,6 +184,10 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
       if (!degrees.isEmpty()) item.text += QLatin1Char(' ') + degrees;
     }
     item.font = BodyFont(g, body.colour);
+    if (options.highlighted[body.slot] && !options.printing) {
+      item.font.colour = kHighlightColour;
+      item.font.weight = 800;
+    }
     labels[s].bodies.push_back(item);
   }
   for (int slot = kSun; slot <= kKetu; ++slot) {

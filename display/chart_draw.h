@@ -114,6 +114,9 @@ struct ChartDrawOptions {
   // Where the height of the lowest label lines drawn is kept (the least of
   // what it holds and what is drawn; none when null).
   int* smallestLabel = nullptr;
+  // Body slots picked out (the planets of the yoga chosen in the yoga
+  // window): drawn bold in kHighlightColour. Never on a printed page.
+  std::array<bool, kSlotCount> highlighted{};
 };
 
 // Options from the settings: style, the mirrored and framed variants of the

@@ -17,6 +17,7 @@ inline constexpr BgrColour kSouthFrameColour = 0x3c2828;      // frame of the so
 inline constexpr BgrColour kNorthFrameColour = 0x0a0a0a;
 inline constexpr BgrColour kAscendantColour = 0x32820a;
 inline constexpr BgrColour kBodyColour = 0x780a14;            // the nine grahas
+inline constexpr BgrColour kHighlightColour = 0x0050e6;       // bodies picked out on screen (a yoga's)
 inline constexpr BgrColour kSpecialLagnaColour = 0x50708c;
 inline constexpr BgrColour kVarnadaColour = 0x828c6e;
 inline constexpr BgrColour kOuterPlanetColour = 0xf06ea0;

@@ -443,6 +443,7 @@ void ScreenView::DrawScreenChart(QPainter& painter, const ScreenPaintOptions& op
   if (!options.printing) {
     draw.overflow = &overflow_;
     draw.smallestLabel = &smallestLabel_;
+    draw.highlighted = highlighted_;
   }
   const VargaChoice varga = SelectVarga(chartIndex);
   DrawChart(painter, QRectF(x, y, size, size), ChartDrawInputFromState(chart(), varga.chartIndex), draw);

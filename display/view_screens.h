@@ -270,6 +270,10 @@ class ScreenView {
   virtual const Settings& settings() const = 0;
   virtual QString lastFailure() const = 0;
 
+  // Body slots the screen's charts pick out (none by default).
+  void SetHighlighted(const std::array<bool, kSlotCount>& picked) { highlighted_ = picked; }
+  const std::array<bool, kSlotCount>& highlighted() const { return highlighted_; }
+
   // The view's report buffer as text (the section of the last pass).
   QString ReportText() const;
   // The whole text of the screen prepared last: every block's report text
@@ -280,6 +284,7 @@ class ScreenView {
   ScreenChoices choices_{};
 
  private:
+  std::array<bool, kSlotCount> highlighted_{};
   QString screenText_;
   const ScreenLayout* prepared_ = nullptr;
   std::vector<QString> preparedTexts_;  // each block's text as shown

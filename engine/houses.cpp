@@ -1,5 +1,8 @@
 #include "engine/houses.h"
 
+#include <swephexp.h>
+
+#include <array>
 #include <cmath>
 
 namespace orvane {
@@ -93,6 +96,13 @@ double AscendantOf(double armc, double obliquity, double latitude) {
 }
 
 double MidheavenOf(double armc, double obliquity) { return LongitudeOfRa(armc, obliquity); }
+
+double SwissTrueObliquity(double jdUt) {
+  std::array<double, 6> x{};
+  std::array<char, 256> error{};
+  if (swe_calc_ut(jdUt, SE_ECL_NUT, 0, x.data(), error.data()) < 0) return 23.4392911;  // J2000 mean
+  return x[0];
+}
 
 std::array<double, 12> SandhisOf(const std::array<double, 12>& middles) {
   std::array<double, 12> starts{};

@@ -50,6 +50,10 @@ bool CuspsFromArmc(HouseSystem system, double armc, double obliquity, double lat
 double AscendantOf(double armc, double obliquity, double latitude);
 double MidheavenOf(double armc, double obliquity);
 
+// The true obliquity of the ecliptic (degrees) at a universal time (Julian
+// day), from the Swiss Ephemeris: the obliquity its own house function uses.
+double SwissTrueObliquity(double jdUt);
+
 // The starts of the bhavas from their middles: each half-way (on the shorter
 // arc) between a middle and the one before it.
 std::array<double, 12> SandhisOf(const std::array<double, 12>& middles);

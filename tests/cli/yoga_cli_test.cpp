@@ -111,6 +111,32 @@ TEST(CliSensitivity, TextAndJsonSayTheSameWindows) {
   EXPECT_NE(text.out.find("stays for \u221238 min 2 s / +1 h 31 min 21 s\n"), std::string::npos) << text.out;
 }
 
+TEST(CliKp, HousesInTheJsonAndTheKpListing) {
+  const CliRun json = RunCliProcess(With({"--json", "--houses", "placidus"}));
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json chart = nlohmann::json::parse(json.out);
+  const nlohmann::json& cusps = chart.at("houses").at("cusps");
+  ASSERT_EQ(cusps.size(), 12u);
+  EXPECT_EQ(chart.at("houses").at("system"), "placidus");
+  EXPECT_NEAR(cusps[0].at("longitude").get<double>(), chart.at("slots")[0].at("longitude").get<double>(), 1e-9);
+  EXPECT_EQ(cusps[0].at("sign_lord"), "Moon");  // Cancer lagna
+  // Without --houses the chart's JSON is as it always was.
+  const CliRun plain = RunCliProcess(With({"--json"}));
+  EXPECT_EQ(nlohmann::json::parse(plain.out).count("houses"), 0u);
+
+  const CliRun kp = RunCliProcess(With({"--kp", "--json"}));
+  ASSERT_EQ(kp.status, 0) << kp.err;
+  const nlohmann::json k = nlohmann::json::parse(kp.out);
+  EXPECT_EQ(k.at("cusps").size(), 12u);
+  EXPECT_EQ(k.at("planets").size(), 9u);
+  // 17 May 1990 was a Thursday: Jupiter rules the day.
+  EXPECT_EQ(k.at("ruling_planets").at("day_lord"), "Jupiter");
+  EXPECT_EQ(k.at("ruling_planets").at("lagna_sign_lord"), "Moon");
+  const CliRun text = RunCliProcess(With({"--kp", "--houses", "equal"}));
+  EXPECT_NE(text.out.find("KP lords: equal cusps"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Ruling planets of the chart's moment: day lord Jupiter;"), std::string::npos);
+}
+
 TEST(CliYogas, OptionsRefusedWithAMessage) {
   struct Case {
     std::vector<std::string> args;
@@ -123,6 +149,11 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--dasa-at", "2030-01-01"}), "--dasa-at goes with --sensitivity"},
       {With({"--sensitivity", "--dasa-at", "2030-13-01"}), "--dasa-at takes a date as 2030-01-31"},
       {With({"--sensitivity", "--yogas"}), "--sensitivity excludes --section"},
+      {With({"--houses", "placidus"}), "--houses goes with --json or --kp"},
+      {With({"--json", "--houses", "topocentric"}), "--houses takes placidus, koch, porphyry"},
+      {With({"--kp", "--yogas"}), "--kp excludes --section"},
+      {{"--date", "1990-05-17", "--time", "10:30", "--lat", "70:00N", "--json", "--houses", "koch"},
+       "Koch houses are not defined inside the polar circles (latitude 70)"},
   };
   for (const Case& c : cases) {
     const CliRun run = RunCliProcess(c.args);

@@ -46,7 +46,7 @@ TEST(CliOptionRanges, RefusedWithOnePrintableLine) {
       {"mundane span past a million days", {"--mundane", "1000001", "--now"}, "--mundane"},
       {"mahadasa lord 10", {"--mahadasa", "10", "--now"}, "--mahadasa"},
       {"section -1", {"--section", "-1", "--now"}, "--section"},
-      {"section 43", {"--section", "43", "--now"}, "--section"},
+      {"section 44", {"--section", "44", "--now"}, "--section"},
       {"section as a decimal", {"--section", "4.0", "--now"}, "--section"},
       {"a year with an exponent", {"--date", "1e3-01-01", "--time", "12:00"}, "--date"},
       {"latitude with an unprintable letter", {"--date", "2000-01-01", "--time", "12:00", "--lat", "16:15\x01"},
