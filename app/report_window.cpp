@@ -113,6 +113,9 @@ ReportWindow::ReportWindow(ChartView& view)
       entry->setData(kSectionRole, section);
     }
   }
+  // Another chart on the view (a Tajaka year, the birth chart again, another
+  // engine) is written again; an unchanged text stays as it is.
+  connect(&view, &ChartView::screenComposed, this, &ReportWindow::Refresh);
   connect(list_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
     if (item && item->data(kSectionRole).isValid()) ShowSection(item->data(kSectionRole).toInt());
   });

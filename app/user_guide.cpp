@@ -1,5 +1,7 @@
 #include "app/user_guide.h"
 
+#include "app/window_place.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
@@ -112,7 +114,8 @@ void ShowUserGuide(QWidget* parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
   layout->addWidget(buttons);
-  dialog->resize(620, 640);
+  // Cut to the screen it opens on, and back where the user left it.
+  PlaceWindow(dialog, QSize(620, 640), QStringLiteral("UserGuide"));
   dialog->show();
 }
 

@@ -46,6 +46,7 @@ struct Geometry {
   bool printing = false;
   bool blackText = false;
   std::vector<ChartOverflow>* overflow = nullptr;  // where "+n" marks are reported
+  int* smallestLabel = nullptr;                    // where the lowest label line drawn is kept
 
   // n pixels of a screen-sized chart, in this chart's pixels.
   int Px(int n) const { return static_cast<int>(std::lround(n * unit)); }
@@ -82,6 +83,7 @@ Geometry MakeGeometry(int x, int y, int size, const ChartDrawOptions& options) {
   g.printing = options.printing;
   g.blackText = options.printing && options.blackAndWhite;
   g.overflow = options.overflow;
+  g.smallestLabel = options.smallestLabel;
   return g;
 }
 
@@ -93,13 +95,34 @@ TextFont Font(const Geometry& g, const QString& face, int weight, int height, in
   return font;
 }
 
+// A label font no lower than the least readable line, its width in
+// proportion.
+TextFont AtLeastReadable(TextFont font) {
+  if (font.height > 0 && font.height < kSmallestLabelPixels) {
+    const double k = double(kSmallestLabelPixels) / font.height;
+    font.height = kSmallestLabelPixels;
+    if (font.width > 0) font.width = std::max(1, static_cast<int>(std::lround(font.width * k)));
+  }
+  return font;
+}
+
+// A chart whose padas would be drawn below the least readable size: its
+// labels flow in their cells at that size instead of taking fixed places.
+bool LabelsBelowReadable(const Geometry& g) { return 3 * g.hu / 5 < kSmallestLabelPixels; }
+
 TextFont BodyFont(const Geometry& g, BgrColour colour) {
-  return Font(g, kLabelFace, 450, static_cast<int>(0.8 * g.hu), static_cast<int>(0.8 * g.wu), colour);
+  return AtLeastReadable(
+      Font(g, kLabelFace, 450, static_cast<int>(0.8 * g.hu), static_cast<int>(0.8 * g.wu), colour));
 }
 
 TextFont PadaFont(const Geometry& g, int pada) {
-  if (pada == 1) return Font(g, kLabelFace, 450, 7 * g.hu / 10, 7 * g.wu / 10, kArudhaLagnaColour);
-  return Font(g, kLabelFace, 300, 3 * g.hu / 5, 3 * g.wu / 5, kPadaColour);
+  if (pada == 1) return AtLeastReadable(Font(g, kLabelFace, 450, 7 * g.hu / 10, 7 * g.wu / 10, kArudhaLagnaColour));
+  return AtLeastReadable(Font(g, kLabelFace, 300, 3 * g.hu / 5, 3 * g.wu / 5, kPadaColour));
+}
+
+// A label drawn: the lowest line height is kept where the options ask.
+void NoteLabel(const Geometry& g, const TextFont& font) {
+  if (g.smallestLabel && (*g.smallestLabel == 0 || font.height < *g.smallestLabel)) *g.smallestLabel = font.height;
 }
 
 TextFont TitleFont(const Geometry& g) { return Font(g, kTitleFace, 500, g.hu, g.wu, kChartTitleColour); }
@@ -197,8 +220,11 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
   return labels;
 }
 
-void DrawPlaced(QPainter& painter, const std::vector<PlacedText>& placed) {
-  for (const PlacedText& t : placed) DrawTextWithFont(painter, t.font, t.text, t.rect, kTextFlowFormat);
+void DrawPlaced(QPainter& painter, const Geometry& g, const std::vector<PlacedText>& placed) {
+  for (const PlacedText& t : placed) {
+    NoteLabel(g, t.font);
+    DrawTextWithFont(painter, t.font, t.text, t.rect, kTextFlowFormat);
+  }
 }
 
 // Bodies and padas of one cell flowed into its shape.
@@ -208,7 +234,7 @@ void FlowCell(QPainter& painter, const Geometry& g, const QPolygonF& shape, cons
   if (items.empty()) return;
   const TextFont overflow = BodyFont(g, kBodyColour);
   const std::vector<PlacedText> placed = FlowInPolygon(painter.device(), shape, items, overflow.height, overflow);
-  DrawPlaced(painter, placed);
+  DrawPlaced(painter, g, placed);
   if (g.overflow == nullptr) return;
   for (const PlacedText& t : placed)
     if (!t.hidden.isEmpty()) g.overflow->push_back({painter.transform().mapRect(t.rect), t.hidden});
@@ -371,6 +397,7 @@ void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const 
     for (std::size_t n = 0; n < cell.bodies.size(); ++n) {
       const QRectF rect(origin.x() + kBodyColumnCode[n] * across / 3 + left,
                         origin.y() + 2 * kBodyRowCode[n] * down / 9 + top, 20 * g.wu, 5 * g.hu);
+      NoteLabel(g, cell.bodies[n].font);
       DrawTextWithFont(painter, cell.bodies[n].font, cell.bodies[n].text, rect, kTextLeft);
     }
   } else if (!cell.bodies.empty()) {
@@ -382,7 +409,7 @@ void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const 
     FlowCell(painter, g, QPolygonF(area), CellLabels{cell.bodies, {}});
   }
 
-  if (cell.padas.size() <= kPadaColumnCode.size()) {
+  if (!LabelsBelowReadable(g) && cell.padas.size() <= kPadaColumnCode.size()) {
     // The bottom row of padas is lifted so that "AL" stays clear of the
     // cell's bottom line.
     const int lowestTop = 5 * down / 6 + g.Px(2);
@@ -391,6 +418,7 @@ void SouthCellLabels(QPainter& painter, const Geometry& g, QPoint origin, const 
       const int right = origin.x() + (kPadaColumnCode[n] + 1) * across / 6 + left;
       const int padaTop = origin.y() + kPadaRowCode[n] * down / 6 + g.Px(2) - lift;
       const QRectF rect(right - 5 * g.wu, padaTop, 5 * g.wu, 2 * g.hu);
+      NoteLabel(g, cell.padas[n].font);
       DrawTextWithFont(painter, cell.padas[n].font, cell.padas[n].text, rect, kTextRight | kTextNoClip);
     }
   } else {
@@ -571,7 +599,8 @@ void DrawChartSouth(QPainter& painter, const QRectF& square, const ChartDrawInpu
 
   const SignLabels labels = CollectLabels(input, options, g);
   for (int s = 0; s < 12; ++s) {
-    SouthCellLabels(painter, g, SouthCellOrigin(g, options, s), labels[s], options.degrees);
+    SouthCellLabels(painter, g, SouthCellOrigin(g, options, s), labels[s],
+                    options.degrees || LabelsBelowReadable(g));
   }
 
   DrawTitleBlock(painter, g, QRectF(g.x + g.cell, g.y + g.cell, 2 * g.cell, 2 * g.cell), input, options);

@@ -111,6 +111,9 @@ struct ChartDrawOptions {
   // When given, every "+n" mark drawn (a crowded cell's labels that did
   // not fit) is added here with the labels it stands for.
   std::vector<ChartOverflow>* overflow = nullptr;
+  // Where the height of the lowest label lines drawn is kept (the least of
+  // what it holds and what is drawn; none when null).
+  int* smallestLabel = nullptr;
   // Body slots picked out (the planets of the yoga chosen in the yoga
   // window): drawn bold in kHighlightColour. Never on a printed page.
   std::array<bool, kSlotCount> highlighted{};

@@ -14,7 +14,7 @@ namespace {
 constexpr std::array<double, 8> kFlowScales = {1.0, 0.9, 0.8, 0.72, 0.65, 0.58, 0.52, 0.46};
 // Labels are not shrunk below this height (pixels): smaller ones cannot be
 // read, and "+n" says more honestly that there are more.
-constexpr double kSmallestLabel = 7.0;
+constexpr double kSmallestLabel = kSmallestLabelPixels;
 // Start heights tried for each block of rows.
 constexpr int kStartHeightSteps = 32;
 

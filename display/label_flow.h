@@ -36,6 +36,10 @@ struct PlacedText {
 inline constexpr unsigned kTextFlowFormat = kTextLeft | kTextVCentre | kTextSingleLine | kTextNoClip;
 
 inline constexpr double kSmallestLabelPoints = 6.5;
+// The least line height of a chart label, in pixels of the view: a chart
+// too small for it flows its labels (and says "+n" for those that do not
+// fit) rather than draw them smaller.
+inline constexpr int kSmallestLabelPixels = 10;
 
 // `lineHeight` is the row height at full size (the body label height);
 // `overflowFont` draws the "+n" mark.

@@ -381,6 +381,7 @@ void ScreenView::PaintPrepared(QPainter& painter, const ScreenPaintOptions& opti
                                const ScreenGeometry& geometry) const {
   if (!prepared_) return;
   smallestText_ = 0;
+  smallestLabel_ = 0;
   const ScreenLayout& layout = *prepared_;
   if (!options.printing) {
     const QRectF area(0, 0, std::max<double>(options.layout.right() + 1, geometry.extent.width()),
@@ -441,6 +442,7 @@ void ScreenView::DrawScreenChart(QPainter& painter, const ScreenPaintOptions& op
   draw.clearBackground = clearBackground;
   if (!options.printing) {
     draw.overflow = &overflow_;
+    draw.smallestLabel = &smallestLabel_;
     draw.highlighted = highlighted_;
   }
   const VargaChoice varga = SelectVarga(chartIndex);

@@ -236,6 +236,8 @@ class ScreenView {
   // The height of the lowest lines of text the last PaintPrepared drew in
   // its text blocks and legend (0 before any).
   int smallestTextDrawn() const { return smallestText_; }
+  // The same for the labels of its charts (kSmallestLabelPixels at least).
+  int smallestLabelDrawn() const { return smallestLabel_; }
   // The "+n" marks of crowded chart cells as last painted on a screen (not
   // printed), with the labels each stands for.
   const std::vector<ChartOverflow>& overflowMarks() const { return overflow_; }
@@ -288,6 +290,7 @@ class ScreenView {
   std::vector<QString> preparedTexts_;  // each block's text as shown
   mutable std::vector<ChartOverflow> overflow_;
   mutable int smallestText_ = 0;
+  mutable int smallestLabel_ = 0;
 
   bool PrepareLayout(const ScreenLayout& layout);
   int ChartIndexOf(ScreenChart which) const;
