@@ -681,6 +681,58 @@ int RunLibrary(const CliOptions& o, const Settings& settings) {
     for (const ChartEntry& e : db.FindByName(*o.libFind, 100)) PrintEntry(e, o.json);
     return status;
   }
+  for (const std::string& text : o.libEvents) {
+    // ID:KIND:YYYY-MM-DD[:NOTE]
+    std::int64_t id = 0;
+    std::string rest;
+    library::ChartEvent event;
+    int y = 0, m = 0, d = 0;
+    char tail = 0;
+    const bool parsed = IdAndText(text, id, rest) && rest.find(':') != std::string::npos &&
+                        std::sscanf(rest.substr(rest.find(':') + 1, 10).c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) == 3 &&
+                        m >= 1 && m <= 12 && d >= 1 && d <= 31;
+    if (parsed) {
+      event.chart = id;
+      event.kind = rest.substr(0, rest.find(':'));
+      const std::string after = rest.substr(rest.find(':') + 1);
+      event.date = after.substr(0, after.find(':'));
+      event.note = after.find(':') == std::string::npos ? "" : after.substr(after.find(':') + 1);
+    }
+    ChartEntry e;
+    if (!parsed || event.kind.empty() || !db.Get(id, e) || db.AddEvent(event, &error) == 0) {
+      std::fprintf(stderr, "orvane-cli: --event %s: %s\n", ShownName(text).c_str(),
+                   !parsed || event.kind.empty() ? "takes ID:KIND:YYYY-MM-DD[:NOTE]"
+                   : error.empty()               ? ("no chart has the id " + std::to_string(id)).c_str()
+                                                 : error.c_str());
+      status = kBad;
+    }
+  }
+  if (o.libShowEvents) {
+    ChartEntry e;
+    if (!db.Get(*o.libShowEvents, e)) {
+      std::fprintf(stderr, "orvane-cli: --events: no chart has the id %lld\n", static_cast<long long>(*o.libShowEvents));
+      return kBad;
+    }
+    for (const library::ChartEvent& ev : db.Events(e.id)) {
+      if (o.json) {
+        JsonWriter w;
+        w.BeginObject();
+        w.Key("chart");
+        w.Int(ev.chart);
+        w.Key("kind");
+        w.String(ev.kind);
+        w.Key("date");
+        w.String(ev.date);
+        w.Key("note");
+        w.String(ev.note);
+        w.EndObject();
+        std::printf("%s\n", w.Text().c_str());
+      } else {
+        std::printf("%s\t%s\t%s\n", ev.date.c_str(), ShownName(ev.kind).c_str(), ShownName(ev.note).c_str());
+      }
+    }
+    return status;
+  }
   if (o.libFacts) {
     ChartEntry e;
     if (!db.Get(*o.libFacts, e)) {

@@ -305,6 +305,19 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.libFacts = id;
        return true;
      }},
+    {"--event", "ID:KIND:DATE[:NOTE]", "a chart id, a kind, a date and a note, as 12:marriage:1995-05-01:in Chennai",
+     "keep a life event of a chart of the library (marriage, job, illness, ...)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.libEvents.emplace_back(v);
+       return true;
+     }},
+    {"--events", "ID", "a chart id", "the life events the library keeps of a chart",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int id = 0;
+       if (!ParseInt(v, 1, 2000000000, id)) return false;
+       o.libShowEvents = id;
+       return true;
+     }},
     {"--backup", "FILE", "a file name", "a consistent copy of the library",
      [](CliOptions& o, std::string_view v, std::string&) {
        if (v.empty()) return false;
@@ -482,7 +495,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.LibraryCommand() || o.db) {
     if (!o.LibraryCommand()) return fail("--db goes with a library command (--add, --import, --list, --where, ...)");
     const int commands = (o.libAdd ? 1 : 0) + (o.libImport.empty() ? 0 : 1) + (o.libList ? 1 : 0) +
-                         (o.libFind ? 1 : 0) + (o.libCountBy ? 1 : 0) + (o.libExport ? 1 : 0) + (o.libFacts ? 1 : 0) +
+                         (o.libFind ? 1 : 0) + (o.libCountBy ? 1 : 0) + (o.libExport ? 1 : 0) + (o.libFacts ? 1 : 0) + (o.libShowEvents ? 1 : 0) +
                          (o.libBackup.empty() ? 0 : 1) + (o.libCheck ? 1 : 0);
     if (commands > 1) return fail("one library command at a time");
     const auto& [date, time, offset, lon, lat] = o.birthText;

@@ -40,12 +40,15 @@ struct CliOptions {
   std::vector<std::string> libTag, libUntag;  // ID:TAG
   std::vector<long long> libRemove;           // --remove ID
   std::optional<long long> libFacts;          // --facts ID
+  std::vector<std::string> libEvents;         // --event ID:KIND:YYYY-MM-DD[:NOTE]
+  std::optional<long long> libShowEvents;     // --events ID
   std::string libBackup;                      // --backup FILE
   bool libCheck = false;                      // --check
   bool csv = false;                           // --csv: --count-by as CSV
   bool LibraryCommand() const {
     return libAdd || !libImport.empty() || libList || libFind || libWhere || libCountBy || libExport ||
-           !libTag.empty() || !libUntag.empty() || !libRemove.empty() || libFacts || !libBackup.empty() || libCheck;
+           !libTag.empty() || !libUntag.empty() || !libRemove.empty() || libFacts || !libBackup.empty() || libCheck ||
+           !libEvents.empty() || libShowEvents;
   }
   bool now = false;
   std::optional<int> section;

@@ -83,6 +83,15 @@ TEST(CliLibrary, ImportQueryExportAndImportAgain) {
       EXPECT_EQ(RunCliProcess({"--db", copy, "--facts", id}).out, RunCliProcess({"--db", db, "--facts", id}).out);
     }
   }
+  // Life events, kept with the chart and removed with it.
+  EXPECT_EQ(RunCliProcess({"--db", db, "--event", "1:marriage:1995-05-01:in Chennai"}).status, 0);
+  EXPECT_EQ(RunCliProcess({"--db", db, "--event", "1:job:1992-07-15"}).status, 0);
+  EXPECT_EQ(RunCliProcess({"--db", db, "--events", "1"}).out, "1992-07-15\tjob\t\n1995-05-01\tmarriage\tin Chennai\n");
+  const CliRun badEvent = RunCliProcess({"--db", db, "--event", "1:marriage:1995-13-01"});
+  EXPECT_EQ(badEvent.status, 2);
+  EXPECT_NE(badEvent.err.find("takes ID:KIND:YYYY-MM-DD[:NOTE]"), std::string::npos) << badEvent.err;
+  EXPECT_NE(RunCliProcess({"--db", db, "--event", "99:job:2000-01-01"}).err.find("no chart has the id 99"), std::string::npos);
+
   const CliRun counts = RunCliProcess({"--db", db, "--count-by", "sun.sign", "--json"});
   ASSERT_EQ(counts.status, 0) << counts.err;
   EXPECT_EQ(nlohmann::json::parse(counts.out).at("charts"), 2);
