@@ -821,13 +821,7 @@ void ChartView::OnEditBirthData() {
   // The chart keeps the engine it is cast with.
   const std::string bytes = WithEphemerisLabel(
       FormatChartDataFile(ComposeFromDialog(dialog.fields())) + FormatChartLabels(dialog.labels()), doc_.EphemerisLabel());
-  doc_.SetEditedImage(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  recompute_ = true;
-  choices_.screen = kScreenTwoCharts;
-  balasAnnounced_ = false;
-  RefreshScreen();
-  RefreshDasaBrowser();
-  doc_.UpdateAllViews(this);
+  ShowBirthData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 }  // namespace orvane
