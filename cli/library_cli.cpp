@@ -497,10 +497,11 @@ int CountBy(ChartLibrary& db, const library::CompiledQuery& query, const std::st
       expected.push_back(computed ? share[value] / static_cast<double>(computed) * static_cast<double>(total) : 0);
     }
     // Values only the control group has count too (observed 0).
-    for (const auto& [value, n] : share) {
+    for (const auto& entry : share) {
+      const std::string& value = entry.first;
       if (std::none_of(counts.begin(), counts.end(), [&](const auto& c) { return c.first == value; })) {
         counts.emplace_back(value, 0);
-        expected.push_back(n / static_cast<double>(computed) * static_cast<double>(total));
+        expected.push_back(entry.second / static_cast<double>(computed) * static_cast<double>(total));
       }
     }
   }

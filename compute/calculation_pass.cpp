@@ -28,7 +28,6 @@ void NakshatraDasaOver(const ChartState& state, const DasaSpan& span, ReportBuff
 
 // The dasas compressed into a Tajaka or mundane chart, in the order they
 // run: the dasas of sections 30 to 40.
-constexpr int kFirstCompressedSection = 30;
 constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
     {NakshatraDasaOver<NakshatraDasa::kDwisaptatiSama>, 72},
     {NakshatraDasaOver<NakshatraDasa::kShatTrimsaSama>, 36},
