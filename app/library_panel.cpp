@@ -1,5 +1,6 @@
 #include "app/library_panel.h"
 
+#include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,7 +61,7 @@ bool LooksLikeQuery(const QString& text) {
 LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString path)
     : QDockWidget(QStringLiteral("Chart library"), &frame), frame_(frame), settings_(settings), path_(std::move(path)),
       search_(new QLineEdit), table_(new QTableWidget(0, 4)), tags_(new QLineEdit), notes_(new QPlainTextEdit),
-      status_(new QLabel) {
+      events_(new QListWidget), event_(new QLineEdit), status_(new QLabel) {
   setObjectName(QStringLiteral("libraryPanel"));
   setAcceptDrops(true);
   search_->setObjectName(QStringLiteral("librarySearch"));
@@ -80,6 +82,11 @@ LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString 
   tags_->setPlaceholderText(QStringLiteral("client, family"));
   notes_->setObjectName(QStringLiteral("libraryNotes"));
   notes_->setMaximumHeight(110);
+  events_->setObjectName(QStringLiteral("libraryEvents"));
+  events_->setAccessibleName(QStringLiteral("Life events of the chart"));
+  events_->setMaximumHeight(90);
+  event_->setObjectName(QStringLiteral("libraryEvent"));
+  event_->setPlaceholderText(QStringLiteral("marriage 1995-05-01 in Chennai"));
   status_->setObjectName(QStringLiteral("libraryStatus"));
   status_->setWordWrap(true);
 
@@ -92,6 +99,14 @@ LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString 
   auto* details = new QFormLayout;
   details->addRow(QStringLiteral("Tags:"), tags_);
   details->addRow(QStringLiteral("Notes:"), notes_);
+  details->addRow(QStringLiteral("Events:"), events_);
+  auto* addEvent = new QPushButton(QStringLiteral("Add &event"));
+  auto* eventRow = new QHBoxLayout;
+  eventRow->addWidget(event_, 1);
+  eventRow->addWidget(addEvent);
+  details->addRow(QString(), eventRow);
+  connect(addEvent, &QPushButton::clicked, this, [this] { AddEvent(); });
+  connect(event_, &QLineEdit::returnPressed, this, [this] { AddEvent(); });
 
   auto* body = new QWidget;
   auto* layout = new QVBoxLayout(body);
@@ -175,12 +190,41 @@ void LibraryPanel::ShowChosen() {
   if (!db_.IsOpen() || !db_.Get(ChosenId(), e)) {
     tags_->clear();
     notes_->clear();
+    events_->clear();
     return;
   }
   QStringList tags;
   for (const std::string& t : e.tags) tags << Q(t);
   tags_->setText(tags.join(QStringLiteral(", ")));
   notes_->setPlainText(Q(e.notes));
+  events_->clear();
+  for (const library::ChartEvent& ev : db_.Events(e.id)) {
+    events_->addItem(QStringLiteral("%1  %2  %3").arg(Q(ev.date), Q(ev.kind), Q(ev.note)).trimmed());
+  }
+}
+
+bool LibraryPanel::AddEvent() {
+  const std::int64_t id = ChosenId();
+  const QStringList words = event_->text().simplified().split(QLatin1Char(' '));
+  const QDate date = words.size() >= 2 ? QDate::fromString(words[1], Qt::ISODate) : QDate();
+  if (id == 0 || words.size() < 2 || words[0].isEmpty() || !date.isValid()) {
+    status_->setText(QStringLiteral("An event is a kind, a date and a note: marriage 1995-05-01 in Chennai."));
+    return false;
+  }
+  library::ChartEvent event;
+  event.chart = id;
+  event.kind = words[0].toStdString();
+  event.date = date.toString(Qt::ISODate).toStdString();
+  event.note = QStringList(words.mid(2)).join(QLatin1Char(' ')).toStdString();
+  std::string error;
+  if (!EnsureOpen() || db_.AddEvent(event, &error) == 0) {
+    status_->setText(QStringLiteral("Not added: %1").arg(Q(error)));
+    return false;
+  }
+  event_->clear();
+  ShowChosen();
+  status_->setText(QStringLiteral("Event added."));
+  return true;
 }
 
 bool LibraryPanel::SaveDetails() {

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QTableWidget;
 
@@ -45,6 +46,11 @@ class LibraryPanel : public QDockWidget {
   QLineEdit* searchField() const { return search_; }
   QLineEdit* tagsField() const { return tags_; }
   QPlainTextEdit* notesField() const { return notes_; }
+  QListWidget* eventList() const { return events_; }
+  QLineEdit* eventField() const { return event_; }
+  // Keeps the life event written in the event field ("marriage 1995-05-01
+  // in Chennai": a kind, a date and a note) for the chosen chart.
+  bool AddEvent();
   QLabel* status() const { return status_; }
   library::ChartLibrary& store() { return db_; }
   // Keeps the chosen chart's tags and notes as they are in the fields.
@@ -67,6 +73,8 @@ class LibraryPanel : public QDockWidget {
   QTableWidget* table_;
   QLineEdit* tags_;
   QPlainTextEdit* notes_;
+  QListWidget* events_;
+  QLineEdit* event_;
   QLabel* status_;
 };
 

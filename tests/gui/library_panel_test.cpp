@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
@@ -63,6 +64,17 @@ TEST_F(LibraryPanelTest, AddFindTagAndOpenCharts) {
   panel->table()->selectRow(0);
   EXPECT_EQ(panel->notesField()->toPlainText(), QStringLiteral("Time from the birth certificate."));
 
+  // Life events of the chosen chart, by date.
+  panel->eventField()->setText(QStringLiteral("marriage 1995-05-01 in Chennai"));
+  ASSERT_TRUE(panel->AddEvent());
+  panel->eventField()->setText(QStringLiteral("job 1992-07-15"));
+  ASSERT_TRUE(panel->AddEvent());
+  panel->eventField()->setText(QStringLiteral("illness 1995-02-30"));
+  EXPECT_FALSE(panel->AddEvent());
+  ASSERT_EQ(panel->eventList()->count(), 2);
+  EXPECT_EQ(panel->eventList()->item(0)->text(), QStringLiteral("1992-07-15  job"));
+  EXPECT_EQ(panel->eventList()->item(1)->text(), QStringLiteral("1995-05-01  marriage  in Chennai"));
+
   // Opened in a chart window of its own, with its name.
   const qlonglong id = panel->table()->item(0, 0)->data(Qt::UserRole + 1).toLongLong();
   ChartView* opened = panel->OpenChart(id);
@@ -86,6 +98,8 @@ TEST_F(LibraryPanelTest, SavePicturesForReview) {
   panel->show();
   panel->searchField()->setText(QString());
   panel->table()->selectRow(0);
+  panel->eventField()->setText(QStringLiteral("marriage 1995-05-01 in Chennai"));
+  panel->AddEvent();
   frame.resize(1366, 768);
   frame.show();
   EXPECT_TRUE(frame.grab().save(folder + QStringLiteral("/library_panel.png")));
