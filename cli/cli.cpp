@@ -114,6 +114,24 @@ class CheckedOutput {
 
 // The "houses" key of --houses: the system and its twelve cusps with their
 // KP lords.
+// A longitude with its KP lords: sign, star and sub lord, and the sub-sub
+// lord when `subSub` (the --kp listing).
+void WriteKpLordsJson(JsonWriter& json, double longitude, bool subSub) {
+  const KpLords lords = KpLordsOf(longitude);
+  json.Key("longitude");
+  json.Number(longitude);
+  json.Key("sign_lord");
+  json.String(yoga::BodyName(lords.sign));
+  json.Key("star_lord");
+  json.String(yoga::BodyName(lords.star));
+  json.Key("sub_lord");
+  json.String(yoga::BodyName(lords.sub));
+  if (subSub) {
+    json.Key("sub_sub_lord");
+    json.String(yoga::BodyName(lords.subSub));
+  }
+}
+
 void WriteHousesJson(JsonWriter& json, HouseSystem system, const HouseCusps& cusps) {
   json.Key("houses");
   json.BeginObject();
@@ -122,16 +140,8 @@ void WriteHousesJson(JsonWriter& json, HouseSystem system, const HouseCusps& cus
   json.Key("cusps");
   json.BeginArray();
   for (const double c : cusps.cusp) {
-    const KpLords lords = KpLordsOf(c);
     json.BeginObject();
-    json.Key("longitude");
-    json.Number(c);
-    json.Key("sign_lord");
-    json.String(yoga::BodyName(lords.sign));
-    json.Key("star_lord");
-    json.String(yoga::BodyName(lords.star));
-    json.Key("sub_lord");
-    json.String(yoga::BodyName(lords.sub));
+    WriteKpLordsJson(json, c, false);
     json.EndObject();
   }
   json.EndArray();
@@ -283,11 +293,11 @@ std::string PrefixLines(std::string_view prefix, std::string_view text) {
 
 // "8 Cn 40 12": degrees, sign and minutes and seconds of arc.
 std::string SignDegrees(double longitude) {
-  static constexpr const char* kSigns[] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi", "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
   const long seconds = std::lround(Mod360(longitude) * 3600) % (360 * 3600);
   const long inSign = seconds % (30 * 3600);
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%2ld %s %02ld'%02ld\"", inSign / 3600, kSigns[seconds / (30 * 3600)], inSign / 60 % 60,
+  std::snprintf(buf, sizeof buf, "%2ld %s %02ld'%02ld\"", inSign / 3600,
+                std::string(vedic::kSignAbbreviation[static_cast<std::size_t>(seconds / (30 * 3600))]).c_str(), inSign / 60 % 60,
                 inSign % 60);
   return buf;
 }
@@ -335,26 +345,13 @@ std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cus
     json.Key("id");
     json.Raw(*idJson);
   }
-  auto lords = [&](double longitude) {
-    const KpLords l = KpLordsOf(longitude);
-    json.Key("longitude");
-    json.Number(longitude);
-    json.Key("sign_lord");
-    json.String(yoga::BodyName(l.sign));
-    json.Key("star_lord");
-    json.String(yoga::BodyName(l.star));
-    json.Key("sub_lord");
-    json.String(yoga::BodyName(l.sub));
-    json.Key("sub_sub_lord");
-    json.String(yoga::BodyName(l.subSub));
-  };
   json.Key("system");
   json.String(HouseSystemName(system));
   json.Key("cusps");
   json.BeginArray();
   for (const double c : cusps.cusp) {
     json.BeginObject();
-    lords(c);
+    WriteKpLordsJson(json, c, true);
     json.EndObject();
   }
   json.EndArray();
@@ -364,7 +361,7 @@ std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cus
     json.BeginObject();
     json.Key("planet");
     json.String(yoga::BodyName(BodyAt(i)));
-    lords(chart.Longitude(BodyAt(i)));
+    WriteKpLordsJson(json, chart.Longitude(BodyAt(i)), true);
     json.Key("retrograde");
     json.Bool(chart.Retrograde(BodyAt(i)));
     json.EndObject();

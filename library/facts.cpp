@@ -3,19 +3,20 @@
 #include <algorithm>
 #include <cctype>
 
+#include "vedic/names.h"
+#include "yoga/yoga.h"
+
 namespace orvane::library {
 namespace {
 
-constexpr std::array<std::string_view, 12> kSigns = {"Aries", "Taurus",  "Gemini",      "Cancer",
-                                                     "Leo",   "Virgo",   "Libra",       "Scorpio",
-                                                     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
-// The nakshatras as Orvane prints them, then other spellings people write.
-constexpr std::array<std::string_view, 27> kNakshatras = {
-    "Aswini",   "Bharani",    "Krittika",    "Rohini",    "Mrigasira", "Aardra",    "Punarvasu",
-    "Pushyami", "Aasresha",   "Makha",       "Poo.Pha.",  "U.Pha.",    "Hastha",    "Chitra",
-    "Swathi",   "Visakha",    "Anuradha",    "Jyeshtha",  "Moola",     "Poo.Shaa.", "U.Shaa.",
-    "Sravanam", "Dhanishtha", "Satabhisham", "Poo.Bhaa.", "U.Bhaa.",   "Revathi"};
+// The signs and nakshatras as Orvane prints them (yoga::SignName,
+// vedic::kNakshatraName), and other spellings people write of the nakshatras.
+const std::array<std::string_view, 12> kSigns = [] {
+  std::array<std::string_view, 12> signs{};
+  for (int i = 0; i < 12; ++i) signs[static_cast<std::size_t>(i)] = yoga::SignName(i);
+  return signs;
+}();
+constexpr const std::array<std::string_view, 27>& kNakshatras = vedic::kNakshatraName;
 constexpr std::array<std::string_view, 27> kNakshatraAlternates = {
     "Ashwini",         "Bharani",         "Kritika",     "Rohini",      "Mrigashira",    "Ardra",
     "Punarvasu",       "Pushya",          "Ashlesha",    "Magha",       "Purva Phalguni", "Uttara Phalguni",

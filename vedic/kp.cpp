@@ -4,17 +4,30 @@
 #include <cmath>
 
 #include "engine/zodiac.h"
+#include "vedic/names.h"
 
 namespace orvane {
 namespace {
 
-// The Vimsottari order from Ketu, with the years of each lord (120 in all).
-constexpr std::array<Body, 9> kOrder = {Body::kKetu, Body::kVenus, Body::kSun,     Body::kMoon,   Body::kMars,
-                                         Body::kRahu, Body::kJupiter, Body::kSaturn, Body::kMercury};
-constexpr std::array<double, 9> kYears = {7, 20, 6, 10, 7, 18, 16, 19, 17};
-constexpr std::array<Body, 12> kSignLord = {Body::kMars,    Body::kVenus,  Body::kMercury, Body::kMoon,
-                                            Body::kSun,     Body::kMercury, Body::kVenus,  Body::kMars,
-                                            Body::kJupiter, Body::kSaturn, Body::kSaturn, Body::kJupiter};
+// The Vimsottari order from Ketu (the nakshatras' lords), with the years of
+// each lord (120 in all), and the lords of the signs: the tables of
+// vedic/names.h, which hold planet codes, read as bodies.
+constexpr Body BodyOfCode(std::int32_t code) { return BodyAt(GrahaIndexOfSlot(code)); }
+constexpr std::array<Body, 9> kOrder = [] {
+  std::array<Body, 9> order{};
+  for (std::size_t i = 0; i < 9; ++i) order[i] = BodyOfCode(vedic::kNakshatraLordCycle[i]);
+  return order;
+}();
+constexpr std::array<double, 9> kYears = [] {
+  std::array<double, 9> years{};
+  for (std::size_t i = 0; i < 9; ++i) years[i] = vedic::kVimsottariYears[static_cast<std::size_t>(vedic::kNakshatraLordCycle[i])];
+  return years;
+}();
+constexpr std::array<Body, 12> kSignLord = [] {
+  std::array<Body, 12> lords{};
+  for (std::size_t i = 0; i < 12; ++i) lords[i] = BodyOfCode(vedic::kSignLord[i]);
+  return lords;
+}();
 
 // Divides `span` among the nine lords from the one at `first` in the order,
 // and finds the part `offset` falls in: its lord's place in the order and
