@@ -26,6 +26,7 @@
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/yoga_cli.h"
+#include "cli/jaimini_cli.h"
 #include "compute/sensitivity.h"
 #include "compute/houses.h"
 #include "compute/yoga_chart.h"
@@ -450,6 +451,20 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     if (!ChartHouseCusps(chart, settings, system, cusps, &houseError)) throw std::runtime_error(houseError);
     if (options.json) return KpJson(chart, system, cusps, id ? &id->idJson : nullptr);
     text = KpText(chart, system, cusps);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
+  if (options.rasiDasa || options.jaimini) {
+    const jaimini::JaiminiChart chart = jaimini::JaiminiChartOf(Chart(*state));
+    if (options.jaimini) {
+      if (options.json) return JaiminiJson(chart, id ? &id->idJson : nullptr);
+      text = JaiminiText(chart);
+    } else {
+      jaimini::RasiDasaOptions o;
+      o.charaDirection = options.charaDirection;
+      const jaimini::RasiDasaResult dasa = jaimini::ComputeRasiDasa(chart, *options.rasiDasa, o);
+      if (options.json) return RasiDasaJson(chart, dasa, o, id ? &id->idJson : nullptr);
+      text = RasiDasaText(chart, dasa, o);
+    }
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.sensitivity) {
