@@ -137,6 +137,45 @@ TEST(CliKp, HousesInTheJsonAndTheKpListing) {
   EXPECT_NE(text.out.find("Ruling planets of the chart's moment: day lord Jupiter;"), std::string::npos);
 }
 
+TEST(CliJaimini, RasiDasasAndSignReadings) {
+  struct Case {
+    const char* name;
+    std::size_t periods;
+  };
+  const Case cases[] = {{"chara", 24},  {"narayana", 24},       {"sthira", 12}, {"shoola", 12},
+                        {"niryana-shoola", 12}, {"drig", 24}, {"navamsa", 12}};
+  for (const Case& c : cases) {
+    const CliRun run = RunCliProcess(With({"--rasi-dasa", c.name, "--json"}));
+    ASSERT_EQ(run.status, 0) << c.name << run.err;
+    const nlohmann::json d = nlohmann::json::parse(run.out).at("rasi_dasa");
+    EXPECT_EQ(d.at("system"), c.name);
+    const nlohmann::json& periods = d.at("periods");
+    ASSERT_EQ(periods.size(), c.periods) << c.name;
+    EXPECT_EQ(periods[0].at("start"), "1990-05-17") << c.name;
+    EXPECT_EQ(periods[0].at("sign"), d.at("start"));
+    std::set<std::string> signs;
+    for (std::size_t i = 0; i < 12; ++i) signs.insert(periods[i].at("sign").get<std::string>());
+    EXPECT_EQ(signs.size(), 12u) << c.name << ": each sign once a cycle";
+    for (std::size_t i = 1; i < periods.size(); ++i) {
+      EXPECT_EQ(periods[i].at("start"), periods[i - 1].at("end")) << c.name << " " << i;
+    }
+    const nlohmann::json& subs = periods[0].at("antardasas");
+    ASSERT_EQ(subs.size(), 12u);
+    EXPECT_EQ(subs[0].at("start"), periods[0].at("start"));
+    EXPECT_EQ(subs[11].at("end"), periods[0].at("end"));
+    const CliRun text = RunCliProcess(With({"--rasi-dasa", c.name}));
+    EXPECT_NE(text.out.find("Starts from " + d.at("start").get<std::string>()), std::string::npos) << text.out;
+  }
+  const CliRun j = RunCliProcess(With({"--jaimini", "--json"}));
+  ASSERT_EQ(j.status, 0) << j.err;
+  const nlohmann::json jaimini = nlohmann::json::parse(j.out);
+  ASSERT_EQ(jaimini.at("houses").size(), 12u);
+  EXPECT_EQ(jaimini.at("houses")[0].at("sign"), "Cancer");
+  // A movable sign aspects the fixed signs but Leo beside it.
+  EXPECT_EQ(jaimini.at("houses")[0].at("aspects_signs"), (nlohmann::json{"Scorpio", "Aquarius", "Taurus"}));
+  EXPECT_EQ(jaimini.at("karakamsa").at("planets").size(), 9u);
+}
+
 TEST(CliYogas, OptionsRefusedWithAMessage) {
   struct Case {
     std::vector<std::string> args;
@@ -152,6 +191,11 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--houses", "placidus"}), "--houses goes with --json or --kp"},
       {With({"--json", "--houses", "topocentric"}), "--houses takes placidus, koch, porphyry"},
       {With({"--kp", "--yogas"}), "--kp excludes --section"},
+      {With({"--rasi-dasa", "kalachakra"}), "--rasi-dasa takes chara, narayana, sthira"},
+      {With({"--rasi-dasa", "narayana", "--chara-direction", "lagna"}), "--chara-direction goes with --rasi-dasa chara"},
+      {With({"--rasi-dasa", "chara", "--chara-direction", "tenth"}), "--chara-direction takes ninth or lagna"},
+      {With({"--jaimini", "--kp"}), "--jaimini excludes --section"},
+      {With({"--rasi-dasa", "chara", "--section", "4"}), "--rasi-dasa excludes --section"},
       {{"--date", "1990-05-17", "--time", "10:30", "--lat", "70:00N", "--json", "--houses", "koch"},
        "Koch houses are not defined inside the polar circles (latitude 70)"},
   };
