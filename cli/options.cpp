@@ -247,6 +247,15 @@ constexpr CliOptionSpec kOptionTable[] = {
     {"--jaimini", "", "", "Jaimini's sign aspects (rasi drishti), the argalas on each house, the karakamsa and "
      "swamsa (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.jaimini, {}); }},
+    {"--kp-horary", "N", "a number 1..249", "KP horary: --kp with the Placidus cusps whose ascendant is the start "
+     "of sub N, at the chart's place and date (the planets at the chart's moment)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int n = 0;
+       if (!ParseInt(v, 1, 249, n)) return false;
+       o.kpHorary = n;
+       o.kp = true;
+       return true;
+     }},
     {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listYogas, {}); }},
     {"--db", "FILE", "a file name", "the chart library (default ~/.local/share/orvane/charts.sqlite) for the "
@@ -533,6 +542,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
   if (o.dasaAt && !o.sensitivity) return fail("--dasa-at goes with --sensitivity");
   if (o.houses && !o.json && !o.kp) return fail("--houses goes with --json or --kp");
+  if (o.houses && o.kpHorary) return fail("--kp-horary takes Placidus cusps: it excludes --houses");
   if (o.charaDirectionGiven && o.rasiDasa != jaimini::RasiDasa::kChara)
     return fail("--chara-direction goes with --rasi-dasa chara");
   if ((o.rasiDasa || o.jaimini) &&

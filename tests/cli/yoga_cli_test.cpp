@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -132,6 +133,23 @@ TEST(CliKp, HousesInTheJsonAndTheKpListing) {
   // 17 May 1990 was a Thursday: Jupiter rules the day.
   EXPECT_EQ(k.at("ruling_planets").at("day_lord"), "Jupiter");
   EXPECT_EQ(k.at("ruling_planets").at("lagna_sign_lord"), "Moon");
+  ASSERT_EQ(k.at("significators").at("houses").size(), 12u);
+  ASSERT_EQ(k.at("significators").at("planets").size(), 9u);
+  // Each house's level 4 is the sign lord of its cusp.
+  for (std::size_t h = 0; h < 12; ++h) {
+    EXPECT_EQ(k.at("significators").at("houses")[h].at("levels")[3][0], k.at("cusps")[h].at("sign_lord"));
+  }
+  // Horary numbers: the ascendant is the start of the number's sub (100:
+  // 24 Leo, where Mercury's sub of Purva Phalguni begins; 249: Revati's
+  // last sub, Saturn's, from 27 Pi 53'20").
+  for (const int n : {1, 100, 249}) {
+    const CliRun h = RunCliProcess(With({"--kp-horary", std::to_string(n), "--json"}));
+    ASSERT_EQ(h.status, 0) << h.err;
+    const nlohmann::json hj = nlohmann::json::parse(h.out);
+    EXPECT_EQ(hj.at("horary_number"), n);
+    const double asc = hj.at("cusps")[0].at("longitude").get<double>();
+    EXPECT_LT(std::fabs(asc - (n == 1 ? 0.0 : n == 100 ? 144.0 : 357.8888888888889)), 1e-6) << n;
+  }
   const CliRun text = RunCliProcess(With({"--kp", "--houses", "equal"}));
   EXPECT_NE(text.out.find("KP lords: equal cusps"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Ruling planets of the chart's moment: day lord Jupiter;"), std::string::npos);
@@ -191,6 +209,8 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--houses", "placidus"}), "--houses goes with --json or --kp"},
       {With({"--json", "--houses", "topocentric"}), "--houses takes placidus, koch, porphyry"},
       {With({"--kp", "--yogas"}), "--kp excludes --section"},
+      {With({"--kp-horary", "250"}), "--kp-horary takes a number 1..249"},
+      {With({"--kp-horary", "5", "--houses", "koch"}), "--kp-horary takes Placidus cusps"},
       {With({"--rasi-dasa", "kalachakra"}), "--rasi-dasa takes chara, narayana, sthira"},
       {With({"--rasi-dasa", "narayana", "--chara-direction", "lagna"}), "--chara-direction goes with --rasi-dasa chara"},
       {With({"--rasi-dasa", "chara", "--chara-direction", "tenth"}), "--chara-direction takes ninth or lagna"},
