@@ -125,6 +125,17 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.ephemeris = v == "swiss" ? 1 : 0;
        return true;
      }},
+    {"--ayanamsa", "NAME", "chitrapaksha, raman, devadatta, krishnamurti, usha-shashi, fagan, tropical or kp-new",
+     "the ayanamsa (kp-new: Krishnamurti's with the vernal point of 291); default: the settings'",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       for (std::size_t i = 0; i < kAyanamsaPresets.size(); ++i) {
+         if (kAyanamsaPresets[i].key == v && kAyanamsaPresets[i].direction != 0) {
+           o.ayanamsa = static_cast<int>(i);
+           return true;
+         }
+       }
+       return false;
+     }},
     {"--tajaka", "YEAR", "a year from -3000 to 3000", "the Tajaka annual chart of YEAR",
      [](CliOptions& o, std::string_view v, std::string&) {
        int y = 0;

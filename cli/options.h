@@ -62,6 +62,7 @@ struct CliOptions {
   bool complete = false;  // the complete calculations text
   std::string settingsPath;
   std::optional<int> ephemeris;  // 0 classic, 1 swiss: overrides the settings
+  std::optional<int> ayanamsa;   // --ayanamsa: a preset choice, overrides the settings
   std::vector<std::string> files;
   std::string inputPath;   // --input: births from a file, "-" for standard input
   std::optional<int> jobs;  // --jobs: worker threads of a batch

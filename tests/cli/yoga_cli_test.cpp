@@ -155,6 +155,23 @@ TEST(CliKp, HousesInTheJsonAndTheKpListing) {
   EXPECT_NE(text.out.find("Ruling planets of the chart's moment: day lord Jupiter;"), std::string::npos);
 }
 
+TEST(CliKp, KpNewAyanamsaInBothEngines) {
+  // The classic engine applies the KP (new) ayanamsa as a deviation from
+  // Lahiri; the Swiss engine by its own definition. The two engines differ
+  // by the same few arc-seconds with either ayanamsa when the deviation is
+  // right.
+  auto ascendant = [](const char* ayanamsa, const char* engine) {
+    const CliRun run = RunCliProcess(With({"--json", "--ayanamsa", ayanamsa, "--ephemeris", engine}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out).at("slots")[0].at("longitude").get<double>();
+  };
+  const double lahiri = ascendant("chitrapaksha", "swiss") - ascendant("chitrapaksha", "classic");
+  const double kpNew = ascendant("kp-new", "swiss") - ascendant("kp-new", "classic");
+  EXPECT_NEAR(kpNew, lahiri, 1.0 / 3600);
+  // 4' 36" less than Lahiri in 1990.
+  EXPECT_NEAR(ascendant("kp-new", "swiss") - ascendant("chitrapaksha", "swiss"), 276.2 / 3600, 1.0 / 3600);
+}
+
 TEST(CliJaimini, RasiDasasAndSignReadings) {
   struct Case {
     const char* name;
@@ -209,6 +226,7 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--houses", "placidus"}), "--houses goes with --json or --kp"},
       {With({"--json", "--houses", "topocentric"}), "--houses takes placidus, koch, porphyry"},
       {With({"--kp", "--yogas"}), "--kp excludes --section"},
+      {With({"--json", "--ayanamsa", "custom"}), "--ayanamsa takes chitrapaksha, raman"},
       {With({"--kp-horary", "250"}), "--kp-horary takes a number 1..249"},
       {With({"--kp-horary", "5", "--houses", "koch"}), "--kp-horary takes Placidus cusps"},
       {With({"--rasi-dasa", "kalachakra"}), "--rasi-dasa takes chara, narayana, sthira"},
