@@ -217,7 +217,8 @@ constexpr CliOptionSpec kOptionTable[] = {
        return true;
      }},
     {"--sensitivity", "", "", "how far the birth time may move either way before the lagna, its pada, the "
-     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa (and with --dasa-at the dasa lord) change",
+     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa, the KP sub lords of the Placidus cusps (and with "
+     "--dasa-at the dasa lord) change",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.sensitivity, {}); }},
     {"--dasa-at", "YYYY-MM-DD", "a date as 2030-01-31", "with --sensitivity: the Vimsottari lord running at this date "
      "as one more point",
