@@ -100,8 +100,9 @@ TEST(CliSensitivity, TextAndJsonSayTheSameWindows) {
   const CliRun json = RunCliProcess(With({"--sensitivity", "--json", "--dasa-at", "2030-01-01"}));
   ASSERT_EQ(json.status, 0) << json.err;
   const nlohmann::json windows = nlohmann::json::parse(json.out).at("sensitivity");
-  ASSERT_EQ(windows.size(), 16u);
+  ASSERT_EQ(windows.size(), 28u);  // 15 points, the dasa lord, 12 cusp sub lords
   EXPECT_EQ(windows[0].at("point"), "lagna");
+  EXPECT_EQ(windows[16].at("point"), "cusp 1 sub lord");
   EXPECT_EQ(windows[0].at("value"), "Cancer");
   const CliRun text = RunCliProcess(With({"--sensitivity", "--dasa-at", "2030-01-01"}));
   ASSERT_EQ(text.status, 0) << text.err;
