@@ -119,7 +119,7 @@ KpWindow::KpWindow(ChartView& view)
 
   chalit_->setObjectName(QStringLiteral("kpChalit"));
   chalit_->setAccessibleName(tr("Bhava chalit chart"));
-  chalit_->setMinimumSize(240, 240);
+  chalit_->setMinimumSize(300, 300);
   cusps_ = NewTable(this, QStringLiteral("kpCusps"), tr("KP lords of the cusps"),
                     {tr("Cusp"), tr("Position"), tr("Sign lord"), tr("Star lord"), tr("Sub lord"), tr("Sub-sub lord")});
   planets_ = NewTable(this, QStringLiteral("kpPlanets"), tr("KP lords of the planets"),
@@ -148,10 +148,10 @@ KpWindow::KpWindow(ChartView& view)
     const QStringList* levels = tab == 2 ? &houseLevels : tab == 3 ? &planetLevels : nullptr;
     levels_->setVisible(levels != nullptr);
     if (!levels) return;
-    levels_->setText(tab == 2 ? tr("Level 1: in the stars of its occupants \u00b7 2: its occupants \u00b7 3: in the "
-                                   "star of its lord \u00b7 4: its lord")
-                              : tr("Level 1: its star lord's house \u00b7 2: its house \u00b7 3: the houses its star "
-                                   "lord owns \u00b7 4: the houses it owns"));
+    levels_->setText(tab == 2 ? tr("Level 1: in the stars of its occupants \u00b7 2: its occupants\n"
+                                   "3: in the star of its lord \u00b7 4: its lord")
+                              : tr("Level 1: its star lord's house \u00b7 2: its house\n"
+                                   "3: the houses its star lord owns \u00b7 4: the houses it owns"));
   });
   tabs_->addTab(cusps_, tr("&Cusps"));
   tabs_->addTab(planets_, tr("&Planets"));
@@ -163,8 +163,8 @@ KpWindow::KpWindow(ChartView& view)
   tabColumn->addWidget(levels_);
   levels_->hide();
   auto* body = new QHBoxLayout;
-  body->addWidget(chalit_, 2);
-  body->addLayout(tabColumn, 3);
+  body->addWidget(chalit_, 1);
+  body->addLayout(tabColumn, 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
   auto* layout = new QVBoxLayout(this);
