@@ -27,6 +27,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "chart/chart_state.h"
 #include "dasa/periods.h"
@@ -88,6 +89,9 @@ struct DasaSpan {
 };
 // The chart's own span: its date and state.dasaYearLength.
 DasaSpan ChartDasaSpan(const ChartState& state);
+// The main periods and their sub-periods a listing of the dasa over `span`
+// shows; none for a dasa that has no listing (Shashtihayani).
+std::optional<dasa::PeriodList> NakshatraDasaPeriods(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span);
 // Appends the dasa's listing over `span` (the compressed Vimsottari and
 // Yogini of a mundane chart take their year from options.mundaneDays).
 void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out);
