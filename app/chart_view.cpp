@@ -1,5 +1,6 @@
 #include "app/chart_view.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -676,10 +677,15 @@ void ChartView::OnDasaBrowser() {
   }
   if (!ComputeForExport()) return;
   const QDate today = QDate::currentDate();
-  const std::vector<DasaRow> rows = DasaRows(VimsottariPeriodTree(*state_));
-  if (dasaBrowser_) dasaBrowser_->close();
+  int system = 0;
+  if (dasaBrowser_) {
+    system = dasaBrowser_->systemBox()->currentIndex();
+    dasaBrowser_->close();
+  }
   // A window of the view's own: it goes with the chart window.
-  dasaBrowser_ = new CDasaBrowser(doc_.title(), rows, DasaDate{today.year(), today.month(), today.day(), 0}, this);
+  dasaBrowser_ = new CDasaBrowser(doc_.DisplayName(), ChartDasaSystems(*state_),
+                                  DasaDate{today.year(), today.month(), today.day(), 0}, dasa::ChartDate(*state_), this);
+  dasaBrowser_->ShowSystem(system);
   dasaBrowser_->show();
 }
 

@@ -28,6 +28,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "chart/chart_state.h"
 #include "dasa/periods.h"
@@ -57,6 +58,15 @@ struct VimsottariTree {
 };
 VimsottariTree VimsottariPeriodTree(const ChartState& state);
 void KalachakraDasa(const ChartState& state, const Settings& settings, ReportBuffer& out);  // section 1
+// The Kalachakra periods the listing shows: each main period's sign 0..11,
+// its true start and end, and its sub-periods (the first starts with it).
+struct KalachakraRow {
+  int sign = 0;
+  DasaDate start{};
+  DasaDate end{};
+  std::vector<KalachakraRow> subs;
+};
+std::vector<KalachakraRow> KalachakraPeriods(const ChartState& state);
 
 // The nakshatra family: dasas of one shape (a cycle of lords entered by the
 // Moon's nakshatra, its Ashtottari group or the tithi, with the balance at
