@@ -120,6 +120,16 @@ void DrawBarChart(QPainter& painter, const QRectF& rect, const BarSeries& series
   }
   const int n = static_cast<int>(series.values.size());
   const double slot = plot.width() / std::max(1, n);
+  // The labels and numbers narrower than their slot: a smaller font when
+  // the widest would run into its neighbour.
+  double widest = 0;
+  for (const QString& label : series.labels) widest = std::max(widest, metrics.horizontalAdvance(label));
+  for (const double v : series.values) widest = std::max(widest, metrics.horizontalAdvance(QString::number(v, 'f', series.decimals)));
+  if (widest > slot * 0.92) {
+    QFont smaller = font;
+    smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * slot * 0.92 / widest)));
+    painter.setFont(smaller);
+  }
   for (int i = 0; i < n; ++i) {
     const double v = series.values[static_cast<std::size_t>(i)];
     const double left = plot.left() + i * slot + slot * 0.18;
