@@ -5,6 +5,7 @@
 #include "engine/body.h"
 #include "engine/caster.h"
 #include "engine/ephemeris.h"
+#include "engine/swiss_engine.h"
 
 namespace orvane {
 
@@ -67,10 +68,10 @@ constexpr double kTieGhatis = 1e-6;
 // engine's ascendant, from its houses, settles only to some 1e-7 degrees).
 constexpr double kConvergedDegrees = 1e-8;
 constexpr double kConvergedRisingDegrees = 1e-6 * 5.5 / 20;
-// Halvings at the end cast as the stepped search casts them: the decisions
-// are made on real values there, and the last trial casts before the
-// result, and so the ayanamsa chains carried into it, are the stepped
-// search's own.
+// Halvings at the end cast as the stepped search casts them (the classic
+// engine): the decisions are made on real values there, and the last trial
+// casts before the result, and so the ayanamsa chains carried into it, are
+// the stepped search's own.
 constexpr int kCastHalvings = 4;
 
 // The sidereal time (radians) at which the ecliptic point of tropical
@@ -198,7 +199,13 @@ bool SearchFast(Caster& caster, const BirthData& place, const DasaDate& start, i
 
   int halvings = 0;
   for (double width = farEnd - nearEnd; width >= kTenSecondsInGhatis; width /= 2) ++halvings;
-  for (int done = 0; done < halvings - kCastHalvings; ++done) {
+  // The Swiss engine carries no chains from cast to cast: every halving is
+  // decided from the root (the tie margin left to casts), unless the classic
+  // engine has stood in for a cast beyond the library's range.
+  const bool chainless =
+      swiss && caster.Chains().swissSource < static_cast<std::uint8_t>(SwissSource::kOutOfRange);
+  const int castHalvings = chainless ? 0 : kCastHalvings;
+  for (int done = 0; done < halvings - castHalvings; ++done) {
     const double mid = (nearEnd + farEnd) / 2;
     if (std::fabs(mid - crossing) < kTieGhatis) break;  // too close to call: cast from here on
     if (mid > crossing)
