@@ -118,6 +118,25 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.settingsPath = std::string(v);
        return true;
      }},
+    {"--panchanga", "YYYY-MM|YYYY", "a month such as 2025-03 or a year such as 2025",
+     "the panchanga of each day of that month or year at --place (or --lon and --lat with --utc-offset): "
+     "sunrise and moonrise, the tithis, nakshatras, yogas and karanas with their ends, the lunar month and "
+     "the day's muhurtas; text or --json",
+     [](CliOptions& o, std::string_view v, std::string& message) {
+       int year = 0, month = 0;
+       const bool whole = v.size() == 4 && ParseInt(v, 1, 9999, year);
+       const bool monthly = v.size() == 7 && v[4] == '-' && ParseInt(v.substr(0, 4), 1, 9999, year) &&
+                            ParseInt(v.substr(5, 2), 1, 12, month);
+       if (!whole && !monthly) return false;
+       if (year < 1800 || year > 2399) {
+         message = "the calendar covers the years 1800 to 2399";
+         return false;
+       }
+       o.panchanga = std::string(v);
+       o.panchangaYear = year;
+       o.panchangaMonth = month;
+       return true;
+     }},
     {"--ephemeris", "E", "classic or swiss",
      "classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'",
      [](CliOptions& o, std::string_view v, std::string&) {
@@ -549,6 +568,35 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     if (!z.ok) return fail("--utc-offset: " + z.error);
     o.transitZone = z.value;
     o.birthText.offset.reset();
+  }
+  if (o.panchanga) {
+    // A calendar at a place: no chart is cast.
+    if (date || time || o.now || !o.files.empty() || !o.inputPath.empty() || o.section || o.basic || o.complete ||
+        o.tajakaYear || o.mundaneDays || o.mahadasa || o.match || o.transits || o.yogas || o.sensitivity || o.kp ||
+        !o.fields.empty() || o.placesQuery)
+      return fail("--panchanga takes a place (--place, or --lon and --lat) and no chart options");
+    if (o.place.empty() && (!lon || !lat)) return fail("--panchanga needs --place, or --lon and --lat");
+    BirthData b;
+    if (offset) {
+      const auto z = ParseUtcOffsetOption(*offset);
+      if (!z.ok) return fail("--utc-offset: " + z.error);
+      b.zone = z.value;
+      o.zoneGiven = true;
+    }
+    if (lon) {
+      const auto l = ParseLongitudeOption(*lon);
+      if (!l.ok) return fail("--lon: " + l.error);
+      b.longitude = l.value;
+      o.longitudeGiven = true;
+    }
+    if (lat) {
+      const auto l = ParseLatitudeOption(*lat);
+      if (!l.ok) return fail("--lat: " + l.error);
+      b.latitude = l.value;
+      o.latitudeGiven = true;
+    }
+    o.birth = b;
+    return true;
   }
   const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
   if (o.placesQuery) {

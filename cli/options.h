@@ -50,6 +50,11 @@ struct CliOptions {
            !libTag.empty() || !libUntag.empty() || !libRemove.empty() || libFacts || !libBackup.empty() || libCheck ||
            !libEvents.empty() || libShowEvents;
   }
+  // --panchanga YYYY-MM or YYYY: the calendar of that month or year at a
+  // place (--place, or --lon and --lat with --utc-offset).
+  std::optional<std::string> panchanga;
+  int panchangaYear = 0;
+  int panchangaMonth = 0;  // 0: the whole year
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

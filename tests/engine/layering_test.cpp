@@ -71,8 +71,9 @@ const std::vector<Layer>& Layers() {
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
       {"library", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"},
        {"sqlite3.h", "unistd.h"}},
+      {"panchanga", {"vedic", "chart", "engine", "io", "report"}},
       {"cli",
-       {"library", "yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
+       {"panchanga", "library", "yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
        {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
   };
   return layers;
