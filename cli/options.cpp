@@ -248,6 +248,33 @@ constexpr CliOptionSpec kOptionTable[] = {
     {"--kp", "", "", "Krishnamurti Paddhati: the sign, star, sub and sub-sub lords of the cusps and planets, and the "
      "ruling planets of the chart's moment (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.kp, {}); }},
+    {"--rasi-dasa", "NAME", "chara, narayana, sthira, shoola, niryana-shoola, drig or navamsa",
+     "a Jaimini rasi dasa: the main periods from birth with their antardasas, dates and ages (with --json: as "
+     "JSON)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.rasiDasa = jaimini::RasiDasaNamed(v);
+       return o.rasiDasa.has_value();
+     }},
+    {"--chara-direction", "ninth|lagna", "ninth or lagna", "with --rasi-dasa chara: the dasa runs forward when the "
+     "ninth from the lagna is odd-footed (ninth, the default) or when the lagna is an odd sign (lagna)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "ninth" && v != "lagna") return false;
+       o.charaDirection = v == "ninth" ? jaimini::CharaDirection::kNinthFootedness : jaimini::CharaDirection::kLagnaOddEven;
+       o.charaDirectionGiven = true;
+       return true;
+     }},
+    {"--jaimini", "", "", "Jaimini's sign aspects (rasi drishti), the argalas on each house, the karakamsa and "
+     "swamsa (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.jaimini, {}); }},
+    {"--kp-horary", "N", "a number 1..249", "KP horary: --kp with the Placidus cusps whose ascendant is the start "
+     "of sub N, at the chart's place and date (the planets at the chart's moment)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int n = 0;
+       if (!ParseInt(v, 1, 249, n)) return false;
+       o.kpHorary = n;
+       o.kp = true;
+       return true;
+     }},
     {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listYogas, {}); }},
     {"--db", "FILE", "a file name", "the chart library (default ~/.local/share/orvane/charts.sqlite) for the "
@@ -534,6 +561,15 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
   if (o.dasaAt && !o.sensitivity) return fail("--dasa-at goes with --sensitivity");
   if (o.houses && !o.json && !o.kp) return fail("--houses goes with --json or --kp");
+  if (o.houses && o.kpHorary) return fail("--kp-horary takes Placidus cusps: it excludes --houses");
+  if (o.charaDirectionGiven && o.rasiDasa != jaimini::RasiDasa::kChara)
+    return fail("--chara-direction goes with --rasi-dasa chara");
+  if ((o.rasiDasa || o.jaimini) &&
+      (o.rasiDasa.has_value() + o.jaimini + o.kp + o.sensitivity + o.yogas > 1 || o.section || o.basic || o.complete ||
+       !o.fields.empty() || o.match || o.transits || o.tajakaYear || o.mundaneDays))
+    return fail(std::string(o.jaimini ? "--jaimini" : "--rasi-dasa") +
+                " excludes --section, --basic, --complete, --yogas, --kp, --sensitivity, --fields, --match, "
+                "--transits, --tajaka and --mundane");
   if (o.kp && (o.section || o.basic || o.complete || o.yogas || o.sensitivity || !o.fields.empty() || o.match ||
                o.transits))
     return fail("--kp excludes --section, --basic, --complete, --yogas, --sensitivity, --fields, --match and "
