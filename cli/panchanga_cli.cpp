@@ -12,6 +12,7 @@
 #include "cli/place_cli.h"
 #include "engine/calendar.h"
 #include "panchanga/days.h"
+#include "panchanga/festivals.h"
 #include "places/place_table.h"
 #include "places/zone_time.h"
 
@@ -123,6 +124,11 @@ void WriteDayText(const Writer& w, const PanchangaDay& day, std::string& out) {
                 std::string(SamvatsaraNameOf(day.samvatsara)).c_str(), day.sakaYear, day.vikramYear,
                 std::string(RituNameOf(day.ritu)).c_str(), day.uttarayana ? "Uttarayana" : "Dakshinayana");
   out += line;
+  if (!day.observances.empty()) {
+    out += "  Festivals  ";
+    for (std::size_t i = 0; i < day.observances.size(); ++i) out += (i ? ", " : "") + day.observances[i];
+    out += "\n";
+  }
   const char* labels[] = {"Tithi", "Nakshatra", "Pada", "Yoga", "Karana"};
   const std::vector<Span>* lists[] = {&day.tithis, &day.nakshatras, &day.padas, &day.yogas, &day.karanas};
   for (int k = 0; k < 5; ++k) {
@@ -320,6 +326,10 @@ void WriteDayJson(JsonWriter& json, const Writer& w, const PanchangaDay& day) {
   };
   ruled("choghadiyas", day.choghadiyas, true);
   ruled("horas", day.horas, false);
+  json.Key("observances");
+  json.BeginArray();
+  for (const std::string& name : day.observances) json.String(name);
+  json.EndArray();
   json.EndObject();
 }
 
@@ -406,11 +416,19 @@ int RunPanchanga(const CliOptions& options, const Settings& settings) {
     request.lastMonth = 12;
     request.lastDay = 31;
   }
+  // A day more on either side: the festival rules read the neighbouring days.
+  const std::int64_t first = GregorianDayCount(request.firstYear, request.firstMonth, request.firstDay);
+  const std::int64_t last = GregorianDayCount(request.lastYear, request.lastMonth, request.lastDay);
+  GregorianFromDayCount(first - 1, request.firstYear, request.firstMonth, request.firstDay);
+  GregorianFromDayCount(last + 1, request.lastYear, request.lastMonth, request.lastDay);
   std::vector<PanchangaDay> days;
   if (!ComputePanchanga(request, days, &error)) {
     std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
     return kExitBadInput;
   }
+  AddObservances(days);
+  days.erase(days.begin());
+  days.pop_back();
   const Writer w(place.zone);
   const char* engine = request.engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic";
   std::string out;

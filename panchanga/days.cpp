@@ -194,6 +194,17 @@ std::vector<NewMoon> NewMoonsBetween(Sky& sky, double from, double until) {
 
 bool IsAfterOrOn(const Interval& a, double t) { return a.end > t; }
 
+// The amanta month begun by a new moon with the Sun in sign s0 and ended by
+// one with the Sun in s1.
+LunarMonth MonthBetween(int s0, int s1) { return {(s0 + 1) % 12, s0 == s1}; }
+
+LunarMonth MonthAt(const std::vector<NewMoon>& newMoons, double t) {
+  for (std::size_t k = 0; k + 1 < newMoons.size(); ++k)
+    if (newMoons[k].moment <= t && t < newMoons[k + 1].moment)
+      return MonthBetween(newMoons[k].sunSign, newMoons[k + 1].sunSign);
+  return {};
+}
+
 }  // namespace
 
 ZoneOffsetAt FixedOffset(int offsetSeconds) {
@@ -205,7 +216,9 @@ ZoneOffsetAt FixedOffset(int offsetSeconds) {
 
 bool ComputePanchanga(const PanchangaRequest& request, std::vector<PanchangaDay>& days, std::string* error) {
   days.clear();
-  auto inRange = [](int y) { return y >= kPanchangaFirstYear && y <= kPanchangaLastYear; };
+  // A day's margin on either side of the years covered, for the rules
+  // that read the neighbouring days.
+  auto inRange = [](int y) { return y >= kPanchangaFirstYear - 1 && y <= kPanchangaLastYear + 1; };
   if (!inRange(request.firstYear) || !inRange(request.lastYear)) {
     if (error) *error = "the calendar covers the years 1800 to 2399";
     return false;
@@ -284,8 +297,7 @@ bool ComputePanchanga(const PanchangaRequest& request, std::vector<PanchangaDay>
     for (std::size_t k = 0; k + 1 < newMoons.size(); ++k) {
       if (!(newMoons[k].moment <= from && from < newMoons[k + 1].moment)) continue;
       const int s0 = newMoons[k].sunSign, s1 = newMoons[k + 1].sunSign;
-      day.amanta.index = (s0 + 1) % 12;
-      day.amanta.adhika = s0 == s1;
+      day.amanta = MonthBetween(s0, s1);
       if ((s1 - s0 + 12) % 12 == 2) day.kshayaMonth = (s0 + 2) % 12;
       const bool krishna = !day.tithis.empty() && day.tithis.front().index >= 15;
       day.purnimanta = day.amanta;
@@ -296,6 +308,7 @@ bool ComputePanchanga(const PanchangaRequest& request, std::vector<PanchangaDay>
       }
       break;
     }
+    for (Span& tithi : day.tithis) tithi.month = MonthAt(newMoons, (tithi.start + tithi.end) / 2);
     // The lunar year (Saka) begins with Chaitra; Margasira to Phalguna in
     // the first half of a Gregorian year belong to the year before.
     day.sakaYear = day.year - 78 - (day.amanta.index >= 8 && day.month <= 6 ? 1 : 0);

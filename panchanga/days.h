@@ -32,21 +32,22 @@ ZoneOffsetAt FixedOffset(int offsetSeconds);
 
 // One tithi, nakshatra, pada, yoga or karana: its number and the moment
 // it ends (the end may lie past the day's next sunrise).
+struct LunarMonth {
+  int index = 0;       // 0 Chaitra .. 11 Phalguna
+  bool adhika = false;  // an added month: no sankranti within it
+};
+
 struct Span {
   int index = 0;  // tithi 0..29, nakshatra 0..26, pada 0..107, yoga 0..26, karana 0..59 (half-tithis)
   double start = 0;
   double end = 0;
+  LunarMonth month;  // tithis only: the amanta month the tithi belongs to
 };
 
 // A period of the day, from `start` to `end`.
 struct Interval {
   double start = 0;
   double end = 0;
-};
-
-struct LunarMonth {
-  int index = 0;       // 0 Chaitra .. 11 Phalguna
-  bool adhika = false;  // an added month: no sankranti within it
 };
 
 // A sign the Sun enters on this day, and when.
@@ -84,6 +85,8 @@ struct PanchangaDay {
   std::vector<Interval> durMuhurtas, varjyam, amritaKalam;
   std::vector<RuledInterval> choghadiyas;  // the 8 of the day, then the 8 of the night
   std::vector<RuledInterval> horas;        // 12 of the day, then 12 of the night
+  // Festivals and observances (panchanga/festivals.h); empty until added.
+  std::vector<std::string> observances;
 };
 
 struct PanchangaRequest {

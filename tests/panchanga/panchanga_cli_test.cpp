@@ -299,7 +299,8 @@ TEST(PanchangaCli, LunarMonthsAndYears) {
     SCOPED_TRACE(c.date);
     const auto run = RunCliProcess({"--panchanga", c.month, "--place", "Delhi, IN", "--ephemeris", "swiss", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    for (const json& day : json::parse(run.out)["days"]) {
+    const json parsed = json::parse(run.out);
+    for (const json& day : parsed["days"]) {
       if (day["date"] != c.date) continue;
       EXPECT_EQ(day["amanta_month"]["name"], c.amanta);
       EXPECT_EQ(day["amanta_month"]["adhika"], c.adhika);
