@@ -137,6 +137,15 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.panchangaMonth = month;
        return true;
      }},
+    {"--eclipses", "YYYY", "a year from 1800 to 2399",
+     "the solar and lunar eclipses of that year, globally and as seen from --place (or --lon and --lat with "
+     "--utc-offset); needs --ephemeris swiss; text or --json",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int year = 0;
+       if (v.size() != 4 || !ParseInt(v, 1800, 2399, year)) return false;
+       o.eclipsesYear = year;
+       return true;
+     }},
     {"--ephemeris", "E", "classic or swiss",
      "classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'",
      [](CliOptions& o, std::string_view v, std::string&) {
@@ -605,13 +614,15 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     o.transitZone = z.value;
     o.birthText.offset.reset();
   }
-  if (o.panchanga) {
+  if (o.panchanga || o.eclipsesYear) {
     // A calendar at a place: no chart is cast.
+    const std::string what = o.panchanga ? "--panchanga" : "--eclipses";
+    if (o.panchanga && o.eclipsesYear) return fail("--panchanga and --eclipses exclude each other");
     if (date || time || o.now || !o.files.empty() || !o.inputPath.empty() || o.section || o.basic || o.complete ||
         o.tajakaYear || o.mundaneDays || o.mahadasa || o.match || o.transits || o.yogas || o.sensitivity || o.kp ||
         !o.fields.empty() || o.placesQuery)
-      return fail("--panchanga takes a place (--place, or --lon and --lat) and no chart options");
-    if (o.place.empty() && (!lon || !lat)) return fail("--panchanga needs --place, or --lon and --lat");
+      return fail(what + " takes a place (--place, or --lon and --lat) and no chart options");
+    if (o.place.empty() && (!lon || !lat)) return fail(what + " needs --place, or --lon and --lat");
     BirthData b;
     if (offset) {
       const auto z = ParseUtcOffsetOption(*offset);

@@ -61,6 +61,7 @@ struct CliOptions {
   std::optional<std::string> panchanga;
   int panchangaYear = 0;
   int panchangaMonth = 0;  // 0: the whole year
+  std::optional<int> eclipsesYear;  // --eclipses YYYY: the year's eclipses at a place
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

@@ -11,6 +11,7 @@
 #include "cli/json.h"
 #include "cli/place_cli.h"
 #include "engine/calendar.h"
+#include "engine/eclipses.h"
 #include "panchanga/days.h"
 #include "panchanga/festivals.h"
 #include "places/place_table.h"
@@ -340,7 +341,7 @@ bool PlaceOf(const CliOptions& options, const Settings& settings, CalendarPlace&
     PlaceReading place;
     std::string note;
     BirthData noon{};
-    noon.year = options.panchangaYear;
+    noon.year = options.eclipsesYear ? *options.eclipsesYear : options.panchangaYear;
     noon.month = options.panchangaMonth > 0 ? options.panchangaMonth : 1;
     noon.day = 1;
     noon.time = 12;
@@ -382,7 +383,162 @@ bool PlaceOf(const CliOptions& options, const Settings& settings, CalendarPlace&
   return true;
 }
 
+std::string PlaceHeader(const CalendarPlace& place) {
+  return place.label + " (" + (place.zoneName.empty() ? std::string("fixed offset") : place.zoneName) + ")";
+}
+
+void WritePhaseJson(JsonWriter& json, const Writer& w, const char* key, const std::optional<EclipsePhase>& phase) {
+  json.Key(key);
+  if (!phase) {
+    json.Null();
+    return;
+  }
+  json.BeginObject();
+  json.Key("start");
+  json.String(w.Iso(phase->start));
+  json.Key("end");
+  json.String(w.Iso(phase->end));
+  json.EndObject();
+}
+
+void WriteEclipseJson(JsonWriter& json, const Writer& w, const Eclipse& e) {
+  json.BeginObject();
+  json.Key("body");
+  json.String(e.solar ? "sun" : "moon");
+  json.Key("kind");
+  json.String(EclipseKindName(e.kind));
+  json.Key("maximum");
+  json.String(w.Iso(e.maximum));
+  json.Key("start");
+  json.String(w.Iso(e.whole.start));
+  json.Key("end");
+  json.String(w.Iso(e.whole.end));
+  json.Key("magnitude");
+  json.Number(e.magnitude);
+  if (!e.solar) {
+    json.Key("penumbral_magnitude");
+    json.Number(e.penumbralMagnitude);
+    WritePhaseJson(json, w, "partial", e.partial);
+    WritePhaseJson(json, w, "total", e.total);
+  }
+  json.Key("local");
+  json.BeginObject();
+  json.Key("visible");
+  json.Bool(e.local.visible);
+  json.Key("maximum_visible");
+  json.Bool(e.local.maximumVisible);
+  if (e.local.visible) {
+    json.Key("kind");
+    json.String(EclipseKindName(e.local.kind));
+    json.Key("magnitude");
+    json.Number(e.local.magnitude);
+    auto moment = [&](const char* key, const std::optional<double>& t) {
+      json.Key(key);
+      if (t)
+        json.String(w.Iso(*t));
+      else
+        json.Null();
+    };
+    moment("start", e.local.begin);
+    moment("maximum", e.local.maximum);
+    moment("end", e.local.end);
+  }
+  json.EndObject();
+  json.EndObject();
+}
+
+// "2025-09-07 23:41:52 +05:30"
+std::string Stamp(const Writer& w, double jd) {
+  const int offset = w.Offset(jd);
+  const Clock c = ClockOf(jd, offset);
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d ", c.year, c.month, c.day, c.hour, c.minute,
+                c.second);
+  return text + OffsetText(offset);
+}
+
+void WriteEclipseText(const Writer& w, const Eclipse& e, const std::string& placeLabel, std::string& out) {
+  char line[256];
+  std::snprintf(line, sizeof line, "%s eclipse, %s: greatest %s, magnitude %.3f", e.solar ? "Solar" : "Lunar",
+                std::string(EclipseKindName(e.kind)).c_str(), Stamp(w, e.maximum).c_str(), e.magnitude);
+  out += line;
+  if (!e.solar) {
+    std::snprintf(line, sizeof line, " (penumbral %.3f)", e.penumbralMagnitude);
+    out += line;
+  }
+  out += "\n  " + std::string(e.solar ? "on the Earth " : "penumbral   ") + Stamp(w, e.whole.start) + " to " +
+         Stamp(w, e.whole.end) + "\n";
+  if (e.partial) out += "  partial     " + Stamp(w, e.partial->start) + " to " + Stamp(w, e.partial->end) + "\n";
+  if (e.total) out += "  total       " + Stamp(w, e.total->start) + " to " + Stamp(w, e.total->end) + "\n";
+  if (!e.local.visible) {
+    out += "  from " + placeLabel + ": not visible\n\n";
+    return;
+  }
+  std::snprintf(line, sizeof line, "  from %s: visible, %s, magnitude %.3f%s\n", placeLabel.c_str(),
+                std::string(EclipseKindName(e.local.kind)).c_str(), e.local.magnitude,
+                e.local.maximumVisible ? "" : " (its greatest phase below the horizon)");
+  out += line;
+  if (e.local.begin && e.local.end)
+    out += "    seen " + Stamp(w, *e.local.begin) + " to " + Stamp(w, *e.local.end) +
+           (e.local.maximum ? ", greatest " + Stamp(w, *e.local.maximum) : std::string()) + "\n";
+  out += "\n";
+}
+
 }  // namespace
+
+int RunEclipses(const CliOptions& options, const Settings& settings) {
+  if (EngineSettingsOf(settings).ephemeris != EphemerisKind::kSwiss) {
+    std::fprintf(stderr,
+                 "orvane-cli: eclipses are computed with the Swiss Ephemeris (--ephemeris swiss); the classic "
+                 "engine has no eclipse theory\n");
+    return kExitBadInput;
+  }
+  CalendarPlace place;
+  std::string error;
+  if (!PlaceOf(options, settings, place, &error)) {
+    std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
+    return kExitBadInput;
+  }
+  const int year = *options.eclipsesYear;
+  const double from = JulianDayOfDate(year, 1, 1) - place.sky.longitude / 360.0 - 0.5;
+  const double until = JulianDayOfDate(year + 1, 1, 1) + 0.5;
+  std::vector<Eclipse> found;
+  if (!EclipsesBetween(from, until, place.sky.longitude, place.sky.latitude, found, &error)) {
+    std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
+    return kExitBadInput;
+  }
+  const Writer w(place.zone);
+  // The eclipses whose greatest phase falls in the year at the place.
+  std::vector<Eclipse> eclipses;
+  for (const Eclipse& e : found)
+    if (ClockOf(e.maximum, w.Offset(e.maximum)).year == year) eclipses.push_back(e);
+  std::string out;
+  if (options.json) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("place");
+    json.String(place.label);
+    json.Key("zone");
+    if (place.zoneName.empty())
+      json.Null();
+    else
+      json.String(place.zoneName);
+    json.Key("year");
+    json.Int(year);
+    json.Key("eclipses");
+    json.BeginArray();
+    for (const Eclipse& e : eclipses) WriteEclipseJson(json, w, e);
+    json.EndArray();
+    json.EndObject();
+    out = json.Take() + "\n";
+  } else {
+    out = "Eclipses of " + std::to_string(year) + ", seen from " + PlaceHeader(place) +
+          "; Swiss Ephemeris; clock times of the place\n\n";
+    for (const Eclipse& e : eclipses) WriteEclipseText(w, e, place.label, out);
+  }
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) return 1;
+  return 0;
+}
 
 std::string IsoMoment(double jd, int offsetSeconds) {
   const Clock c = ClockOf(jd, offsetSeconds);

@@ -14,6 +14,10 @@ namespace orvane {
 // cannot be used).
 int RunPanchanga(const CliOptions& options, const Settings& settings);
 
+// Writes the eclipses of the year --eclipses names, seen from the place.
+// Returns 2 with the classic engine, which has no eclipse theory.
+int RunEclipses(const CliOptions& options, const Settings& settings);
+
 // "2025-03-01T06:45:12+05:30": a moment (Julian day of universal time) at
 // the offset (seconds east), to the nearest second.
 std::string IsoMoment(double jd, int offsetSeconds);
