@@ -146,6 +146,10 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.eclipsesYear = year;
        return true;
      }},
+    {"--ics", "", "",
+     "with --panchanga: an iCalendar file (RFC 5545) of the festivals, the tithis and, with --ephemeris swiss, "
+     "the eclipses, for calendar programs to import",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.ics, {}); }},
     {"--ephemeris", "E", "classic or swiss",
      "classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'",
      [](CliOptions& o, std::string_view v, std::string&) {
@@ -614,6 +618,8 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     o.transitZone = z.value;
     o.birthText.offset.reset();
   }
+  if (o.ics && !o.panchanga) return fail("--ics goes with --panchanga");
+  if (o.ics && o.json) return fail("--ics and --json exclude each other");
   if (o.panchanga || o.eclipsesYear) {
     // A calendar at a place: no chart is cast.
     const std::string what = o.panchanga ? "--panchanga" : "--eclipses";

@@ -62,6 +62,7 @@ struct CliOptions {
   int panchangaYear = 0;
   int panchangaMonth = 0;  // 0: the whole year
   std::optional<int> eclipsesYear;  // --eclipses YYYY: the year's eclipses at a place
+  bool ics = false;                 // --ics: the calendar as an iCalendar file
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

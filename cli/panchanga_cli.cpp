@@ -3,11 +3,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/ics.h"
 #include "cli/json.h"
 #include "cli/place_cli.h"
 #include "engine/calendar.h"
@@ -484,6 +486,102 @@ void WriteEclipseText(const Writer& w, const Eclipse& e, const std::string& plac
   out += "\n";
 }
 
+// The place in an event's identifier: its coordinates to a hundredth.
+std::string UidPlace(const CalendarPlace& place) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%+.2f%+.2f", place.sky.latitude, place.sky.longitude);
+  return text;
+}
+
+std::string Slug(std::string_view name) {
+  std::string out;
+  for (char c : name) {
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+      out += c;
+    else if (c >= 'A' && c <= 'Z')
+      out += static_cast<char>(c - 'A' + 'a');
+    else if (!out.empty() && out.back() != '-')
+      out += '-';
+  }
+  while (!out.empty() && out.back() == '-') out.pop_back();
+  return out;
+}
+
+// The calendar file of the days: their festivals and observances (all-day
+// events), every tithi (from its start to its end) and, with the Swiss
+// engine, the eclipses of the days.
+std::vector<IcsEvent> CalendarEvents(const std::vector<PanchangaDay>& days, const CalendarPlace& place,
+                                     const Writer& w, bool swiss) {
+  std::vector<IcsEvent> events;
+  const std::string at = "@" + UidPlace(place) + ".orvane";
+  for (const PanchangaDay& day : days) {
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d%02d%02d", day.year, day.month, day.day);
+    for (const std::string& name : day.observances) {
+      IcsEvent e;
+      e.uid = std::string(date) + "-" + Slug(name) + at;
+      e.summary = name;
+      e.description = "At " + place.label + ". " + MonthText(day.amanta) + " (amanta), " +
+                      MonthText(day.purnimanta) + " (purnimanta).";
+      e.category = "Festival";
+      e.allDay = true;
+      e.year = day.year;
+      e.month = day.month;
+      e.day = day.day;
+      events.push_back(e);
+    }
+  }
+  double lastStart = -1;
+  for (const PanchangaDay& day : days) {
+    for (const Span& t : day.tithis) {
+      if (t.start <= lastStart + 1e-6) continue;
+      lastStart = t.start;
+      IcsEvent e;
+      e.uid = "tithi-" + std::to_string(std::llround(UnixOfJulianDay(t.start))) + at;
+      e.summary = "Tithi: " + std::string(TithiNameOf(t.index));
+      e.description = std::string(TithiNameOf(t.index)) + " of " + MonthText(t.month) + " (amanta), from " +
+                      w.Iso(t.start) + " to " + w.Iso(t.end) + " at " + place.label + ".";
+      e.category = "Tithi";
+      e.start = t.start;
+      e.end = t.end;
+      events.push_back(e);
+    }
+  }
+  if (swiss && !days.empty() && days.front().sunrise) {
+    std::vector<Eclipse> eclipses;
+    const double from = JulianDayOfDate(days.front().year, days.front().month, days.front().day) - 1;
+    const double until = JulianDayOfDate(days.back().year, days.back().month, days.back().day) + 1;
+    std::string error;
+    if (EclipsesBetween(from, until, place.sky.longitude, place.sky.latitude, eclipses, &error)) {
+      for (const Eclipse& ec : eclipses) {
+        const Clock c = ClockOf(ec.maximum, w.Offset(ec.maximum));
+        bool inDays = false;
+        for (const PanchangaDay& day : days) inDays |= day.year == c.year && day.month == c.month && day.day == c.day;
+        if (!inDays) continue;
+        IcsEvent e;
+        std::string kind(EclipseKindName(ec.kind));
+        kind[0] = static_cast<char>(kind[0] - 'a' + 'A');
+        e.uid = std::string(ec.solar ? "solar" : "lunar") + "-eclipse-" +
+                std::to_string(std::llround(UnixOfJulianDay(ec.maximum))) + at;
+        e.summary = kind + (ec.solar ? " solar eclipse" : " lunar eclipse");
+        char magnitude[32];
+        std::snprintf(magnitude, sizeof magnitude, "%.3f", ec.magnitude);
+        e.description = "Greatest eclipse " + w.Iso(ec.maximum) + ", magnitude " + magnitude + ". From " +
+                        place.label + ": " + (ec.local.visible ? "visible" : "not visible") +
+                        (ec.local.visible && ec.local.begin && ec.local.end
+                             ? " from " + w.Iso(*ec.local.begin) + " to " + w.Iso(*ec.local.end)
+                             : std::string()) +
+                        ".";
+        e.category = "Eclipse";
+        e.start = ec.whole.start;
+        e.end = ec.whole.end;
+        events.push_back(e);
+      }
+    }
+  }
+  return events;
+}
+
 }  // namespace
 
 int RunEclipses(const CliOptions& options, const Settings& settings) {
@@ -588,7 +686,10 @@ int RunPanchanga(const CliOptions& options, const Settings& settings) {
   const Writer w(place.zone);
   const char* engine = request.engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic";
   std::string out;
-  if (options.json) {
+  if (options.ics) {
+    out = IcsCalendar(CalendarEvents(days, place, w, request.engine.ephemeris == EphemerisKind::kSwiss),
+                      static_cast<long long>(std::time(nullptr)));
+  } else if (options.json) {
     JsonWriter json;
     json.BeginObject();
     json.Key("place");

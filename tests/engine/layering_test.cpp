@@ -75,7 +75,7 @@ const std::vector<Layer>& Layers() {
       {"panchanga", {"vedic", "chart", "engine", "io", "report"}},
       {"cli",
        {"panchanga", "library", "yoga", "match", "transit", "jaimini", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
-       {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
+       {"fcntl.h", "malloc.h", "sys/", "unistd.h", "libical/ical.h"}},
   };
   return layers;
 }
