@@ -146,9 +146,30 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.eclipsesYear = year;
        return true;
      }},
+    {"--muhurta", "KIND", "marriage, griha-pravesha, travel, business or namakarana",
+     "with --panchanga: the windows of that period whose tithi, nakshatra, weekday, yoga, karana, lagna (and "
+     "with --birth-star tara and chandra bala) suit KIND (marriage, griha-pravesha, travel, business, "
+     "namakarana), each with the rules it meets and misses",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "marriage" && v != "griha-pravesha" && v != "travel" && v != "business" && v != "namakarana")
+         return false;
+       o.muhurta = std::string(v);
+       return true;
+     }},
+    {"--birth-star", "N:P", "a nakshatra 1..27 and its pada 1..4, such as 4:2",
+     "with --muhurta: the person's birth nakshatra (1 Aswini .. 27 Revathi) and pada, for tara and chandra bala",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       const std::size_t colon = v.find(':');
+       int n = 0, p = 0;
+       if (colon == std::string_view::npos || !ParseInt(v.substr(0, colon), 1, 27, n) ||
+           !ParseInt(v.substr(colon + 1), 1, 4, p))
+         return false;
+       o.birthStar = std::array<int, 2>{n, p};
+       return true;
+     }},
     {"--ics", "", "",
      "with --panchanga: an iCalendar file (RFC 5545) of the festivals, the tithis and, with --ephemeris swiss, "
-     "the eclipses, for calendar programs to import",
+     "the eclipses (with --muhurta: the windows meeting every rule), for calendar programs to import",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.ics, {}); }},
     {"--ephemeris", "E", "classic or swiss",
      "classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'",
@@ -619,6 +640,8 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     o.birthText.offset.reset();
   }
   if (o.ics && !o.panchanga) return fail("--ics goes with --panchanga");
+  if (!o.muhurta.empty() && !o.panchanga) return fail("--muhurta goes with --panchanga (the period searched)");
+  if (o.birthStar && o.muhurta.empty()) return fail("--birth-star goes with --muhurta");
   if (o.ics && o.json) return fail("--ics and --json exclude each other");
   if (o.panchanga || o.eclipsesYear) {
     // A calendar at a place: no chart is cast.

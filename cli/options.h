@@ -63,6 +63,8 @@ struct CliOptions {
   int panchangaMonth = 0;  // 0: the whole year
   std::optional<int> eclipsesYear;  // --eclipses YYYY: the year's eclipses at a place
   bool ics = false;                 // --ics: the calendar as an iCalendar file
+  std::string muhurta;              // --muhurta KIND: the windows of the --panchanga period suiting it
+  std::optional<std::array<int, 2>> birthStar;  // --birth-star N:P: nakshatra 1..27, pada 1..4
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

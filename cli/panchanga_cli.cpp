@@ -16,6 +16,7 @@
 #include "engine/eclipses.h"
 #include "panchanga/days.h"
 #include "panchanga/festivals.h"
+#include "panchanga/muhurta.h"
 #include "places/place_table.h"
 #include "places/zone_time.h"
 
@@ -582,6 +583,97 @@ std::vector<IcsEvent> CalendarEvents(const std::vector<PanchangaDay>& days, cons
   return events;
 }
 
+void WriteMuhurtaText(const Writer& w, const MuhurtaWindow& win, std::string& out) {
+  out += Stamp(w, win.start) + " to " + Stamp(w, win.end) + (win.allMet ? "  every rule met" : "") + "\n";
+  std::string met, missed;
+  for (const MuhurtaCheck& c : win.checks) {
+    std::string& list = c.met ? met : missed;
+    list += (list.empty() ? "" : "; ") + c.rule + " " + c.detail;
+  }
+  out += "  meets   " + met + "\n";
+  if (!missed.empty()) out += "  misses  " + missed + "\n";
+}
+
+void WriteMuhurtaJson(JsonWriter& json, const Writer& w, const MuhurtaWindow& win) {
+  json.BeginObject();
+  json.Key("start");
+  json.String(w.Iso(win.start));
+  json.Key("end");
+  json.String(w.Iso(win.end));
+  json.Key("all_met");
+  json.Bool(win.allMet);
+  json.Key("checks");
+  json.BeginArray();
+  for (const MuhurtaCheck& c : win.checks) {
+    json.BeginObject();
+    json.Key("rule");
+    json.String(c.rule);
+    json.Key("met");
+    json.Bool(c.met);
+    json.Key("detail");
+    json.String(c.detail);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+}
+
+// The muhurta windows of the days, as text, JSON or a calendar file (the
+// windows meeting every rule).
+std::string MuhurtaOutput(const CliOptions& options, const PanchangaRequest& request,
+                          const std::vector<PanchangaDay>& days, const CalendarPlace& place, const Writer& w) {
+  const MuhurtaEvent event = *MuhurtaEventNamed(options.muhurta);
+  std::optional<BirthStar> star;
+  if (options.birthStar) star = BirthStar{(*options.birthStar)[0] - 1, (*options.birthStar)[1] - 1};
+  const std::vector<MuhurtaWindow> windows = FindMuhurtas(event, request, days, star);
+  if (options.ics) {
+    std::vector<IcsEvent> events;
+    const std::string at = "@" + UidPlace(place) + ".orvane";
+    for (const MuhurtaWindow& win : windows) {
+      if (!win.allMet) continue;
+      IcsEvent e;
+      e.uid = "muhurta-" + options.muhurta + "-" + std::to_string(std::llround(UnixOfJulianDay(win.start))) + at;
+      e.summary = "Muhurta: " + options.muhurta;
+      for (const MuhurtaCheck& c : win.checks) e.description += (e.description.empty() ? "" : "; ") + c.rule + " " + c.detail;
+      e.description += " (at " + place.label + ")";
+      e.category = "Muhurta";
+      e.start = win.start;
+      e.end = win.end;
+      events.push_back(e);
+    }
+    return IcsCalendar(events, static_cast<long long>(std::time(nullptr)));
+  }
+  if (options.json) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("place");
+    json.String(place.label);
+    json.Key("zone");
+    if (place.zoneName.empty())
+      json.Null();
+    else
+      json.String(place.zoneName);
+    json.Key("event");
+    json.String(options.muhurta);
+    json.Key("windows");
+    json.BeginArray();
+    for (const MuhurtaWindow& win : windows) WriteMuhurtaJson(json, w, win);
+    json.EndArray();
+    json.EndObject();
+    return json.Take() + "\n";
+  }
+  std::string out = "Muhurta for " + options.muhurta + " at " + PlaceHeader(place) +
+                    ": the windows whose nakshatra, tithi and weekday suit it" +
+                    (star ? "" : " (no --birth-star: tara and chandra bala not checked)") + "\n\n";
+  int all = 0;
+  for (const MuhurtaWindow& win : windows) {
+    WriteMuhurtaText(w, win, out);
+    all += win.allMet ? 1 : 0;
+  }
+  out += "\n" + std::to_string(windows.size()) + " windows, " + std::to_string(all) + " meeting every rule\n";
+  return out;
+}
+
 }  // namespace
 
 int RunEclipses(const CliOptions& options, const Settings& settings) {
@@ -686,7 +778,10 @@ int RunPanchanga(const CliOptions& options, const Settings& settings) {
   const Writer w(place.zone);
   const char* engine = request.engine.ephemeris == EphemerisKind::kSwiss ? "swiss" : "classic";
   std::string out;
-  if (options.ics) {
+  if (!options.muhurta.empty()) {
+    // The days of the period itself (the margin dropped above).
+    out = MuhurtaOutput(options, request, days, place, w);
+  } else if (options.ics) {
     out = IcsCalendar(CalendarEvents(days, place, w, request.engine.ephemeris == EphemerisKind::kSwiss),
                       static_cast<long long>(std::time(nullptr)));
   } else if (options.json) {

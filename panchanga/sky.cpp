@@ -110,6 +110,8 @@ SunMoon Sky::At(double jd) {
   return {cast.Longitude(Body::kSun), cast.Longitude(Body::kMoon)};
 }
 
+double Sky::Ascendant(double jd) { return caster_.Cast(MomentAt(jd, place_), BodySet{}.WithAscendant()).ascendant; }
+
 double Sky::FrameOffset(double jd) {
   if (std::fabs(jd - frameOffsetJd_) < 40) return frameOffset_;
   const CastResult cast = caster_.Cast(MomentAt(jd, place_), BodySet{}.WithAscendant());

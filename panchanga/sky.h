@@ -40,6 +40,9 @@ class Sky {
   // The sidereal longitudes of the Sun and the Moon at `jd` (one cast).
   SunMoon At(double jd);
 
+  // The sidereal ascendant at `jd` (one cast).
+  double Ascendant(double jd);
+
   // The first rising (or setting) of the Sun or the Moon at or after `from`
   // and before `until`; nothing when the body does not cross the horizon
   // in between (polar day or night, or no moonrise on that day).
