@@ -26,25 +26,10 @@ namespace {
 
 constexpr int kExitBadInput = 2;
 
-struct Clock {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
+using Clock = ClockReading;
 
 // The clock reading of a moment at an offset, to the nearest second.
-Clock ClockOf(double jd, int offsetSeconds) {
-  const long long seconds = std::llround(UnixOfJulianDay(jd)) + offsetSeconds;
-  long long days = seconds / 86400, rest = seconds % 86400;
-  if (rest < 0) {
-    rest += 86400;
-    days -= 1;
-  }
-  Clock c;
-  GregorianFromDayCount(GregorianDayCount(1970, 1, 1) + days, c.year, c.month, c.day);
-  c.hour = static_cast<int>(rest / 3600);
-  c.minute = static_cast<int>(rest / 60 % 60);
-  c.second = static_cast<int>(rest % 60);
-  return c;
-}
+Clock ClockOf(double jd, int offsetSeconds) { return ClockAt(jd, offsetSeconds); }
 
 // "+05:30", "-04:00" (seconds of an offset shown only when not zero).
 std::string OffsetText(int offsetSeconds) {

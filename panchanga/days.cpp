@@ -214,6 +214,28 @@ ZoneOffsetAt FixedOffset(int offsetSeconds) {
   };
 }
 
+ClockReading ClockAt(double jd, int offsetSeconds) {
+  const long long seconds = std::llround(UnixOfJulianDay(jd)) + offsetSeconds;
+  long long days = seconds / 86400, rest = seconds % 86400;
+  if (rest < 0) {
+    rest += 86400;
+    days -= 1;
+  }
+  ClockReading c;
+  GregorianFromDayCount(GregorianDayCount(1970, 1, 1) + days, c.year, c.month, c.day);
+  c.hour = static_cast<int>(rest / 3600);
+  c.minute = static_cast<int>(rest / 60 % 60);
+  c.second = static_cast<int>(rest % 60);
+  c.offsetSeconds = offsetSeconds;
+  return c;
+}
+
+ClockReading ClockIn(double jd, const ZoneOffsetAt& zone) {
+  int offset = 0;
+  if (!zone || !zone(static_cast<std::int64_t>(std::llround(UnixOfJulianDay(jd))), offset)) offset = 0;
+  return ClockAt(jd, offset);
+}
+
 bool ComputePanchanga(const PanchangaRequest& request, std::vector<PanchangaDay>& days, std::string* error) {
   days.clear();
   // A day's margin on either side of the years covered, for the rules

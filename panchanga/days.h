@@ -30,6 +30,15 @@ using ZoneOffsetAt = std::function<bool(std::int64_t unixSeconds, int& offsetSec
 // A fixed offset, for a place given without a zone.
 ZoneOffsetAt FixedOffset(int offsetSeconds);
 
+// The clock reading of a moment at an offset (seconds east), to the nearest second.
+struct ClockReading {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  int offsetSeconds = 0;
+};
+ClockReading ClockAt(double jd, int offsetSeconds);
+// The same at the offset the zone gives for the moment (0 when it gives none).
+ClockReading ClockIn(double jd, const ZoneOffsetAt& zone);
+
 // One tithi, nakshatra, pada, yoga or karana: its number and the moment
 // it ends (the end may lie past the day's next sunrise).
 struct LunarMonth {
