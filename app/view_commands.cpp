@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 32> kViewCommands = {{
+constexpr std::array<ViewCommand, 34> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &ChartView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &ChartView::OnFilePrintPreview,
@@ -108,6 +108,13 @@ constexpr std::array<ViewCommand, 32> kViewCommands = {{
     {32966, 0, "&Yogas...", nullptr, "Ctrl+Shift+Y",
      "List the chart's yogas and why each holds, and pick out the planets of the one chosen", &ChartView::OnYogas,
      G::kReports, I::kNone, false},
+    {32967, 0, "&KP and houses...", nullptr, "Ctrl+Shift+K",
+     "Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart",
+     &ChartView::OnKp, G::kReports, I::kNone, false},
+    {32968, 0, "Birth &time...", nullptr, "Ctrl+Shift+T",
+     "Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, "
+     "and shift the time to recast the chart",
+     &ChartView::OnTimeShift, G::kReports, I::kNone, false},
     // The screen's scale: fitted to the window by default.
     {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &ChartView::ZoomIn, G::kZoom, I::kNone,
      false},

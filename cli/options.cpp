@@ -178,6 +178,17 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.ephemeris = v == "swiss" ? 1 : 0;
        return true;
      }},
+    {"--ayanamsa", "NAME", "chitrapaksha, raman, devadatta, krishnamurti, usha-shashi, fagan, tropical or kp-new",
+     "the ayanamsa (kp-new: Krishnamurti's with the vernal point of 291); default: the settings'",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       for (std::size_t i = 0; i < kAyanamsaPresets.size(); ++i) {
+         if (kAyanamsaPresets[i].key == v && kAyanamsaPresets[i].direction != 0) {
+           o.ayanamsa = static_cast<int>(i);
+           return true;
+         }
+       }
+       return false;
+     }},
     {"--tajaka", "YEAR", "a year from -3000 to 3000", "the Tajaka annual chart of YEAR",
      [](CliOptions& o, std::string_view v, std::string&) {
        int y = 0;
@@ -259,7 +270,8 @@ constexpr CliOptionSpec kOptionTable[] = {
        return true;
      }},
     {"--sensitivity", "", "", "how far the birth time may move either way before the lagna, its pada, the "
-     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa (and with --dasa-at the dasa lord) change",
+     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa, the KP sub lords of the Placidus cusps (and with "
+     "--dasa-at the dasa lord) change",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.sensitivity, {}); }},
     {"--dasa-at", "YYYY-MM-DD", "a date as 2030-01-31", "with --sensitivity: the Vimsottari lord running at this date "
      "as one more point",
@@ -297,6 +309,9 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.charaDirectionGiven = true;
        return true;
      }},
+    {"--poruthams", "", "", "with --match: the ten poruthams of South Indian matching after the Ashtakoota (the JSON "
+     "always has them)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.poruthams, {}); }},
     {"--jaimini", "", "", "Jaimini's sign aspects (rasi drishti), the argalas on each house, the karakamsa and "
      "swamsa (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.jaimini, {}); }},
@@ -632,6 +647,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       return fail("--transits reads chart files, --now or birth data options, not --input");
   }
   if (o.venusVedhaGiven && !o.transits) return fail("--venus-vedha goes with --transits");
+  if (o.poruthams && !o.match) return fail("--poruthams goes with --match");
   if (o.transits && offset && !date && !time && !lon && !lat && o.place.empty()) {
     // With chart files or --now, --utc-offset names the zone of the transit times.
     const auto z = ParseUtcOffsetOption(*offset);

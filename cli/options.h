@@ -31,6 +31,7 @@ struct CliOptions {
   std::optional<jaimini::RasiDasa> rasiDasa;      // --rasi-dasa: one Jaimini rasi dasa
   jaimini::CharaDirection charaDirection = jaimini::CharaDirection::kNinthFootedness;  // --chara-direction
   bool charaDirectionGiven = false;
+  bool poruthams = false;                         // --poruthams: --match adds the ten poruthams
   bool jaimini = false;                           // --jaimini: rasi drishti, argala, karakamsa
 
   // The chart library (--db FILE, or the default library).
@@ -71,6 +72,7 @@ struct CliOptions {
   bool complete = false;  // the complete calculations text
   std::string settingsPath;
   std::optional<int> ephemeris;  // 0 classic, 1 swiss: overrides the settings
+  std::optional<int> ayanamsa;   // --ayanamsa: a preset choice, overrides the settings
   std::vector<std::string> files;
   std::string inputPath;   // --input: births from a file, "-" for standard input
   std::optional<int> jobs;  // --jobs: worker threads of a batch

@@ -56,6 +56,13 @@ bool SiderealCusps(HouseSystem system, const HouseFrame& f, double armc, HouseCu
   }
   out.ascendant = Norm(tropical.ascendant + f.turn);
   out.mc = Norm(tropical.mc + f.turn);
+  if (system == HouseSystem::kWholeSign) {
+    // Whole signs are the sidereal signs: the 1st house is the sidereal
+    // ascendant's sign, not the tropical one turned.
+    for (std::size_t i = 0; i < 12; ++i) {
+      out.cusp[i] = out.start[i] = Norm(30.0 * std::floor(out.ascendant / 30.0) + 30.0 * static_cast<double>(i));
+    }
+  }
   return true;
 }
 

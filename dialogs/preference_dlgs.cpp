@@ -104,25 +104,8 @@ constexpr std::array<std::string_view, 5> kStyleNames = {
     "East Indian Style (with frame)",
 };
 
-// Each ayanamsa choice as a deviation from Chitrapaksha (Lahiri), indexed
-// by CAyanamsaDlg::Choice.
-struct AyanamsaPreset {
-  std::string_view name;
-  double degrees;
-  double minutes;
-  double seconds;
-  int direction;  // +1 add, -1 subtract; 0: the fields stay as they are
-};
-constexpr std::array<AyanamsaPreset, 8> kAyanamsaPresets = {{
-    {"Chitrapaksha ayanamsa (Lahiri)", 0, 0, 0, 1},
-    {"Raman ayanamsa", 1, 27, 0, -1},
-    {"Deva-datta ayanamsa", 0, 22, 37, -1},
-    {"Krishnamoorthy ayanamsa", 0, 6, 5.4, -1},
-    {"Usha-Shashi ayanamsa", 3, 48, 16, -1},
-    {"Fagan ayanamsa", 0, 53, 0.3, 1},
-    {"Tropical (sayana) zodiac", 0, 0, 0, 1},
-    {"Custom ayanamsa", 0, 0, 0, 0},
-}};
+// The ayanamsa choices (kAyanamsaPresets, io/settings.h) are indexed by
+// CAyanamsaDlg::Choice.
 // Stored as the degrees of the tropical choice: an offset far beyond the
 // +-1000 minutes within which a deviation is applied.
 constexpr double kTropicalDegrees = 1000;

@@ -289,8 +289,10 @@ void DrawTitleBlock(QPainter& painter, const Geometry& g, const QRectF& block, c
   std::vector<TitleLine> lines;
   if (options.bitmap && !options.bitmapTitle.isEmpty()) lines.push_back({options.bitmapTitle, TitleFont(g)});
   const std::string_view title = ChartTitle(input.chartIndex);
-  lines.push_back({QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())), TitleFont(g)});
-  if (ShowsDivisionLabel(input.chartIndex)) {
+  lines.push_back({input.title.isEmpty() ? QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))
+                                         : input.title,
+                   TitleFont(g)});
+  if (input.title.isEmpty() && ShowsDivisionLabel(input.chartIndex)) {
     const std::string_view label = DivisionLabel(input.chartIndex);
     lines.push_back({QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())), DivisionFont(g)});
   }
@@ -314,8 +316,10 @@ void DrawTitleLine(QPainter& painter, const Geometry& g, const QRectF& band, con
   std::vector<Run> runs;
   if (options.bitmap && !options.bitmapTitle.isEmpty()) runs.push_back({options.bitmapTitle, TitleFont(g)});
   const std::string_view title = ChartTitle(input.chartIndex);
-  runs.push_back({QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())), TitleFont(g)});
-  if (ShowsDivisionLabel(input.chartIndex)) {
+  runs.push_back({input.title.isEmpty() ? QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))
+                                        : input.title,
+                  TitleFont(g)});
+  if (input.title.isEmpty() && ShowsDivisionLabel(input.chartIndex)) {
     const std::string_view label = DivisionLabel(input.chartIndex);
     runs.push_back({QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())), DivisionFont(g)});
   }

@@ -100,8 +100,9 @@ TEST(CliSensitivity, TextAndJsonSayTheSameWindows) {
   const CliRun json = RunCliProcess(With({"--sensitivity", "--json", "--dasa-at", "2030-01-01"}));
   ASSERT_EQ(json.status, 0) << json.err;
   const nlohmann::json windows = nlohmann::json::parse(json.out).at("sensitivity");
-  ASSERT_EQ(windows.size(), 16u);
+  ASSERT_EQ(windows.size(), 28u);  // 15 points, the dasa lord, 12 cusp sub lords
   EXPECT_EQ(windows[0].at("point"), "lagna");
+  EXPECT_EQ(windows[16].at("point"), "cusp 1 sub lord");
   EXPECT_EQ(windows[0].at("value"), "Cancer");
   const CliRun text = RunCliProcess(With({"--sensitivity", "--dasa-at", "2030-01-01"}));
   ASSERT_EQ(text.status, 0) << text.err;
@@ -153,6 +154,23 @@ TEST(CliKp, HousesInTheJsonAndTheKpListing) {
   const CliRun text = RunCliProcess(With({"--kp", "--houses", "equal"}));
   EXPECT_NE(text.out.find("KP lords: equal cusps"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Ruling planets of the chart's moment: day lord Jupiter;"), std::string::npos);
+}
+
+TEST(CliKp, KpNewAyanamsaInBothEngines) {
+  // The classic engine applies the KP (new) ayanamsa as a deviation from
+  // Lahiri; the Swiss engine by its own definition. The two engines differ
+  // by the same few arc-seconds with either ayanamsa when the deviation is
+  // right.
+  auto ascendant = [](const char* ayanamsa, const char* engine) {
+    const CliRun run = RunCliProcess(With({"--json", "--ayanamsa", ayanamsa, "--ephemeris", engine}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out).at("slots")[0].at("longitude").get<double>();
+  };
+  const double lahiri = ascendant("chitrapaksha", "swiss") - ascendant("chitrapaksha", "classic");
+  const double kpNew = ascendant("kp-new", "swiss") - ascendant("kp-new", "classic");
+  EXPECT_NEAR(kpNew, lahiri, 1.0 / 3600);
+  // 4' 36" less than Lahiri in 1990.
+  EXPECT_NEAR(ascendant("kp-new", "swiss") - ascendant("chitrapaksha", "swiss"), 276.2 / 3600, 1.0 / 3600);
 }
 
 TEST(CliJaimini, RasiDasasAndSignReadings) {
@@ -209,6 +227,7 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--houses", "placidus"}), "--houses goes with --json or --kp"},
       {With({"--json", "--houses", "topocentric"}), "--houses takes placidus, koch, porphyry"},
       {With({"--kp", "--yogas"}), "--kp excludes --section"},
+      {With({"--json", "--ayanamsa", "custom"}), "--ayanamsa takes chitrapaksha, raman"},
       {With({"--kp-horary", "250"}), "--kp-horary takes a number 1..249"},
       {With({"--kp-horary", "5", "--houses", "koch"}), "--kp-horary takes Placidus cusps"},
       {With({"--rasi-dasa", "kalachakra"}), "--rasi-dasa takes chara, narayana, sthira"},
