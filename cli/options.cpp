@@ -121,7 +121,7 @@ constexpr CliOptionSpec kOptionTable[] = {
     {"--panchanga", "YYYY-MM|YYYY", "a month such as 2025-03 or a year such as 2025",
      "the panchanga of each day of that month or year at --place (or --lon and --lat with --utc-offset): "
      "sunrise and moonrise, the tithis, nakshatras, yogas and karanas with their ends, the lunar month and "
-     "the day's muhurtas; text or --json",
+     "the day's muhurtas and festivals; text, --json or --ics",
      [](CliOptions& o, std::string_view v, std::string& message) {
        int year = 0, month = 0;
        const bool whole = v.size() == 4 && ParseInt(v, 1, 9999, year);
