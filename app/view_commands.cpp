@@ -39,7 +39,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 34> kViewCommands = {{
+constexpr std::array<ViewCommand, 35> kViewCommands = {{
     {57607, 57607, "&Print...", nullptr, "Ctrl+P", "Print the chart", &ChartView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, "Print Pre&view", nullptr, nullptr, "Show the printed pages", &ChartView::OnFilePrintPreview,
@@ -115,6 +115,9 @@ constexpr std::array<ViewCommand, 34> kViewCommands = {{
      "Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, "
      "and shift the time to recast the chart",
      &ChartView::OnTimeShift, G::kReports, I::kNone, false},
+    {32969, 0, "Stren&gths as charts...", nullptr, "Ctrl+Shift+B",
+     "Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print",
+     &ChartView::OnStrengths, G::kReports, I::kNone, false},
     // The screen's scale: fitted to the window by default.
     {32960, 0, "Zoom &In", nullptr, "Ctrl++", "Show the screen larger", &ChartView::ZoomIn, G::kZoom, I::kNone,
      false},
