@@ -211,6 +211,10 @@ void KpWindow::Refresh() {
   std::array<double, 9> longitudes{};
   for (int i = 0; i < kGrahaCount; ++i) longitudes[static_cast<std::size_t>(i)] = chart.Longitude(BodyAt(i));
   const KpSignificators sig = KpSignificatorsOf(cusps.cusp, longitudes);
+  // The bhavas the grahas are in: from cusp to cusp, or with Sripati from
+  // sandhi to sandhi (its cusps are the bhavas' middles).
+  const std::array<int, 9> bhava =
+      HousesAmong(number == 0 && system == HouseSystem::kSripati ? cusps.start : cusps.cusp, longitudes);
 
   // The bhava chalit chart: each graha in the sign that counts its house
   // from the lagna's sign, so that every style shows it in its bhava.
@@ -221,7 +225,7 @@ void KpWindow::Refresh() {
     if (slot == kAscendant) {
       chalit.sign[slot] = lagna;
     } else {
-      chalit.sign[slot] = graha >= 0 ? WrapToSign(lagna + sig.occupies[static_cast<std::size_t>(graha)] - 1) : -1;
+      chalit.sign[slot] = graha >= 0 ? WrapToSign(lagna + bhava[static_cast<std::size_t>(graha)] - 1) : -1;
     }
   }
   chalit.title = number > 0 ? tr("Bhava Chalit (horary %1)").arg(number)
@@ -244,7 +248,7 @@ void KpWindow::Refresh() {
     const KpLords l = KpLordsOf(chart.Longitude(b));
     SetRow(planets_, i,
            {Name(b) + (chart.Retrograde(b) ? tr(" (R)") : QString()), Position(chart.Longitude(b)),
-            QString::number(sig.occupies[static_cast<std::size_t>(i)]), Name(l.sign), Name(l.star), Name(l.sub),
+            QString::number(bhava[static_cast<std::size_t>(i)]), Name(l.sign), Name(l.star), Name(l.sub),
             Name(l.subSub)});
   }
   houseSignificators_->setRowCount(12);

@@ -123,6 +123,12 @@ int HouseAmong(const std::array<double, 12>& cusps, double longitude) {
 
 }  // namespace
 
+std::array<int, 9> HousesAmong(const std::array<double, 12>& bounds, const std::array<double, 9>& longitudes) {
+  std::array<int, 9> houses{};
+  for (std::size_t p = 0; p < 9; ++p) houses[p] = HouseAmong(bounds, longitudes[p]);
+  return houses;
+}
+
 KpSignificators KpSignificatorsOf(const std::array<double, 12>& cusps, const std::array<double, 9>& longitudes) {
   KpSignificators s;
   std::array<Body, 12> owner{};

@@ -55,4 +55,8 @@ struct KpSignificators {
 };
 KpSignificators KpSignificatorsOf(const std::array<double, 12>& cusps, const std::array<double, 9>& longitudes);
 
+// The house 1..12 of each graha among house boundaries (a graha is in house
+// h from boundary h up to boundary h + 1): the cusps, or Sripati's sandhis.
+std::array<int, 9> HousesAmong(const std::array<double, 12>& bounds, const std::array<double, 9>& longitudes);
+
 }  // namespace orvane
