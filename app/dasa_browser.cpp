@@ -1,7 +1,9 @@
 #include "app/dasa_browser.h"
 
 #include "app/window_place.h"
+#include "display/terms.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -16,12 +18,7 @@ namespace orvane {
 namespace {
 
 // Planet names by code 1..9.
-constexpr std::array<const char*, 10> kLordName = {"",        "Sun",   "Moon",   "Mars", "Mercury",
-                                                    "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
-
-QString LordName(int lord) {
-  return QString::fromLatin1(lord >= 1 && lord <= 9 ? kLordName[static_cast<std::size_t>(lord)] : "?");
-}
+QString LordName(int lord) { return GrahaTerm(lord); }
 
 // The day of a lies before the day of b. Days as the listings print them:
 // a period belongs to the days from its start date up to the day before its
@@ -93,10 +90,10 @@ CDasaBrowser::CDasaBrowser(const QString& title, const std::vector<DasaRow>& row
     : QDialog(parent), tree_(new QTreeWidget(this)) {
   setObjectName(QStringLiteral("dasaBrowser"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Vimsottari dasa - %1").arg(title));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Vimsottari dasa - %1").arg(title));
   tree_->setObjectName(QStringLiteral("dasaTree"));
   tree_->setColumnCount(kColumnCount);
-  tree_->setHeaderLabels({QStringLiteral("Period"), QStringLiteral("Starts"), QStringLiteral("Ends")});
+  tree_->setHeaderLabels({QCoreApplication::translate("Orvane", "Period"), QCoreApplication::translate("Orvane", "Starts"), QCoreApplication::translate("Orvane", "Ends")});
   tree_->setUniformRowHeights(true);
   tree_->setAlternatingRowColors(true);
   tree_->setAllColumnsShowFocus(true);
@@ -126,11 +123,11 @@ CDasaBrowser::CDasaBrowser(const QString& title, const std::vector<DasaRow>& row
           item->setBackground(c, highlight);
           item->setForeground(c, highlightText);
         }
-        item->setToolTip(kPeriodColumn, QStringLiteral("Running today"));
+        item->setToolTip(kPeriodColumn, QCoreApplication::translate("Orvane", "Running today"));
         current = item;
       } else if (row.beforeBirth) {
         for (int c = 0; c < kColumnCount; ++c) item->setForeground(c, pastText);
-        item->setToolTip(kPeriodColumn, QStringLiteral("Ended before birth"));
+        item->setToolTip(kPeriodColumn, QCoreApplication::translate("Orvane", "Ended before birth"));
       }
       self(self, item, row.children, depth + 1, runs, name);
       if (runs && !row.children.empty()) item->setExpanded(true);
@@ -143,7 +140,10 @@ CDasaBrowser::CDasaBrowser(const QString& title, const std::vector<DasaRow>& row
   bold.setBold(true);
   const QFontMetrics metrics(bold);
   const int gap = 2 * metrics.averageCharWidth();
-  tree_->setColumnWidth(kPeriodColumn, metrics.horizontalAdvance(QStringLiteral("Mercury / Mercury / Mercury")) +
+  // Room for three levels of the longest lord's name in the language shown.
+  int longestName = 0;
+  for (int lord = 1; lord <= 9; ++lord) longestName = std::max(longestName, metrics.horizontalAdvance(LordName(lord)));
+  tree_->setColumnWidth(kPeriodColumn, 3 * longestName + 2 * metrics.horizontalAdvance(QStringLiteral(" / ")) +
                                            3 * tree_->indentation() + gap);
   for (int c : {kStartColumn, kEndColumn}) {
     tree_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + gap);
@@ -153,7 +153,7 @@ CDasaBrowser::CDasaBrowser(const QString& title, const std::vector<DasaRow>& row
 
   auto* layout = new QVBoxLayout(this);
   auto* note = new QLabel(
-      QStringLiteral("Main periods, antardasas and pratyantardasas. The periods running today (%1) are "
+      QCoreApplication::translate("Orvane", "Main periods, antardasas and pratyantardasas. The periods running today (%1) are "
                      "highlighted. Up and Down move, Right opens a period, Left closes it.")
           .arg(DasaDateText(today)),
       this);

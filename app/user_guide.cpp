@@ -2,6 +2,7 @@
 
 #include "app/window_place.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
@@ -105,7 +106,7 @@ void ShowUserGuide(QWidget* parent) {
   auto* dialog = new QDialog(parent);
   dialog->setObjectName(QStringLiteral("userGuideWindow"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(QStringLiteral("Orvane Lite User Guide"));
+  dialog->setWindowTitle(QCoreApplication::translate("Orvane", "Orvane Lite User Guide"));
   auto* layout = new QVBoxLayout(dialog);
   auto* text = new QTextBrowser(dialog);
   text->setObjectName(QStringLiteral("userGuideText"));
