@@ -17,6 +17,7 @@ class ChartSquare : public QWidget {
 
   void SetChart(const ChartDrawInput& input, const ChartDrawOptions& options);
   const ChartDrawOptions& options() const { return options_; }
+  const ChartDrawInput& input() const { return input_; }
 
   QSize sizeHint() const override { return {360, 360}; }
   bool hasHeightForWidth() const override { return true; }

@@ -1,5 +1,6 @@
 #include "app/chart_view.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include "app/dasa_browser.h"
 #include "app/report_window.h"
 #include "app/yoga_window.h"
+#include "app/kp_window.h"
+#include "app/time_shift_window.h"
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
 #include "dialogs/birth_data_dlg.h"
@@ -671,16 +674,23 @@ void ChartView::OnDasaBrowser() {
   }
   if (!ComputeForExport()) return;
   const QDate today = QDate::currentDate();
-  const std::vector<DasaRow> rows = DasaRows(VimsottariPeriodTree(*state_));
-  if (dasaBrowser_) dasaBrowser_->close();
+  int system = 0;
+  if (dasaBrowser_) {
+    system = dasaBrowser_->systemBox()->currentIndex();
+    dasaBrowser_->close();
+  }
   // A window of the view's own: it goes with the chart window.
-  dasaBrowser_ = new CDasaBrowser(doc_.title(), rows, DasaDate{today.year(), today.month(), today.day(), 0}, this);
+  dasaBrowser_ = new CDasaBrowser(doc_.DisplayName(), ChartDasaSystems(*state_),
+                                  DasaDate{today.year(), today.month(), today.day(), 0}, dasa::ChartDate(*state_), this);
+  dasaBrowser_->ShowSystem(system);
   dasaBrowser_->show();
 }
 
 void ChartView::RefreshDasaBrowser() {
   if (reportWindow_) reportWindow_->Refresh();
   if (yogaWindow_) yogaWindow_->Refresh();
+  if (kpWindow_) kpWindow_->Refresh();
+  if (timeShiftWindow_) timeShiftWindow_->Refresh();
   if (!dasaBrowser_) return;
   if (tajakaMode()) {
     dasaBrowser_->close();
@@ -726,6 +736,34 @@ void ChartView::OnYogas() {
 }
 
 YogaWindow* ChartView::yogaWindow() const { return yogaWindow_.data(); }
+
+void ChartView::OnKp() {
+  if (!ComputeForExport()) return;
+  if (!kpWindow_) {
+    kpWindow_ = new KpWindow(*this);
+  } else {
+    kpWindow_->Refresh();
+  }
+  kpWindow_->show();
+  kpWindow_->raise();
+  kpWindow_->activateWindow();
+}
+
+KpWindow* ChartView::kpWindow() const { return kpWindow_.data(); }
+
+void ChartView::OnTimeShift() {
+  if (!ComputeForExport()) return;
+  if (!timeShiftWindow_) {
+    timeShiftWindow_ = new TimeShiftWindow(*this);
+  } else {
+    timeShiftWindow_->Refresh();
+  }
+  timeShiftWindow_->show();
+  timeShiftWindow_->raise();
+  timeShiftWindow_->activateWindow();
+}
+
+TimeShiftWindow* ChartView::timeShiftWindow() const { return timeShiftWindow_.data(); }
 
 void ChartView::HighlightBodies(BodySet bodies) {
   std::array<bool, kSlotCount> picked{};
@@ -800,10 +838,10 @@ QString ChartView::SectionCommand(int section) const {
   return command + QLatin1Char(' ') + file;
 }
 
-void ChartView::ShowBirthData(const QByteArray& image) {
+void ChartView::ShowBirthData(const QByteArray& image, bool keepScreen) {
   doc_.SetEditedImage(image);
   recompute_ = true;
-  choices_.screen = kScreenTwoCharts;
+  if (!keepScreen) choices_.screen = kScreenTwoCharts;
   balasAnnounced_ = false;
   RefreshScreen();
   RefreshDasaBrowser();

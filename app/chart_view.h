@@ -40,6 +40,8 @@ namespace orvane {
 class CDasaBrowser;
 class ReportWindow;
 class YogaWindow;
+class KpWindow;
+class TimeShiftWindow;
 class DesktopApp;
 class ChartDocument;
 
@@ -145,12 +147,19 @@ class ChartView : public QWidget, public ScreenView {
   // The yogas of the chart, in a window of the view's own.
   void OnYogas();
   YogaWindow* yogaWindow() const;
+  // The KP and houses window: cusps, lords, significators, bhava chalit.
+  void OnKp();
+  KpWindow* kpWindow() const;
+  // The birth-time window: how far the time may move before each point
+  // changes, and the time-shift control that recasts the chart.
+  void OnTimeShift();
+  TimeShiftWindow* timeShiftWindow() const;
   // Picks out these bodies in the view's chart diagrams (none: the usual
   // drawing).
   void HighlightBodies(BodySet bodies);
   // Shows the chart of a chart data file's bytes (with its labels): the
   // document takes them as new birth data.
-  void ShowBirthData(const QByteArray& image);
+  void ShowBirthData(const QByteArray& image, bool keepScreen = false);
   // The same window showing section `section`.
   void ShowReportSection(int section);
   ReportWindow* reportWindow() const;
@@ -279,6 +288,8 @@ class ChartView : public QWidget, public ScreenView {
   QPointer<CDasaBrowser> dasaBrowser_;
   QPointer<ReportWindow> reportWindow_;
   QPointer<YogaWindow> yogaWindow_;
+  QPointer<KpWindow> kpWindow_;
+  QPointer<TimeShiftWindow> timeShiftWindow_;
   int ephemeris_ = -1;  // this window's engine; -1: the preference's
   mutable Settings viewSettings_;  // the preferences with this window's engine
   QString engineText_;

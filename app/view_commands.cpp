@@ -40,7 +40,7 @@ using G = ViewMenuGroup;
 using I = ViewIcon;
 
 // In menu order within each group.
-constexpr std::array<ViewCommand, 32> kViewCommands = {{
+constexpr std::array<ViewCommand, 34> kViewCommands = {{
     {57607, 57607, QT_TRANSLATE_NOOP("Orvane", "&Print..."), nullptr, "Ctrl+P", QT_TRANSLATE_NOOP("Orvane", "Print the chart"), &ChartView::OnFilePrint, G::kFilePrint,
      I::kPrint, false},
     {57609, 0, QT_TRANSLATE_NOOP("Orvane", "Print Pre&view"), nullptr, nullptr, QT_TRANSLATE_NOOP("Orvane", "Show the printed pages"), &ChartView::OnFilePrintPreview,
@@ -109,6 +109,13 @@ constexpr std::array<ViewCommand, 32> kViewCommands = {{
     {32966, 0, QT_TRANSLATE_NOOP("Orvane", "&Yogas..."), nullptr, "Ctrl+Shift+Y",
      QT_TRANSLATE_NOOP("Orvane", "List the chart's yogas and why each holds, and pick out the planets of the one chosen"), &ChartView::OnYogas,
      G::kReports, I::kNone, false},
+    {32967, 0, QT_TRANSLATE_NOOP("Orvane", "&KP and houses..."), nullptr, "Ctrl+Shift+K",
+     QT_TRANSLATE_NOOP("Orvane", "Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart"),
+     &ChartView::OnKp, G::kReports, I::kNone, false},
+    {32968, 0, QT_TRANSLATE_NOOP("Orvane", "Birth &time..."), nullptr, "Ctrl+Shift+T",
+     QT_TRANSLATE_NOOP("Orvane", "Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, ")
+     QT_TRANSLATE_NOOP("Orvane", "and shift the time to recast the chart"),
+     &ChartView::OnTimeShift, G::kReports, I::kNone, false},
     // The screen's scale: fitted to the window by default.
     {32960, 0, QT_TRANSLATE_NOOP("Orvane", "Zoom &In"), nullptr, "Ctrl++", QT_TRANSLATE_NOOP("Orvane", "Show the screen larger"), &ChartView::ZoomIn, G::kZoom, I::kNone,
      false},

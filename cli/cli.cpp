@@ -26,6 +26,7 @@
 #include "cli/match_cli.h"
 #include "cli/options.h"
 #include "cli/yoga_cli.h"
+#include "cli/jaimini_cli.h"
 #include "compute/sensitivity.h"
 #include "compute/houses.h"
 #include "compute/yoga_chart.h"
@@ -314,8 +315,15 @@ std::array<std::pair<const char*, Body>, 5> RulingPlanets(const Chart& chart) {
            {"Moon star lord", moon.star}}};
 }
 
-std::string KpText(const Chart& chart, HouseSystem system, const HouseCusps& cusps) {
-  std::string out = "KP lords: " + std::string(HouseSystemName(system)) + " cusps, the chart's ayanamsa\n\n";
+std::array<double, 9> KpGrahaLongitudes(const Chart& chart) {
+  std::array<double, 9> l{};
+  for (int i = 0; i < kGrahaCount; ++i) l[static_cast<std::size_t>(i)] = chart.Longitude(BodyAt(i));
+  return l;
+}
+
+std::string KpText(const Chart& chart, HouseSystem system, const HouseCusps& cusps, int horary) {
+  std::string out = horary ? "KP horary number " + std::to_string(horary) + ": placidus cusps from its ascendant, the chart's ayanamsa\n\n"
+                           : "KP lords: " + std::string(HouseSystemName(system)) + " cusps, the chart's ayanamsa\n\n";
   char line[160];
   std::snprintf(line, sizeof line, "%-11s %-12s %-8s %-8s %-8s %s\n", "", "Position", "Sign", "Star", "Sub", "Sub-sub");
   out += line;
@@ -335,10 +343,41 @@ std::string KpText(const Chart& chart, HouseSystem system, const HouseCusps& cus
   out += "\nRuling planets of the chart's moment:";
   for (const auto& [what, body] : RulingPlanets(chart)) out += std::string(" ") + what + " " + std::string(yoga::BodyName(body)) + ";";
   out.back() = '\n';
+  const KpSignificators sig = KpSignificatorsOf(cusps.cusp, KpGrahaLongitudes(chart));
+  static constexpr std::array<const char*, 9> kShort = {"Su", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"};
+  out += "\nSignificators of the houses (1 in the stars of its occupants, 2 its occupants, 3 in the star of its lord, "
+         "4 its lord)\n";
+  for (std::size_t h = 0; h < 12; ++h) {
+    std::snprintf(line, sizeof line, "House %-2zu", h + 1);
+    out += line;
+    for (std::size_t level = 0; level < 4; ++level) {
+      std::string names;
+      for (const Body b : sig.house[h][level]) names += (names.empty() ? "" : " ") + std::string(kShort[IndexOf(b)]);
+      std::snprintf(line, sizeof line, "  %zu: %-14s", level + 1, names.empty() ? "-" : names.c_str());
+      out += line;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    out += "\n";
+  }
+  out += "\nSignificators of the planets (1 the house of its star lord, 2 its house, 3 the houses its star lord owns, "
+         "4 the houses it owns)\n";
+  for (std::size_t p = 0; p < 9; ++p) {
+    std::snprintf(line, sizeof line, "%-8s", std::string(yoga::BodyName(BodyAt(static_cast<int>(p)))).c_str());
+    out += line;
+    for (std::size_t level = 0; level < 4; ++level) {
+      std::string houses;
+      for (const int h : sig.planet[p][level]) houses += (houses.empty() ? "" : " ") + std::to_string(h);
+      std::snprintf(line, sizeof line, "  %zu: %-10s", level + 1, houses.empty() ? "-" : houses.c_str());
+      out += line;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    out += "\n";
+  }
   return out;
 }
 
-std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cusps, const std::string* idJson) {
+std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cusps, int horary,
+                   const std::string* idJson) {
   JsonWriter json;
   json.BeginObject();
   if (idJson) {
@@ -347,6 +386,10 @@ std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cus
   }
   json.Key("system");
   json.String(HouseSystemName(system));
+  if (horary) {
+    json.Key("horary_number");
+    json.Int(horary);
+  }
   json.Key("cusps");
   json.BeginArray();
   for (const double c : cusps.cusp) {
@@ -375,6 +418,46 @@ std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cus
     json.Key(key);
     json.String(yoga::BodyName(body));
   }
+  json.EndObject();
+  const KpSignificators sig = KpSignificatorsOf(cusps.cusp, KpGrahaLongitudes(chart));
+  json.Key("significators");
+  json.BeginObject();
+  json.Key("houses");
+  json.BeginArray();
+  for (std::size_t h = 0; h < 12; ++h) {
+    json.BeginObject();
+    json.Key("house");
+    json.Int(static_cast<long long>(h + 1));
+    json.Key("levels");
+    json.BeginArray();
+    for (const std::vector<Body>& level : sig.house[h]) {
+      json.BeginArray();
+      for (const Body b : level) json.String(yoga::BodyName(b));
+      json.EndArray();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("planets");
+  json.BeginArray();
+  for (std::size_t p = 0; p < 9; ++p) {
+    json.BeginObject();
+    json.Key("planet");
+    json.String(yoga::BodyName(BodyAt(static_cast<int>(p))));
+    json.Key("house");
+    json.Int(sig.occupies[p]);
+    json.Key("levels");
+    json.BeginArray();
+    for (const std::vector<int>& level : sig.planet[p]) {
+      json.BeginArray();
+      for (const int h : level) json.Int(h);
+      json.EndArray();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
   json.EndObject();
   json.EndObject();
   return json.Take() + "\n";
@@ -447,9 +530,25 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     HouseCusps cusps;
     std::string houseError;
     const Chart chart(*state);
-    if (!ChartHouseCusps(chart, settings, system, cusps, &houseError)) throw std::runtime_error(houseError);
-    if (options.json) return KpJson(chart, system, cusps, id ? &id->idJson : nullptr);
-    text = KpText(chart, system, cusps);
+    const bool got = options.kpHorary ? KpHoraryCusps(chart, settings, options.kpHorary, cusps, &houseError)
+                                      : ChartHouseCusps(chart, settings, system, cusps, &houseError);
+    if (!got) throw std::runtime_error(houseError);
+    if (options.json) return KpJson(chart, system, cusps, options.kpHorary, id ? &id->idJson : nullptr);
+    text = KpText(chart, system, cusps, options.kpHorary);
+    return id ? PrefixLines(id->idText + "\t", text) : text;
+  }
+  if (options.rasiDasa || options.jaimini) {
+    const jaimini::JaiminiChart chart = jaimini::JaiminiChartOf(Chart(*state));
+    if (options.jaimini) {
+      if (options.json) return JaiminiJson(chart, id ? &id->idJson : nullptr);
+      text = JaiminiText(chart);
+    } else {
+      jaimini::RasiDasaOptions o;
+      o.charaDirection = options.charaDirection;
+      const jaimini::RasiDasaResult dasa = jaimini::ComputeRasiDasa(chart, *options.rasiDasa, o);
+      if (options.json) return RasiDasaJson(chart, dasa, o, id ? &id->idJson : nullptr);
+      text = RasiDasaText(chart, dasa, o);
+    }
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.sensitivity) {
@@ -680,6 +779,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   }
 
   if (options.ephemeris) settings.ephemeris = *options.ephemeris;
+  if (options.ayanamsa) SetAyanamsaPreset(settings, *options.ayanamsa);
   if (options.LibraryCommand()) return RunLibrary(options, settings);
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
   if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);

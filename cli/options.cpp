@@ -125,6 +125,17 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.ephemeris = v == "swiss" ? 1 : 0;
        return true;
      }},
+    {"--ayanamsa", "NAME", "chitrapaksha, raman, devadatta, krishnamurti, usha-shashi, fagan, tropical or kp-new",
+     "the ayanamsa (kp-new: Krishnamurti's with the vernal point of 291); default: the settings'",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       for (std::size_t i = 0; i < kAyanamsaPresets.size(); ++i) {
+         if (kAyanamsaPresets[i].key == v && kAyanamsaPresets[i].direction != 0) {
+           o.ayanamsa = static_cast<int>(i);
+           return true;
+         }
+       }
+       return false;
+     }},
     {"--tajaka", "YEAR", "a year from -3000 to 3000", "the Tajaka annual chart of YEAR",
      [](CliOptions& o, std::string_view v, std::string&) {
        int y = 0;
@@ -206,7 +217,8 @@ constexpr CliOptionSpec kOptionTable[] = {
        return true;
      }},
     {"--sensitivity", "", "", "how far the birth time may move either way before the lagna, its pada, the "
-     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa (and with --dasa-at the dasa lord) change",
+     "navamsa, D-10, D-12 and D-60 lagnas, each planet's navamsa, the KP sub lords of the Placidus cusps (and with "
+     "--dasa-at the dasa lord) change",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.sensitivity, {}); }},
     {"--dasa-at", "YYYY-MM-DD", "a date as 2030-01-31", "with --sensitivity: the Vimsottari lord running at this date "
      "as one more point",
@@ -229,6 +241,33 @@ constexpr CliOptionSpec kOptionTable[] = {
     {"--kp", "", "", "Krishnamurti Paddhati: the sign, star, sub and sub-sub lords of the cusps and planets, and the "
      "ruling planets of the chart's moment (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.kp, {}); }},
+    {"--rasi-dasa", "NAME", "chara, narayana, sthira, shoola, niryana-shoola, drig or navamsa",
+     "a Jaimini rasi dasa: the main periods from birth with their antardasas, dates and ages (with --json: as "
+     "JSON)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       o.rasiDasa = jaimini::RasiDasaNamed(v);
+       return o.rasiDasa.has_value();
+     }},
+    {"--chara-direction", "ninth|lagna", "ninth or lagna", "with --rasi-dasa chara: the dasa runs forward when the "
+     "ninth from the lagna is odd-footed (ninth, the default) or when the lagna is an odd sign (lagna)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "ninth" && v != "lagna") return false;
+       o.charaDirection = v == "ninth" ? jaimini::CharaDirection::kNinthFootedness : jaimini::CharaDirection::kLagnaOddEven;
+       o.charaDirectionGiven = true;
+       return true;
+     }},
+    {"--jaimini", "", "", "Jaimini's sign aspects (rasi drishti), the argalas on each house, the karakamsa and "
+     "swamsa (with --json: as JSON)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.jaimini, {}); }},
+    {"--kp-horary", "N", "a number 1..249", "KP horary: --kp with the Placidus cusps whose ascendant is the start "
+     "of sub N, at the chart's place and date (the planets at the chart's moment)",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int n = 0;
+       if (!ParseInt(v, 1, 249, n)) return false;
+       o.kpHorary = n;
+       o.kp = true;
+       return true;
+     }},
     {"--list-yogas", "", "", "every yoga Orvane knows, with its source and rule (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.listYogas, {}); }},
     {"--db", "FILE", "a file name", "the chart library (default ~/.local/share/orvane/charts.sqlite) for the "
@@ -515,6 +554,15 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
   if (o.yogaChart != 1 && !o.yogas) return fail("--yoga-chart goes with --yogas");
   if (o.dasaAt && !o.sensitivity) return fail("--dasa-at goes with --sensitivity");
   if (o.houses && !o.json && !o.kp) return fail("--houses goes with --json or --kp");
+  if (o.houses && o.kpHorary) return fail("--kp-horary takes Placidus cusps: it excludes --houses");
+  if (o.charaDirectionGiven && o.rasiDasa != jaimini::RasiDasa::kChara)
+    return fail("--chara-direction goes with --rasi-dasa chara");
+  if ((o.rasiDasa || o.jaimini) &&
+      (o.rasiDasa.has_value() + o.jaimini + o.kp + o.sensitivity + o.yogas > 1 || o.section || o.basic || o.complete ||
+       !o.fields.empty() || o.match || o.transits || o.tajakaYear || o.mundaneDays))
+    return fail(std::string(o.jaimini ? "--jaimini" : "--rasi-dasa") +
+                " excludes --section, --basic, --complete, --yogas, --kp, --sensitivity, --fields, --match, "
+                "--transits, --tajaka and --mundane");
   if (o.kp && (o.section || o.basic || o.complete || o.yogas || o.sensitivity || !o.fields.empty() || o.match ||
                o.transits))
     return fail("--kp excludes --section, --basic, --complete, --yogas, --sensitivity, --fields, --match and "

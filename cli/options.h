@@ -10,6 +10,7 @@
 
 #include "chart/chart_state.h"
 #include "engine/houses.h"
+#include "jaimini/jaimini.h"
 
 namespace orvane {
 
@@ -25,7 +26,12 @@ struct CliOptions {
   bool sensitivity = false;                       // --sensitivity: birth-time windows
   std::optional<HouseSystem> houses;              // --houses: the cusps in --json and --kp
   bool kp = false;                                // --kp: the KP lords of cusps and planets
+  int kpHorary = 0;                               // --kp-horary N: the cusps of horary number N (1..249)
   std::optional<std::array<int, 3>> dasaAt;       // --dasa-at: the date of its dasa lord
+  std::optional<jaimini::RasiDasa> rasiDasa;      // --rasi-dasa: one Jaimini rasi dasa
+  jaimini::CharaDirection charaDirection = jaimini::CharaDirection::kNinthFootedness;  // --chara-direction
+  bool charaDirectionGiven = false;
+  bool jaimini = false;                           // --jaimini: rasi drishti, argala, karakamsa
 
   // The chart library (--db FILE, or the default library).
   std::optional<std::string> db;
@@ -56,6 +62,7 @@ struct CliOptions {
   bool complete = false;  // the complete calculations text
   std::string settingsPath;
   std::optional<int> ephemeris;  // 0 classic, 1 swiss: overrides the settings
+  std::optional<int> ayanamsa;   // --ayanamsa: a preset choice, overrides the settings
   std::vector<std::string> files;
   std::string inputPath;   // --input: births from a file, "-" for standard input
   std::optional<int> jobs;  // --jobs: worker threads of a batch

@@ -16,4 +16,10 @@ namespace orvane {
 bool ChartHouseCusps(const Chart& chart, const Settings& settings, HouseSystem system, HouseCusps& out,
                      std::string* error);
 
+// KP horary: the Placidus cusps (sidereal) whose ascendant is the start of
+// horary number `number`'s sub (1..249), at the chart's place and date: the
+// sidereal time of that day at which the degree rises. The grahas stay at
+// the chart's moment.
+bool KpHoraryCusps(const Chart& chart, const Settings& settings, int number, HouseCusps& out, std::string* error);
+
 }  // namespace orvane

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "compute/chart.h"
+#include "compute/houses.h"
+#include "vedic/kp.h"
 #include "engine/calendar.h"
 #include "vedic/names.h"
 #include "yoga/yoga.h"
@@ -71,6 +73,9 @@ std::vector<std::string> PointNames(const SensitivityOptions& options) {
   for (std::size_t i = 1; i < kLagnaVargas.size(); ++i) names.push_back(kLagnaVargas[i].first);
   for (int i = 0; i < kGrahaCount; ++i) names.push_back(std::string(yoga::BodyName(BodyAt(i))) + " navamsa");
   if (options.dasaDate) names.emplace_back("dasa lord");
+  if (options.kpCusps) {
+    for (int h = 1; h <= 12; ++h) names.push_back("cusp " + std::to_string(h) + " sub lord");
+  }
   return names;
 }
 
@@ -107,6 +112,15 @@ Reading Read(const BirthData& birth, const Settings& settings, const Sensitivity
       }
     }
     r.values.push_back(lord);
+  }
+  if (options.kpCusps) {
+    // The KP sub lords of the Placidus cusps; "-" where Placidus is not
+    // defined (inside the polar circles).
+    HouseCusps cusps;
+    const bool got = ChartHouseCusps(*chart, settings, HouseSystem::kPlacidus, cusps, nullptr);
+    for (std::size_t h = 0; h < 12; ++h) {
+      r.values.push_back(got ? std::string(yoga::BodyName(KpLordsOf(cusps.cusp[h]).sub)) : "-");
+    }
   }
   r.ok = true;
   return r;

@@ -1,7 +1,7 @@
 // Birth-time sensitivity: for each point of a chart that a wrong birth time
 // would change (the lagna and its nakshatra pada, the lagna of the navamsa,
 // D-10, D-12 and D-60, the Vimsottari lord running at a date, each planet's
-// navamsa), how far the time may move either way, to the second, before it
+// navamsa, the KP sub lords of the Placidus cusps), how far the time may move either way, to the second, before it
 // changes. The chart is cast anew at each trial moment, so the windows agree
 // with what the chart shows at any moment inside them.
 #pragma once
@@ -30,6 +30,8 @@ struct SensitivityOptions {
   // The date (year, month, day) whose running Vimsottari main and sub period
   // is a point; none leaves it out.
   std::optional<std::array<int, 3>> dasaDate;
+  // The KP sub lords of the twelve Placidus cusps as points.
+  bool kpCusps = true;
 };
 
 // The windows of a chart; empty when the birth data cannot be cast.

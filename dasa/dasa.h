@@ -27,6 +27,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "chart/chart_state.h"
 #include "dasa/periods.h"
@@ -56,6 +58,15 @@ struct VimsottariTree {
 };
 VimsottariTree VimsottariPeriodTree(const ChartState& state);
 void KalachakraDasa(const ChartState& state, const Settings& settings, ReportBuffer& out);  // section 1
+// The Kalachakra periods the listing shows: each main period's sign 0..11,
+// its true start and end, and its sub-periods (the first starts with it).
+struct KalachakraRow {
+  int sign = 0;
+  DasaDate start{};
+  DasaDate end{};
+  std::vector<KalachakraRow> subs;
+};
+std::vector<KalachakraRow> KalachakraPeriods(const ChartState& state);
 
 // The nakshatra family: dasas of one shape (a cycle of lords entered by the
 // Moon's nakshatra, its Ashtottari group or the tithi, with the balance at
@@ -88,6 +99,9 @@ struct DasaSpan {
 };
 // The chart's own span: its date and state.dasaYearLength.
 DasaSpan ChartDasaSpan(const ChartState& state);
+// The main periods and their sub-periods a listing of the dasa over `span`
+// shows; none for a dasa that has no listing (Shashtihayani).
+std::optional<dasa::PeriodList> NakshatraDasaPeriods(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span);
 // Appends the dasa's listing over `span` (the compressed Vimsottari and
 // Yogini of a mundane chart take their year from options.mundaneDays).
 void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out);

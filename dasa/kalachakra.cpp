@@ -3,6 +3,7 @@
 // of the Moon's pada picks the running sign and its balance, and the periods
 // run through the rest of the cycle and then through the following class's.
 #include <array>
+#include <vector>
 
 #include "dasa/dasa.h"
 #include "dasa/periods.h"
@@ -151,6 +152,26 @@ KalachakraList ComputeKalachakra(const ChartState& state, const DasaDate& birth)
 }
 
 }  // namespace
+
+std::vector<KalachakraRow> KalachakraPeriods(const ChartState& state) {
+  const DasaDate birth = dasa::ChartDate(state);
+  const KalachakraList list = ComputeKalachakra(state, birth);
+  std::vector<KalachakraRow> rows;
+  for (int i = 0; i < list.count; ++i) {
+    const KalachakraPeriod& p = list.period[i];
+    const auto& signs = kCycleSigns[p.cls];
+    KalachakraRow row;
+    row.sign = signs[p.main.period.lord - 1] - 1;
+    row.start = p.main.period.start;
+    row.end = p.main.period.end;
+    for (int j = 0; j < p.main.subCount; ++j) {
+      const dasa::Period& sub = p.main.sub[j];
+      row.subs.push_back({signs[sub.lord - 1] - 1, sub.start, sub.end, {}});
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
 
 void KalachakraDasa(const ChartState& state, const Settings&, ReportBuffer& out) {
   const DasaDate birth = dasa::ChartDate(state);

@@ -5,6 +5,7 @@
 // span a Tajaka or mundane chart compresses the dasa into.
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "dasa/dasa.h"
 #include "engine/zodiac.h"
@@ -253,12 +254,9 @@ int NakshatraDasaSection(NakshatraDasa dasa) {
 
 DasaSpan ChartDasaSpan(const ChartState& state) { return DasaSpan{dasa::ChartDate(state), state.dasaYearLength}; }
 
-void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out) {
+std::optional<dasa::PeriodList> NakshatraDasaPeriods(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span) {
   const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];
-  if (row.firstLord == F::kNotProgrammed) {
-    out.Appendf("%s", row.heading);
-    return;
-  }
+  if (row.firstLord == F::kNotProgrammed) return std::nullopt;
 
   const NakshatraPosition moon = MoonNakshatra(state);
   const int n = moon.nakshatra;
@@ -295,20 +293,27 @@ void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaS
 
   const double days = state.options.mundaneDays;
   const double yearLength = row.year == Y::kMundane ? days / row.cycle->years[0] : span.yearLength;
-  const DasaDate birth = span.from;
   // Without a balance the chart date opens the first main period (the whole
   // cycle fills the mundane chart's days).
-  const dasa::PeriodList periods =
-      row.firstLord == F::kVimsottari
-          ? dasa::MainPeriods(*row.cycle, lord, birth, yearLength, row.mainPeriods)
-          : dasa::BalancedPeriods(*row.cycle, lord, birth, fraction, yearLength, row.mainPeriods);
+  return row.firstLord == F::kVimsottari
+             ? dasa::MainPeriods(*row.cycle, lord, span.from, yearLength, row.mainPeriods)
+             : dasa::BalancedPeriods(*row.cycle, lord, span.from, fraction, yearLength, row.mainPeriods);
+}
 
+void WriteNakshatraDasa(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span, ReportBuffer& out) {
+  const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];
+  const std::optional<dasa::PeriodList> periods = NakshatraDasaPeriods(state, dasa, span);
+  if (!periods) {
+    out.Appendf("%s", row.heading);
+    return;
+  }
+  const DasaDate birth = span.from;
   if (row.year == Y::kMundane) {
-    out.Appendf("\nCompressed %s Dasas (%d days):\n", row.heading, WholeDays(days));
+    out.Appendf("\nCompressed %s Dasas (%d days):\n", row.heading, WholeDays(state.options.mundaneDays));
   } else {
     out.Appendf("%s", row.heading);
   }
-  dasa::AppendPlanetPeriods(out, periods, &birth);
+  dasa::AppendPlanetPeriods(out, *periods, &birth);
   out.Appendf("%s", row.closing);
 }
 

@@ -105,25 +105,21 @@ constexpr std::array<std::string_view, 5> kStyleNames = {
     QT_TRANSLATE_NOOP("Orvane", "East Indian Style (with frame)"),
 };
 
-// Each ayanamsa choice as a deviation from Chitrapaksha (Lahiri), indexed
-// by CAyanamsaDlg::Choice.
-struct AyanamsaPreset {
-  std::string_view name;
-  double degrees;
-  double minutes;
-  double seconds;
-  int direction;  // +1 add, -1 subtract; 0: the fields stay as they are
+// The ayanamsa choices (kAyanamsaPresets, io/settings.h) are indexed by
+// CAyanamsaDlg::Choice.
+// Their names as the dialog shows them, in the chosen language: the table of
+// io/settings.h keeps the English ones, which are the keys of these texts.
+[[maybe_unused]] constexpr const char* kAyanamsaTexts[] = {
+    QT_TRANSLATE_NOOP("Orvane", "Chitrapaksha ayanamsa (Lahiri)"),
+    QT_TRANSLATE_NOOP("Orvane", "Raman ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Deva-datta ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Krishnamoorthy ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Usha-Shashi ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Fagan ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Tropical (sayana) zodiac"),
+    QT_TRANSLATE_NOOP("Orvane", "Custom ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "KP (new) ayanamsa"),
 };
-constexpr std::array<AyanamsaPreset, 8> kAyanamsaPresets = {{
-    {QT_TRANSLATE_NOOP("Orvane", "Chitrapaksha ayanamsa (Lahiri)"), 0, 0, 0, 1},
-    {QT_TRANSLATE_NOOP("Orvane", "Raman ayanamsa"), 1, 27, 0, -1},
-    {QT_TRANSLATE_NOOP("Orvane", "Deva-datta ayanamsa"), 0, 22, 37, -1},
-    {QT_TRANSLATE_NOOP("Orvane", "Krishnamoorthy ayanamsa"), 0, 6, 5.4, -1},
-    {QT_TRANSLATE_NOOP("Orvane", "Usha-Shashi ayanamsa"), 3, 48, 16, -1},
-    {QT_TRANSLATE_NOOP("Orvane", "Fagan ayanamsa"), 0, 53, 0.3, 1},
-    {QT_TRANSLATE_NOOP("Orvane", "Tropical (sayana) zodiac"), 0, 0, 0, 1},
-    {QT_TRANSLATE_NOOP("Orvane", "Custom ayanamsa"), 0, 0, 0, 0},
-}};
 // Stored as the degrees of the tropical choice: an offset far beyond the
 // +-1000 minutes within which a deviation is applied.
 constexpr double kTropicalDegrees = 1000;

@@ -75,7 +75,7 @@ class CAyanamsaDlg : public PreferenceDialog {
   Q_OBJECT
  public:
   static constexpr int kResourceId = 141;
-  enum Choice { kChitrapaksha, kRaman, kDevadatta, kKrishnamoorthy, kUshaShashi, kFagan, kTropical, kCustom };
+  enum Choice { kChitrapaksha, kRaman, kDevadatta, kKrishnamoorthy, kUshaShashi, kFagan, kTropical, kCustom, kKpNew };
   explicit CAyanamsaDlg(const Settings& settings, QWidget* parent = nullptr);
   void accept() override;
   void Store(Settings& settings) const override;

@@ -289,8 +289,8 @@ void DrawTitleBlock(QPainter& painter, const Geometry& g, const QRectF& block, c
   };
   std::vector<TitleLine> lines;
   if (options.bitmap && !options.bitmapTitle.isEmpty()) lines.push_back({options.bitmapTitle, TitleFont(g)});
-  lines.push_back({ChartTitleTerm(input.chartIndex), TitleFont(g)});
-  if (ShowsDivisionLabel(input.chartIndex)) {
+  lines.push_back({input.title.isEmpty() ? ChartTitleTerm(input.chartIndex) : input.title, TitleFont(g)});
+  if (input.title.isEmpty() && ShowsDivisionLabel(input.chartIndex)) {
     const std::string_view label = DivisionLabel(input.chartIndex);
     lines.push_back({TermText(label.data()), DivisionFont(g)});
   }
@@ -313,8 +313,8 @@ void DrawTitleLine(QPainter& painter, const Geometry& g, const QRectF& band, con
   };
   std::vector<Run> runs;
   if (options.bitmap && !options.bitmapTitle.isEmpty()) runs.push_back({options.bitmapTitle, TitleFont(g)});
-  runs.push_back({ChartTitleTerm(input.chartIndex), TitleFont(g)});
-  if (ShowsDivisionLabel(input.chartIndex)) {
+  runs.push_back({input.title.isEmpty() ? ChartTitleTerm(input.chartIndex) : input.title, TitleFont(g)});
+  if (input.title.isEmpty() && ShowsDivisionLabel(input.chartIndex)) {
     const std::string_view label = DivisionLabel(input.chartIndex);
     runs.push_back({TermText(label.data()), DivisionFont(g)});
   }

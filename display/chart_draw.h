@@ -52,6 +52,9 @@ struct ChartDrawInput {
   // Chart choice 0..20 (Rasi .. Shashtyamsa, Transit): the chart's name and
   // division label.
   int chartIndex = 0;
+  // When not empty, the name drawn instead of the chart choice's name and
+  // division label (a chart that is no divisional chart: the bhava chalit).
+  QString title;
 };
 
 // Bodies of another moment drawn with the chart (the transit screen): the

@@ -76,6 +76,15 @@ constexpr const char* kRetrogradeMark = QT_TRANSLATE_NOOP("Terms", "(R)");
 // The division label of the transit chart (the others are "D-9" and the like).
 [[maybe_unused]] constexpr const char* kTransitLabel = QT_TRANSLATE_NOOP("Terms", "Transit");
 
+// The names of the dasa systems the screens list (the nakshatra dasas and
+// the Jaimini rasi dasas), looked up by their English names.
+[[maybe_unused]] constexpr const char* kDasaNames[] = {
+    QT_TRANSLATE_NOOP("Terms", "Vimsottari"),     QT_TRANSLATE_NOOP("Terms", "Kalachakra"),
+    QT_TRANSLATE_NOOP("Terms", "Chara"),          QT_TRANSLATE_NOOP("Terms", "Narayana"),
+    QT_TRANSLATE_NOOP("Terms", "Sthira"),         QT_TRANSLATE_NOOP("Terms", "Shoola"),
+    QT_TRANSLATE_NOOP("Terms", "Niryana Shoola"), QT_TRANSLATE_NOOP("Terms", "Drig"),
+};
+
 template <std::size_t N>
 QString Entry(const std::array<const char*, N>& table, int index) {
   if (index < 0 || index >= static_cast<int>(N) || !*table[static_cast<std::size_t>(index)]) return QStringLiteral("?");

@@ -26,7 +26,9 @@ enum class AyanamsaChoice : std::uint8_t {
   kFaganBradley = 5,
   kTropical = 6,
   kCustom = 7,
+  kKpNew = 8,  // Krishnamurti's, vernal point in 291 (Senthilathiban): the KP (new) ayanamsa
 };
+inline constexpr int kAyanamsaChoiceCount = 9;
 
 struct EngineSettings {
   // Arc-minutes added to the Chitrapaksha ayanamsa; beyond +-1000 it stands

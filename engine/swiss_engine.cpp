@@ -29,7 +29,7 @@ constexpr std::array<int, kBodyCount> kSwissBody = {
 
 // The library's own ayanamsa for each choice of the preference; -1 where the
 // choice is an offset from Lahiri (Deva-datta, the custom value) or none.
-constexpr std::array<int, 8> kSiderealMode = {
+constexpr std::array<int, kAyanamsaChoiceCount> kSiderealMode = {
     SE_SIDM_LAHIRI,        // Chitrapaksha
     SE_SIDM_RAMAN,         // Raman
     -1,                    // Deva-datta: the classic offset from Lahiri
@@ -38,6 +38,7 @@ constexpr std::array<int, 8> kSiderealMode = {
     SE_SIDM_FAGAN_BRADLEY, // Fagan/Bradley
     -1,                    // tropical
     -1,                    // custom: the offset from Lahiri
+    SE_SIDM_KRISHNAMURTI_VP291,  // KP (new)
 };
 
 // An offset beyond +-1000 arc-minutes stands for the tropical zodiac, as in

@@ -89,7 +89,7 @@ double DecodeField(fuzz::ByteReader& in, const FieldRange& range) {
 // inside these ranges).
 Settings DecodeSettings(fuzz::ByteReader& in) {
   Settings s;
-  s.ayanamsaChoice = in.Byte() % 8;
+  s.ayanamsaChoice = in.Byte() % kAyanamsaChoiceCount;
   s.ayanamsaDirection = (in.Byte() & 1) ? -1 : 1;
   const std::uint8_t deviation = in.Byte();
   s.ayanamsaDegrees = deviation >= 240 ? 1000 : deviation % 31;

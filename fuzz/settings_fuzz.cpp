@@ -20,7 +20,7 @@ bool Within(double value, double min, double max) { return std::isfinite(value) 
 
 void CheckRanges(const Settings& s) {
   FUZZ_CHECK(Within(s.chartStyle, 0, 4));
-  FUZZ_CHECK(Within(s.ayanamsaChoice, 0, 7));
+  FUZZ_CHECK(Within(s.ayanamsaChoice, 0, kAyanamsaChoiceCount - 1));
   FUZZ_CHECK(s.ayanamsaDirection == 1 || s.ayanamsaDirection == -1);
   FUZZ_CHECK(Within(s.ayanamsaDegrees, 0, 30) || s.ayanamsaDegrees == 1000);
   FUZZ_CHECK(Within(s.ayanamsaMinutes, 0, 60));

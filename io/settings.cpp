@@ -47,7 +47,7 @@ Field Real(double& v, double min, double max) { return {FieldKind::kReal, nullpt
 std::array<Field, kFieldCount> FieldsOf(Settings& s) {
   return {{
       Int(s.chartStyle, 0, 4),
-      Int(s.ayanamsaChoice, 0, 7),
+      Int(s.ayanamsaChoice, 0, kAyanamsaChoiceCount - 1),
       {FieldKind::kDirection, &s.ayanamsaDirection, nullptr, -1, 1, '\n'},
       {FieldKind::kDeviation, nullptr, &s.ayanamsaDegrees, 0, 30, '\n'},
       Real(s.ayanamsaMinutes, 0, 60),
@@ -181,11 +181,27 @@ EngineSettings EngineSettingsOf(const Settings& settings) {
   EngineSettings engine;
   engine.ayanamsaOffset = settings.AyanamsaOffset();
   const int choice = settings.ayanamsaChoice;
-  engine.ayanamsa = static_cast<AyanamsaChoice>(choice >= 0 && choice <= 7 ? choice : 0);
+  engine.ayanamsa = static_cast<AyanamsaChoice>(choice >= 0 && choice < kAyanamsaChoiceCount ? choice : 0);
   engine.sunriseDefinition = settings.sunriseDefinition;
   engine.ephemeris = settings.ephemeris == 1 ? EphemerisKind::kSwiss : EphemerisKind::kClassic;
   engine.trueNode = settings.trueNode == 1;
   return engine;
+}
+
+void SetAyanamsaPreset(Settings& settings, int choice) {
+  if (choice < 0 || choice >= kAyanamsaChoiceCount) return;
+  const AyanamsaPreset& preset = kAyanamsaPresets[static_cast<std::size_t>(choice)];
+  settings.ayanamsaChoice = choice;
+  if (preset.direction == 0) return;
+  settings.ayanamsaDirection = preset.direction;
+  settings.ayanamsaDegrees = preset.degrees;
+  settings.ayanamsaMinutes = preset.minutes;
+  settings.ayanamsaSeconds = preset.seconds;
+  if (choice == static_cast<int>(AyanamsaChoice::kTropical)) {
+    // The tropical zodiac is stored as a deviation of 1000 degrees.
+    settings.ayanamsaDegrees = 1000;
+    settings.ayanamsaMinutes = settings.ayanamsaSeconds = 0;
+  }
 }
 
 int CountPrintItems(const Settings& settings) {

@@ -16,7 +16,7 @@ inline constexpr int kSettingsVersion = 4011;
 
 struct Settings {
   int chartStyle = 0;            // 0..4
-  int ayanamsaChoice = 0;        // 0..7
+  int ayanamsaChoice = 0;        // 0..8 (AyanamsaChoice)
   int ayanamsaDirection = 1;     // +1 add, -1 subtract
   double ayanamsaDegrees = 0;    // 1000 for the tropical zodiac
   double ayanamsaMinutes = 0;
@@ -66,6 +66,33 @@ struct Settings {
   }
 };
 static_assert(std::is_trivially_copyable_v<Settings>);
+
+// Each ayanamsa choice as the preference offers it: its name, the key the
+// command line takes, and its deviation from Chitrapaksha (Lahiri), which
+// the classic engine applies (the Swiss engine takes the named ones by
+// their own definitions). Indexed by AyanamsaChoice.
+struct AyanamsaPreset {
+  std::string_view name;
+  std::string_view key;
+  double degrees;
+  double minutes;
+  double seconds;
+  int direction;  // +1 add, -1 subtract; 0: the fields stay as they are
+};
+inline constexpr std::array<AyanamsaPreset, kAyanamsaChoiceCount> kAyanamsaPresets = {{
+    {"Chitrapaksha ayanamsa (Lahiri)", "chitrapaksha", 0, 0, 0, 1},
+    {"Raman ayanamsa", "raman", 1, 27, 0, -1},
+    {"Deva-datta ayanamsa", "devadatta", 0, 22, 37, -1},
+    {"Krishnamoorthy ayanamsa", "krishnamurti", 0, 6, 5.4, -1},
+    {"Usha-Shashi ayanamsa", "usha-shashi", 3, 48, 16, -1},
+    {"Fagan ayanamsa", "fagan", 0, 53, 0.3, 1},
+    {"Tropical (sayana) zodiac", "tropical", 0, 0, 0, 1},
+    {"Custom ayanamsa", "custom", 0, 0, 0, 0},
+    {"KP (new) ayanamsa", "kp-new", 0, 4, 36.2, -1},
+}};
+// Sets the settings' ayanamsa to preset `choice` (not the custom one) as the
+// preference does: the choice, its deviation, or the tropical mark.
+void SetAyanamsaPreset(Settings& settings, int choice);
 
 // What the engine reads of the settings: the ayanamsa, the sunrise
 // definition and the ephemeris.

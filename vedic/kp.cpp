@@ -109,4 +109,63 @@ const KpSub& KpHorary(int number) {
   return KpSubTable()[static_cast<std::size_t>(std::clamp(number, 1, kKpSubCount) - 1)];
 }
 
+namespace {
+
+// The house 1..12 of a longitude among the cusps.
+int HouseAmong(const std::array<double, 12>& cusps, double longitude) {
+  for (int h = 0; h < 12; ++h) {
+    const double from = cusps[static_cast<std::size_t>(h)], to = cusps[static_cast<std::size_t>((h + 1) % 12)];
+    const double span = std::fmod(to - from + 720.0, 360.0), into = std::fmod(longitude - from + 720.0, 360.0);
+    if (into < span) return h + 1;
+  }
+  return 1;
+}
+
+}  // namespace
+
+KpSignificators KpSignificatorsOf(const std::array<double, 12>& cusps, const std::array<double, 9>& longitudes) {
+  KpSignificators s;
+  std::array<Body, 12> owner{};
+  for (std::size_t h = 0; h < 12; ++h) owner[h] = KpLordsOf(cusps[h]).sign;
+  std::array<Body, 9> star{};
+  std::array<Body, 9> signLord{};
+  for (std::size_t p = 0; p < 9; ++p) {
+    s.occupies[p] = HouseAmong(cusps, longitudes[p]);
+    const KpLords l = KpLordsOf(longitudes[p]);
+    star[p] = l.star;
+    signLord[p] = l.sign;
+  }
+  // The houses a graha owns; a node stands for its sign's lord.
+  auto owned = [&](Body b) {
+    std::vector<int> houses;
+    Body as = b;
+    if (b == Body::kRahu || b == Body::kKetu) as = signLord[IndexOf(b)];
+    for (int h = 0; h < 12; ++h) {
+      if (owner[static_cast<std::size_t>(h)] == as) houses.push_back(h + 1);
+    }
+    return houses;
+  };
+  for (std::size_t p = 0; p < 9; ++p) {
+    const std::size_t st = IndexOf(star[p]);
+    s.planet[p][0] = {s.occupies[st]};
+    s.planet[p][1] = {s.occupies[p]};
+    s.planet[p][2] = owned(star[p]);
+    s.planet[p][3] = owned(BodyAt(static_cast<int>(p)));
+  }
+  for (std::size_t h = 0; h < 12; ++h) {
+    auto& levels = s.house[h];
+    for (std::size_t p = 0; p < 9; ++p) {
+      if (s.occupies[p] == static_cast<int>(h + 1)) levels[1].push_back(BodyAt(static_cast<int>(p)));
+    }
+    for (std::size_t p = 0; p < 9; ++p) {
+      if (std::find(levels[1].begin(), levels[1].end(), star[p]) != levels[1].end()) {
+        levels[0].push_back(BodyAt(static_cast<int>(p)));
+      }
+      if (star[p] == owner[h]) levels[2].push_back(BodyAt(static_cast<int>(p)));
+    }
+    levels[3] = {owner[h]};
+  }
+  return s;
+}
+
 }  // namespace orvane

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -99,8 +100,9 @@ TEST(CliSensitivity, TextAndJsonSayTheSameWindows) {
   const CliRun json = RunCliProcess(With({"--sensitivity", "--json", "--dasa-at", "2030-01-01"}));
   ASSERT_EQ(json.status, 0) << json.err;
   const nlohmann::json windows = nlohmann::json::parse(json.out).at("sensitivity");
-  ASSERT_EQ(windows.size(), 16u);
+  ASSERT_EQ(windows.size(), 28u);  // 15 points, the dasa lord, 12 cusp sub lords
   EXPECT_EQ(windows[0].at("point"), "lagna");
+  EXPECT_EQ(windows[16].at("point"), "cusp 1 sub lord");
   EXPECT_EQ(windows[0].at("value"), "Cancer");
   const CliRun text = RunCliProcess(With({"--sensitivity", "--dasa-at", "2030-01-01"}));
   ASSERT_EQ(text.status, 0) << text.err;
@@ -132,9 +134,82 @@ TEST(CliKp, HousesInTheJsonAndTheKpListing) {
   // 17 May 1990 was a Thursday: Jupiter rules the day.
   EXPECT_EQ(k.at("ruling_planets").at("day_lord"), "Jupiter");
   EXPECT_EQ(k.at("ruling_planets").at("lagna_sign_lord"), "Moon");
+  ASSERT_EQ(k.at("significators").at("houses").size(), 12u);
+  ASSERT_EQ(k.at("significators").at("planets").size(), 9u);
+  // Each house's level 4 is the sign lord of its cusp.
+  for (std::size_t h = 0; h < 12; ++h) {
+    EXPECT_EQ(k.at("significators").at("houses")[h].at("levels")[3][0], k.at("cusps")[h].at("sign_lord"));
+  }
+  // Horary numbers: the ascendant is the start of the number's sub (100:
+  // 24 Leo, where Mercury's sub of Purva Phalguni begins; 249: Revati's
+  // last sub, Saturn's, from 27 Pi 53'20").
+  for (const int n : {1, 100, 249}) {
+    const CliRun h = RunCliProcess(With({"--kp-horary", std::to_string(n), "--json"}));
+    ASSERT_EQ(h.status, 0) << h.err;
+    const nlohmann::json hj = nlohmann::json::parse(h.out);
+    EXPECT_EQ(hj.at("horary_number"), n);
+    const double asc = hj.at("cusps")[0].at("longitude").get<double>();
+    EXPECT_LT(std::fabs(asc - (n == 1 ? 0.0 : n == 100 ? 144.0 : 357.8888888888889)), 1e-6) << n;
+  }
   const CliRun text = RunCliProcess(With({"--kp", "--houses", "equal"}));
   EXPECT_NE(text.out.find("KP lords: equal cusps"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Ruling planets of the chart's moment: day lord Jupiter;"), std::string::npos);
+}
+
+TEST(CliKp, KpNewAyanamsaInBothEngines) {
+  // The classic engine applies the KP (new) ayanamsa as a deviation from
+  // Lahiri; the Swiss engine by its own definition. The two engines differ
+  // by the same few arc-seconds with either ayanamsa when the deviation is
+  // right.
+  auto ascendant = [](const char* ayanamsa, const char* engine) {
+    const CliRun run = RunCliProcess(With({"--json", "--ayanamsa", ayanamsa, "--ephemeris", engine}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out).at("slots")[0].at("longitude").get<double>();
+  };
+  const double lahiri = ascendant("chitrapaksha", "swiss") - ascendant("chitrapaksha", "classic");
+  const double kpNew = ascendant("kp-new", "swiss") - ascendant("kp-new", "classic");
+  EXPECT_NEAR(kpNew, lahiri, 1.0 / 3600);
+  // 4' 36" less than Lahiri in 1990.
+  EXPECT_NEAR(ascendant("kp-new", "swiss") - ascendant("chitrapaksha", "swiss"), 276.2 / 3600, 1.0 / 3600);
+}
+
+TEST(CliJaimini, RasiDasasAndSignReadings) {
+  struct Case {
+    const char* name;
+    std::size_t periods;
+  };
+  const Case cases[] = {{"chara", 24},  {"narayana", 24},       {"sthira", 12}, {"shoola", 12},
+                        {"niryana-shoola", 12}, {"drig", 24}, {"navamsa", 12}};
+  for (const Case& c : cases) {
+    const CliRun run = RunCliProcess(With({"--rasi-dasa", c.name, "--json"}));
+    ASSERT_EQ(run.status, 0) << c.name << run.err;
+    const nlohmann::json d = nlohmann::json::parse(run.out).at("rasi_dasa");
+    EXPECT_EQ(d.at("system"), c.name);
+    const nlohmann::json& periods = d.at("periods");
+    ASSERT_EQ(periods.size(), c.periods) << c.name;
+    EXPECT_EQ(periods[0].at("start"), "1990-05-17") << c.name;
+    EXPECT_EQ(periods[0].at("sign"), d.at("start"));
+    std::set<std::string> signs;
+    for (std::size_t i = 0; i < 12; ++i) signs.insert(periods[i].at("sign").get<std::string>());
+    EXPECT_EQ(signs.size(), 12u) << c.name << ": each sign once a cycle";
+    for (std::size_t i = 1; i < periods.size(); ++i) {
+      EXPECT_EQ(periods[i].at("start"), periods[i - 1].at("end")) << c.name << " " << i;
+    }
+    const nlohmann::json& subs = periods[0].at("antardasas");
+    ASSERT_EQ(subs.size(), 12u);
+    EXPECT_EQ(subs[0].at("start"), periods[0].at("start"));
+    EXPECT_EQ(subs[11].at("end"), periods[0].at("end"));
+    const CliRun text = RunCliProcess(With({"--rasi-dasa", c.name}));
+    EXPECT_NE(text.out.find("Starts from " + d.at("start").get<std::string>()), std::string::npos) << text.out;
+  }
+  const CliRun j = RunCliProcess(With({"--jaimini", "--json"}));
+  ASSERT_EQ(j.status, 0) << j.err;
+  const nlohmann::json jaimini = nlohmann::json::parse(j.out);
+  ASSERT_EQ(jaimini.at("houses").size(), 12u);
+  EXPECT_EQ(jaimini.at("houses")[0].at("sign"), "Cancer");
+  // A movable sign aspects the fixed signs but Leo beside it.
+  EXPECT_EQ(jaimini.at("houses")[0].at("aspects_signs"), (nlohmann::json{"Scorpio", "Aquarius", "Taurus"}));
+  EXPECT_EQ(jaimini.at("karakamsa").at("planets").size(), 9u);
 }
 
 TEST(CliYogas, OptionsRefusedWithAMessage) {
@@ -152,6 +227,14 @@ TEST(CliYogas, OptionsRefusedWithAMessage) {
       {With({"--houses", "placidus"}), "--houses goes with --json or --kp"},
       {With({"--json", "--houses", "topocentric"}), "--houses takes placidus, koch, porphyry"},
       {With({"--kp", "--yogas"}), "--kp excludes --section"},
+      {With({"--json", "--ayanamsa", "custom"}), "--ayanamsa takes chitrapaksha, raman"},
+      {With({"--kp-horary", "250"}), "--kp-horary takes a number 1..249"},
+      {With({"--kp-horary", "5", "--houses", "koch"}), "--kp-horary takes Placidus cusps"},
+      {With({"--rasi-dasa", "kalachakra"}), "--rasi-dasa takes chara, narayana, sthira"},
+      {With({"--rasi-dasa", "narayana", "--chara-direction", "lagna"}), "--chara-direction goes with --rasi-dasa chara"},
+      {With({"--rasi-dasa", "chara", "--chara-direction", "tenth"}), "--chara-direction takes ninth or lagna"},
+      {With({"--jaimini", "--kp"}), "--jaimini excludes --section"},
+      {With({"--rasi-dasa", "chara", "--section", "4"}), "--rasi-dasa excludes --section"},
       {{"--date", "1990-05-17", "--time", "10:30", "--lat", "70:00N", "--json", "--houses", "koch"},
        "Koch houses are not defined inside the polar circles (latitude 70)"},
   };

@@ -47,6 +47,14 @@ TEST(ChartHouses, QuadrantCuspOneIsTheChartsAscendant) {
         ASSERT_TRUE(ChartHouseCusps(*chart, settings, system, cusps, &error)) << error;
         EXPECT_LT(Arc(cusps.cusp[0], chart->AscendantLongitude()) * 3600, 1e-6) << HouseSystemName(system);
       }
+      // Whole-sign and equal houses from the same (sidereal) ascendant: the
+      // 1st whole-sign house is the lagna's sidereal sign.
+      HouseCusps whole, equal;
+      ASSERT_TRUE(ChartHouseCusps(*chart, settings, HouseSystem::kWholeSign, whole, nullptr));
+      ASSERT_TRUE(ChartHouseCusps(*chart, settings, HouseSystem::kEqual, equal, nullptr));
+      EXPECT_DOUBLE_EQ(whole.cusp[0], 30.0 * ToInt(chart->AscendantSign()));
+      EXPECT_DOUBLE_EQ(whole.cusp[5], std::fmod(30.0 * (ToInt(chart->AscendantSign()) + 5), 360.0));
+      EXPECT_LT(Arc(equal.cusp[0], chart->AscendantLongitude()) * 3600, 1e-6);
     }
   }
 }

@@ -69,10 +69,11 @@ const std::vector<Layer>& Layers() {
       {"compute", {"yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"match", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"transit", {"compute", "vedic", "chart", "engine", "io", "report"}},
+      {"jaimini", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"library", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"},
        {"sqlite3.h", "unistd.h"}},
       {"cli",
-       {"library", "yoga", "match", "transit", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
+       {"library", "yoga", "match", "transit", "jaimini", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
        {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
   };
   return layers;

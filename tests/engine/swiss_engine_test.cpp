@@ -180,6 +180,7 @@ TEST(SwissEngine, AyanamsaChoices) {
       {"Chitrapaksha", AyanamsaChoice::kChitrapaksha, 0, "-sid1", 0},
       {"Raman", AyanamsaChoice::kRaman, -87, "-sid3", 0},
       {"Krishnamurti", AyanamsaChoice::kKrishnamurti, -6, "-sid5", 0},
+      {"KP new", AyanamsaChoice::kKpNew, -4.6, "-sid45", 0},
       {"Usha-Shashi", AyanamsaChoice::kUshaShashi, 0, "-sid4", 0},
       {"Fagan/Bradley", AyanamsaChoice::kFaganBradley, 53, "-sid0", 0},
       {"Deva-datta", AyanamsaChoice::kDevadatta, -60, "-sid1", 1.0},

@@ -3,8 +3,12 @@
 // period running on the given day is highlighted and opened, the keyboard
 // moves through the tree, and a Tajaka chart gets the natal-only message.
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
+#include <nlohmann/json.hpp>
+#include <map>
 #include <regex>
 
 #include "../common/cli_process.h"
@@ -132,6 +136,67 @@ TEST_F(DasaBrowserTest, DatesAreThoseOrvaneCliPrints) {
       for (int p = 0; p + 1 < 9; ++p) EXPECT_EQ(antardasa->child(p)->text(2), antardasa->child(p + 1)->text(1));
       EXPECT_EQ(antardasa->child(8)->text(2), antardasa->text(2));
     }
+  }
+}
+
+// Every other system's main periods start on the dates orvane-cli prints:
+// the nakshatra dasas' listings (the first main period at birth), the
+// Kalachakra listing's signs, the rasi dasas' JSON.
+TEST_F(DasaBrowserTest, EverySystemListsTheDatesOrvaneCliPrints) {
+  CDasaBrowser* browser = OpenBrowser();
+  ASSERT_NE(browser, nullptr);
+  QComboBox* systems = browser->systemBox();
+  ASSERT_GE(systems->count(), 20);
+  auto show = [&](const QString& name) {
+    const int index = systems->findText(name);
+    EXPECT_GE(index, 0) << name.toStdString();
+    browser->ShowSystem(index);
+    EXPECT_TRUE(browser->windowTitle().startsWith(name + QStringLiteral(" dasa")));
+    return browser->tree();
+  };
+  struct Nakshatra {
+    const char* name;
+    const char* section;
+  };
+  for (const Nakshatra& n : {Nakshatra{"Yogini", "2"}, Nakshatra{"Ashtottari", "37"}, Nakshatra{"Dwadasottari", "32"},
+                             Nakshatra{"Tithi Yogini", "40"}}) {
+    SCOPED_TRACE(n.name);
+    QTreeWidget* tree = show(QString::fromLatin1(n.name));
+    const Listing listed = ParseListing(Cli({"--section", n.section}));
+    ASSERT_EQ(static_cast<std::size_t>(tree->topLevelItemCount()), listed.size());
+    for (int m = 0; m < tree->topLevelItemCount(); ++m) ExpectRow(tree->topLevelItem(m), listed[static_cast<std::size_t>(m)][0]);
+    EXPECT_EQ(tree->topLevelItem(0)->text(3), QStringLiteral("0.0"));  // the native's age at the first period
+    EXPECT_TRUE(browser->note()->text().contains(QStringLiteral("Balance at birth: ")));
+  }
+  {
+    QTreeWidget* tree = show(QStringLiteral("Kalachakra"));
+    const std::string text = Cli({"--section", "1"});
+    // "Cn 1990-05-17" at the left margin: each main period's sign and start.
+    static const std::regex main("\\n(Ar|Ta|Ge|Cn|Le|Vi|Li|Sc|Sg|Cp|Aq|Pi) (\\d{4}-\\d\\d-\\d\\d)");
+    int m = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), main); it != std::sregex_iterator(); ++it, ++m) {
+      ASSERT_LT(m, tree->topLevelItemCount());
+      EXPECT_EQ(tree->topLevelItem(m)->text(1).toStdString(), (*it)[2].str());
+      static const std::map<std::string, QString> kSign = {
+          {"Ar", "Aries"}, {"Ta", "Taurus"},  {"Ge", "Gemini"},      {"Cn", "Cancer"},    {"Le", "Leo"},      {"Vi", "Virgo"},
+          {"Li", "Libra"}, {"Sc", "Scorpio"}, {"Sg", "Sagittarius"}, {"Cp", "Capricorn"}, {"Aq", "Aquarius"}, {"Pi", "Pisces"}};
+      EXPECT_EQ(tree->topLevelItem(m)->text(0), kSign.at((*it)[1].str()));
+    }
+    EXPECT_EQ(m, tree->topLevelItemCount());
+  }
+  {
+    QTreeWidget* tree = show(QStringLiteral("Chara (Jaimini)"));
+    const nlohmann::json dasa = nlohmann::json::parse(Cli({"--rasi-dasa", "chara", "--json"})).at("rasi_dasa");
+    int m = 0;
+    for (const nlohmann::json& p : dasa.at("periods")) {
+      if (p.at("years").get<double>() <= 0) continue;
+      ASSERT_LT(m, tree->topLevelItemCount());
+      EXPECT_EQ(tree->topLevelItem(m)->text(0).toStdString(), p.at("sign").get<std::string>());
+      EXPECT_EQ(tree->topLevelItem(m)->text(1).toStdString(), p.at("start").get<std::string>());
+      EXPECT_EQ(tree->topLevelItem(m)->childCount(), 12);
+      ++m;
+    }
+    EXPECT_EQ(m, tree->topLevelItemCount());
   }
 }
 
@@ -271,6 +336,11 @@ TEST_F(DasaBrowserTest, SavePictureForReview) {
   ASSERT_NE(browser, nullptr);
   QCoreApplication::processEvents();
   EXPECT_TRUE(browser->grab().save(folder + QStringLiteral("/dasa_browser.png")));
+  browser->ShowSystem(browser->systemBox()->findText(QStringLiteral("Narayana (Jaimini)")));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(browser->grab().save(folder + QStringLiteral("/dasa_browser_narayana.png")));
+  browser->ShowSystem(browser->systemBox()->findText(QStringLiteral("Yogini")));
+  EXPECT_TRUE(browser->grab().save(folder + QStringLiteral("/dasa_browser_yogini.png")));
 }
 
 }  // namespace

@@ -16,11 +16,14 @@
 #include <functional>
 
 #include "app/dasa_browser.h"
+#include "app/kp_window.h"
 #include "app/match_commands.h"
 #include "app/match_window.h"
 #include "app/report_window.h"
+#include "app/time_shift_window.h"
 #include "app/transit_window.h"
 #include "app/user_guide.h"
+#include "app/yoga_window.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/preference_dlgs.h"
 #include "dialogs/title_dlg.h"
@@ -126,6 +129,12 @@ TEST_F(OnThisScreen, EveryWindowAndDialogFits) {
   ExpectFits(view->dasaBrowser(), "dasa_browser");
   view->OnReportSections();
   ExpectFits(view->reportWindow(), "report_sections");
+  view->OnYogas();
+  ExpectFits(view->yogaWindow(), "yogas");
+  view->OnKp();
+  ExpectFits(view->kpWindow(), "kp");
+  view->OnTimeShift();
+  ExpectFits(view->timeShiftWindow(), "birth_time");
   ExpectFits(OpenMatchWindow(frame, WriteFile(QStringLiteral("charts/bride.orv"),
                                               "1\n1\n1975\n10.0000\n-5.30\n-80.17\n13.05\n")),
              "match");

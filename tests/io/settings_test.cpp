@@ -230,7 +230,8 @@ TEST(ParseSettings, DamagedValues) {
   };
   const Case cases[] = {
       {1, "x", kKeepsCurrent},        {1, "2.5", kKeepsCurrent},       {1, "5", kTakesDefault},
-      {1, "-1", kTakesDefault},       {1, "4", kReadsFile},            {2, "8", kTakesDefault},
+      {1, "-1", kTakesDefault},       {1, "4", kReadsFile},            {2, "9", kTakesDefault},
+      {2, "8", kReadsFile},
       {3, "0", kTakesDefault},        {3, "2", kTakesDefault},         {3, "1", kReadsFile},
       {4, "31", kTakesDefault},       {4, "1000.000000", kReadsFile},  {4, "999", kTakesDefault},
       {4, "nan", kKeepsCurrent},      {5, "60.000001", kTakesDefault}, {6, "-0.5", kTakesDefault},

@@ -65,3 +65,42 @@ TEST(Kp, TheSubTableCoversTheZodiacIn249Subs) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(Kp, FourLevelSignificators) {
+  // Equal cusps from 0 Aries: house h is sign h. The Sun at 15 Aries (in
+  // Bharani, Venus' star), the Moon at 5 Taurus (Krittika, the Sun's star),
+  // Venus at 20 Capricorn (Shravana, the Moon's star), the rest parked in
+  // Virgo (Hasta, the Moon's star) and Rahu at 10 Gemini (Ardra, its own).
+  std::array<double, 12> cusps{};
+  for (std::size_t h = 0; h < 12; ++h) cusps[h] = 30.0 * static_cast<double>(h);
+  std::array<double, 9> at = {15, 35, 165, 165, 165, 290, 165, 70, 250};
+  const KpSignificators s = KpSignificatorsOf(cusps, at);
+  EXPECT_EQ(s.occupies[IndexOf(Body::kSun)], 1);
+  EXPECT_EQ(s.occupies[IndexOf(Body::kVenus)], 10);
+  // House 1 (Aries, Mars'): its occupant the Sun; the Moon is in the Sun's
+  // star; no graha is in Mars' star; Mars is its lord.
+  EXPECT_EQ(s.house[0][0], std::vector<Body>{Body::kMoon});
+  EXPECT_EQ(s.house[0][1], std::vector<Body>{Body::kSun});
+  EXPECT_TRUE(s.house[0][2].empty());
+  EXPECT_EQ(s.house[0][3], std::vector<Body>{Body::kMars});
+  // The Sun: its star lord Venus is in house 10 and owns 2 and 7; the Sun
+  // is in house 1 and owns 5.
+  const auto& sun = s.planet[IndexOf(Body::kSun)];
+  EXPECT_EQ(sun[0], std::vector<int>{10});
+  EXPECT_EQ(sun[1], std::vector<int>{1});
+  EXPECT_EQ(sun[2], (std::vector<int>{2, 7}));
+  EXPECT_EQ(sun[3], std::vector<int>{5});
+  // Rahu in Gemini stands for Mercury: Mercury's houses are its level 4.
+  EXPECT_EQ(s.planet[IndexOf(Body::kRahu)][3], (std::vector<int>{3, 6}));
+  // A cusp list that wraps through Aries: a graha at 2 degrees is in the
+  // house whose cusp is at 350.
+  for (std::size_t h = 0; h < 12; ++h) cusps[h] = std::fmod(350.0 + 30.0 * static_cast<double>(h), 360.0);
+  at[0] = 2;
+  EXPECT_EQ(KpSignificatorsOf(cusps, at).occupies[0], 1);
+}
+
+}  // namespace
+}  // namespace orvane
