@@ -113,8 +113,8 @@ constexpr std::array<ViewCommand, 34> kViewCommands = {{
      QT_TRANSLATE_NOOP("Orvane", "Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart"),
      &ChartView::OnKp, G::kReports, I::kNone, false},
     {32968, 0, QT_TRANSLATE_NOOP("Orvane", "Birth &time..."), nullptr, "Ctrl+Shift+T",
-     QT_TRANSLATE_NOOP("Orvane", "Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, ")
-     QT_TRANSLATE_NOOP("Orvane", "and shift the time to recast the chart"),
+     QT_TRANSLATE_NOOP("Orvane", "Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp "
+                                 "sub lords change, and shift the time to recast the chart"),
      &ChartView::OnTimeShift, G::kReports, I::kNone, false},
     // The screen's scale: fitted to the window by default.
     {32960, 0, QT_TRANSLATE_NOOP("Orvane", "Zoom &In"), nullptr, "Ctrl++", QT_TRANSLATE_NOOP("Orvane", "Show the screen larger"), &ChartView::ZoomIn, G::kZoom, I::kNone,

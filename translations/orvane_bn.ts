@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>এর জন্ম তথ্য কোষ্ঠী তৈরির সীমার বাইরে।</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>বিংশোত্তরী দশা - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>কাল</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>শুরু</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>শেষ</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>আজ চলছে</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>জন্মের আগে শেষ</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>মহাদশা, অন্তর্দশা ও প্রত্যন্তর্দশা। আজ (%1) চলমানগুলি চিহ্নিত। উপর ও নিচ সরায়, ডান একটি কাল খোলে, বাম বন্ধ করে।</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan-এর "Orvane Lite"-এ স্বাগত!</translation>
         </message>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>অংশ</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>কেপি ও ভাব(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>কোনো ভাব পদ্ধতির ভাবারম্ভ তাদের কেপি অধিপতি ও কারক সহ, এবং ভাব চলিত চক্র দেখান</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>জন্ম সময়(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>কেপি (নতুন) অয়নাংশ</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>লগ্ন, বর্গের লগ্ন বা ভাবারম্ভের উপ-অধিপতি বদলানোর আগে জন্ম সময় কতটা সরতে পারে দেখান, এবং সময় সরিয়ে কোষ্ঠী আবার তৈরি করুন</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>বাতিল</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 ব %2 মা %3 দি</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>জন্মে অবশিষ্ট: %1, %2।</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>মহাদশা, অন্তর্দশা ও প্রত্যন্তর্দশা।</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>মহাদশা ও উপকাল।</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>রাশি: মহাদশা ও উপকাল।</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (জৈমিনি)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 থেকে, %2; মহাদশা ও অন্তর্দশা।</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>সামনের দিকে</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>পেছনের দিকে</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1-এর বেশি</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>ষষ্ট্যংশ</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>বিংশোত্তরী</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>কালচক্র</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>চর</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>নারায়ণ</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>স্থির</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>শূল</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>নির্যাণ শূল</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>দৃক</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>যোগিনী</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>অষ্টোত্তরী</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>তিথি যোগিনী</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>তিথি অষ্টোত্তরী</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>দ্বিসপ্ততি সম</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>ষট্‌ত্রিংশৎ সম</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>দ্বাদশোত্তরী</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>চতুরশীতি সম</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>শতাব্দিকা</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>ষোড়শোত্তরী</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>পঞ্চোত্তরী</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>সুইস এফিমেরিস</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>কাল</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>শুরু</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>শেষ</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>বয়স</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>কাল শুরুর সময় জাতকের বয়স (বছরে)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>দশা(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>আজ (%1) চলমানগুলি চিহ্নিত। উপর ও নিচ সরায়, ডান একটি কাল খোলে, বাম বন্ধ করে।</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 দশা - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>আজ চলছে</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>জন্মের আগে শেষ</translation>
         </message>
     </context>
     <context>
@@ -2255,6 +2409,189 @@ Orvane Lite বন্ধ না হওয়া পর্যন্ত সেগ�
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>কিছু নয়</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>কেপি প্রশ্ন সংখ্যা 1..249: যে ভাবারম্ভের লগ্ন সেই উপ-এর শুরু</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>ভাব পদ্ধতি(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>প্রশ্ন সংখ্যা(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>ভাব চলিত চক্র</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>ভাবারম্ভের কেপি অধিপতি</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>ভাবারম্ভ</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>অবস্থান</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>রাশি অধিপতি</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>নক্ষত্র অধিপতি</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>উপ অধিপতি</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>উপ-উপ অধিপতি</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>গ্রহের কেপি অধিপতি</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>গ্রহ</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ভাব</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>ভাবের কারক</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>স্তর 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>স্তর 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>স্তর 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>স্তর 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>গ্রহের কারকত্ব</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>ভাবস্থ গ্রহের নক্ষত্রে থাকা গ্রহ</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>ভাবস্থ গ্রহ</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>ভাবেশের নক্ষত্রে থাকা গ্রহ</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>ভাবেশ</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>এর নক্ষত্র অধিপতির ভাব</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>এর অবস্থানের ভাব</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>এর নক্ষত্র অধিপতির অধীন ভাব</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>এর অধীন ভাব (রাহু ও কেতু: তাদের রাশির অধিপতির)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>রাহু ও কেতু তাদের রাশির অধিপতির ভাবের অধিপতি</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>স্তর 1: ভাবস্থ গ্রহের নক্ষত্রে · 2: ভাবস্থ গ্রহ
+3: অধিপতির নক্ষত্রে · 4: অধিপতি</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>স্তর 1: নক্ষত্র অধিপতির ভাব · 2: নিজের ভাব
+3: নক্ষত্র অধিপতির অধীন ভাব · 4: নিজের অধীন ভাব</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>ভাবারম্ভ(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>গ্রহ(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>ভাব কারক(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>গ্রহ কারকত্ব(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>কেপি ও ভাব - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>প্রশ্ন সংখ্যা %1-এর প্লাসিডাস ভাবারম্ভ</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 ভাবারম্ভ</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, কোষ্ঠীর অয়নাংশে নিরয়ন।</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>ভাব চলিত (প্রশ্ন %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>ভাব চলিত (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (ব)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>কোষ্ঠীর মুহূর্তের শাসক গ্রহ: বার অধিপতি %1; লগ্ন রাশি অধিপতি %2, নক্ষত্র অধিপতি %3; চন্দ্র রাশি অধিপতি %4, নক্ষত্র অধিপতি %5।</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite বন্ধ না হওয়া পর্যন্ত সেগ�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>দ্বিতীয়বার চালু করলে আসা ফাইল প্রোগ্রাম নিতে পারে না: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>জন্ম সময় %1 সরান</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>লেখা সময়ে ফিরুন(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>জন্ম সময়ের সরণ</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>প্রতিটি বিন্দু বদলানোর আগে জন্ম সময় কতটা সরতে পারে</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>বিন্দু</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>এখন</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>পেছনে এতটা থাকে</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>সামনে এতটা থাকে</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>জন্ম সময় %1 (লেখা সময় থেকে %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>জন্ম সময় - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: প্রতিটি বিন্দু বদলানোর আগে জন্ম সময় দুই দিকে কতটা সরতে পারে। বোতাম বা স্লাইডারে সময় সরান; প্রতি ধাপে কোষ্ঠীর উইন্ডো আবার তৈরি হয়।</translation>
         </message>
     </context>
     <context>

@@ -196,34 +196,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Period</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation type="unfinished" />
         </message>
@@ -1303,6 +1275,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1328,6 +1320,49 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
         <message>
             <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>forward</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>backward</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>more than %1</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1739,6 +1774,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1784,6 +1895,49 @@ population %7</source>
         <name>orvane::CChildFrame</name>
         <message>
             <source>Swiss Ephemeris</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Age</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ended before birth</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -2201,6 +2355,187 @@ They stay in effect until Orvane Lite is closed.</source>
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>House</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2295,6 +2630,53 @@ They stay in effect until Orvane Lite is closed.</source>
         </message>
         <message>
             <source>The program cannot accept files from a second start: %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Point</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Now</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>તેની જન્મ વિગત કુંડળી બની શકે તે મર્યાદા બહાર છે.</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>વિંશોત્તરી દશા - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>સમયગાળો</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>શરૂ</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>અંત</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>આજે ચાલુ</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>જન્મ પહેલાં પૂરી</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>મહાદશા, અંતર્દશા અને પ્રત્યંતર્દશા. આજે (%1) ચાલતા સમયગાળા ઉઠાવ્યા છે. ઉપર અને નીચે ખસે છે, જમણી કળ સમયગાળો ખોલે છે, ડાબી બંધ કરે છે.</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan ના "Orvane Lite" માં આપનું સ્વાગત છે!</translation>
         </message>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>અંશ</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>કેપી અને ભાવ(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>કોઈ ભાવ પદ્ધતિના ભાવારંભ તેમના કેપી સ્વામી અને કારકો સાથે, અને ભાવ ચલિત કુંડળી બતાવો</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>જન્મ સમય(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>કેપી (નવો) અયનાંશ</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>લગ્ન, વર્ગોના લગ્ન કે ભાવારંભના ઉપ-સ્વામી બદલાય તે પહેલાં જન્મ સમય કેટલો ખસી શકે તે બતાવો, અને સમય ખસેડી કુંડળી ફરી બનાવો</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>રદ કરો</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 વ %2 મા %3 દિ</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>જન્મ સમયે બાકી: %1, %2.</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>મહાદશા, અંતર્દશા અને પ્રત્યંતર્દશા.</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>મહાદશા અને ઉપ-સમયગાળા.</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>રાશિઓ: મહાદશા અને ઉપ-સમયગાળા.</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (જૈમિની)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 થી, %2; મહાદશા અને અંતર્દશા.</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>આગળ</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>પાછળ</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 થી વધુ</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>ષષ્ટ્યંશ</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>વિંશોત્તરી</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>કાલચક્ર</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>ચર</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>નારાયણ</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>સ્થિર</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>શૂલ</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>નિર્યાણ શૂલ</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>દૃગ</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>યોગિની</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>અષ્ટોત્તરી</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>તિથિ યોગિની</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>તિથિ અષ્ટોત્તરી</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>દ્વિસપ્તતિ સમ</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>ષટ્ત્રિંશત્ સમ</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>દ્વાદશોત્તરી</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>ચતુરશીતિ સમ</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>શતાબ્દિકા</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>ષોડશોત્તરી</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>પંચોત્તરી</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>સ્વિસ એફેમેરિસ</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>સમયગાળો</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>શરૂ</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>અંત</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>ઉંમર</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>સમયગાળો શરૂ થાય ત્યારે જાતકની ઉંમર (વર્ષમાં)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>દશા(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>આજે (%1) ચાલતા સમયગાળા ઉઠાવ્યા છે. ઉપર અને નીચે ખસે છે, જમણી કળ સમયગાળો ખોલે છે, ડાબી બંધ કરે છે.</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 દશા - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>આજે ચાલુ</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>જન્મ પહેલાં પૂરી</translation>
         </message>
     </context>
     <context>
@@ -2255,6 +2409,189 @@ Orvane Lite બંધ થાય ત્યાં સુધી તે લાગુ
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>કોઈ નહીં</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>કેપી પ્રશ્ન ક્રમાંક 1..249: જેનું લગ્ન તે ઉપનો આરંભ છે તે ભાવારંભ</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>ભાવ પદ્ધતિ(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>પ્રશ્ન ક્રમાંક(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>ભાવ ચલિત કુંડળી</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>ભાવારંભના કેપી સ્વામી</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>ભાવારંભ</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>સ્થાન</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>રાશિ સ્વામી</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>નક્ષત્ર સ્વામી</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>ઉપ સ્વામી</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>ઉપ-ઉપ સ્વામી</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>ગ્રહોના કેપી સ્વામી</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ગ્રહ</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ભાવ</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>ભાવોના કારક</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>સ્તર 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>સ્તર 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>સ્તર 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>સ્તર 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>ગ્રહોનું કારકત્વ</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>ભાવમાં રહેલા ગ્રહોનાં નક્ષત્રોમાં રહેલા ગ્રહો</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>ભાવમાં રહેલા ગ્રહો</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>ભાવેશના નક્ષત્રમાં રહેલા ગ્રહો</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>ભાવેશ</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>તેના નક્ષત્ર સ્વામીનો ભાવ</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>તે જે ભાવમાં છે</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>તેના નક્ષત્ર સ્વામીની માલિકીના ભાવ</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>તેની માલિકીના ભાવ (રાહુ અને કેતુ: તેમની રાશિના સ્વામીના)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>રાહુ અને કેતુ પોતાની રાશિના સ્વામીના ભાવોના સ્વામી છે</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>સ્તર 1: ભાવસ્થ ગ્રહોનાં નક્ષત્રોમાં · 2: ભાવસ્થ ગ્રહો
+3: સ્વામીના નક્ષત્રમાં · 4: સ્વામી</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>સ્તર 1: નક્ષત્ર સ્વામીનો ભાવ · 2: પોતાનો ભાવ
+3: નક્ષત્ર સ્વામીના ભાવ · 4: પોતાના ભાવ</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>ભાવારંભ(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>ગ્રહો(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>ભાવ કારક(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>ગ્રહ કારકત્વ(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>કેપી અને ભાવ - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>પ્રશ્ન ક્રમાંક %1 ના પ્લેસિડસ ભાવારંભ</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 ભાવારંભ</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, કુંડળીના અયનાંશથી નિરયન.</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>ભાવ ચલિત (પ્રશ્ન %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>ભાવ ચલિત (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (વ)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>કુંડળીની ક્ષણના શાસક ગ્રહો: વાર સ્વામી %1; લગ્ન રાશિ સ્વામી %2, નક્ષત્ર સ્વામી %3; ચંદ્ર રાશિ સ્વામી %4, નક્ષત્ર સ્વામી %5.</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite બંધ થાય ત્યાં સુધી તે લાગુ
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>બીજી વાર શરૂ કરતાં આવતી ફાઇલો પ્રોગ્રામ સ્વીકારી શકતો નથી: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>જન્મ સમય %1 ખસેડો</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>દાખલ કરેલા સમય પર પાછા(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>જન્મ સમયનું ખસવું</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>દરેક બિંદુ બદલાય તે પહેલાં જન્મ સમય કેટલો ખસી શકે</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>બિંદુ</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>હમણાં</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>પાછળ આટલું ટકે છે</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>આગળ આટલું ટકે છે</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>જન્મ સમય %1 (દાખલ કરેલા સમયથી %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>જન્મ સમય - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: દરેક બિંદુ બદલાય તે પહેલાં જન્મ સમય બંને તરફ કેટલો ખસી શકે. બટનો કે સ્લાઇડરથી સમય ખસેડો; દરેક પગલે કુંડળીની બારી ફરી બને છે.</translation>
         </message>
     </context>
     <context>

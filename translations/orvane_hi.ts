@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>इसका जन्म विवरण उस सीमा से बाहर है जिसमें कुंडली बन सकती है।</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>विंशोत्तरी दशा - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>अवधि</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>आरंभ</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>अंत</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>आज चल रही</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>जन्म से पहले समाप्त</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>महादशाएँ, अन्तर्दशाएँ और प्रत्यन्तर्दशाएँ। आज (%1) चल रही अवधियाँ उभारी गई हैं। ऊपर और नीचे से चलें, दायाँ अवधि खोलता है, बायाँ बंद करता है।</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan के "Orvane Lite" में आपका स्वागत है!</translation>
         </message>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>अंश</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>केपी और भाव(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>किसी भाव पद्धति के भावारंभ उनके केपी स्वामियों और कारकों सहित, और भाव चलित कुंडली दिखाएँ</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>जन्म समय(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>केपी (नया) अयनांश</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>दिखाएँ कि लग्न, वर्गों के लग्न या भावारंभ के उप-स्वामी बदलने से पहले जन्म समय कितना खिसक सकता है, और समय खिसकाकर कुंडली फिर बनाएँ</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>रद्द करें</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 व %2 मा %3 दि</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>जन्म के समय शेष: %1, %2।</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>महादशाएँ, अन्तर्दशाएँ और प्रत्यन्तर्दशाएँ।</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>महादशाएँ और उप-अवधियाँ।</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>राशियाँ: महादशाएँ और उप-अवधियाँ।</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (जैमिनी)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 से, %2; महादशाएँ और अन्तर्दशाएँ।</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>क्रम से</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>उल्टे क्रम से</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 से अधिक</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>षष्ट्यंश</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>विंशोत्तरी</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>कालचक्र</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>चर</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>नारायण</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>स्थिर</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>शूल</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>निर्याण शूल</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>दृग</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>योगिनी</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>अष्टोत्तरी</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>तिथि योगिनी</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>तिथि अष्टोत्तरी</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>द्विसप्तति सम</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>षट्त्रिंशत् सम</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>द्वादशोत्तरी</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>चतुरशीति सम</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>शताब्दिका</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>षोडशोत्तरी</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>पंचोत्तरी</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>स्विस एफेमेरिस</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>अवधि</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>आरंभ</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>अंत</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>आयु</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>अवधि आरंभ होने पर जातक की आयु (वर्षों में)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>दशा(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>आज (%1) चल रही अवधियाँ उभारी गई हैं। ऊपर और नीचे से चलें, दायाँ अवधि खोलता है, बायाँ बंद करता है।</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 दशा - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>आज चल रही</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>जन्म से पहले समाप्त</translation>
         </message>
     </context>
     <context>
@@ -2255,6 +2409,189 @@ They stay in effect until Orvane Lite is closed.</source>
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>कोई नहीं</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>केपी प्रश्न संख्या 1..249: वे भावारंभ जिनका लग्न उस उप का आरंभ है</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>भाव पद्धति(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>प्रश्न संख्या(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>भाव चलित कुंडली</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>भावारंभों के केपी स्वामी</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>भावारंभ</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>स्थिति</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>राशि स्वामी</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>नक्षत्र स्वामी</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>उप स्वामी</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>उप-उप स्वामी</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>ग्रहों के केपी स्वामी</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ग्रह</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>भाव</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>भावों के कारक</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>स्तर 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>स्तर 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>स्तर 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>स्तर 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>ग्रहों के कारकत्व</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>भाव में स्थित ग्रहों के नक्षत्रों में स्थित ग्रह</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>भाव में स्थित ग्रह</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>भावेश के नक्षत्र में स्थित ग्रह</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>भावेश</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>इसके नक्षत्र स्वामी का भाव</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>इसका भाव</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>इसके नक्षत्र स्वामी के स्वामित्व के भाव</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>इसके स्वामित्व के भाव (राहु और केतु: उनकी राशि के स्वामी के)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>राहु और केतु अपनी राशि के स्वामी के भावों के स्वामी होते हैं</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>स्तर 1: भावस्थ ग्रहों के नक्षत्रों में · 2: भावस्थ ग्रह
+3: भावेश के नक्षत्र में · 4: भावेश</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>स्तर 1: नक्षत्र स्वामी का भाव · 2: अपना भाव
+3: नक्षत्र स्वामी के भाव · 4: अपने भाव</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>भावारंभ(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>ग्रह(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>भाव कारक(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>ग्रह कारकत्व(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>केपी और भाव - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>प्रश्न संख्या %1 के प्लेसिडस भावारंभ</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 भावारंभ</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, कुंडली के अयनांश से निरयन।</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>भाव चलित (प्रश्न %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>भाव चलित (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (व)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>कुंडली के क्षण के शासक ग्रह: वार स्वामी %1; लग्न राशि स्वामी %2, नक्षत्र स्वामी %3; चन्द्र राशि स्वामी %4, नक्षत्र स्वामी %5।</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ They stay in effect until Orvane Lite is closed.</source>
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>प्रोग्राम दूसरी बार शुरू करने पर आई फ़ाइलें नहीं ले सकता: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>जन्म समय %1 खिसकाएँ</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>दर्ज समय पर लौटें(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>जन्म समय का खिसकाव</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>हर बिंदु बदलने से पहले जन्म समय कितना खिसक सकता है</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>बिंदु</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>अभी</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>पीछे इतना टिकता है</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>आगे इतना टिकता है</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>जन्म समय %1 (दर्ज समय से %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>जन्म समय - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: हर बिंदु बदलने से पहले जन्म समय दोनों ओर कितना खिसक सकता है। बटनों या स्लाइडर से समय खिसकाएँ; हर कदम पर कुंडली की खिड़की फिर से बनती है।</translation>
         </message>
     </context>
     <context>

@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>ಇದರ ಜನ್ಮ ವಿವರ ಜಾತಕ ಹಾಕಬಹುದಾದ ವ್ಯಾಪ್ತಿಯ ಹೊರಗಿದೆ.</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>ವಿಂಶೋತ್ತರಿ ದಶೆ - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>ಕಾಲ</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>ಆರಂಭ</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>ಅಂತ್ಯ</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>ಇಂದು ನಡೆಯುತ್ತಿದೆ</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>ಜನನಕ್ಕೆ ಮುಂಚೆ ಮುಗಿದಿದೆ</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>ಮಹಾದಶೆ, ಅಂತರ್ದಶೆ ಮತ್ತು ಪ್ರತ್ಯಂತರ್ದಶೆಗಳು. ಇಂದು (%1) ನಡೆಯುತ್ತಿರುವವು ಎದ್ದು ಕಾಣುತ್ತವೆ. ಮೇಲೆ, ಕೆಳಗೆ ಚಲಿಸುತ್ತವೆ; ಬಲ ಕಾಲವನ್ನು ತೆರೆಯುತ್ತದೆ, ಎಡ ಮುಚ್ಚುತ್ತದೆ.</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan ಅವರ "Orvane Lite" ಗೆ ಸ್ವಾಗತ!</translation>
         </message>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>ಅಂಶ</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>ಕೆಪಿ ಮತ್ತು ಭಾವಗಳು(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>ಒಂದು ಭಾವ ಪದ್ಧತಿಯ ಭಾವಾರಂಭಗಳನ್ನು ಅವುಗಳ ಕೆಪಿ ಅಧಿಪತಿಗಳು ಮತ್ತು ಕಾರಕಗಳೊಂದಿಗೆ, ಭಾವ ಚಲಿತ ಚಕ್ರದೊಂದಿಗೆ ತೋರಿಸು</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>ಜನ್ಮ ಸಮಯ(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>ಕೆಪಿ (ಹೊಸ) ಅಯನಾಂಶ</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>ಲಗ್ನ, ವರ್ಗ ಲಗ್ನಗಳು ಅಥವಾ ಭಾವಾರಂಭದ ಉಪ ಅಧಿಪತಿಗಳು ಬದಲಾಗುವ ಮುನ್ನ ಜನ್ಮ ಸಮಯ ಎಷ್ಟು ಸರಿಯಬಹುದು ಎಂದು ತೋರಿಸಿ, ಸಮಯ ಸರಿಸಿ ಜಾತಕ ಮತ್ತೆ ಹಾಕು</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>ರದ್ದುಮಾಡು</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 ವ %2 ತಿ %3 ದಿ</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>ಜನನದಲ್ಲಿ ಶೇಷ: %1, %2.</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>ಮಹಾದಶೆ, ಅಂತರ್ದಶೆ ಮತ್ತು ಪ್ರತ್ಯಂತರ್ದಶೆಗಳು.</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>ಮಹಾದಶೆಗಳು ಮತ್ತು ಉಪ ಕಾಲಗಳು.</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>ರಾಶಿಗಳು: ಮಹಾದಶೆಗಳು ಮತ್ತು ಉಪ ಕಾಲಗಳು.</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (ಜೈಮಿನಿ)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 ರಿಂದ, %2; ಮಹಾದಶೆ ಮತ್ತು ಅಂತರ್ದಶೆಗಳು.</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>ಮುಂದಕ್ಕೆ</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>ಹಿಂದಕ್ಕೆ</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 ಕ್ಕಿಂತ ಹೆಚ್ಚು</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>ಷಷ್ಟ್ಯಂಶ</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>ವಿಂಶೋತ್ತರಿ</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>ಕಾಲಚಕ್ರ</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>ಚರ</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>ನಾರಾಯಣ</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>ಸ್ಥಿರ</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>ಶೂಲ</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>ನಿರ್ಯಾಣ ಶೂಲ</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>ದೃಕ್</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>ಯೋಗಿನಿ</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>ಅಷ್ಟೋತ್ತರಿ</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>ತಿಥಿ ಯೋಗಿನಿ</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>ತಿಥಿ ಅಷ್ಟೋತ್ತರಿ</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>ದ್ವಿಸಪ್ತತಿ ಸಮ</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>ಷಟ್‌ತ್ರಿಂಶತ್ ಸಮ</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>ದ್ವಾದಶೋತ್ತರಿ</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>ಚತುರಶೀತಿ ಸಮ</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>ಶತಾಬ್ದಿಕ</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>ಷೋಡಶೋತ್ತರಿ</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>ಪಂಚೋತ್ತರಿ</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>ಸ್ವಿಸ್ ಎಫಿಮೆರಿಸ್</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>ಕಾಲ</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>ಆರಂಭ</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>ಅಂತ್ಯ</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>ವಯಸ್ಸು</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>ಕಾಲ ಆರಂಭವಾಗುವಾಗ ಜಾತಕನ ವಯಸ್ಸು (ವರ್ಷಗಳಲ್ಲಿ)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>ದಶೆ(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>ಇಂದು (%1) ನಡೆಯುತ್ತಿರುವವು ಎದ್ದು ಕಾಣುತ್ತವೆ. ಮೇಲೆ, ಕೆಳಗೆ ಚಲಿಸುತ್ತವೆ; ಬಲ ಕಾಲವನ್ನು ತೆರೆಯುತ್ತದೆ, ಎಡ ಮುಚ್ಚುತ್ತದೆ.</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 ದಶೆ - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>ಇಂದು ನಡೆಯುತ್ತಿದೆ</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>ಜನನಕ್ಕೆ ಮುಂಚೆ ಮುಗಿದಿದೆ</translation>
         </message>
     </context>
     <context>
@@ -2255,6 +2409,189 @@ Orvane Lite ಮುಚ್ಚುವವರೆಗೆ ಅವು ಜಾರಿಯಲ್
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>ಯಾವುದೂ ಇಲ್ಲ</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>ಕೆಪಿ ಪ್ರಶ್ನ ಸಂಖ್ಯೆ 1..249: ಆ ಉಪದ ಆರಂಭವನ್ನು ಲಗ್ನವಾಗಿ ಹೊಂದಿದ ಭಾವಾರಂಭಗಳು</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>ಭಾವ ಪದ್ಧತಿ(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>ಪ್ರಶ್ನ ಸಂಖ್ಯೆ(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>ಭಾವ ಚಲಿತ ಚಕ್ರ</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>ಭಾವಾರಂಭಗಳ ಕೆಪಿ ಅಧಿಪತಿಗಳು</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>ಭಾವಾರಂಭ</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>ಸ್ಥಾನ</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>ರಾಶಿ ಅಧಿಪತಿ</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>ನಕ್ಷತ್ರ ಅಧಿಪತಿ</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>ಉಪ ಅಧಿಪತಿ</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>ಉಪ-ಉಪ ಅಧಿಪತಿ</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>ಗ್ರಹಗಳ ಕೆಪಿ ಅಧಿಪತಿಗಳು</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ಗ್ರಹ</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ಭಾವ</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>ಭಾವಗಳ ಕಾರಕಗಳು</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>ಹಂತ 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>ಹಂತ 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>ಹಂತ 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>ಹಂತ 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>ಗ್ರಹಗಳ ಕಾರಕತ್ವ</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>ಭಾವದಲ್ಲಿರುವ ಗ್ರಹಗಳ ನಕ್ಷತ್ರಗಳಲ್ಲಿರುವ ಗ್ರಹಗಳು</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>ಭಾವದಲ್ಲಿರುವ ಗ್ರಹಗಳು</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>ಭಾವಾಧಿಪತಿಯ ನಕ್ಷತ್ರದಲ್ಲಿರುವ ಗ್ರಹಗಳು</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>ಭಾವಾಧಿಪತಿ</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>ಇದರ ನಕ್ಷತ್ರ ಅಧಿಪತಿ ಇರುವ ಭಾವ</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>ಇದು ಇರುವ ಭಾವ</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>ಇದರ ನಕ್ಷತ್ರ ಅಧಿಪತಿಯ ಆಧಿಪತ್ಯದ ಭಾವಗಳು</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>ಇದರ ಆಧಿಪತ್ಯದ ಭಾವಗಳು (ರಾಹು ಮತ್ತು ಕೇತು: ಅವುಗಳ ರಾಶಿ ಅಧಿಪತಿಯವು)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>ರಾಹು ಮತ್ತು ಕೇತು ತಮ್ಮ ರಾಶಿ ಅಧಿಪತಿಯ ಭಾವಗಳ ಅಧಿಪತಿಗಳು</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>ಹಂತ 1: ಭಾವದಲ್ಲಿರುವವುಗಳ ನಕ್ಷತ್ರಗಳಲ್ಲಿ · 2: ಭಾವದಲ್ಲಿರುವವು
+3: ಅಧಿಪತಿಯ ನಕ್ಷತ್ರದಲ್ಲಿ · 4: ಅಧಿಪತಿ</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>ಹಂತ 1: ನಕ್ಷತ್ರ ಅಧಿಪತಿಯ ಭಾವ · 2: ತನ್ನ ಭಾವ
+3: ನಕ್ಷತ್ರ ಅಧಿಪತಿಯ ಭಾವಗಳು · 4: ತನ್ನ ಭಾವಗಳು</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>ಭಾವಾರಂಭಗಳು(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>ಗ್ರಹಗಳು(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>ಭಾವ ಕಾರಕಗಳು(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>ಗ್ರಹ ಕಾರಕತ್ವ(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>ಕೆಪಿ ಮತ್ತು ಭಾವಗಳು - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>ಪ್ರಶ್ನ ಸಂಖ್ಯೆ %1 ರ ಪ್ಲಾಸಿಡಸ್ ಭಾವಾರಂಭಗಳು</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 ಭಾವಾರಂಭಗಳು</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, ಜಾತಕದ ಅಯನಾಂಶದಿಂದ ನಿರಯನ.</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>ಭಾವ ಚಲಿತ (ಪ್ರಶ್ನ %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>ಭಾವ ಚಲಿತ (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (ವ)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>ಜಾತಕದ ಕ್ಷಣದ ಆಳುವ ಗ್ರಹಗಳು: ವಾರ ಅಧಿಪತಿ %1; ಲಗ್ನ ರಾಶಿ ಅಧಿಪತಿ %2, ನಕ್ಷತ್ರ ಅಧಿಪತಿ %3; ಚಂದ್ರ ರಾಶಿ ಅಧಿಪತಿ %4, ನಕ್ಷತ್ರ ಅಧಿಪತಿ %5.</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite ಮುಚ್ಚುವವರೆಗೆ ಅವು ಜಾರಿಯಲ್
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>ಎರಡನೇ ಆರಂಭದಿಂದ ಬರುವ ಕಡತಗಳನ್ನು ಪ್ರೋಗ್ರಾಂ ಸ್ವೀಕರಿಸಲಾಗದು: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>ಜನ್ಮ ಸಮಯವನ್ನು %1 ಸರಿಸು</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>ನಮೂದಿಸಿದ ಸಮಯಕ್ಕೆ ಹಿಂತಿರುಗು(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>ಜನ್ಮ ಸಮಯದ ಸರಿತ</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>ಪ್ರತಿ ಬಿಂದು ಬದಲಾಗುವ ಮುನ್ನ ಜನ್ಮ ಸಮಯ ಎಷ್ಟು ಸರಿಯಬಹುದು</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>ಬಿಂದು</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>ಈಗ</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>ಹಿಂದಕ್ಕೆ ಇಷ್ಟು ಉಳಿಯುತ್ತದೆ</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>ಮುಂದಕ್ಕೆ ಇಷ್ಟು ಉಳಿಯುತ್ತದೆ</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>ಜನ್ಮ ಸಮಯ %1 (ನಮೂದಿಸಿದ ಸಮಯದಿಂದ %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>ಜನ್ಮ ಸಮಯ - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: ಪ್ರತಿ ಬಿಂದು ಬದಲಾಗುವ ಮುನ್ನ ಜನ್ಮ ಸಮಯ ಎರಡೂ ಕಡೆ ಎಷ್ಟು ಸರಿಯಬಹುದು. ಗುಂಡಿಗಳು ಅಥವಾ ಸ್ಲೈಡರ್‌ನಿಂದ ಸಮಯ ಸರಿಸಿ; ಪ್ರತಿ ಹೆಜ್ಜೆಯಲ್ಲಿ ಜಾತಕದ ಕಿಟಕಿ ಮತ್ತೆ ಹಾಕಲಾಗುತ್ತದೆ.</translation>
         </message>
     </context>
     <context>

@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>ഇതിന്റെ ജനന വിവരം ഗ്രഹനില കുറിക്കാവുന്ന പരിധിക്ക് പുറത്താണ്.</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>വിംശോത്തരി ദശ - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>കാലം</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>ആരംഭം</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>അവസാനം</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>ഇന്ന് നടക്കുന്നു</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>ജനനത്തിനു മുമ്പ് അവസാനിച്ചു</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>മഹാദശകൾ, അപഹാരങ്ങൾ, ഛിദ്രങ്ങൾ. ഇന്ന് (%1) നടക്കുന്നവ എടുത്തുകാണിച്ചിരിക്കുന്നു. മുകളിലേക്കും താഴേക്കും നീങ്ങാം; വലത് ഒരു കാലം തുറക്കും, ഇടത് അടയ്ക്കും.</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan-ന്റെ "Orvane Lite"-ലേക്ക് സ്വാഗതം!</translation>
         </message>
@@ -259,7 +231,7 @@ Have fun with this software! May Lord Talvesh bless you!!</source>
 
 ദയവായി നിങ്ങളുടെ മുൻഗണനകൾ ശ്രദ്ധയോടെ തിരഞ്ഞെടുക്കുക.
 
-ഈ മുൻഗണനകൾ പിന്നീട് "മുൻഗണനകൾ" മെനുവിലൂടെ മാറ്റാം.
+ഈ മുൻഗണനകൾ പിന്നീട് "ക്രമീകരണം" മെനുവിലൂടെ മാറ്റാം.
 
 ഈ സോഫ്റ്റ്‌വെയർ ആസ്വദിക്കൂ! തൽവേശ് ഭഗവാൻ നിങ്ങളെ അനുഗ്രഹിക്കട്ടെ!!</translation>
         </message>
@@ -285,7 +257,7 @@ By doing this, however, you lose the ability to open an old chart file by double
             <source>Success! You have successfully set your preferences. Note that these preferences may be changed later, using the menu item "Preferences".
 
 Have fun with this software! May Lord Talvesh bless you!!</source>
-            <translation>വിജയം! നിങ്ങളുടെ മുൻഗണനകൾ വിജയകരമായി സജ്ജമാക്കി. ഇവ പിന്നീട് "മുൻഗണനകൾ" മെനുവിലൂടെ മാറ്റാം.
+            <translation>വിജയം! നിങ്ങളുടെ മുൻഗണനകൾ വിജയകരമായി സജ്ജമാക്കി. ഇവ പിന്നീട് "ക്രമീകരണം" മെനുവിലൂടെ മാറ്റാം.
 
 ഈ സോഫ്റ്റ്‌വെയർ ആസ്വദിക്കൂ! തൽവേശ് ഭഗവാൻ നിങ്ങളെ അനുഗ്രഹിക്കട്ടെ!!</translation>
         </message>
@@ -1187,7 +1159,7 @@ If you don't understand this message, don't worry. This program is doing the rig
         </message>
         <message>
             <source>A chart window can use the other engine for its own chart: Charts &gt;&gt; Swiss Ephemeris for this chart.</source>
-            <translation>ഒരു ഗ്രഹനില ജാലകത്തിന് സ്വന്തം ഗ്രഹനിലയ്ക്ക് മറ്റേ ഗണനം ഉപയോഗിക്കാം: ചക്രങ്ങൾ &gt;&gt; ഈ ഗ്രഹനിലയ്ക്ക് സ്വിസ് എഫിമെറിസ്.</translation>
+            <translation>ഒരു ഗ്രഹനില ജാലകത്തിന് സ്വന്തം ഗ്രഹനിലയ്ക്ക് മറ്റേ ഗണനം ഉപയോഗിക്കാം: ചക്രം &gt;&gt; ഈ ഗ്രഹനിലയ്ക്ക് സ്വിസ് എഫിമെറിസ്.</translation>
         </message>
         <message>
             <source>Preferences for printing</source>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>ഡിഗ്രി</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>കെപിയും ഭാവങ്ങളും(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>ഒരു ഭാവ സമ്പ്രദായത്തിലെ ഭാവാരംഭങ്ങൾ അവയുടെ കെപി അധിപന്മാരും കാരകങ്ങളുമായി, ഭാവ ചലിത ചക്രത്തോടൊപ്പം കാണിക്കുക</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>ജനന സമയം(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>കെപി (പുതിയ) അയനാംശം</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>ലഗ്നം, വർഗ ലഗ്നങ്ങൾ, ഭാവാരംഭ ഉപ അധിപന്മാർ എന്നിവ മാറുംമുമ്പ് ജനന സമയം എത്ര നീങ്ങാമെന്ന് കാണിച്ച്, സമയം നീക്കി ഗ്രഹനില വീണ്ടും കുറിക്കുക</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>റദ്ദാക്കുക</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 വ %2 മാ %3 ദി</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>ജനനത്തിലെ ശിഷ്ടം: %1, %2.</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>മഹാദശകൾ, അപഹാരങ്ങൾ, ഛിദ്രങ്ങൾ.</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>മഹാദശകളും ഉപകാലങ്ങളും.</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>രാശികൾ: മഹാദശകളും ഉപകാലങ്ങളും.</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (ജൈമിനി)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 മുതൽ, %2; മഹാദശകളും അപഹാരങ്ങളും.</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>മുന്നോട്ട്</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>പിന്നോട്ട്</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 ൽ കൂടുതൽ</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>ഷഷ്ട്യംശം</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>വിംശോത്തരി</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>കാലചക്രം</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>ചര</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>നാരായണ</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>സ്ഥിര</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>ശൂല</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>നിര്യാണ ശൂല</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>ദൃക്</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>യോഗിനി</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>അഷ്ടോത്തരി</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>തിഥി യോഗിനി</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>തിഥി അഷ്ടോത്തരി</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>ദ്വിസപ്തതി സമ</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>ഷട്ത്രിംശത് സമ</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>ദ്വാദശോത്തരി</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>ചതുരശീതി സമ</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>ശതാബ്ദിക</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>ഷോഡശോത്തരി</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>പഞ്ചോത്തരി</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>സ്വിസ് എഫിമെറിസ്</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>കാലം</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>ആരംഭം</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>അവസാനം</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>പ്രായം</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>കാലം തുടങ്ങുമ്പോൾ ജാതകന്റെ പ്രായം (വർഷങ്ങളിൽ)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>ദശ(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>ഇന്ന് (%1) നടക്കുന്നവ എടുത്തുകാണിച്ചിരിക്കുന്നു. മുകളിലേക്കും താഴേക്കും നീങ്ങാം; വലത് ഒരു കാലം തുറക്കും, ഇടത് അടയ്ക്കും.</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 ദശ - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>ഇന്ന് നടക്കുന്നു</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>ജനനത്തിനു മുമ്പ് അവസാനിച്ചു</translation>
         </message>
     </context>
     <context>
@@ -1938,11 +2092,11 @@ population %7</source>
         </message>
         <message>
             <source>&amp;Edit</source>
-            <translation>തിരുത്തുക(&amp;E)</translation>
+            <translation>തിരുത്ത്(&amp;E)</translation>
         </message>
         <message>
             <source>&amp;Charts</source>
-            <translation>ചക്രങ്ങൾ(&amp;C)</translation>
+            <translation>ചക്രം(&amp;C)</translation>
         </message>
         <message>
             <source>Matc&amp;h with...</source>
@@ -1970,7 +2124,7 @@ population %7</source>
         </message>
         <message>
             <source>&amp;Dasas</source>
-            <translation>ദശകൾ(&amp;D)</translation>
+            <translation>ദശ(&amp;D)</translation>
         </message>
         <message>
             <source>&amp;Tajaka</source>
@@ -1978,11 +2132,11 @@ population %7</source>
         </message>
         <message>
             <source>&amp;Reports</source>
-            <translation>റിപ്പോർട്ടുകൾ(&amp;R)</translation>
+            <translation>റിപ്പോർട്ട്(&amp;R)</translation>
         </message>
         <message>
             <source>&amp;Preferences</source>
-            <translation>മുൻഗണനകൾ(&amp;P)</translation>
+            <translation>ക്രമീകരണം(&amp;P)</translation>
         </message>
         <message>
             <source>&amp;Chart Style</source>
@@ -2140,7 +2294,7 @@ Please correct its birth data (Edit &gt; Edit birth data). The chart window stay
 
 %2
 
-അതിന്റെ ജനന വിവരം തിരുത്തുക (തിരുത്തുക &gt; ജനന വിവരം തിരുത്തുക). ഗ്രഹനില ജാലകം തുറന്നിരിക്കും; ഒന്നും നഷ്ടപ്പെട്ടില്ല.</translation>
+അതിന്റെ ജനന വിവരം തിരുത്തുക (തിരുത്ത് &gt; ജനന വിവരം തിരുത്തുക). ഗ്രഹനില ജാലകം തുറന്നിരിക്കും; ഒന്നും നഷ്ടപ്പെട്ടില്ല.</translation>
         </message>
         <message>
             <source>Orvane Lite</source>
@@ -2255,6 +2409,189 @@ Orvane Lite അടയ്ക്കുംവരെ അവ പ്രാബല്യ
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>ഒന്നുമില്ല</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>കെപി പ്രശ്ന സംഖ്യ 1..249: ആ ഉപത്തിന്റെ ആരംഭം ലഗ്നമായ ഭാവാരംഭങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>ഭാവ സമ്പ്രദായം(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>പ്രശ്ന സംഖ്യ(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>ഭാവ ചലിത ചക്രം</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>ഭാവാരംഭങ്ങളുടെ കെപി അധിപന്മാർ</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>ഭാവാരംഭം</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>സ്ഥാനം</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>രാശ്യധിപൻ</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>നക്ഷത്രാധിപൻ</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>ഉപ അധിപൻ</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>ഉപ-ഉപ അധിപൻ</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>ഗ്രഹങ്ങളുടെ കെപി അധിപന്മാർ</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ഗ്രഹം</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ഭാവം</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>ഭാവങ്ങളുടെ കാരകങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>തലം 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>തലം 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>തലം 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>തലം 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>ഗ്രഹങ്ങളുടെ കാരകത്വം</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>ഭാവത്തിലെ ഗ്രഹങ്ങളുടെ നക്ഷത്രങ്ങളിലുള്ള ഗ്രഹങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>ഭാവത്തിലെ ഗ്രഹങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>ഭാവാധിപന്റെ നക്ഷത്രത്തിലുള്ള ഗ്രഹങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>ഭാവാധിപൻ</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>ഇതിന്റെ നക്ഷത്രാധിപൻ നിൽക്കുന്ന ഭാവം</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>ഇത് നിൽക്കുന്ന ഭാവം</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>ഇതിന്റെ നക്ഷത്രാധിപന്റെ ആധിപത്യമുള്ള ഭാവങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>ഇതിന്റെ ആധിപത്യമുള്ള ഭാവങ്ങൾ (രാഹുവും കേതുവും: അവയുടെ രാശ്യധിപന്റേത്)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>രാഹുവും കേതുവും തങ്ങളുടെ രാശ്യധിപന്റെ ഭാവങ്ങളുടെ അധിപന്മാർ</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>തലം 1: ഭാവസ്ഥരുടെ നക്ഷത്രങ്ങളിൽ · 2: ഭാവസ്ഥർ
+3: അധിപന്റെ നക്ഷത്രത്തിൽ · 4: അധിപൻ</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>തലം 1: നക്ഷത്രാധിപന്റെ ഭാവം · 2: സ്വന്തം ഭാവം
+3: നക്ഷത്രാധിപന്റെ ഭാവങ്ങൾ · 4: സ്വന്തം ഭാവങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>ഭാവാരംഭങ്ങൾ(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>ഗ്രഹങ്ങൾ(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>ഭാവ കാരകങ്ങൾ(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>ഗ്രഹ കാരകത്വം(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>കെപിയും ഭാവങ്ങളും - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>പ്രശ്ന സംഖ്യ %1 ന്റെ പ്ലാസിഡസ് ഭാവാരംഭങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 ഭാവാരംഭങ്ങൾ</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, ഗ്രഹനിലയുടെ അയനാംശപ്രകാരം നിരയനം.</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>ഭാവ ചലിതം (പ്രശ്നം %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>ഭാവ ചലിതം (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (വ)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>ഗ്രഹനിലയുടെ നിമിഷത്തിലെ ഭരണ ഗ്രഹങ്ങൾ: വാരാധിപൻ %1; ലഗ്ന രാശ്യധിപൻ %2, നക്ഷത്രാധിപൻ %3; ചന്ദ്ര രാശ്യധിപൻ %4, നക്ഷത്രാധിപൻ %5.</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite അടയ്ക്കുംവരെ അവ പ്രാബല്യ
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>രണ്ടാമത് തുടങ്ങുമ്പോൾ വരുന്ന ഫയലുകൾ പ്രോഗ്രാമിന് സ്വീകരിക്കാനാവില്ല: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>ജനന സമയം %1 നീക്കുക</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>നൽകിയ സമയത്തേക്ക് മടങ്ങുക(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>ജനന സമയ നീക്കം</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>ഓരോ ബിന്ദുവും മാറുംമുമ്പ് ജനന സമയം എത്ര നീങ്ങാം</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>ബിന്ദു</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>ഇപ്പോൾ</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>പിന്നോട്ട് ഇത്രയും നിൽക്കും</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>മുന്നോട്ട് ഇത്രയും നിൽക്കും</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>ജനന സമയം %1 (നൽകിയ സമയത്തിൽ നിന്ന് %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>ജനന സമയം - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: ഓരോ ബിന്ദുവും മാറുംമുമ്പ് ജനന സമയം ഇരുവശത്തേക്കും എത്ര നീങ്ങാം. ബട്ടണുകളോ സ്ലൈഡറോ ഉപയോഗിച്ച് സമയം നീക്കുക; ഓരോ ചുവടിലും ഗ്രഹനില ജാലകം വീണ്ടും കുറിക്കും.</translation>
         </message>
     </context>
     <context>

@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>तिचा जन्म तपशील कुंडली मांडता येणाऱ्या मर्यादेबाहेर आहे.</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>विंशोत्तरी दशा - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>काळ</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>आरंभ</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>शेवट</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>आज चालू</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>जन्मापूर्वी संपली</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>महादशा, अंतर्दशा व प्रत्यंतर्दशा. आज (%1) चालू असलेले काळ ठळक केले आहेत. वर व खाली हलवतात, उजवी कळ काळ उघडते, डावी बंद करते.</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan च्या "Orvane Lite" मध्ये आपले स्वागत!</translation>
         </message>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>अंश</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>केपी व भाव(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>एखाद्या भाव पद्धतीचे भावारंभ त्यांच्या केपी स्वामी व कारकांसह, आणि भाव चलित कुंडली दाखवा</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>जन्म वेळ(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>केपी (नवा) अयनांश</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>लग्न, वर्गांचे लग्न किंवा भावारंभाचे उप-स्वामी बदलण्यापूर्वी जन्म वेळ किती सरकू शकते ते दाखवा, आणि वेळ सरकवून कुंडली पुन्हा मांडा</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>रद्द करा</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 व %2 म %3 दि</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>जन्माच्या वेळी शिल्लक: %1, %2.</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>महादशा, अंतर्दशा व प्रत्यंतर्दशा.</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>महादशा व उपकाळ.</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>राशी: महादशा व उपकाळ.</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (जैमिनी)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 पासून, %2; महादशा व अंतर्दशा.</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>पुढे</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>मागे</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 पेक्षा जास्त</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>षष्ट्यंश</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>विंशोत्तरी</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>कालचक्र</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>चर</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>नारायण</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>स्थिर</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>शूल</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>निर्याण शूल</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>दृग</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>योगिनी</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>अष्टोत्तरी</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>तिथी योगिनी</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>तिथी अष्टोत्तरी</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>द्विसप्तती सम</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>षट्त्रिंशत् सम</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>द्वादशोत्तरी</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>चतुरशीती सम</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>शताब्दिका</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>षोडशोत्तरी</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>पंचोत्तरी</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>स्विस एफेमेरिस</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>काळ</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>आरंभ</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>शेवट</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>वय</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>काळ सुरू होताना जातकाचे वय (वर्षांत)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>दशा(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>आज (%1) चालू असलेले काळ ठळक केले आहेत. वर व खाली हलवतात, उजवी कळ काळ उघडते, डावी बंद करते.</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 दशा - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>आज चालू</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>जन्मापूर्वी संपली</translation>
         </message>
     </context>
     <context>
@@ -2255,6 +2409,189 @@ Orvane Lite बंद होईपर्यंत ती लागू राह�
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>काही नाही</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>केपी प्रश्न क्रमांक 1..249: ज्यांचे लग्न त्या उपाचा आरंभ आहे असे भावारंभ</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>भाव पद्धती(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>प्रश्न क्रमांक(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>भाव चलित कुंडली</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>भावारंभांचे केपी स्वामी</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>भावारंभ</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>स्थान</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>राशी स्वामी</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>नक्षत्र स्वामी</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>उप स्वामी</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>उप-उप स्वामी</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>ग्रहांचे केपी स्वामी</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ग्रह</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>भाव</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>भावांचे कारक</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>स्तर 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>स्तर 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>स्तर 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>स्तर 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>ग्रहांचे कारकत्व</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>भावातील ग्रहांच्या नक्षत्रांत असलेले ग्रह</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>भावातील ग्रह</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>भावेशाच्या नक्षत्रातील ग्रह</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>भावेश</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>याच्या नक्षत्र स्वामीचा भाव</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>हा असलेला भाव</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>याच्या नक्षत्र स्वामीच्या मालकीचे भाव</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>याच्या मालकीचे भाव (राहू व केतू: त्यांच्या राशी स्वामीचे)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>राहू व केतू आपल्या राशी स्वामीच्या भावांचे स्वामी असतात</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>स्तर 1: भावातील ग्रहांच्या नक्षत्रांत · 2: भावातील ग्रह
+3: स्वामीच्या नक्षत्रात · 4: स्वामी</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>स्तर 1: नक्षत्र स्वामीचा भाव · 2: स्वतःचा भाव
+3: नक्षत्र स्वामीचे भाव · 4: स्वतःचे भाव</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>भावारंभ(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>ग्रह(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>भाव कारक(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>ग्रह कारकत्व(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>केपी व भाव - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>प्रश्न क्रमांक %1 चे प्लॅसिडस भावारंभ</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 भावारंभ</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, कुंडलीच्या अयनांशानुसार निरयन.</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>भाव चलित (प्रश्न %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>भाव चलित (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (व)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>कुंडलीच्या क्षणाचे शासक ग्रह: वार स्वामी %1; लग्न राशी स्वामी %2, नक्षत्र स्वामी %3; चंद्र राशी स्वामी %4, नक्षत्र स्वामी %5.</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite बंद होईपर्यंत ती लागू राह�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>दुसऱ्यांदा सुरू केल्यावर आलेल्या फाइल्स प्रोग्राम स्वीकारू शकत नाही: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>जन्म वेळ %1 सरकवा</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>भरलेल्या वेळेकडे परत(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>जन्म वेळेचे सरकणे</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>प्रत्येक बिंदू बदलण्यापूर्वी जन्म वेळ किती सरकू शकते</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>बिंदू</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>आता</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>मागे इतके टिकते</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>पुढे इतके टिकते</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>जन्म वेळ %1 (भरलेल्या वेळेपासून %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>जन्म वेळ - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: प्रत्येक बिंदू बदलण्यापूर्वी जन्म वेळ दोन्ही बाजूंना किती सरकू शकते. बटणे किंवा स्लायडरने वेळ सरकवा; प्रत्येक पावलावर कुंडलीची खिडकी पुन्हा मांडली जाते.</translation>
         </message>
     </context>
     <context>

@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>இதன் பிறப்பு விவரம் ஜாதகம் கணிக்கக்கூடிய வரம்புக்கு வெளியே உள்ளது.</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>விம்சோத்தரி தசை - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>காலம்</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>தொடக்கம்</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>முடிவு</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>இன்று நடப்பது</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>பிறப்புக்கு முன் முடிந்தது</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>மகா தசைகள், புக்திகள், அந்தரங்கள். இன்று (%1) நடப்பவை சிறப்பிக்கப்பட்டுள்ளன. மேல், கீழ் நகர்த்தும்; வலது ஒரு காலத்தைத் திறக்கும், இடது மூடும்.</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan-இன் "Orvane Lite"-க்கு வரவேற்கிறோம்!</translation>
         </message>
@@ -259,7 +231,7 @@ Have fun with this software! May Lord Talvesh bless you!!</source>
 
 உங்கள் விருப்பங்களைக் கவனமாகத் தேர்ந்தெடுக்கவும்.
 
-இவ்விருப்பங்களைப் பின்னர் "விருப்பங்கள்" பட்டி மூலம் மாற்றலாம்.
+இவ்விருப்பங்களைப் பின்னர் "அமைப்பு" பட்டி மூலம் மாற்றலாம்.
 
 இந்த மென்பொருளை மகிழ்ந்து பயன்படுத்துங்கள்! தல்வேஷ் பகவான் உங்களை ஆசீர்வதிக்கட்டும்!!</translation>
         </message>
@@ -285,7 +257,7 @@ By doing this, however, you lose the ability to open an old chart file by double
             <source>Success! You have successfully set your preferences. Note that these preferences may be changed later, using the menu item "Preferences".
 
 Have fun with this software! May Lord Talvesh bless you!!</source>
-            <translation>வெற்றி! உங்கள் விருப்பங்களை வெற்றிகரமாக அமைத்துவிட்டீர்கள். இவற்றைப் பின்னர் "விருப்பங்கள்" பட்டி மூலம் மாற்றலாம்.
+            <translation>வெற்றி! உங்கள் விருப்பங்களை வெற்றிகரமாக அமைத்துவிட்டீர்கள். இவற்றைப் பின்னர் "அமைப்பு" பட்டி மூலம் மாற்றலாம்.
 
 இந்த மென்பொருளை மகிழ்ந்து பயன்படுத்துங்கள்! தல்வேஷ் பகவான் உங்களை ஆசீர்வதிக்கட்டும்!!</translation>
         </message>
@@ -1187,7 +1159,7 @@ If you don't understand this message, don't worry. This program is doing the rig
         </message>
         <message>
             <source>A chart window can use the other engine for its own chart: Charts &gt;&gt; Swiss Ephemeris for this chart.</source>
-            <translation>ஒரு ஜாதகச் சாளரம் தன் ஜாதகத்துக்கு மற்றொரு முறையைப் பயன்படுத்தலாம்: ஜாதகங்கள் &gt;&gt; இந்த ஜாதகத்துக்கு சுவிஸ் எபிமெரிஸ்.</translation>
+            <translation>ஒரு ஜாதகச் சாளரம் தன் ஜாதகத்துக்கு மற்றொரு முறையைப் பயன்படுத்தலாம்: ஜாதகம் &gt;&gt; இந்த ஜாதகத்துக்கு சுவிஸ் எபிமெரிஸ்.</translation>
         </message>
         <message>
             <source>Preferences for printing</source>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>பாகை</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>கே.பி. மற்றும் பாவங்கள்(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>ஒரு பாவ முறையின் பாவ ஆரம்பங்களை அவற்றின் கே.பி. அதிபதிகள், காரகங்களுடன், பாவ சலித சக்கரத்துடன் காட்டு</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>பிறந்த நேரம்(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>கே.பி. (புதிய) அயனாம்சம்</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>லக்னம், வர்க்க லக்னங்கள் அல்லது பாவ ஆரம்ப உப அதிபதிகள் மாறும் முன் பிறந்த நேரம் எவ்வளவு நகரலாம் எனக் காட்டி, நேரத்தை நகர்த்தி ஜாதகத்தை மீண்டும் கணி</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>ரத்துசெய்</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 ஆ %2 மா %3 நா</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>பிறப்பில் மீதி: %1, %2.</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>மகா தசைகள், புக்திகள், அந்தரங்கள்.</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>மகா தசைகளும் உட்காலங்களும்.</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>ராசிகள்: மகா தசைகளும் உட்காலங்களும்.</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (ஜைமினி)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 இலிருந்து, %2; மகா தசைகளும் புக்திகளும்.</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>முன்னோக்கி</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>பின்னோக்கி</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 க்கு மேல்</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>ஷஷ்டியாம்சம்</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>விம்சோத்தரி</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>காலச்சக்கரம்</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>சர</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>நாராயண</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>ஸ்திர</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>சூல</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>நிர்யாண சூல</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>திருக்</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>யோகினி</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>அஷ்டோத்தரி</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>திதி யோகினி</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>திதி அஷ்டோத்தரி</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>த்விசப்ததி சம</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>ஷட்த்ரிம்சத் சம</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>துவாதசோத்தரி</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>சதுரசீதி சம</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>சதாப்திகா</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>ஷோடசோத்தரி</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>பஞ்சோத்தரி</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>சுவிஸ் எபிமெரிஸ்</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>காலம்</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>தொடக்கம்</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>முடிவு</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>வயது</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>காலம் தொடங்கும்போது ஜாதகரின் வயது (ஆண்டுகளில்)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>தசை(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>இன்று (%1) நடப்பவை சிறப்பிக்கப்பட்டுள்ளன. மேல், கீழ் நகர்த்தும்; வலது ஒரு காலத்தைத் திறக்கும், இடது மூடும்.</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 தசை - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>இன்று நடப்பது</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>பிறப்புக்கு முன் முடிந்தது</translation>
         </message>
     </context>
     <context>
@@ -1942,7 +2096,7 @@ population %7</source>
         </message>
         <message>
             <source>&amp;Charts</source>
-            <translation>ஜாதகங்கள்(&amp;C)</translation>
+            <translation>ஜாதகம்(&amp;C)</translation>
         </message>
         <message>
             <source>Matc&amp;h with...</source>
@@ -1970,7 +2124,7 @@ population %7</source>
         </message>
         <message>
             <source>&amp;Dasas</source>
-            <translation>தசைகள்(&amp;D)</translation>
+            <translation>தசை(&amp;D)</translation>
         </message>
         <message>
             <source>&amp;Tajaka</source>
@@ -1978,11 +2132,11 @@ population %7</source>
         </message>
         <message>
             <source>&amp;Reports</source>
-            <translation>அறிக்கைகள்(&amp;R)</translation>
+            <translation>அறிக்கை(&amp;R)</translation>
         </message>
         <message>
             <source>&amp;Preferences</source>
-            <translation>விருப்பங்கள்(&amp;P)</translation>
+            <translation>அமைப்பு(&amp;P)</translation>
         </message>
         <message>
             <source>&amp;Chart Style</source>
@@ -2255,6 +2409,189 @@ Orvane Lite மூடப்படும் வரை அவை நடைமு�
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>இல்லை</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>கே.பி. ஆரூட எண் 1..249: அந்த உபத்தின் தொடக்கத்தை லக்னமாகக் கொண்ட பாவ ஆரம்பங்கள்</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>பாவ முறை(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>ஆரூட எண்(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>பாவ சலித சக்கரம்</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>பாவ ஆரம்பங்களின் கே.பி. அதிபதிகள்</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>பாவ ஆரம்பம்</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>நிலை</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>ராசி அதிபதி</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>நட்சத்திர அதிபதி</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>உப அதிபதி</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>உப-உப அதிபதி</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>கிரகங்களின் கே.பி. அதிபதிகள்</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>கிரகம்</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>பாவம்</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>பாவங்களின் காரகங்கள்</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>நிலை 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>நிலை 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>நிலை 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>நிலை 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>கிரகங்களின் காரகத்துவம்</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>பாவத்தில் உள்ள கிரகங்களின் நட்சத்திரங்களில் உள்ள கிரகங்கள்</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>பாவத்தில் உள்ள கிரகங்கள்</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>பாவாதிபதியின் நட்சத்திரத்தில் உள்ள கிரகங்கள்</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>பாவாதிபதி</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>இதன் நட்சத்திர அதிபதி இருக்கும் பாவம்</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>இது இருக்கும் பாவம்</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>இதன் நட்சத்திர அதிபதிக்குச் சொந்தமான பாவங்கள்</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>இதற்குச் சொந்தமான பாவங்கள் (ராகு, கேது: அவற்றின் ராசி அதிபதியின்)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>ராகுவும் கேதுவும் தம் ராசி அதிபதியின் பாவங்களுக்கு உரியவர்கள்</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>நிலை 1: பாவத்தில் உள்ளவற்றின் நட்சத்திரங்களில் · 2: பாவத்தில் உள்ளவை
+3: அதிபதியின் நட்சத்திரத்தில் · 4: அதிபதி</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>நிலை 1: நட்சத்திர அதிபதியின் பாவம் · 2: தன் பாவம்
+3: நட்சத்திர அதிபதியின் பாவங்கள் · 4: தன் பாவங்கள்</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>பாவ ஆரம்பங்கள்(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>கிரகங்கள்(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>பாவ காரகங்கள்(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>கிரக காரகத்துவம்(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>கே.பி. மற்றும் பாவங்கள் - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>ஆரூட எண் %1 இன் பிளாசிடஸ் பாவ ஆரம்பங்கள்</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 பாவ ஆரம்பங்கள்</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, ஜாதகத்தின் அயனாம்சப்படி நிரயனம்.</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>பாவ சலிதம் (ஆரூடம் %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>பாவ சலிதம் (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (வ)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>ஜாதக நேரத்தின் ஆளும் கிரகங்கள்: வார அதிபதி %1; லக்ன ராசி அதிபதி %2, நட்சத்திர அதிபதி %3; சந்திர ராசி அதிபதி %4, நட்சத்திர அதிபதி %5.</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite மூடப்படும் வரை அவை நடைமு�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>இரண்டாம் தொடக்கத்திலிருந்து வரும் கோப்புகளை நிரல் ஏற்க இயலாது: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>பிறந்த நேரத்தை %1 நகர்த்து</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>உள்ளிட்ட நேரத்துக்குத் திரும்பு(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>பிறந்த நேர நகர்வு</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>ஒவ்வொரு புள்ளியும் மாறும் முன் பிறந்த நேரம் எவ்வளவு நகரலாம்</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>புள்ளி</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>இப்போது</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>பின்னோக்கி இவ்வளவு நிலைக்கும்</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>முன்னோக்கி இவ்வளவு நிலைக்கும்</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>பிறந்த நேரம் %1 (உள்ளிட்ட நேரத்திலிருந்து %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>பிறந்த நேரம் - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: ஒவ்வொரு புள்ளியும் மாறும் முன் பிறந்த நேரம் இருபுறமும் எவ்வளவு நகரலாம். பொத்தான்கள் அல்லது நகர்த்தியால் நேரத்தை நகர்த்து; ஒவ்வொரு அடியிலும் ஜாதகச் சாளரம் மீண்டும் கணிக்கப்படும்.</translation>
         </message>
     </context>
     <context>

@@ -208,34 +208,6 @@ The complete calculations are on the clipboard and in the file "%2"; you can att
             <translation>దీని జనన వివరాలు చక్రం వేయగల పరిధికి బయట ఉన్నాయి.</translation>
         </message>
         <message>
-            <source>Vimsottari dasa - %1</source>
-            <translation>వింశోత్తరి దశ - %1</translation>
-        </message>
-        <message>
-            <source>Period</source>
-            <translation>కాలం</translation>
-        </message>
-        <message>
-            <source>Starts</source>
-            <translation>ప్రారంభం</translation>
-        </message>
-        <message>
-            <source>Ends</source>
-            <translation>ముగింపు</translation>
-        </message>
-        <message>
-            <source>Running today</source>
-            <translation>ఈరోజు నడుస్తోంది</translation>
-        </message>
-        <message>
-            <source>Ended before birth</source>
-            <translation>జననానికి ముందే ముగిసింది</translation>
-        </message>
-        <message>
-            <source>Main periods, antardasas and pratyantardasas. The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
-            <translation>మహాదశలు, అంతర్దశలు, ప్రత్యంతర్దశలు. ఈరోజు (%1) నడుస్తున్నవి హైలైట్ చేయబడ్డాయి. పైకి, కిందికి కదులుతాయి; కుడి కాలాన్ని తెరుస్తుంది, ఎడమ మూసుతుంది.</translation>
-        </message>
-        <message>
             <source>Welcome to Meruvan's "Orvane Lite"!</source>
             <translation>Meruvan "Orvane Lite" కి స్వాగతం!</translation>
         </message>
@@ -1333,6 +1305,26 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>deg</source>
             <translation>డిగ్రీ</translation>
         </message>
+        <message>
+            <source>&amp;KP and houses...</source>
+            <translation>కేపీ, భావాలు(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Show the cusps of a house system with their KP lords and significators, and the bhava chalit chart</source>
+            <translation>ఒక భావ పద్ధతి భావారంభాలను వాటి కేపీ అధిపతులు, కారకాలతో, భావ చలిత చక్రంతో చూపు</translation>
+        </message>
+        <message>
+            <source>Birth &amp;time...</source>
+            <translation>జనన సమయం(&amp;T)...</translation>
+        </message>
+        <message>
+            <source>KP (new) ayanamsa</source>
+            <translation>కేపీ (కొత్త) అయనాంశ</translation>
+        </message>
+        <message>
+            <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
+            <translation>లగ్నం, వర్గ లగ్నాలు లేదా భావారంభ ఉప అధిపతులు మారకముందు జనన సమయం ఎంత కదలవచ్చో చూపి, సమయాన్ని కదిలించి చక్రం మళ్లీ వేయి</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -1359,6 +1351,49 @@ Time-zone history: the IANA tz database of this system.</source>
         <message>
             <source>Cancel</source>
             <translation>రద్దు చేయి</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>%1 y %2 m %3 d</source>
+            <translation>%1 సం %2 నె %3 రో</translation>
+        </message>
+        <message>
+            <source>Balance at birth: %1, %2.</source>
+            <translation>జననంలో శేషం: %1, %2.</translation>
+        </message>
+        <message>
+            <source>Main periods, antardasas and pratyantardasas.</source>
+            <translation>మహాదశలు, అంతర్దశలు, ప్రత్యంతర్దశలు.</translation>
+        </message>
+        <message>
+            <source>Main periods and sub-periods.</source>
+            <translation>మహాదశలు, ఉప కాలాలు.</translation>
+        </message>
+        <message>
+            <source>Signs: main periods and sub-periods.</source>
+            <translation>రాశులు: మహాదశలు, ఉప కాలాలు.</translation>
+        </message>
+        <message>
+            <source>%1 (Jaimini)</source>
+            <translation>%1 (జైమిని)</translation>
+        </message>
+        <message>
+            <source>From %1, %2; main periods and antardasas.</source>
+            <translation>%1 నుండి, %2; మహాదశలు, అంతర్దశలు.</translation>
+        </message>
+        <message>
+            <source>forward</source>
+            <translation>ముందుకు</translation>
+        </message>
+        <message>
+            <source>backward</source>
+            <translation>వెనుకకు</translation>
+        </message>
+        <message>
+            <source>more than %1</source>
+            <translation>%1 కంటే ఎక్కువ</translation>
         </message>
     </context>
     <context>
@@ -1769,6 +1804,82 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Shashthyamsa</source>
             <translation>షష్ట్యంశ</translation>
         </message>
+        <message>
+            <source>Vimsottari</source>
+            <translation>వింశోత్తరి</translation>
+        </message>
+        <message>
+            <source>Kalachakra</source>
+            <translation>కాలచక్ర</translation>
+        </message>
+        <message>
+            <source>Chara</source>
+            <translation>చర</translation>
+        </message>
+        <message>
+            <source>Narayana</source>
+            <translation>నారాయణ</translation>
+        </message>
+        <message>
+            <source>Sthira</source>
+            <translation>స్థిర</translation>
+        </message>
+        <message>
+            <source>Shoola</source>
+            <translation>శూల</translation>
+        </message>
+        <message>
+            <source>Niryana Shoola</source>
+            <translation>నిర్యాణ శూల</translation>
+        </message>
+        <message>
+            <source>Drig</source>
+            <translation>దృక్</translation>
+        </message>
+        <message>
+            <source>Yogini</source>
+            <translation>యోగిని</translation>
+        </message>
+        <message>
+            <source>Ashtottari</source>
+            <translation>అష్టోత్తరి</translation>
+        </message>
+        <message>
+            <source>Tithi Yogini</source>
+            <translation>తిథి యోగిని</translation>
+        </message>
+        <message>
+            <source>Tithi Ashtottari</source>
+            <translation>తిథి అష్టోత్తరి</translation>
+        </message>
+        <message>
+            <source>Dwisaptati Sama</source>
+            <translation>ద్విసప్తతి సమ</translation>
+        </message>
+        <message>
+            <source>Shat-Trimsa Sama</source>
+            <translation>షట్త్రింశత్ సమ</translation>
+        </message>
+        <message>
+            <source>Dwadasottari</source>
+            <translation>ద్వాదశోత్తరి</translation>
+        </message>
+        <message>
+            <source>Chaturasiti Sama</source>
+            <translation>చతురశీతి సమ</translation>
+        </message>
+        <message>
+            <source>Satabdika</source>
+            <translation>శతాబ్దిక</translation>
+        </message>
+        <message>
+            <source>Shodasottari</source>
+            <translation>షోడశోత్తరి</translation>
+        </message>
+        <message>
+            <source>Panchottari</source>
+            <translation>పంచోత్తరి</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -1817,6 +1928,49 @@ population %7</source>
         <message>
             <source>Swiss Ephemeris</source>
             <translation>స్విస్ ఎఫిమెరిస్</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::CDasaBrowser</name>
+        <message>
+            <source>Period</source>
+            <translation>కాలం</translation>
+        </message>
+        <message>
+            <source>Starts</source>
+            <translation>ప్రారంభం</translation>
+        </message>
+        <message>
+            <source>Ends</source>
+            <translation>ముగింపు</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>వయస్సు</translation>
+        </message>
+        <message>
+            <source>The native's age in years when the period starts</source>
+            <translation>కాలం మొదలయ్యేటప్పుడు జాతకుని వయస్సు (సంవత్సరాల్లో)</translation>
+        </message>
+        <message>
+            <source>&amp;Dasa:</source>
+            <translation>దశ(&amp;D):</translation>
+        </message>
+        <message>
+            <source>The periods running today (%1) are highlighted. Up and Down move, Right opens a period, Left closes it.</source>
+            <translation>ఈరోజు (%1) నడుస్తున్నవి హైలైట్ చేయబడ్డాయి. పైకి, కిందికి కదులుతాయి; కుడి కాలాన్ని తెరుస్తుంది, ఎడమ మూసుతుంది.</translation>
+        </message>
+        <message>
+            <source>%1 dasa - %2</source>
+            <translation>%1 దశ - %2</translation>
+        </message>
+        <message>
+            <source>Running today</source>
+            <translation>ఈరోజు నడుస్తోంది</translation>
+        </message>
+        <message>
+            <source>Ended before birth</source>
+            <translation>జననానికి ముందే ముగిసింది</translation>
         </message>
     </context>
     <context>
@@ -2255,6 +2409,189 @@ Orvane Lite మూసే వరకు అవి అమలులో ఉంటా�
         </message>
     </context>
     <context>
+        <name>orvane::KpWindow</name>
+        <message>
+            <source>none</source>
+            <translation>ఏదీ లేదు</translation>
+        </message>
+        <message>
+            <source>A KP horary number 1..249: the cusps whose ascendant is the start of that sub</source>
+            <translation>కేపీ ప్రశ్న సంఖ్య 1..249: ఆ ఉపం ఆరంభాన్ని లగ్నంగా కలిగిన భావారంభాలు</translation>
+        </message>
+        <message>
+            <source>&amp;House system:</source>
+            <translation>భావ పద్ధతి(&amp;H):</translation>
+        </message>
+        <message>
+            <source>Horary &amp;number:</source>
+            <translation>ప్రశ్న సంఖ్య(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Bhava chalit chart</source>
+            <translation>భావ చలిత చక్రం</translation>
+        </message>
+        <message>
+            <source>KP lords of the cusps</source>
+            <translation>భావారంభాల కేపీ అధిపతులు</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>భావారంభం</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>స్థానం</translation>
+        </message>
+        <message>
+            <source>Sign lord</source>
+            <translation>రాశి అధిపతి</translation>
+        </message>
+        <message>
+            <source>Star lord</source>
+            <translation>నక్షత్ర అధిపతి</translation>
+        </message>
+        <message>
+            <source>Sub lord</source>
+            <translation>ఉప అధిపతి</translation>
+        </message>
+        <message>
+            <source>Sub-sub lord</source>
+            <translation>ఉప-ఉప అధిపతి</translation>
+        </message>
+        <message>
+            <source>KP lords of the planets</source>
+            <translation>గ్రహాల కేపీ అధిపతులు</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>గ్రహం</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>భావం</translation>
+        </message>
+        <message>
+            <source>Significators of the houses</source>
+            <translation>భావాల కారకాలు</translation>
+        </message>
+        <message>
+            <source>Level 1</source>
+            <translation>స్థాయి 1</translation>
+        </message>
+        <message>
+            <source>Level 2</source>
+            <translation>స్థాయి 2</translation>
+        </message>
+        <message>
+            <source>Level 3</source>
+            <translation>స్థాయి 3</translation>
+        </message>
+        <message>
+            <source>Level 4</source>
+            <translation>స్థాయి 4</translation>
+        </message>
+        <message>
+            <source>Significators of the planets</source>
+            <translation>గ్రహాల కారకత్వం</translation>
+        </message>
+        <message>
+            <source>The planets in the stars of the house's occupants</source>
+            <translation>భావంలోని గ్రహాల నక్షత్రాలలో ఉన్న గ్రహాలు</translation>
+        </message>
+        <message>
+            <source>The house's occupants</source>
+            <translation>భావంలోని గ్రహాలు</translation>
+        </message>
+        <message>
+            <source>The planets in the star of the house's lord</source>
+            <translation>భావాధిపతి నక్షత్రంలోని గ్రహాలు</translation>
+        </message>
+        <message>
+            <source>The house's lord</source>
+            <translation>భావాధిపతి</translation>
+        </message>
+        <message>
+            <source>The house its star lord occupies</source>
+            <translation>దీని నక్షత్ర అధిపతి ఉన్న భావం</translation>
+        </message>
+        <message>
+            <source>The house it occupies</source>
+            <translation>ఇది ఉన్న భావం</translation>
+        </message>
+        <message>
+            <source>The houses its star lord owns</source>
+            <translation>దీని నక్షత్ర అధిపతి ఆధిపత్యంలోని భావాలు</translation>
+        </message>
+        <message>
+            <source>The houses it owns (Rahu and Ketu: those of their sign's lord)</source>
+            <translation>దీని ఆధిపత్యంలోని భావాలు (రాహు, కేతు: వాటి రాశి అధిపతివి)</translation>
+        </message>
+        <message>
+            <source>Rahu and Ketu own the houses of their sign's lord</source>
+            <translation>రాహు, కేతువులు తమ రాశి అధిపతి భావాలకు అధిపతులు</translation>
+        </message>
+        <message>
+            <source>Level 1: in the stars of its occupants · 2: its occupants
+3: in the star of its lord · 4: its lord</source>
+            <translation>స్థాయి 1: భావంలోని గ్రహాల నక్షత్రాలలో · 2: భావంలోని గ్రహాలు
+3: అధిపతి నక్షత్రంలో · 4: అధిపతి</translation>
+        </message>
+        <message>
+            <source>Level 1: its star lord's house · 2: its house
+3: the houses its star lord owns · 4: the houses it owns</source>
+            <translation>స్థాయి 1: నక్షత్ర అధిపతి భావం · 2: తన భావం
+3: నక్షత్ర అధిపతి భావాలు · 4: తన భావాలు</translation>
+        </message>
+        <message>
+            <source>&amp;Cusps</source>
+            <translation>భావారంభాలు(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>గ్రహాలు(&amp;P)</translation>
+        </message>
+        <message>
+            <source>House si&amp;gnificators</source>
+            <translation>భావ కారకాలు(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Planet s&amp;ignificators</source>
+            <translation>గ్రహ కారకత్వం(&amp;I)</translation>
+        </message>
+        <message>
+            <source>KP and houses - %1</source>
+            <translation>కేపీ, భావాలు - %1</translation>
+        </message>
+        <message>
+            <source>Placidus cusps of horary number %1</source>
+            <translation>ప్రశ్న సంఖ్య %1 యొక్క ప్లాసిడస్ భావారంభాలు</translation>
+        </message>
+        <message>
+            <source>%1 cusps</source>
+            <translation>%1 భావారంభాలు</translation>
+        </message>
+        <message>
+            <source>%1 — %2: %3, sidereal by the chart's ayanamsa.</source>
+            <translation>%1 — %2: %3, చక్రపు అయనాంశతో నిరయనం.</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (horary %1)</source>
+            <translation>భావ చలితం (ప్రశ్న %1)</translation>
+        </message>
+        <message>
+            <source>Bhava Chalit (%1)</source>
+            <translation>భావ చలితం (%1)</translation>
+        </message>
+        <message>
+            <source> (R)</source>
+            <translation> (వ)</translation>
+        </message>
+        <message>
+            <source>Ruling planets of the chart's moment: day lord %1; lagna sign lord %2, star lord %3; Moon sign lord %4, star lord %5.</source>
+            <translation>చక్రపు క్షణపు పాలక గ్రహాలు: వార అధిపతి %1; లగ్న రాశి అధిపతి %2, నక్షత్ర అధిపతి %3; చంద్ర రాశి అధిపతి %4, నక్షత్ర అధిపతి %5.</translation>
+        </message>
+    </context>
+    <context>
         <name>orvane::LibraryPanel</name>
         <message>
             <source>The library cannot be opened: %1</source>
@@ -2350,6 +2687,53 @@ Orvane Lite మూసే వరకు అవి అమలులో ఉంటా�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>రెండవసారి ప్రారంభించినప్పుడు వచ్చే ఫైళ్లను ప్రోగ్రామ్ స్వీకరించలేదు: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::TimeShiftWindow</name>
+        <message>
+            <source>Move the birth time %1</source>
+            <translation>జనన సమయాన్ని %1 కదిలించు</translation>
+        </message>
+        <message>
+            <source>&amp;Back to the entered time</source>
+            <translation>నమోదు చేసిన సమయానికి తిరిగి(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Birth time shift</source>
+            <translation>జనన సమయ మార్పు</translation>
+        </message>
+        <message>
+            <source>How far the birth time may move before each point changes</source>
+            <translation>ప్రతి బిందువు మారకముందు జనన సమయం ఎంత కదలవచ్చు</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>బిందువు</translation>
+        </message>
+        <message>
+            <source>Now</source>
+            <translation>ఇప్పుడు</translation>
+        </message>
+        <message>
+            <source>Stays back for</source>
+            <translation>వెనుకకు ఇంత నిలుస్తుంది</translation>
+        </message>
+        <message>
+            <source>Stays forward for</source>
+            <translation>ముందుకు ఇంత నిలుస్తుంది</translation>
+        </message>
+        <message>
+            <source>Birth time %1 (%2 from the time entered, %3)</source>
+            <translation>జనన సమయం %1 (నమోదు చేసిన సమయం నుండి %2, %3)</translation>
+        </message>
+        <message>
+            <source>Birth time - %1</source>
+            <translation>జనన సమయం - %1</translation>
+        </message>
+        <message>
+            <source>%1: how far the birth time may move either way before each point changes. Shift the time with the buttons or the slider; the chart window is cast again at each step.</source>
+            <translation>%1: ప్రతి బిందువు మారకముందు జనన సమయం ఇరువైపులా ఎంత కదలవచ్చు. బటన్లు లేదా స్లైడర్‌తో సమయాన్ని కదిలించండి; ప్రతి అడుగులో చక్రపు విండో మళ్లీ వేయబడుతుంది.</translation>
         </message>
     </context>
     <context>

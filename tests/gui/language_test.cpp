@@ -114,6 +114,19 @@ QStringList TranslatedLanguages() {
   return languages;
 }
 
+// The block of Unicode of each language's script; the danda and double
+// danda of the Devanagari block serve Bengali too.
+bool InScriptOf(const QString& language, char16_t c) {
+  static const std::map<QString, std::pair<char16_t, char16_t>> kBlocks = {
+      {QStringLiteral("hi"), {0x0900, 0x097f}}, {QStringLiteral("mr"), {0x0900, 0x097f}},
+      {QStringLiteral("bn"), {0x0980, 0x09ff}}, {QStringLiteral("gu"), {0x0a80, 0x0aff}},
+      {QStringLiteral("ta"), {0x0b80, 0x0bff}}, {QStringLiteral("te"), {0x0c00, 0x0c7f}},
+      {QStringLiteral("kn"), {0x0c80, 0x0cff}}, {QStringLiteral("ml"), {0x0d00, 0x0d7f}}};
+  if (c < 0x0900 || c > 0x0dff || c == 0x0964 || c == 0x0965) return true;  // not an Indic letter
+  const auto& [first, last] = kBlocks.at(language);
+  return c >= first && c <= last;
+}
+
 TEST(TranslationFiles, EveryLanguageIsFinishedAndKeepsArgumentsAndAccessKeys) {
   const QStringList languages = TranslatedLanguages();
   ASSERT_EQ(languages.size(), 8);
@@ -134,6 +147,9 @@ TEST(TranslationFiles, EveryLanguageIsFinishedAndKeepsArgumentsAndAccessKeys) {
         // A text with an access key keeps one, on the same letter, so that
         // the keyboard reaches every menu entry and field in any language.
         EXPECT_EQ(AccessKey(t), AccessKey(m.source)) << t.toStdString();
+        // Written in the language's own script: a text pasted into the
+        // wrong language's column shows another script.
+        for (const QChar c : t) EXPECT_TRUE(InScriptOf(language, c.unicode())) << t.toStdString();
       }
     }
     EXPECT_GE(finished * 100, messages.size() * 95) << finished << " of " << messages.size() << " finished";
