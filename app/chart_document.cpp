@@ -186,9 +186,9 @@ bool ChartDocument::DoSave(QWidget* parent, bool saveAs) {
   const bool leftUnchanged = textMode == 0 && invalid_ && SameFile(path, pathName_);
   QString error;
   if (!OnSaveDocument(path, &error)) {
-    QMessageBox::warning(parent, kAppTitle,
-                         tr("The chart could not be saved.\n\n%1\n\nThe chart is still open and unchanged.")
-                             .arg(error));
+    QMessageBox::warning(
+        parent, kAppTitle,
+        tr("The chart could not be saved.\n\n%1\n\nThe chart is still open and unchanged.").arg(error));
     return false;
   }
   if (!SameFile(path, pathName_)) {

@@ -46,7 +46,9 @@ namespace {
 
 // The birth data as a chart can be cast from, or why not.
 QString BirthDataProblem(const ChartValidation& valid) {
-  if (!valid.ok) return QCoreApplication::translate("Orvane", "Its birth data cannot be read: %1.").arg(QString::fromStdString(valid.message));
+  if (!valid.ok)
+    return QCoreApplication::translate("Orvane", "Its birth data cannot be read: %1.")
+        .arg(QString::fromStdString(valid.message));
   return QCoreApplication::translate("Orvane", "Its birth data lie outside the range a chart can be cast for.");
 }
 
@@ -113,7 +115,7 @@ void ChartView::OnInitialUpdate() {
   if (doc_.invalid()) {
     QMessageBox::warning(app_.DialogParent(), tr("Invalid file"),
                          tr("Oh no, the file you attempted to open is not a valid \"Orvane\" data "
-                                        "file.\n\nA chart will be cast for the current time instead."));
+                            "file.\n\nA chart will be cast for the current time instead."));
   }
 }
 
@@ -497,8 +499,8 @@ void ChartView::ShowScreenMessage(const QString& text) {
 
 void ChartView::ReportFailure(const QString& error) {
   const QString text = tr("The chart \"%1\" could not be computed.\n\n%2\n\nPlease correct its birth "
-                                      "data (Edit > Edit birth data). The chart window stays open and nothing "
-                                      "was lost.")
+                          "data (Edit > Edit birth data). The chart window stays open and nothing "
+                          "was lost.")
                            .arg(doc_.title(), error);
   if (!hasChart_) {
     problem_ = text;
@@ -642,10 +644,12 @@ QString ChartView::RunningNowHtml() const {
       transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
   const transit::TransitReading reading = transit::ReadTransits(
       *natal, settings(), transit::ChartPositions(settings(), moment, place), transit::LocalDaysOf(moment));
-  html += QStringLiteral("<p style=\"margin:10px 0 2px 0\">%1</p>"
-                         "<table cellspacing=\"0\" cellpadding=\"2\"><tr style=\"color:#555\"><td>%2</td>"
-                         "<td>%3</td><td align=\"right\">%4</td><td></td></tr>")
-              .arg(tr("<b>Transits now</b>, from the natal Moon in %1").arg(SignTerm(std::clamp(reading.natalMoonSign, 0, 11))),
+  html += QStringLiteral(
+              "<p style=\"margin:10px 0 2px 0\">%1</p>"
+              "<table cellspacing=\"0\" cellpadding=\"2\"><tr style=\"color:#555\"><td>%2</td>"
+              "<td>%3</td><td align=\"right\">%4</td><td></td></tr>")
+              .arg(tr("<b>Transits now</b>, from the natal Moon in %1")
+                       .arg(SignTerm(std::clamp(reading.natalMoonSign, 0, 11))),
                    tr("Graha"), tr("Position"), tr("House"));
   for (const transit::GrahaTransit& g : reading.graha) {
     const double inSign = g.longitude - 30.0 * g.sign;

@@ -76,7 +76,8 @@ QString SpanText(double days, double yearLength) {
 QString Balance(const std::vector<DasaRow>& rows, const DasaDate& birth, double yearLength) {
   for (const DasaRow& row : rows) {
     if (Before(birth, row.end)) {
-      return QObject::tr("Balance at birth: %1, %2.").arg(RowName(row), SpanText(DaysBetween(row.end, birth), yearLength));
+      return QObject::tr("Balance at birth: %1, %2.")
+          .arg(RowName(row), SpanText(DaysBetween(row.end, birth), yearLength));
     }
   }
   return QString();

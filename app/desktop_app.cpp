@@ -98,13 +98,12 @@ bool DesktopApp::InitInstance(const QStringList& arguments) {
       exitCode_ = 0;
       return false;
     case SingleInstance::Result::kRunningNoAnswer:
-      QMessageBox::information(
-          nullptr, kAppTitle,
-          files.isEmpty()
-              ? tr("Orvane Lite is already running.")
-              : tr("Orvane Lite is already running, but it did not answer.\n\nPlease open \"%1\" "
-                               "from its File menu.")
-                    .arg(ShownFileName(QDir::toNativeSeparators(files.first()))));
+      QMessageBox::information(nullptr, kAppTitle,
+                               files.isEmpty()
+                                   ? tr("Orvane Lite is already running.")
+                                   : tr("Orvane Lite is already running, but it did not answer.\n\nPlease open \"%1\" "
+                                        "from its File menu.")
+                                         .arg(ShownFileName(QDir::toNativeSeparators(files.first()))));
       exitCode_ = 1;
       return false;
     case SingleInstance::Result::kFirst:
@@ -188,12 +187,12 @@ void DesktopApp::EnsureSettings() {
     // first run would come back at every start.
     settingsUnreadable_ = true;
     settingsLoaded_ = true;
-    QMessageBox::warning(DialogParent(), kAppTitle,
-                         tr("Your preferences cannot be read from \"%1\".\n\n%2\n\nOrvane Lite uses the "
-                                        "default preferences for now and leaves that file as it is. Preferences "
-                                        "you change are not saved until the file can be read again.")
-                             .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)),
-                                  QString::fromStdString(read.message)));
+    QMessageBox::warning(
+        DialogParent(), kAppTitle,
+        tr("Your preferences cannot be read from \"%1\".\n\n%2\n\nOrvane Lite uses the "
+           "default preferences for now and leaves that file as it is. Preferences "
+           "you change are not saved until the file can be read again.")
+            .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(read.message)));
     return;
   }
   const bool olderSettings = QFileInfo::exists(paths_.settingsFile);
@@ -220,10 +219,11 @@ void DesktopApp::EnsureSettings() {
 bool DesktopApp::SaveSettingsReported() {
   std::string error;
   if (SaveSettings(FileNameBytes(paths_.settingsFile), settings_, &error)) return true;
-  QMessageBox::warning(DialogParent(), kAppTitle,
-                       tr("Your preferences could not be saved in \"%1\".\n\n%2\n\nThey stay in effect "
-                                      "until Orvane Lite is closed.")
-                           .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(error)));
+  QMessageBox::warning(
+      DialogParent(), kAppTitle,
+      tr("Your preferences could not be saved in \"%1\".\n\n%2\n\nThey stay in effect "
+         "until Orvane Lite is closed.")
+          .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(error)));
   return false;
 }
 

@@ -17,14 +17,14 @@ struct Language {
 };
 constexpr Language kLanguages[] = {
     {"en", "English", QFontDatabase::Latin},
-    {"hi", "\u0939\u093f\u0928\u094d\u0926\u0940", QFontDatabase::Devanagari},        // हिन्दी
-    {"ta", "\u0ba4\u0bae\u0bbf\u0bb4\u0bcd", QFontDatabase::Tamil},                   // தமிழ்
-    {"te", "\u0c24\u0c46\u0c32\u0c41\u0c17\u0c41", QFontDatabase::Telugu},            // తెలుగు
-    {"bn", "\u09ac\u09be\u0982\u09b2\u09be", QFontDatabase::Bengali},                 // বাংলা
-    {"mr", "\u092e\u0930\u093e\u0920\u0940", QFontDatabase::Devanagari},              // मराठी
-    {"kn", "\u0c95\u0ca8\u0ccd\u0ca8\u0ca1", QFontDatabase::Kannada},                 // ಕನ್ನಡ
-    {"ml", "\u0d2e\u0d32\u0d2f\u0d3e\u0d33\u0d02", QFontDatabase::Malayalam},         // മലയാളം
-    {"gu", "\u0a97\u0ac1\u0a9c\u0ab0\u0abe\u0aa4\u0ac0", QFontDatabase::Gujarati},   // ગુજરાતી
+    {"hi", "\u0939\u093f\u0928\u094d\u0926\u0940", QFontDatabase::Devanagari},      // हिन्दी
+    {"ta", "\u0ba4\u0bae\u0bbf\u0bb4\u0bcd", QFontDatabase::Tamil},                 // தமிழ்
+    {"te", "\u0c24\u0c46\u0c32\u0c41\u0c17\u0c41", QFontDatabase::Telugu},          // తెలుగు
+    {"bn", "\u09ac\u09be\u0982\u09b2\u09be", QFontDatabase::Bengali},               // বাংলা
+    {"mr", "\u092e\u0930\u093e\u0920\u0940", QFontDatabase::Devanagari},            // मराठी
+    {"kn", "\u0c95\u0ca8\u0ccd\u0ca8\u0ca1", QFontDatabase::Kannada},               // ಕನ್ನಡ
+    {"ml", "\u0d2e\u0d32\u0d2f\u0d3e\u0d33\u0d02", QFontDatabase::Malayalam},       // മലയാളം
+    {"gu", "\u0a97\u0ac1\u0a9c\u0ab0\u0abe\u0aa4\u0ac0", QFontDatabase::Gujarati},  // ગુજરાતી
 };
 
 const Language* Find(const QString& code) {
@@ -79,13 +79,15 @@ QString InstallLanguage(const QString& code) {
     installed.reset();
   }
   // English has a translation too: the plural forms of its counted texts.
-  if (!QFile::exists(TranslationFile(code))) return code == QLatin1String("en") ? code : InstallLanguage(QStringLiteral("en"));
+  if (!QFile::exists(TranslationFile(code)))
+    return code == QLatin1String("en") ? code : InstallLanguage(QStringLiteral("en"));
   // Without a font for its script the language would show as boxes: the
   // program stays in English then.
   if (code != QLatin1String("en") && !HasFontsFor(code)) {
-    qWarning("No font for the script of the language \"%s\" is installed (Debian: fonts-noto-core); "
-             "the program stays in English.",
-             qPrintable(code));
+    qWarning(
+        "No font for the script of the language \"%s\" is installed (Debian: fonts-noto-core); "
+        "the program stays in English.",
+        qPrintable(code));
     return InstallLanguage(QStringLiteral("en"));
   }
   auto translator = std::make_unique<QTranslator>();

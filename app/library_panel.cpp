@@ -60,9 +60,17 @@ bool LooksLikeQuery(const QString& text) {
 }  // namespace
 
 LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString path)
-    : QDockWidget(QCoreApplication::translate("Orvane", "Chart library"), &frame), frame_(frame), settings_(settings), path_(std::move(path)),
-      search_(new QLineEdit), table_(new QTableWidget(0, 4)), tags_(new QLineEdit), notes_(new QPlainTextEdit),
-      events_(new QListWidget), event_(new QLineEdit), status_(new QLabel) {
+    : QDockWidget(QCoreApplication::translate("Orvane", "Chart library"), &frame),
+      frame_(frame),
+      settings_(settings),
+      path_(std::move(path)),
+      search_(new QLineEdit),
+      table_(new QTableWidget(0, 4)),
+      tags_(new QLineEdit),
+      notes_(new QPlainTextEdit),
+      events_(new QListWidget),
+      event_(new QLineEdit),
+      status_(new QLabel) {
   setObjectName(QStringLiteral("libraryPanel"));
   setAcceptDrops(true);
   search_->setObjectName(QStringLiteral("librarySearch"));
@@ -70,8 +78,9 @@ LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString 
   search_->setClearButtonEnabled(true);
   search_->setAccessibleName(QCoreApplication::translate("Orvane", "Search the library"));
   table_->setObjectName(QStringLiteral("libraryTable"));
-  table_->setHorizontalHeaderLabels({QCoreApplication::translate("Orvane", "Name"), QCoreApplication::translate("Orvane", "Born"), QCoreApplication::translate("Orvane", "Place"),
-                                     QCoreApplication::translate("Orvane", "Tags")});
+  table_->setHorizontalHeaderLabels(
+      {QCoreApplication::translate("Orvane", "Name"), QCoreApplication::translate("Orvane", "Born"),
+       QCoreApplication::translate("Orvane", "Place"), QCoreApplication::translate("Orvane", "Tags")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -263,8 +272,7 @@ std::int64_t LibraryPanel::Add(library::ChartEntry entry) {
   }
   std::string error;
   const std::int64_t id = db_.Add(entry, library::FactsOf(*chart), library::FactsKey(settings_), &error);
-  status_->setText(id ? tr("%1 added to the library.").arg(Q(entry.name))
-                      : tr("Not added: %1").arg(Q(error)));
+  status_->setText(id ? tr("%1 added to the library.").arg(Q(entry.name)) : tr("Not added: %1").arg(Q(error)));
   if (id) Search(search_->text());
   return id;
 }

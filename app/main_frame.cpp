@@ -415,9 +415,9 @@ ChartDocument* CMainFrame::OpenDocumentFile(const QString& path) {
   const ChartDocument::OpenStatus status = doc->OnOpenDocument(absolute, &error);
   if (status == ChartDocument::OpenStatus::kUnreadable) {
     delete doc;
-    QMessageBox::warning(app_.DialogParent(), tr("Orvane Lite"),
-                         tr("The file \"%1\" cannot be opened.\n\n%2")
-                             .arg(ShownFileName(QDir::toNativeSeparators(absolute)), error));
+    QMessageBox::warning(
+        app_.DialogParent(), tr("Orvane Lite"),
+        tr("The file \"%1\" cannot be opened.\n\n%2").arg(ShownFileName(QDir::toNativeSeparators(absolute)), error));
     return nullptr;
   }
   AddDocument(doc);

@@ -62,7 +62,8 @@ MatchWindow* OpenMatchWindow(CMainFrame& frame, const QString& path) {
 
 void OnMatchWith(CMainFrame& frame) {
   if (!frame.activeView()) return;
-  const QString path = QFileDialog::getOpenFileName(&frame, QCoreApplication::translate("Orvane", "Match with"), QString(), OpenFileFilters());
+  const QString path = QFileDialog::getOpenFileName(&frame, QCoreApplication::translate("Orvane", "Match with"),
+                                                    QString(), OpenFileFilters());
   if (!path.isEmpty()) OpenMatchWindow(frame, path);
 }
 

@@ -67,16 +67,22 @@ QString NoTextReason(int section, bool tajaka) {
     case SectionCharts::kAll:
       return {};
     case SectionCharts::kNatal:
-      return tajaka ? QCoreApplication::translate("Orvane", "This section is written for the birth chart only: Tajaka > Back to birthchart "
-                                     "shows it.")
+      return tajaka ? QCoreApplication::translate(
+                          "Orvane",
+                          "This section is written for the birth chart only: Tajaka > Back to birthchart "
+                          "shows it.")
                     : QString();
     case SectionCharts::kTajaka:
       return tajaka ? QString()
-                    : QCoreApplication::translate("Orvane", "This section is written for a Tajaka chart only: choose the year with Tajaka > "
-                                     "Tajaka varsha chakra.");
+                    : QCoreApplication::translate(
+                          "Orvane",
+                          "This section is written for a Tajaka chart only: choose the year with Tajaka > "
+                          "Tajaka varsha chakra.");
     case SectionCharts::kMundane:
-      return QCoreApplication::translate("Orvane", "This section is written for a mundane chart only (orvane-cli --mundane DAYS); the "
-                            "desktop program does not cast mundane charts.");
+      return QCoreApplication::translate(
+          "Orvane",
+          "This section is written for a mundane chart only (orvane-cli --mundane DAYS); the "
+          "desktop program does not cast mundane charts.");
     case SectionCharts::kNone:
       break;
   }
@@ -103,8 +109,7 @@ ReportWindow::ReportWindow(ChartView& view)
   QFont topicFont = list_->font();
   topicFont.setBold(true);
   for (const ReportTopic& topic : kTopics) {
-    auto* item = new QListWidgetItem(QCoreApplication::translate("Orvane", topic.title.data()),
-                                     list_);
+    auto* item = new QListWidgetItem(QCoreApplication::translate("Orvane", topic.title.data()), list_);
     item->setFont(topicFont);
     item->setFlags(Qt::ItemIsEnabled);  // a heading: not chosen
     for (int section : topic.sections) {
@@ -161,7 +166,8 @@ ReportWindow::ReportWindow(ChartView& view)
   splitter->setSizes({listWidth, 700});
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  QPushButton* copy = buttons->addButton(QCoreApplication::translate("Orvane", "&Copy section"), QDialogButtonBox::ActionRole);
+  QPushButton* copy =
+      buttons->addButton(QCoreApplication::translate("Orvane", "&Copy section"), QDialogButtonBox::ActionRole);
   copy->setObjectName(QStringLiteral("copySection"));
   connect(copy, &QPushButton::clicked, this, &ReportWindow::CopyText);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

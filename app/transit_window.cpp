@@ -73,8 +73,12 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
     const char* name;
   };
   constexpr StepButton kButtons[] = {
-      {QT_TRANSLATE_NOOP("Orvane", "- Year"), 0, 0, -1, "yearBack"}, {QT_TRANSLATE_NOOP("Orvane", "- Month"), 0, -1, 0, "monthBack"}, {QT_TRANSLATE_NOOP("Orvane", "- Day"), -1, 0, 0, "dayBack"},
-      {QT_TRANSLATE_NOOP("Orvane", "+ Day"), 1, 0, 0, "dayForward"}, {QT_TRANSLATE_NOOP("Orvane", "+ Month"), 0, 1, 0, "monthForward"}, {QT_TRANSLATE_NOOP("Orvane", "+ Year"), 0, 0, 1, "yearForward"},
+      {QT_TRANSLATE_NOOP("Orvane", "- Year"), 0, 0, -1, "yearBack"},
+      {QT_TRANSLATE_NOOP("Orvane", "- Month"), 0, -1, 0, "monthBack"},
+      {QT_TRANSLATE_NOOP("Orvane", "- Day"), -1, 0, 0, "dayBack"},
+      {QT_TRANSLATE_NOOP("Orvane", "+ Day"), 1, 0, 0, "dayForward"},
+      {QT_TRANSLATE_NOOP("Orvane", "+ Month"), 0, 1, 0, "monthForward"},
+      {QT_TRANSLATE_NOOP("Orvane", "+ Year"), 0, 0, 1, "yearForward"},
   };
   for (const StepButton& b : kButtons) {
     auto* button = new QPushButton(QCoreApplication::translate("Orvane", b.text), this);

@@ -45,7 +45,9 @@ YogaWindow::YogaWindow(ChartView& view)
   tree_->setObjectName(QStringLiteral("yogaTree"));
   tree_->setAccessibleName(QCoreApplication::translate("Orvane", "Yogas of the chart"));
   tree_->setColumnCount(3);
-  tree_->setHeaderLabels({QCoreApplication::translate("Orvane", "Yoga"), QCoreApplication::translate("Orvane", "Planets"), QCoreApplication::translate("Orvane", "Houses")});
+  tree_->setHeaderLabels({QCoreApplication::translate("Orvane", "Yoga"),
+                          QCoreApplication::translate("Orvane", "Planets"),
+                          QCoreApplication::translate("Orvane", "Houses")});
   // The names whole; the planets take what is left.
   tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   tree_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -139,7 +141,8 @@ void YogaWindow::ShowChosen() {
                  tr("Planets: %1").arg(Planets(y)) + QStringLiteral("\n\n") + tr("Why it holds:") + QLatin1Char('\n');
   for (const yoga::Fact& c : y.conditions) text += QStringLiteral("  - ") + Q(c.text) + QLatin1Char('\n');
   if (!y.weakenings.empty()) {
-    text += QLatin1Char('\n') + (y.cancelled ? tr("Cancelled and weakened by:") : tr("Weakened by:")) + QLatin1Char('\n');
+    text +=
+        QLatin1Char('\n') + (y.cancelled ? tr("Cancelled and weakened by:") : tr("Weakened by:")) + QLatin1Char('\n');
     for (const yoga::Fact& w : y.weakenings) text += QStringLiteral("  - ") + Q(w.text) + QLatin1Char('\n');
   }
   for (const yoga::YogaDescription& d : yoga::DescribeYogas()) {

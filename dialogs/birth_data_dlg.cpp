@@ -168,7 +168,8 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
   Pair(this, zoneEast_, zoneWest_);
   daylightSaving_ = new QCheckBox(QCoreApplication::translate("Orvane", "Daylight Saving Time"), zoneBox);
   daylightSaving_->setObjectName(QStringLiteral("daylightSaving"));
-  localMeanTime_ = new QCheckBox(QCoreApplication::translate("Orvane", "Local Mean Time (time zone entered above will be ignored)"), zoneBox);
+  localMeanTime_ = new QCheckBox(
+      QCoreApplication::translate("Orvane", "Local Mean Time (time zone entered above will be ignored)"), zoneBox);
   localMeanTime_->setObjectName(QStringLiteral("localMeanTime"));
   auto* zoneLayout = new QGridLayout(zoneBox);
   auto* zoneRow = new QHBoxLayout;
@@ -209,10 +210,13 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
   QString tableError;
   places_ = DialogPlaceTable(&tableError);
   if (places_ != nullptr) {
-    place_->setPlaceholderText(QCoreApplication::translate("Orvane", "Type a place: Chennai, or Springfield, IL, or London, GB"));
+    place_->setPlaceholderText(
+        QCoreApplication::translate("Orvane", "Type a place: Chennai, or Springfield, IL, or London, GB"));
   } else {
     place_->setPlaceholderText(QCoreApplication::translate("Orvane", "The place's name (the place table is missing)"));
-    SetZoneLine(zoneInfo_, QCoreApplication::translate("Orvane", "No place search: %1. Enter the zone and the position below.").arg(tableError));
+    SetZoneLine(zoneInfo_,
+                QCoreApplication::translate("Orvane", "No place search: %1. Enter the zone and the position below.")
+                    .arg(tableError));
   }
   city_ = new QComboBox(placeBox);
   city_->setObjectName(QStringLiteral("city"));
@@ -427,10 +431,9 @@ void CBirthDataDlg::Resolve(bool fill) {
                                            std::min(second, 59.999), secondReading_->isChecked());
   secondReading_->setVisible(r.kind == LocalTimeKind::kAmbiguous);
   if (r.kind == LocalTimeKind::kAmbiguous) {
-    secondReading_->setText(tr("Take the second occurrence (%1)")
-                                .arg(QString::fromStdString(DescribeOffset(zoneId_, secondReading_->isChecked()
-                                                                                         ? r.offset
-                                                                                         : r.other))));
+    secondReading_->setText(
+        tr("Take the second occurrence (%1)")
+            .arg(QString::fromStdString(DescribeOffset(zoneId_, secondReading_->isChecked() ? r.offset : r.other))));
   }
   QString info;
   if (r.kind == LocalTimeKind::kUnique || r.kind == LocalTimeKind::kAmbiguous) {
@@ -539,8 +542,7 @@ void CBirthDataDlg::accept() {
   const ChartValidation written = ValidateChartImage(FormatChartDataFile(ComposeFromDialog(f)));
   if (!written.ok) {
     ReportFieldError(this, month_,
-                     tr("These values do not make a valid chart: %1.")
-                         .arg(QString::fromStdString(written.message)));
+                     tr("These values do not make a valid chart: %1.").arg(QString::fromStdString(written.message)));
     return;
   }
   if (placeKnown_ && resolution_ && resolution_->kind == LocalTimeKind::kNonexistent) {

@@ -191,18 +191,21 @@ void PreferenceDialog::Finish(const std::vector<QWidget*>& controls) {
 // ---- chart style
 
 CChartStyleDlg::CChartStyleDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QCoreApplication::translate("Orvane", "Choose chart style"), parent), stored_(settings.chartStyle) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Choose chart style"), parent),
+      stored_(settings.chartStyle) {
   auto* box = new QGroupBox(QCoreApplication::translate("Orvane", "&Draw the charts in"), this);
   std::vector<QString> names;
   for (std::string_view name : kStyleNames) names.push_back(Text(name));
   styles_ = RadioColumn(box, this, QStringLiteral("style"), names);
   SetRadioIndex(styles_, stored_);
   body()->addWidget(box);
-  degrees_ = new QCheckBox(QCoreApplication::translate("Orvane", "Show each body's de&grees and minutes beside it"), this);
+  degrees_ =
+      new QCheckBox(QCoreApplication::translate("Orvane", "Show each body's de&grees and minutes beside it"), this);
   degrees_->setObjectName(QStringLiteral("degrees"));
   degrees_->setChecked(settings.chartDegrees == 1);
   body()->addWidget(degrees_);
-  vargaDegrees_ = new QCheckBox(QCoreApplication::translate("Orvane", "Degrees in the &rasi chart only (none in the divisional charts)"), this);
+  vargaDegrees_ = new QCheckBox(
+      QCoreApplication::translate("Orvane", "Degrees in the &rasi chart only (none in the divisional charts)"), this);
   vargaDegrees_->setObjectName(QStringLiteral("vargaDegrees"));
   vargaDegrees_->setChecked(settings.vargaDegrees == 1);
   vargaDegrees_->setEnabled(degrees_->isChecked());
@@ -240,7 +243,8 @@ CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
   for (const AyanamsaPreset& preset : kAyanamsaPresets) names.push_back(Text(preset.name));
   choices_ = RadioColumn(choiceBox, this, QStringLiteral("choice"), names);
 
-  auto* deviationBox = new QGroupBox(QCoreApplication::translate("Orvane", "Deviation from Chitrapaksha (Lahiri)"), this);
+  auto* deviationBox =
+      new QGroupBox(QCoreApplication::translate("Orvane", "Deviation from Chitrapaksha (Lahiri)"), this);
   degrees_ = NumberEdit(deviationBox, QStringLiteral("degrees"), 4);
   minutes_ = NumberEdit(deviationBox, QStringLiteral("minutes"), 4);
   seconds_ = NumberEdit(deviationBox, QStringLiteral("seconds"), 4);
@@ -267,10 +271,12 @@ CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
   directionRow->addStretch(1);
   grid->addLayout(directionRow, 3, 0, 1, 2);
   grid->setRowMinimumHeight(3, add->sizeHint().height() + 8);
-  grid->addWidget(Note(QCoreApplication::translate("Orvane", "Choosing an ayanamsa fills in its deviation. Typing a deviation, or "
-                                      "choosing Add or Subtract, makes it a custom ayanamsa."),
-                       deviationBox),
-                  4, 0, 1, 2);
+  grid->addWidget(
+      Note(QCoreApplication::translate("Orvane",
+                                       "Choosing an ayanamsa fills in its deviation. Typing a deviation, or "
+                                       "choosing Add or Subtract, makes it a custom ayanamsa."),
+           deviationBox),
+      4, 0, 1, 2);
   grid->setRowStretch(5, 1);
   deviationBox->setFixedWidth(deviationBox->sizeHint().width() + 40);
 
@@ -361,9 +367,11 @@ CDaysInYearDlg::CDaysInYearDlg(const Settings& settings, QWidget* parent)
   row->addWidget(days_);
   row->addStretch(1);
   body()->addLayout(row);
-  body()->addWidget(Note(QCoreApplication::translate("Orvane", "The length of a dasa year in the Vimsottari, Ashtottari and other "
-                                        "nakshatra dasas. The usual value is 365.2425."),
-                         this, 380));
+  body()->addWidget(
+      Note(QCoreApplication::translate("Orvane",
+                                       "The length of a dasa year in the Vimsottari, Ashtottari and other "
+                                       "nakshatra dasas. The usual value is 365.2425."),
+           this, 380));
   Finish({days_});
 }
 
@@ -391,18 +399,21 @@ CSpecialLagnaDlg::CSpecialLagnaDlg(const Settings& settings, QWidget* parent)
   };
   auto* pointsBox = new QGroupBox(QCoreApplication::translate("Orvane", "&Points shown in the charts"), this);
   auto* points = new QVBoxLayout(pointsBox);
-  lagnas_ = check(pointsBox, points, "lagnas", QCoreApplication::translate("Orvane", "Display special lagnas (GL, HL, BL)"),
-                  settings.showSpecialLagnas);
-  dhooma_ = check(pointsBox, points, "dhooma", QCoreApplication::translate("Orvane", "Display Dhooma etc upagrahas (5)"),
-                  settings.showDhoomaGroup);
-  gulika_ = check(pointsBox, points, "gulika", QCoreApplication::translate("Orvane", "Display Gulika etc upagrahas (6)"),
-                  settings.showGulikaGroup);
+  lagnas_ =
+      check(pointsBox, points, "lagnas", QCoreApplication::translate("Orvane", "Display special lagnas (GL, HL, BL)"),
+            settings.showSpecialLagnas);
+  dhooma_ = check(pointsBox, points, "dhooma",
+                  QCoreApplication::translate("Orvane", "Display Dhooma etc upagrahas (5)"), settings.showDhoomaGroup);
+  gulika_ = check(pointsBox, points, "gulika",
+                  QCoreApplication::translate("Orvane", "Display Gulika etc upagrahas (6)"), settings.showGulikaGroup);
   auto* padasBox = new QGroupBox(QCoreApplication::translate("Orvane", "Arudha pada&s"), this);
   auto* padas = new QVBoxLayout(padasBox);
-  allPadas_ = check(padasBox, padas, "allPadas", QCoreApplication::translate("Orvane", "Display all arudha padas"), settings.showAllPadas);
-  somePadas_ =
-      check(padasBox, padas, "somePadas", QCoreApplication::translate("Orvane", "Display only some arudha padas"), settings.showSomePadas);
-  padas->addWidget(Note(QCoreApplication::translate("Orvane", "With only some padas, you choose them next."), padasBox));
+  allPadas_ = check(padasBox, padas, "allPadas", QCoreApplication::translate("Orvane", "Display all arudha padas"),
+                    settings.showAllPadas);
+  somePadas_ = check(padasBox, padas, "somePadas",
+                     QCoreApplication::translate("Orvane", "Display only some arudha padas"), settings.showSomePadas);
+  padas->addWidget(
+      Note(QCoreApplication::translate("Orvane", "With only some padas, you choose them next."), padasBox));
   // Switching one of the two pada boxes on switches the other off.
   connect(allPadas_, &QCheckBox::clicked, this, [this](bool on) {
     if (on) somePadas_->setChecked(false);
@@ -426,7 +437,8 @@ void CSpecialLagnaDlg::Store(Settings& settings) const {
 }
 
 CPadasDlg::CPadasDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QCoreApplication::translate("Orvane", "Padas to be displayed"), parent), padas_(settings.chosenPadas) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Padas to be displayed"), parent),
+      padas_(settings.chosenPadas) {
   auto* box = new QGroupBox(QCoreApplication::translate("Orvane", "Arudha padas to display"), this);
   auto* grid = new QGridLayout(box);
   std::vector<QWidget*> order;
@@ -438,8 +450,9 @@ CPadasDlg::CPadasDlg(const Settings& settings, QWidget* parent)
     grid->addWidget(edits_[at], 1, i);
     order.push_back(edits_[at]);
   }
-  grid->addWidget(Note(QCoreApplication::translate("Orvane", "Pada numbers 1 to 12: 1 is AL (arudha lagna), 12 is UL (upapada), "
-                                      "7 is A7. 0 leaves a place empty."),
+  grid->addWidget(Note(QCoreApplication::translate("Orvane",
+                                                   "Pada numbers 1 to 12: 1 is AL (arudha lagna), 12 is UL (upapada), "
+                                                   "7 is A7. 0 leaves a place empty."),
                        box, 300),
                   2, 0, 1, 6);
   body()->addWidget(box);
@@ -462,10 +475,20 @@ void CPadasDlg::Store(Settings& settings) const { settings.chosenPadas = padas_;
 CUpagrahaOptionsDlg::CUpagrahaOptionsDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QCoreApplication::translate("Orvane", "Upagraha Calculation Options"), parent) {
   const auto& rising = settings.upagrahaRising;
-  auto* risingBox = new QGroupBox(QCoreApplication::translate("Orvane", "Rising point within the portion of the day or night"), this);
-  gulika_ = Combo(risingBox, QStringLiteral("gulika"), {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"), QT_TRANSLATE_NOOP("Orvane", "end")}, rising[kRisingGulika]);
-  mandi_ = Combo(risingBox, QStringLiteral("mandi"), {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"), QT_TRANSLATE_NOOP("Orvane", "end")}, rising[kRisingMandi]);
-  kala_ = Combo(risingBox, QStringLiteral("kala"), {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"), QT_TRANSLATE_NOOP("Orvane", "end")}, rising[kRisingKaala]);
+  auto* risingBox =
+      new QGroupBox(QCoreApplication::translate("Orvane", "Rising point within the portion of the day or night"), this);
+  gulika_ = Combo(risingBox, QStringLiteral("gulika"),
+                  {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"),
+                   QT_TRANSLATE_NOOP("Orvane", "end")},
+                  rising[kRisingGulika]);
+  mandi_ = Combo(risingBox, QStringLiteral("mandi"),
+                 {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"),
+                  QT_TRANSLATE_NOOP("Orvane", "end")},
+                 rising[kRisingMandi]);
+  kala_ = Combo(risingBox, QStringLiteral("kala"),
+                {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"),
+                 QT_TRANSLATE_NOOP("Orvane", "end")},
+                rising[kRisingKaala]);
   auto* form = new QFormLayout(risingBox);
   form->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Gulika:"), gulika_, risingBox), gulika_);
   form->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Mandi:"), mandi_, risingBox), mandi_);
@@ -473,12 +496,15 @@ CUpagrahaOptionsDlg::CUpagrahaOptionsDlg(const Settings& settings, QWidget* pare
 
   auto* dhumaBox = new QGroupBox(QCoreApplication::translate("Orvane", "Dhuma and Vyatipata"), this);
   relation_ = Combo(dhumaBox, QStringLiteral("relation"),
-                    {QT_TRANSLATE_NOOP("Orvane", "Vyatipata = 360 deg - Dhuma"), QT_TRANSLATE_NOOP("Orvane", "Vyatipata = Dhuma + 53 deg 20 min")}, settings.dhumaRelation);
+                    {QT_TRANSLATE_NOOP("Orvane", "Vyatipata = 360 deg - Dhuma"),
+                     QT_TRANSLATE_NOOP("Orvane", "Vyatipata = Dhuma + 53 deg 20 min")},
+                    settings.dhumaRelation);
   auto* dhumaForm = new QFormLayout(dhumaBox);
   dhumaForm->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Relation:"), relation_, dhumaBox), relation_);
 
   // One label width for both boxes, so that the combos line up.
-  const int labelWidth = fontMetrics().horizontalAdvance(QCoreApplication::translate("Orvane", "Kala, Mrityu etc:")) + 4;
+  const int labelWidth =
+      fontMetrics().horizontalAdvance(QCoreApplication::translate("Orvane", "Kala, Mrityu etc:")) + 4;
   for (QFormLayout* f : {form, dhumaForm}) {
     f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (int r = 0; r < f->rowCount(); ++r) {
@@ -504,7 +530,9 @@ void CUpagrahaOptionsDlg::Store(Settings& settings) const {
 
 CHoraChartDlg::CHoraChartDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QCoreApplication::translate("Orvane", "Hora chart preference"), parent) {
-  method_ = Combo(this, QStringLiteral("method"), {QT_TRANSLATE_NOOP("Orvane", "Cancer-Leo (standard)"), QT_TRANSLATE_NOOP("Orvane", "Zodiac twice (Parivritti Dwaya)")},
+  method_ = Combo(this, QStringLiteral("method"),
+                  {QT_TRANSLATE_NOOP("Orvane", "Cancer-Leo (standard)"),
+                   QT_TRANSLATE_NOOP("Orvane", "Zodiac twice (Parivritti Dwaya)")},
                   settings.horaMethod);
   auto* row = new QHBoxLayout;
   row->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Hora chart (D-2):"), method_, this));
@@ -522,8 +550,11 @@ void CHoraChartDlg::Store(Settings& settings) const {
 CEphemerisDlg::CEphemerisDlg(const Settings& settings, QWidget* parent)
     : PreferenceDialog(QCoreApplication::translate("Orvane", "Ephemeris"), parent) {
   engine_ = Combo(this, QStringLiteral("engine"),
-                  {QT_TRANSLATE_NOOP("Orvane", "Classic (the built-in theory)"), QT_TRANSLATE_NOOP("Orvane", "Swiss Ephemeris (within an arc-second)")}, settings.ephemeris);
-  trueNode_ = new QCheckBox(QCoreApplication::translate("Orvane", "Rahu from the &true node (mean node otherwise)"), this);
+                  {QT_TRANSLATE_NOOP("Orvane", "Classic (the built-in theory)"),
+                   QT_TRANSLATE_NOOP("Orvane", "Swiss Ephemeris (within an arc-second)")},
+                  settings.ephemeris);
+  trueNode_ =
+      new QCheckBox(QCoreApplication::translate("Orvane", "Rahu from the &true node (mean node otherwise)"), this);
   trueNode_->setObjectName(QStringLiteral("trueNode"));
   trueNode_->setChecked(settings.trueNode == 1);
   trueNode_->setEnabled(settings.ephemeris == 1);
@@ -533,8 +564,9 @@ CEphemerisDlg::CEphemerisDlg(const Settings& settings, QWidget* parent)
   row->addWidget(engine_, 1);
   body()->addLayout(row);
   body()->addWidget(trueNode_);
-  body()->addWidget(Note(QCoreApplication::translate("Orvane", "A chart window can use the other engine for its own chart: "
-                                        "Charts >> Swiss Ephemeris for this chart."),
+  body()->addWidget(Note(QCoreApplication::translate("Orvane",
+                                                     "A chart window can use the other engine for its own chart: "
+                                                     "Charts >> Swiss Ephemeris for this chart."),
                          this, 320));
   Finish({engine_, trueNode_});
 }
@@ -565,8 +597,8 @@ CLanguageDlg::CLanguageDlg(const Settings& settings, const QStringList& language
   row->addWidget(language_, 1);
   body()->addLayout(row);
   body()->addWidget(latinLabels_);
-  body()->addWidget(Note(tr("The charts change at once; menus and dialogs change when Orvane Lite is started again."),
-                         this, 320));
+  body()->addWidget(
+      Note(tr("The charts change at once; menus and dialogs change when Orvane Lite is started again."), this, 320));
   Finish({language_, latinLabels_});
 }
 
@@ -650,13 +682,17 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   auto* box = new QGroupBox(QCoreApplication::translate("Orvane", "Place of charts cast for the current moment"), this);
   zoneHours_ = LocationEdit(box, "zoneHours", 2);
   zoneMinutes_ = LocationEdit(box, "zoneMinutes", 2);
-  zoneSide_ = Combo(box, QStringLiteral("zoneSide"), {QT_TRANSLATE_NOOP("Orvane", "East of GMT"), QT_TRANSLATE_NOOP("Orvane", "West of GMT")}, f.zoneEast ? 0 : 1);
+  zoneSide_ = Combo(box, QStringLiteral("zoneSide"),
+                    {QT_TRANSLATE_NOOP("Orvane", "East of GMT"), QT_TRANSLATE_NOOP("Orvane", "West of GMT")},
+                    f.zoneEast ? 0 : 1);
   longitudeDegrees_ = LocationEdit(box, "longitudeDegrees", 3);
   longitudeMinutes_ = LocationEdit(box, "longitudeMinutes", 2);
-  longitudeSide_ = Combo(box, QStringLiteral("longitudeSide"), {QT_TRANSLATE_NOOP("Orvane", "E"), QT_TRANSLATE_NOOP("Orvane", "W")}, f.longitudeEast ? 0 : 1);
+  longitudeSide_ = Combo(box, QStringLiteral("longitudeSide"),
+                         {QT_TRANSLATE_NOOP("Orvane", "E"), QT_TRANSLATE_NOOP("Orvane", "W")}, f.longitudeEast ? 0 : 1);
   latitudeDegrees_ = LocationEdit(box, "latitudeDegrees", 3);
   latitudeMinutes_ = LocationEdit(box, "latitudeMinutes", 2);
-  latitudeSide_ = Combo(box, QStringLiteral("latitudeSide"), {QT_TRANSLATE_NOOP("Orvane", "N"), QT_TRANSLATE_NOOP("Orvane", "S")}, f.latitudeSouth ? 1 : 0);
+  latitudeSide_ = Combo(box, QStringLiteral("latitudeSide"),
+                        {QT_TRANSLATE_NOOP("Orvane", "N"), QT_TRANSLATE_NOOP("Orvane", "S")}, f.latitudeSouth ? 1 : 0);
   zoneHours_->setText(FieldText(f.zoneHours));
   zoneMinutes_->setText(FieldText(f.zoneMinutes));
   longitudeDegrees_->setText(FieldText(f.longitudeDegrees));
@@ -676,9 +712,12 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
     grid->addWidget(side, row, 5);
     ++row;
   };
-  addRow(QCoreApplication::translate("Orvane", "Time &zone:"), zoneHours_, QCoreApplication::translate("Orvane", "h"), zoneMinutes_, zoneSide_);
-  addRow(QCoreApplication::translate("Orvane", "&Longitude:"), longitudeDegrees_, QCoreApplication::translate("Orvane", "deg"), longitudeMinutes_, longitudeSide_);
-  addRow(QCoreApplication::translate("Orvane", "L&atitude:"), latitudeDegrees_, QCoreApplication::translate("Orvane", "deg"), latitudeMinutes_, latitudeSide_);
+  addRow(QCoreApplication::translate("Orvane", "Time &zone:"), zoneHours_, QCoreApplication::translate("Orvane", "h"),
+         zoneMinutes_, zoneSide_);
+  addRow(QCoreApplication::translate("Orvane", "&Longitude:"), longitudeDegrees_,
+         QCoreApplication::translate("Orvane", "deg"), longitudeMinutes_, longitudeSide_);
+  addRow(QCoreApplication::translate("Orvane", "L&atitude:"), latitudeDegrees_,
+         QCoreApplication::translate("Orvane", "deg"), latitudeMinutes_, latitudeSide_);
   grid->setColumnMinimumWidth(5, zoneSide_->sizeHint().width());
   grid->setHorizontalSpacing(8);
 
@@ -701,11 +740,14 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   QString tableError;
   places_ = DialogPlaceTable(&tableError);
   if (places_ != nullptr) {
-    place_->setPlaceholderText(QCoreApplication::translate("Orvane", "Type a place: Chennai, or Springfield, IL, or London, GB"));
+    place_->setPlaceholderText(
+        QCoreApplication::translate("Orvane", "Type a place: Chennai, or Springfield, IL, or London, GB"));
   } else {
     place_->setEnabled(false);
     place_->setPlaceholderText(QCoreApplication::translate("Orvane", "No place search (the place table is missing)"));
-    zoneInfo_->setText(QCoreApplication::translate("Orvane", "No place search: %1. Enter the zone and the position below.").arg(tableError));
+    zoneInfo_->setText(
+        QCoreApplication::translate("Orvane", "No place search: %1. Enter the zone and the position below.")
+            .arg(tableError));
   }
   placeRow->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Place:"), place_, this), 0, 0);
   placeRow->addWidget(place_, 0, 1);
@@ -761,7 +803,8 @@ void CLocationDlg::OnPlaceChosen(const QModelIndex& chosen) {
   const QDate today = QDate::currentDate();
   const LocalTimeResolution r = ResolveLocalTime(p.zone, today.year(), today.month(), today.day(), 12, 0, 0);
   if (r.kind != LocalTimeKind::kUnique && r.kind != LocalTimeKind::kAmbiguous) {
-    zoneInfo_->setText(QCoreApplication::translate("Orvane", "%1. Enter the zone below.").arg(QString::fromStdString(r.message)));
+    zoneInfo_->setText(
+        QCoreApplication::translate("Orvane", "%1. Enter the zone below.").arg(QString::fromStdString(r.message)));
     return;
   }
   ZoneOffset standard = r.offset;
@@ -833,19 +876,23 @@ CAboutDlg::CAboutDlg(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   name->setFont(bigger);
   auto* kind = new QLabel(QCoreApplication::translate("Orvane", "Vedic astrology software"), this);
   kind->setObjectName(QStringLiteral("kind"));
-  auto* notice = new QLabel(QCoreApplication::translate("Orvane", "Copyright \u00a9 Meruvan.\nLicensed under the GNU Affero General "
-                                          "Public License, version 3 or later (AGPL-3.0-or-later). The Swiss "
-                                          "Ephemeris, which Orvane Lite uses for precise positions, is licensed "
-                                          "under the AGPL-3.0."),
-                            this);
+  auto* notice =
+      new QLabel(QCoreApplication::translate("Orvane",
+                                             "Copyright \u00a9 Meruvan.\nLicensed under the GNU Affero General "
+                                             "Public License, version 3 or later (AGPL-3.0-or-later). The Swiss "
+                                             "Ephemeris, which Orvane Lite uses for precise positions, is licensed "
+                                             "under the AGPL-3.0."),
+                 this);
   notice->setObjectName(QStringLiteral("notice"));
   notice->setWordWrap(true);
-  auto* data = new QLabel(QCoreApplication::translate("Orvane", "Place names and positions: GeoNames (geonames.org), licensed under "
-                                         "Creative Commons Attribution 4.0.\nTime-zone boundaries: "
-                                         "timezone-boundary-builder, licensed under the Open Database "
-                                         "License (ODbL).\nTime-zone history: the IANA tz database of this "
-                                         "system."),
-                          this);
+  auto* data =
+      new QLabel(QCoreApplication::translate("Orvane",
+                                             "Place names and positions: GeoNames (geonames.org), licensed under "
+                                             "Creative Commons Attribution 4.0.\nTime-zone boundaries: "
+                                             "timezone-boundary-builder, licensed under the Open Database "
+                                             "License (ODbL).\nTime-zone history: the IANA tz database of this "
+                                             "system."),
+                 this);
   data->setObjectName(QStringLiteral("dataSources"));
   data->setWordWrap(true);
   QFont smaller = data->font();

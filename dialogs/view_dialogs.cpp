@@ -26,16 +26,38 @@ struct ChartName {
   std::string_view division;
 };
 constexpr std::array<ChartName, kChartDialogChoices> kChartNames = {{
-    {QT_TRANSLATE_NOOP("Terms", "Rasi"), "D-1"},          {QT_TRANSLATE_NOOP("Terms", "Hora"), "D-2"},          {QT_TRANSLATE_NOOP("Terms", "Drekkana"), "D-3"},     {QT_TRANSLATE_NOOP("Terms", "Chaturthamsa"), "D-4"},
-    {QT_TRANSLATE_NOOP("Terms", "Panchamsa"), "D-5"},     {QT_TRANSLATE_NOOP("Terms", "Shashthamsa"), "D-6"},   {QT_TRANSLATE_NOOP("Terms", "Saptamsa"), "D-7"},     {QT_TRANSLATE_NOOP("Terms", "Ashtamsa"), "D-8"},
-    {QT_TRANSLATE_NOOP("Terms", "Navamsa"), "D-9"},       {QT_TRANSLATE_NOOP("Terms", "Dasamsa"), "D-10"},      {QT_TRANSLATE_NOOP("Terms", "Rudramsa"), "D-11"},    {QT_TRANSLATE_NOOP("Terms", "Dwadasamsa"), "D-12"},
-    {QT_TRANSLATE_NOOP("Terms", "Shodasamsa"), "D-16"},   {QT_TRANSLATE_NOOP("Terms", "Vimsamsa"), "D-20"},     {QT_TRANSLATE_NOOP("Terms", "Chaturvimsamsa"), "D-24"}, {QT_TRANSLATE_NOOP("Terms", "Nakshatramsa"), "D-27"},
-    {QT_TRANSLATE_NOOP("Terms", "Trimsamsa"), "D-30"},    {QT_TRANSLATE_NOOP("Terms", "Khavedamsa"), "D-40"},   {QT_TRANSLATE_NOOP("Terms", "Akshavedamsa"), "D-45"}, {QT_TRANSLATE_NOOP("Terms", "Shashthyamsa"), "D-60"},
+    {QT_TRANSLATE_NOOP("Terms", "Rasi"), "D-1"},
+    {QT_TRANSLATE_NOOP("Terms", "Hora"), "D-2"},
+    {QT_TRANSLATE_NOOP("Terms", "Drekkana"), "D-3"},
+    {QT_TRANSLATE_NOOP("Terms", "Chaturthamsa"), "D-4"},
+    {QT_TRANSLATE_NOOP("Terms", "Panchamsa"), "D-5"},
+    {QT_TRANSLATE_NOOP("Terms", "Shashthamsa"), "D-6"},
+    {QT_TRANSLATE_NOOP("Terms", "Saptamsa"), "D-7"},
+    {QT_TRANSLATE_NOOP("Terms", "Ashtamsa"), "D-8"},
+    {QT_TRANSLATE_NOOP("Terms", "Navamsa"), "D-9"},
+    {QT_TRANSLATE_NOOP("Terms", "Dasamsa"), "D-10"},
+    {QT_TRANSLATE_NOOP("Terms", "Rudramsa"), "D-11"},
+    {QT_TRANSLATE_NOOP("Terms", "Dwadasamsa"), "D-12"},
+    {QT_TRANSLATE_NOOP("Terms", "Shodasamsa"), "D-16"},
+    {QT_TRANSLATE_NOOP("Terms", "Vimsamsa"), "D-20"},
+    {QT_TRANSLATE_NOOP("Terms", "Chaturvimsamsa"), "D-24"},
+    {QT_TRANSLATE_NOOP("Terms", "Nakshatramsa"), "D-27"},
+    {QT_TRANSLATE_NOOP("Terms", "Trimsamsa"), "D-30"},
+    {QT_TRANSLATE_NOOP("Terms", "Khavedamsa"), "D-40"},
+    {QT_TRANSLATE_NOOP("Terms", "Akshavedamsa"), "D-45"},
+    {QT_TRANSLATE_NOOP("Terms", "Shashthyamsa"), "D-60"},
 }};
 
 // Mahadasa lords by planet code - 1.
-constexpr std::array<std::string_view, 9> kMahadasaLords = {QT_TRANSLATE_NOOP("Terms", "Sun"),     QT_TRANSLATE_NOOP("Terms", "Moon"),  QT_TRANSLATE_NOOP("Terms", "Mars"),   QT_TRANSLATE_NOOP("Terms", "Mercury"), QT_TRANSLATE_NOOP("Terms", "Jupiter"),
-                                                            "Venus",   "Saturn", "Rahu",  "Ketu"};
+constexpr std::array<std::string_view, 9> kMahadasaLords = {QT_TRANSLATE_NOOP("Terms", "Sun"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Moon"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Mars"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Mercury"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Jupiter"),
+                                                            "Venus",
+                                                            "Saturn",
+                                                            "Rahu",
+                                                            "Ketu"};
 
 // A name of the tables above in the chosen language (each is a literal, so
 // its data end in a null).
@@ -83,7 +105,8 @@ CChooseOneChartDlg::CChooseOneChartDlg(int chart, QWidget* parent)
     : QDialog(parent), charts_(new QButtonGroup(this)) {
   setWindowTitle(QCoreApplication::translate("Orvane", "Choose One Chart"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "Chart"), QStringLiteral("chart"), charts_, chart));
+  layout->addWidget(
+      ChartChoices(this, QCoreApplication::translate("Orvane", "Chart"), QStringLiteral("chart"), charts_, chart));
   layout->addWidget(OkCancel(this));
 }
 
@@ -95,9 +118,12 @@ CChooseTwoChartsDlg::CChooseTwoChartsDlg(int chart1, int chart2, QWidget* parent
     : QDialog(parent), first_(new QButtonGroup(this)), second_(new QButtonGroup(this)) {
   setWindowTitle(QCoreApplication::translate("Orvane", "Choose Two Charts"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "First chart"), QStringLiteral("first"), first_, chart1));
-  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "Second chart"), QStringLiteral("second"), second_, chart2));
-  showTwo_ = new QCheckBox(QCoreApplication::translate("Orvane", "Exit the current view and show two big charts"), this);
+  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "First chart"), QStringLiteral("first"),
+                                 first_, chart1));
+  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "Second chart"), QStringLiteral("second"),
+                                 second_, chart2));
+  showTwo_ =
+      new QCheckBox(QCoreApplication::translate("Orvane", "Exit the current view and show two big charts"), this);
   showTwo_->setObjectName(QStringLiteral("showTwoCharts"));
   showTwo_->setChecked(true);
   layout->addWidget(showTwo_);

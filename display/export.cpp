@@ -171,12 +171,16 @@ QString CopiedMessage(CopiedText what, bool cut) {
   const QString paste = QStringLiteral(
       "\n\nYou can \"paste\" it to any program that accepts plain text (e.g. Notepad, Word etc).");
   if (cut) {
-    return QCoreApplication::translate("Orvane", "Copied %1 to the clipboard in plain text format, but a part of it was longer than the "
-                          "program can hold and its end was cut.")
+    return QCoreApplication::translate(
+               "Orvane",
+               "Copied %1 to the clipboard in plain text format, but a part of it was longer than the "
+               "program can hold and its end was cut.")
                .arg(subject) +
            paste;
   }
-  return QCoreApplication::translate("Orvane", "Successfully copied %1 to the clipboard in plain text format.").arg(subject) + paste;
+  return QCoreApplication::translate("Orvane", "Successfully copied %1 to the clipboard in plain text format.")
+             .arg(subject) +
+         paste;
 }
 
 bool PutOnClipboard(QWidget* parent, const QString& text) {
@@ -280,8 +284,8 @@ QString PresetPictureTitle(const QString& chartName) {
 }
 
 QString AskBitmapFile(QWidget* parent, const QString& suggested) {
-  return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Orvane", "Save the chart as a bitmap"), suggested,
-                                      QCoreApplication::translate("Orvane", "Windows bitmaps (*.bmp)"));
+  return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Orvane", "Save the chart as a bitmap"),
+                                      suggested, QCoreApplication::translate("Orvane", "Windows bitmaps (*.bmp)"));
 }
 
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
@@ -313,7 +317,9 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (side < kMinPictureSize || side > kMaxPictureSize) {
     if (error) {
-      *error = QCoreApplication::translate("Orvane", "A picture is %1 to %2 pixels wide.").arg(kMinPictureSize).arg(kMaxPictureSize);
+      *error = QCoreApplication::translate("Orvane", "A picture is %1 to %2 pixels wide.")
+                   .arg(kMinPictureSize)
+                   .arg(kMaxPictureSize);
     }
     return false;
   }
@@ -376,7 +382,8 @@ class PictureFileDialog : public QFileDialog {
     size_->setSingleStep(100);
     size_->setValue(kDefaultPictureSize);
     size_->setSuffix(QCoreApplication::translate("Orvane", " pixels"));
-    size_->setToolTip(QCoreApplication::translate("Orvane", "Width and height of a PNG picture (%1 to %2 pixels); an SVG drawing scales")
+    size_->setToolTip(QCoreApplication::translate(
+                          "Orvane", "Width and height of a PNG picture (%1 to %2 pixels); an SVG drawing scales")
                           .arg(kMinPictureSize)
                           .arg(kMaxPictureSize));
     if (withTitle) {
@@ -437,7 +444,8 @@ std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& cha
   QString error;
   if (!WriteChartPicture(path, chart, settings, chartIndex, dialog.title(), &error,
                          png ? dialog.side() : kChartBitmapSize)) {
-    QMessageBox::warning(parent, kAppCaption, QCoreApplication::translate("Orvane", "The picture could not be saved.\n\n%1").arg(error));
+    QMessageBox::warning(parent, kAppCaption,
+                         QCoreApplication::translate("Orvane", "The picture could not be saved.\n\n%1").arg(error));
     return std::nullopt;
   }
   return path;
@@ -474,9 +482,10 @@ std::optional<QString> EditNotes(QWidget* parent, const QString& chartPath) {
     }
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(*notes))) {
-    QMessageBox::warning(parent, kAppCaption,
-                         QCoreApplication::translate("Orvane", "The notes file \"%1\" could not be opened in an editor.")
-                             .arg(QDir::toNativeSeparators(*notes)));
+    QMessageBox::warning(
+        parent, kAppCaption,
+        QCoreApplication::translate("Orvane", "The notes file \"%1\" could not be opened in an editor.")
+            .arg(QDir::toNativeSeparators(*notes)));
     return std::nullopt;
   }
   return notes;
@@ -508,25 +517,29 @@ std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, cons
   const QByteArray bytes(collected.text.data(), static_cast<qsizetype>(collected.text.size()));
   if (!MakeOwnFolder(mailFolder, &error) || !WriteWhole(attachment, bytes, &error, LinkAtPath::kReplace)) {
     QMessageBox::warning(parent, kAppCaption,
-                         QCoreApplication::translate("Orvane", "The chart could not be mailed: its text file could not be written.\n\n%1")
+                         QCoreApplication::translate(
+                             "Orvane", "The chart could not be mailed: its text file could not be written.\n\n%1")
                              .arg(error));
     return std::nullopt;
   }
   const QString executable =
       QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
   if (executable.isEmpty() || !QFileInfo(executable).isExecutable()) {
-    QMessageBox::warning(parent, kAppCaption,
-                         QCoreApplication::translate("Orvane", "The chart could not be mailed: the program \"%1\" was not found (it comes "
-                                        "with the package xdg-utils).\n\nThe complete calculations are on the "
-                                        "clipboard and in the file \"%2\"; you can attach that file to a message "
-                                        "yourself.")
-                             .arg(program, QDir::toNativeSeparators(attachment)));
+    QMessageBox::warning(
+        parent, kAppCaption,
+        QCoreApplication::translate("Orvane",
+                                    "The chart could not be mailed: the program \"%1\" was not found (it comes "
+                                    "with the package xdg-utils).\n\nThe complete calculations are on the "
+                                    "clipboard and in the file \"%2\"; you can attach that file to a message "
+                                    "yourself.")
+            .arg(program, QDir::toNativeSeparators(attachment)));
     return std::nullopt;
   }
   // An argument list: the file name reaches the program as it is, whatever
   // quotes or "$(...)" it holds, and no shell ever reads it.
   if (!QProcess::startDetached(executable, {QStringLiteral("--attach"), attachment})) {
-    QMessageBox::warning(parent, kAppCaption, QCoreApplication::translate("Orvane", "Send Mail failed to send message."));
+    QMessageBox::warning(parent, kAppCaption,
+                         QCoreApplication::translate("Orvane", "Send Mail failed to send message."));
     return std::nullopt;
   }
   return attachment;

@@ -58,8 +58,9 @@ inline constexpr int kChartBitmapSize = 400;
 inline constexpr int kSouthNorthBitmapHalf = 380;
 inline constexpr char kBitmapSavedCaption[] = QT_TRANSLATE_NOOP("Orvane", "Bitmap saved");
 inline constexpr char kBitmapSavedText[] =
-    QT_TRANSLATE_NOOP("Orvane", "What you see on the screen now is saved as a Windows bitmap. You can convert it to other "
-                                "formats or include it in a document.");
+    QT_TRANSLATE_NOOP("Orvane",
+                      "What you see on the screen now is saved as a Windows bitmap. You can convert it to other "
+                      "formats or include it in a document.");
 
 // The file of a 24-bit uncompressed bitmap of `image`: the 54-byte header
 // ("BM", file size (w*h + 18)*3, two zero words, pixel offset 54, info size

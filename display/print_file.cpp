@@ -40,7 +40,8 @@ bool EndsLikeAPdf(const std::string& bytes) {
 // Why a file in `folder` came out short.
 QString ShortFileReason(const std::string& folder) {
   struct statvfs info {};
-  if (::statvfs(folder.c_str(), &info) == 0 && info.f_bavail == 0) return QCoreApplication::translate("Orvane", "the disk is full");
+  if (::statvfs(folder.c_str(), &info) == 0 && info.f_bavail == 0)
+    return QCoreApplication::translate("Orvane", "the disk is full");
   return QCoreApplication::translate("Orvane", "not all of it could be written (the disk may be full)");
 }
 
@@ -132,7 +133,8 @@ bool PrintJobToPrinter(ChartPrintJob& job, QPrinter& printer, QString* error) {
   ::unlink(tempPath.c_str());
   ::close(lockFd);
   if (!ok && error) {
-    *error = QCoreApplication::translate("Orvane", "The file \"%1\" could not be written: %2. Any file of that name is unchanged.")
+    *error = QCoreApplication::translate(
+                 "Orvane", "The file \"%1\" could not be written: %2. Any file of that name is unchanged.")
                  .arg(ShownFileName(QDir::toNativeSeparators(chosen)), reason);
   }
   return ok;

@@ -357,9 +357,11 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
   job.SetChartName(chartName);
   const int count = job.PageCount();
   if (count < 1) {
-    QMessageBox::information(parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
-                             QCoreApplication::translate("Orvane", "There is nothing to print: no item is chosen under \"Items to include "
-                                            "when printing\"."));
+    QMessageBox::information(
+        parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
+        QCoreApplication::translate("Orvane",
+                                    "There is nothing to print: no item is chosen under \"Items to include "
+                                    "when printing\"."));
     return false;
   }
   QPrintDialog dialog(&printer, parent);
@@ -383,9 +385,11 @@ bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& char
   job.SetSubject(subject);
   job.SetChartName(chartName);
   if (job.PageCount() < 1) {
-    QMessageBox::information(parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
-                             QCoreApplication::translate("Orvane", "There is nothing to print: no item is chosen under \"Items to include "
-                                            "when printing\"."));
+    QMessageBox::information(
+        parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
+        QCoreApplication::translate("Orvane",
+                                    "There is nothing to print: no item is chosen under \"Items to include "
+                                    "when printing\"."));
     return false;
   }
   if (!job.Begin(parent, printTitle, documentTitle, ask)) return false;
@@ -409,8 +413,9 @@ bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& char
       QString error;
       if (!PrintJobToPrinter(job, printer, &error)) {
         // The preview stays open: the user may choose another file.
-        QMessageBox::warning(&preview, QCoreApplication::translate("Orvane", "Orvane Lite"),
-                             error.isEmpty() ? QCoreApplication::translate("Orvane", "Could not start print job.") : error);
+        QMessageBox::warning(
+            &preview, QCoreApplication::translate("Orvane", "Orvane Lite"),
+            error.isEmpty() ? QCoreApplication::translate("Orvane", "Could not start print job.") : error);
         return;
       }
       preview.accept();

@@ -23,12 +23,12 @@ constexpr std::array<const char*, 10> kGrahas = {
 };
 
 constexpr std::array<const char*, 12> kSigns = {
-    QT_TRANSLATE_NOOP("Terms", "Aries"),   QT_TRANSLATE_NOOP("Terms", "Taurus"),
-    QT_TRANSLATE_NOOP("Terms", "Gemini"),  QT_TRANSLATE_NOOP("Terms", "Cancer"),
-    QT_TRANSLATE_NOOP("Terms", "Leo"),     QT_TRANSLATE_NOOP("Terms", "Virgo"),
-    QT_TRANSLATE_NOOP("Terms", "Libra"),   QT_TRANSLATE_NOOP("Terms", "Scorpio"),
+    QT_TRANSLATE_NOOP("Terms", "Aries"),       QT_TRANSLATE_NOOP("Terms", "Taurus"),
+    QT_TRANSLATE_NOOP("Terms", "Gemini"),      QT_TRANSLATE_NOOP("Terms", "Cancer"),
+    QT_TRANSLATE_NOOP("Terms", "Leo"),         QT_TRANSLATE_NOOP("Terms", "Virgo"),
+    QT_TRANSLATE_NOOP("Terms", "Libra"),       QT_TRANSLATE_NOOP("Terms", "Scorpio"),
     QT_TRANSLATE_NOOP("Terms", "Sagittarius"), QT_TRANSLATE_NOOP("Terms", "Capricorn"),
-    QT_TRANSLATE_NOOP("Terms", "Aquarius"), QT_TRANSLATE_NOOP("Terms", "Pisces"),
+    QT_TRANSLATE_NOOP("Terms", "Aquarius"),    QT_TRANSLATE_NOOP("Terms", "Pisces"),
 };
 
 // The spellings of the report's nakshatra names.
@@ -51,16 +51,16 @@ constexpr std::array<const char*, 27> kNakshatras = {
 
 // The names of the charts by chart index, as the diagrams title them.
 constexpr std::array<const char*, kChartChoiceCount> kChartTitles = {
-    QT_TRANSLATE_NOOP("Terms", "Rasi"),         QT_TRANSLATE_NOOP("Terms", "Hora"),
-    QT_TRANSLATE_NOOP("Terms", "Drekkana"),     QT_TRANSLATE_NOOP("Terms", "Chaturthamsa"),
-    QT_TRANSLATE_NOOP("Terms", "Panchamsa"),    QT_TRANSLATE_NOOP("Terms", "Shashthamsa"),
-    QT_TRANSLATE_NOOP("Terms", "Saptamsa"),     QT_TRANSLATE_NOOP("Terms", "Ashtamsa"),
-    QT_TRANSLATE_NOOP("Terms", "Navamsa"),      QT_TRANSLATE_NOOP("Terms", "Dasamsa"),
-    QT_TRANSLATE_NOOP("Terms", "Rudramsa"),     QT_TRANSLATE_NOOP("Terms", "Dwadasamsa"),
-    QT_TRANSLATE_NOOP("Terms", "Shodasamsa"),   QT_TRANSLATE_NOOP("Terms", "Vimsamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Rasi"),           QT_TRANSLATE_NOOP("Terms", "Hora"),
+    QT_TRANSLATE_NOOP("Terms", "Drekkana"),       QT_TRANSLATE_NOOP("Terms", "Chaturthamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Panchamsa"),      QT_TRANSLATE_NOOP("Terms", "Shashthamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Saptamsa"),       QT_TRANSLATE_NOOP("Terms", "Ashtamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Navamsa"),        QT_TRANSLATE_NOOP("Terms", "Dasamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Rudramsa"),       QT_TRANSLATE_NOOP("Terms", "Dwadasamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Shodasamsa"),     QT_TRANSLATE_NOOP("Terms", "Vimsamsa"),
     QT_TRANSLATE_NOOP("Terms", "Chaturvimsamsa"), QT_TRANSLATE_NOOP("Terms", "Nakshatramsa"),
-    QT_TRANSLATE_NOOP("Terms", "Trimsamsa"),    QT_TRANSLATE_NOOP("Terms", "Khavedamsa"),
-    QT_TRANSLATE_NOOP("Terms", "Akshavedamsa"), QT_TRANSLATE_NOOP("Terms", "Shashtyamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Trimsamsa"),      QT_TRANSLATE_NOOP("Terms", "Khavedamsa"),
+    QT_TRANSLATE_NOOP("Terms", "Akshavedamsa"),   QT_TRANSLATE_NOOP("Terms", "Shashtyamsa"),
     QT_TRANSLATE_NOOP("Terms", "Rasi"),
 };
 

@@ -221,7 +221,7 @@ TEST_F(LanguageTest, EveryScreenShowsTheGlossarysTerms) {
     for (const GlossaryRow& row : glossary) term[row.english] = row.terms.at(language);
     for (int code = 1; code <= 9; ++code) {
       EXPECT_EQ(GrahaTerm(code), term.at(QString::fromLatin1(std::array{"Sun", "Moon", "Mars", "Mercury", "Jupiter",
-                                                                         "Venus", "Saturn", "Rahu", "Ketu"}[code - 1])));
+                                                                        "Venus", "Saturn", "Rahu", "Ketu"}[code - 1])));
     }
     EXPECT_EQ(SignTerm(0), term.at(QStringLiteral("Aries")));
     EXPECT_EQ(SignTerm(11), term.at(QStringLiteral("Pisces")));
@@ -231,7 +231,8 @@ TEST_F(LanguageTest, EveryScreenShowsTheGlossarysTerms) {
     // A diagram's labels: the language's abbreviation, its retrograde mark,
     // or the Latin label when asked for.
     EXPECT_EQ(DiagramLabel(LabelForm::kScreen, 0, 1, false), term.at(QStringLiteral("Su")));
-    EXPECT_EQ(DiagramLabel(LabelForm::kScreen, 1, 3, false), term.at(QStringLiteral("Ma")) + term.at(QStringLiteral("(R)")));
+    EXPECT_EQ(DiagramLabel(LabelForm::kScreen, 1, 3, false),
+              term.at(QStringLiteral("Ma")) + term.at(QStringLiteral("(R)")));
     EXPECT_EQ(DiagramLabel(LabelForm::kScreen, 1, 3, true), QStringLiteral("MaR"));
     EXPECT_EQ(DiagramLabel(LabelForm::kBitmap, 0, 2, true), QStringLiteral("Moo"));
   }
@@ -303,9 +304,9 @@ TEST_F(LanguageTest, APrintedChartHoldsTheHindiPlanetNamesAsText) {
   // "श" is inside Venus' "शु"), a retrograde mark, and the navamsa chart's
   // name. (A vowel sign drawn before its consonant, as in "राशि", is not
   // given back by the PDF's text map; the page shows it right.)
-  for (const char* name : {"\u0938\u0942", "\u091a\u0902", "\u092e\u0902", "\u092c\u0941", "\u0917\u0941",
-                           "\u0936\u0941", "\u0930\u093e", "\u0915\u0947", "\u0932", "(\u0935)",
-                           "\u0928\u0935\u092e\u093e\u0902\u0936"}) {
+  for (const char* name :
+       {"\u0938\u0942", "\u091a\u0902", "\u092e\u0902", "\u092c\u0941", "\u0917\u0941", "\u0936\u0941", "\u0930\u093e",
+        "\u0915\u0947", "\u0932", "(\u0935)", "\u0928\u0935\u092e\u093e\u0902\u0936"}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << name;
   }
   // Nothing was drawn as a box for a missing glyph.
@@ -377,9 +378,9 @@ TEST_F(LanguageTest, SavePicturesForReview) {
       frame.showNormal();
       frame.resize(1280, 800);
       for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-      EXPECT_TRUE(frame.grab().save(QStringLiteral("%1/%2_main_%3.png")
-                                        .arg(folder, language,
-                                             style == kNorthDiamond ? QStringLiteral("north") : QStringLiteral("south"))));
+      EXPECT_TRUE(frame.grab().save(
+          QStringLiteral("%1/%2_main_%3.png")
+              .arg(folder, language, style == kNorthDiamond ? QStringLiteral("north") : QStringLiteral("south"))));
       if (style == kSouthRegular) {
         view->OnDasaBrowser();
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();

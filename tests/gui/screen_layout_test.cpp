@@ -120,8 +120,8 @@ TEST_F(ScreenLayoutTest, NothingOverlapsAndEverythingScrollsIntoView) {
     QSize size;
     const char* language;
   };
-  for (const Case& c : {Case{QSize(), ""}, Case{QSize(800, 600), ""}, Case{QSize(800, 600), "ta"},
-                        Case{QSize(800, 600), "ml"}}) {
+  for (const Case& c :
+       {Case{QSize(), ""}, Case{QSize(800, 600), ""}, Case{QSize(800, 600), "ta"}, Case{QSize(800, 600), "ml"}}) {
     const QSize size = c.size;
     SCOPED_TRACE(size.isValid() ? "800 x 600" : "maximized (the default)");
     SCOPED_TRACE(*c.language ? c.language : "English");

@@ -21,7 +21,8 @@ class ViewFixture : public AppFixture {
     Settings settings;
     settings.chartStyle = style;
     settings.chartDegrees = degrees ? 1 : 0;
-    for (std::size_t i = 0; language[i] != '\0' && i + 1 < settings.language.size(); ++i) settings.language[i] = language[i];
+    for (std::size_t i = 0; language[i] != '\0' && i + 1 < settings.language.size(); ++i)
+      settings.language[i] = language[i];
     WriteSettings(settings);
     const QString path = WriteFile(QString::fromLatin1(name), kDefaultChart);
     app_ = Start({path});
