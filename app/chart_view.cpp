@@ -659,7 +659,7 @@ QString ChartView::RunningNowHtml() const {
       for (int slot : g.obstructedBy) by << GrahaName(slot);
       note = tr("vedha by %1").arg(by.join(QStringLiteral(", ")));
     }
-    html += QStringLiteral("<tr><td>%1%2</td><td>%3 %4&deg;</td><td align=\"right\">%5</td><td>%6</td></tr>")
+    html += QStringLiteral("<tr><td>%1%2</td><td nowrap>%3 %4&deg;</td><td align=\"right\">%5</td><td>%6</td></tr>")
                 .arg(GrahaName(g.slot), g.retrograde ? QLatin1Char(' ') + TermText("(R)") : QString(),
                      SignTerm(std::clamp(g.sign, 0, 11)))
                 .arg(static_cast<int>(inSign))
