@@ -28,6 +28,7 @@
 #include "computed_chart.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/preference_dlgs.h"
+#include "display/export.h"
 #include "display/print_file.h"
 #include "display/printing.h"
 #include "display/terms.h"
@@ -314,6 +315,43 @@ TEST_F(LanguageTest, APrintedChartHoldsTheHindiPlanetNamesAsText) {
   EXPECT_FALSE(text.contains(QChar(0x25a1)));
   // The report's text stays English.
   EXPECT_TRUE(text.contains(QStringLiteral("Sun"))) << text.left(400).toStdString();
+}
+
+// Chart 1 as an SVG and a PNG picture in Malayalam: the SVG keeps the
+// labels as text in the script (so any renderer shapes them), librsvg draws
+// them, and the PNG has the diagram's ink.
+TEST_F(LanguageTest, PicturesKeepTheLabelsOfTheLanguage) {
+  ASSERT_EQ(InstallLanguage(QStringLiteral("ml")), QStringLiteral("ml"));
+  Settings settings;
+  auto chart = testing_support::ComputedChart(settings);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString svg = dir.filePath(QStringLiteral("chart.svg")), png = dir.filePath(QStringLiteral("chart.png"));
+  QString error;
+  ASSERT_TRUE(WriteChartPicture(svg, *chart, settings, 0, QString(), &error)) << error.toStdString();
+  ASSERT_TRUE(WriteChartPicture(png, *chart, settings, 0, QString(), &error)) << error.toStdString();
+  QFile file(svg);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(file.readAll());
+  // The Moon (ച), the chart's name (രാശി) and no Latin label of a graha.
+  EXPECT_TRUE(text.contains(QStringLiteral(">\u0d1a<")) || text.contains(QStringLiteral(">\u0d1a ")));
+  EXPECT_TRUE(text.contains(QStringLiteral("\u0d30\u0d3e\u0d36\u0d3f")));
+  EXPECT_FALSE(text.contains(QStringLiteral(">Mo<")));
+  const QImage picture(png);
+  ASSERT_FALSE(picture.isNull());
+  if (!QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty()) {
+    QProcess rsvg;
+    const QString drawn = dir.filePath(QStringLiteral("rsvg.png"));
+    rsvg.start(QStringLiteral("rsvg-convert"), {QStringLiteral("-w"), QStringLiteral("400"), QStringLiteral("-o"), drawn, svg});
+    ASSERT_TRUE(rsvg.waitForFinished(60000));
+    EXPECT_EQ(rsvg.exitCode(), 0);
+    EXPECT_FALSE(QImage(drawn).isNull());
+    const QString folder = qEnvironmentVariable("ORVANE_SHOT_DIR");
+    if (!folder.isEmpty()) {
+      QFile::copy(drawn, folder + QStringLiteral("/ml_chart_svg_rsvg.png"));
+      QFile::copy(png, folder + QStringLiteral("/ml_chart_png.png"));
+    }
+  }
 }
 
 // The dialogs in the languages of the longest words, on a screen of
