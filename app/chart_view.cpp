@@ -26,6 +26,7 @@
 #include "app/report_window.h"
 #include "app/yoga_window.h"
 #include "app/kp_window.h"
+#include "app/strength_window.h"
 #include "app/time_shift_window.h"
 #include "app/desktop_app.h"
 #include "app/chart_document.h"
@@ -695,6 +696,7 @@ void ChartView::RefreshDasaBrowser() {
   if (yogaWindow_) yogaWindow_->Refresh();
   if (kpWindow_) kpWindow_->Refresh();
   if (timeShiftWindow_) timeShiftWindow_->Refresh();
+  if (strengthWindow_) strengthWindow_->Refresh();
   if (!dasaBrowser_) return;
   if (tajakaMode()) {
     dasaBrowser_->close();
@@ -768,6 +770,20 @@ void ChartView::OnTimeShift() {
 }
 
 TimeShiftWindow* ChartView::timeShiftWindow() const { return timeShiftWindow_.data(); }
+
+void ChartView::OnStrengths() {
+  if (!ComputeForExport()) return;
+  if (!strengthWindow_) {
+    strengthWindow_ = new StrengthWindow(*this);
+  } else {
+    strengthWindow_->Refresh();
+  }
+  strengthWindow_->show();
+  strengthWindow_->raise();
+  strengthWindow_->activateWindow();
+}
+
+StrengthWindow* ChartView::strengthWindow() const { return strengthWindow_.data(); }
 
 void ChartView::HighlightBodies(BodySet bodies) {
   std::array<bool, kSlotCount> picked{};

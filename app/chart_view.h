@@ -41,6 +41,7 @@ class CDasaBrowser;
 class ReportWindow;
 class YogaWindow;
 class KpWindow;
+class StrengthWindow;
 class TimeShiftWindow;
 class DesktopApp;
 class ChartDocument;
@@ -154,6 +155,9 @@ class ChartView : public QWidget, public ScreenView {
   // changes, and the time-shift control that recasts the chart.
   void OnTimeShift();
   TimeShiftWindow* timeShiftWindow() const;
+  // The strengths as tables and bar charts.
+  void OnStrengths();
+  StrengthWindow* strengthWindow() const;
   // Picks out these bodies in the view's chart diagrams (none: the usual
   // drawing).
   void HighlightBodies(BodySet bodies);
@@ -290,6 +294,7 @@ class ChartView : public QWidget, public ScreenView {
   QPointer<YogaWindow> yogaWindow_;
   QPointer<KpWindow> kpWindow_;
   QPointer<TimeShiftWindow> timeShiftWindow_;
+  QPointer<StrengthWindow> strengthWindow_;
   int ephemeris_ = -1;  // this window's engine; -1: the preference's
   mutable Settings viewSettings_;  // the preferences with this window's engine
   QString engineText_;

@@ -16,6 +16,7 @@
 #include "app/chart_square.h"
 #include "compute/pipeline.h"
 #include "io/chart_file.h"
+#include "match/porutham.h"
 #include "report/report_buffer.h"
 
 namespace orvane {
@@ -127,6 +128,8 @@ void MatchWindow::Recompute() {
   auto buffer = std::make_unique<ReportBuffer>();
   const std::string groom = groomName_.toStdString(), bride = brideName_.toStdString();
   match::WriteMatchReport(*buffer, match_, groom, bride);
+  // The South Indian reading beside the North Indian one.
+  match::WritePoruthamReport(*buffer, match::MatchPoruthams(match_.moons.groom, match_.moons.bride));
   const std::string_view text = buffer->Text();
   text_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }

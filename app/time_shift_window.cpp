@@ -85,12 +85,6 @@ TimeShiftWindow::TimeShiftWindow(ChartView& view)
     steps->addWidget(b);
     if (s.seconds == -1) steps->addSpacing(12);
   }
-  auto* reset = new QPushButton(tr("&Back to the entered time"), this);
-  reset->setObjectName(QStringLiteral("shiftReset"));
-  reset->setAutoDefault(false);
-  connect(reset, &QPushButton::clicked, this, [this] { ShiftTo(0); });
-  steps->addSpacing(12);
-  steps->addWidget(reset);
   steps->addStretch(1);
 
   slider_->setObjectName(QStringLiteral("shiftSlider"));
@@ -125,6 +119,10 @@ TimeShiftWindow::TimeShiftWindow(ChartView& view)
   connect(recast_, &QTimer::timeout, this, [this] { Apply(); });
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  auto* reset = buttons->addButton(tr("&Back to the entered time"), QDialogButtonBox::ResetRole);
+  reset->setObjectName(QStringLiteral("shiftReset"));
+  reset->setAutoDefault(false);
+  connect(reset, &QPushButton::clicked, this, [this] { ShiftTo(0); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(heading_);

@@ -782,7 +782,7 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   if (options.ayanamsa) SetAyanamsaPreset(settings, *options.ayanamsa);
   if (options.LibraryCommand()) return RunLibrary(options, settings);
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
-  if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json);
+  if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json, options.poruthams);
   if (options.transits) return RunTransits(options, settings);
 
   const int jobs = options.jobs.value_or(DefaultJobCount());

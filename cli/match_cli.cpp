@@ -15,6 +15,7 @@
 #include "io/chart_file.h"
 #include "io/shown_name.h"
 #include "match/matching.h"
+#include "match/porutham.h"
 #include "transit/transits.h"
 #include "vedic/names.h"
 
@@ -139,6 +140,29 @@ void WriteMatchJson(JsonWriter& json, const match::ChartMatch& m, const std::str
   WriteManglikJson(json, m.groomManglik);
   json.Key("bride");
   WriteManglikJson(json, m.brideManglik);
+  json.EndObject();
+  const match::PoruthamMatch p = match::MatchPoruthams(r.groom, r.bride);
+  json.Key("poruthams");
+  json.BeginObject();
+  json.Key("list");
+  json.BeginArray();
+  for (const match::PoruthamResult& row : p.poruthams) {
+    json.BeginObject();
+    json.Key("porutham");
+    json.String(match::kPoruthamName[static_cast<std::size_t>(row.porutham)]);
+    json.Key("agrees");
+    json.String(match::AgreementText(row.agreement));
+    json.Key("reason");
+    json.String(row.reason);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("agreeing");
+  json.Int(p.agreeing);
+  json.Key("score");
+  json.Number(p.score);
+  json.Key("rajju_or_vedha_fails");
+  json.Bool(p.rajjuOrVedha);
   json.EndObject();
   json.EndObject();
 }
@@ -309,7 +333,8 @@ bool ParseTransitMoment(std::string_view text, BirthData& moment, std::string* e
   return true;
 }
 
-int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json) {
+int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json,
+             bool poruthams) {
   BirthData groomBirth{}, brideBirth{};
   if (const int status = LoadChart(groomPath, groomBirth)) return status;
   if (const int status = LoadChart(bridePath, brideBirth)) return status;
@@ -331,6 +356,7 @@ int RunMatch(const std::string& groomPath, const std::string& bridePath, const S
     // A file name in a report line is shown as messages show it: escapes
     // instead of controls and line breaks that could forge report lines.
     match::WriteMatchReport(*report, m, ShownName(FileName(groomPath)), ShownName(FileName(bridePath)));
+    if (poruthams) match::WritePoruthamReport(*report, match::MatchPoruthams(m.moons.groom, m.moons.bride));
     PrintText(*report);
   }
   std::fflush(stdout);

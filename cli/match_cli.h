@@ -25,7 +25,10 @@ bool IsTransitMomentShape(std::string_view text);
 // Reads both chart files, computes them and prints the matching report (or
 // its JSON line). Returns the exit status: 0, 1 when a file is missing
 // ("File '...' not found."), 2 for any other bad input.
-int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json);
+// With `poruthams`, the text adds the ten poruthams of South Indian
+// matching (the JSON always has them).
+int RunMatch(const std::string& groomPath, const std::string& bridePath, const Settings& settings, bool json,
+             bool poruthams = false);
 
 // Prints the transits of `moment` (date and clock time in the transit zone;
 // now when not given) for the natal chart of `birth`, with the Sade Sati

@@ -256,6 +256,9 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.charaDirectionGiven = true;
        return true;
      }},
+    {"--poruthams", "", "", "with --match: the ten poruthams of South Indian matching after the Ashtakoota (the JSON "
+     "always has them)",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.poruthams, {}); }},
     {"--jaimini", "", "", "Jaimini's sign aspects (rasi drishti), the argalas on each house, the karakamsa and "
      "swamsa (with --json: as JSON)",
      [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.jaimini, {}); }},
@@ -591,6 +594,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       return fail("--transits reads chart files, --now or birth data options, not --input");
   }
   if (o.venusVedhaGiven && !o.transits) return fail("--venus-vedha goes with --transits");
+  if (o.poruthams && !o.match) return fail("--poruthams goes with --match");
   if (o.transits && offset && !date && !time && !lon && !lat && o.place.empty()) {
     // With chart files or --now, --utc-offset names the zone of the transit times.
     const auto z = ParseUtcOffsetOption(*offset);

@@ -31,6 +31,7 @@ struct CliOptions {
   std::optional<jaimini::RasiDasa> rasiDasa;      // --rasi-dasa: one Jaimini rasi dasa
   jaimini::CharaDirection charaDirection = jaimini::CharaDirection::kNinthFootedness;  // --chara-direction
   bool charaDirectionGiven = false;
+  bool poruthams = false;                         // --poruthams: --match adds the ten poruthams
   bool jaimini = false;                           // --jaimini: rasi drishti, argala, karakamsa
 
   // The chart library (--db FILE, or the default library).

@@ -1,5 +1,6 @@
 #include "engine/caster.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -20,8 +21,24 @@ int WholeNumber(double v) { return static_cast<int>(std::trunc(v)); }
 
 Caster::Caster(const EngineSettings& settings) : settings_(settings), engine_(&EngineFor(settings.ephemeris)) {}
 
+namespace {
+
+bool SameMoment(const BirthData& a, const BirthData& b) {
+  return a.month == b.month && a.day == b.day && a.year == b.year && a.time == b.time && a.zone == b.zone &&
+         a.longitude == b.longitude && a.latitude == b.latitude;
+}
+
+}  // namespace
+
 CastResult Caster::Cast(const BirthData& moment, BodySet wanted) {
   ++chains_.casts;
+  const bool remember = settings_.ephemeris == EphemerisKind::kSwiss && wanted == BodySet::All();
+  if (remember) {
+    for (int i = 0; i < rememberedCount_; ++i) {
+      if (SameMoment(remembered_[static_cast<std::size_t>(i)].moment, moment)) return remembered_[static_cast<std::size_t>(i)];
+    }
+  }
+  const CastChains before = chains_;
   // The date's ayanamsa first, then the positions: the chains advance in
   // this order on every cast.
   const double ayanamsa = engine_->DateAyanamsa(settings_, WholeNumber(moment.year), WholeNumber(moment.month),
@@ -31,6 +48,14 @@ CastResult Caster::Cast(const BirthData& moment, BodySet wanted) {
   cast.moment = moment;
   cast.converted = converted;
   cast.ayanamsa = ayanamsa;
+  // A Swiss cast beyond the library's range is the classic engine's, whose
+  // chains advance: such a cast is not remembered.
+  if (remember && chains_.siderealCorrection == before.siderealCorrection &&
+      chains_.reportAyanamsaPrev == before.reportAyanamsaPrev) {
+    remembered_[static_cast<std::size_t>(rememberedNext_)] = cast;
+    rememberedNext_ = (rememberedNext_ + 1) % kRemembered;
+    rememberedCount_ = std::max(rememberedCount_, rememberedNext_ == 0 ? kRemembered : rememberedNext_);
+  }
   return cast;
 }
 

@@ -10,6 +10,7 @@
 // depends only on its own data.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "engine/body.h"
@@ -45,6 +46,14 @@ class Caster {
   EngineSettings settings_;
   const EphemerisEngine* engine_;
   CastChains chains_{};
+  // The Swiss engine's last whole casts: a cast is a function of its moment
+  // there (no chains carry into it), so a moment cast again whole is given
+  // from here. The classic engine always casts: its chains advance with
+  // every cast.
+  static constexpr int kRemembered = 4;
+  std::array<CastResult, kRemembered> remembered_{};
+  int rememberedCount_ = 0;
+  int rememberedNext_ = 0;
 };
 
 // Puts a cast into the chart's slots: the bodies it computed (slots 0..9,

@@ -5,6 +5,7 @@
 #include "engine/body.h"
 #include "engine/caster.h"
 #include "engine/ephemeris.h"
+#include "engine/swiss_engine.h"
 
 namespace orvane {
 
@@ -61,13 +62,16 @@ constexpr double kFastSearchLatitude = 60 * kRadiansPerDegree;
 // A crossing this close to a step or a halving point is left to the stepped
 // search (the root is far more accurate than this).
 constexpr double kTieGhatis = 1e-6;
-// An angle this small left to go is a crossing found (it is under a
-// twentieth of the tie margin at the fastest rate searched).
+// An angle this small left to go is a crossing found: under a twentieth of
+// the tie margin at the slowest rate searched (the Moon's elongation), and
+// for the rising, at the slowest rate of the sidereal time (the Swiss
+// engine's ascendant, from its houses, settles only to some 1e-7 degrees).
 constexpr double kConvergedDegrees = 1e-8;
-// Halvings at the end cast as the stepped search casts them: the decisions
-// are made on real values there, and the last trial casts before the
-// result, and so the ayanamsa chains carried into it, are the stepped
-// search's own.
+constexpr double kConvergedRisingDegrees = 1e-6 * 5.5 / 20;
+// Halvings at the end cast as the stepped search casts them (the classic
+// engine): the decisions are made on real values there, and the last trial
+// casts before the result, and so the ayanamsa chains carried into it, are
+// the stepped search's own.
 constexpr int kCastHalvings = 4;
 
 // The sidereal time (radians) at which the ecliptic point of tropical
@@ -92,14 +96,31 @@ double RisingSiderealTime(double lambda, double obliquity, double latitude) {
   return NAN;
 }
 
+// The obliquity (radians) the Swiss engine's rising is worked out with. Any
+// value near the true one serves: the ascendant formula is only the map
+// between sidereal time and the rising point, and its difference from the
+// engine's own ascendant is measured at every cast (see AngleToGo).
+constexpr double kSwissRisingObliquity = 23.4392911 * kRadiansPerDegree;
+
 // The angle (degrees) still to go to the crossing from a cast, in [0, 360).
-double AngleToGo(const CastResult& cast, int a, int b, double tau, bool backward) {
+// For the rising, with the classic engine: the sidereal time at which the
+// Sun's point rises, from its obliquity and sidereal correction. With the
+// Swiss engine, whose ascendant comes from its own houses: the tropical
+// point C(ramc) - ascendant + target rises at the sidereal time R, C the
+// ascendant of a sidereal time and R its inverse; where R equals the cast's
+// sidereal time, C(ramc) = target + C(ramc) - ascendant, so the cast's
+// ascendant is the target exactly, whatever obliquity C is taken with.
+double AngleToGo(const CastResult& cast, int a, int b, double tau, bool backward, bool swiss) {
   if (a == kMoon) {
     const double f = AngleFunction(cast, a, b, tau);
     return backward ? f : Normalise360(360 - f);
   }
-  const double target = cast.Longitude(Body::kSun) + tau - cast.siderealCorrection;  // tropical
-  const double rises = RisingSiderealTime(target, cast.obliquity, cast.converted.latitude);
+  const double obliquity = swiss ? kSwissRisingObliquity : cast.obliquity;
+  const double toTropical =
+      swiss ? ComputeAscendant(cast.ramc, obliquity, cast.converted.latitude, 0) - cast.ascendant
+            : -cast.siderealCorrection;
+  const double target = cast.Longitude(Body::kSun) + tau + toTropical;  // tropical
+  const double rises = RisingSiderealTime(target, obliquity, cast.converted.latitude);
   const double d = (cast.ramc - rises) * kDegreesPerRadian;
   return Normalise360(backward ? d : -d);
 }
@@ -118,9 +139,10 @@ bool SearchFast(Caster& caster, const BirthData& place, const DasaDate& start, i
   const bool moon = a == kMoon && b == kSun;
   const bool rising = a == kAscendant && b == kSun;
   if (!moon && !rising) return false;
-  // The rising of the Sun's point is worked out with the classic engine's
-  // obliquity and sidereal correction: other engines step to it.
-  if (rising && settings.ephemeris != EphemerisKind::kClassic) return false;
+  // The rising of the Sun's point is worked out for the classic and the
+  // Swiss engine (AngleToGo); any other steps to it.
+  const bool swiss = settings.ephemeris == EphemerisKind::kSwiss;
+  if (rising && settings.ephemeris != EphemerisKind::kClassic && !swiss) return false;
   if (rising && !(std::fabs(DecToDeg(place.latitude) * kRadiansPerDegree) <= kFastSearchLatitude))
     return false;
   const double rateMin = moon ? kElongationRateMin : kRisingRateMin;
@@ -130,12 +152,13 @@ bool SearchFast(Caster& caster, const BirthData& place, const DasaDate& start, i
   const int steps = moon ? kMaxDaySteps : kMaxGhatiSteps;
   const BodySet trial = WantedFor(a).With(WantedFor(b));
 
-  const double togo = AngleToGo(caster.CastAt(place, start, trial), a, b, tau, backward);
+  const double togo = AngleToGo(caster.CastAt(place, start, trial), a, b, tau, backward, swiss);
   if (!(togo > 0 && togo < 360)) return false;
 
   // Secant steps on the unwrapped angle still to go, in ghatis from the start.
   auto togoAt = [&](double ghatis) {
-    return Signed(AngleToGo(caster.CastAt(place, Offset(start, backward, 0, ghatis), trial), a, b, tau, backward));
+    return Signed(
+        AngleToGo(caster.CastAt(place, Offset(start, backward, 0, ghatis), trial), a, b, tau, backward, swiss));
   };
   double s0 = 0, h0 = togo;
   double s1 = togo / rateMean;
@@ -145,7 +168,7 @@ bool SearchFast(Caster& caster, const BirthData& place, const DasaDate& start, i
     if (h1 == h0) {
       // The moments are as close as the time scale resolves: a root when
       // the angle is (far within the tie margin) at the crossing.
-      if (std::fabs(h1) < kConvergedDegrees) root = s1;
+      if (std::fabs(h1) < (moon ? kConvergedDegrees : kConvergedRisingDegrees)) root = s1;
       break;
     }
     const double s2 = s1 - h1 * (s1 - s0) / (h1 - h0);
@@ -176,7 +199,13 @@ bool SearchFast(Caster& caster, const BirthData& place, const DasaDate& start, i
 
   int halvings = 0;
   for (double width = farEnd - nearEnd; width >= kTenSecondsInGhatis; width /= 2) ++halvings;
-  for (int done = 0; done < halvings - kCastHalvings; ++done) {
+  // The Swiss engine carries no chains from cast to cast: every halving is
+  // decided from the root (the tie margin left to casts), unless the classic
+  // engine has stood in for a cast beyond the library's range.
+  const bool chainless =
+      swiss && caster.Chains().swissSource < static_cast<std::uint8_t>(SwissSource::kOutOfRange);
+  const int castHalvings = chainless ? 0 : kCastHalvings;
+  for (int done = 0; done < halvings - castHalvings; ++done) {
     const double mid = (nearEnd + farEnd) / 2;
     if (std::fabs(mid - crossing) < kTieGhatis) break;  // too close to call: cast from here on
     if (mid > crossing)

@@ -51,7 +51,7 @@ constexpr PlanetTable<double> kAyanaFactor = {1, -1, 1, 1, 1, 1, -1};
 constexpr PlanetTable<double> kNaturalStrength = {60.0, 51.43, 17.14, 25.7, 34.28, 42.85, 8.57};
 
 // Rupas each planet needs to count as strong.
-constexpr PlanetTable<double> kRequiredRupas = {5, 6, 5, 7, 6.5, 5.5, 5};
+constexpr PlanetTable<double> kRequiredRupas = kRequiredShadbalaRupas;
 
 // Natural relationship, row: the planet, column: the other planet
 // (1 friend, 0 neutral, -1 enemy, 3 itself).

@@ -26,6 +26,9 @@
 
 namespace orvane {
 
+// The rupas each of Sun..Saturn needs to be called strong (index 0 = Sun).
+inline constexpr std::array<double, 7> kRequiredShadbalaRupas = {5, 6, 5, 7, 6.5, 5.5, 5};
+
 // Angle between two longitudes in degrees, [0, 180].
 double ArcBetween(double a, double b);
 

@@ -35,6 +35,19 @@ TEST(MatchCli, TextAndJson) {
   EXPECT_NE(json.out.find("\"total_with_exceptions\":"), std::string::npos);
   EXPECT_EQ(json.out.back(), '\n');
   EXPECT_EQ(json.out.find('\n'), json.out.size() - 1);  // one line
+  // The poruthams: in the JSON always, in the text with --poruthams only.
+  EXPECT_EQ(text.out.find("poruthams"), std::string::npos);
+  const nlohmann::json p = nlohmann::json::parse(json.out).at("poruthams");
+  ASSERT_EQ(p.at("list").size(), 10u);
+  EXPECT_EQ(p.at("list")[8].at("porutham"), "Rajju");
+  const CliRun south = RunCliProcess({"--match", groom, bride, "--poruthams"});
+  EXPECT_EQ(south.status, 0) << south.err;
+  EXPECT_EQ(south.out.substr(0, text.out.size()), text.out);
+  EXPECT_NE(south.out.find("The ten poruthams (South Indian matching)\n"), std::string::npos) << south.out;
+  EXPECT_NE(south.out.find(" of 10 agree ("), std::string::npos);
+  const CliRun alone = RunCliProcess({"--poruthams", groom});
+  EXPECT_EQ(alone.status, 2);
+  EXPECT_NE(alone.err.find("--poruthams goes with --match"), std::string::npos) << alone.err;
 }
 
 // A chart file's name in a report line is shown escaped: a terminal escape

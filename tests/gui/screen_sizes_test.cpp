@@ -20,6 +20,7 @@
 #include "app/match_commands.h"
 #include "app/match_window.h"
 #include "app/report_window.h"
+#include "app/strength_window.h"
 #include "app/time_shift_window.h"
 #include "app/transit_window.h"
 #include "app/user_guide.h"
@@ -135,6 +136,8 @@ TEST_F(OnThisScreen, EveryWindowAndDialogFits) {
   ExpectFits(view->kpWindow(), "kp");
   view->OnTimeShift();
   ExpectFits(view->timeShiftWindow(), "birth_time");
+  view->OnStrengths();
+  ExpectFits(view->strengthWindow(), "strengths");
   ExpectFits(OpenMatchWindow(frame, WriteFile(QStringLiteral("charts/bride.orv"),
                                               "1\n1\n1975\n10.0000\n-5.30\n-80.17\n13.05\n")),
              "match");
