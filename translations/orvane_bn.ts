@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>লগ্ন, বর্গের লগ্ন বা ভাবারম্ভের উপ-অধিপতি বদলানোর আগে জন্ম সময় কতটা সরতে পারে দেখান, এবং সময় সরিয়ে কোষ্ঠী আবার তৈরি করুন</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>বল চার্ট হিসেবে(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>ষড়বল, ভাব বল ও সর্বাষ্টকবর্গ সারণি ও দণ্ড চার্টে দেখান, ছবি হিসেবে সংরক্ষণ বা মুদ্রণের জন্য</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>ষড়বল</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>প্রয়োজন</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>রূপ</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>ভাব বল</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>সর্বাষ্টকবর্গ</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, গড়</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>বিন্দু</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite বন্ধ না হওয়া পর্যন্ত সেগ�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>দ্বিতীয়বার চালু করলে আসা ফাইল প্রোগ্রাম নিতে পারে না: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>ষড়বল(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>ভাব বল(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>সর্বাষ্টকবর্গ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>দণ্ড চার্ট</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>কোনো স্তম্ভের শিরোনামে ক্লিক করে সেই অনুযায়ী সাজান; সারি বেছে Ctrl+C চেপে কপি করুন। গ্রহের প্রয়োজনের চেয়ে (বা 28 বিন্দুর চেয়ে) কম দণ্ড কমলা রঙে আঁকা।</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>ছবি সংরক্ষণ(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>মুদ্রণ(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>বল - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>গ্রহ</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>রূপ</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>প্রয়োজন</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>শতাংশ</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ভাব</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>রাশি</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>বিন্দু</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>গড় থেকে</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 লেখা যাচ্ছে না।</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>বলের চার্ট সংরক্ষণ</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG ছবি (*.png);;SVG ছবি (*.svg)</translation>
         </message>
     </context>
     <context>

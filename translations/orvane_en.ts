@@ -1295,6 +1295,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>required</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2630,6 +2666,85 @@ They stay in effect until Orvane Lite is closed.</source>
         </message>
         <message>
             <source>The program cannot accept files from a second start: %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Required</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>House</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>લગ્ન, વર્ગોના લગ્ન કે ભાવારંભના ઉપ-સ્વામી બદલાય તે પહેલાં જન્મ સમય કેટલો ખસી શકે તે બતાવો, અને સમય ખસેડી કુંડળી ફરી બનાવો</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>બળ ચાર્ટ તરીકે(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>ષડ્બળ, ભાવ બળ અને સર્વાષ્ટકવર્ગ કોષ્ટકો અને સ્તંભ ચાર્ટમાં બતાવો, ચિત્ર તરીકે સાચવવા કે છાપવા</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>ષડ્બળ</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>જરૂરી</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>રૂપ</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>ભાવ બળ</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>સર્વાષ્ટકવર્ગ</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, સરેરાશ</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>બિંદુ</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite બંધ થાય ત્યાં સુધી તે લાગુ
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>બીજી વાર શરૂ કરતાં આવતી ફાઇલો પ્રોગ્રામ સ્વીકારી શકતો નથી: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>ષડ્બળ(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>ભાવ બળ(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>સર્વાષ્ટકવર્ગ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>સ્તંભ ચાર્ટ</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>કોઈ સ્તંભના શીર્ષક પર ક્લિક કરી તે મુજબ ક્રમ ગોઠવો; હરોળો પસંદ કરી Ctrl+C દબાવી નકલ કરો. ગ્રહની જરૂર કરતાં (અથવા 28 બિંદુ કરતાં) ઓછા સ્તંભ નારંગી રંગમાં છે.</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>ચિત્ર સાચવો(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>છાપો(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>બળ - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ગ્રહ</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>રૂપ</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>જરૂરી</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>ટકા</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ભાવ</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>રાશિ</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>બિંદુ</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>સરેરાશથી</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 લખી શકાતી નથી.</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>બળના ચાર્ટ સાચવો</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG ચિત્ર (*.png);;SVG ચિત્ર (*.svg)</translation>
         </message>
     </context>
     <context>

@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>दिखाएँ कि लग्न, वर्गों के लग्न या भावारंभ के उप-स्वामी बदलने से पहले जन्म समय कितना खिसक सकता है, और समय खिसकाकर कुंडली फिर बनाएँ</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>बल चार्ट के रूप में(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>षड्बल, भाव बल और सर्वाष्टकवर्ग को तालिकाओं और दंड चार्ट में दिखाएँ, चित्र के रूप में सहेजने या मुद्रित करने के लिए</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>षड्बल</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>आवश्यक</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>रूप</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>भाव बल</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>सर्वाष्टकवर्ग</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, औसत</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>बिंदु</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ They stay in effect until Orvane Lite is closed.</source>
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>प्रोग्राम दूसरी बार शुरू करने पर आई फ़ाइलें नहीं ले सकता: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>षड्बल(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>भाव बल(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>सर्वाष्टकवर्ग(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>दंड चार्ट</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>किसी स्तंभ के शीर्षक पर क्लिक कर उससे क्रमबद्ध करें; पंक्तियाँ चुनकर Ctrl+C से कॉपी करें। जो दंड ग्रह की आवश्यकता से (या 28 बिंदु से) कम हैं, वे नारंगी रंग में हैं।</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>चित्र सहेजें(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>मुद्रित करें(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>बल - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ग्रह</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>रूप</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>आवश्यक</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>प्रतिशत</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>भाव</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>राशि</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>बिंदु</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>औसत से</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 लिखी नहीं जा सकती।</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>बल चार्ट सहेजें</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
         </message>
     </context>
     <context>

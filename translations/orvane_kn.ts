@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>ಲಗ್ನ, ವರ್ಗ ಲಗ್ನಗಳು ಅಥವಾ ಭಾವಾರಂಭದ ಉಪ ಅಧಿಪತಿಗಳು ಬದಲಾಗುವ ಮುನ್ನ ಜನ್ಮ ಸಮಯ ಎಷ್ಟು ಸರಿಯಬಹುದು ಎಂದು ತೋರಿಸಿ, ಸಮಯ ಸರಿಸಿ ಜಾತಕ ಮತ್ತೆ ಹಾಕು</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>ಬಲಗಳು ಚಾರ್ಟ್ ಆಗಿ(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>ಷಡ್ಬಲ, ಭಾವ ಬಲ ಮತ್ತು ಸರ್ವಾಷ್ಟಕವರ್ಗವನ್ನು ಕೋಷ್ಟಕ ಮತ್ತು ಪಟ್ಟಿ ಚಾರ್ಟ್‌ಗಳಾಗಿ ತೋರಿಸು; ಚಿತ್ರವಾಗಿ ಉಳಿಸಲು ಅಥವಾ ಮುದ್ರಿಸಲು</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>ಷಡ್ಬಲ</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>ಅಗತ್ಯ</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>ರೂಪ</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>ಭಾವ ಬಲ</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>ಸರ್ವಾಷ್ಟಕವರ್ಗ</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, ಸರಾಸರಿ</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>ಬಿಂದುಗಳು</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite ಮುಚ್ಚುವವರೆಗೆ ಅವು ಜಾರಿಯಲ್
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>ಎರಡನೇ ಆರಂಭದಿಂದ ಬರುವ ಕಡತಗಳನ್ನು ಪ್ರೋಗ್ರಾಂ ಸ್ವೀಕರಿಸಲಾಗದು: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>ಷಡ್ಬಲ(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>ಭಾವ ಬಲ(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>ಸರ್ವಾಷ್ಟಕವರ್ಗ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>ಪಟ್ಟಿ ಚಾರ್ಟ್</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>ಒಂದು ಕಾಲಂ ಶೀರ್ಷಿಕೆ ಒತ್ತಿ ಅದರಂತೆ ವಿಂಗಡಿಸಿ; ಸಾಲುಗಳನ್ನು ಆಯ್ದು Ctrl+C ಒತ್ತಿ ನಕಲಿಸಿ. ಗ್ರಹಕ್ಕೆ ಬೇಕಾದುದಕ್ಕಿಂತ (ಅಥವಾ 28 ಬಿಂದುಗಳಿಗಿಂತ) ಕಡಿಮೆ ಇರುವ ಪಟ್ಟಿಗಳು ಕಿತ್ತಳೆ ಬಣ್ಣದಲ್ಲಿವೆ.</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>ಚಿತ್ರ ಉಳಿಸು(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>ಮುದ್ರಿಸು(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>ಬಲಗಳು - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ಗ್ರಹ</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>ರೂಪ</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>ಅಗತ್ಯ</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>ಶೇಕಡಾ</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ಭಾವ</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>ರಾಶಿ</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>ಬಿಂದುಗಳು</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>ಸರಾಸರಿಯಿಂದ</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 ಬರೆಯಲಾಗದು.</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>ಬಲಗಳ ಚಾರ್ಟ್ ಉಳಿಸು</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG ಚಿತ್ರ (*.png);;SVG ಚಿತ್ರ (*.svg)</translation>
         </message>
     </context>
     <context>

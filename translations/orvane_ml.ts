@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>ലഗ്നം, വർഗ ലഗ്നങ്ങൾ, ഭാവാരംഭ ഉപ അധിപന്മാർ എന്നിവ മാറുംമുമ്പ് ജനന സമയം എത്ര നീങ്ങാമെന്ന് കാണിച്ച്, സമയം നീക്കി ഗ്രഹനില വീണ്ടും കുറിക്കുക</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>ബലങ്ങൾ ചാർട്ടായി(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>ഷഡ്ബലം, ഭാവബലം, സർവാഷ്ടകവർഗം എന്നിവ പട്ടികകളും ബാർ ചാർട്ടുകളുമായി കാണിക്കുക; ചിത്രമായി സൂക്ഷിക്കാനോ അച്ചടിക്കാനോ</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>ഷഡ്ബലം</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>ആവശ്യം</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>രൂപം</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>ഭാവബലം</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>സർവാഷ്ടകവർഗം</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, ശരാശരി</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>ബിന്ദുക്കൾ</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite അടയ്ക്കുംവരെ അവ പ്രാബല്യ
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>രണ്ടാമത് തുടങ്ങുമ്പോൾ വരുന്ന ഫയലുകൾ പ്രോഗ്രാമിന് സ്വീകരിക്കാനാവില്ല: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>ഷഡ്ബലം(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>ഭാവബലം(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>സർവാഷ്ടകവർഗം(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>ബാർ ചാർട്ട്</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>ഒരു നിരയുടെ തലക്കെട്ടിൽ ക്ലിക്ക് ചെയ്ത് അതനുസരിച്ച് ക്രമീകരിക്കുക; വരികൾ തിരഞ്ഞെടുത്ത് Ctrl+C അമർത്തി പകർത്തുക. ഗ്രഹത്തിന് വേണ്ടതിനേക്കാൾ (അല്ലെങ്കിൽ 28 ബിന്ദുക്കളേക്കാൾ) കുറവുള്ള ബാറുകൾ ഓറഞ്ച് നിറത്തിലാണ്.</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>ചിത്രം സൂക്ഷിക്കുക(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>അച്ചടിക്കുക(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>ബലങ്ങൾ - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ഗ്രഹം</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>രൂപം</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>ആവശ്യം</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>ശതമാനം</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>ഭാവം</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>രാശി</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>ബിന്ദുക്കൾ</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>ശരാശരിയിൽ നിന്ന്</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 എഴുതാനാവില്ല.</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>ബല ചാർട്ടുകൾ സൂക്ഷിക്കുക</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG ചിത്രം (*.png);;SVG ചിത്രം (*.svg)</translation>
         </message>
     </context>
     <context>

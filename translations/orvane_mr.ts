@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>लग्न, वर्गांचे लग्न किंवा भावारंभाचे उप-स्वामी बदलण्यापूर्वी जन्म वेळ किती सरकू शकते ते दाखवा, आणि वेळ सरकवून कुंडली पुन्हा मांडा</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>बल आलेख म्हणून(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>षड्बल, भाव बल व सर्वाष्टकवर्ग सारण्या व स्तंभालेखांत दाखवा, चित्र म्हणून जतन करण्यासाठी किंवा छापण्यासाठी</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>षड्बल</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>आवश्यक</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>रूप</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>भाव बल</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>सर्वाष्टकवर्ग</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, सरासरी</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>बिंदू</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite बंद होईपर्यंत ती लागू राह�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>दुसऱ्यांदा सुरू केल्यावर आलेल्या फाइल्स प्रोग्राम स्वीकारू शकत नाही: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>षड्बल(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>भाव बल(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>सर्वाष्टकवर्ग(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>स्तंभालेख</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>स्तंभाच्या शीर्षकावर क्लिक करून त्यानुसार क्रम लावा; ओळी निवडून Ctrl+C दाबून कॉपी करा. ग्रहाच्या गरजेपेक्षा (किंवा 28 बिंदूंपेक्षा) कमी असलेले स्तंभ नारिंगी रंगात आहेत.</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>चित्र जतन करा(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>छापा(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>बल - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>ग्रह</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>रूप</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>आवश्यक</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>टक्के</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>भाव</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>राशी</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>बिंदू</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>सरासरीपासून</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 लिहिता येत नाही.</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>बल आलेख जतन करा</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
         </message>
     </context>
     <context>

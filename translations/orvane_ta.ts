@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>லக்னம், வர்க்க லக்னங்கள் அல்லது பாவ ஆரம்ப உப அதிபதிகள் மாறும் முன் பிறந்த நேரம் எவ்வளவு நகரலாம் எனக் காட்டி, நேரத்தை நகர்த்தி ஜாதகத்தை மீண்டும் கணி</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>பலங்கள் வரைபடமாக(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>ஷட்பலம், பாவ பலம், சர்வாஷ்டகவர்க்கத்தை அட்டவணைகளாகவும் பட்டை வரைபடங்களாகவும் காட்டு; படமாகச் சேமிக்கவோ அச்சிடவோ</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>ஷட்பலம்</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>தேவை</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>ரூபம்</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>பாவ பலம்</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>சர்வாஷ்டகவர்க்கம்</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, சராசரி</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>பிந்துக்கள்</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite மூடப்படும் வரை அவை நடைமு�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>இரண்டாம் தொடக்கத்திலிருந்து வரும் கோப்புகளை நிரல் ஏற்க இயலாது: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>ஷட்பலம்(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>பாவ பலம்(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>சர்வாஷ்டகவர்க்கம்(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>பட்டை வரைபடம்</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>ஒரு நெடுவரிசையின் தலைப்பைச் சொடுக்கி அதன்படி வரிசைப்படுத்தவும்; வரிசைகளைத் தேர்ந்து Ctrl+C அழுத்தி நகலெடுக்கவும். கிரகத்துக்குத் தேவையானதைவிட (அல்லது 28 பிந்துக்களைவிட) குறைவான பட்டைகள் ஆரஞ்சு நிறத்தில் வரையப்படும்.</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>படத்தைச் சேமி(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>அச்சிடு(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>பலங்கள் - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>கிரகம்</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>ரூபம்</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>தேவை</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>சதவீதம்</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>பாவம்</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>ராசி</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>பிந்துக்கள்</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>சராசரியிலிருந்து</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 ஐ எழுத இயலாது.</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>பல வரைபடங்களைச் சேமி</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG படம் (*.png);;SVG படம் (*.svg)</translation>
         </message>
     </context>
     <context>

@@ -1325,6 +1325,42 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Show how far the birth time may move before the lagna, the vargas' lagnas or the cusp sub lords change, and shift the time to recast the chart</source>
             <translation>లగ్నం, వర్గ లగ్నాలు లేదా భావారంభ ఉప అధిపతులు మారకముందు జనన సమయం ఎంత కదలవచ్చో చూపి, సమయాన్ని కదిలించి చక్రం మళ్లీ వేయి</translation>
         </message>
+        <message>
+            <source>Stren&amp;gths as charts...</source>
+            <translation>బలాలు చార్టులుగా(&amp;G)...</translation>
+        </message>
+        <message>
+            <source>Show shadbala, bhava bala and the sarvashtakavarga as tables and bar charts, to save as a picture or print</source>
+            <translation>షడ్బలం, భావ బలం, సర్వాష్టకవర్గును పట్టికలు, బార్ చార్టులుగా చూపు; చిత్రంగా సేవ్ చేయడానికి లేదా ముద్రించడానికి</translation>
+        </message>
+        <message>
+            <source>Shadbala</source>
+            <translation>షడ్బలం</translation>
+        </message>
+        <message>
+            <source>required</source>
+            <translation>అవసరం</translation>
+        </message>
+        <message>
+            <source>rupas</source>
+            <translation>రూపాలు</translation>
+        </message>
+        <message>
+            <source>Bhava bala</source>
+            <translation>భావ బలం</translation>
+        </message>
+        <message>
+            <source>Sarvashtakavarga</source>
+            <translation>సర్వాష్టకవర్గు</translation>
+        </message>
+        <message>
+            <source>28, the average</source>
+            <translation>28, సగటు</translation>
+        </message>
+        <message>
+            <source>bindus</source>
+            <translation>బిందువులు</translation>
+        </message>
     </context>
     <context>
         <name>QFileDialog</name>
@@ -2687,6 +2723,85 @@ Orvane Lite మూసే వరకు అవి అమలులో ఉంటా�
         <message>
             <source>The program cannot accept files from a second start: %1</source>
             <translation>రెండవసారి ప్రారంభించినప్పుడు వచ్చే ఫైళ్లను ప్రోగ్రామ్ స్వీకరించలేదు: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::StrengthWindow</name>
+        <message>
+            <source>&amp;Shadbala</source>
+            <translation>షడ్బలం(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Bhava bala</source>
+            <translation>భావ బలం(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Sarv&amp;ashtakavarga</source>
+            <translation>సర్వాష్టకవర్గు(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Bar chart</source>
+            <translation>బార్ చార్ట్</translation>
+        </message>
+        <message>
+            <source>Click a column's heading to sort by it; select rows and press Ctrl+C to copy them. The bars below what a planet needs (or below 28 bindus) are drawn in orange.</source>
+            <translation>ఒక నిలువు వరుస శీర్షికను నొక్కి దాని ప్రకారం క్రమబద్ధం చేయండి; వరుసలు ఎంచుకుని Ctrl+C తో కాపీ చేయండి. గ్రహానికి కావలసినదాని కంటే (లేదా 28 బిందువుల కంటే) తక్కువ ఉన్న బార్లు నారింజ రంగులో ఉంటాయి.</translation>
+        </message>
+        <message>
+            <source>Save &amp;picture...</source>
+            <translation>చిత్రం సేవ్ చేయి(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>ముద్రించు(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Strengths - %1</source>
+            <translation>బలాలు - %1</translation>
+        </message>
+        <message>
+            <source>Planet</source>
+            <translation>గ్రహం</translation>
+        </message>
+        <message>
+            <source>Rupas</source>
+            <translation>రూపాలు</translation>
+        </message>
+        <message>
+            <source>Required</source>
+            <translation>అవసరం</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>శాతం</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>భావం</translation>
+        </message>
+        <message>
+            <source>Sign</source>
+            <translation>రాశి</translation>
+        </message>
+        <message>
+            <source>Bindus</source>
+            <translation>బిందువులు</translation>
+        </message>
+        <message>
+            <source>From the average</source>
+            <translation>సగటు నుండి</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written.</source>
+            <translation>%1 రాయలేము.</translation>
+        </message>
+        <message>
+            <source>Save the strength charts</source>
+            <translation>బలాల చార్టులు సేవ్ చేయి</translation>
+        </message>
+        <message>
+            <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+            <translation>PNG చిత్రం (*.png);;SVG చిత్రం (*.svg)</translation>
         </message>
     </context>
     <context>

@@ -342,7 +342,8 @@ TEST_F(LanguageTest, PicturesKeepTheLabelsOfTheLanguage) {
   if (!QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty()) {
     QProcess rsvg;
     const QString drawn = dir.filePath(QStringLiteral("rsvg.png"));
-    rsvg.start(QStringLiteral("rsvg-convert"), {QStringLiteral("-w"), QStringLiteral("400"), QStringLiteral("-o"), drawn, svg});
+    rsvg.start(QStringLiteral("rsvg-convert"),
+               {QStringLiteral("-w"), QStringLiteral("400"), QStringLiteral("-o"), drawn, svg});
     ASSERT_TRUE(rsvg.waitForFinished(60000));
     EXPECT_EQ(rsvg.exitCode(), 0);
     EXPECT_FALSE(QImage(drawn).isNull());
