@@ -432,6 +432,12 @@ TEST_F(LanguageTest, SavePicturesForReview) {
           static_cast<QDialog*>(dialog)->reject();
         });
         frame.OnEditBirthData();
+        QStringList names;
+        for (const QString& code : AvailableLanguages()) names << LanguageNativeName(code);
+        CLanguageDlg choice(Settings{}, AvailableLanguages(), names, &frame);
+        choice.show();
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        EXPECT_TRUE(choice.grab().save(QStringLiteral("%1/%2_language_dialog.png").arg(folder, language)));
       }
       app_.reset();
     }
