@@ -43,6 +43,24 @@
 #include "display/terms.h"
 
 namespace orvane {
+
+namespace {
+
+// Opens a window of the view's own (it goes with the chart window), or
+// brings it up to date and to the front when it is open.
+template <typename Window>
+void ShowOwnWindow(ChartView& view, QPointer<Window>& window) {
+  if (!window) {
+    window = new Window(view);
+  } else {
+    window->Refresh();
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
 namespace {
 
 // The birth data as a chart can be cast from, or why not.
@@ -729,58 +747,25 @@ void ChartView::ShowReportSection(int section) {
 ReportWindow* ChartView::reportWindow() const { return reportWindow_.data(); }
 
 void ChartView::OnYogas() {
-  if (!ComputeForExport()) return;
-  if (!yogaWindow_) {
-    // A window of the view's own: it goes with the chart window.
-    yogaWindow_ = new YogaWindow(*this);
-  } else {
-    yogaWindow_->Refresh();
-  }
-  yogaWindow_->show();
-  yogaWindow_->raise();
-  yogaWindow_->activateWindow();
+  if (ComputeForExport()) ShowOwnWindow(*this, yogaWindow_);
 }
 
 YogaWindow* ChartView::yogaWindow() const { return yogaWindow_.data(); }
 
 void ChartView::OnKp() {
-  if (!ComputeForExport()) return;
-  if (!kpWindow_) {
-    kpWindow_ = new KpWindow(*this);
-  } else {
-    kpWindow_->Refresh();
-  }
-  kpWindow_->show();
-  kpWindow_->raise();
-  kpWindow_->activateWindow();
+  if (ComputeForExport()) ShowOwnWindow(*this, kpWindow_);
 }
 
 KpWindow* ChartView::kpWindow() const { return kpWindow_.data(); }
 
 void ChartView::OnTimeShift() {
-  if (!ComputeForExport()) return;
-  if (!timeShiftWindow_) {
-    timeShiftWindow_ = new TimeShiftWindow(*this);
-  } else {
-    timeShiftWindow_->Refresh();
-  }
-  timeShiftWindow_->show();
-  timeShiftWindow_->raise();
-  timeShiftWindow_->activateWindow();
+  if (ComputeForExport()) ShowOwnWindow(*this, timeShiftWindow_);
 }
 
 TimeShiftWindow* ChartView::timeShiftWindow() const { return timeShiftWindow_.data(); }
 
 void ChartView::OnStrengths() {
-  if (!ComputeForExport()) return;
-  if (!strengthWindow_) {
-    strengthWindow_ = new StrengthWindow(*this);
-  } else {
-    strengthWindow_->Refresh();
-  }
-  strengthWindow_->show();
-  strengthWindow_->raise();
-  strengthWindow_->activateWindow();
+  if (ComputeForExport()) ShowOwnWindow(*this, strengthWindow_);
 }
 
 StrengthWindow* ChartView::strengthWindow() const { return strengthWindow_.data(); }

@@ -2,6 +2,7 @@
 
 #include "app/library_panel.h"
 #include "app/match_commands.h"
+#include "app/panchanga_window.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -229,6 +230,14 @@ void CMainFrame::CreateMenus() {
   matchWith->setStatusTip(tr("Ashtakoota matching and Manglik check with another chart file"));
   transits->setStatusTip(tr("The grahas of a chosen moment with this chart, and its Sade Sati periods"));
   viewCommandActions_ << matchWith << transits;
+  // The calendar needs no chart: always there.
+  QAction* panchanga = charts->addAction(tr("&Panchanga calendar..."), this, [this] {
+    auto* window = new PanchangaWindow(app_.settings(), QDate::currentDate(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+  });
+  panchanga->setObjectName(QStringLiteral("panchangaCalendar"));
+  panchanga->setStatusTip(tr("The panchanga of every day of a month at a place, with festivals"));
   QAction* library = libraryPanel_->toggleViewAction();
   library->setText(tr("Chart &library"));
   library->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));

@@ -32,6 +32,7 @@
 #include "compute/yoga_chart.h"
 #include "vedic/kp.h"
 #include "yoga/text.h"
+#include "cli/panchanga_cli.h"
 #include "cli/place_cli.h"
 #include "compute/pipeline.h"
 #include "cli/program_info.h"
@@ -782,6 +783,8 @@ int RunCliToOutput(int argc, char** argv, CheckedOutput& output) {
   if (options.ayanamsa) SetAyanamsaPreset(settings, *options.ayanamsa);
   if (options.LibraryCommand()) return RunLibrary(options, settings);
   if (options.placesQuery) return ListPlaces(*options.placesQuery, options.json, stdout, stderr);
+  if (options.panchanga) return RunPanchanga(options, settings);
+  if (options.eclipsesYear) return RunEclipses(options, settings);
   if (options.match) return RunMatch(options.files[0], options.files[1], settings, options.json, options.poruthams);
   if (options.transits) return RunTransits(options, settings);
 

@@ -118,6 +118,59 @@ constexpr CliOptionSpec kOptionTable[] = {
        o.settingsPath = std::string(v);
        return true;
      }},
+    {"--panchanga", "YYYY-MM|YYYY", "a month such as 2025-03 or a year such as 2025",
+     "the panchanga of each day of that month or year at --place (or --lon and --lat with --utc-offset): "
+     "sunrise and moonrise, the tithis, nakshatras, yogas and karanas with their ends, the lunar month and "
+     "the day's muhurtas and festivals; text, --json or --ics",
+     [](CliOptions& o, std::string_view v, std::string& message) {
+       int year = 0, month = 0;
+       const bool whole = v.size() == 4 && ParseInt(v, 1, 9999, year);
+       const bool monthly = v.size() == 7 && v[4] == '-' && ParseInt(v.substr(0, 4), 1, 9999, year) &&
+                            ParseInt(v.substr(5, 2), 1, 12, month);
+       if (!whole && !monthly) return false;
+       if (year < 1800 || year > 2399) {
+         message = "the calendar covers the years 1800 to 2399";
+         return false;
+       }
+       o.panchanga = std::string(v);
+       o.panchangaYear = year;
+       o.panchangaMonth = month;
+       return true;
+     }},
+    {"--eclipses", "YYYY", "a year from 1800 to 2399",
+     "the solar and lunar eclipses of that year, globally and as seen from --place (or --lon and --lat with "
+     "--utc-offset); needs --ephemeris swiss; text or --json",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       int year = 0;
+       if (v.size() != 4 || !ParseInt(v, 1800, 2399, year)) return false;
+       o.eclipsesYear = year;
+       return true;
+     }},
+    {"--muhurta", "KIND", "marriage, griha-pravesha, travel, business or namakarana",
+     "with --panchanga: the windows of that period whose tithi, nakshatra, weekday, yoga, karana, lagna (and "
+     "with --birth-star tara and chandra bala) suit KIND (marriage, griha-pravesha, travel, business, "
+     "namakarana), each with the rules it meets and misses",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       if (v != "marriage" && v != "griha-pravesha" && v != "travel" && v != "business" && v != "namakarana")
+         return false;
+       o.muhurta = std::string(v);
+       return true;
+     }},
+    {"--birth-star", "N:P", "a nakshatra 1..27 and its pada 1..4, such as 4:2",
+     "with --muhurta: the person's birth nakshatra (1 Aswini .. 27 Revathi) and pada, for tara and chandra bala",
+     [](CliOptions& o, std::string_view v, std::string&) {
+       const std::size_t colon = v.find(':');
+       int n = 0, p = 0;
+       if (colon == std::string_view::npos || !ParseInt(v.substr(0, colon), 1, 27, n) ||
+           !ParseInt(v.substr(colon + 1), 1, 4, p))
+         return false;
+       o.birthStar = std::array<int, 2>{n, p};
+       return true;
+     }},
+    {"--ics", "", "",
+     "with --panchanga: an iCalendar file (RFC 5545) of the festivals, the tithis and, with --ephemeris swiss, "
+     "the eclipses (with --muhurta: the windows meeting every rule), for calendar programs to import",
+     [](CliOptions& o, std::string_view, std::string&) { return SetFlag(o.ics, {}); }},
     {"--ephemeris", "E", "classic or swiss",
      "classic (the built-in theory) or swiss (the Swiss Ephemeris); default: the settings'",
      [](CliOptions& o, std::string_view v, std::string&) {
@@ -601,6 +654,41 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     if (!z.ok) return fail("--utc-offset: " + z.error);
     o.transitZone = z.value;
     o.birthText.offset.reset();
+  }
+  if (o.ics && !o.panchanga) return fail("--ics goes with --panchanga");
+  if (!o.muhurta.empty() && !o.panchanga) return fail("--muhurta goes with --panchanga (the period searched)");
+  if (o.birthStar && o.muhurta.empty()) return fail("--birth-star goes with --muhurta");
+  if (o.ics && o.json) return fail("--ics and --json exclude each other");
+  if (o.panchanga || o.eclipsesYear) {
+    // A calendar at a place: no chart is cast.
+    const std::string what = o.panchanga ? "--panchanga" : "--eclipses";
+    if (o.panchanga && o.eclipsesYear) return fail("--panchanga and --eclipses exclude each other");
+    if (date || time || o.now || !o.files.empty() || !o.inputPath.empty() || o.section || o.basic || o.complete ||
+        o.tajakaYear || o.mundaneDays || o.mahadasa || o.match || o.transits || o.yogas || o.sensitivity || o.kp ||
+        !o.fields.empty() || o.placesQuery)
+      return fail(what + " takes a place (--place, or --lon and --lat) and no chart options");
+    if (o.place.empty() && (!lon || !lat)) return fail(what + " needs --place, or --lon and --lat");
+    BirthData b;
+    if (offset) {
+      const auto z = ParseUtcOffsetOption(*offset);
+      if (!z.ok) return fail("--utc-offset: " + z.error);
+      b.zone = z.value;
+      o.zoneGiven = true;
+    }
+    if (lon) {
+      const auto l = ParseLongitudeOption(*lon);
+      if (!l.ok) return fail("--lon: " + l.error);
+      b.longitude = l.value;
+      o.longitudeGiven = true;
+    }
+    if (lat) {
+      const auto l = ParseLatitudeOption(*lat);
+      if (!l.ok) return fail("--lat: " + l.error);
+      b.latitude = l.value;
+      o.latitudeGiven = true;
+    }
+    o.birth = b;
+    return true;
   }
   const bool anyBirth = date || time || offset || lon || lat || !o.place.empty();
   if (o.placesQuery) {

@@ -57,6 +57,15 @@ struct CliOptions {
            !libTag.empty() || !libUntag.empty() || !libRemove.empty() || libFacts || !libBackup.empty() || libCheck ||
            !libEvents.empty() || libShowEvents;
   }
+  // --panchanga YYYY-MM or YYYY: the calendar of that month or year at a
+  // place (--place, or --lon and --lat with --utc-offset).
+  std::optional<std::string> panchanga;
+  int panchangaYear = 0;
+  int panchangaMonth = 0;  // 0: the whole year
+  std::optional<int> eclipsesYear;  // --eclipses YYYY: the year's eclipses at a place
+  bool ics = false;                 // --ics: the calendar as an iCalendar file
+  std::string muhurta;              // --muhurta KIND: the windows of the --panchanga period suiting it
+  std::optional<std::array<int, 2>> birthStar;  // --birth-star N:P: nakshatra 1..27, pada 1..4
   bool now = false;
   std::optional<int> section;
   bool basic = false;     // the basic calculations text

@@ -36,7 +36,7 @@ if(ORVANE_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   # Without dpkg-shlibdeps: the libraries of Debian 12 by name.
-  list(APPEND ORVANE_DEB_DEPENDS libc6 libstdc++6 libgcc-s1)
+  list(APPEND ORVANE_DEB_DEPENDS libc6 libstdc++6 libgcc-s1 libical3)
   if(TARGET orvane)
     list(APPEND ORVANE_DEB_DEPENDS libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6
          libqt6network6)

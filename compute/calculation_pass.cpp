@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <cstdint>
 
 #include "compute/chart.h"
@@ -45,7 +46,7 @@ constexpr std::array<CompressedDasa, 11> kCompressedDasas = {{
 // Which charts a section is written for (in the others it stays empty).
 enum class WrittenFor { kNone, kAll, kNatal, kTajaka, kMundane };
 
-using SectionWriter = void (*)(ChartState&, const Settings&, ReportBuffer&);
+using SectionWriter = void (*)(const ChartState&, const Settings&, ReportBuffer&);
 struct SectionWriterRow {
   ReportSection section;
   WrittenFor kinds;
@@ -54,52 +55,55 @@ struct SectionWriterRow {
 
 // A dasa compressed into a Tajaka or mundane chart, written alone.
 template <std::size_t kIndex>
-void WriteCompressedDasa(ChartState& state, const Settings&, ReportBuffer& out) {
+void WriteCompressedDasa(const ChartState& state, const Settings&, ReportBuffer& out) {
   RunCompressedDasas(state, &kCompressedDasas[kIndex], 1, out);
 }
 
 // A writer that reads the derived chart only.
 template <void (*kWrite)(const ChartState&, const Settings&, ReportBuffer&)>
-void Reads(ChartState& state, const Settings& settings, ReportBuffer& out) {
+void Reads(const ChartState& state, const Settings& settings, ReportBuffer& out) {
   kWrite(state, settings, out);
 }
 // A Tajaka step that derives the values the chart keeps and, given a
 // buffer, writes their text: run again as a writer, it derives them again
-// from the same inputs.
+// from the same inputs, on a copy of the chart (the chart stays as it was
+// derived).
 template <void (*kStep)(const ChartState&, const Settings&, TajakaState&, ReportBuffer*)>
-void DerivesAndWrites(ChartState& state, const Settings& settings, ReportBuffer& out) {
-  kStep(state, settings, state.tajaka, &out);
+void DerivesAndWrites(const ChartState& state, const Settings& settings, ReportBuffer& out) {
+  auto copy = std::make_unique<ChartState>(state);
+  kStep(*copy, settings, copy->tajaka, &out);
 }
 
 template <bool kFull>
-void WritePlanetTableSection(ChartState& state, const Settings&, ReportBuffer& out) {
+void WritePlanetTableSection(const ChartState& state, const Settings&, ReportBuffer& out) {
   WritePlanetTable(state, kFull, out);
 }
 template <bool kFull>
-void WriteShadbalaText(ChartState& state, const Settings&, ReportBuffer& out) {
+void WriteShadbalaText(const ChartState& state, const Settings&, ReportBuffer& out) {
   WriteShadbalaSection(state, kFull, out);
 }
-// The ashtakavarga of the chart the options choose now, kept and written.
+// The ashtakavarga of the chart the options choose now, written.
 template <AshtakavargaText kText>
-void WriteAshtakavargaText(ChartState& state, const Settings& settings, ReportBuffer& out) {
-  state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
-  WriteAshtakavarga(state.vedic.strength.ashtakavarga, kText, out);
+void WriteAshtakavargaText(const ChartState& state, const Settings& settings, ReportBuffer& out) {
+  WriteAshtakavarga(AshtakavargaOf(state, settings), kText, out);
 }
-void WriteTextChartSection(ChartState& state, const Settings&, ReportBuffer& out) { WriteTextCharts(state, out); }
-void WriteVargaDegreeSection(ChartState& state, const Settings&, ReportBuffer& out) {
+void WriteTextChartSection(const ChartState& state, const Settings&, ReportBuffer& out) { WriteTextCharts(state, out); }
+void WriteVargaDegreeSection(const ChartState& state, const Settings&, ReportBuffer& out) {
   WriteVargaDegreeTable(state, out);
 }
-void WriteDignitySection(ChartState& state, const Settings&, ReportBuffer& out) { WriteDignityList(state, out); }
-// The Vimsottari table the chart keeps, derived again, and its listing.
-void WriteVimsottariSection(ChartState& state, const Settings& settings, ReportBuffer& out) {
-  ComputeVimsottari(state, state.dasa);
-  WriteVimsottari(state, settings, out);
+void WriteDignitySection(const ChartState& state, const Settings&, ReportBuffer& out) { WriteDignityList(state, out); }
+// The Vimsottari table derived again (on a copy of the chart), and its
+// listing.
+void WriteVimsottariSection(const ChartState& state, const Settings& settings, ReportBuffer& out) {
+  auto copy = std::make_unique<ChartState>(state);
+  ComputeVimsottari(*copy, copy->dasa);
+  WriteVimsottari(*copy, settings, out);
 }
 // The yogas of the rasi, as orvane-cli --yogas prints them.
-void WriteYogaSection(ChartState& state, const Settings&, ReportBuffer& out) {
+void WriteYogaSection(const ChartState& state, const Settings&, ReportBuffer& out) {
   out.Append(yoga::YogasText(yoga::FindYogas(YogaChartOf(Chart(state))), 1));
 }
-void WriteSubPeriodSection(ChartState& state, const Settings& settings, ReportBuffer& out) {
+void WriteSubPeriodSection(const ChartState& state, const Settings& settings, ReportBuffer& out) {
   VimsottariSubPeriods(state, settings, out);
 }
 
@@ -182,14 +186,20 @@ bool WritesFor(WrittenFor kinds, const ChartState& state) {
   return false;
 }
 
-// Writes `section` from the derived values in place into `out` (emptied
-// first), at the dasa year of the preferences.
-void WriteSection(ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
-  state.reportSection = section;
+// Writes `section` from the derived values into `out` (emptied first), at
+// the dasa year of the preferences (from a copy of the chart that has it,
+// when the chart was derived with another).
+void WriteSection(const ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
   out.Clear();
-  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
   const SectionWriterRow& row = kSectionWriters[static_cast<std::size_t>(section)];
-  if (row.write && WritesFor(row.kinds, state)) row.write(state, settings, out);
+  if (!row.write || !WritesFor(row.kinds, state)) return;
+  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0 && state.dasaYearLength != settings.daysInYear) {
+    auto copy = std::make_unique<ChartState>(state);
+    copy->dasaYearLength = settings.daysInYear;
+    row.write(*copy, settings, out);
+    return;
+  }
+  row.write(state, settings, out);
 }
 
 }  // namespace
@@ -219,7 +229,7 @@ void RunCompressedDasas(const ChartState& state, const CompressedDasa* dasas, st
   }
 }
 
-bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
+bool WriteSectionAlone(const ChartState& state, const Settings& settings, int section, ReportBuffer& out) {
   if (section < 0 || section >= static_cast<int>(kSectionWriters.size())) return false;
   WriteSection(state, settings, section, out);
   return true;

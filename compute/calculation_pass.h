@@ -22,7 +22,7 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
 // (its derived values in place) with the section's own writer alone, giving
 // the text a pass with that section gives. False, with nothing done, for a
 // number outside the section table.
-bool WriteSectionAlone(ChartState& state, const Settings& settings, int section, ReportBuffer& out);
+bool WriteSectionAlone(const ChartState& state, const Settings& settings, int section, ReportBuffer& out);
 
 // The charts report section `section` is written for (kNone: a reserved
 // number that nothing writes); other charts leave it empty.

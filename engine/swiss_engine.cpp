@@ -185,6 +185,11 @@ SwissEngine::SwissEngine(std::string dataFolder) : dataFolder_(std::move(dataFol
 
 std::string SwissDataProblem() { return ThisThreadsLibrary().problem; }
 
+std::string PrepareSwissLibrary() {
+  const int mode = ThisThreadsLibrary().siderealMode;
+  return Prepare(kSwissDataFolder, mode < 0 ? SE_SIDM_LAHIRI : mode).problem;
+}
+
 std::string SwissEngine::Version() {
   std::array<char, 256> buffer{};
   swe_version(buffer.data());

@@ -37,6 +37,10 @@ enum class SwissSource : std::uint8_t {
 // found damaged while reading it. Set with SwissSource::kDamaged.
 std::string SwissDataProblem();
 
+// Points this thread's Swiss Ephemeris at its data files (as a cast does)
+// for the library's other functions; "" or what is wrong with the files.
+std::string PrepareSwissLibrary();
+
 class SwissEngine final : public EphemerisEngine {
  public:
   explicit SwissEngine(std::string dataFolder = kSwissDataFolder);

@@ -336,6 +336,38 @@ LocalTimeResolution ResolveLocalTime(std::string_view zone, int year, int month,
   return result;
 }
 
+bool OffsetAtInstant(std::string_view zone, std::int64_t unixSeconds, ZoneOffset& out, std::string* error) {
+  const std::string zoneName(zone);
+  const date::time_zone* tz = nullptr;
+  try {
+    tz = date::locate_zone(zoneName);
+  } catch (const std::exception&) {
+    if (error) *error = "the time zone \"" + zoneName + "\" is not in the system's tz database";
+    return false;
+  }
+  const date::sys_seconds instant{std::chrono::seconds{unixSeconds}};
+  date::sys_info info;
+  try {
+    info = tz->get_info(instant);
+  } catch (const std::exception& e) {
+    if (error) *error = "the tz database cannot read " + zoneName + ": " + e.what();
+    return false;
+  }
+  out = FromInfo(info);
+  // Past the last listed change the zone's footer rule holds.
+  if (LastListedPeriod(info)) {
+    const std::optional<PosixZone> rule = FooterRule(std::string(tz->name()));
+    if (rule && rule->hasDst && instant > info.begin) {
+      const bool daylight = InDaylightTime(*rule, instant);
+      out.offsetSeconds = daylight ? rule->dstOffset : rule->stdOffset;
+      out.dst = daylight;
+      out.abbreviation = daylight ? rule->dstName : rule->stdName;
+      out.localMeanTime = false;
+    }
+  }
+  return true;
+}
+
 int LocalMeanTimeOffset(double longitudeEast) {
   if (!std::isfinite(longitudeEast) || std::abs(longitudeEast) > 180) return 0;
   return static_cast<int>(std::lround(longitudeEast * 240.0));

@@ -45,6 +45,10 @@ struct LocalTimeResolution {
 LocalTimeResolution ResolveLocalTime(std::string_view zone, int year, int month, int day, int hour, int minute,
                                      double second, bool secondReading = false);
 
+// The reading in force at an instant (seconds of the Unix epoch) in `zone`.
+// False with a one-line reason for an unknown zone or an unreadable database.
+bool OffsetAtInstant(std::string_view zone, std::int64_t unixSeconds, ZoneOffset& out, std::string* error);
+
 // The offset of a place's own local mean time: four minutes of time per
 // degree of longitude (east positive), rounded to the second.
 int LocalMeanTimeOffset(double longitudeEast);

@@ -15,6 +15,7 @@ packages=(
   librsvg2-bin
   libswe-dev swetest swe-basic-data swe-standard-data
   libsqlite3-dev
+  libical-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -272,16 +272,21 @@ PanchangaValues PanchangaOf(double sun, double moon, double ascendant) {
   const double x = Mod360(moon - sun);
   p.tithi = ClampIndex(std::floor(x / 12), 29);
   p.tithiBalance = 1 - (x - 12 * p.tithi) / 12;
-  const int k = ClampIndex(std::floor(x / 6), 59);
-  if (k == 0) {
-    p.karana = kKimstughna;
-  } else if (k <= 56) {
-    p.karana = (k - 1) % 7;  // Bava .. Vishti, seven times over
-  } else {
-    p.karana = kSakuna + (k - 57);  // Sakuna, Chatushpada, Naga
-  }
+  p.karana = KaranaOfHalfTithi(ClampIndex(std::floor(x / 6), 59));
   return p;
 }
+
+int KaranaOfHalfTithi(int k) {
+  if (k <= 0) return kKimstughna;
+  if (k <= 56) return (k - 1) % 7;  // Bava .. Vishti, seven times over
+  return k >= 59 ? kNaga : kSakuna + (k - 57);  // Sakuna, Chatushpada, Naga
+}
+
+std::string_view TithiName(int tithi) { return NameAt(kTithiName, tithi); }
+std::string_view YogaName(int yoga) { return NameAt(kYogaName, yoga); }
+std::string_view KaranaName(int karana) { return NameAt(kKaranaName, karana); }
+std::string_view WeekdayName(int vara) { return NameAt(kWeekdayName, vara); }
+std::string_view LunarMonthNameBySunSign(int sign) { return NameAt(kLunarMonthName, sign); }
 
 int BhavaOf(double longitude, double ascendant) {
   const double start = Mod360(ascendant - 15);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "chart/chart_state.h"
 #include "io/settings.h"
@@ -40,6 +41,16 @@ struct PanchangaValues {
   int dayBirth = 0;         // the Sun on the arc from the descendant forward to the ascendant
 };
 PanchangaValues PanchangaOf(double sun, double moon, double ascendant);
+// The karana (0 Bava .. 10 Kimstughna) of a half-tithi 0..59 of the lunar month.
+int KaranaOfHalfTithi(int halfTithi);
+
+// Names as the report prints them; "?" outside the tables.
+std::string_view TithiName(int tithi);      // 0 Sukla Pratipat .. 29 Amavasya
+std::string_view YogaName(int yoga);        // 0..26
+std::string_view KaranaName(int karana);    // 0..10
+std::string_view WeekdayName(int vara);     // 0 Sunday
+// The lunar month begun by a new moon with the Sun in `sign` (0 Aries: Vaisakha).
+std::string_view LunarMonthNameBySunSign(int sign);
 
 // House 0..11 of a longitude: houses are 30 degrees wide and centred on the
 // ascendant + 30 degrees times the house.

@@ -72,9 +72,10 @@ const std::vector<Layer>& Layers() {
       {"jaimini", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"}},
       {"library", {"compute", "yoga", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report"},
        {"sqlite3.h", "unistd.h"}},
+      {"panchanga", {"vedic", "chart", "engine", "io", "report"}},
       {"cli",
-       {"library", "yoga", "match", "transit", "jaimini", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
-       {"fcntl.h", "malloc.h", "sys/", "unistd.h"}},
+       {"panchanga", "library", "yoga", "match", "transit", "jaimini", "compute", "tajaka", "vedic", "dasa", "chart", "engine", "io", "report", "places"},
+       {"fcntl.h", "malloc.h", "sys/", "unistd.h", "libical/ical.h"}},
   };
   return layers;
 }
