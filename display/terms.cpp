@@ -85,6 +85,43 @@ constexpr const char* kRetrogradeMark = QT_TRANSLATE_NOOP("Terms", "(R)");
     QT_TRANSLATE_NOOP("Terms", "Niryana Shoola"), QT_TRANSLATE_NOOP("Terms", "Drig"),
 };
 
+constexpr std::array<const char*, 16> kTithis = {
+    QT_TRANSLATE_NOOP("Terms", "Pratipada"),  QT_TRANSLATE_NOOP("Terms", "Dwitiya"),
+    QT_TRANSLATE_NOOP("Terms", "Tritiya"),    QT_TRANSLATE_NOOP("Terms", "Chaturthi"),
+    QT_TRANSLATE_NOOP("Terms", "Panchami"),   QT_TRANSLATE_NOOP("Terms", "Shashthi"),
+    QT_TRANSLATE_NOOP("Terms", "Saptami"),    QT_TRANSLATE_NOOP("Terms", "Ashtami"),
+    QT_TRANSLATE_NOOP("Terms", "Navami"),     QT_TRANSLATE_NOOP("Terms", "Dasami"),
+    QT_TRANSLATE_NOOP("Terms", "Ekadasi"),    QT_TRANSLATE_NOOP("Terms", "Dwadasi"),
+    QT_TRANSLATE_NOOP("Terms", "Trayodasi"),  QT_TRANSLATE_NOOP("Terms", "Chaturdasi"),
+    QT_TRANSLATE_NOOP("Terms", "Purnima"),    QT_TRANSLATE_NOOP("Terms", "Amavasya"),
+};
+// The pakshas as a tithi's name carries them (short, as calendars print them).
+constexpr const char* kShukla = QT_TRANSLATE_NOOP("Terms", "Shukla");
+constexpr const char* kKrishna = QT_TRANSLATE_NOOP("Terms", "Krishna");
+
+constexpr std::array<const char*, 27> kYogas = {
+    QT_TRANSLATE_NOOP("Terms", "Vishkambha"), QT_TRANSLATE_NOOP("Terms", "Priti"),
+    QT_TRANSLATE_NOOP("Terms", "Ayushman"),   QT_TRANSLATE_NOOP("Terms", "Saubhagya"),
+    QT_TRANSLATE_NOOP("Terms", "Sobhana"),    QT_TRANSLATE_NOOP("Terms", "Atiganda"),
+    QT_TRANSLATE_NOOP("Terms", "Sukarma"),    QT_TRANSLATE_NOOP("Terms", "Dhriti"),
+    QT_TRANSLATE_NOOP("Terms", "Soola"),      QT_TRANSLATE_NOOP("Terms", "Ganda"),
+    QT_TRANSLATE_NOOP("Terms", "Vriddhi"),    QT_TRANSLATE_NOOP("Terms", "Dhruva"),
+    QT_TRANSLATE_NOOP("Terms", "Vyaghata"),   QT_TRANSLATE_NOOP("Terms", "Harshana"),
+    QT_TRANSLATE_NOOP("Terms", "Vajra"),      QT_TRANSLATE_NOOP("Terms", "Siddhi"),
+    QT_TRANSLATE_NOOP("Terms", "Vyatipata"),  QT_TRANSLATE_NOOP("Terms", "Variyan"),
+    QT_TRANSLATE_NOOP("Terms", "Parigha"),    QT_TRANSLATE_NOOP("Terms", "Siva"),
+    QT_TRANSLATE_NOOP("Terms", "Siddha"),     QT_TRANSLATE_NOOP("Terms", "Sadhya"),
+    QT_TRANSLATE_NOOP("Terms", "Subha"),      QT_TRANSLATE_NOOP("Terms", "Sukla"),
+    QT_TRANSLATE_NOOP("Terms", "Brahma"),     QT_TRANSLATE_NOOP("Terms", "Indra"),
+    QT_TRANSLATE_NOOP("Terms", "Vaidhriti"),
+};
+
+// A term's translation, or nothing where the language has none.
+QString Translated(const char* english) {
+  const QString text = TermText(english);
+  return text == QLatin1String(english) ? QString() : text;
+}
+
 template <std::size_t N>
 QString Entry(const std::array<const char*, N>& table, int index) {
   if (index < 0 || index >= static_cast<int>(N) || !*table[static_cast<std::size_t>(index)]) return QStringLiteral("?");
@@ -103,6 +140,24 @@ QString SignTerm(int sign) { return Entry(kSigns, sign); }
 QString NakshatraTerm(int nakshatra) { return Entry(kNakshatras, nakshatra); }
 QString ChartTitleTerm(int chartIndex) {
   return Entry(kChartTitles, chartIndex >= 0 && chartIndex < kChartChoiceCount ? chartIndex : 0);
+}
+
+QString TithiTerm(int tithi) {
+  if (tithi < 0 || tithi > 29) return {};
+  if (tithi == 14 || tithi == 29) return Translated(kTithis[tithi == 14 ? 14 : 15]);
+  const QString paksha = Translated(tithi < 15 ? kShukla : kKrishna);
+  const QString name = Translated(kTithis[static_cast<std::size_t>(tithi % 15)]);
+  if (paksha.isEmpty() || name.isEmpty()) return {};
+  //: A tithi: the paksha (fortnight) and the tithi's name.
+  return QCoreApplication::translate("Terms", "%1 %2").arg(paksha, name);
+}
+
+QString TranslatedSignTerm(int sign) {
+  return sign >= 0 && sign < 12 ? Translated(kSigns[static_cast<std::size_t>(sign)]) : QString();
+}
+
+QString YogaTerm(int yoga) {
+  return yoga >= 0 && yoga < static_cast<int>(kYogas.size()) ? Translated(kYogas[static_cast<std::size_t>(yoga)]) : QString();
 }
 
 QString DiagramLabel(LabelForm form, int retrograde, int slot, bool latin) {

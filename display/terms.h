@@ -26,6 +26,14 @@ QString NakshatraTerm(int nakshatra);
 // The name of a chart by its index ("Rasi", "Navamsa", "Transit" for 20).
 QString ChartTitleTerm(int chartIndex);
 
+// The panchanga's tithi (0..29, Shukla Pratipada .. Amavasya), a sign
+// (0..11) and a yoga (0..26, Vishkambha .. Vaidhriti) in the language;
+// empty where the language has no name for it (English: the caller keeps
+// its own spelling).
+QString TithiTerm(int tithi);
+QString TranslatedSignTerm(int sign);
+QString YogaTerm(int yoga);
+
 // The label of a body slot in a chart diagram. With `latin`, or where the
 // language has no abbreviation for the slot, the Latin label of the table
 // (chart_labels.h); otherwise the language's abbreviation with its

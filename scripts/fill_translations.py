@@ -54,7 +54,9 @@ def fill(ts_path, terms, messages):
         for message in context.iter("message"):
             source = message.findtext("source")
             key = ALIASES.get(source, source) if name == "Terms" else source
-            row = table.get(key)
+            # A text of the terms' context that is no term (a pattern such
+            # as "%1 %2") comes from the messages.
+            row = table.get(key) or (messages.get(source) if name == "Terms" else None)
             text = row.get(language, "") if row else ""
             translation = message.find("translation")
             if not text:

@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>জানুয়ারি</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>ফেব্রুয়ারি</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>মার্চ</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>এপ্রিল</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>মে</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>জুন</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>জুলাই</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>আগস্ট</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>সেপ্টেম্বর</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>অক্টোবর</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>নভেম্বর</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>ডিসেম্বর</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>রবি</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>সোম</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>মঙ্গল</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>বুধ</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>বৃহঃ</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>শুক্র</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>শনি</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>আজ</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>পঞ্চোত্তরী</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>প্রতিপদ</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>দ্বিতীয়া</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>তৃতীয়া</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>চতুর্থী</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>পঞ্চমী</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>ষষ্ঠী</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>সপ্তমী</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>অষ্টমী</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>নবমী</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>দশমী</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>একাদশী</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>দ্বাদশী</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>ত্রয়োদশী</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>চতুর্দশী</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>পূর্ণিমা</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>অমাবস্যা</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>বিষ্কম্ভ</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>প্রীতি</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>আয়ুষ্মান</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>সৌভাগ্য</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>শোভন</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>অতিগণ্ড</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>সুকর্মা</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>ধৃতি</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>শূল</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>গণ্ড</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>বৃদ্ধি</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ধ্রুব</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>ব্যাঘাত</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>হর্ষণ</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>বজ্র</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>সিদ্ধি</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>ব্যতীপাত</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>বরীয়ান</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>পরিঘ</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>শিব</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>সিদ্ধ</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>সাধ্য</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>শুভ</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>শুক্ল</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>ব্রহ্ম</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>ইন্দ্র</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>বৈধৃতি</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>শুক্ল</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>কৃষ্ণ</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>কোষ্ঠীতে দেখানো বিশেষ লগ্ন, উপগ্রহ ও পদ বেছে নিন</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>পঞ্জিকা ক্যালেন্ডার(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>কোনো স্থানে মাসের প্রতিদিনের পঞ্জিকা, উৎসব সহ</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite বন্ধ না হওয়া পর্যন্ত সেগ�
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>মিলনের একটি কোষ্ঠী তৈরি করা যায় না।</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>পঞ্জিকা ক্যালেন্ডার</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>ডিফল্ট স্থান</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; বছর</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>এক বছর আগের এই মাস</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; মাস</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>আগের মাস</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>মাস &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>পরের মাস</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>বছর &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>এক বছর পরের এই মাস</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>আজ(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>আজকের মাসে ফিরুন</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>স্থান(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN"-এর মতো স্থান (ফাঁকা থাকলে ডিফল্ট স্থান)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>স্থান ঠিক করুন</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>মুদ্রণ(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>রপ্তানি(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>মাসটি PDF ফাইল বা PNG ছবি হিসেবে সংরক্ষণ</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3-এ</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" নামে কোনো স্থান নেই।</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>পঞ্জিকা ক্যালেন্ডার - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>কিছু নয়</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>সূর্যোদয়</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>সূর্যাস্ত</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>চন্দ্রোদয়</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>চন্দ্রাস্ত</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 পর্যন্ত</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>তিথি</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>নক্ষত্র</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>যোগ</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>করণ</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>অধিক %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>চান্দ্র মাস</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (অমান্ত), %2 (পূর্ণিমান্ত)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>বছর</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 সংবৎসর, শক %2, বিক্রম %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ঋতু, অয়ন</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>উত্তরায়ণ</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>দক্ষিণায়ন</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>সংক্রান্তি</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>সূর্য %2-এ %1-এ প্রবেশ করে</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>রাহু কাল</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>যমগণ্ড</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>গুলিক কাল</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>অভিজিৎ</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>ব্রাহ্ম মুহূর্ত</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>দুর্মুহূর্ত</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>বর্জ্য</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>অমৃত কাল</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>চৌঘড়িয়া</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>পঞ্জিকা: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>সূর্যোদয়ে তিথি ও নক্ষত্র; উৎসব %1-এ তাদের তিথি অনুযায়ী; ঘড়ির সময় %2-এর।</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>ডিফল্ট সময় অঞ্চল</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 লেখা যাচ্ছে না।</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>মাসটি মুদ্রণ করুন</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>প্রিন্টার ব্যবহার করা যাচ্ছে না।</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>মাসটি রপ্তানি করুন</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF ফাইল (*.pdf);;PNG ছবি (*.png)</translation>
         </message>
     </context>
     <context>

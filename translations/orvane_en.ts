@@ -1333,6 +1333,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>February</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>March</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>April</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>May</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>June</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>July</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>August</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>September</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>October</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>November</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>December</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>today</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1886,6 +1969,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2242,6 +2510,14 @@ population %7</source>
         </message>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -2640,6 +2916,245 @@ They stay in effect until Orvane Lite is closed.</source>
         </message>
         <message>
             <source>A chart of the match cannot be cast.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>none</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Year</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>જાન્યુઆરી</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>ફેબ્રુઆરી</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>માર્ચ</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>એપ્રિલ</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>મે</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>જૂન</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>જુલાઈ</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>ઑગસ્ટ</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>સપ્ટેમ્બર</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>ઑક્ટોબર</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>નવેમ્બર</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>ડિસેમ્બર</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>રવિ</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>સોમ</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>મંગળ</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>બુધ</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>ગુરુ</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>શુક્ર</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>શનિ</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>આજે</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>પંચોત્તરી</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>પડવો</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>બીજ</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>ત્રીજ</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>ચોથ</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>પાંચમ</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>છઠ</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>સાતમ</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>આઠમ</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>નોમ</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>દશમ</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>અગિયારસ</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>બારસ</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>તેરસ</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>ચૌદસ</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>પૂનમ</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>અમાસ</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>વિષ્કુંભ</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>પ્રીતિ</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>આયુષ્માન</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>સૌભાગ્ય</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>શોભન</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>અતિગંડ</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>સુકર્મા</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>ધૃતિ</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>શૂલ</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>ગંડ</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>વૃદ્ધિ</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ધ્રુવ</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>વ્યાઘાત</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>હર્ષણ</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>વજ્ર</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>સિદ્ધિ</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>વ્યતિપાત</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>વરીયાન</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>પરિઘ</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>શિવ</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>સિદ્ધ</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>સાધ્ય</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>શુભ</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>શુક્લ</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>બ્રહ્મ</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>ઇન્દ્ર</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>વૈધૃતિ</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>સુદ</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>વદ</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>કુંડળીમાં બતાવવાના વિશેષ લગ્ન, ઉપગ્રહ અને પદ પસંદ કરો</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>પંચાંગ કૅલેન્ડર(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>કોઈ સ્થળે મહિનાના દરેક દિવસનું પંચાંગ, તહેવારો સાથે</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite બંધ થાય ત્યાં સુધી તે લાગુ
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>મેળાપકની એક કુંડળી બની શકતી નથી.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>પંચાંગ કૅલેન્ડર</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>મૂળભૂત સ્થળ</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; વર્ષ</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>એક વર્ષ પહેલાંનો આ જ મહિનો</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; મહિનો</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>પાછલો મહિનો</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>મહિનો &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>આવતો મહિનો</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>વર્ષ &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>એક વર્ષ પછીનો આ જ મહિનો</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>આજે(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>આજના મહિના પર પાછા</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>સ્થળ(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN" જેવું સ્થળ (ખાલી હોય તો મૂળભૂત સ્થળ)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>સ્થળ નક્કી કરો</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>છાપો(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>નિકાસ કરો(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>મહિનો PDF ફાઇલ અથવા PNG ચિત્ર તરીકે સાચવો</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 માં</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" નામનું કોઈ સ્થળ નથી.</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>પંચાંગ કૅલેન્ડર - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>કોઈ નહીં</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>સૂર્યોદય</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>સૂર્યાસ્ત</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>ચંદ્રોદય</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>ચંદ્રાસ્ત</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 સુધી</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>તિથિ</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>નક્ષત્ર</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>યોગ</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>કરણ</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>અધિક %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>ચાંદ્ર માસ</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (અમાંત), %2 (પૂર્ણિમાંત)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>વર્ષ</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 સંવત્સર, શક %2, વિક્રમ %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ઋતુ, અયન</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>ઉત્તરાયણ</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>દક્ષિણાયન</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>સંક્રાંતિ</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>સૂર્ય %2 વાગ્યે %1 માં પ્રવેશે છે</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>રાહુ કાળ</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>યમઘંટ</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>ગુલિક કાળ</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>અભિજિત</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>બ્રહ્મ મુહૂર્ત</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>દુર્મુહૂર્ત</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>વર્જ્ય</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>અમૃત કાળ</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>ચોઘડિયું</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>પંચાંગ: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>સૂર્યોદય સમયે તિથિ અને નક્ષત્ર; તહેવાર %1 માં તેમની તિથિ મુજબ; ઘડિયાળનો સમય %2 નો.</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>મૂળભૂત સમય ઝોન</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 લખી શકાતી નથી.</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>મહિનો છાપો</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>પ્રિન્ટર વાપરી શકાતું નથી.</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>મહિનો નિકાસ કરો</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF ફાઇલ (*.pdf);;PNG ચિત્ર (*.png)</translation>
         </message>
     </context>
     <context>

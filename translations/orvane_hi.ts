@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>जनवरी</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>फ़रवरी</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>मार्च</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>अप्रैल</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>मई</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>जून</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>जुलाई</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>अगस्त</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>सितंबर</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>अक्टूबर</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>नवंबर</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>दिसंबर</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>रवि</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>सोम</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>मंगल</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>बुध</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>गुरु</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>शुक्र</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>शनि</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>आज</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>पंचोत्तरी</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>प्रतिपदा</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>द्वितीया</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>तृतीया</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>चतुर्थी</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>पंचमी</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>षष्ठी</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>सप्तमी</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>अष्टमी</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>नवमी</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>दशमी</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>एकादशी</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>द्वादशी</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>त्रयोदशी</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>चतुर्दशी</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>पूर्णिमा</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>अमावस्या</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>विष्कुम्भ</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>प्रीति</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>आयुष्मान</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>सौभाग्य</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>शोभन</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>अतिगण्ड</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>सुकर्मा</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>धृति</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>शूल</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>गण्ड</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>वृद्धि</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ध्रुव</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>व्याघात</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>हर्षण</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>वज्र</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>सिद्धि</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>व्यतीपात</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>वरीयान</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>परिघ</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>शिव</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>सिद्ध</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>साध्य</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>शुभ</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>शुक्ल</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>ब्रह्म</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>इन्द्र</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>वैधृति</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>शुक्ल</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>कृष्ण</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>कुंडलियों में दिखने वाले विशेष लग्न, उपग्रह और पद चुनें</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>पंचांग कैलेंडर(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>किसी स्थान पर महीने के हर दिन का पंचांग, त्योहारों सहित</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ They stay in effect until Orvane Lite is closed.</source>
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>मिलान की एक कुंडली नहीं बन सकती।</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>पंचांग कैलेंडर</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>पूर्वनिर्धारित स्थान</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; वर्ष</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>एक वर्ष पहले का यही महीना</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; महीना</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>पिछला महीना</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>महीना &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>अगला महीना</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>वर्ष &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>एक वर्ष बाद का यही महीना</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>आज(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>आज के महीने पर लौटें</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>स्थान(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>कोई स्थान, जैसे "Chennai, Tamil Nadu, IN" (खाली हो तो पूर्वनिर्धारित स्थान)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>स्थान तय करें</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>मुद्रित करें(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>निर्यात करें(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>महीने को PDF फ़ाइल या PNG चित्र के रूप में सहेजें</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 में</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" नाम का कोई स्थान नहीं है।</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>पंचांग कैलेंडर - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>कोई नहीं</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>सूर्योदय</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>सूर्यास्त</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>चन्द्रोदय</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>चन्द्रास्त</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 तक</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>तिथि</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>नक्षत्र</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>योग</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>करण</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>अधिक %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>चान्द्र मास</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (अमान्त), %2 (पूर्णिमान्त)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>वर्ष</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 संवत्सर, शक %2, विक्रम %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ऋतु, अयन</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>उत्तरायण</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>दक्षिणायन</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>संक्रान्ति</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>सूर्य %2 पर %1 में प्रवेश करता है</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>राहु काल</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>यमगण्ड</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>गुलिक काल</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>अभिजित</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>ब्रह्म मुहूर्त</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>दुर्मुहूर्त</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>वर्ज्य</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>अमृत काल</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>चौघड़िया</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>पंचांग: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>सूर्योदय के समय तिथि और नक्षत्र; त्योहार %1 पर उनकी तिथि से; घड़ी का समय %2 का।</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>पूर्वनिर्धारित समय क्षेत्र</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 लिखी नहीं जा सकती।</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>महीना मुद्रित करें</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>प्रिंटर का उपयोग नहीं हो सकता।</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>महीना निर्यात करें</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF फ़ाइल (*.pdf);;PNG चित्र (*.png)</translation>
         </message>
     </context>
     <context>

@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>ಜನವರಿ</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>ಫೆಬ್ರವರಿ</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>ಮಾರ್ಚ್</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>ಏಪ್ರಿಲ್</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>ಮೇ</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>ಜೂನ್</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>ಜುಲೈ</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>ಆಗಸ್ಟ್</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>ಸೆಪ್ಟೆಂಬರ್</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>ಅಕ್ಟೋಬರ್</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>ನವೆಂಬರ್</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>ಡಿಸೆಂಬರ್</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>ಭಾನು</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>ಸೋಮ</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>ಮಂಗಳ</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>ಬುಧ</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>ಗುರು</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>ಶುಕ್ರ</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>ಶನಿ</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>ಇಂದು</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>ಪಂಚೋತ್ತರಿ</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>ಪಾಡ್ಯ</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>ಬಿದಿಗೆ</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>ತದಿಗೆ</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>ಚೌತಿ</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>ಪಂಚಮಿ</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>ಷಷ್ಠಿ</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>ಸಪ್ತಮಿ</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>ಅಷ್ಟಮಿ</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>ನವಮಿ</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>ದಶಮಿ</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>ಏಕಾದಶಿ</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>ದ್ವಾದಶಿ</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>ತ್ರಯೋದಶಿ</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>ಚತುರ್ದಶಿ</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>ಹುಣ್ಣಿಮೆ</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>ಅಮಾವಾಸ್ಯೆ</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>ವಿಷ್ಕಂಭ</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>ಪ್ರೀತಿ</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>ಆಯುಷ್ಮಾನ್</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>ಸೌಭಾಗ್ಯ</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>ಶೋಭನ</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>ಅತಿಗಂಡ</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>ಸುಕರ್ಮ</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>ಧೃತಿ</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>ಶೂಲ</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>ಗಂಡ</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>ವೃದ್ಧಿ</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ಧ್ರುವ</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>ವ್ಯಾಘಾತ</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>ಹರ್ಷಣ</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>ವಜ್ರ</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>ಸಿದ್ಧಿ</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>ವ್ಯತೀಪಾತ</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>ವರೀಯಾನ್</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>ಪರಿಘ</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>ಶಿವ</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>ಸಿದ್ಧ</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>ಸಾಧ್ಯ</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>ಶುಭ</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>ಶುಕ್ಲ</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>ಬ್ರಹ್ಮ</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>ಐಂದ್ರ</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>ವೈಧೃತಿ</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>ಶುಕ್ಲ</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>ಕೃಷ್ಣ</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>ಜಾತಕಗಳಲ್ಲಿ ತೋರಿಸುವ ವಿಶೇಷ ಲಗ್ನ, ಉಪಗ್ರಹ, ಪದಗಳನ್ನು ಆಯ್ಕೆಮಾಡಿ</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>ಪಂಚಾಂಗ ಕ್ಯಾಲೆಂಡರ್(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>ಒಂದು ಸ್ಥಳದಲ್ಲಿ ತಿಂಗಳ ಪ್ರತಿ ದಿನದ ಪಂಚಾಂಗ, ಹಬ್ಬಗಳೊಂದಿಗೆ</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite ಮುಚ್ಚುವವರೆಗೆ ಅವು ಜಾರಿಯಲ್
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>ಹೊಂದಾಣಿಕೆಯ ಒಂದು ಜಾತಕ ಹಾಕಲಾಗದು.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>ಪಂಚಾಂಗ ಕ್ಯಾಲೆಂಡರ್</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>ಪೂರ್ವನಿಯೋಜಿತ ಸ್ಥಳ</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; ವರ್ಷ</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>ಒಂದು ವರ್ಷ ಹಿಂದಿನ ಇದೇ ತಿಂಗಳು</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; ತಿಂಗಳು</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>ಹಿಂದಿನ ತಿಂಗಳು</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>ತಿಂಗಳು &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>ಮುಂದಿನ ತಿಂಗಳು</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>ವರ್ಷ &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>ಒಂದು ವರ್ಷ ನಂತರದ ಇದೇ ತಿಂಗಳು</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>ಇಂದು(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>ಇಂದಿನ ತಿಂಗಳಿಗೆ ಹಿಂತಿರುಗು</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>ಸ್ಥಳ(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN" ನಂತಹ ಸ್ಥಳ (ಖಾಲಿಯಾದರೆ ಪೂರ್ವನಿಯೋಜಿತ ಸ್ಥಳ)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>ಸ್ಥಳ ಹೊಂದಿಸು</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>ಮುದ್ರಿಸು(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>ರಫ್ತು(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>ತಿಂಗಳನ್ನು PDF ಕಡತ ಅಥವಾ PNG ಚಿತ್ರವಾಗಿ ಉಳಿಸು</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 ರಲ್ಲಿ</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" ಎಂಬ ಸ್ಥಳವಿಲ್ಲ.</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>ಪಂಚಾಂಗ ಕ್ಯಾಲೆಂಡರ್ - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>ಯಾವುದೂ ಇಲ್ಲ</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>ಸೂರ್ಯೋದಯ</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>ಸೂರ್ಯಾಸ್ತ</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>ಚಂದ್ರೋದಯ</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>ಚಂದ್ರಾಸ್ತ</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 ರವರೆಗೆ</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>ತಿಥಿ</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>ನಕ್ಷತ್ರ</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>ಯೋಗ</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>ಕರಣ</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>ಅಧಿಕ %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>ಚಾಂದ್ರ ಮಾಸ</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (ಅಮಾಂತ), %2 (ಪೂರ್ಣಿಮಾಂತ)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>ವರ್ಷ</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 ಸಂವತ್ಸರ, ಶಕ %2, ವಿಕ್ರಮ %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ಋತು, ಅಯನ</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>ಉತ್ತರಾಯಣ</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>ದಕ್ಷಿಣಾಯನ</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>ಸಂಕ್ರಾಂತಿ</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>ಸೂರ್ಯ %2 ಕ್ಕೆ %1 ಪ್ರವೇಶಿಸುತ್ತಾನೆ</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>ರಾಹು ಕಾಲ</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>ಯಮಗಂಡ</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>ಗುಳಿಕ ಕಾಲ</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>ಅಭಿಜಿತ್</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>ಬ್ರಹ್ಮ ಮುಹೂರ್ತ</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>ದುರ್ಮುಹೂರ್ತ</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>ವರ್ಜ್ಯ</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>ಅಮೃತ ಕಾಲ</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>ಚೌಘಡಿಯಾ</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>ಪಂಚಾಂಗ: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>ಸೂರ್ಯೋದಯದ ತಿಥಿ ಮತ್ತು ನಕ್ಷತ್ರ; ಹಬ್ಬಗಳು %1 ರಲ್ಲಿ ಅವುಗಳ ತಿಥಿಯಂತೆ; ಗಡಿಯಾರದ ಸಮಯ %2 ರದು.</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>ಪೂರ್ವನಿಯೋಜಿತ ಸಮಯ ವಲಯ</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 ಬರೆಯಲಾಗದು.</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>ತಿಂಗಳನ್ನು ಮುದ್ರಿಸು</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>ಮುದ್ರಕ ಬಳಸಲಾಗದು.</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>ತಿಂಗಳನ್ನು ರಫ್ತು ಮಾಡು</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF ಕಡತ (*.pdf);;PNG ಚಿತ್ರ (*.png)</translation>
         </message>
     </context>
     <context>

@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>ജനുവരി</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>ഫെബ്രുവരി</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>മാർച്ച്</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>ഏപ്രിൽ</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>മേയ്</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>ജൂൺ</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>ജൂലൈ</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>ഓഗസ്റ്റ്</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>സെപ്റ്റംബർ</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>ഒക്ടോബർ</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>നവംബർ</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>ഡിസംബർ</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>ഞായർ</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>തിങ്കൾ</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>ചൊവ്വ</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>ബുധൻ</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>വ്യാഴം</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>വെള്ളി</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>ശനി</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>ഇന്ന്</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>പഞ്ചോത്തരി</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>പ്രഥമ</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>ദ്വിതീയ</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>തൃതീയ</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>ചതുർഥി</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>പഞ്ചമി</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>ഷഷ്ഠി</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>സപ്തമി</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>അഷ്ടമി</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>നവമി</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>ദശമി</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>ഏകാദശി</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>ദ്വാദശി</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>ത്രയോദശി</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>ചതുർദശി</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>പൗർണമി</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>അമാവാസി</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>വിഷ്കംഭം</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>പ്രീതി</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>ആയുഷ്മാൻ</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>സൗഭാഗ്യം</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>ശോഭനം</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>അതിഗണ്ഡം</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>സുകർമ്മം</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>ധൃതി</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>ശൂലം</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>ഗണ്ഡം</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>വൃദ്ധി</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ധ്രുവം</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>വ്യാഘാതം</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>ഹർഷണം</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>വജ്രം</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>സിദ്ധി</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>വ്യതീപാതം</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>വരീയാൻ</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>പരിഘം</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>ശിവം</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>സിദ്ധം</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>സാധ്യം</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>ശുഭം</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>ശുക്ലം</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>ബ്രഹ്മം</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>ഐന്ദ്രം</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>വൈധൃതി</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>ശുക്ല</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>കൃഷ്ണ</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>ചക്രങ്ങളിൽ കാണിക്കേണ്ട വിശേഷ ലഗ്നങ്ങൾ, ഉപഗ്രഹങ്ങൾ, പദങ്ങൾ തിരഞ്ഞെടുക്കുക</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>പഞ്ചാംഗ കലണ്ടർ(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>ഒരു സ്ഥലത്ത് ഒരു മാസത്തിലെ ഓരോ ദിവസത്തെയും പഞ്ചാംഗം, ഉത്സവങ്ങളോടെ</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite അടയ്ക്കുംവരെ അവ പ്രാബല്യ
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>പൊരുത്തത്തിലെ ഒരു ഗ്രഹനില കുറിക്കാനാവില്ല.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>പഞ്ചാംഗ കലണ്ടർ</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>സ്ഥിരസ്ഥലം</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; വർഷം</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>ഒരു വർഷം മുമ്പത്തെ ഇതേ മാസം</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; മാസം</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>മുൻ മാസം</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>മാസം &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>അടുത്ത മാസം</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>വർഷം &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>ഒരു വർഷം കഴിഞ്ഞുള്ള ഇതേ മാസം</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>ഇന്ന്(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>ഇന്നത്തെ മാസത്തിലേക്ക് മടങ്ങുക</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>സ്ഥലം(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN" പോലുള്ള സ്ഥലം (ഒഴിഞ്ഞാൽ സ്ഥിരസ്ഥലം)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>സ്ഥലം നിശ്ചയിക്കുക</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>അച്ചടിക്കുക(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>കയറ്റുമതി(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>മാസം PDF ഫയലോ PNG ചിത്രമോ ആയി സൂക്ഷിക്കുക</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 ൽ</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" എന്ന സ്ഥലമില്ല.</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>പഞ്ചാംഗ കലണ്ടർ - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>ഒന്നുമില്ല</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>സൂര്യോദയം</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>സൂര്യാസ്തമയം</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>ചന്ദ്രോദയം</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>ചന്ദ്രാസ്തമയം</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 വരെ</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>തിഥി</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>നക്ഷത്രം</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>യോഗം</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>കരണം</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>അധിക %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>ചാന്ദ്ര മാസം</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (അമാന്തം), %2 (പൂർണിമാന്തം)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>വർഷം</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 സംവത്സരം, ശക %2, വിക്രമ %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ഋതു, അയനം</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>ഉത്തരായണം</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>ദക്ഷിണായനം</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>സംക്രാന്തി</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>സൂര്യൻ %2 ന് %1 ൽ പ്രവേശിക്കുന്നു</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>രാഹുകാലം</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>യമകണ്ടം</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>ഗുളികകാലം</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>അഭിജിത്</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>ബ്രഹ്മമുഹൂർത്തം</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>ദുർമുഹൂർത്തം</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>വർജ്യം</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>അമൃതകാലം</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>ചൗഘഡിയ</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>പഞ്ചാംഗം: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>സൂര്യോദയത്തിലെ തിഥിയും നക്ഷത്രവും; ഉത്സവങ്ങൾ %1 ൽ അവയുടെ തിഥി പ്രകാരം; ഘടികാര സമയം %2 ന്റേത്.</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>സ്ഥിര സമയ മേഖല</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 എഴുതാനാവില്ല.</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>മാസം അച്ചടിക്കുക</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>പ്രിന്റർ ഉപയോഗിക്കാനാവില്ല.</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>മാസം കയറ്റുമതി ചെയ്യുക</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF ഫയൽ (*.pdf);;PNG ചിത്രം (*.png)</translation>
         </message>
     </context>
     <context>

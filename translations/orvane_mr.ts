@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>जानेवारी</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>फेब्रुवारी</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>मार्च</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>एप्रिल</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>मे</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>जून</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>जुलै</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>ऑगस्ट</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>सप्टेंबर</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>ऑक्टोबर</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>नोव्हेंबर</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>डिसेंबर</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>रवि</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>सोम</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>मंगळ</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>बुध</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>गुरु</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>शुक्र</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>शनि</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>आज</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>पंचोत्तरी</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>प्रतिपदा</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>द्वितीया</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>तृतीया</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>चतुर्थी</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>पंचमी</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>षष्ठी</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>सप्तमी</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>अष्टमी</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>नवमी</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>दशमी</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>एकादशी</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>द्वादशी</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>त्रयोदशी</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>चतुर्दशी</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>पौर्णिमा</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>अमावास्या</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>विष्कंभ</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>प्रीती</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>आयुष्मान</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>सौभाग्य</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>शोभन</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>अतिगंड</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>सुकर्मा</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>धृती</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>शूल</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>गंड</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>वृद्धी</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ध्रुव</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>व्याघात</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>हर्षण</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>वज्र</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>सिद्धी</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>व्यतिपात</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>वरीयान</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>परिघ</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>शिव</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>सिद्ध</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>साध्य</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>शुभ</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>शुक्ल</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>ब्रह्म</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>इंद्र</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>वैधृती</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>शुद्ध</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>वद्य</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>कुंडल्यांत दिसणारे विशेष लग्न, उपग्रह व पद निवडा</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>पंचांग दिनदर्शिका(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>एखाद्या स्थळी महिन्याच्या प्रत्येक दिवसाचे पंचांग, सणांसह</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite बंद होईपर्यंत ती लागू राह�
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>गुणमिलनातील एक कुंडली मांडता येत नाही.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>पंचांग दिनदर्शिका</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>पूर्वनिर्धारित स्थळ</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; वर्ष</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>एक वर्ष आधीचा हाच महिना</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; महिना</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>मागील महिना</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>महिना &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>पुढील महिना</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>वर्ष &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>एक वर्ष नंतरचा हाच महिना</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>आज(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>आजच्या महिन्याकडे परत</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>स्थळ(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN" सारखे स्थळ (रिकामे असल्यास पूर्वनिर्धारित स्थळ)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>स्थळ ठरवा</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>छापा(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>निर्यात करा(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>महिना PDF फाइल किंवा PNG चित्र म्हणून जतन करा</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 येथे</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" नावाचे कोणतेही स्थळ नाही.</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>पंचांग दिनदर्शिका - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>काही नाही</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>सूर्योदय</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>सूर्यास्त</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>चंद्रोदय</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>चंद्रास्त</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 पर्यंत</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>तिथी</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>नक्षत्र</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>योग</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>करण</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>अधिक %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>चांद्र मास</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (अमान्त), %2 (पौर्णिमान्त)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>वर्ष</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 संवत्सर, शक %2, विक्रम %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ऋतू, अयन</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>उत्तरायण</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>दक्षिणायन</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>संक्रांती</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>सूर्य %2 वाजता %1 मध्ये प्रवेश करतो</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>राहू काळ</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>यमघंट</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>गुलिक काळ</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>अभिजित</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>ब्रह्म मुहूर्त</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>दुर्मुहूर्त</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>वर्ज्य</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>अमृत काळ</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>चौघडिया</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>पंचांग: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>सूर्योदयाच्या वेळची तिथी व नक्षत्र; सण %1 येथे त्यांच्या तिथीनुसार; घड्याळाच्या वेळा %2 च्या.</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>पूर्वनिर्धारित वेळ क्षेत्र</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 लिहिता येत नाही.</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>महिना छापा</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>प्रिंटर वापरता येत नाही.</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>महिना निर्यात करा</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF फाइल (*.pdf);;PNG चित्र (*.png)</translation>
         </message>
     </context>
     <context>

@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>ஜனவரி</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>பிப்ரவரி</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>மார்ச்</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>ஏப்ரல்</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>மே</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>ஜூன்</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>ஜூலை</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>ஆகஸ்ட்</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>செப்டம்பர்</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>அக்டோபர்</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>நவம்பர்</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>டிசம்பர்</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>ஞாயி</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>திங்</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>செவ்</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>புத</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>வியா</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>வெள்</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>சனி</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>இன்று</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>பஞ்சோத்தரி</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>பிரதமை</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>துவிதியை</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>திருதியை</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>சதுர்த்தி</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>பஞ்சமி</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>சஷ்டி</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>சப்தமி</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>அஷ்டமி</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>நவமி</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>தசமி</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>ஏகாதசி</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>துவாதசி</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>திரயோதசி</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>சதுர்த்தசி</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>பௌர்ணமி</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>அமாவாசை</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>விஷ்கம்பம்</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>ப்ரீதி</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>ஆயுஷ்மான்</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>சௌபாக்கியம்</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>சோபனம்</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>அதிகண்டம்</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>சுகர்மம்</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>திருதி</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>சூலம்</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>கண்டம்</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>விருத்தி</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>துருவம்</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>வியாகாதம்</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>ஹர்ஷணம்</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>வஜ்ரம்</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>சித்தி</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>வியதீபாதம்</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>வரியான்</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>பரிகம்</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>சிவம்</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>சித்தம்</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>சாத்தியம்</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>சுபம்</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>சுக்லம்</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>பிரம்மம்</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>ஐந்திரம்</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>வைதிருதி</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>வளர்பிறை</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>தேய்பிறை</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>ஜாதகங்களில் காட்ட வேண்டிய சிறப்பு லக்னங்கள், உபகிரகங்கள், பதங்களைத் தேர்ந்தெடு</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>பஞ்சாங்க நாட்காட்டி(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>ஓர் இடத்தில் ஒரு மாதத்தின் ஒவ்வொரு நாளின் பஞ்சாங்கம், பண்டிகைகளுடன்</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite மூடப்படும் வரை அவை நடைமு�
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>பொருத்தத்தின் ஒரு ஜாதகத்தைக் கணிக்க இயலாது.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>பஞ்சாங்க நாட்காட்டி</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>இயல்பு இடம்</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; ஆண்டு</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>ஓர் ஆண்டுக்கு முந்தைய இதே மாதம்</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; மாதம்</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>முந்தைய மாதம்</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>மாதம் &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>அடுத்த மாதம்</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>ஆண்டு &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>ஓர் ஆண்டுக்குப் பிந்தைய இதே மாதம்</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>இன்று(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>இன்றைய மாதத்துக்குத் திரும்பு</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>இடம்(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN" போன்ற இடம் (காலியெனில் இயல்பு இடம்)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>இடத்தை அமை</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>அச்சிடு(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>ஏற்றுமதி(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>மாதத்தை PDF கோப்பாகவோ PNG படமாகவோ சேமி</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 இல்</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" என்ற இடம் இல்லை.</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>பஞ்சாங்க நாட்காட்டி - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>இல்லை</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>சூரிய உதயம்</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>சூரிய அஸ்தமனம்</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>சந்திர உதயம்</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>சந்திர அஸ்தமனம்</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 வரை</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>திதி</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>நட்சத்திரம்</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>யோகம்</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>கரணம்</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>அதிக %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>சந்திர மாதம்</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (அமாந்தம்), %2 (பூர்ணிமாந்தம்)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>ஆண்டு</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 சம்வத்சரம், சக %2, விக்ரம %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ருது, அயனம்</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>உத்தராயணம்</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>தட்சிணாயனம்</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>சங்கராந்தி</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>சூரியன் %2 மணிக்கு %1 இல் பிரவேசிக்கிறார்</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>ராகு காலம்</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>எமகண்டம்</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>குளிகை காலம்</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>அபிஜித்</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>பிரம்ம முகூர்த்தம்</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>துர்முகூர்த்தம்</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>வர்ஜ்யம்</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>அமிர்த காலம்</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>சௌகடியா</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>பஞ்சாங்கம்: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>சூரிய உதயத்தில் திதியும் நட்சத்திரமும்; பண்டிகைகள் %1 இல் அவற்றின் திதிப்படி; கடிகார நேரம் %2 இன்படி.</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>இயல்பு நேர மண்டலம்</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 ஐ எழுத இயலாது.</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>மாதத்தை அச்சிடு</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>அச்சுப்பொறியைப் பயன்படுத்த இயலாது.</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>மாதத்தை ஏற்றுமதி செய்</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF கோப்பு (*.pdf);;PNG படம் (*.png)</translation>
         </message>
     </context>
     <context>

@@ -1363,6 +1363,89 @@ Time-zone history: the IANA tz database of this system.</source>
         </message>
     </context>
     <context>
+        <name>PanchangaWindow</name>
+        <message>
+            <source>January</source>
+            <translation>జనవరి</translation>
+        </message>
+        <message>
+            <source>February</source>
+            <translation>ఫిబ్రవరి</translation>
+        </message>
+        <message>
+            <source>March</source>
+            <translation>మార్చి</translation>
+        </message>
+        <message>
+            <source>April</source>
+            <translation>ఏప్రిల్</translation>
+        </message>
+        <message>
+            <source>May</source>
+            <translation>మే</translation>
+        </message>
+        <message>
+            <source>June</source>
+            <translation>జూన్</translation>
+        </message>
+        <message>
+            <source>July</source>
+            <translation>జూలై</translation>
+        </message>
+        <message>
+            <source>August</source>
+            <translation>ఆగస్టు</translation>
+        </message>
+        <message>
+            <source>September</source>
+            <translation>సెప్టెంబర్</translation>
+        </message>
+        <message>
+            <source>October</source>
+            <translation>అక్టోబర్</translation>
+        </message>
+        <message>
+            <source>November</source>
+            <translation>నవంబర్</translation>
+        </message>
+        <message>
+            <source>December</source>
+            <translation>డిసెంబర్</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>ఆది</translation>
+        </message>
+        <message>
+            <source>Mon</source>
+            <translation>సోమ</translation>
+        </message>
+        <message>
+            <source>Tue</source>
+            <translation>మంగళ</translation>
+        </message>
+        <message>
+            <source>Wed</source>
+            <translation>బుధ</translation>
+        </message>
+        <message>
+            <source>Thu</source>
+            <translation>గురు</translation>
+        </message>
+        <message>
+            <source>Fri</source>
+            <translation>శుక్ర</translation>
+        </message>
+        <message>
+            <source>Sat</source>
+            <translation>శని</translation>
+        </message>
+        <message>
+            <source>today</source>
+            <translation>ఈరోజు</translation>
+        </message>
+    </context>
+    <context>
         <name>QFileDialog</name>
         <message>
             <source>File &amp;name:</source>
@@ -1916,6 +1999,191 @@ Time-zone history: the IANA tz database of this system.</source>
             <source>Panchottari</source>
             <translation>పంచోత్తరి</translation>
         </message>
+        <message>
+            <source>Pratipada</source>
+            <translation>పాడ్యమి</translation>
+        </message>
+        <message>
+            <source>Dwitiya</source>
+            <translation>విదియ</translation>
+        </message>
+        <message>
+            <source>Tritiya</source>
+            <translation>తదియ</translation>
+        </message>
+        <message>
+            <source>Chaturthi</source>
+            <translation>చవితి</translation>
+        </message>
+        <message>
+            <source>Panchami</source>
+            <translation>పంచమి</translation>
+        </message>
+        <message>
+            <source>Shashthi</source>
+            <translation>షష్ఠి</translation>
+        </message>
+        <message>
+            <source>Saptami</source>
+            <translation>సప్తమి</translation>
+        </message>
+        <message>
+            <source>Ashtami</source>
+            <translation>అష్టమి</translation>
+        </message>
+        <message>
+            <source>Navami</source>
+            <translation>నవమి</translation>
+        </message>
+        <message>
+            <source>Dasami</source>
+            <translation>దశమి</translation>
+        </message>
+        <message>
+            <source>Ekadasi</source>
+            <translation>ఏకాదశి</translation>
+        </message>
+        <message>
+            <source>Dwadasi</source>
+            <translation>ద్వాదశి</translation>
+        </message>
+        <message>
+            <source>Trayodasi</source>
+            <translation>త్రయోదశి</translation>
+        </message>
+        <message>
+            <source>Chaturdasi</source>
+            <translation>చతుర్దశి</translation>
+        </message>
+        <message>
+            <source>Purnima</source>
+            <translation>పౌర్ణమి</translation>
+        </message>
+        <message>
+            <source>Amavasya</source>
+            <translation>అమావాస్య</translation>
+        </message>
+        <message>
+            <source>Vishkambha</source>
+            <translation>విష్కంభం</translation>
+        </message>
+        <message>
+            <source>Priti</source>
+            <translation>ప్రీతి</translation>
+        </message>
+        <message>
+            <source>Ayushman</source>
+            <translation>ఆయుష్మాన్</translation>
+        </message>
+        <message>
+            <source>Saubhagya</source>
+            <translation>సౌభాగ్యం</translation>
+        </message>
+        <message>
+            <source>Sobhana</source>
+            <translation>శోభనం</translation>
+        </message>
+        <message>
+            <source>Atiganda</source>
+            <translation>అతిగండం</translation>
+        </message>
+        <message>
+            <source>Sukarma</source>
+            <translation>సుకర్మ</translation>
+        </message>
+        <message>
+            <source>Dhriti</source>
+            <translation>ధృతి</translation>
+        </message>
+        <message>
+            <source>Soola</source>
+            <translation>శూలం</translation>
+        </message>
+        <message>
+            <source>Ganda</source>
+            <translation>గండం</translation>
+        </message>
+        <message>
+            <source>Vriddhi</source>
+            <translation>వృద్ధి</translation>
+        </message>
+        <message>
+            <source>Dhruva</source>
+            <translation>ధ్రువం</translation>
+        </message>
+        <message>
+            <source>Vyaghata</source>
+            <translation>వ్యాఘాతం</translation>
+        </message>
+        <message>
+            <source>Harshana</source>
+            <translation>హర్షణం</translation>
+        </message>
+        <message>
+            <source>Vajra</source>
+            <translation>వజ్రం</translation>
+        </message>
+        <message>
+            <source>Siddhi</source>
+            <translation>సిద్ధి</translation>
+        </message>
+        <message>
+            <source>Vyatipata</source>
+            <translation>వ్యతీపాతం</translation>
+        </message>
+        <message>
+            <source>Variyan</source>
+            <translation>వరీయాన్</translation>
+        </message>
+        <message>
+            <source>Parigha</source>
+            <translation>పరిఘం</translation>
+        </message>
+        <message>
+            <source>Siva</source>
+            <translation>శివం</translation>
+        </message>
+        <message>
+            <source>Siddha</source>
+            <translation>సిద్ధం</translation>
+        </message>
+        <message>
+            <source>Sadhya</source>
+            <translation>సాధ్యం</translation>
+        </message>
+        <message>
+            <source>Subha</source>
+            <translation>శుభం</translation>
+        </message>
+        <message>
+            <source>Sukla</source>
+            <translation>శుక్లం</translation>
+        </message>
+        <message>
+            <source>Brahma</source>
+            <translation>బ్రహ్మం</translation>
+        </message>
+        <message>
+            <source>Indra</source>
+            <translation>ఐంద్రం</translation>
+        </message>
+        <message>
+            <source>Vaidhriti</source>
+            <translation>వైధృతి</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <extracomment>A tithi: the paksha (fortnight) and the tithi's name.</extracomment>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Shukla</source>
+            <translation>శుద్ధ</translation>
+        </message>
+        <message>
+            <source>Krishna</source>
+            <translation>బహుళ</translation>
+        </message>
     </context>
     <context>
         <name>orvane::CAyanamsaDlg</name>
@@ -2277,6 +2545,14 @@ population %7</source>
         <message>
             <source>Choose the special lagnas, upagrahas and padas the charts show</source>
             <translation>చక్రాలలో చూపే ప్రత్యేక లగ్నాలు, ఉపగ్రహాలు, పదాలు ఎంచుకోండి</translation>
+        </message>
+        <message>
+            <source>&amp;Panchanga calendar...</source>
+            <translation>పంచాంగ క్యాలెండర్(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>The panchanga of every day of a month at a place, with festivals</source>
+            <translation>ఒక ప్రదేశంలో నెలలోని ప్రతి రోజు పంచాంగం, పండుగలతో</translation>
         </message>
     </context>
     <context>
@@ -2697,6 +2973,245 @@ Orvane Lite మూసే వరకు అవి అమలులో ఉంటా�
         <message>
             <source>A chart of the match cannot be cast.</source>
             <translation>పొంతనలోని ఒక చక్రం వేయలేము.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::PanchangaWindow</name>
+        <message>
+            <source>Panchanga calendar</source>
+            <translation>పంచాంగ క్యాలెండర్</translation>
+        </message>
+        <message>
+            <source>the default location</source>
+            <translation>డిఫాల్ట్ ప్రదేశం</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Year</source>
+            <translation>&lt;&lt; సంవత్సరం</translation>
+        </message>
+        <message>
+            <source>The same month a year earlier</source>
+            <translation>ఒక సంవత్సరం ముందు ఇదే నెల</translation>
+        </message>
+        <message>
+            <source>&lt; Month</source>
+            <translation>&lt; నెల</translation>
+        </message>
+        <message>
+            <source>The month before</source>
+            <translation>ముందటి నెల</translation>
+        </message>
+        <message>
+            <source>Month &gt;</source>
+            <translation>నెల &gt;</translation>
+        </message>
+        <message>
+            <source>The month after</source>
+            <translation>తర్వాతి నెల</translation>
+        </message>
+        <message>
+            <source>Year &gt;&gt;</source>
+            <translation>సంవత్సరం &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>The same month a year later</source>
+            <translation>ఒక సంవత్సరం తర్వాత ఇదే నెల</translation>
+        </message>
+        <message>
+            <source>&amp;Today</source>
+            <translation>ఈరోజు(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Back to today's month</source>
+            <translation>ఈరోజు నెలకు తిరిగి</translation>
+        </message>
+        <message>
+            <source>&amp;Place:</source>
+            <translation>ప్రదేశం(&amp;P):</translation>
+        </message>
+        <message>
+            <source>A place such as "Chennai, Tamil Nadu, IN" (the default location when empty)</source>
+            <translation>"Chennai, Tamil Nadu, IN" వంటి ప్రదేశం (ఖాళీగా ఉంటే డిఫాల్ట్ ప్రదేశం)</translation>
+        </message>
+        <message>
+            <source>Set place</source>
+            <translation>ప్రదేశం నిర్ణయించు</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>ముద్రించు(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>ఎగుమతి(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Save the month as a PDF file or a PNG image</source>
+            <translation>నెలను PDF ఫైల్‌గా లేదా PNG చిత్రంగా సేవ్ చేయి</translation>
+        </message>
+        <message>
+            <source>%1 %2 at %3</source>
+            <translation>%1 %2, %3 లో</translation>
+        </message>
+        <message>
+            <source>No place is called "%1".</source>
+            <translation>"%1" అనే ప్రదేశం లేదు.</translation>
+        </message>
+        <message>
+            <source>%1 %2, %3</source>
+            <translation>%1 %2, %3</translation>
+        </message>
+        <message>
+            <source>Panchanga calendar - %1</source>
+            <translation>పంచాంగ క్యాలెండర్ - %1</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>ఏదీ లేదు</translation>
+        </message>
+        <message>
+            <source>Sunrise</source>
+            <translation>సూర్యోదయం</translation>
+        </message>
+        <message>
+            <source>sunset</source>
+            <translation>సూర్యాస్తమయం</translation>
+        </message>
+        <message>
+            <source>Moonrise</source>
+            <translation>చంద్రోదయం</translation>
+        </message>
+        <message>
+            <source>moonset</source>
+            <translation>చంద్రాస్తమయం</translation>
+        </message>
+        <message>
+            <source>%1 until %2</source>
+            <translation>%1, %2 వరకు</translation>
+        </message>
+        <message>
+            <source>Tithi</source>
+            <translation>తిథి</translation>
+        </message>
+        <message>
+            <source>Nakshatra</source>
+            <translation>నక్షత్రం</translation>
+        </message>
+        <message>
+            <source>Yoga</source>
+            <translation>యోగం</translation>
+        </message>
+        <message>
+            <source>Karana</source>
+            <translation>కరణం</translation>
+        </message>
+        <message>
+            <source>Adhika %1</source>
+            <translation>అధిక %1</translation>
+        </message>
+        <message>
+            <source>Lunar month</source>
+            <translation>చాంద్ర మాసం</translation>
+        </message>
+        <message>
+            <source>%1 (amanta), %2 (purnimanta)</source>
+            <translation>%1 (అమాంత), %2 (పూర్ణిమాంత)</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>సంవత్సరం</translation>
+        </message>
+        <message>
+            <source>%1 samvatsara, Saka %2, Vikram %3</source>
+            <translation>%1 సంవత్సరం, శక %2, విక్రమ %3</translation>
+        </message>
+        <message>
+            <source>Ritu, ayana</source>
+            <translation>ఋతువు, అయనం</translation>
+        </message>
+        <message>
+            <source>Uttarayana</source>
+            <translation>ఉత్తరాయణం</translation>
+        </message>
+        <message>
+            <source>Dakshinayana</source>
+            <translation>దక్షిణాయనం</translation>
+        </message>
+        <message>
+            <source>Sankranti</source>
+            <translation>సంక్రాంతి</translation>
+        </message>
+        <message>
+            <source>the Sun enters %1 at %2</source>
+            <translation>సూర్యుడు %2 కి %1 లో ప్రవేశిస్తాడు</translation>
+        </message>
+        <message>
+            <source>Rahu kalam</source>
+            <translation>రాహు కాలం</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <translation>యమగండం</translation>
+        </message>
+        <message>
+            <source>Gulika kalam</source>
+            <translation>గుళిక కాలం</translation>
+        </message>
+        <message>
+            <source>Abhijit</source>
+            <translation>అభిజిత్</translation>
+        </message>
+        <message>
+            <source>Brahma muhurta</source>
+            <translation>బ్రహ్మ ముహూర్తం</translation>
+        </message>
+        <message>
+            <source>Dur muhurta</source>
+            <translation>దుర్ముహూర్తం</translation>
+        </message>
+        <message>
+            <source>Varjyam</source>
+            <translation>వర్జ్యం</translation>
+        </message>
+        <message>
+            <source>Amrita kalam</source>
+            <translation>అమృత కాలం</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>చౌఘడియా</translation>
+        </message>
+        <message>
+            <source>Panchanga: %1</source>
+            <translation>పంచాంగం: %1</translation>
+        </message>
+        <message>
+            <source>Tithi and nakshatra at sunrise; festivals by their tithi at %1; clock times of %2.</source>
+            <translation>సూర్యోదయ సమయానికి తిథి, నక్షత్రం; పండుగలు %1 వద్ద వాటి తిథి ప్రకారం; గడియార సమయాలు %2 వి.</translation>
+        </message>
+        <message>
+            <source>the default zone</source>
+            <translation>డిఫాల్ట్ సమయ మండలం</translation>
+        </message>
+        <message>
+            <source>Cannot write %1.</source>
+            <translation>%1 రాయలేము.</translation>
+        </message>
+        <message>
+            <source>Print the month</source>
+            <translation>నెలను ముద్రించు</translation>
+        </message>
+        <message>
+            <source>The printer cannot be used.</source>
+            <translation>ప్రింటర్‌ను వాడలేము.</translation>
+        </message>
+        <message>
+            <source>Export the month</source>
+            <translation>నెలను ఎగుమతి చేయి</translation>
+        </message>
+        <message>
+            <source>PDF file (*.pdf);;PNG image (*.png)</source>
+            <translation>PDF ఫైల్ (*.pdf);;PNG చిత్రం (*.png)</translation>
         </message>
     </context>
     <context>

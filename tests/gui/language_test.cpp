@@ -25,6 +25,7 @@
 #include "app/dasa_browser.h"
 #include "app/language.h"
 #include "app/main_frame.h"
+#include "app/panchanga_window.h"
 #include "computed_chart.h"
 #include "dialogs/birth_data_dlg.h"
 #include "dialogs/preference_dlgs.h"
@@ -434,6 +435,11 @@ TEST_F(LanguageTest, SavePicturesForReview) {
         frame.OnEditBirthData();
         QStringList names;
         for (const QString& code : AvailableLanguages()) names << LanguageNativeName(code);
+        PanchangaWindow panchanga(app_->settings(), QDate(2026, 4, 14), &frame);
+        panchanga.resize(1200, 760);
+        panchanga.show();
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        EXPECT_TRUE(panchanga.grab().save(QStringLiteral("%1/%2_panchanga.png").arg(folder, language)));
         CLanguageDlg choice(Settings{}, AvailableLanguages(), names, &frame);
         choice.show();
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
