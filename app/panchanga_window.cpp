@@ -53,23 +53,14 @@ const char* const kWeekdayNames[] = {
 
 QString Tr(const char* text) { return QCoreApplication::translate("PanchangaWindow", text); }
 
-// A tithi and a yoga in the language shown (the panchanga's own names in
-// English).
-QString Tithi(int index) {
-  const QString term = TithiTerm(index);
-  return term.isEmpty() ? QString::fromLatin1(TithiNameOf(index).data(), static_cast<qsizetype>(TithiNameOf(index).size()))
-                        : term;
+// A tithi, a sign and a yoga in the language shown; in English (no term
+// translated) the panchanga's own spellings.
+QString TermOr(const QString& term, std::string_view own) {
+  return term.isEmpty() ? QString::fromLatin1(own.data(), static_cast<qsizetype>(own.size())) : term;
 }
-QString Sign(int index) {
-  const QString term = TranslatedSignTerm(index);
-  return term.isEmpty() ? QString::fromLatin1(SignNameOf(index).data(), static_cast<qsizetype>(SignNameOf(index).size()))
-                        : term;
-}
-QString Yoga(int index) {
-  const QString term = YogaTerm(index);
-  return term.isEmpty() ? QString::fromLatin1(YogaNameOf(index).data(), static_cast<qsizetype>(YogaNameOf(index).size()))
-                        : term;
-}
+QString Tithi(int index) { return TermOr(TithiTerm(index), TithiNameOf(index)); }
+QString Sign(int index) { return TermOr(TranslatedSignTerm(index), SignNameOf(index)); }
+QString Yoga(int index) { return TermOr(YogaTerm(index), YogaNameOf(index)); }
 
 const QColor kInk(0x20, 0x24, 0x2c);
 const QColor kMuted(0x5c, 0x63, 0x70);
@@ -469,7 +460,8 @@ QString PanchangaWindow::dayDetailHtml() const {
                       .arg(day.vikramYear));
   row(tr("Ritu, ayana"), Q(RituNameOf(day.ritu)) + QStringLiteral(", ") +
                              (day.uttarayana ? tr("Uttarayana") : tr("Dakshinayana")));
-  for (const Sankranti& s : day.sankrantis) row(tr("Sankranti"), tr("the Sun enters %1 at %2").arg(Sign(s.sign), time(s.moment)));
+  for (const Sankranti& s : day.sankrantis)
+    row(tr("Sankranti"), tr("the Sun enters %1 at %2").arg(Sign(s.sign), time(s.moment)));
   if (day.rahuKalam) {
     row(tr("Rahu kalam"), period(*day.rahuKalam));
     row(tr("Yamaganda"), period(*day.yamaganda));

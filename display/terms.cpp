@@ -86,14 +86,14 @@ constexpr const char* kRetrogradeMark = QT_TRANSLATE_NOOP("Terms", "(R)");
 };
 
 constexpr std::array<const char*, 16> kTithis = {
-    QT_TRANSLATE_NOOP("Terms", "Pratipada"),  QT_TRANSLATE_NOOP("Terms", "Dwitiya"),
-    QT_TRANSLATE_NOOP("Terms", "Tritiya"),    QT_TRANSLATE_NOOP("Terms", "Chaturthi"),
-    QT_TRANSLATE_NOOP("Terms", "Panchami"),   QT_TRANSLATE_NOOP("Terms", "Shashthi"),
-    QT_TRANSLATE_NOOP("Terms", "Saptami"),    QT_TRANSLATE_NOOP("Terms", "Ashtami"),
-    QT_TRANSLATE_NOOP("Terms", "Navami"),     QT_TRANSLATE_NOOP("Terms", "Dasami"),
-    QT_TRANSLATE_NOOP("Terms", "Ekadasi"),    QT_TRANSLATE_NOOP("Terms", "Dwadasi"),
-    QT_TRANSLATE_NOOP("Terms", "Trayodasi"),  QT_TRANSLATE_NOOP("Terms", "Chaturdasi"),
-    QT_TRANSLATE_NOOP("Terms", "Purnima"),    QT_TRANSLATE_NOOP("Terms", "Amavasya"),
+    QT_TRANSLATE_NOOP("Terms", "Pratipada"), QT_TRANSLATE_NOOP("Terms", "Dwitiya"),
+    QT_TRANSLATE_NOOP("Terms", "Tritiya"),   QT_TRANSLATE_NOOP("Terms", "Chaturthi"),
+    QT_TRANSLATE_NOOP("Terms", "Panchami"),  QT_TRANSLATE_NOOP("Terms", "Shashthi"),
+    QT_TRANSLATE_NOOP("Terms", "Saptami"),   QT_TRANSLATE_NOOP("Terms", "Ashtami"),
+    QT_TRANSLATE_NOOP("Terms", "Navami"),    QT_TRANSLATE_NOOP("Terms", "Dasami"),
+    QT_TRANSLATE_NOOP("Terms", "Ekadasi"),   QT_TRANSLATE_NOOP("Terms", "Dwadasi"),
+    QT_TRANSLATE_NOOP("Terms", "Trayodasi"), QT_TRANSLATE_NOOP("Terms", "Chaturdasi"),
+    QT_TRANSLATE_NOOP("Terms", "Purnima"),   QT_TRANSLATE_NOOP("Terms", "Amavasya"),
 };
 // The pakshas as a tithi's name carries them (short, as calendars print them).
 constexpr const char* kShukla = QT_TRANSLATE_NOOP("Terms", "Shukla");
@@ -157,7 +157,8 @@ QString TranslatedSignTerm(int sign) {
 }
 
 QString YogaTerm(int yoga) {
-  return yoga >= 0 && yoga < static_cast<int>(kYogas.size()) ? Translated(kYogas[static_cast<std::size_t>(yoga)]) : QString();
+  return yoga >= 0 && yoga < static_cast<int>(kYogas.size()) ? Translated(kYogas[static_cast<std::size_t>(yoga)])
+                                                             : QString();
 }
 
 QString DiagramLabel(LabelForm form, int retrograde, int slot, bool latin) {
