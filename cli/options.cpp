@@ -635,6 +635,29 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     return fail("--basic, --complete, --json and --section exclude each other");
 
   const auto& [date, time, offset, lon, lat] = o.birthText;
+  // The zone and place options into birth data (false, with the message
+  // given, for a value that cannot be read).
+  auto readPlace = [&o, &fail](BirthData& b) {
+    if (const auto& offset = o.birthText.offset) {
+      const auto z = ParseUtcOffsetOption(*offset);
+      if (!z.ok) return fail("--utc-offset: " + z.error);
+      b.zone = z.value;
+      o.zoneGiven = true;
+    }
+    if (const auto& lon = o.birthText.lon) {
+      const auto l = ParseLongitudeOption(*lon);
+      if (!l.ok) return fail("--lon: " + l.error);
+      b.longitude = l.value;
+      o.longitudeGiven = true;
+    }
+    if (const auto& lat = o.birthText.lat) {
+      const auto l = ParseLatitudeOption(*lat);
+      if (!l.ok) return fail("--lat: " + l.error);
+      b.latitude = l.value;
+      o.latitudeGiven = true;
+    }
+    return true;
+  };
   if (o.match || o.transits) {
     const bool otherOutput = o.section || o.basic || o.complete || o.tajakaYear || o.mundaneDays;
     if (o.match && o.transits) return fail("--match and --transits exclude each other");
@@ -669,24 +692,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
       return fail(what + " takes a place (--place, or --lon and --lat) and no chart options");
     if (o.place.empty() && (!lon || !lat)) return fail(what + " needs --place, or --lon and --lat");
     BirthData b;
-    if (offset) {
-      const auto z = ParseUtcOffsetOption(*offset);
-      if (!z.ok) return fail("--utc-offset: " + z.error);
-      b.zone = z.value;
-      o.zoneGiven = true;
-    }
-    if (lon) {
-      const auto l = ParseLongitudeOption(*lon);
-      if (!l.ok) return fail("--lon: " + l.error);
-      b.longitude = l.value;
-      o.longitudeGiven = true;
-    }
-    if (lat) {
-      const auto l = ParseLatitudeOption(*lat);
-      if (!l.ok) return fail("--lat: " + l.error);
-      b.latitude = l.value;
-      o.latitudeGiven = true;
-    }
+    if (!readPlace(b)) return false;
     o.birth = b;
     return true;
   }
@@ -718,24 +724,7 @@ bool ParseCliOptions(const std::vector<std::string_view>& args, CliOptions& o, s
     const auto t = ParseTimeOption(*time);
     if (!t.ok) return fail("--time: " + t.error);
     b.time = t.value;
-    if (offset) {
-      const auto z = ParseUtcOffsetOption(*offset);
-      if (!z.ok) return fail("--utc-offset: " + z.error);
-      b.zone = z.value;
-      o.zoneGiven = true;
-    }
-    if (lon) {
-      const auto l = ParseLongitudeOption(*lon);
-      if (!l.ok) return fail("--lon: " + l.error);
-      b.longitude = l.value;
-      o.longitudeGiven = true;
-    }
-    if (lat) {
-      const auto l = ParseLatitudeOption(*lat);
-      if (!l.ok) return fail("--lat: " + l.error);
-      b.latitude = l.value;
-      o.latitudeGiven = true;
-    }
+    if (!readPlace(b)) return false;
     o.birth = b;
   }
   return true;

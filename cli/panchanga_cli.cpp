@@ -51,6 +51,18 @@ struct CalendarPlace {
   ZoneOffsetAt zone;
 };
 
+// The "place" and "zone" keys of a listing (the zone null for a fixed
+// offset).
+void WritePlaceJson(JsonWriter& json, const CalendarPlace& place) {
+  json.Key("place");
+  json.String(place.label);
+  json.Key("zone");
+  if (place.zoneName.empty())
+    json.Null();
+  else
+    json.String(place.zoneName);
+}
+
 class Writer {
  public:
   Writer(const ZoneOffsetAt& zone) : zone_(zone) {}
@@ -631,13 +643,7 @@ std::string MuhurtaOutput(const CliOptions& options, const PanchangaRequest& req
   if (options.json) {
     JsonWriter json;
     json.BeginObject();
-    json.Key("place");
-    json.String(place.label);
-    json.Key("zone");
-    if (place.zoneName.empty())
-      json.Null();
-    else
-      json.String(place.zoneName);
+    WritePlaceJson(json, place);
     json.Key("event");
     json.String(options.muhurta);
     json.Key("windows");
@@ -691,13 +697,7 @@ int RunEclipses(const CliOptions& options, const Settings& settings) {
   if (options.json) {
     JsonWriter json;
     json.BeginObject();
-    json.Key("place");
-    json.String(place.label);
-    json.Key("zone");
-    if (place.zoneName.empty())
-      json.Null();
-    else
-      json.String(place.zoneName);
+    WritePlaceJson(json, place);
     json.Key("year");
     json.Int(year);
     json.Key("eclipses");
