@@ -1,5 +1,6 @@
 #include "app/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -90,16 +91,19 @@ QPixmap SplashPixmap() {
   title.setBold(true);
   p.setFont(title);
   p.setPen(kIvory);
-  p.drawText(QRect(36, 70, 360, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orvane Lite"));
+  p.drawText(QRect(36, 70, 360, 70), Qt::AlignLeft | Qt::AlignVCenter,
+             QCoreApplication::translate("Orvane", "Orvane Lite"));
   QFont sub(QStringLiteral("Helvetica"));
   sub.setPixelSize(18);
   p.setFont(sub);
   p.setPen(QColor(0xf5, 0xd0, 0x90));
-  p.drawText(QRect(38, 140, 360, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Vedic astrology"));
+  p.drawText(QRect(38, 140, 360, 30), Qt::AlignLeft | Qt::AlignVCenter,
+             QCoreApplication::translate("Orvane", "Vedic astrology"));
   sub.setPixelSize(13);
   p.setFont(sub);
   p.setPen(QColor(255, 255, 240, 200));
-  p.drawText(QRect(38, 240, 300, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Version 3.0"));
+  p.drawText(QRect(38, 240, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
+             QCoreApplication::translate("Orvane", "Version 3.0"));
   p.setPen(QPen(QColor(0xf5, 0xd0, 0x90), 1));
   p.drawLine(38, 180, 300, 180);
   return pixmap;

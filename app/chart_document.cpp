@@ -63,7 +63,7 @@ bool ChartDocument::OnSaveDocument(const QString& path, QString* error) {
   if (textMode == 0 && invalid_ && SameFile(path, pathName_)) {
     // The image is still the file's own (invalid) content: nothing to store,
     // and the chart on screen (the current moment) must not replace it.
-    emit statusMessage(QStringLiteral("\"%1\" is not a valid chart file and was left unchanged.")
+    emit statusMessage(tr("\"%1\" is not a valid chart file and was left unchanged.")
                            .arg(ShownFileName(QDir::toNativeSeparators(path))));
     return true;
   }
@@ -167,7 +167,7 @@ void ChartDocument::SetModifiedFlag(bool modified) {
 bool ChartDocument::DoSave(QWidget* parent, bool saveAs) {
   QString path = pathName_;
   if (saveAs || path.isEmpty()) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"));
+    QFileDialog dialog(parent, tr("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(SaveFileFilters(type_));
@@ -186,9 +186,9 @@ bool ChartDocument::DoSave(QWidget* parent, bool saveAs) {
   const bool leftUnchanged = textMode == 0 && invalid_ && SameFile(path, pathName_);
   QString error;
   if (!OnSaveDocument(path, &error)) {
-    QMessageBox::warning(parent, kAppTitle,
-                         QStringLiteral("The chart could not be saved.\n\n%1\n\nThe chart is still open and unchanged.")
-                             .arg(error));
+    QMessageBox::warning(
+        parent, kAppTitle,
+        tr("The chart could not be saved.\n\n%1\n\nThe chart is still open and unchanged.").arg(error));
     return false;
   }
   if (!SameFile(path, pathName_)) {
@@ -203,7 +203,7 @@ bool ChartDocument::DoSave(QWidget* parent, bool saveAs) {
 bool ChartDocument::SaveModified(QWidget* parent) {
   if (!modified_) return true;
   const QMessageBox::StandardButton answer =
-      QMessageBox::question(parent, kAppTitle, QStringLiteral("Save changes to %1?").arg(title_),
+      QMessageBox::question(parent, kAppTitle, tr("Save changes to %1?").arg(title_),
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::No) return true;

@@ -1,6 +1,7 @@
 #include "app/chart_view.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,7 @@
 #include "io/chart_file.h"
 #include "report/sections.h"
 #include "transit/transits.h"
+#include "display/terms.h"
 
 namespace orvane {
 
@@ -63,8 +65,10 @@ namespace {
 
 // The birth data as a chart can be cast from, or why not.
 QString BirthDataProblem(const ChartValidation& valid) {
-  if (!valid.ok) return QStringLiteral("Its birth data cannot be read: %1.").arg(QString::fromStdString(valid.message));
-  return QStringLiteral("Its birth data lie outside the range a chart can be cast for.");
+  if (!valid.ok)
+    return QCoreApplication::translate("Orvane", "Its birth data cannot be read: %1.")
+        .arg(QString::fromStdString(valid.message));
+  return QCoreApplication::translate("Orvane", "Its birth data lie outside the range a chart can be cast for.");
 }
 
 }  // namespace
@@ -128,9 +132,9 @@ void ChartView::OnInitialUpdate() {
   SelectChart(choices_.chart1);
   RefreshScreen();
   if (doc_.invalid()) {
-    QMessageBox::warning(app_.DialogParent(), QStringLiteral("Invalid file"),
-                         QStringLiteral("Oh no, the file you attempted to open is not a valid \"Orvane\" data "
-                                        "file.\n\nA chart will be cast for the current time instead."));
+    QMessageBox::warning(app_.DialogParent(), tr("Invalid file"),
+                         tr("Oh no, the file you attempted to open is not a valid \"Orvane\" data "
+                            "file.\n\nA chart will be cast for the current time instead."));
   }
 }
 
@@ -513,15 +517,15 @@ void ChartView::ShowScreenMessage(const QString& text) {
 }
 
 void ChartView::ReportFailure(const QString& error) {
-  const QString text = QStringLiteral("The chart \"%1\" could not be computed.\n\n%2\n\nPlease correct its birth "
-                                      "data (Edit > Edit birth data). The chart window stays open and nothing "
-                                      "was lost.")
+  const QString text = tr("The chart \"%1\" could not be computed.\n\n%2\n\nPlease correct its birth "
+                          "data (Edit > Edit birth data). The chart window stays open and nothing "
+                          "was lost.")
                            .arg(doc_.title(), error);
   if (!hasChart_) {
     problem_ = text;
     update();
   }
-  QMessageBox::warning(app_.DialogParent(), QStringLiteral("Orvane Lite"), text);
+  QMessageBox::warning(app_.DialogParent(), tr("Orvane Lite"), text);
 }
 
 void ChartView::OnDocumentUpdate(QObject* sender) {
@@ -623,14 +627,7 @@ CDasaBrowser* ChartView::dasaBrowser() const { return dasaBrowser_.data(); }
 
 namespace {
 
-constexpr std::array<const char*, 10> kGrahaName = {"",        "Sun",   "Moon",   "Mars", "Mercury",
-                                                     "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
-constexpr std::array<const char*, 12> kSignName = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-                                                   "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
-QString GrahaName(int slot) {
-  return QString::fromLatin1(slot >= 1 && slot <= 9 ? kGrahaName[static_cast<std::size_t>(slot)] : "?");
-}
+QString GrahaName(int slot) { return GrahaTerm(slot); }
 
 }  // namespace
 
@@ -638,24 +635,25 @@ QString ChartView::RunningNowHtml() const {
   if (!hasChart_ || tajakaMode()) return {};
   const std::optional<Chart> natal = ComputeChart(state_->birth, ChartOptions{}, settings());
   if (!natal) return {};
-  QString html = QStringLiteral("<h3 style=\"margin:0 0 4px 0\">Running now</h3>");
+  QString html = QStringLiteral("<h3 style=\"margin:0 0 4px 0\">%1</h3>").arg(tr("Running now"));
 
   // The Vimsottari periods of today, main period down to the pratyantardasa.
   const QDate today = QDate::currentDate();
   const std::vector<DasaRow> rows = DasaRows(natal->Vimsottari());
   const std::vector<int> path = RunningPath(rows, DasaDate{today.year(), today.month(), today.day(), 0});
-  html += QStringLiteral("<p style=\"margin:6px 0 2px 0\"><b>Vimsottari dasa</b>, %1</p><table cellspacing=\"0\" "
-                         "cellpadding=\"2\">")
-              .arg(today.toString(QStringLiteral("yyyy-MM-dd")));
-  static constexpr std::array<const char*, 3> kLevel = {"Mahadasa", "Antardasa", "Pratyantardasa"};
+  html += QStringLiteral("<p style=\"margin:6px 0 2px 0\">%1</p><table cellspacing=\"0\" cellpadding=\"2\">")
+              .arg(tr("<b>Vimsottari dasa</b>, %1").arg(today.toString(QStringLiteral("yyyy-MM-dd"))));
+  static constexpr std::array<const char*, 3> kLevel = {QT_TRANSLATE_NOOP("Terms", "Mahadasa"),
+                                                        QT_TRANSLATE_NOOP("Terms", "Antardasa"),
+                                                        QT_TRANSLATE_NOOP("Terms", "Pratyantardasa")};
   const std::vector<DasaRow>* level = &rows;
   for (std::size_t depth = 0; depth < path.size() && depth < kLevel.size() && level; ++depth) {
     const DasaRow& row = (*level)[static_cast<std::size_t>(path[depth])];
-    html += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td><td>until %3</td></tr>")
-                .arg(QLatin1String(kLevel[depth]), GrahaName(row.lord), DasaDateText(row.end));
+    html += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td><td>%3</td></tr>")
+                .arg(TermText(kLevel[depth]), GrahaName(row.lord), tr("until %1").arg(DasaDateText(row.end)));
     level = &row.children;
   }
-  if (path.empty()) html += QStringLiteral("<tr><td>No period runs today.</td></tr>");
+  if (path.empty()) html += QStringLiteral("<tr><td>%1</td></tr>").arg(tr("No period runs today."));
   html += QStringLiteral("</table>");
 
   // Today's transits read from the natal Moon, on the clock of the birth zone.
@@ -665,27 +663,30 @@ QString ChartView::RunningNowHtml() const {
       transit::BirthAt(transit::ShiftZone(transit::LocalDaysOf(now), now.zone, place.zone), place);
   const transit::TransitReading reading = transit::ReadTransits(
       *natal, settings(), transit::ChartPositions(settings(), moment, place), transit::LocalDaysOf(moment));
-  html += QStringLiteral("<p style=\"margin:10px 0 2px 0\"><b>Transits now</b>, from the natal Moon in %1</p>"
-                         "<table cellspacing=\"0\" cellpadding=\"2\"><tr style=\"color:#555\"><td>Graha</td>"
-                         "<td>Position</td><td align=\"right\">House</td><td></td></tr>")
-              .arg(QLatin1String(kSignName[static_cast<std::size_t>(std::clamp(reading.natalMoonSign, 0, 11))]));
+  html += QStringLiteral(
+              "<p style=\"margin:10px 0 2px 0\">%1</p>"
+              "<table cellspacing=\"0\" cellpadding=\"2\"><tr style=\"color:#555\"><td>%2</td>"
+              "<td>%3</td><td align=\"right\">%4</td><td></td></tr>")
+              .arg(tr("<b>Transits now</b>, from the natal Moon in %1")
+                       .arg(SignTerm(std::clamp(reading.natalMoonSign, 0, 11))),
+                   tr("Graha"), tr("Position"), tr("House"));
   for (const transit::GrahaTransit& g : reading.graha) {
     const double inSign = g.longitude - 30.0 * g.sign;
-    QString note = g.favourable ? QStringLiteral("favourable") : QString();
+    QString note = g.favourable ? tr("favourable") : QString();
     if (!g.obstructedBy.empty()) {
       QStringList by;
       for (int slot : g.obstructedBy) by << GrahaName(slot);
-      note = QStringLiteral("vedha by ") + by.join(QStringLiteral(", "));
+      note = tr("vedha by %1").arg(by.join(QStringLiteral(", ")));
     }
-    html += QStringLiteral("<tr><td>%1%2</td><td>%3 %4&deg;</td><td align=\"right\">%5</td><td>%6</td></tr>")
-                .arg(GrahaName(g.slot), g.retrograde ? QStringLiteral(" (R)") : QString(),
-                     QLatin1String(kSignName[static_cast<std::size_t>(std::clamp(g.sign, 0, 11))]))
+    html += QStringLiteral("<tr><td>%1%2</td><td nowrap>%3 %4&deg;</td><td align=\"right\">%5</td><td>%6</td></tr>")
+                .arg(GrahaName(g.slot), g.retrograde ? QLatin1Char(' ') + TermText("(R)") : QString(),
+                     SignTerm(std::clamp(g.sign, 0, 11)))
                 .arg(static_cast<int>(inSign))
                 .arg(g.house)
                 .arg(note);
   }
-  html += QStringLiteral("</table><p style=\"margin:4px 0 0 0; color:#555\">Houses are counted from the natal "
-                         "Moon's sign.</p>");
+  html += QStringLiteral("</table><p style=\"margin:4px 0 0 0; color:#555\">%1</p>")
+              .arg(tr("Houses are counted from the natal Moon's sign."));
   return html;
 }
 
@@ -783,13 +784,13 @@ QString ChartView::KindText() const {
   const ChartOptions& o = state_->options;
   switch (KindOf(o)) {
     case ChartKind::kAnnual:
-      return QStringLiteral("Annual chart %1").arg(o.tajakaYear);
+      return tr("Annual chart %1").arg(o.tajakaYear);
     case ChartKind::kMonthly:
-      return QStringLiteral("Monthly chart %1, month %2").arg(o.tajakaYear).arg(o.tajakaMonth);
+      return tr("Monthly chart %1, month %2").arg(o.tajakaYear).arg(o.tajakaMonth);
     case ChartKind::kHora:
-      return QStringLiteral("Hora chart %1, month %2, hora %3").arg(o.tajakaYear).arg(o.tajakaMonth).arg(o.tajakaHora + 1);
+      return tr("Hora chart %1, month %2, hora %3").arg(o.tajakaYear).arg(o.tajakaMonth).arg(o.tajakaHora + 1);
     default:
-      return QStringLiteral("Birth chart");
+      return tr("Birth chart");
   }
 }
 

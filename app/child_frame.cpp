@@ -56,10 +56,12 @@ CChildFrame::CChildFrame(CMainFrame& mainFrame, ChartDocument& doc, ChartView* v
 void CChildFrame::UpdateCaption() {
   const QString subject = doc_.Subject();
   // A chart cast with another engine than the classic one says so.
-  const QString engine = view_->ephemeris() == 1 ? QStringLiteral("Swiss Ephemeris") : QString();
+  const QString engine = view_->ephemeris() == 1 ? tr("Swiss Ephemeris") : QString();
   // A Tajaka chart says which year (month, hora) it is, so that it is never
   // taken for the birth chart.
   const QString kind = view_->tajakaMode() ? view_->KindText() : QString();
+  // The title's parts are names joined by dashes: nothing of it is a
+  // sentence to translate but the engine's and the kind's names.
   setWindowTitle(doc_.title() + QStringLiteral("[*]") +
                  (kind.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + kind) +
                  (subject.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + subject) +

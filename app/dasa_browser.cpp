@@ -1,8 +1,10 @@
 #include "app/dasa_browser.h"
 
 #include "app/window_place.h"
+#include "display/terms.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -21,13 +23,8 @@
 namespace orvane {
 namespace {
 
-// Planet names by code 1..9.
-constexpr std::array<const char*, 10> kLordName = {"",        "Sun",   "Moon",   "Mars", "Mercury",
-                                                    "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
-
-QString LordName(int lord) {
-  return QString::fromLatin1(lord >= 1 && lord <= 9 ? kLordName[static_cast<std::size_t>(lord)] : "?");
-}
+// Planet names by code 1..9, in the language shown.
+QString LordName(int lord) { return GrahaTerm(lord); }
 
 // The day of a lies before the day of b. Days as the listings print them:
 // a period belongs to the days from its start date up to the day before its
@@ -52,7 +49,7 @@ enum Column : int { kPeriodColumn, kStartColumn, kEndColumn, kAgeColumn, kColumn
 
 QString RowName(const DasaRow& row) { return row.label.isEmpty() ? LordName(row.lord) : row.label; }
 
-QString SignName(int sign) { return QString::fromLatin1(yoga::SignName(sign).data()); }
+QString SignName(int sign) { return SignTerm(sign); }
 
 // A moment as local days (the day count plus the fraction of a day) as a
 // dasa date.
@@ -66,12 +63,12 @@ DasaDate DateOfDays(double days) {
 // "12 y 3 m 4 d" of a number of days, with years of `yearLength` days and
 // months of a twelfth of that.
 QString SpanText(double days, double yearLength) {
-  if (!(days > 0) || !(yearLength > 0)) return QStringLiteral("0 d");
+  if (!(days > 0) || !(yearLength > 0)) return QObject::tr("%1 y %2 m %3 d").arg(0).arg(0).arg(0);
   const int years = static_cast<int>(days / yearLength);
   double rest = days - years * yearLength;
   const int months = static_cast<int>(rest / (yearLength / 12));
   rest -= months * (yearLength / 12);
-  return QStringLiteral("%1 y %2 m %3 d").arg(years).arg(months).arg(static_cast<int>(rest));
+  return QObject::tr("%1 y %2 m %3 d").arg(years).arg(months).arg(static_cast<int>(rest));
 }
 
 // The balance at birth of the first main period: what of it is still to run
@@ -79,7 +76,8 @@ QString SpanText(double days, double yearLength) {
 QString Balance(const std::vector<DasaRow>& rows, const DasaDate& birth, double yearLength) {
   for (const DasaRow& row : rows) {
     if (Before(birth, row.end)) {
-      return QStringLiteral("Balance at birth: %1, %2.").arg(RowName(row), SpanText(DaysBetween(row.end, birth), yearLength));
+      return QObject::tr("Balance at birth: %1, %2.")
+          .arg(RowName(row), SpanText(DaysBetween(row.end, birth), yearLength));
     }
   }
   return QString();
@@ -143,7 +141,7 @@ std::vector<int> RunningPath(const std::vector<DasaRow>& rows, const DasaDate& d
 
 CDasaBrowser::CDasaBrowser(const QString& title, const std::vector<DasaRow>& rows, const DasaDate& today,
                            QWidget* parent)
-    : CDasaBrowser(title, {DasaSystem{QStringLiteral("Vimsottari"), rows, QString()}}, today,
+    : CDasaBrowser(title, {DasaSystem{TermText("Vimsottari"), rows, QString()}}, today,
                    rows.empty() ? today : rows.front().shownStart, parent) {}
 
 CDasaBrowser::CDasaBrowser(const QString& title, std::vector<DasaSystem> systems, const DasaDate& today,
@@ -177,12 +175,15 @@ CDasaBrowser::CDasaBrowser(const QString& title, std::vector<DasaSystem> systems
   bold.setBold(true);
   const QFontMetrics metrics(bold);
   const int gap = 2 * metrics.averageCharWidth();
-  tree_->setColumnWidth(kPeriodColumn, metrics.horizontalAdvance(QStringLiteral("Mercury / Mercury / Mercury")) +
+  // Room for three levels of the longest lord's name in the language shown.
+  int longestName = 0;
+  for (int lord = 1; lord <= 9; ++lord) longestName = std::max(longestName, metrics.horizontalAdvance(LordName(lord)));
+  tree_->setColumnWidth(kPeriodColumn, 3 * longestName + 2 * metrics.horizontalAdvance(QStringLiteral(" / ")) +
                                            3 * tree_->indentation() + gap);
   for (int c : {kStartColumn, kEndColumn}) {
     tree_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + gap);
   }
-  tree_->setColumnWidth(kAgeColumn, metrics.horizontalAdvance(QStringLiteral("Age 100.0")) + gap);
+  tree_->setColumnWidth(kAgeColumn, metrics.horizontalAdvance(tr("Age") + QStringLiteral(" 100.0")) + gap);
   tree_->header()->setStretchLastSection(false);
   tree_->header()->setSectionResizeMode(kPeriodColumn, QHeaderView::Stretch);
 
@@ -281,29 +282,29 @@ std::vector<DasaSystem> ChartDasaSystems(const ChartState& state) {
     if (!balance.isEmpty()) note += (note.isEmpty() ? QString() : QStringLiteral(" ")) + balance;
     systems.push_back({name, std::move(rows), note});
   };
-  add(QStringLiteral("Vimsottari"), DasaRows(VimsottariPeriodTree(state)),
+  add(TermText("Vimsottari"), DasaRows(VimsottariPeriodTree(state)),
       QObject::tr("Main periods, antardasas and pratyantardasas."));
   struct Nakshatra {
     NakshatraDasa dasa;
     const char* name;
   };
   const Nakshatra kNakshatra[] = {
-      {NakshatraDasa::kYogini, "Yogini"},
-      {NakshatraDasa::kAshtottari, "Ashtottari"},
-      {NakshatraDasa::kTithiYogini, "Tithi Yogini"},
-      {NakshatraDasa::kTithiAshtottari, "Tithi Ashtottari"},
-      {NakshatraDasa::kDwisaptatiSama, "Dwisaptati Sama"},
-      {NakshatraDasa::kShatTrimsaSama, "Shat-Trimsa Sama"},
-      {NakshatraDasa::kDwadasottari, "Dwadasottari"},
-      {NakshatraDasa::kChaturasitiSama, "Chaturasiti Sama"},
-      {NakshatraDasa::kSatabdika, "Satabdika"},
-      {NakshatraDasa::kShodasottari, "Shodasottari"},
-      {NakshatraDasa::kPanchottari, "Panchottari"},
+      {NakshatraDasa::kYogini, QT_TRANSLATE_NOOP("Terms", "Yogini")},
+      {NakshatraDasa::kAshtottari, QT_TRANSLATE_NOOP("Terms", "Ashtottari")},
+      {NakshatraDasa::kTithiYogini, QT_TRANSLATE_NOOP("Terms", "Tithi Yogini")},
+      {NakshatraDasa::kTithiAshtottari, QT_TRANSLATE_NOOP("Terms", "Tithi Ashtottari")},
+      {NakshatraDasa::kDwisaptatiSama, QT_TRANSLATE_NOOP("Terms", "Dwisaptati Sama")},
+      {NakshatraDasa::kShatTrimsaSama, QT_TRANSLATE_NOOP("Terms", "Shat-Trimsa Sama")},
+      {NakshatraDasa::kDwadasottari, QT_TRANSLATE_NOOP("Terms", "Dwadasottari")},
+      {NakshatraDasa::kChaturasitiSama, QT_TRANSLATE_NOOP("Terms", "Chaturasiti Sama")},
+      {NakshatraDasa::kSatabdika, QT_TRANSLATE_NOOP("Terms", "Satabdika")},
+      {NakshatraDasa::kShodasottari, QT_TRANSLATE_NOOP("Terms", "Shodasottari")},
+      {NakshatraDasa::kPanchottari, QT_TRANSLATE_NOOP("Terms", "Panchottari")},
   };
   for (const Nakshatra& n : kNakshatra) {
     const std::optional<dasa::PeriodList> periods = NakshatraDasaPeriods(state, n.dasa, ChartDasaSpan(state));
     if (!periods) continue;
-    add(QString::fromLatin1(n.name), PlanetRows(*periods, birth), QObject::tr("Main periods and sub-periods."));
+    add(TermText(n.name), PlanetRows(*periods, birth), QObject::tr("Main periods and sub-periods."));
   }
   std::vector<DasaRow> kalachakra;
   for (const KalachakraRow& k : KalachakraPeriods(state)) {
@@ -323,7 +324,7 @@ std::vector<DasaSystem> ChartDasaSystems(const ChartState& state) {
     }
     kalachakra.push_back(std::move(row));
   }
-  add(QStringLiteral("Kalachakra"), std::move(kalachakra), QObject::tr("Signs: main periods and sub-periods."));
+  add(TermText("Kalachakra"), std::move(kalachakra), QObject::tr("Signs: main periods and sub-periods."));
   const jaimini::JaiminiChart chart = jaimini::JaiminiChartOf(Chart(state));
   for (int d = 0; d < jaimini::kRasiDasaCount; ++d) {
     const jaimini::RasiDasaResult result = jaimini::ComputeRasiDasa(chart, static_cast<jaimini::RasiDasa>(d));
@@ -343,7 +344,7 @@ std::vector<DasaSystem> ChartDasaSystems(const ChartState& state) {
       }
       rows.push_back(std::move(row));
     }
-    add(QString::fromLatin1(jaimini::RasiDasaName(result.dasa).data()) + QObject::tr(" (Jaimini)"), std::move(rows),
+    add(QObject::tr("%1 (Jaimini)").arg(TermText(jaimini::RasiDasaName(result.dasa))), std::move(rows),
         QObject::tr("From %1, %2; main periods and antardasas.")
             .arg(SignName(ToInt(result.start)), result.forward ? QObject::tr("forward") : QObject::tr("backward")));
   }

@@ -1,5 +1,7 @@
 #include "app/desktop_app.h"
 
+#include "app/language.h"
+
 #include "app/window_place.h"
 
 #include <QApplication>
@@ -33,7 +35,10 @@ constexpr char kRecentGroup[] = "Recent File List";
 
 // Message texts keep their line ends as written; a message box wants plain
 // line feeds.
-QString Shown(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+// A text of the first-run sequence in the chosen language, with plain line ends.
+QString Shown(const char* text) {
+  return QCoreApplication::translate("Orvane", text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 }  // namespace
 
@@ -93,13 +98,12 @@ bool DesktopApp::InitInstance(const QStringList& arguments) {
       exitCode_ = 0;
       return false;
     case SingleInstance::Result::kRunningNoAnswer:
-      QMessageBox::information(
-          nullptr, kAppTitle,
-          files.isEmpty()
-              ? QStringLiteral("Orvane Lite is already running.")
-              : QStringLiteral("Orvane Lite is already running, but it did not answer.\n\nPlease open \"%1\" "
-                               "from its File menu.")
-                    .arg(ShownFileName(QDir::toNativeSeparators(files.first()))));
+      QMessageBox::information(nullptr, kAppTitle,
+                               files.isEmpty()
+                                   ? tr("Orvane Lite is already running.")
+                                   : tr("Orvane Lite is already running, but it did not answer.\n\nPlease open \"%1\" "
+                                        "from its File menu.")
+                                         .arg(ShownFileName(QDir::toNativeSeparators(files.first()))));
       exitCode_ = 1;
       return false;
     case SingleInstance::Result::kFirst:
@@ -119,6 +123,9 @@ bool DesktopApp::InitInstance(const QStringList& arguments) {
   Settings probe;
   const SettingsStatus settingsStatus = LoadSettings(FileNameBytes(paths_.settingsFile), probe).status;
   firstRun_ = settingsStatus != SettingsStatus::kLoaded && settingsStatus != SettingsStatus::kUnreadable;
+  // The language goes in before the first window is made: menus and
+  // dialogs take their texts when they are built.
+  InstallLanguage(ChosenLanguage(probe));
 
   // 3.-5. Recent files are read on demand; the main frame (which writes the
   // default working chart file) accepts dropped files; the document types
@@ -180,18 +187,18 @@ void DesktopApp::EnsureSettings() {
     // first run would come back at every start.
     settingsUnreadable_ = true;
     settingsLoaded_ = true;
-    QMessageBox::warning(DialogParent(), kAppTitle,
-                         QStringLiteral("Your preferences cannot be read from \"%1\".\n\n%2\n\nOrvane Lite uses the "
-                                        "default preferences for now and leaves that file as it is. Preferences "
-                                        "you change are not saved until the file can be read again.")
-                             .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)),
-                                  QString::fromStdString(read.message)));
+    QMessageBox::warning(
+        DialogParent(), kAppTitle,
+        tr("Your preferences cannot be read from \"%1\".\n\n%2\n\nOrvane Lite uses the "
+           "default preferences for now and leaves that file as it is. Preferences "
+           "you change are not saved until the file can be read again.")
+            .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(read.message)));
     return;
   }
   const bool olderSettings = QFileInfo::exists(paths_.settingsFile);
   firstRun_ = true;
   inFirstRunSequence_ = true;
-  QMessageBox::information(DialogParent(), kWelcomeCaption, Shown(kWelcomeText));
+  QMessageBox::information(DialogParent(), Shown(kWelcomeCaption), Shown(kWelcomeText));
   OnChartStyle();
   OnAyanamsa();
   OnDaysInYear();
@@ -202,9 +209,9 @@ void DesktopApp::EnsureSettings() {
   // The notice about the older version's file extension is for those who
   // used it: a settings file of another version is there. A new user has
   // never seen a ".dat" chart of this program.
-  if (olderSettings) QMessageBox::information(DialogParent(), kExtensionCaption, Shown(kExtensionText));
+  if (olderSettings) QMessageBox::information(DialogParent(), Shown(kExtensionCaption), Shown(kExtensionText));
   // Success is announced only once the preferences are on disk.
-  if (SaveSettingsReported()) QMessageBox::information(DialogParent(), kSuccessCaption, Shown(kSuccessText));
+  if (SaveSettingsReported()) QMessageBox::information(DialogParent(), Shown(kSuccessCaption), Shown(kSuccessText));
   inFirstRunSequence_ = false;
   settingsLoaded_ = true;
 }
@@ -212,10 +219,11 @@ void DesktopApp::EnsureSettings() {
 bool DesktopApp::SaveSettingsReported() {
   std::string error;
   if (SaveSettings(FileNameBytes(paths_.settingsFile), settings_, &error)) return true;
-  QMessageBox::warning(DialogParent(), kAppTitle,
-                       QStringLiteral("Your preferences could not be saved in \"%1\".\n\n%2\n\nThey stay in effect "
-                                      "until Orvane Lite is closed.")
-                           .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(error)));
+  QMessageBox::warning(
+      DialogParent(), kAppTitle,
+      tr("Your preferences could not be saved in \"%1\".\n\n%2\n\nThey stay in effect "
+         "until Orvane Lite is closed.")
+          .arg(ShownFileName(QDir::toNativeSeparators(paths_.settingsFile)), QString::fromStdString(error)));
   return false;
 }
 
@@ -240,7 +248,7 @@ void DesktopApp::OnChartStyle() {
 
 void DesktopApp::OnAyanamsa() {
   if (!RunPreferenceDialog<CAyanamsaDlg>()) return;
-  if (settingsLoaded_) QMessageBox::information(DialogParent(), kNonlinearCaption, Shown(kNonlinearText));
+  if (settingsLoaded_) QMessageBox::information(DialogParent(), Shown(kNonlinearCaption), Shown(kNonlinearText));
   AfterPreference(true);
 }
 
@@ -269,6 +277,26 @@ void DesktopApp::OnHoraChart() {
 
 void DesktopApp::OnEphemeris() {
   if (RunPreferenceDialog<CEphemerisDlg>()) AfterPreference(true);
+}
+
+void DesktopApp::OnLanguage() {
+  EnsureSettings();
+  QStringList names;
+  const QStringList languages = AvailableLanguages();
+  for (const QString& code : languages) names << LanguageNativeName(code);
+  CLanguageDlg dialog(settings_, languages, names, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return;
+  dialog.Store(settings_);
+  // The charts redraw in the new language at once; the menus, made at the
+  // start, take it at the next start.
+  const QString wanted = ChosenLanguage(settings_);
+  if (InstallLanguage(wanted) != wanted) {
+    QMessageBox::information(DialogParent(), tr("Language"),
+                             tr("No font for %1 is installed (Debian package fonts-noto-core), so Orvane Lite "
+                                "stays in English.")
+                                 .arg(LanguageNativeName(wanted)));
+  }
+  AfterPreference(true);
 }
 
 void DesktopApp::OnPrintItems() {

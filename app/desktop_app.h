@@ -3,6 +3,8 @@
 // recent-file list and the preference commands.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -21,14 +23,17 @@ class RunFolder;
 class SingleInstance;
 
 // The texts of the first-run sequence and of the ayanamsa notice.
-inline constexpr char kWelcomeCaption[] = "Welcome to Meruvan's \"Orvane Lite\"!";
-inline constexpr char kWelcomeText[] =
-    "Welcome!\r\n\r\nIt looks like you are using this version of software for the first time!\r\n\r\nYou need to "
-    "set some preferences so that charts can be calculated correctly and displayed conveniently.\r\n\r\nPlease "
-    "select your preferences carefully.\r\n\r\nNote that these preferences may be changed later, using the menu "
-    "item \"Preferences\".\r\n\r\nHave fun with this software! May Lord Talvesh bless you!!";
-inline constexpr char kExtensionCaption[] = "IMPORTANT - Extension changed from *.dat to *.orv";
-inline constexpr char kExtensionText[] =
+inline constexpr char kWelcomeCaption[] = QT_TRANSLATE_NOOP("Orvane", "Welcome to Meruvan's \"Orvane Lite\"!");
+inline constexpr char kWelcomeText[] = QT_TRANSLATE_NOOP(
+    "Orvane",
+    "Welcome!\n\nIt looks like you are using this version of software for the first time!\n\nYou need to "
+    "set some preferences so that charts can be calculated correctly and displayed conveniently.\n\nPlease "
+    "select your preferences carefully.\n\nNote that these preferences may be changed later, using the menu "
+    "item \"Preferences\".\n\nHave fun with this software! May Lord Talvesh bless you!!");
+inline constexpr char kExtensionCaption[] =
+    QT_TRANSLATE_NOOP("Orvane", "IMPORTANT - Extension changed from *.dat to *.orv");
+inline constexpr char kExtensionText[] = QT_TRANSLATE_NOOP(
+    "Orvane",
     "Orvane Lite 1.1 used *.dat extension for its data files. The extension has been changed to *.orv in this "
     "release.\n\nYou will still be able to open old *.dat files saved with Orvane Lite 1.0 or 1.1. When you get "
     "the \"File Open\" dialog box, it will show *.orv files by default, but you will be able to open *.dat "
@@ -39,17 +44,19 @@ inline constexpr char kExtensionText[] =
     "With\" and pick another program (or run \"xdg-mime default\" with the program of your choice in a "
     "terminal).\n\nBy doing this, however, you lose the ability to open an old chart file by double clicking on "
     "it in the file manager. Of course, you can still open it by selecting \"File\" >> \"Open\" in Orvane "
-    "Lite.";
-inline constexpr char kSuccessCaption[] = "Enjoy Meruvan's \"Orvane Lite\"!";
-inline constexpr char kSuccessText[] =
+    "Lite.");
+inline constexpr char kSuccessCaption[] = QT_TRANSLATE_NOOP("Orvane", "Enjoy Meruvan's \"Orvane Lite\"!");
+inline constexpr char kSuccessText[] = QT_TRANSLATE_NOOP(
+    "Orvane",
     "Success! You have successfully set your preferences. Note that these preferences may be changed later, "
-    "using the menu item \"Preferences\".\r\n\r\nHave fun with this software! May Lord Talvesh bless you!!";
-inline constexpr char kNonlinearCaption[] = "Using a nonlinear ayanamsa";
-inline constexpr char kNonlinearText[] =
+    "using the menu item \"Preferences\".\n\nHave fun with this software! May Lord Talvesh bless you!!");
+inline constexpr char kNonlinearCaption[] = QT_TRANSLATE_NOOP("Orvane", "Using a nonlinear ayanamsa");
+inline constexpr char kNonlinearText[] = QT_TRANSLATE_NOOP(
+    "Orvane",
     "Some popular ayanamsas are linear as given by their proponents. But this program supports only nonlinear "
     "ayanamsas. Ayanamsa changes are nonlinear in reality. Using a linear ayanamsa compromises the accuracy of "
     "Tajaka charts, for example.\n\nIf you don't understand this message, don't worry. This program is doing the "
-    "right thing.";
+    "right thing.");
 
 // Sets the C library's number format back to "C" after QApplication has
 // adopted the user's locale: files and report text always use a decimal
@@ -110,6 +117,7 @@ class DesktopApp : public QObject {
   void OnHoraChart();
   void OnEphemeris();
   void OnPrintItems();
+  void OnLanguage();
   void OnDefaultLocation();
   void OnAppAbout();
   void OnFilePrintSetup();

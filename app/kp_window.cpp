@@ -20,6 +20,7 @@
 #include "compute/chart.h"
 #include "compute/houses.h"
 #include "vedic/kp.h"
+#include "display/terms.h"
 #include "vedic/names.h"
 #include "yoga/yoga.h"
 
@@ -27,7 +28,8 @@ namespace orvane {
 namespace {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString Name(Body b) { return Q(yoga::BodyName(b)); }
+// A planet by its name in the language shown.
+QString Name(Body b) { return TermText(yoga::BodyName(b)); }
 
 // "8 Cn 40'12"": degrees, sign, minutes and seconds of arc.
 QString Position(double longitude) {

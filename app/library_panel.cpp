@@ -1,5 +1,6 @@
 #include "app/library_panel.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -59,48 +60,57 @@ bool LooksLikeQuery(const QString& text) {
 }  // namespace
 
 LibraryPanel::LibraryPanel(CMainFrame& frame, const Settings& settings, QString path)
-    : QDockWidget(QStringLiteral("Chart library"), &frame), frame_(frame), settings_(settings), path_(std::move(path)),
-      search_(new QLineEdit), table_(new QTableWidget(0, 4)), tags_(new QLineEdit), notes_(new QPlainTextEdit),
-      events_(new QListWidget), event_(new QLineEdit), status_(new QLabel) {
+    : QDockWidget(QCoreApplication::translate("Orvane", "Chart library"), &frame),
+      frame_(frame),
+      settings_(settings),
+      path_(std::move(path)),
+      search_(new QLineEdit),
+      table_(new QTableWidget(0, 4)),
+      tags_(new QLineEdit),
+      notes_(new QPlainTextEdit),
+      events_(new QListWidget),
+      event_(new QLineEdit),
+      status_(new QLabel) {
   setObjectName(QStringLiteral("libraryPanel"));
   setAcceptDrops(true);
   search_->setObjectName(QStringLiteral("librarySearch"));
-  search_->setPlaceholderText(QStringLiteral("Name, or a query: moon.sign == \"Scorpio\""));
+  search_->setPlaceholderText(QCoreApplication::translate("Orvane", "Name, or a query: moon.sign == \"Scorpio\""));
   search_->setClearButtonEnabled(true);
-  search_->setAccessibleName(QStringLiteral("Search the library"));
+  search_->setAccessibleName(QCoreApplication::translate("Orvane", "Search the library"));
   table_->setObjectName(QStringLiteral("libraryTable"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Place"),
-                                     QStringLiteral("Tags")});
+  table_->setHorizontalHeaderLabels(
+      {QCoreApplication::translate("Orvane", "Name"), QCoreApplication::translate("Orvane", "Born"),
+       QCoreApplication::translate("Orvane", "Place"), QCoreApplication::translate("Orvane", "Tags")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSortingEnabled(true);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setAccessibleName(QStringLiteral("Charts of the library"));
+  table_->setAccessibleName(QCoreApplication::translate("Orvane", "Charts of the library"));
   tags_->setObjectName(QStringLiteral("libraryTags"));
-  tags_->setPlaceholderText(QStringLiteral("client, family"));
+  tags_->setPlaceholderText(QCoreApplication::translate("Orvane", "client, family"));
   notes_->setObjectName(QStringLiteral("libraryNotes"));
   notes_->setMaximumHeight(110);
   events_->setObjectName(QStringLiteral("libraryEvents"));
-  events_->setAccessibleName(QStringLiteral("Life events of the chart"));
+  events_->setAccessibleName(QCoreApplication::translate("Orvane", "Life events of the chart"));
   events_->setMaximumHeight(90);
   event_->setObjectName(QStringLiteral("libraryEvent"));
-  event_->setPlaceholderText(QStringLiteral("marriage 1995-05-01 in Chennai"));
+  event_->setPlaceholderText(QCoreApplication::translate("Orvane", "marriage 1995-05-01 in Chennai"));
   status_->setObjectName(QStringLiteral("libraryStatus"));
   status_->setWordWrap(true);
 
-  auto* open = new QPushButton(QStringLiteral("&Open"));
-  auto* save = new QPushButton(QStringLiteral("Save &tags and notes"));
+  auto* open = new QPushButton(QCoreApplication::translate("Orvane", "&Open"));
+  auto* save = new QPushButton(QCoreApplication::translate("Orvane", "Save &tags and notes"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(open);
   buttons->addStretch(1);
   buttons->addWidget(save);
   auto* details = new QFormLayout;
-  details->addRow(QStringLiteral("Tags:"), tags_);
-  details->addRow(QStringLiteral("Notes:"), notes_);
-  details->addRow(QStringLiteral("Events:"), events_);
-  auto* addEvent = new QPushButton(QStringLiteral("Add &event"));
+  details->addRow(QCoreApplication::translate("Orvane", "Tags:"), tags_);
+  details->addRow(QCoreApplication::translate("Orvane", "Notes:"), notes_);
+  details->addRow(QCoreApplication::translate("Orvane", "Events:"), events_);
+  auto* addEvent = new QPushButton(QCoreApplication::translate("Orvane", "Add &event"));
   auto* eventRow = new QHBoxLayout;
   eventRow->addWidget(event_, 1);
   eventRow->addWidget(addEvent);
@@ -131,12 +141,11 @@ bool LibraryPanel::EnsureOpen() {
   if (db_.IsOpen()) return true;
   std::string error;
   if (!db_.Open(path_.toStdString(), &error)) {
-    status_->setText(QStringLiteral("The library cannot be opened: %1").arg(Q(error)));
+    status_->setText(tr("The library cannot be opened: %1").arg(Q(error)));
     return false;
   }
-  status_->setText(QStringLiteral("%1: %2 charts. Drag chart files here to add them.")
-                       .arg(QFileInfo(path_).fileName())
-                       .arg(db_.Count()));
+  status_->setText(tr("%1: %n chart(s). Drag chart files here to add them.", nullptr, static_cast<int>(db_.Count()))
+                       .arg(QFileInfo(path_).fileName()));
   return true;
 }
 
@@ -151,7 +160,7 @@ void LibraryPanel::Search(const QString& text) {
         !db_.Where(query, [&](const library::ChartEntry& e) {
           if (found.size() < kListed) found.push_back(e);
         }, &error)) {
-      status_->setText(QStringLiteral("Query: %1").arg(Q(error)));
+      status_->setText(tr("Query: %1").arg(Q(error)));
       return;
     }
   } else if (trimmed.isEmpty()) {
@@ -177,7 +186,7 @@ void LibraryPanel::Search(const QString& text) {
   }
   table_->setSortingEnabled(true);
   table_->resizeColumnsToContents();
-  status_->setText(QStringLiteral("%1 of %2 charts").arg(found.size()).arg(db_.Count()));
+  status_->setText(tr("%1 of %n chart(s)", nullptr, static_cast<int>(db_.Count())).arg(found.size()));
 }
 
 std::int64_t LibraryPanel::ChosenId() const {
@@ -208,7 +217,7 @@ bool LibraryPanel::AddEvent() {
   const QStringList words = event_->text().simplified().split(QLatin1Char(' '));
   const QDate date = words.size() >= 2 ? QDate::fromString(words[1], Qt::ISODate) : QDate();
   if (id == 0 || words.size() < 2 || words[0].isEmpty() || !date.isValid()) {
-    status_->setText(QStringLiteral("An event is a kind, a date and a note: marriage 1995-05-01 in Chennai."));
+    status_->setText(tr("An event is a kind, a date and a note: marriage 1995-05-01 in Chennai."));
     return false;
   }
   library::ChartEvent event;
@@ -218,12 +227,12 @@ bool LibraryPanel::AddEvent() {
   event.note = QStringList(words.mid(2)).join(QLatin1Char(' ')).toStdString();
   std::string error;
   if (!EnsureOpen() || db_.AddEvent(event, &error) == 0) {
-    status_->setText(QStringLiteral("Not added: %1").arg(Q(error)));
+    status_->setText(tr("Not added: %1").arg(Q(error)));
     return false;
   }
   event_->clear();
   ShowChosen();
-  status_->setText(QStringLiteral("Event added."));
+  status_->setText(tr("Event added."));
   return true;
 }
 
@@ -246,10 +255,10 @@ bool LibraryPanel::SaveDetails() {
   ok = ok && db_.SetNotes(id, notes_->toPlainText().toStdString(), &error) && db_.Commit(&error);
   if (!ok) {
     db_.Rollback();
-    status_->setText(QStringLiteral("Not saved: %1").arg(Q(error)));
+    status_->setText(tr("Not saved: %1").arg(Q(error)));
     return false;
   }
-  status_->setText(QStringLiteral("Tags and notes of %1 saved.").arg(Q(e.name)));
+  status_->setText(tr("Tags and notes of %1 saved.").arg(Q(e.name)));
   Search(search_->text());
   return true;
 }
@@ -258,13 +267,12 @@ std::int64_t LibraryPanel::Add(library::ChartEntry entry) {
   if (!EnsureOpen()) return 0;
   const std::optional<Chart> chart = ComputeChart(entry.birth, ChartOptions{}, settings_);
   if (!chart) {
-    status_->setText(QStringLiteral("%1: the birth data cannot be cast.").arg(Q(entry.name)));
+    status_->setText(tr("%1: the birth data cannot be cast.").arg(Q(entry.name)));
     return 0;
   }
   std::string error;
   const std::int64_t id = db_.Add(entry, library::FactsOf(*chart), library::FactsKey(settings_), &error);
-  status_->setText(id ? QStringLiteral("%1 added to the library.").arg(Q(entry.name))
-                      : QStringLiteral("Not added: %1").arg(Q(error)));
+  status_->setText(id ? tr("%1 added to the library.").arg(Q(entry.name)) : tr("Not added: %1").arg(Q(error)));
   if (id) Search(search_->text());
   return id;
 }

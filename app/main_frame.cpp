@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -54,7 +55,7 @@ bool SamePath(const QString& a, const QString& b) {
 
 CMainFrame::CMainFrame(DesktopApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   setObjectName(QStringLiteral("CMainFrame"));
-  setWindowTitle(QStringLiteral("Orvane Lite"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Orvane Lite"));
   setWindowIcon(AppIcon());
   mdi_->setObjectName(QStringLiteral("mdiArea"));
   mdi_->setViewMode(QMdiArea::SubWindowView);
@@ -68,7 +69,7 @@ CMainFrame::CMainFrame(DesktopApp& app) : app_(app), mdi_(new QMdiArea(this)) {
   CreateViewCommands();
   CreateMenus();
   CreateToolBar();
-  auto* ready = new QLabel(QStringLiteral("Ready"), this);
+  auto* ready = new QLabel(QCoreApplication::translate("Orvane", "Ready"), this);
   statusBar()->addWidget(ready, 1);
   engineStatus_ = new QLabel(this);
   engineStatus_->setObjectName(QStringLiteral("engineStatus"));
@@ -125,49 +126,49 @@ void CMainFrame::WriteStartupDefault() {
 }
 
 void CMainFrame::CreateActions() {
-  newAction_ = new QAction(ToolBarIcon(ToolIcon::kNew), QStringLiteral("&New (Prasna for now)"), this);
+  newAction_ = new QAction(ToolBarIcon(ToolIcon::kNew), tr("&New (Prasna for now)"), this);
   newAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-  newAction_->setStatusTip(QStringLiteral("Cast a chart for the current moment at the default place"));
+  newAction_->setStatusTip(tr("Cast a chart for the current moment at the default place"));
   connect(newAction_, &QAction::triggered, this, [this] { OnFileNew(); });
 
-  openAction_ = new QAction(ToolBarIcon(ToolIcon::kOpen), QStringLiteral("&Open..."), this);
+  openAction_ = new QAction(ToolBarIcon(ToolIcon::kOpen), tr("&Open..."), this);
   openAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-  openAction_->setStatusTip(QStringLiteral("Open a saved chart"));
+  openAction_->setStatusTip(tr("Open a saved chart"));
   connect(openAction_, &QAction::triggered, this, &CMainFrame::OnFileOpen);
 
-  closeAction_ = new QAction(QStringLiteral("&Close"), this);
-  closeAction_->setStatusTip(QStringLiteral("Close the chart"));
+  closeAction_ = new QAction(tr("&Close"), this);
+  closeAction_->setStatusTip(tr("Close the chart"));
   connect(closeAction_, &QAction::triggered, this, &CMainFrame::OnFileClose);
 
-  saveAction_ = new QAction(ToolBarIcon(ToolIcon::kSave), QStringLiteral("&Save"), this);
+  saveAction_ = new QAction(ToolBarIcon(ToolIcon::kSave), tr("&Save"), this);
   saveAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-  saveAction_->setStatusTip(QStringLiteral("Save the chart"));
+  saveAction_->setStatusTip(tr("Save the chart"));
   connect(saveAction_, &QAction::triggered, this, [this] { OnFileSave(); });
 
-  saveAsAction_ = new QAction(QStringLiteral("Save &As..."), this);
-  saveAsAction_->setStatusTip(QStringLiteral("Save the chart under a new name"));
+  saveAsAction_ = new QAction(tr("Save &As..."), this);
+  saveAsAction_->setStatusTip(tr("Save the chart under a new name"));
   connect(saveAsAction_, &QAction::triggered, this, [this] { OnFileSaveAs(); });
 
-  printSetupAction_ = new QAction(QStringLiteral("Print Set&up..."), this);
-  printSetupAction_->setStatusTip(QStringLiteral("Choose the printer and the page"));
+  printSetupAction_ = new QAction(tr("Print Set&up..."), this);
+  printSetupAction_->setStatusTip(tr("Choose the printer and the page"));
   connect(printSetupAction_, &QAction::triggered, &app_, &DesktopApp::OnFilePrintSetup);
 
-  exitAction_ = new QAction(QStringLiteral("E&xit"), this);
+  exitAction_ = new QAction(tr("E&xit"), this);
   exitAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-  exitAction_->setStatusTip(QStringLiteral("Quit Orvane Lite"));
+  exitAction_->setStatusTip(tr("Quit Orvane Lite"));
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-  birthDataAction_ = new QAction(ToolBarIcon(ToolIcon::kBirthData), QStringLiteral("Edit birth&data"), this);
+  birthDataAction_ = new QAction(ToolBarIcon(ToolIcon::kBirthData), tr("Edit birth&data"), this);
   birthDataAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
-  birthDataAction_->setStatusTip(QStringLiteral("Change the date, time and place of the chart"));
+  birthDataAction_->setStatusTip(tr("Change the date, time and place of the chart"));
   connect(birthDataAction_, &QAction::triggered, this, &CMainFrame::OnEditBirthData);
 
-  newWindowAction_ = new QAction(QStringLiteral("&New Window"), this);
-  newWindowAction_->setStatusTip(QStringLiteral("Open another window onto the chart"));
+  newWindowAction_ = new QAction(tr("&New Window"), this);
+  newWindowAction_->setStatusTip(tr("Open another window onto the chart"));
   connect(newWindowAction_, &QAction::triggered, this, &CMainFrame::OnWindowNew);
-  cascadeAction_ = new QAction(QStringLiteral("&Cascade"), this);
+  cascadeAction_ = new QAction(tr("&Cascade"), this);
   connect(cascadeAction_, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
-  tileAction_ = new QAction(QStringLiteral("&Tile"), this);
+  tileAction_ = new QAction(tr("&Tile"), this);
   connect(tileAction_, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
 
   for (int i = 0; i < kRecentFileCount; ++i) {
@@ -181,7 +182,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenus() {
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
   fileMenu_->addAction(newAction_);
   fileMenu_->addAction(openAction_);
   fileMenu_->addAction(closeAction_);
@@ -197,21 +198,21 @@ void CMainFrame::CreateMenus() {
   libraryPanel_ = new LibraryPanel(*this, app_.settings(), app_.paths().libraryFile);
   addDockWidget(Qt::RightDockWidgetArea, libraryPanel_);
   libraryPanel_->hide();
-  QAction* saveToLibrary = fileMenu_->addAction(QStringLiteral("Save to &library"), this, [this] {
+  QAction* saveToLibrary = fileMenu_->addAction(tr("Save to &library"), this, [this] {
     if (ChartView* view = activeView()) {
       libraryPanel_->show();
       libraryPanel_->SaveChart(*view);
     }
   });
   saveToLibrary->setObjectName(QStringLiteral("saveToLibrary"));
-  saveToLibrary->setStatusTip(QStringLiteral("Keep the active chart in the chart library"));
+  saveToLibrary->setStatusTip(tr("Keep the active chart in the chart library"));
   viewCommandActions_ << saveToLibrary;
   recentSeparator_ = fileMenu_->addSeparator();
   for (QAction* action : recentActions_) fileMenu_->addAction(action);
   fileMenu_->addSeparator();
   fileMenu_->addAction(exitAction_);
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->addAction(birthDataAction_);
   edit->addSeparator();
   AddViewMenuEntries(edit, ViewMenuGroup::kEditCopy);
@@ -221,13 +222,13 @@ void CMainFrame::CreateMenus() {
   edit->addSeparator();
   AddViewMenuEntries(edit, ViewMenuGroup::kEditNotes);
 
-  QMenu* charts = menuBar()->addMenu(QStringLiteral("&Charts"));
+  QMenu* charts = menuBar()->addMenu(tr("&Charts"));
   AddViewMenuEntries(charts, ViewMenuGroup::kCharts);
   charts->addSeparator();
-  QAction* matchWith = charts->addAction(QStringLiteral("Matc&h with..."), this, [this] { OnMatchWith(*this); });
-  QAction* transits = charts->addAction(QStringLiteral("T&ransits..."), this, [this] { OnTransits(*this); });
-  matchWith->setStatusTip(QStringLiteral("Ashtakoota matching and Manglik check with another chart file"));
-  transits->setStatusTip(QStringLiteral("The grahas of a chosen moment with this chart, and its Sade Sati periods"));
+  QAction* matchWith = charts->addAction(tr("Matc&h with..."), this, [this] { OnMatchWith(*this); });
+  QAction* transits = charts->addAction(tr("T&ransits..."), this, [this] { OnTransits(*this); });
+  matchWith->setStatusTip(tr("Ashtakoota matching and Manglik check with another chart file"));
+  transits->setStatusTip(tr("The grahas of a chosen moment with this chart, and its Sade Sati periods"));
   viewCommandActions_ << matchWith << transits;
   // The calendar needs no chart: always there.
   QAction* panchanga = charts->addAction(tr("&Panchanga calendar..."), this, [this] {
@@ -238,15 +239,15 @@ void CMainFrame::CreateMenus() {
   panchanga->setObjectName(QStringLiteral("panchangaCalendar"));
   panchanga->setStatusTip(tr("The panchanga of every day of a month at a place, with festivals"));
   QAction* library = libraryPanel_->toggleViewAction();
-  library->setText(QStringLiteral("Chart &library"));
+  library->setText(tr("Chart &library"));
   library->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
-  library->setStatusTip(QStringLiteral("The charts kept in the chart library: find, tag, open"));
+  library->setStatusTip(tr("The charts kept in the chart library: find, tag, open"));
   charts->addAction(library);
-  QMenu* dasas = menuBar()->addMenu(QStringLiteral("&Dasas"));
+  QMenu* dasas = menuBar()->addMenu(tr("&Dasas"));
   AddViewMenuEntries(dasas, ViewMenuGroup::kDasas);
-  QMenu* tajaka = menuBar()->addMenu(QStringLiteral("&Tajaka"));
+  QMenu* tajaka = menuBar()->addMenu(tr("&Tajaka"));
   AddViewMenuEntries(tajaka, ViewMenuGroup::kTajaka);
-  QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+  QMenu* reports = menuBar()->addMenu(tr("&Reports"));
   reports->setObjectName(QStringLiteral("reportsMenu"));
   AddViewMenuEntries(reports, ViewMenuGroup::kReports);
   reports->addSeparator();
@@ -264,25 +265,26 @@ void CMainFrame::CreateMenus() {
     }
   }
 
-  QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Preferences"));
+  QMenu* prefs = menuBar()->addMenu(tr("&Preferences"));
   auto add = [&](const QString& text, const char* shortcut, void (DesktopApp::*handler)()) {
     QAction* action = prefs->addAction(text);
     if (shortcut) action->setShortcut(QKeySequence(QLatin1String(shortcut)));
     connect(action, &QAction::triggered, &app_, handler);
     return action;
   };
-  add(QStringLiteral("&Chart Style"), "Ctrl+L", &DesktopApp::OnChartStyle);
-  add(QStringLiteral("&Ayanamsa"), "Ctrl+Y", &DesktopApp::OnAyanamsa);
-  add(QStringLiteral("&Days in a year"), nullptr, &DesktopApp::OnDaysInYear);
-  add(QStringLiteral("&Special lagna && upagraha display"), "Ctrl+E", &DesktopApp::OnSpecialLagnaDisplay);
-  add(QStringLiteral("&Upagraha calculation options"), nullptr, &DesktopApp::OnUpagrahaOptions);
-  add(QStringLiteral("&Hora chart"), nullptr, &DesktopApp::OnHoraChart);
-  add(QStringLiteral("Items to include when &printing"), nullptr, &DesktopApp::OnPrintItems);
-  add(QStringLiteral("Default &location"), nullptr, &DesktopApp::OnDefaultLocation);
-  add(QStringLiteral("&Ephemeris"), nullptr, &DesktopApp::OnEphemeris);
+  add(tr("&Chart Style"), "Ctrl+L", &DesktopApp::OnChartStyle);
+  add(tr("&Ayanamsa"), "Ctrl+Y", &DesktopApp::OnAyanamsa);
+  add(tr("&Days in a year"), nullptr, &DesktopApp::OnDaysInYear);
+  add(tr("&Special lagna && upagraha display"), "Ctrl+E", &DesktopApp::OnSpecialLagnaDisplay);
+  add(tr("&Upagraha calculation options"), nullptr, &DesktopApp::OnUpagrahaOptions);
+  add(tr("&Hora chart"), nullptr, &DesktopApp::OnHoraChart);
+  add(tr("Items to include when &printing"), nullptr, &DesktopApp::OnPrintItems);
+  add(tr("Default &location"), nullptr, &DesktopApp::OnDefaultLocation);
+  add(tr("&Ephemeris"), nullptr, &DesktopApp::OnEphemeris);
+  add(tr("La&nguage"), nullptr, &DesktopApp::OnLanguage);
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  QAction* statusBarAction = view->addAction(QStringLiteral("&Status Bar"));
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  QAction* statusBarAction = view->addAction(tr("&Status Bar"));
   statusBarAction->setCheckable(true);
   statusBarAction->setChecked(true);
   connect(statusBarAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
@@ -290,33 +292,33 @@ void CMainFrame::CreateMenus() {
   view->addSeparator();
   AddViewMenuEntries(view, ViewMenuGroup::kZoom);
 
-  QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+  QMenu* window = menuBar()->addMenu(tr("&Window"));
   window->addAction(newWindowAction_);
   window->addAction(cascadeAction_);
   window->addAction(tileAction_);
   window->setObjectName(QStringLiteral("windowMenu"));
   connect(window, &QMenu::aboutToShow, this, [this, window] { UpdateWindowList(window); });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* guide = help->addAction(QStringLiteral("&User Guide"));
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* guide = help->addAction(tr("&User Guide"));
   guide->setObjectName(QStringLiteral("userGuide"));
   guide->setShortcut(QKeySequence(QStringLiteral("F1")));
-  guide->setStatusTip(QStringLiteral("A short guide to Orvane Lite"));
+  guide->setStatusTip(tr("A short guide to Orvane Lite"));
   connect(guide, &QAction::triggered, this, [this] { ShowUserGuide(this); });
   help->addSeparator();
-  QAction* about = help->addAction(QStringLiteral("&About Orvane Lite..."));
+  QAction* about = help->addAction(tr("&About Orvane Lite..."));
   connect(about, &QAction::triggered, &app_, &DesktopApp::OnAppAbout);
 }
 
 void CMainFrame::CreateToolBar() {
-  QToolBar* bar = addToolBar(QStringLiteral("Standard"));
+  QToolBar* bar = addToolBar(tr("Standard"));
   bar->setObjectName(QStringLiteral("standardToolBar"));
   bar->setIconSize(QSize(24, 24));
   bar->setMovable(false);
   FillToolBar(bar);
   if (QMenu* view = menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"))) {
     QAction* toggle = bar->toggleViewAction();
-    toggle->setText(QStringLiteral("&Toolbar"));
+    toggle->setText(tr("&Toolbar"));
     view->insertAction(view->actions().value(0), toggle);
   }
 }
@@ -393,7 +395,7 @@ ChartDocument* CMainFrame::AddDocument(ChartDocument* doc) {
   frameCount_.insert(doc, 0);
   connect(doc, &ChartDocument::saved, this, [this](const QString& path) {
     app_.AddToRecentFileList(path);
-    statusBar()->showMessage(QStringLiteral("Saved \"%1\".").arg(ShownFileName(QDir::toNativeSeparators(path))), 5000);
+    statusBar()->showMessage(tr("Saved \"%1\".").arg(ShownFileName(QDir::toNativeSeparators(path))), 5000);
   });
   connect(doc, &ChartDocument::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
   return doc;
@@ -422,9 +424,9 @@ ChartDocument* CMainFrame::OpenDocumentFile(const QString& path) {
   const ChartDocument::OpenStatus status = doc->OnOpenDocument(absolute, &error);
   if (status == ChartDocument::OpenStatus::kUnreadable) {
     delete doc;
-    QMessageBox::warning(app_.DialogParent(), QStringLiteral("Orvane Lite"),
-                         QStringLiteral("The file \"%1\" cannot be opened.\n\n%2")
-                             .arg(ShownFileName(QDir::toNativeSeparators(absolute)), error));
+    QMessageBox::warning(
+        app_.DialogParent(), tr("Orvane Lite"),
+        tr("The file \"%1\" cannot be opened.\n\n%2").arg(ShownFileName(QDir::toNativeSeparators(absolute)), error));
     return nullptr;
   }
   AddDocument(doc);
@@ -461,7 +463,7 @@ void CMainFrame::OnFrameDestroyed(ChartDocument* doc) {
 }
 
 void CMainFrame::OnFileOpen() {
-  QFileDialog dialog(this, QStringLiteral("Open"));
+  QFileDialog dialog(this, tr("Open"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setNameFilter(OpenFileFilters());
@@ -560,7 +562,7 @@ void CMainFrame::UpdateCommandStates() {
 void CMainFrame::UpdateEngineStatus() {
   const ChartView* view = activeView();
   const QString engine = view ? view->engineText() : QString();
-  engineStatus_->setText(engine.isEmpty() ? QString() : QStringLiteral("Ephemeris: ") + engine);
+  engineStatus_->setText(engine.isEmpty() ? QString() : tr("Ephemeris: %1").arg(engine));
   engineStatus_->setVisible(!engine.isEmpty());
 }
 

@@ -1,5 +1,6 @@
 #include "app/match_commands.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -49,7 +50,7 @@ MatchWindow* OpenMatchWindow(CMainFrame& frame, const QString& path) {
   QString groomName, brideName, error;
   if (!ActiveChart(frame, groom, groomName)) return nullptr;
   if (!ReadChartForMatch(path, bride, &error, &brideName)) {
-    QMessageBox::warning(&frame, QStringLiteral("Orvane Lite"), error);
+    QMessageBox::warning(&frame, QCoreApplication::translate("Orvane", "Orvane Lite"), error);
     return nullptr;
   }
   auto* window = new MatchWindow(frame.activeView()->settings(), groom, groomName, bride, brideName,
@@ -61,7 +62,8 @@ MatchWindow* OpenMatchWindow(CMainFrame& frame, const QString& path) {
 
 void OnMatchWith(CMainFrame& frame) {
   if (!frame.activeView()) return;
-  const QString path = QFileDialog::getOpenFileName(&frame, QStringLiteral("Match with"), QString(), OpenFileFilters());
+  const QString path = QFileDialog::getOpenFileName(&frame, QCoreApplication::translate("Orvane", "Match with"),
+                                                    QString(), OpenFileFilters());
   if (!path.isEmpty()) OpenMatchWindow(frame, path);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/window_place.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,7 +25,7 @@ bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error, QS
   const std::string local = path.toLocal8Bit().toStdString();
   std::string bytes, readError;
   if (!QFileInfo::exists(path)) {
-    if (error) *error = QStringLiteral("File '%1' not found.").arg(path);
+    if (error) *error = QCoreApplication::translate("Orvane", "File '%1' not found.").arg(path);
     return false;
   }
   if (!ReadChartImage(local, bytes, &readError)) {
@@ -34,7 +35,7 @@ bool ReadChartForMatch(const QString& path, BirthData& birth, QString* error, QS
   const ChartValidation valid = ValidateChartImage(bytes);
   if (!valid.ok) {
     if (error)
-      *error = QStringLiteral("%1 is not a valid chart data file: %2")
+      *error = QCoreApplication::translate("Orvane", "%1 is not a valid chart data file: %2")
                    .arg(QFileInfo(path).fileName(), QString::fromStdString(valid.message));
     return false;
   }
@@ -74,11 +75,11 @@ MatchWindow::MatchWindow(const Settings& settings, const BirthData& groom, const
   text_->setFont(mono);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-  auto* swap = new QPushButton(QStringLiteral("&Swap groom and bride"), this);
+  auto* swap = new QPushButton(QCoreApplication::translate("Orvane", "&Swap groom and bride"), this);
   swap->setObjectName(QStringLiteral("swap"));
   swap->setAutoDefault(false);
   connect(swap, &QPushButton::clicked, this, &MatchWindow::Swap);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(QCoreApplication::translate("Orvane", "Close"), this);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* groomColumn = new QVBoxLayout;
@@ -113,11 +114,11 @@ void MatchWindow::Swap() {
 }
 
 void MatchWindow::Recompute() {
-  setWindowTitle(QStringLiteral("Match - %1 with %2").arg(groomName_, brideName_));
-  groomLabel_->setText(QStringLiteral("Groom: %1").arg(groomName_));
-  brideLabel_->setText(QStringLiteral("Bride: %1").arg(brideName_));
+  setWindowTitle(tr("Match - %1 with %2").arg(groomName_, brideName_));
+  groomLabel_->setText(tr("Groom: %1").arg(groomName_));
+  brideLabel_->setText(tr("Bride: %1").arg(brideName_));
   if (!ok_) {
-    text_->setPlainText(QStringLiteral("A chart of the match cannot be cast."));
+    text_->setPlainText(tr("A chart of the match cannot be cast."));
     return;
   }
   const ChartDrawOptions options = ChartDrawOptionsFromSettings(settings_);

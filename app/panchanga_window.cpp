@@ -22,6 +22,7 @@
 
 #include "engine/calendar.h"
 #include "io/settings.h"
+#include "display/terms.h"
 #include "panchanga/festivals.h"
 #include "places/place_table.h"
 #include "places/zone_time.h"
@@ -51,6 +52,15 @@ const char* const kWeekdayNames[] = {
     QT_TRANSLATE_NOOP("PanchangaWindow", "Sat")};
 
 QString Tr(const char* text) { return QCoreApplication::translate("PanchangaWindow", text); }
+
+// A tithi, a sign and a yoga in the language shown; in English (no term
+// translated) the panchanga's own spellings.
+QString TermOr(const QString& term, std::string_view own) {
+  return term.isEmpty() ? QString::fromLatin1(own.data(), static_cast<qsizetype>(own.size())) : term;
+}
+QString Tithi(int index) { return TermOr(TithiTerm(index), TithiNameOf(index)); }
+QString Sign(int index) { return TermOr(TranslatedSignTerm(index), SignNameOf(index)); }
+QString Yoga(int index) { return TermOr(YogaTerm(index), YogaNameOf(index)); }
 
 const QColor kInk(0x20, 0x24, 0x2c);
 const QColor kMuted(0x5c, 0x63, 0x70);
@@ -139,7 +149,7 @@ void PanchangaMonthGrid::Paint(QPainter& p, const QRectF& area, bool markSelecte
     if (today) {
       p.setFont(small);
       p.setPen(kFestival);
-      p.drawText(inner, Qt::AlignRight | Qt::AlignTop, Tr("today"));
+      p.drawText(inner, Qt::AlignRight | Qt::AlignTop, Tr(QT_TRANSLATE_NOOP("PanchangaWindow", "today")));
     }
     if (!days_ || static_cast<std::size_t>(d - 1) >= days_->size()) continue;
     const PanchangaDay& day = (*days_)[static_cast<std::size_t>(d - 1)];
@@ -153,8 +163,8 @@ void PanchangaMonthGrid::Paint(QPainter& p, const QRectF& area, bool markSelecte
                  fm.elidedText(text, Qt::ElideRight, inner.width()));
       y += fm.height();
     };
-    if (!day.tithis.empty()) line(Q(TithiNameOf(day.tithis.front().index)), kInk);
-    if (!day.nakshatras.empty()) line(Q(NakshatraNameOf(day.nakshatras.front().index)), kMuted);
+    if (!day.tithis.empty()) line(Tithi(day.tithis.front().index), kInk);
+    if (!day.nakshatras.empty()) line(NakshatraTerm(day.nakshatras.front().index), kMuted);
     for (const std::string& name : day.observances) line(Q(name), IsMonthly(name) ? kObservance : kFestival);
   }
   // The selected day, on top of its neighbours' lines.
@@ -436,9 +446,9 @@ QString PanchangaWindow::dayDetailHtml() const {
     for (const Span& s : list) parts << tr("%1 until %2").arg(name(s.index), time(s.end));
     return parts.join(QStringLiteral("<br>"));
   };
-  row(tr("Tithi"), spans(day.tithis, [](int i) { return Q(TithiNameOf(i)); }));
-  row(tr("Nakshatra"), spans(day.nakshatras, [](int i) { return Q(NakshatraNameOf(i)); }));
-  row(tr("Yoga"), spans(day.yogas, [](int i) { return Q(YogaNameOf(i)); }));
+  row(tr("Tithi"), spans(day.tithis, [](int i) { return Tithi(i); }));
+  row(tr("Nakshatra"), spans(day.nakshatras, [](int i) { return NakshatraTerm(i); }));
+  row(tr("Yoga"), spans(day.yogas, [](int i) { return Yoga(i); }));
   row(tr("Karana"), spans(day.karanas, [](int i) { return Q(KaranaNameOf(i)); }));
   auto month = [&](const LunarMonth& m) {
     return (m.adhika ? tr("Adhika %1") : QStringLiteral("%1")).arg(Q(LunarMonthNameOf(m.index)));
@@ -450,7 +460,8 @@ QString PanchangaWindow::dayDetailHtml() const {
                       .arg(day.vikramYear));
   row(tr("Ritu, ayana"), Q(RituNameOf(day.ritu)) + QStringLiteral(", ") +
                              (day.uttarayana ? tr("Uttarayana") : tr("Dakshinayana")));
-  for (const Sankranti& s : day.sankrantis) row(tr("Sankranti"), tr("the Sun enters %1 at %2").arg(Q(SignNameOf(s.sign)), time(s.moment)));
+  for (const Sankranti& s : day.sankrantis)
+    row(tr("Sankranti"), tr("the Sun enters %1 at %2").arg(Sign(s.sign), time(s.moment)));
   if (day.rahuKalam) {
     row(tr("Rahu kalam"), period(*day.rahuKalam));
     row(tr("Yamaganda"), period(*day.yamaganda));

@@ -1,5 +1,6 @@
 #include "app/report_window.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -48,14 +49,14 @@ constexpr std::array kTajakaSections = {N(S::kPatyayini),      N(S::kMudda),  N(
 constexpr std::array kMundaneSections = {N(S::kMundaneVimsottari), N(S::kMundaneYogini)};
 
 constexpr std::array<ReportTopic, 8> kTopics = {{
-    {"The chart", kChartSections},
-    {"Strengths", kStrengthSections},
-    {"Ashtakavarga", kAshtakavargaSections},
-    {"Vimsottari dasa", kVimsottariSections},
-    {"Other nakshatra dasas", kNakshatraSections},
-    {"Jaimini rasi dasas", kRasiDasaSections},
-    {"Tajaka (annual chart)", kTajakaSections},
-    {"Mundane charts", kMundaneSections},
+    {QT_TRANSLATE_NOOP("Orvane", "The chart"), kChartSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Strengths"), kStrengthSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Ashtakavarga"), kAshtakavargaSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Vimsottari dasa"), kVimsottariSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Other nakshatra dasas"), kNakshatraSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Jaimini rasi dasas"), kRasiDasaSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Tajaka (annual chart)"), kTajakaSections},
+    {QT_TRANSLATE_NOOP("Orvane", "Mundane charts"), kMundaneSections},
 }};
 
 constexpr int kSectionRole = Qt::UserRole + 1;
@@ -66,16 +67,22 @@ QString NoTextReason(int section, bool tajaka) {
     case SectionCharts::kAll:
       return {};
     case SectionCharts::kNatal:
-      return tajaka ? QStringLiteral("This section is written for the birth chart only: Tajaka > Back to birthchart "
-                                     "shows it.")
+      return tajaka ? QCoreApplication::translate(
+                          "Orvane",
+                          "This section is written for the birth chart only: Tajaka > Back to birthchart "
+                          "shows it.")
                     : QString();
     case SectionCharts::kTajaka:
       return tajaka ? QString()
-                    : QStringLiteral("This section is written for a Tajaka chart only: choose the year with Tajaka > "
-                                     "Tajaka varsha chakra.");
+                    : QCoreApplication::translate(
+                          "Orvane",
+                          "This section is written for a Tajaka chart only: choose the year with Tajaka > "
+                          "Tajaka varsha chakra.");
     case SectionCharts::kMundane:
-      return QStringLiteral("This section is written for a mundane chart only (orvane-cli --mundane DAYS); the "
-                            "desktop program does not cast mundane charts.");
+      return QCoreApplication::translate(
+          "Orvane",
+          "This section is written for a mundane chart only (orvane-cli --mundane DAYS); the "
+          "desktop program does not cast mundane charts.");
     case SectionCharts::kNone:
       break;
   }
@@ -98,12 +105,11 @@ ReportWindow::ReportWindow(ChartView& view)
 
   // The list: each topic's name, then its sections by title.
   list_->setObjectName(QStringLiteral("sectionList"));
-  list_->setAccessibleName(QStringLiteral("Report sections"));
+  list_->setAccessibleName(QCoreApplication::translate("Orvane", "Report sections"));
   QFont topicFont = list_->font();
   topicFont.setBold(true);
   for (const ReportTopic& topic : kTopics) {
-    auto* item = new QListWidgetItem(QString::fromLatin1(topic.title.data(), static_cast<qsizetype>(topic.title.size())),
-                                     list_);
+    auto* item = new QListWidgetItem(QCoreApplication::translate("Orvane", topic.title.data()), list_);
     item->setFont(topicFont);
     item->setFlags(Qt::ItemIsEnabled);  // a heading: not chosen
     for (int section : topic.sections) {
@@ -160,7 +166,8 @@ ReportWindow::ReportWindow(ChartView& view)
   splitter->setSizes({listWidth, 700});
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  QPushButton* copy = buttons->addButton(QStringLiteral("&Copy section"), QDialogButtonBox::ActionRole);
+  QPushButton* copy =
+      buttons->addButton(QCoreApplication::translate("Orvane", "&Copy section"), QDialogButtonBox::ActionRole);
   copy->setObjectName(QStringLiteral("copySection"));
   connect(copy, &QPushButton::clicked, this, &ReportWindow::CopyText);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -197,7 +204,7 @@ void ReportWindow::Refresh() {
   const QString chart = view_->document().DisplayName();
   const std::string_view title = kReportSections[static_cast<std::size_t>(section_)].title;
   const QString sectionTitle = QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
-  setWindowTitle(QStringLiteral("Report sections - %1").arg(chart));
+  setWindowTitle(tr("Report sections - %1").arg(chart));
   heading_->setText(QStringLiteral("%1 \u2014 %2, %3").arg(sectionTitle, chart, view_->KindText()));
   // Sections without text for this chart are shown grey, saying why.
   const bool tajaka = view_->tajakaMode();
@@ -214,7 +221,7 @@ void ReportWindow::Refresh() {
                      (reason.isEmpty() ? QString() : QStringLiteral("\n") + reason));
   }
   const QString reason = NoTextReason(section_, tajaka);
-  text_->setPlaceholderText(reason.isEmpty() ? QStringLiteral("This section has no text for this chart.") : reason);
+  text_->setPlaceholderText(reason.isEmpty() ? tr("This section has no text for this chart.") : reason);
   const int line = text_->verticalScrollBar()->value();
   const QString text = view_->SectionReport(section_);
   if (text != sectionText_ || text_->document()->isEmpty() != text.isEmpty()) {

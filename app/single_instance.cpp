@@ -52,7 +52,7 @@ SingleInstance::Result SingleInstance::Acquire(const QStringList& files, int tim
   if (!MakePrivateFolder(folder_, &error)) {
     // Another user's folder (or a link) must not receive the files this
     // user opens: this run goes on without single-instance mode.
-    problem_ = QStringLiteral("Orvane Lite runs without handing files to a running copy: %1").arg(error);
+    problem_ = tr("Orvane Lite runs without handing files to a running copy: %1").arg(error);
     return Result::kFirst;
   }
   std::vector<std::string> names;
@@ -72,7 +72,7 @@ SingleInstance::Result SingleInstance::Acquire(const QStringList& files, int tim
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0)) break;
     if (lock_->error() != QLockFile::LockFailedError) {
-      problem_ = QStringLiteral("The lock file \"%1\" cannot be created.").arg(ShownFileName(lockPath_));
+      problem_ = tr("The lock file \"%1\" cannot be created.").arg(ShownFileName(lockPath_));
       lock_.reset();
       return Result::kFirst;
     }
@@ -87,7 +87,7 @@ SingleInstance::Result SingleInstance::Acquire(const QStringList& files, int tim
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_->listen(serverName_)) {
-    problem_ = QStringLiteral("The program cannot accept files from a second start: %1").arg(server_->errorString());
+    problem_ = tr("The program cannot accept files from a second start: %1").arg(server_->errorString());
   }
   connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnNewConnection);
   return Result::kFirst;

@@ -2,6 +2,7 @@
 
 #include "app/window_place.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QFontDatabase>
@@ -42,7 +43,7 @@ QFont ReportFont() {
 TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, const QString& title,
                              const QDateTime& start, QWidget* parent)
     : QDialog(parent), settings_(settings), natal_(ComputeChart(birth, ChartOptions{}, settings)) {
-  setWindowTitle(QStringLiteral("Transits - %1").arg(title));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Transits - %1").arg(title));
   setAttribute(Qt::WA_DeleteOnClose, false);
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -62,7 +63,7 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
   // The moment and Now above the step buttons: the window stays narrow
   // enough for small screens.
   auto* momentRow = new QHBoxLayout;
-  momentRow->addWidget(new QLabel(QStringLiteral("&Moment:"), this));
+  momentRow->addWidget(new QLabel(QCoreApplication::translate("Orvane", "&Moment:"), this));
   static_cast<QLabel*>(momentRow->itemAt(0)->widget())->setBuddy(edit_);
   momentRow->addWidget(edit_);
   auto* controls = new QHBoxLayout;
@@ -72,17 +73,21 @@ TransitWindow::TransitWindow(const Settings& settings, const BirthData& birth, c
     const char* name;
   };
   constexpr StepButton kButtons[] = {
-      {"- Year", 0, 0, -1, "yearBack"}, {"- Month", 0, -1, 0, "monthBack"}, {"- Day", -1, 0, 0, "dayBack"},
-      {"+ Day", 1, 0, 0, "dayForward"}, {"+ Month", 0, 1, 0, "monthForward"}, {"+ Year", 0, 0, 1, "yearForward"},
+      {QT_TRANSLATE_NOOP("Orvane", "- Year"), 0, 0, -1, "yearBack"},
+      {QT_TRANSLATE_NOOP("Orvane", "- Month"), 0, -1, 0, "monthBack"},
+      {QT_TRANSLATE_NOOP("Orvane", "- Day"), -1, 0, 0, "dayBack"},
+      {QT_TRANSLATE_NOOP("Orvane", "+ Day"), 1, 0, 0, "dayForward"},
+      {QT_TRANSLATE_NOOP("Orvane", "+ Month"), 0, 1, 0, "monthForward"},
+      {QT_TRANSLATE_NOOP("Orvane", "+ Year"), 0, 0, 1, "yearForward"},
   };
   for (const StepButton& b : kButtons) {
-    auto* button = new QPushButton(QString::fromLatin1(b.text), this);
+    auto* button = new QPushButton(QCoreApplication::translate("Orvane", b.text), this);
     button->setObjectName(QString::fromLatin1(b.name));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, b] { Step(b.days, b.months, b.years); });
     controls->addWidget(button);
   }
-  auto* now = new QPushButton(QStringLiteral("&Now"), this);
+  auto* now = new QPushButton(QCoreApplication::translate("Orvane", "&Now"), this);
   now->setObjectName(QStringLiteral("now"));
   now->setAutoDefault(false);
   connect(now, &QPushButton::clicked, this, [this] {
@@ -137,7 +142,7 @@ QString TransitWindow::reportText() const { return text_->toPlainText(); }
 
 void TransitWindow::Recompute() {
   if (!natalOk_) {
-    text_->setPlainText(QStringLiteral("The natal chart cannot be cast."));
+    text_->setPlainText(tr("The natal chart cannot be cast."));
     return;
   }
   const std::vector<transit::SaturnPeriod> periods = report_.periods;
@@ -153,7 +158,7 @@ void TransitWindow::Recompute() {
     options.transits.retrograde[static_cast<std::size_t>(g.slot)] = g.retrograde ? 1 : 0;
   }
   chart_->SetChart(ChartDrawInputFromState(natal_->State(), 0), options);
-  caption_->setText(QStringLiteral("Natal rasi with the transits of %1 %2, the birth zone (italic, led by \"t\")")
+  caption_->setText(tr("Natal rasi with the transits of %1 %2, the birth zone (italic, led by \"t\")")
                         .arg(moment().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                              QString::fromStdString(transit::ZoneText(report_.zone))));
 

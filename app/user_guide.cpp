@@ -2,6 +2,7 @@
 
 #include "app/window_place.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
@@ -44,7 +45,8 @@ QString UserGuideHtml() {
       "<li><b>Preferences &gt; Ephemeris</b> chooses where the positions come from: the classic built-in "
       "theory (the default) or the Swiss Ephemeris (within an arc-second), and for the Swiss Ephemeris Rahu "
       "from the mean or the true node. <b>Charts &gt; Swiss Ephemeris for this chart</b> switches one window "
-      "only; the chart keeps that engine when it is saved, and <b>Window &gt; New Window</b> opens with it. A chart cast with the Swiss Ephemeris says so in its caption, in the status bar, in its text and "
+      "only; the chart keeps that engine when it is saved, and <b>Window &gt; New Window</b> opens with it. A chart "
+      "cast with the Swiss Ephemeris says so in its caption, in the status bar, in its text and "
       "on its printed pages.</li>"
       "</ul>"
       "<h3>What the charts show</h3>"
@@ -125,7 +127,7 @@ void ShowUserGuide(QWidget* parent) {
   auto* dialog = new QDialog(parent);
   dialog->setObjectName(QStringLiteral("userGuideWindow"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(QStringLiteral("Orvane Lite User Guide"));
+  dialog->setWindowTitle(QCoreApplication::translate("Orvane", "Orvane Lite User Guide"));
   auto* layout = new QVBoxLayout(dialog);
   auto* text = new QTextBrowser(dialog);
   text->setObjectName(QStringLiteral("userGuideText"));

@@ -1,5 +1,6 @@
 #include "app/yoga_window.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 #include "app/window_place.h"
 #include "compute/chart.h"
 #include "compute/yoga_chart.h"
+#include "display/terms.h"
 
 namespace orvane {
 namespace {
@@ -26,7 +28,7 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 QString Planets(const yoga::FoundYoga& y) {
   QStringList names;
   for (int i = 0; i < kGrahaCount; ++i) {
-    if (y.bodies.Has(BodyAt(i))) names << Q(yoga::BodyName(BodyAt(i)));
+    if (y.bodies.Has(BodyAt(i))) names << TermText(yoga::BodyName(BodyAt(i)));
   }
   return names.join(QStringLiteral(", "));
 }
@@ -41,16 +43,18 @@ YogaWindow::YogaWindow(ChartView& view)
   heading_->setObjectName(QStringLiteral("yogaHeading"));
   heading_->setWordWrap(true);
   tree_->setObjectName(QStringLiteral("yogaTree"));
-  tree_->setAccessibleName(QStringLiteral("Yogas of the chart"));
+  tree_->setAccessibleName(QCoreApplication::translate("Orvane", "Yogas of the chart"));
   tree_->setColumnCount(3);
-  tree_->setHeaderLabels({QStringLiteral("Yoga"), QStringLiteral("Planets"), QStringLiteral("Houses")});
+  tree_->setHeaderLabels({QCoreApplication::translate("Orvane", "Yoga"),
+                          QCoreApplication::translate("Orvane", "Planets"),
+                          QCoreApplication::translate("Orvane", "Houses")});
   // The names whole; the planets take what is left.
   tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   tree_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
   tree_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   tree_->setUniformRowHeights(true);
   details_->setObjectName(QStringLiteral("yogaDetails"));
-  details_->setAccessibleName(QStringLiteral("Why the yoga holds"));
+  details_->setAccessibleName(QCoreApplication::translate("Orvane", "Why the yoga holds"));
   details_->setReadOnly(true);
   details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
@@ -93,7 +97,7 @@ void YogaWindow::Refresh() {
       }
       QStringList houses;
       for (const int h : y.houses) houses << QString::number(h);
-      auto* item = new QTreeWidgetItem(group, {Q(y.name) + (y.cancelled ? QStringLiteral(" (cancelled)") : QString()),
+      auto* item = new QTreeWidgetItem(group, {y.cancelled ? tr("%1 (cancelled)").arg(Q(y.name)) : Q(y.name),
                                                Planets(y), houses.join(QStringLiteral(", "))});
       item->setData(0, kIndexRole, static_cast<int>(i));
       item->setToolTip(0, Q(y.key) + QStringLiteral(" \u2014 ") + Q(y.source));
@@ -102,11 +106,11 @@ void YogaWindow::Refresh() {
     }
   }
   const QString chart = view_->document().DisplayName();
-  heading_->setText(QStringLiteral("%1 \u2014 %2: %3 yogas (houses in whole signs from the lagna). Choose one to "
-                                   "see why it holds; its planets are picked out in the chart.")
-                        .arg(chart, view_->KindText())
-                        .arg(found_.size()));
-  setWindowTitle(QStringLiteral("Yogas - %1").arg(chart));
+  heading_->setText(tr("%1 \u2014 %2: %n yoga(s) (houses in whole signs from the lagna). Choose one to "
+                       "see why it holds; its planets are picked out in the chart.",
+                       nullptr, static_cast<int>(found_.size()))
+                        .arg(chart, view_->KindText()));
+  setWindowTitle(tr("Yogas - %1").arg(chart));
   if (key.isEmpty() || !Select(key.toStdString())) {
     details_->clear();
     view_->HighlightBodies(BodySet());
@@ -133,17 +137,19 @@ void YogaWindow::ShowChosen() {
     return;
   }
   const yoga::FoundYoga& y = found_[static_cast<std::size_t>(item->data(0, kIndexRole).toInt())];
-  QString text = Q(y.name) + QStringLiteral(" (") + Q(y.key) + QStringLiteral(")\n") + Q(y.source) +
-                 QStringLiteral("\n\nPlanets: ") + Planets(y) + QStringLiteral("\n\nWhy it holds:\n");
+  QString text = QStringLiteral("%1 (%2)\n%3\n\n").arg(Q(y.name), Q(y.key), Q(y.source)) +
+                 tr("Planets: %1").arg(Planets(y)) + QStringLiteral("\n\n") + tr("Why it holds:") + QLatin1Char('\n');
   for (const yoga::Fact& c : y.conditions) text += QStringLiteral("  - ") + Q(c.text) + QLatin1Char('\n');
   if (!y.weakenings.empty()) {
-    text += y.cancelled ? QStringLiteral("\nCancelled and weakened by:\n") : QStringLiteral("\nWeakened by:\n");
+    text +=
+        QLatin1Char('\n') + (y.cancelled ? tr("Cancelled and weakened by:") : tr("Weakened by:")) + QLatin1Char('\n');
     for (const yoga::Fact& w : y.weakenings) text += QStringLiteral("  - ") + Q(w.text) + QLatin1Char('\n');
   }
   for (const yoga::YogaDescription& d : yoga::DescribeYogas()) {
     if (d.key != y.key) continue;
-    text += QStringLiteral("\nRule: ") + Q(d.rule) + QStringLiteral("\nEffect: ") + Q(d.effect) + QLatin1Char('\n');
-    if (!d.variant.empty()) text += QStringLiteral("Reading: ") + Q(d.variant) + QLatin1Char('\n');
+    text += QLatin1Char('\n') + tr("Rule: %1").arg(Q(d.rule)) + QLatin1Char('\n') + tr("Effect: %1").arg(Q(d.effect)) +
+            QLatin1Char('\n');
+    if (!d.variant.empty()) text += tr("Reading: %1").arg(Q(d.variant)) + QLatin1Char('\n');
   }
   details_->setPlainText(text);
   view_->HighlightBodies(y.bodies);

@@ -23,11 +23,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 
-# Fonts the chart drawing asks for by name, the zone database, and the Swiss
+# Fonts the chart drawing asks for by name (and the Noto fonts of the Indian
+# scripts the translations show), the zone database, and the Swiss
 # Ephemeris' data files (the basic ones for the common range; the standard
 # ones widen it, and without them the engine's analytical mode takes over and
 # says so).
-list(APPEND ORVANE_DEB_DEPENDS fonts-liberation tzdata swe-basic-data)
+list(APPEND ORVANE_DEB_DEPENDS fonts-liberation fonts-noto-core tzdata swe-basic-data)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS swe-standard-data)
 
 find_program(ORVANE_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -112,68 +113,69 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, QWidget* parent)
 
 CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels& labels, QWidget* parent)
     : QDialog(parent), fields_(fields), labels_(labels) {
-  setWindowTitle(QStringLiteral("Enter Birthdata"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Enter Birthdata"));
   setObjectName(QStringLiteral("CBirthDataDlg"));
 
   auto* nameRow = new QHBoxLayout;
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("name"));
-  name_->setPlaceholderText(QStringLiteral("Whose chart this is (kept with the chart)"));
+  name_->setPlaceholderText(QCoreApplication::translate("Orvane", "Whose chart this is (kept with the chart)"));
   name_->setMaxLength(static_cast<int>(kChartLabelLimit));
-  auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+  auto* nameLabel = new QLabel(QCoreApplication::translate("Orvane", "&Name:"), this);
   nameLabel->setBuddy(name_);
   nameRow->addWidget(nameLabel);
   nameRow->addWidget(name_, 1);
 
-  auto* dateBox = new QGroupBox(QStringLiteral("Date of birth"), this);
+  auto* dateBox = new QGroupBox(QCoreApplication::translate("Orvane", "Date of birth"), this);
   month_ = NumberEdit(dateBox, "month", 2);
   day_ = NumberEdit(dateBox, "day", 2);
   year_ = NumberEdit(dateBox, "year", 5);
   auto* dateLayout = new QHBoxLayout(dateBox);
-  dateLayout->addWidget(new QLabel(QStringLiteral("Month:"), dateBox));
+  dateLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Month:"), dateBox));
   dateLayout->addWidget(month_);
   dateLayout->addSpacing(12);
-  dateLayout->addWidget(new QLabel(QStringLiteral("Day:"), dateBox));
+  dateLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Day:"), dateBox));
   dateLayout->addWidget(day_);
   dateLayout->addSpacing(12);
-  dateLayout->addWidget(new QLabel(QStringLiteral("Year:"), dateBox));
+  dateLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Year:"), dateBox));
   dateLayout->addWidget(year_);
   dateLayout->addStretch(1);
 
-  auto* timeBox = new QGroupBox(QStringLiteral("Time of birth"), this);
+  auto* timeBox = new QGroupBox(QCoreApplication::translate("Orvane", "Time of birth"), this);
   hours_ = NumberEdit(timeBox, "hours", 2);
   minutes_ = NumberEdit(timeBox, "minutes", 2);
   seconds_ = NumberEdit(timeBox, "seconds", 4);
-  am_ = Radio(timeBox, "am", QStringLiteral("AM"));
-  pm_ = Radio(timeBox, "pm", QStringLiteral("PM"));
+  am_ = Radio(timeBox, "am", QCoreApplication::translate("Orvane", "AM"));
+  pm_ = Radio(timeBox, "pm", QCoreApplication::translate("Orvane", "PM"));
   Pair(this, am_, pm_);
   auto* timeLayout = new QHBoxLayout(timeBox);
-  timeLayout->addWidget(new QLabel(QStringLiteral("Hours:"), timeBox));
+  timeLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Hours:"), timeBox));
   timeLayout->addWidget(hours_);
-  timeLayout->addWidget(new QLabel(QStringLiteral("Minutes:"), timeBox));
+  timeLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Minutes:"), timeBox));
   timeLayout->addWidget(minutes_);
-  timeLayout->addWidget(new QLabel(QStringLiteral("Seconds:"), timeBox));
+  timeLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Seconds:"), timeBox));
   timeLayout->addWidget(seconds_);
   timeLayout->addSpacing(12);
   timeLayout->addWidget(am_);
   timeLayout->addWidget(pm_);
   timeLayout->addStretch(1);
 
-  auto* zoneBox = new QGroupBox(QStringLiteral("Time zone"), this);
+  auto* zoneBox = new QGroupBox(QCoreApplication::translate("Orvane", "Time zone"), this);
   zoneHours_ = NumberEdit(zoneBox, "zoneHours", 2);
   zoneMinutes_ = NumberEdit(zoneBox, "zoneMinutes", 2);
-  zoneEast_ = Radio(zoneBox, "zoneEast", QStringLiteral("East of GMT"));
-  zoneWest_ = Radio(zoneBox, "zoneWest", QStringLiteral("West of GMT"));
+  zoneEast_ = Radio(zoneBox, "zoneEast", QCoreApplication::translate("Orvane", "East of GMT"));
+  zoneWest_ = Radio(zoneBox, "zoneWest", QCoreApplication::translate("Orvane", "West of GMT"));
   Pair(this, zoneEast_, zoneWest_);
-  daylightSaving_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), zoneBox);
+  daylightSaving_ = new QCheckBox(QCoreApplication::translate("Orvane", "Daylight Saving Time"), zoneBox);
   daylightSaving_->setObjectName(QStringLiteral("daylightSaving"));
-  localMeanTime_ = new QCheckBox(QStringLiteral("Local Mean Time (time zone entered above will be ignored)"), zoneBox);
+  localMeanTime_ = new QCheckBox(
+      QCoreApplication::translate("Orvane", "Local Mean Time (time zone entered above will be ignored)"), zoneBox);
   localMeanTime_->setObjectName(QStringLiteral("localMeanTime"));
   auto* zoneLayout = new QGridLayout(zoneBox);
   auto* zoneRow = new QHBoxLayout;
-  zoneRow->addWidget(new QLabel(QStringLiteral("Hours:"), zoneBox));
+  zoneRow->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Hours:"), zoneBox));
   zoneRow->addWidget(zoneHours_);
-  zoneRow->addWidget(new QLabel(QStringLiteral("Minutes:"), zoneBox));
+  zoneRow->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Minutes:"), zoneBox));
   zoneRow->addWidget(zoneMinutes_);
   zoneRow->addSpacing(12);
   zoneRow->addWidget(zoneEast_);
@@ -183,7 +185,7 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
   zoneLayout->addWidget(daylightSaving_, 1, 0);
   zoneLayout->addWidget(localMeanTime_, 2, 0);
 
-  auto* placeBox = new QGroupBox(QStringLiteral("Place of birth"), this);
+  auto* placeBox = new QGroupBox(QCoreApplication::translate("Orvane", "Place of birth"), this);
   place_ = new QLineEdit(placeBox);
   place_->setObjectName(QStringLiteral("place"));
   place_->setMinimumWidth(380);
@@ -208,49 +210,52 @@ CBirthDataDlg::CBirthDataDlg(const BirthDialogFields& fields, const ChartLabels&
   QString tableError;
   places_ = DialogPlaceTable(&tableError);
   if (places_ != nullptr) {
-    place_->setPlaceholderText(QStringLiteral("Type a place: Chennai, or Springfield, IL, or London, GB"));
+    place_->setPlaceholderText(
+        QCoreApplication::translate("Orvane", "Type a place: Chennai, or Springfield, IL, or London, GB"));
   } else {
-    place_->setPlaceholderText(QStringLiteral("The place's name (the place table is missing)"));
-    SetZoneLine(zoneInfo_, QStringLiteral("No place search: %1. Enter the zone and the position below.").arg(tableError));
+    place_->setPlaceholderText(QCoreApplication::translate("Orvane", "The place's name (the place table is missing)"));
+    SetZoneLine(zoneInfo_,
+                QCoreApplication::translate("Orvane", "No place search: %1. Enter the zone and the position below.")
+                    .arg(tableError));
   }
   city_ = new QComboBox(placeBox);
   city_->setObjectName(QStringLiteral("city"));
   city_->setMaxVisibleItems(20);
   city_->setMinimumWidth(300);
   for (const CityRow& row : kCityTable) city_->addItem(QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
-  city_->setPlaceholderText(QStringLiteral("Choose a city to fill in its place and zone"));
+  city_->setPlaceholderText(QCoreApplication::translate("Orvane", "Choose a city to fill in its place and zone"));
   city_->setCurrentIndex(-1);
   longitudeDegrees_ = NumberEdit(placeBox, "longitudeDegrees", 3);
   longitudeMinutes_ = NumberEdit(placeBox, "longitudeMinutes", 2);
-  east_ = Radio(placeBox, "east", QStringLiteral("E"));
-  west_ = Radio(placeBox, "west", QStringLiteral("W"));
+  east_ = Radio(placeBox, "east", QCoreApplication::translate("Orvane", "E"));
+  west_ = Radio(placeBox, "west", QCoreApplication::translate("Orvane", "W"));
   Pair(this, east_, west_);
   latitudeDegrees_ = NumberEdit(placeBox, "latitudeDegrees", 3);
   latitudeMinutes_ = NumberEdit(placeBox, "latitudeMinutes", 2);
-  north_ = Radio(placeBox, "north", QStringLiteral("N"));
-  south_ = Radio(placeBox, "south", QStringLiteral("S"));
+  north_ = Radio(placeBox, "north", QCoreApplication::translate("Orvane", "N"));
+  south_ = Radio(placeBox, "south", QCoreApplication::translate("Orvane", "S"));
   Pair(this, north_, south_);
   auto* placeLayout = new QGridLayout(placeBox);
-  auto* placeLabel = new QLabel(QStringLiteral("&Place:"), placeBox);
+  auto* placeLabel = new QLabel(QCoreApplication::translate("Orvane", "&Place:"), placeBox);
   placeLabel->setBuddy(place_);
   placeLayout->addWidget(placeLabel, 0, 0);
   placeLayout->addWidget(place_, 0, 1, 1, 7);
   placeLayout->addWidget(zoneInfo_, 1, 1, 1, 7);
   placeLayout->addWidget(secondReading_, 2, 1, 1, 7);
-  placeLayout->addWidget(new QLabel(QStringLiteral("City:"), placeBox), 3, 0);
+  placeLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "City:"), placeBox), 3, 0);
   placeLayout->addWidget(city_, 3, 1, 1, 6);
-  placeLayout->addWidget(new QLabel(QStringLiteral("Longitude:"), placeBox), 4, 0);
+  placeLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Longitude:"), placeBox), 4, 0);
   placeLayout->addWidget(longitudeDegrees_, 4, 1);
-  placeLayout->addWidget(new QLabel(QStringLiteral("deg"), placeBox), 4, 2);
+  placeLayout->addWidget(new QLabel(tr("deg"), placeBox), 4, 2);
   placeLayout->addWidget(longitudeMinutes_, 4, 3);
-  placeLayout->addWidget(new QLabel(QStringLiteral("min"), placeBox), 4, 4);
+  placeLayout->addWidget(new QLabel(tr("min"), placeBox), 4, 4);
   placeLayout->addWidget(east_, 4, 5);
   placeLayout->addWidget(west_, 4, 6);
-  placeLayout->addWidget(new QLabel(QStringLiteral("Latitude:"), placeBox), 5, 0);
+  placeLayout->addWidget(new QLabel(QCoreApplication::translate("Orvane", "Latitude:"), placeBox), 5, 0);
   placeLayout->addWidget(latitudeDegrees_, 5, 1);
-  placeLayout->addWidget(new QLabel(QStringLiteral("deg"), placeBox), 5, 2);
+  placeLayout->addWidget(new QLabel(tr("deg"), placeBox), 5, 2);
   placeLayout->addWidget(latitudeMinutes_, 5, 3);
-  placeLayout->addWidget(new QLabel(QStringLiteral("min"), placeBox), 5, 4);
+  placeLayout->addWidget(new QLabel(tr("min"), placeBox), 5, 4);
   placeLayout->addWidget(north_, 5, 5);
   placeLayout->addWidget(south_, 5, 6);
   placeLayout->setColumnStretch(7, 1);
@@ -311,7 +316,7 @@ void CBirthDataDlg::OnPlaceEdited(const QString& text) {
     const Place p = places_->at(index);
     auto* item = new QStandardItem(QStringLiteral("%1   \u2014 %2").arg(FromUtf8(PlaceLabel(p)), FromUtf8(p.zone)));
     item->setData(static_cast<qulonglong>(index), kPlaceIndexRole);
-    item->setToolTip(QStringLiteral("%1, %2\n%3\u00b0 %4, %5\u00b0 %6\npopulation %7")
+    item->setToolTip(tr("%1, %2\n%3\u00b0 %4, %5\u00b0 %6\npopulation %7")
                          .arg(FromUtf8(p.admin1), FromUtf8(p.countryName))
                          .arg(std::abs(p.latitude), 0, 'f', 3)
                          .arg(p.latitude < 0 ? QLatin1Char('S') : QLatin1Char('N'))
@@ -416,7 +421,7 @@ void CBirthDataDlg::Resolve(bool fill) {
   resolution_.reset();
   if (!check.ok()) {
     secondReading_->setVisible(false);
-    SetZoneLine(zoneInfo_, QStringLiteral("%1: enter the date and time to find the offset in force.").arg(zone));
+    SetZoneLine(zoneInfo_, tr("%1: enter the date and time to find the offset in force.").arg(zone));
     return;
   }
   const int hour24 = (f.hours == 12 ? 0 : f.hours) + (f.pm ? 12 : 0);
@@ -426,18 +431,17 @@ void CBirthDataDlg::Resolve(bool fill) {
                                            std::min(second, 59.999), secondReading_->isChecked());
   secondReading_->setVisible(r.kind == LocalTimeKind::kAmbiguous);
   if (r.kind == LocalTimeKind::kAmbiguous) {
-    secondReading_->setText(QStringLiteral("Take the second occurrence (%1)")
-                                .arg(QString::fromStdString(DescribeOffset(zoneId_, secondReading_->isChecked()
-                                                                                         ? r.offset
-                                                                                         : r.other))));
+    secondReading_->setText(
+        tr("Take the second occurrence (%1)")
+            .arg(QString::fromStdString(DescribeOffset(zoneId_, secondReading_->isChecked() ? r.offset : r.other))));
   }
   QString info;
   if (r.kind == LocalTimeKind::kUnique || r.kind == LocalTimeKind::kAmbiguous) {
     const ZoneOffset& o = r.offset;
     info = QString::fromStdString(DescribeOffset(zoneId_, o));
     if (o.localMeanTime) {
-      info += QStringLiteral(" of the zone's city. The place's own local mean time, %1, is used.")
-                  .arg(QString::fromStdString(FormatOffset(LocalMeanTimeOffset(placeLongitude_))));
+      info = tr("%1 of the zone's city. The place's own local mean time, %2, is used.")
+                 .arg(info, QString::fromStdString(FormatOffset(LocalMeanTimeOffset(placeLongitude_))));
     }
     if (r.kind == LocalTimeKind::kAmbiguous) info += QLatin1Char('\n') + QString::fromStdString(r.message) + '.';
     if (fill) {
@@ -538,8 +542,7 @@ void CBirthDataDlg::accept() {
   const ChartValidation written = ValidateChartImage(FormatChartDataFile(ComposeFromDialog(f)));
   if (!written.ok) {
     ReportFieldError(this, month_,
-                     QStringLiteral("These values do not make a valid chart: %1.")
-                         .arg(QString::fromStdString(written.message)));
+                     tr("These values do not make a valid chart: %1.").arg(QString::fromStdString(written.message)));
     return;
   }
   if (placeKnown_ && resolution_ && resolution_->kind == LocalTimeKind::kNonexistent) {

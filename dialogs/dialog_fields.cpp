@@ -1,5 +1,6 @@
 #include "dialogs/dialog_fields.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -29,11 +30,11 @@ QString PlainNumber(double value) {
 }  // namespace
 
 QString IntegerRangeMessage(int min, int max) {
-  return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
+  return QCoreApplication::translate("Orvane", "Please enter an integer between %1 and %2.").arg(min).arg(max);
 }
 
 QString NumberRangeMessage(double min, double max) {
-  return QStringLiteral("Please enter a number between %1 and %2.")
+  return QCoreApplication::translate("Orvane", "Please enter a number between %1 and %2.")
       .arg(PlainNumber(min), PlainNumber(max));
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/preference_dlgs.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,9 +31,9 @@
 namespace orvane {
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// A text of the tables below in the chosen language (each is a literal, so
+// its data end in a null).
+QString Text(std::string_view text) { return QCoreApplication::translate("Orvane", text.data()); }
 
 QLineEdit* NumberEdit(QWidget* parent, const QString& name, int characters) {
   auto* edit = new QLineEdit(parent);
@@ -97,31 +98,44 @@ std::vector<QWidget*> Widgets(const std::vector<QAbstractButton*>& buttons) {
 }
 
 constexpr std::array<std::string_view, 5> kStyleNames = {
-    "South Indian Style (Regular)",
-    "South Indian Style (Irregular)",
-    "North Indian Style (\"Diamond chart\")",
-    "East Indian Style (\"Sun Chart\")",
-    "East Indian Style (with frame)",
+    QT_TRANSLATE_NOOP("Orvane", "South Indian Style (Regular)"),
+    QT_TRANSLATE_NOOP("Orvane", "South Indian Style (Irregular)"),
+    QT_TRANSLATE_NOOP("Orvane", "North Indian Style (\"Diamond chart\")"),
+    QT_TRANSLATE_NOOP("Orvane", "East Indian Style (\"Sun Chart\")"),
+    QT_TRANSLATE_NOOP("Orvane", "East Indian Style (with frame)"),
 };
 
 // The ayanamsa choices (kAyanamsaPresets, io/settings.h) are indexed by
 // CAyanamsaDlg::Choice.
+// Their names as the dialog shows them, in the chosen language: the table of
+// io/settings.h keeps the English ones, which are the keys of these texts.
+[[maybe_unused]] constexpr const char* kAyanamsaTexts[] = {
+    QT_TRANSLATE_NOOP("Orvane", "Chitrapaksha ayanamsa (Lahiri)"),
+    QT_TRANSLATE_NOOP("Orvane", "Raman ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Deva-datta ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Krishnamoorthy ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Usha-Shashi ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Fagan ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "Tropical (sayana) zodiac"),
+    QT_TRANSLATE_NOOP("Orvane", "Custom ayanamsa"),
+    QT_TRANSLATE_NOOP("Orvane", "KP (new) ayanamsa"),
+};
 // Stored as the degrees of the tropical choice: an offset far beyond the
 // +-1000 minutes within which a deviation is applied.
 constexpr double kTropicalDegrees = 1000;
 // The largest deviation, in minutes of arc, that is applied as a deviation.
 constexpr double kLargestDeviationMinutes = 1000;
-// Direction radios: index 0 "Add" (+1), 1 "Subtract" (-1).
+// Direction radios: index 0 QT_TRANSLATE_NOOP("Orvane", "Add") (+1), 1 QT_TRANSLATE_NOOP("Orvane", "Subtract") (-1).
 constexpr int kAddIndex = 0;
 constexpr int kSubtractIndex = 1;
 
 constexpr std::array<std::string_view, 6> kPrintItemNames = {
-    "Birthdata, degrees, Rasi, Navamsa, Vimsottari dasa (basic)",
-    "Kalachakra dasa && Ashtottari dasa (popular nakshatra dasas)",
-    "Shadbalas, Bhava balas, Ishta-Kashta phalas && Ashtakavarga",
-    "Charts of fortune && standing (D-10, D-4, D-16, D-2, D-5, D-40)",
-    "Charts of family && inner matters (D-12, D-3, D-7, D-27, D-24, D-20)",
-    "Charts of misfortune && past karma (D-6, D-8, D-11, D-30, D-45, D-60)",
+    QT_TRANSLATE_NOOP("Orvane", "Birthdata, degrees, Rasi, Navamsa, Vimsottari dasa (basic)"),
+    QT_TRANSLATE_NOOP("Orvane", "Kalachakra dasa && Ashtottari dasa (popular nakshatra dasas)"),
+    QT_TRANSLATE_NOOP("Orvane", "Shadbalas, Bhava balas, Ishta-Kashta phalas && Ashtakavarga"),
+    QT_TRANSLATE_NOOP("Orvane", "Charts of fortune && standing (D-10, D-4, D-16, D-2, D-5, D-40)"),
+    QT_TRANSLATE_NOOP("Orvane", "Charts of family && inner matters (D-12, D-3, D-7, D-27, D-24, D-20)"),
+    QT_TRANSLATE_NOOP("Orvane", "Charts of misfortune && past karma (D-6, D-8, D-11, D-30, D-45, D-60)"),
 };
 
 // Rising points in settings order.
@@ -177,18 +191,21 @@ void PreferenceDialog::Finish(const std::vector<QWidget*>& controls) {
 // ---- chart style
 
 CChartStyleDlg::CChartStyleDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Choose chart style"), parent), stored_(settings.chartStyle) {
-  auto* box = new QGroupBox(QStringLiteral("&Draw the charts in"), this);
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Choose chart style"), parent),
+      stored_(settings.chartStyle) {
+  auto* box = new QGroupBox(QCoreApplication::translate("Orvane", "&Draw the charts in"), this);
   std::vector<QString> names;
   for (std::string_view name : kStyleNames) names.push_back(Text(name));
   styles_ = RadioColumn(box, this, QStringLiteral("style"), names);
   SetRadioIndex(styles_, stored_);
   body()->addWidget(box);
-  degrees_ = new QCheckBox(QStringLiteral("Show each body's de&grees and minutes beside it"), this);
+  degrees_ =
+      new QCheckBox(QCoreApplication::translate("Orvane", "Show each body's de&grees and minutes beside it"), this);
   degrees_->setObjectName(QStringLiteral("degrees"));
   degrees_->setChecked(settings.chartDegrees == 1);
   body()->addWidget(degrees_);
-  vargaDegrees_ = new QCheckBox(QStringLiteral("Degrees in the &rasi chart only (none in the divisional charts)"), this);
+  vargaDegrees_ = new QCheckBox(
+      QCoreApplication::translate("Orvane", "Degrees in the &rasi chart only (none in the divisional charts)"), this);
   vargaDegrees_->setObjectName(QStringLiteral("vargaDegrees"));
   vargaDegrees_->setChecked(settings.vargaDegrees == 1);
   vargaDegrees_->setEnabled(degrees_->isChecked());
@@ -211,7 +228,7 @@ void CChartStyleDlg::Store(Settings& settings) const {
 // ---- ayanamsa
 
 CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Choose Ayanamsa"), parent) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Choose Ayanamsa"), parent) {
   choice_ = settings.ayanamsaChoice;
   direction_ = settings.ayanamsaDirection;
   deg_ = settings.ayanamsaDegrees;
@@ -221,18 +238,19 @@ CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
   // deviation for it.
   if (choice_ == kTropical) deg_ = min_ = sec_ = 0;
 
-  auto* choiceBox = new QGroupBox(QStringLiteral("&Ayanamsa"), this);
+  auto* choiceBox = new QGroupBox(QCoreApplication::translate("Orvane", "&Ayanamsa"), this);
   std::vector<QString> names;
   for (const AyanamsaPreset& preset : kAyanamsaPresets) names.push_back(Text(preset.name));
   choices_ = RadioColumn(choiceBox, this, QStringLiteral("choice"), names);
 
-  auto* deviationBox = new QGroupBox(QStringLiteral("Deviation from Chitrapaksha (Lahiri)"), this);
+  auto* deviationBox =
+      new QGroupBox(QCoreApplication::translate("Orvane", "Deviation from Chitrapaksha (Lahiri)"), this);
   degrees_ = NumberEdit(deviationBox, QStringLiteral("degrees"), 4);
   minutes_ = NumberEdit(deviationBox, QStringLiteral("minutes"), 4);
   seconds_ = NumberEdit(deviationBox, QStringLiteral("seconds"), 4);
-  auto* add = new QRadioButton(QStringLiteral("Add"), deviationBox);
+  auto* add = new QRadioButton(QCoreApplication::translate("Orvane", "Add"), deviationBox);
   add->setObjectName(QStringLiteral("add"));
-  auto* subtract = new QRadioButton(QStringLiteral("Subtract"), deviationBox);
+  auto* subtract = new QRadioButton(QCoreApplication::translate("Orvane", "Subtract"), deviationBox);
   subtract->setObjectName(QStringLiteral("subtract"));
   directions_ = {add, subtract};
   auto* directionGroup = new QButtonGroup(this);
@@ -240,11 +258,11 @@ CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
   directionGroup->addButton(subtract);
 
   auto* grid = new QGridLayout(deviationBox);
-  grid->addWidget(BuddyLabel(QStringLiteral("De&grees:"), degrees_, deviationBox), 0, 0);
+  grid->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "De&grees:"), degrees_, deviationBox), 0, 0);
   grid->addWidget(degrees_, 0, 1);
-  grid->addWidget(BuddyLabel(QStringLiteral("&Minutes:"), minutes_, deviationBox), 1, 0);
+  grid->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Minutes:"), minutes_, deviationBox), 1, 0);
   grid->addWidget(minutes_, 1, 1);
-  grid->addWidget(BuddyLabel(QStringLiteral("&Seconds:"), seconds_, deviationBox), 2, 0);
+  grid->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Seconds:"), seconds_, deviationBox), 2, 0);
   grid->addWidget(seconds_, 2, 1);
   auto* directionRow = new QHBoxLayout;
   directionRow->addWidget(add);
@@ -253,10 +271,12 @@ CAyanamsaDlg::CAyanamsaDlg(const Settings& settings, QWidget* parent)
   directionRow->addStretch(1);
   grid->addLayout(directionRow, 3, 0, 1, 2);
   grid->setRowMinimumHeight(3, add->sizeHint().height() + 8);
-  grid->addWidget(Note(QStringLiteral("Choosing an ayanamsa fills in its deviation. Typing a deviation, or "
-                                      "choosing Add or Subtract, makes it a custom ayanamsa."),
-                       deviationBox),
-                  4, 0, 1, 2);
+  grid->addWidget(
+      Note(QCoreApplication::translate("Orvane",
+                                       "Choosing an ayanamsa fills in its deviation. Typing a deviation, or "
+                                       "choosing Add or Subtract, makes it a custom ayanamsa."),
+           deviationBox),
+      4, 0, 1, 2);
   grid->setRowStretch(5, 1);
   deviationBox->setFixedWidth(deviationBox->sizeHint().width() + 40);
 
@@ -311,7 +331,7 @@ void CAyanamsaDlg::accept() {
   // tropical, so it is refused.
   if (choice != kTropical && 60 * d + m + s / 60 > kLargestDeviationMinutes) {
     ReportFieldError(this, degrees_,
-                     QStringLiteral("Please enter a deviation of at most 16 degrees and 40 minutes (1000 minutes)."));
+                     tr("Please enter a deviation of at most 16 degrees and 40 minutes (1000 minutes)."));
     return;
   }
   const int directionIndex = RadioIndex(directions_, direction_ == 1 ? kAddIndex : kSubtractIndex);
@@ -338,18 +358,20 @@ void CAyanamsaDlg::Store(Settings& settings) const {
 // ---- days in a year
 
 CDaysInYearDlg::CDaysInYearDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Number of days in a year (Nakshatra dasas)"), parent),
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Number of days in a year (Nakshatra dasas)"), parent),
       value_(settings.daysInYear) {
   days_ = NumberEdit(this, QStringLiteral("days"), 12);
   days_->setText(FieldText(value_));
   auto* row = new QHBoxLayout;
-  row->addWidget(BuddyLabel(QStringLiteral("&Days in a year:"), days_, this));
+  row->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Days in a year:"), days_, this));
   row->addWidget(days_);
   row->addStretch(1);
   body()->addLayout(row);
-  body()->addWidget(Note(QStringLiteral("The length of a dasa year in the Vimsottari, Ashtottari and other "
-                                        "nakshatra dasas. The usual value is 365.2425."),
-                         this, 380));
+  body()->addWidget(
+      Note(QCoreApplication::translate("Orvane",
+                                       "The length of a dasa year in the Vimsottari, Ashtottari and other "
+                                       "nakshatra dasas. The usual value is 365.2425."),
+           this, 380));
   Finish({days_});
 }
 
@@ -367,7 +389,7 @@ void CDaysInYearDlg::Store(Settings& settings) const { settings.daysInYear = val
 // ---- special lagnas and upagrahas
 
 CSpecialLagnaDlg::CSpecialLagnaDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Special lagnas and upagrahas"), parent) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Special lagnas and upagrahas"), parent) {
   auto check = [](QWidget* box, QVBoxLayout* column, const char* name, const QString& text, int on) {
     auto* check = new QCheckBox(text, box);
     check->setObjectName(QLatin1String(name));
@@ -375,20 +397,23 @@ CSpecialLagnaDlg::CSpecialLagnaDlg(const Settings& settings, QWidget* parent)
     column->addWidget(check);
     return check;
   };
-  auto* pointsBox = new QGroupBox(QStringLiteral("&Points shown in the charts"), this);
+  auto* pointsBox = new QGroupBox(QCoreApplication::translate("Orvane", "&Points shown in the charts"), this);
   auto* points = new QVBoxLayout(pointsBox);
-  lagnas_ = check(pointsBox, points, "lagnas", QStringLiteral("Display special lagnas (GL, HL, BL)"),
-                  settings.showSpecialLagnas);
-  dhooma_ = check(pointsBox, points, "dhooma", QStringLiteral("Display Dhooma etc upagrahas (5)"),
-                  settings.showDhoomaGroup);
-  gulika_ = check(pointsBox, points, "gulika", QStringLiteral("Display Gulika etc upagrahas (6)"),
-                  settings.showGulikaGroup);
-  auto* padasBox = new QGroupBox(QStringLiteral("Arudha pada&s"), this);
+  lagnas_ =
+      check(pointsBox, points, "lagnas", QCoreApplication::translate("Orvane", "Display special lagnas (GL, HL, BL)"),
+            settings.showSpecialLagnas);
+  dhooma_ = check(pointsBox, points, "dhooma",
+                  QCoreApplication::translate("Orvane", "Display Dhooma etc upagrahas (5)"), settings.showDhoomaGroup);
+  gulika_ = check(pointsBox, points, "gulika",
+                  QCoreApplication::translate("Orvane", "Display Gulika etc upagrahas (6)"), settings.showGulikaGroup);
+  auto* padasBox = new QGroupBox(QCoreApplication::translate("Orvane", "Arudha pada&s"), this);
   auto* padas = new QVBoxLayout(padasBox);
-  allPadas_ = check(padasBox, padas, "allPadas", QStringLiteral("Display all arudha padas"), settings.showAllPadas);
-  somePadas_ =
-      check(padasBox, padas, "somePadas", QStringLiteral("Display only some arudha padas"), settings.showSomePadas);
-  padas->addWidget(Note(QStringLiteral("With only some padas, you choose them next."), padasBox));
+  allPadas_ = check(padasBox, padas, "allPadas", QCoreApplication::translate("Orvane", "Display all arudha padas"),
+                    settings.showAllPadas);
+  somePadas_ = check(padasBox, padas, "somePadas",
+                     QCoreApplication::translate("Orvane", "Display only some arudha padas"), settings.showSomePadas);
+  padas->addWidget(
+      Note(QCoreApplication::translate("Orvane", "With only some padas, you choose them next."), padasBox));
   // Switching one of the two pada boxes on switches the other off.
   connect(allPadas_, &QCheckBox::clicked, this, [this](bool on) {
     if (on) somePadas_->setChecked(false);
@@ -412,8 +437,9 @@ void CSpecialLagnaDlg::Store(Settings& settings) const {
 }
 
 CPadasDlg::CPadasDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Padas to be displayed"), parent), padas_(settings.chosenPadas) {
-  auto* box = new QGroupBox(QStringLiteral("Arudha padas to display"), this);
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Padas to be displayed"), parent),
+      padas_(settings.chosenPadas) {
+  auto* box = new QGroupBox(QCoreApplication::translate("Orvane", "Arudha padas to display"), this);
   auto* grid = new QGridLayout(box);
   std::vector<QWidget*> order;
   for (int i = 0; i < 6; ++i) {
@@ -424,8 +450,9 @@ CPadasDlg::CPadasDlg(const Settings& settings, QWidget* parent)
     grid->addWidget(edits_[at], 1, i);
     order.push_back(edits_[at]);
   }
-  grid->addWidget(Note(QStringLiteral("Pada numbers 1 to 12: 1 is AL (arudha lagna), 12 is UL (upapada), "
-                                      "7 is A7. 0 leaves a place empty."),
+  grid->addWidget(Note(QCoreApplication::translate("Orvane",
+                                                   "Pada numbers 1 to 12: 1 is AL (arudha lagna), 12 is UL (upapada), "
+                                                   "7 is A7. 0 leaves a place empty."),
                        box, 300),
                   2, 0, 1, 6);
   body()->addWidget(box);
@@ -446,25 +473,38 @@ void CPadasDlg::Store(Settings& settings) const { settings.chosenPadas = padas_;
 // ---- upagraha calculation options
 
 CUpagrahaOptionsDlg::CUpagrahaOptionsDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Upagraha Calculation Options"), parent) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Upagraha Calculation Options"), parent) {
   const auto& rising = settings.upagrahaRising;
-  auto* risingBox = new QGroupBox(QStringLiteral("Rising point within the portion of the day or night"), this);
-  gulika_ = Combo(risingBox, QStringLiteral("gulika"), {"beginning", "middle", "end"}, rising[kRisingGulika]);
-  mandi_ = Combo(risingBox, QStringLiteral("mandi"), {"beginning", "middle", "end"}, rising[kRisingMandi]);
-  kala_ = Combo(risingBox, QStringLiteral("kala"), {"beginning", "middle", "end"}, rising[kRisingKaala]);
+  auto* risingBox =
+      new QGroupBox(QCoreApplication::translate("Orvane", "Rising point within the portion of the day or night"), this);
+  gulika_ = Combo(risingBox, QStringLiteral("gulika"),
+                  {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"),
+                   QT_TRANSLATE_NOOP("Orvane", "end")},
+                  rising[kRisingGulika]);
+  mandi_ = Combo(risingBox, QStringLiteral("mandi"),
+                 {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"),
+                  QT_TRANSLATE_NOOP("Orvane", "end")},
+                 rising[kRisingMandi]);
+  kala_ = Combo(risingBox, QStringLiteral("kala"),
+                {QT_TRANSLATE_NOOP("Orvane", "beginning"), QT_TRANSLATE_NOOP("Orvane", "middle"),
+                 QT_TRANSLATE_NOOP("Orvane", "end")},
+                rising[kRisingKaala]);
   auto* form = new QFormLayout(risingBox);
-  form->addRow(BuddyLabel(QStringLiteral("&Gulika:"), gulika_, risingBox), gulika_);
-  form->addRow(BuddyLabel(QStringLiteral("&Mandi:"), mandi_, risingBox), mandi_);
-  form->addRow(BuddyLabel(QStringLiteral("&Kala, Mrityu etc:"), kala_, risingBox), kala_);
+  form->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Gulika:"), gulika_, risingBox), gulika_);
+  form->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Mandi:"), mandi_, risingBox), mandi_);
+  form->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Kala, Mrityu etc:"), kala_, risingBox), kala_);
 
-  auto* dhumaBox = new QGroupBox(QStringLiteral("Dhuma and Vyatipata"), this);
+  auto* dhumaBox = new QGroupBox(QCoreApplication::translate("Orvane", "Dhuma and Vyatipata"), this);
   relation_ = Combo(dhumaBox, QStringLiteral("relation"),
-                    {"Vyatipata = 360 deg - Dhuma", "Vyatipata = Dhuma + 53 deg 20 min"}, settings.dhumaRelation);
+                    {QT_TRANSLATE_NOOP("Orvane", "Vyatipata = 360 deg - Dhuma"),
+                     QT_TRANSLATE_NOOP("Orvane", "Vyatipata = Dhuma + 53 deg 20 min")},
+                    settings.dhumaRelation);
   auto* dhumaForm = new QFormLayout(dhumaBox);
-  dhumaForm->addRow(BuddyLabel(QStringLiteral("&Relation:"), relation_, dhumaBox), relation_);
+  dhumaForm->addRow(BuddyLabel(QCoreApplication::translate("Orvane", "&Relation:"), relation_, dhumaBox), relation_);
 
   // One label width for both boxes, so that the combos line up.
-  const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("Kala, Mrityu etc:")) + 4;
+  const int labelWidth =
+      fontMetrics().horizontalAdvance(QCoreApplication::translate("Orvane", "Kala, Mrityu etc:")) + 4;
   for (QFormLayout* f : {form, dhumaForm}) {
     f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (int r = 0; r < f->rowCount(); ++r) {
@@ -489,11 +529,13 @@ void CUpagrahaOptionsDlg::Store(Settings& settings) const {
 // ---- hora chart
 
 CHoraChartDlg::CHoraChartDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Hora chart preference"), parent) {
-  method_ = Combo(this, QStringLiteral("method"), {"Cancer-Leo (standard)", "Zodiac twice (Parivritti Dwaya)"},
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Hora chart preference"), parent) {
+  method_ = Combo(this, QStringLiteral("method"),
+                  {QT_TRANSLATE_NOOP("Orvane", "Cancer-Leo (standard)"),
+                   QT_TRANSLATE_NOOP("Orvane", "Zodiac twice (Parivritti Dwaya)")},
                   settings.horaMethod);
   auto* row = new QHBoxLayout;
-  row->addWidget(BuddyLabel(QStringLiteral("&Hora chart (D-2):"), method_, this));
+  row->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Hora chart (D-2):"), method_, this));
   row->addWidget(method_, 1);
   body()->addLayout(row);
   Finish({method_});
@@ -506,21 +548,25 @@ void CHoraChartDlg::Store(Settings& settings) const {
 // ---- ephemeris
 
 CEphemerisDlg::CEphemerisDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Ephemeris"), parent) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Ephemeris"), parent) {
   engine_ = Combo(this, QStringLiteral("engine"),
-                  {"Classic (the built-in theory)", "Swiss Ephemeris (within an arc-second)"}, settings.ephemeris);
-  trueNode_ = new QCheckBox(QStringLiteral("Rahu from the &true node (mean node otherwise)"), this);
+                  {QT_TRANSLATE_NOOP("Orvane", "Classic (the built-in theory)"),
+                   QT_TRANSLATE_NOOP("Orvane", "Swiss Ephemeris (within an arc-second)")},
+                  settings.ephemeris);
+  trueNode_ =
+      new QCheckBox(QCoreApplication::translate("Orvane", "Rahu from the &true node (mean node otherwise)"), this);
   trueNode_->setObjectName(QStringLiteral("trueNode"));
   trueNode_->setChecked(settings.trueNode == 1);
   trueNode_->setEnabled(settings.ephemeris == 1);
   connect(engine_, &QComboBox::currentIndexChanged, trueNode_, [this](int index) { trueNode_->setEnabled(index == 1); });
   auto* row = new QHBoxLayout;
-  row->addWidget(BuddyLabel(QStringLiteral("&Positions from:"), engine_, this));
+  row->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Positions from:"), engine_, this));
   row->addWidget(engine_, 1);
   body()->addLayout(row);
   body()->addWidget(trueNode_);
-  body()->addWidget(Note(QStringLiteral("A chart window can use the other engine for its own chart: "
-                                        "Charts >> Swiss Ephemeris for this chart."),
+  body()->addWidget(Note(QCoreApplication::translate("Orvane",
+                                                     "A chart window can use the other engine for its own chart: "
+                                                     "Charts >> Swiss Ephemeris for this chart."),
                          this, 320));
   Finish({engine_, trueNode_});
 }
@@ -531,14 +577,49 @@ void CEphemerisDlg::Store(Settings& settings) const {
   if (trueNode_->isEnabled()) settings.trueNode = trueNode_->isChecked() ? 1 : 0;
 }
 
+// ---- language
+
+CLanguageDlg::CLanguageDlg(const Settings& settings, const QStringList& languages, const QStringList& names,
+                           QWidget* parent)
+    : PreferenceDialog(tr("Language"), parent), languages_(languages) {
+  language_ = new QComboBox(this);
+  language_->setObjectName(QStringLiteral("language"));
+  language_->addItem(tr("The system's language"));
+  for (qsizetype i = 0; i < languages.size(); ++i) language_->addItem(names.value(i, languages[i]));
+  const QString chosen = QString::fromLatin1(settings.language.data()).section(QLatin1Char('_'), 0, 0);
+  const qsizetype at = chosen.isEmpty() ? -1 : languages.indexOf(chosen);
+  language_->setCurrentIndex(at < 0 ? 0 : static_cast<int>(at) + 1);
+  latinLabels_ = new QCheckBox(tr("Charts show the &Latin abbreviations (Su, Mo, Ma)"), this);
+  latinLabels_->setObjectName(QStringLiteral("latinLabels"));
+  latinLabels_->setChecked(settings.latinLabels == 1);
+  auto* row = new QHBoxLayout;
+  row->addWidget(BuddyLabel(tr("&Language:"), language_, this));
+  row->addWidget(language_, 1);
+  body()->addLayout(row);
+  body()->addWidget(latinLabels_);
+  body()->addWidget(
+      Note(tr("The charts change at once; menus and dialogs change when Orvane Lite is started again."), this, 320));
+  Finish({language_, latinLabels_});
+}
+
+void CLanguageDlg::Store(Settings& settings) const {
+  settings.language.fill('\0');
+  const int index = language_->currentIndex();
+  if (index >= 1 && index <= languages_.size()) {
+    const QByteArray code = languages_[index - 1].toLatin1().left(static_cast<qsizetype>(settings.language.size()) - 1);
+    std::copy(code.begin(), code.end(), settings.language.begin());
+  }
+  settings.latinLabels = latinLabels_->isChecked() ? 1 : 0;
+}
+
 // ---- printing
 
 CPrintPrefsDlg::CPrintPrefsDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Preferences for printing"), parent) {
-  blackAndWhite_ = new QCheckBox(QStringLiteral("Print in &black and white"), this);
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Preferences for printing"), parent) {
+  blackAndWhite_ = new QCheckBox(QCoreApplication::translate("Orvane", "Print in &black and white"), this);
   blackAndWhite_->setObjectName(QStringLiteral("blackAndWhite"));
   blackAndWhite_->setChecked(settings.blackAndWhite == 1);
-  auto* itemsBox = new QGroupBox(QStringLiteral("&Items to include (one page each)"), this);
+  auto* itemsBox = new QGroupBox(QCoreApplication::translate("Orvane", "&Items to include (one page each)"), this);
   auto* column = new QVBoxLayout(itemsBox);
   std::vector<QWidget*> order = {blackAndWhite_};
   for (std::size_t i = 0; i < items_.size(); ++i) {
@@ -587,7 +668,7 @@ constexpr int kLocationIndexRole = Qt::UserRole + 1;
 }  // namespace
 
 CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
-    : PreferenceDialog(QStringLiteral("Enter Location"), parent) {
+    : PreferenceDialog(QCoreApplication::translate("Orvane", "Enter Location"), parent) {
   // Whole part and minutes, the minutes raised by one from 30 seconds on.
   BirthData place;
   place.zone = settings.defaultZone;
@@ -598,16 +679,20 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   longitude_ = settings.defaultLongitude;
   latitude_ = settings.defaultLatitude;
 
-  auto* box = new QGroupBox(QStringLiteral("Place of charts cast for the current moment"), this);
+  auto* box = new QGroupBox(QCoreApplication::translate("Orvane", "Place of charts cast for the current moment"), this);
   zoneHours_ = LocationEdit(box, "zoneHours", 2);
   zoneMinutes_ = LocationEdit(box, "zoneMinutes", 2);
-  zoneSide_ = Combo(box, QStringLiteral("zoneSide"), {"East of GMT", "West of GMT"}, f.zoneEast ? 0 : 1);
+  zoneSide_ = Combo(box, QStringLiteral("zoneSide"),
+                    {QT_TRANSLATE_NOOP("Orvane", "East of GMT"), QT_TRANSLATE_NOOP("Orvane", "West of GMT")},
+                    f.zoneEast ? 0 : 1);
   longitudeDegrees_ = LocationEdit(box, "longitudeDegrees", 3);
   longitudeMinutes_ = LocationEdit(box, "longitudeMinutes", 2);
-  longitudeSide_ = Combo(box, QStringLiteral("longitudeSide"), {"E", "W"}, f.longitudeEast ? 0 : 1);
+  longitudeSide_ = Combo(box, QStringLiteral("longitudeSide"),
+                         {QT_TRANSLATE_NOOP("Orvane", "E"), QT_TRANSLATE_NOOP("Orvane", "W")}, f.longitudeEast ? 0 : 1);
   latitudeDegrees_ = LocationEdit(box, "latitudeDegrees", 3);
   latitudeMinutes_ = LocationEdit(box, "latitudeMinutes", 2);
-  latitudeSide_ = Combo(box, QStringLiteral("latitudeSide"), {"N", "S"}, f.latitudeSouth ? 1 : 0);
+  latitudeSide_ = Combo(box, QStringLiteral("latitudeSide"),
+                        {QT_TRANSLATE_NOOP("Orvane", "N"), QT_TRANSLATE_NOOP("Orvane", "S")}, f.latitudeSouth ? 1 : 0);
   zoneHours_->setText(FieldText(f.zoneHours));
   zoneMinutes_->setText(FieldText(f.zoneMinutes));
   longitudeDegrees_->setText(FieldText(f.longitudeDegrees));
@@ -623,13 +708,16 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
     grid->addWidget(whole, row, 1);
     grid->addWidget(new QLabel(unit, box), row, 2);
     grid->addWidget(minutes, row, 3);
-    grid->addWidget(new QLabel(QStringLiteral("min"), box), row, 4);
+    grid->addWidget(new QLabel(QCoreApplication::translate("Orvane", "min"), box), row, 4);
     grid->addWidget(side, row, 5);
     ++row;
   };
-  addRow(QStringLiteral("Time &zone:"), zoneHours_, QStringLiteral("h"), zoneMinutes_, zoneSide_);
-  addRow(QStringLiteral("&Longitude:"), longitudeDegrees_, QStringLiteral("deg"), longitudeMinutes_, longitudeSide_);
-  addRow(QStringLiteral("L&atitude:"), latitudeDegrees_, QStringLiteral("deg"), latitudeMinutes_, latitudeSide_);
+  addRow(QCoreApplication::translate("Orvane", "Time &zone:"), zoneHours_, QCoreApplication::translate("Orvane", "h"),
+         zoneMinutes_, zoneSide_);
+  addRow(QCoreApplication::translate("Orvane", "&Longitude:"), longitudeDegrees_,
+         QCoreApplication::translate("Orvane", "deg"), longitudeMinutes_, longitudeSide_);
+  addRow(QCoreApplication::translate("Orvane", "L&atitude:"), latitudeDegrees_,
+         QCoreApplication::translate("Orvane", "deg"), latitudeMinutes_, latitudeSide_);
   grid->setColumnMinimumWidth(5, zoneSide_->sizeHint().width());
   grid->setHorizontalSpacing(8);
 
@@ -652,13 +740,16 @@ CLocationDlg::CLocationDlg(const Settings& settings, QWidget* parent)
   QString tableError;
   places_ = DialogPlaceTable(&tableError);
   if (places_ != nullptr) {
-    place_->setPlaceholderText(QStringLiteral("Type a place: Chennai, or Springfield, IL, or London, GB"));
+    place_->setPlaceholderText(
+        QCoreApplication::translate("Orvane", "Type a place: Chennai, or Springfield, IL, or London, GB"));
   } else {
     place_->setEnabled(false);
-    place_->setPlaceholderText(QStringLiteral("No place search (the place table is missing)"));
-    zoneInfo_->setText(QStringLiteral("No place search: %1. Enter the zone and the position below.").arg(tableError));
+    place_->setPlaceholderText(QCoreApplication::translate("Orvane", "No place search (the place table is missing)"));
+    zoneInfo_->setText(
+        QCoreApplication::translate("Orvane", "No place search: %1. Enter the zone and the position below.")
+            .arg(tableError));
   }
-  placeRow->addWidget(BuddyLabel(QStringLiteral("&Place:"), place_, this), 0, 0);
+  placeRow->addWidget(BuddyLabel(QCoreApplication::translate("Orvane", "&Place:"), place_, this), 0, 0);
   placeRow->addWidget(place_, 0, 1);
   placeRow->addWidget(zoneInfo_, 1, 1);
   placeRow->setColumnStretch(1, 1);
@@ -712,7 +803,8 @@ void CLocationDlg::OnPlaceChosen(const QModelIndex& chosen) {
   const QDate today = QDate::currentDate();
   const LocalTimeResolution r = ResolveLocalTime(p.zone, today.year(), today.month(), today.day(), 12, 0, 0);
   if (r.kind != LocalTimeKind::kUnique && r.kind != LocalTimeKind::kAmbiguous) {
-    zoneInfo_->setText(QString::fromStdString(r.message) + QStringLiteral(". Enter the zone below."));
+    zoneInfo_->setText(
+        QCoreApplication::translate("Orvane", "%1. Enter the zone below.").arg(QString::fromStdString(r.message)));
     return;
   }
   ZoneOffset standard = r.offset;
@@ -773,30 +865,34 @@ void CLocationDlg::Store(Settings& settings) const {
 // ---- about
 
 CAboutDlg::CAboutDlg(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Orvane Lite...."));
+  setWindowTitle(QCoreApplication::translate("Orvane", "About Orvane Lite...."));
   auto* iconLabel = new QLabel(this);
   iconLabel->setPixmap(icon);
-  auto* name = new QLabel(QStringLiteral("Orvane Lite\nVersion 3.0"), this);
+  auto* name = new QLabel(QCoreApplication::translate("Orvane", "Orvane Lite\nVersion 3.0"), this);
   name->setObjectName(QStringLiteral("name"));
   QFont bigger = name->font();
   bigger.setBold(true);
   bigger.setPointSizeF(bigger.pointSizeF() * 1.2);
   name->setFont(bigger);
-  auto* kind = new QLabel(QStringLiteral("Vedic astrology software"), this);
+  auto* kind = new QLabel(QCoreApplication::translate("Orvane", "Vedic astrology software"), this);
   kind->setObjectName(QStringLiteral("kind"));
-  auto* notice = new QLabel(QStringLiteral("Copyright \u00a9 Meruvan.\nLicensed under the GNU Affero General "
-                                          "Public License, version 3 or later (AGPL-3.0-or-later). The Swiss "
-                                          "Ephemeris, which Orvane Lite uses for precise positions, is licensed "
-                                          "under the AGPL-3.0."),
-                            this);
+  auto* notice =
+      new QLabel(QCoreApplication::translate("Orvane",
+                                             "Copyright \u00a9 Meruvan.\nLicensed under the GNU Affero General "
+                                             "Public License, version 3 or later (AGPL-3.0-or-later). The Swiss "
+                                             "Ephemeris, which Orvane Lite uses for precise positions, is licensed "
+                                             "under the AGPL-3.0."),
+                 this);
   notice->setObjectName(QStringLiteral("notice"));
   notice->setWordWrap(true);
-  auto* data = new QLabel(QStringLiteral("Place names and positions: GeoNames (geonames.org), licensed under "
-                                         "Creative Commons Attribution 4.0.\nTime-zone boundaries: "
-                                         "timezone-boundary-builder, licensed under the Open Database "
-                                         "License (ODbL).\nTime-zone history: the IANA tz database of this "
-                                         "system."),
-                          this);
+  auto* data =
+      new QLabel(QCoreApplication::translate("Orvane",
+                                             "Place names and positions: GeoNames (geonames.org), licensed under "
+                                             "Creative Commons Attribution 4.0.\nTime-zone boundaries: "
+                                             "timezone-boundary-builder, licensed under the Open Database "
+                                             "License (ODbL).\nTime-zone history: the IANA tz database of this "
+                                             "system."),
+                 this);
   data->setObjectName(QStringLiteral("dataSources"));
   data->setWordWrap(true);
   QFont smaller = data->font();

@@ -10,6 +10,8 @@
 // stored value.
 #pragma once
 
+#include <QStringList>
+
 #include <QDialog>
 #include <array>
 #include <vector>
@@ -187,6 +189,23 @@ class CEphemerisDlg : public PreferenceDialog {
  private:
   QComboBox* engine_ = nullptr;
   QCheckBox* trueNode_ = nullptr;
+};
+
+// "Language": the program's language (or the system's) and whether the
+// chart diagrams keep the Latin abbreviations.
+class CLanguageDlg : public PreferenceDialog {
+  Q_OBJECT
+ public:
+  // `languages` are the language codes offered and `names` their names in
+  // their own scripts, in the same order.
+  CLanguageDlg(const Settings& settings, const QStringList& languages, const QStringList& names,
+               QWidget* parent = nullptr);
+  void Store(Settings& settings) const override;
+
+ private:
+  QStringList languages_;
+  QComboBox* language_ = nullptr;
+  QCheckBox* latinLabels_ = nullptr;
 };
 
 // "Preferences for printing": black and white, six items and their count.

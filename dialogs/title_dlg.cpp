@@ -1,5 +1,6 @@
 #include "dialogs/title_dlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,11 +11,11 @@
 namespace orvane {
 
 CTitleDlg::CTitleDlg(const QString& preset, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Enter title"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Enter title"));
   edit_ = new QLineEdit(preset, this);
   edit_->setObjectName(QStringLiteral("title"));
   edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 44);
-  auto* label = new QLabel(QStringLiteral("&Title:"), this);
+  auto* label = new QLabel(QCoreApplication::translate("Orvane", "&Title:"), this);
   label->setBuddy(edit_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

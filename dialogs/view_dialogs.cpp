@@ -1,5 +1,6 @@
 #include "dialogs/view_dialogs.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,18 +26,42 @@ struct ChartName {
   std::string_view division;
 };
 constexpr std::array<ChartName, kChartDialogChoices> kChartNames = {{
-    {"Rasi", "D-1"},          {"Hora", "D-2"},          {"Drekkana", "D-3"},     {"Chaturthamsa", "D-4"},
-    {"Panchamsa", "D-5"},     {"Shashthamsa", "D-6"},   {"Saptamsa", "D-7"},     {"Ashtamsa", "D-8"},
-    {"Navamsa", "D-9"},       {"Dasamsa", "D-10"},      {"Rudramsa", "D-11"},    {"Dwadasamsa", "D-12"},
-    {"Shodasamsa", "D-16"},   {"Vimsamsa", "D-20"},     {"Chaturvimsamsa", "D-24"}, {"Nakshatramsa", "D-27"},
-    {"Trimsamsa", "D-30"},    {"Khavedamsa", "D-40"},   {"Akshavedamsa", "D-45"}, {"Shashthyamsa", "D-60"},
+    {QT_TRANSLATE_NOOP("Terms", "Rasi"), "D-1"},
+    {QT_TRANSLATE_NOOP("Terms", "Hora"), "D-2"},
+    {QT_TRANSLATE_NOOP("Terms", "Drekkana"), "D-3"},
+    {QT_TRANSLATE_NOOP("Terms", "Chaturthamsa"), "D-4"},
+    {QT_TRANSLATE_NOOP("Terms", "Panchamsa"), "D-5"},
+    {QT_TRANSLATE_NOOP("Terms", "Shashthamsa"), "D-6"},
+    {QT_TRANSLATE_NOOP("Terms", "Saptamsa"), "D-7"},
+    {QT_TRANSLATE_NOOP("Terms", "Ashtamsa"), "D-8"},
+    {QT_TRANSLATE_NOOP("Terms", "Navamsa"), "D-9"},
+    {QT_TRANSLATE_NOOP("Terms", "Dasamsa"), "D-10"},
+    {QT_TRANSLATE_NOOP("Terms", "Rudramsa"), "D-11"},
+    {QT_TRANSLATE_NOOP("Terms", "Dwadasamsa"), "D-12"},
+    {QT_TRANSLATE_NOOP("Terms", "Shodasamsa"), "D-16"},
+    {QT_TRANSLATE_NOOP("Terms", "Vimsamsa"), "D-20"},
+    {QT_TRANSLATE_NOOP("Terms", "Chaturvimsamsa"), "D-24"},
+    {QT_TRANSLATE_NOOP("Terms", "Nakshatramsa"), "D-27"},
+    {QT_TRANSLATE_NOOP("Terms", "Trimsamsa"), "D-30"},
+    {QT_TRANSLATE_NOOP("Terms", "Khavedamsa"), "D-40"},
+    {QT_TRANSLATE_NOOP("Terms", "Akshavedamsa"), "D-45"},
+    {QT_TRANSLATE_NOOP("Terms", "Shashthyamsa"), "D-60"},
 }};
 
 // Mahadasa lords by planet code - 1.
-constexpr std::array<std::string_view, 9> kMahadasaLords = {"Sun",     "Moon",  "Mars",   "Mercury", "Jupiter",
-                                                            "Venus",   "Saturn", "Rahu",  "Ketu"};
+constexpr std::array<std::string_view, 9> kMahadasaLords = {QT_TRANSLATE_NOOP("Terms", "Sun"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Moon"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Mars"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Mercury"),
+                                                            QT_TRANSLATE_NOOP("Terms", "Jupiter"),
+                                                            "Venus",
+                                                            "Saturn",
+                                                            "Rahu",
+                                                            "Ketu"};
 
-QString Text(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+// A name of the tables above in the chosen language (each is a literal, so
+// its data end in a null).
+QString Text(std::string_view text) { return QCoreApplication::translate("Terms", text.data()); }
 
 // Twenty radio buttons in four columns of five, named prefix0..prefix19.
 QGroupBox* ChartChoices(QWidget* parent, const QString& title, const QString& prefix, QButtonGroup* group,
@@ -78,9 +103,10 @@ QLineEdit* IntegerEdit(QWidget* parent, const QString& name, int value, int char
 
 CChooseOneChartDlg::CChooseOneChartDlg(int chart, QWidget* parent)
     : QDialog(parent), charts_(new QButtonGroup(this)) {
-  setWindowTitle(QStringLiteral("Choose One Chart"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Choose One Chart"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ChartChoices(this, QStringLiteral("Chart"), QStringLiteral("chart"), charts_, chart));
+  layout->addWidget(
+      ChartChoices(this, QCoreApplication::translate("Orvane", "Chart"), QStringLiteral("chart"), charts_, chart));
   layout->addWidget(OkCancel(this));
 }
 
@@ -90,11 +116,14 @@ int CChooseOneChartDlg::chart() const { return std::max(0, charts_->checkedId())
 
 CChooseTwoChartsDlg::CChooseTwoChartsDlg(int chart1, int chart2, QWidget* parent)
     : QDialog(parent), first_(new QButtonGroup(this)), second_(new QButtonGroup(this)) {
-  setWindowTitle(QStringLiteral("Choose Two Charts"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Choose Two Charts"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ChartChoices(this, QStringLiteral("First chart"), QStringLiteral("first"), first_, chart1));
-  layout->addWidget(ChartChoices(this, QStringLiteral("Second chart"), QStringLiteral("second"), second_, chart2));
-  showTwo_ = new QCheckBox(QStringLiteral("Exit the current view and show two big charts"), this);
+  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "First chart"), QStringLiteral("first"),
+                                 first_, chart1));
+  layout->addWidget(ChartChoices(this, QCoreApplication::translate("Orvane", "Second chart"), QStringLiteral("second"),
+                                 second_, chart2));
+  showTwo_ =
+      new QCheckBox(QCoreApplication::translate("Orvane", "Exit the current view and show two big charts"), this);
   showTwo_->setObjectName(QStringLiteral("showTwoCharts"));
   showTwo_->setChecked(true);
   layout->addWidget(showTwo_);
@@ -109,13 +138,13 @@ bool CChooseTwoChartsDlg::showTwoCharts() const { return showTwo_->isChecked(); 
 
 CSelectMahadasaDlg::CSelectMahadasaDlg(int mahadasa, QWidget* parent)
     : QDialog(parent), lords_(new QComboBox(this)) {
-  setWindowTitle(QStringLiteral("Select the mahadasa"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Select the mahadasa"));
   lords_->setObjectName(QStringLiteral("mahadasa"));
   for (std::string_view lord : kMahadasaLords) lords_->addItem(Text(lord));
   lords_->setCurrentIndex(mahadasa >= 1 && mahadasa <= 9 ? mahadasa - 1 : 0);
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Pratyantardasas in the mahadasa of:"), lords_);
+  form->addRow(QCoreApplication::translate("Orvane", "Pratyantardasas in the mahadasa of:"), lords_);
   layout->addLayout(form);
   layout->addWidget(OkCancel(this));
 }
@@ -125,13 +154,13 @@ int CSelectMahadasaDlg::mahadasa() const { return lords_->currentIndex() + 1; }
 // ---- Tajaka Annual Chart
 
 CTajakaAnnualDlg::CTajakaAnnualDlg(int year, QWidget* parent) : QDialog(parent), year_(year) {
-  setWindowTitle(QStringLiteral("Tajaka Annual Chart"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Tajaka Annual Chart"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   yearEdit_ = IntegerEdit(this, QStringLiteral("year"), year, 5);
-  form->addRow(QStringLiteral("Annual chart (varsha chakra) of the year:"), yearEdit_);
+  form->addRow(QCoreApplication::translate("Orvane", "Annual chart (varsha chakra) of the year:"), yearEdit_);
   layout->addLayout(form);
-  monthly_ = new QCheckBox(QStringLiteral("Need a monthly chart!"), this);
+  monthly_ = new QCheckBox(QCoreApplication::translate("Orvane", "Need a monthly chart!"), this);
   monthly_->setObjectName(QStringLiteral("monthly"));
   layout->addWidget(monthly_);
   layout->addWidget(OkCancel(this));
@@ -147,13 +176,13 @@ bool CTajakaAnnualDlg::monthlyWanted() const { return monthly_->isChecked(); }
 // ---- Tajaka Monthly Chart
 
 CTajakaMonthlyDlg::CTajakaMonthlyDlg(int month, QWidget* parent) : QDialog(parent), month_(month) {
-  setWindowTitle(QStringLiteral("Tajaka Monthly Chart"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Tajaka Monthly Chart"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   monthEdit_ = IntegerEdit(this, QStringLiteral("month"), month, 2);
-  form->addRow(QStringLiteral("Month (the first month starts on the birthday):"), monthEdit_);
+  form->addRow(QCoreApplication::translate("Orvane", "Month (the first month starts on the birthday):"), monthEdit_);
   layout->addLayout(form);
-  hora_ = new QCheckBox(QStringLiteral("Need a hora chart!"), this);
+  hora_ = new QCheckBox(QCoreApplication::translate("Orvane", "Need a hora chart!"), this);
   hora_->setObjectName(QStringLiteral("hora"));
   layout->addWidget(hora_);
   layout->addWidget(OkCancel(this));
@@ -169,11 +198,11 @@ bool CTajakaMonthlyDlg::horaWanted() const { return hora_->isChecked(); }
 // ---- Tajaka Hora Chart
 
 CTajakaHoraDlg::CTajakaHoraDlg(int period, QWidget* parent) : QDialog(parent), period_(period) {
-  setWindowTitle(QStringLiteral("Tajaka Hora Chart"));
+  setWindowTitle(QCoreApplication::translate("Orvane", "Tajaka Hora Chart"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   periodEdit_ = IntegerEdit(this, QStringLiteral("period"), period, 2);
-  form->addRow(QStringLiteral("Hora period of the month (1 to 12):"), periodEdit_);
+  form->addRow(QCoreApplication::translate("Orvane", "Hora period of the month (1 to 12):"), periodEdit_);
   layout->addLayout(form);
   layout->addWidget(OkCancel(this));
 }

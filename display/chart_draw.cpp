@@ -1,5 +1,7 @@
 #include "display/chart_draw.h"
 
+#include "display/terms.h"
+
 #include <QPen>
 #include <QPolygonF>
 
@@ -177,8 +179,7 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
     const int s = input.sign[body.slot];
     if (!IsSign(s)) continue;
     FlowItem item;
-    const std::string_view text = BodyLabel(form, input.retrograde[body.slot], body.slot);
-    item.text = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    item.text = DiagramLabel(form, input.retrograde[body.slot], body.slot, options.latinLabels);
     if (showDegrees) {
       const QString degrees = DegreesInSignLabel(input.longitude[body.slot], varga);
       if (!degrees.isEmpty()) item.text += QLatin1Char(' ') + degrees;
@@ -194,8 +195,8 @@ SignLabels CollectLabels(const ChartDrawInput& input, const ChartDrawOptions& op
     const int s = options.transits.sign[static_cast<std::size_t>(slot)];
     if (!IsSign(s)) continue;
     FlowItem item;
-    const std::string_view text = BodyLabel(form, options.transits.retrograde[static_cast<std::size_t>(slot)], slot);
-    item.text = QStringLiteral("t") + QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    item.text = QStringLiteral("t") + DiagramLabel(form, options.transits.retrograde[static_cast<std::size_t>(slot)],
+                                                   slot, options.latinLabels);
     item.font = BodyFont(g, kTransitColour);
     item.font.italic = true;
     labels[s].bodies.push_back(item);
@@ -288,13 +289,10 @@ void DrawTitleBlock(QPainter& painter, const Geometry& g, const QRectF& block, c
   };
   std::vector<TitleLine> lines;
   if (options.bitmap && !options.bitmapTitle.isEmpty()) lines.push_back({options.bitmapTitle, TitleFont(g)});
-  const std::string_view title = ChartTitle(input.chartIndex);
-  lines.push_back({input.title.isEmpty() ? QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))
-                                         : input.title,
-                   TitleFont(g)});
+  lines.push_back({input.title.isEmpty() ? ChartTitleTerm(input.chartIndex) : input.title, TitleFont(g)});
   if (input.title.isEmpty() && ShowsDivisionLabel(input.chartIndex)) {
     const std::string_view label = DivisionLabel(input.chartIndex);
-    lines.push_back({QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())), DivisionFont(g)});
+    lines.push_back({TermText(label.data()), DivisionFont(g)});
   }
   const double step = std::max(1.0, 1.15 * g.hu);
   const double room = block.width() - 2.0 * std::max(g.wu, 1);
@@ -315,13 +313,10 @@ void DrawTitleLine(QPainter& painter, const Geometry& g, const QRectF& band, con
   };
   std::vector<Run> runs;
   if (options.bitmap && !options.bitmapTitle.isEmpty()) runs.push_back({options.bitmapTitle, TitleFont(g)});
-  const std::string_view title = ChartTitle(input.chartIndex);
-  runs.push_back({input.title.isEmpty() ? QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))
-                                        : input.title,
-                  TitleFont(g)});
+  runs.push_back({input.title.isEmpty() ? ChartTitleTerm(input.chartIndex) : input.title, TitleFont(g)});
   if (input.title.isEmpty() && ShowsDivisionLabel(input.chartIndex)) {
     const std::string_view label = DivisionLabel(input.chartIndex);
-    runs.push_back({QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())), DivisionFont(g)});
+    runs.push_back({TermText(label.data()), DivisionFont(g)});
   }
   const QPaintDevice* device = painter.device();
   const double gap = 1.5 * std::max(g.wu, 1);
@@ -551,6 +546,7 @@ ChartDrawOptions ChartDrawOptionsFromSettings(const Settings& settings) {
   options.padas.chosen = settings.chosenPadas;
   options.blackAndWhite = settings.blackAndWhite != 0;
   options.degrees = settings.chartDegrees == 1;
+  options.latinLabels = settings.latinLabels == 1;
   options.vargaDegrees = settings.vargaDegrees == 0;
   return options;
 }

@@ -111,6 +111,9 @@ struct ChartDrawOptions {
   // With degrees: false shows them in the rasi only, none in the
   // divisional charts.
   bool vargaDegrees = true;
+  // The Latin abbreviations of the label table ("Su", "MaR") whatever the
+  // language; false: the language's own where it has them.
+  bool latinLabels = false;
   // When given, every "+n" mark drawn (a crowded cell's labels that did
   // not fit) is added here with the labels it stands for.
   std::vector<ChartOverflow>* overflow = nullptr;

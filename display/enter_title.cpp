@@ -1,5 +1,6 @@
 #include "display/enter_title.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 
@@ -8,8 +9,8 @@ namespace orvane {
 std::optional<QString> AskTitleSimple(QWidget* parent, const QString& preset) {
   QInputDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("EnterTitleDialog"));
-  dialog.setWindowTitle(QStringLiteral("Enter title"));
-  dialog.setLabelText(QStringLiteral("Title:"));
+  dialog.setWindowTitle(QCoreApplication::translate("Orvane", "Enter title"));
+  dialog.setLabelText(QCoreApplication::translate("Orvane", "Title:"));
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setTextEchoMode(QLineEdit::Normal);
   dialog.setTextValue(preset);

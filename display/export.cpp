@@ -1,5 +1,6 @@
 #include "display/export.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -115,19 +116,19 @@ std::optional<QString> WriteBitmapFile(QWidget* parent, const QImage& image, con
   QString error;
   const QByteArray bytes = EncodeBitmap24(image);
   if (bytes.isEmpty()) {
-    error = QStringLiteral("The chart could not be drawn.");
+    error = QCoreApplication::translate("Orvane", "The chart could not be drawn.");
   } else {
     WriteWhole(path, bytes, &error, LinkAtPath::kReplace);
   }
   if (!error.isEmpty()) {
     QMessageBox::warning(parent, kAppCaption,
-                         QStringLiteral("The bitmap could not be saved.\n\n%1").arg(error));
+                         QCoreApplication::translate("Orvane", "The bitmap could not be saved.\n\n%1").arg(error));
     return std::nullopt;
   }
-  QMessageBox::information(parent, QString::fromLatin1(kBitmapSavedCaption),
-                           QString::fromLatin1(kBitmapSavedText) +
-                               QStringLiteral("\n\nIts file is \"%1\".")
-                                   .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+  QMessageBox::information(parent, QCoreApplication::translate("Orvane", kBitmapSavedCaption),
+                           QCoreApplication::translate("Orvane", "%1\n\nIts file is \"%2\".")
+                               .arg(QCoreApplication::translate("Orvane", kBitmapSavedText),
+                                    QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   return path;
 }
 
@@ -158,35 +159,39 @@ QString CopiedMessage(CopiedText what, bool cut) {
   QString subject;
   switch (what) {
     case CopiedText::kScreen:
-      subject = QStringLiteral("what is on the screen");
+      subject = QCoreApplication::translate("Orvane", "what is on the screen");
       break;
     case CopiedText::kBasic:
-      subject = QStringLiteral("basic calculations");
+      subject = QCoreApplication::translate("Orvane", "basic calculations");
       break;
     case CopiedText::kAll:
-      subject = QStringLiteral("all calculations");
+      subject = QCoreApplication::translate("Orvane", "all calculations");
       break;
   }
   const QString paste = QStringLiteral(
       "\n\nYou can \"paste\" it to any program that accepts plain text (e.g. Notepad, Word etc).");
   if (cut) {
-    return QStringLiteral("Copied %1 to the clipboard in plain text format, but a part of it was longer than the "
-                          "program can hold and its end was cut.")
+    return QCoreApplication::translate(
+               "Orvane",
+               "Copied %1 to the clipboard in plain text format, but a part of it was longer than the "
+               "program can hold and its end was cut.")
                .arg(subject) +
            paste;
   }
-  return QStringLiteral("Successfully copied %1 to the clipboard in plain text format.").arg(subject) + paste;
+  return QCoreApplication::translate("Orvane", "Successfully copied %1 to the clipboard in plain text format.")
+             .arg(subject) +
+         paste;
 }
 
 bool PutOnClipboard(QWidget* parent, const QString& text) {
   QClipboard* clipboard = QApplication::clipboard();
   if (!clipboard) {
-    QMessageBox::warning(parent, kAppCaption, QStringLiteral("Cannot open the Clipboard"));
+    QMessageBox::warning(parent, kAppCaption, QCoreApplication::translate("Orvane", "Cannot open the Clipboard"));
     return false;
   }
   clipboard->setText(text, QClipboard::Clipboard);
   if (clipboard->text(QClipboard::Clipboard) != text) {
-    QMessageBox::warning(parent, kAppCaption, QStringLiteral("Unable to set Clipboard data"));
+    QMessageBox::warning(parent, kAppCaption, QCoreApplication::translate("Orvane", "Unable to set Clipboard data"));
     return false;
   }
   return true;
@@ -275,12 +280,12 @@ QImage RenderSouthNorthBitmap(const ChartState& chart, const Settings& settings,
 
 QString PresetPictureTitle(const QString& chartName) {
   const QString name = chartName.trimmed();
-  return name.isEmpty() ? QStringLiteral("Chart") : name;
+  return name.isEmpty() ? QCoreApplication::translate("Orvane", "Chart") : name;
 }
 
 QString AskBitmapFile(QWidget* parent, const QString& suggested) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a bitmap"), suggested,
-                                      QStringLiteral("Windows bitmaps (*.bmp)"));
+  return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Orvane", "Save the chart as a bitmap"),
+                                      suggested, QCoreApplication::translate("Orvane", "Windows bitmaps (*.bmp)"));
 }
 
 std::optional<QString> SaveChartBitmap(QWidget* parent, const ChartState& chart, const Settings& settings,
@@ -312,7 +317,9 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (side < kMinPictureSize || side > kMaxPictureSize) {
     if (error) {
-      *error = QStringLiteral("A picture is %1 to %2 pixels wide.").arg(kMinPictureSize).arg(kMaxPictureSize);
+      *error = QCoreApplication::translate("Orvane", "A picture is %1 to %2 pixels wide.")
+                   .arg(kMinPictureSize)
+                   .arg(kMaxPictureSize);
     }
     return false;
   }
@@ -324,7 +331,7 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
     svg.setOutputDevice(&buffer);
     svg.setSize(QSize(kChartBitmapSize, kChartBitmapSize));
     svg.setViewBox(QRect(0, 0, kChartBitmapSize, kChartBitmapSize));
-    svg.setTitle(title.isEmpty() ? QStringLiteral("Chart") : title);
+    svg.setTitle(title.isEmpty() ? QCoreApplication::translate("Orvane", "Chart") : title);
     // The description names the chart.
     const std::string_view name = ChartTitle(chartIndex);
     svg.setDescription(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
@@ -342,11 +349,11 @@ bool WriteChartPicture(const QString& path, const ChartState& chart, const Setti
     PaintChartBitmap(painter, chart, settings, chartIndex, title, kChartBitmapSize, true);
     painter.end();
     if (!image.save(&buffer, "PNG")) {
-      if (error) *error = QStringLiteral("The picture could not be encoded.");
+      if (error) *error = QCoreApplication::translate("Orvane", "The picture could not be encoded.");
       return false;
     }
   } else {
-    if (error) *error = QStringLiteral("Pictures are saved as .png or .svg files.");
+    if (error) *error = QCoreApplication::translate("Orvane", "Pictures are saved as .png or .svg files.");
     return false;
   }
   buffer.close();
@@ -360,8 +367,8 @@ namespace {
 class PictureFileDialog : public QFileDialog {
  public:
   PictureFileDialog(QWidget* parent, const QString& suggestedName, bool withTitle, const QString& presetTitle)
-      : QFileDialog(parent, QStringLiteral("Save chart 1 as a picture"), suggestedName,
-                    QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)")) {
+      : QFileDialog(parent, QCoreApplication::translate("Orvane", "Save chart 1 as a picture"), suggestedName,
+                    QCoreApplication::translate("Orvane", "PNG pictures (*.png);;SVG drawings (*.svg)")) {
     setObjectName(QStringLiteral("PictureFileDialog"));
     setOption(QFileDialog::DontUseNativeDialog, true);
     setAcceptMode(QFileDialog::AcceptSave);
@@ -374,8 +381,9 @@ class PictureFileDialog : public QFileDialog {
     size_->setRange(kMinPictureSize, kMaxPictureSize);
     size_->setSingleStep(100);
     size_->setValue(kDefaultPictureSize);
-    size_->setSuffix(QStringLiteral(" pixels"));
-    size_->setToolTip(QStringLiteral("Width and height of a PNG picture (%1 to %2 pixels); an SVG drawing scales")
+    size_->setSuffix(QCoreApplication::translate("Orvane", " pixels"));
+    size_->setToolTip(QCoreApplication::translate(
+                          "Orvane", "Width and height of a PNG picture (%1 to %2 pixels); an SVG drawing scales")
                           .arg(kMinPictureSize)
                           .arg(kMaxPictureSize));
     if (withTitle) {
@@ -384,13 +392,13 @@ class PictureFileDialog : public QFileDialog {
     }
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
       int row = grid->rowCount();
-      auto* sizeLabel = new QLabel(QStringLiteral("Picture si&ze:"), this);
+      auto* sizeLabel = new QLabel(QCoreApplication::translate("Orvane", "Picture si&ze:"), this);
       sizeLabel->setBuddy(size_);
       grid->addWidget(sizeLabel, row, 0);
       grid->addWidget(size_, row, 1);
       if (title_) {
         ++row;
-        auto* titleLabel = new QLabel(QStringLiteral("T&itle:"), this);
+        auto* titleLabel = new QLabel(QCoreApplication::translate("Orvane", "T&itle:"), this);
         titleLabel->setBuddy(title_);
         grid->addWidget(titleLabel, row, 0);
         grid->addWidget(title_, row, 1);
@@ -436,7 +444,8 @@ std::optional<QString> SaveChartPictureAs(QWidget* parent, const ChartState& cha
   QString error;
   if (!WriteChartPicture(path, chart, settings, chartIndex, dialog.title(), &error,
                          png ? dialog.side() : kChartBitmapSize)) {
-    QMessageBox::warning(parent, kAppCaption, QStringLiteral("The picture could not be saved.\n\n%1").arg(error));
+    QMessageBox::warning(parent, kAppCaption,
+                         QCoreApplication::translate("Orvane", "The picture could not be saved.\n\n%1").arg(error));
     return std::nullopt;
   }
   return path;
@@ -467,15 +476,16 @@ std::optional<QString> EditNotes(QWidget* parent, const QString& chartPath) {
     // NewOnly: a file made in the meantime is never emptied.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(*notes)) {
       QMessageBox::warning(parent, kAppCaption,
-                           QStringLiteral("The notes file \"%1\" could not be created.\n\n%2")
+                           QCoreApplication::translate("Orvane", "The notes file \"%1\" could not be created.\n\n%2")
                                .arg(QDir::toNativeSeparators(*notes), file.errorString()));
       return std::nullopt;
     }
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(*notes))) {
-    QMessageBox::warning(parent, kAppCaption,
-                         QStringLiteral("The notes file \"%1\" could not be opened in an editor.")
-                             .arg(QDir::toNativeSeparators(*notes)));
+    QMessageBox::warning(
+        parent, kAppCaption,
+        QCoreApplication::translate("Orvane", "The notes file \"%1\" could not be opened in an editor.")
+            .arg(QDir::toNativeSeparators(*notes)));
     return std::nullopt;
   }
   return notes;
@@ -507,25 +517,29 @@ std::optional<QString> MailAsText(QWidget* parent, const ChartState& chart, cons
   const QByteArray bytes(collected.text.data(), static_cast<qsizetype>(collected.text.size()));
   if (!MakeOwnFolder(mailFolder, &error) || !WriteWhole(attachment, bytes, &error, LinkAtPath::kReplace)) {
     QMessageBox::warning(parent, kAppCaption,
-                         QStringLiteral("The chart could not be mailed: its text file could not be written.\n\n%1")
+                         QCoreApplication::translate(
+                             "Orvane", "The chart could not be mailed: its text file could not be written.\n\n%1")
                              .arg(error));
     return std::nullopt;
   }
   const QString executable =
       QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
   if (executable.isEmpty() || !QFileInfo(executable).isExecutable()) {
-    QMessageBox::warning(parent, kAppCaption,
-                         QStringLiteral("The chart could not be mailed: the program \"%1\" was not found (it comes "
-                                        "with the package xdg-utils).\n\nThe complete calculations are on the "
-                                        "clipboard and in the file \"%2\"; you can attach that file to a message "
-                                        "yourself.")
-                             .arg(program, QDir::toNativeSeparators(attachment)));
+    QMessageBox::warning(
+        parent, kAppCaption,
+        QCoreApplication::translate("Orvane",
+                                    "The chart could not be mailed: the program \"%1\" was not found (it comes "
+                                    "with the package xdg-utils).\n\nThe complete calculations are on the "
+                                    "clipboard and in the file \"%2\"; you can attach that file to a message "
+                                    "yourself.")
+            .arg(program, QDir::toNativeSeparators(attachment)));
     return std::nullopt;
   }
   // An argument list: the file name reaches the program as it is, whatever
   // quotes or "$(...)" it holds, and no shell ever reads it.
   if (!QProcess::startDetached(executable, {QStringLiteral("--attach"), attachment})) {
-    QMessageBox::warning(parent, kAppCaption, QStringLiteral("Send Mail failed to send message."));
+    QMessageBox::warning(parent, kAppCaption,
+                         QCoreApplication::translate("Orvane", "Send Mail failed to send message."));
     return std::nullopt;
   }
   return attachment;

@@ -56,10 +56,11 @@ bool CopyCompleteText(QWidget* parent, const ChartState& chart, const Settings& 
 // Side of the chart-1 bitmap and of each half of the south-north bitmap.
 inline constexpr int kChartBitmapSize = 400;
 inline constexpr int kSouthNorthBitmapHalf = 380;
-inline constexpr char kBitmapSavedCaption[] = "Bitmap saved";
+inline constexpr char kBitmapSavedCaption[] = QT_TRANSLATE_NOOP("Orvane", "Bitmap saved");
 inline constexpr char kBitmapSavedText[] =
-    "What you see on the screen now is saved as a Windows bitmap. You can convert it to other formats or "
-    "include it in a document.";
+    QT_TRANSLATE_NOOP("Orvane",
+                      "What you see on the screen now is saved as a Windows bitmap. You can convert it to other "
+                      "formats or include it in a document.");
 
 // The file of a 24-bit uncompressed bitmap of `image`: the 54-byte header
 // ("BM", file size (w*h + 18)*3, two zero words, pixel offset 54, info size

@@ -6,6 +6,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -39,8 +40,9 @@ bool EndsLikeAPdf(const std::string& bytes) {
 // Why a file in `folder` came out short.
 QString ShortFileReason(const std::string& folder) {
   struct statvfs info {};
-  if (::statvfs(folder.c_str(), &info) == 0 && info.f_bavail == 0) return QStringLiteral("the disk is full");
-  return QStringLiteral("not all of it could be written (the disk may be full)");
+  if (::statvfs(folder.c_str(), &info) == 0 && info.f_bavail == 0)
+    return QCoreApplication::translate("Orvane", "the disk is full");
+  return QCoreApplication::translate("Orvane", "not all of it could be written (the disk may be full)");
 }
 
 // A new temporary file beside `target`, locked as long as the descriptor
@@ -93,7 +95,7 @@ bool PrintJobToPrinter(ChartPrintJob& job, QPrinter& printer, QString* error) {
   const int lockFd = MakeTemporary(target, tempPath);
   if (lockFd < 0) {
     if (error) {
-      *error = QStringLiteral("The file \"%1\" cannot be written: %2.")
+      *error = QCoreApplication::translate("Orvane", "The file \"%1\" cannot be written: %2.")
                    .arg(ShownFileName(QDir::toNativeSeparators(chosen)), QString::fromLocal8Bit(std::strerror(errno)));
     }
     return false;
@@ -119,7 +121,7 @@ bool PrintJobToPrinter(ChartPrintJob& job, QPrinter& printer, QString* error) {
       reason = ShortFileReason(FileNameBytes(QFileInfo(chosen).absolutePath()));
     }
   } else {
-    reason = QStringLiteral("the printer could not write it");
+    reason = QCoreApplication::translate("Orvane", "the printer could not write it");
   }
   if (ok) {
     std::string writeError;
@@ -131,7 +133,8 @@ bool PrintJobToPrinter(ChartPrintJob& job, QPrinter& printer, QString* error) {
   ::unlink(tempPath.c_str());
   ::close(lockFd);
   if (!ok && error) {
-    *error = QStringLiteral("The file \"%1\" could not be written: %2. Any file of that name is unchanged.")
+    *error = QCoreApplication::translate(
+                 "Orvane", "The file \"%1\" could not be written: %2. Any file of that name is unchanged.")
                  .arg(ShownFileName(QDir::toNativeSeparators(chosen)), reason);
   }
   return ok;

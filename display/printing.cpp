@@ -77,7 +77,7 @@ QString PresetPrintTitle(const QString& lastTitle, const QString& documentTitle,
       break;
     }
   }
-  return title.isEmpty() ? QStringLiteral("Chart") : title;
+  return title.isEmpty() ? QCoreApplication::translate("Orvane", "Chart") : title;
 }
 
 int PrintPageCount(const Settings& settings, bool tajaka) {
@@ -200,7 +200,7 @@ void ChartPrintJob::DrawHeader(QPainter& painter, int page, double W, double H) 
 }
 
 QString ChartPrintJob::EngineName() const {
-  if (settings_.ephemeris == 1) return QStringLiteral("Swiss Ephemeris");
+  if (settings_.ephemeris == 1) return QCoreApplication::translate("Orvane", "Swiss Ephemeris");
   // The classic engine is named only where it is far from the sky.
   return QString::fromStdString(ClassicRangeShortNote(ChartYear(*chart_)));
 }
@@ -357,9 +357,11 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
   job.SetChartName(chartName);
   const int count = job.PageCount();
   if (count < 1) {
-    QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
-                             QStringLiteral("There is nothing to print: no item is chosen under \"Items to include "
-                                            "when printing\"."));
+    QMessageBox::information(
+        parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
+        QCoreApplication::translate("Orvane",
+                                    "There is nothing to print: no item is chosen under \"Items to include "
+                                    "when printing\"."));
     return false;
   }
   QPrintDialog dialog(&printer, parent);
@@ -369,8 +371,8 @@ bool FilePrint(QWidget* parent, QPrinter& printer, const ChartState& chart, cons
   if (!job.Begin(parent, printTitle, documentTitle, ask)) return false;
   QString error;
   if (!PrintJobToPrinter(job, printer, &error)) {
-    QMessageBox::warning(parent, QStringLiteral("Orvane Lite"),
-                         error.isEmpty() ? QStringLiteral("Could not start print job.") : error);
+    QMessageBox::warning(parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
+                         error.isEmpty() ? QCoreApplication::translate("Orvane", "Could not start print job.") : error);
     return false;
   }
   return true;
@@ -383,9 +385,11 @@ bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& char
   job.SetSubject(subject);
   job.SetChartName(chartName);
   if (job.PageCount() < 1) {
-    QMessageBox::information(parent, QStringLiteral("Orvane Lite"),
-                             QStringLiteral("There is nothing to print: no item is chosen under \"Items to include "
-                                            "when printing\"."));
+    QMessageBox::information(
+        parent, QCoreApplication::translate("Orvane", "Orvane Lite"),
+        QCoreApplication::translate("Orvane",
+                                    "There is nothing to print: no item is chosen under \"Items to include "
+                                    "when printing\"."));
     return false;
   }
   if (!job.Begin(parent, printTitle, documentTitle, ask)) return false;
@@ -409,8 +413,9 @@ bool FilePrintPreview(QWidget* parent, QPrinter& printer, const ChartState& char
       QString error;
       if (!PrintJobToPrinter(job, printer, &error)) {
         // The preview stays open: the user may choose another file.
-        QMessageBox::warning(&preview, QStringLiteral("Orvane Lite"),
-                             error.isEmpty() ? QStringLiteral("Could not start print job.") : error);
+        QMessageBox::warning(
+            &preview, QCoreApplication::translate("Orvane", "Orvane Lite"),
+            error.isEmpty() ? QCoreApplication::translate("Orvane", "Could not start print job.") : error);
         return;
       }
       preview.accept();

@@ -1,22 +1,40 @@
 #include "display/strength_bars.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
 
+#include "display/terms.h"
 #include "vedic/shadbala.h"
 
 namespace orvane {
 namespace {
 
-const QStringList kPlanets = {QStringLiteral("Sun"),     QStringLiteral("Moon"),  QStringLiteral("Mars"),
-                              QStringLiteral("Mercury"), QStringLiteral("Jupiter"), QStringLiteral("Venus"),
-                              QStringLiteral("Saturn")};
-const QStringList kSigns = {QStringLiteral("Ar"), QStringLiteral("Ta"), QStringLiteral("Ge"), QStringLiteral("Cn"),
-                            QStringLiteral("Le"), QStringLiteral("Vi"), QStringLiteral("Li"), QStringLiteral("Sc"),
-                            QStringLiteral("Sg"), QStringLiteral("Cp"), QStringLiteral("Aq"), QStringLiteral("Pi")};
+// The seven planets and the twelve signs in the language shown.
+QStringList Planets() {
+  QStringList names;
+  for (int code = 1; code <= 7; ++code) names << GrahaTerm(code);
+  return names;
+}
+// English keeps the two-letter abbreviations; a language with the signs'
+// names shows them.
+QStringList Signs() {
+  static constexpr const char* kEnglish[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                             "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+  static constexpr const char* kAbbreviations[] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
+                                                   "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
+  QStringList names;
+  for (int sign = 0; sign < 12; ++sign) {
+    const QString name = SignTerm(sign);
+    names << (name == QLatin1String(kEnglish[sign]) ? QString::fromLatin1(kAbbreviations[sign]) : name);
+  }
+  return names;
+}
+
+QString Text(const char* text) { return QCoreApplication::translate("Orvane", text); }
 
 // A round step for the value axis: 1, 2 or 5 times a power of ten giving
 // about five lines.
@@ -33,34 +51,34 @@ double AxisStep(double top) {
 
 BarSeries ShadbalaBars(const StrengthState& strength) {
   BarSeries s;
-  s.title = QStringLiteral("Shadbala");
-  s.labels = kPlanets;
+  s.title = Text(QT_TRANSLATE_NOOP("Orvane", "Shadbala"));
+  s.labels = Planets();
   for (std::size_t p = 0; p < 7; ++p) {
     s.values.push_back(strength.shadbala[p][kShadbalaRupas]);
     s.marks.push_back(kRequiredShadbalaRupas[p]);
   }
-  s.markName = QStringLiteral("required");
-  s.unit = QStringLiteral("rupas");
+  s.markName = Text(QT_TRANSLATE_NOOP("Orvane", "required"));
+  s.unit = Text(QT_TRANSLATE_NOOP("Orvane", "rupas"));
   return s;
 }
 
 BarSeries BhavaBalaBars(const StrengthState& strength) {
   BarSeries s;
-  s.title = QStringLiteral("Bhava bala");
+  s.title = Text(QT_TRANSLATE_NOOP("Orvane", "Bhava bala"));
   for (int h = 1; h <= 12; ++h) s.labels << QString::number(h);
   for (std::size_t h = 0; h < 12; ++h) s.values.push_back(strength.bhava[h][kBhavaRupas]);
-  s.unit = QStringLiteral("rupas");
+  s.unit = Text(QT_TRANSLATE_NOOP("Orvane", "rupas"));
   return s;
 }
 
 BarSeries SarvashtakavargaBars(const AshtakavargaState& ashtakavarga) {
   BarSeries s;
-  s.title = QStringLiteral("Sarvashtakavarga");
-  s.labels = kSigns;
+  s.title = Text(QT_TRANSLATE_NOOP("Orvane", "Sarvashtakavarga"));
+  s.labels = Signs();
   for (std::size_t sign = 0; sign < 12; ++sign) s.values.push_back(ashtakavarga.bindu[kSarvaRow][sign]);
   s.reference = 28;
-  s.referenceName = QStringLiteral("28, the average");
-  s.unit = QStringLiteral("bindus");
+  s.referenceName = Text(QT_TRANSLATE_NOOP("Orvane", "28, the average"));
+  s.unit = Text(QT_TRANSLATE_NOOP("Orvane", "bindus"));
   s.decimals = 0;
   return s;
 }

@@ -96,18 +96,38 @@ struct Extension {
   std::array<std::string_view, 2> words;  // the words of the values 0 and 1
   int Settings::*value;
 };
-constexpr std::array<Extension, 4> kExtensions = {{
+constexpr std::array<Extension, 5> kExtensions = {{
     {"ephemeris", {"classic", "swiss"}, &Settings::ephemeris},
     {"rahu", {"mean-node", "true-node"}, &Settings::trueNode},
     {"chart-degrees", {"off", "on"}, &Settings::chartDegrees},
     {"varga-degrees", {"divisional", "none"}, &Settings::vargaDegrees},
+    {"chart-labels", {"language", "latin"}, &Settings::latinLabels},
 }};
+
+// A language name as the settings file keeps it: two or three lower-case
+// letters, perhaps a region ("pt_BR"); anything else reads as none.
+bool IsLanguageName(std::string_view name) {
+  std::size_t letters = 0;
+  while (letters < name.size() && name[letters] >= 'a' && name[letters] <= 'z') ++letters;
+  if (letters < 2 || letters > 3) return false;
+  if (letters == name.size()) return true;
+  const std::string_view region = name.substr(letters);
+  return region.size() == 3 && region[0] == '_' && region[1] >= 'A' && region[1] <= 'Z' && region[2] >= 'A' &&
+         region[2] <= 'Z';
+}
+
+void SetLanguage(Settings& settings, std::string_view name) {
+  settings.language.fill('\0');
+  if (!IsLanguageName(name)) return;
+  for (std::size_t i = 0; i < name.size(); ++i) settings.language[i] = name[i];
+}
 
 // Reads the extension lines of `text` into `settings`; returns the number of
 // known keys whose value was not one of their words (the value is then the
 // default).
 int ParseExtensions(std::string_view text, Settings& settings) {
   for (const Extension& e : kExtensions) settings.*e.value = 0;  // absent: the default
+  settings.language.fill('\0');
   int rejected = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
@@ -117,6 +137,11 @@ int ParseExtensions(std::string_view text, Settings& settings) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
     const std::string_view key = line.substr(0, eq), word = line.substr(eq + 1);
+    if (key == "language") {
+      SetLanguage(settings, word);
+      if (!word.empty() && settings.language[0] == '\0') ++rejected;
+      continue;
+    }
     for (const Extension& e : kExtensions) {
       if (key != e.key) continue;
       if (word == e.words[0]) {
@@ -205,6 +230,11 @@ std::string FormatSettings(const Settings& settings) {
   if (settings.trueNode == 1) out += "rahu=true-node\n";
   if (settings.chartDegrees == 1) out += "chart-degrees=on\n";
   if (settings.vargaDegrees == 1) out += "varga-degrees=none\n";
+  if (settings.latinLabels == 1) out += "chart-labels=latin\n";
+  if (settings.language[0] != '\0') {
+    const std::string_view language(settings.language.data());
+    if (IsLanguageName(language)) out += "language=" + std::string(language) + "\n";
+  }
   return out;
 }
 

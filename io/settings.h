@@ -54,6 +54,10 @@ struct Settings {
   int trueNode = 0;   // 1: Rahu from the true node (Swiss engine only)
   int chartDegrees = 0;  // 1: the charts show each body's degrees and minutes beside its label
   int vargaDegrees = 0;  // with chartDegrees, 1: none in the divisional charts (0: their own degrees)
+  int latinLabels = 0;   // 1: the chart diagrams keep the Latin abbreviations in any language
+  // The desktop program's language ("hi", "ta", "en", ...); empty: the
+  // system locale's.
+  std::array<char, 16> language{};
 
   // The custom deviation in arc-minutes; beyond +-1000 it stands for the
   // tropical zodiac.

@@ -6,7 +6,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6svg6-dev
-  fonts-liberation fontconfig
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  fonts-liberation fontconfig fonts-noto-core
   clang-14 libclang-rt-14-dev
   xvfb xauth poppler-utils locales
   nlohmann-json3-dev groff-base dpkg-dev parallel

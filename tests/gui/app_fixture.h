@@ -24,6 +24,7 @@
 #include "app/chart_document.h"
 #include "app/main_frame.h"
 #include "app/chart_view.h"
+#include "app/language.h"
 #include "io/settings.h"
 #include "modal_driver.h"
 
@@ -40,6 +41,9 @@ class AppFixture : public ::testing::Test {
     QApplication::setQuitOnLastWindowClosed(false);
     paths_ = AppPaths::InFolders(Home("config"), Home("data"), Home("run"));
   }
+
+  // A program started in another language leaves the process in English.
+  void TearDown() override { InstallLanguage(QStringLiteral("en")); }
 
   QString Home(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
 

@@ -3,6 +3,7 @@
 // the area the window scrolls over, every drawn pixel inside the measured
 // place of a block or chart, and the screen scaled with the window.
 #include <QApplication>
+#include <QMenuBar>
 #include <QScrollArea>
 
 #include "view_fixture.h"
@@ -12,8 +13,8 @@ namespace {
 
 class ScreenLayoutTest : public ViewFixture {
  protected:
-  ChartView* OpenAt(QSize size, int style = kSouthRegular, bool degrees = false) {
-    ChartView* view = OpenDefaultChart(style, "charts/default.orv", degrees);
+  ChartView* OpenAt(QSize size, int style = kSouthRegular, bool degrees = false, const char* language = "") {
+    ChartView* view = OpenDefaultChart(style, "charts/default.orv", degrees, language);
     if (!view) return nullptr;
     // The program opens its window maximized; a size given is a window of
     // that size.
@@ -111,11 +112,29 @@ class ScreenLayoutTest : public ViewFixture {
   }
 };
 
+// In English at both sizes, and at 800 x 600 in Tamil and Malayalam, whose
+// words are the longest: the screens as in English, and the menu bar shows
+// every menu's title whole.
 TEST_F(ScreenLayoutTest, NothingOverlapsAndEverythingScrollsIntoView) {
-  for (const QSize size : {QSize(), QSize(800, 600)}) {
+  struct Case {
+    QSize size;
+    const char* language;
+  };
+  for (const Case& c :
+       {Case{QSize(), ""}, Case{QSize(800, 600), ""}, Case{QSize(800, 600), "ta"}, Case{QSize(800, 600), "ml"}}) {
+    const QSize size = c.size;
     SCOPED_TRACE(size.isValid() ? "800 x 600" : "maximized (the default)");
-    ChartView* view = OpenAt(size);
+    SCOPED_TRACE(*c.language ? c.language : "English");
+    ChartView* view = OpenAt(size, kSouthRegular, false, c.language);
     ASSERT_NE(view, nullptr);
+    QMenuBar* bar = app_->mainFrame()->menuBar();
+    if (*c.language) {
+      EXPECT_NE(bar->actions().value(0)->text(), QStringLiteral("&File"));
+    }
+    for (QAction* menu : bar->actions()) {
+      const QRect title = bar->actionGeometry(menu);
+      EXPECT_TRUE(!title.isEmpty() && bar->rect().contains(title)) << "menu cut off: " << menu->text().toStdString();
+    }
     ModalDriver driver;
     for (bool tajaka : {false, true}) {
       if (tajaka) {

@@ -15,10 +15,14 @@ class ViewFixture : public AppFixture {
  protected:
   // Starts the program with the default chart in `style` (with the bodies'
   // degrees in the charts when `degrees`); returns its view.
-  ChartView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv", bool degrees = false) {
+  // `language`: the program's language ("ta"); none, the system's.
+  ChartView* OpenDefaultChart(int style = 0, const char* name = "charts/default.orv", bool degrees = false,
+                              const char* language = "") {
     Settings settings;
     settings.chartStyle = style;
     settings.chartDegrees = degrees ? 1 : 0;
+    for (std::size_t i = 0; language[i] != '\0' && i + 1 < settings.language.size(); ++i)
+      settings.language[i] = language[i];
     WriteSettings(settings);
     const QString path = WriteFile(QString::fromLatin1(name), kDefaultChart);
     app_ = Start({path});

@@ -161,6 +161,49 @@ TEST(ParseSettings, EngineChoiceAfterTheTrailer) {
   }
 }
 
+// The language and the charts' Latin labels live after the trailer too: a
+// file without them reads as the system's language with the language's own
+// labels; a language name that is not one reads as none (and is counted).
+TEST(ParseSettings, LanguageAfterTheTrailer) {
+  Settings tamil;
+  tamil.latinLabels = 1;
+  tamil.language = {'t', 'a'};
+  const std::string tamilFile = FormatSettings(tamil);
+  EXPECT_EQ(tamilFile, std::string(kDefaultFile) + "chart-labels=latin\nlanguage=ta\n");
+  struct Case {
+    const char* name;
+    std::string text;
+    const char* language;
+    int latinLabels, rejected;
+  };
+  const Case cases[] = {
+      {"older file", std::string(kDefaultFile), "", 0, 0},
+      {"written", tamilFile, "ta", 1, 0},
+      {"with a region", std::string(kDefaultFile) + "language=pt_BR\r\n", "pt_BR", 0, 0},
+      {"labels of the language said", std::string(kDefaultFile) + "chart-labels=language\n", "", 0, 0},
+      {"upper case", std::string(kDefaultFile) + "language=HI\n", "", 0, 1},
+      {"too long", std::string(kDefaultFile) + "language=hindi\n", "", 0, 1},
+      {"a path", std::string(kDefaultFile) + "language=../../etc\n", "", 0, 1},
+      {"empty", std::string(kDefaultFile) + "language=\n", "", 0, 0},
+      {"unknown labels", std::string(kDefaultFile) + "chart-labels=greek\nlanguage=ml\n", "ml", 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settings read;
+    read.language = {'h', 'i'};  // held before: a file without the line reads as none
+    read.latinLabels = 1;
+    const SettingsParseResult r = ParseSettings(c.text, read);
+    EXPECT_EQ(r.status, SettingsStatus::kLoaded);
+    EXPECT_STREQ(read.language.data(), c.language);
+    EXPECT_EQ(read.latinLabels, c.latinLabels);
+    EXPECT_EQ(r.rejectedFields, c.rejected);
+    // What is read is written back as it was read.
+    Settings again;
+    EXPECT_EQ(ParseSettings(FormatSettings(read), again).rejectedFields, 0);
+    EXPECT_STREQ(again.language.data(), c.language);
+  }
+}
+
 TEST(ParseSettings, OtherVersionsAreAFirstRun) {
   const std::string body(kDefaultFile.substr(4));
   const std::string cases[] = {"", "   \n", "4010" + body, "4011.0" + body, "x4011" + body, "40110" + body,

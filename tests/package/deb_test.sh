@@ -28,7 +28,7 @@ deb=${debs[0]}
 # the fonts, the zone database and the Swiss Ephemeris' data files.
 depends=$(dpkg-deb -f "$deb" Depends)
 declared=$(sed 's/, /\n/g' <<<"$depends" | awk '{print $1}')
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation tzdata swe-basic-data; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation fonts-noto-core tzdata swe-basic-data; do
   grep -qxF "$package" <<<"$declared" || fail "Depends does not name $package: $depends"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *swe-standard-data* ]] || fail "Recommends does not name swe-standard-data"
@@ -40,6 +40,10 @@ for file in usr/bin/orvane usr/bin/orvane-cli \
   usr/share/mime/packages/orvane.xml usr/share/man/man1/orvane.1 usr/share/man/man1/orvane-cli.1 \
   usr/share/bash-completion/completions/orvane-cli; do
   [[ -f "$root/$file" ]] || fail "the package lacks /$file"
+done
+# The translations of the desktop program, one file a language.
+for language in hi ta te bn mr kn ml gu; do
+  [[ -s "$root/usr/share/orvane/translations/orvane_$language.qm" ]] || fail "the package lacks the $language translation"
 done
 
 # Every library of both programs resolves.
