@@ -520,10 +520,9 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
   // ChartState is large: a worker thread keeps it on the heap.
   auto state = std::make_unique<ChartState>();
   options.Apply(state->options);
-  state->reportSection = options.section.value_or(kNoSection);
   if (options.section == ToInt(ReportSection::kTextCharts)) state->options.textChartRasiNavamsa = 1;
   auto report = std::make_unique<ReportBuffer>();
-  ComputeChartFromBirth(*state, settings, birth, report.get());
+  ComputeChartFromBirth(*state, settings, birth, options.section.value_or(kNoSection), report.get());
   CheckSwissData(*state);
   std::string text;
   if (options.kp) {

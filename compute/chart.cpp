@@ -30,7 +30,6 @@ std::optional<Chart> ComputeChart(const BirthData& birth, const ChartOptions& op
   state->options = options;
   state->options.recompute = 1;
   state->options.nowMode = 0;
-  state->reportSection = kNoSection;
   if (!ComputeChartFromBirth(*state, settings, birth)) return std::nullopt;
   return Chart(*state);
 }
