@@ -159,7 +159,7 @@ bool ChartView::RunChartPass(int section) {
     ChartState& chart = *state_;
     chart.options.selectedMahadasaLord = choices_.mahadasa;
     chart.options.ashtakavargaChart = choices_.selectedChart;
-    chart.dasaYearLength = s.daysInYear;
+    chart.dasa.yearLength = s.daysInYear;
     if (section != kNoSection) WriteSectionAlone(chart, s, section, *report_);
     return true;
   }
@@ -170,8 +170,7 @@ bool ChartView::RunChartPass(int section) {
   trial.options.nowMode = nowMode_ ? 1 : 0;
   trial.options.selectedMahadasaLord = choices_.mahadasa;
   trial.options.ashtakavargaChart = choices_.selectedChart;
-  trial.dasaYearLength = s.daysInYear;
-  trial.reportSection = section;
+  trial.dasa.yearLength = s.daysInYear;
   const bool recast = trial.options.recompute != 0;
   // The chart is cast from the document's birth data in memory, or for a
   // prasna chart from the clock.
@@ -189,7 +188,7 @@ bool ChartView::RunChartPass(int section) {
       }
     }
   }
-  if (!ComputeChartFromBirth(trial, s, birth.birth, trialReport_.get())) {
+  if (!ComputeChartFromBirth(trial, s, birth.birth, section, trialReport_.get())) {
     failure_ = BirthDataProblem(birth);
     return false;
   }
@@ -808,10 +807,9 @@ QString ChartView::SectionReport(int section) const {
   fresh->options.tajakaHoraWanted = o.tajakaHoraWanted;
   fresh->options.tajakaHora = o.tajakaHora;
   fresh->options.selectedMahadasaLord = choices_.mahadasa;
-  fresh->reportSection = section;
   if (section == ToInt(ReportSection::kTextCharts)) fresh->options.textChartRasiNavamsa = 1;
   auto report = std::make_unique<ReportBuffer>();
-  if (!ComputeChartFromBirth(*fresh, settings(), state_->birth, report.get())) return {};
+  if (!ComputeChartFromBirth(*fresh, settings(), state_->birth, section, report.get())) return {};
   const std::string_view text = report->Text();
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -275,7 +275,7 @@ void CDasaBrowser::ShowSystem(int index) {
 std::vector<DasaSystem> ChartDasaSystems(const ChartState& state) {
   std::vector<DasaSystem> systems;
   const DasaDate birth = dasa::ChartDate(state);
-  const double yearLength = state.dasaYearLength > 0 ? state.dasaYearLength : 365.2425;
+  const double yearLength = state.dasa.yearLength > 0 ? state.dasa.yearLength : 365.2425;
   auto add = [&](const QString& name, std::vector<DasaRow> rows, const QString& how) {
     QString note = how;
     const QString balance = Balance(rows, birth, yearLength);

@@ -27,7 +27,6 @@ void BM_NatalComputeChart(benchmark::State& bench) {
   ChartState state;
   for (auto _ : bench) {
     state.options.recompute = 1;
-    state.reportSection = kNoSection;
     ComputeChartFromBirth(state, settings, kDefaultBirth);
     benchmark::DoNotOptimize(state.slotLongitude[kAscendant]);
   }

@@ -29,10 +29,9 @@ class BenchView : public ScreenView {
   }
   bool RunChartPass(int section) override {
     state_->options.recompute = recompute_ ? 1 : 0;
-    state_->reportSection = section;
-    state_->dasaYearLength = settings_.daysInYear;
+    state_->dasa.yearLength = settings_.daysInYear;
     recompute_ = false;
-    return ComputeChart(*state_, settings_, path_, report_.get()) == ComputeStatus::kOk;
+    return ComputeChart(*state_, settings_, path_, section, report_.get()) == ComputeStatus::kOk;
   }
   const ChartState& chart() const override { return *state_; }
   const ReportBuffer& report() const override { return *report_; }

@@ -19,8 +19,7 @@ void BM_NatalPassWithDerivations(benchmark::State& bench) {
   auto report = std::make_unique<ReportBuffer>();
   for (auto _ : bench) {
     state->options.recompute = 1;
-    state->reportSection = 5;
-    ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get());
+    ComputeChartFromBirth(*state, settings, kDefaultBirth, 5, report.get());
     benchmark::DoNotOptimize(report->CStr());
   }
 }
@@ -35,9 +34,8 @@ void BM_CalculationPassAllTextCharts(benchmark::State& bench) {
   state->options.recompute = 0;
   state->options.textChartRasiNavamsa = 1;
   state->options.textChartOthers = 1;
-  state->reportSection = 41;
   for (auto _ : bench) {
-    RunCalculationPass(*state, settings, report.get());
+    RunCalculationPass(*state, settings, 41, report.get());
     benchmark::DoNotOptimize(report->CStr());
   }
 }

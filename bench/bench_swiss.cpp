@@ -42,8 +42,7 @@ void BM_SwissNatalComputeChart(benchmark::State& bench) {
   double casts = 0;
   for (auto _ : bench) {
     *state = ChartState{};
-    state->reportSection = 5;
-    ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get());
+    ComputeChartFromBirth(*state, settings, kDefaultBirth, 5, report.get());
     casts += state->castCount;
     benchmark::DoNotOptimize(report->CStr());
   }
@@ -71,8 +70,7 @@ void BM_SwissNatalRandomBirths(benchmark::State& bench) {
   double casts = 0;
   for (auto _ : bench) {
     *state = ChartState{};
-    state->reportSection = 5;
-    ComputeChartFromBirth(*state, settings, births[i++ % births.size()], report.get());
+    ComputeChartFromBirth(*state, settings, births[i++ % births.size()], 5, report.get());
     casts += state->castCount;
     benchmark::DoNotOptimize(report->CStr());
   }

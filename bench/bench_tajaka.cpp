@@ -20,8 +20,8 @@ void BM_TajakaAnnualPass(benchmark::State& bench) {
     state->options = ChartOptions{};
     state->options.tajakaMode = 1;
     state->options.tajakaYear = 2026;
-    state->reportSection = 10;  // the sahams with their dates
-    ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get());
+    // Section 10: the sahams with their dates.
+    ComputeChartFromBirth(*state, settings, kDefaultBirth, 10, report.get());
     benchmark::DoNotOptimize(report->CStr());
   }
 }

@@ -54,15 +54,13 @@ constexpr bool IsTajaka(ChartKind kind) {
 struct ChartState : EngineState {
   ChartOptions options{};
 
-  double dasaYearLength = 365.2425;  // days per nakshatra-dasa year
-  std::int32_t reportSection = 10000;  // the section a pass writes; 10000: no section
-
   VedicState vedic{};
   DasaState dasa{};
   TajakaState tajaka{};
 };
 static_assert(std::is_trivially_copyable_v<ChartState>);
 
+// The section number that asks a pass to write no section.
 inline constexpr int kNoSection = 10000;
 
 }  // namespace orvane

@@ -35,6 +35,9 @@ struct VimsottariRecord {
 using VimsottariTable = std::array<std::array<VimsottariRecord, 10>, 9>;
 
 struct DasaState {
+  // Days per dasa year: the preferences' dasa year, which the pass sets
+  // before the dasas are derived.
+  double yearLength = 365.2425;
   DasaBalance balance{};
   VimsottariTable vimsottari{};
   // The nine main periods with ghatis: true starts (the first lies before

@@ -150,9 +150,10 @@ void WriteHousesJson(JsonWriter& json, HouseSystem system, const HouseCusps& cus
   json.EndObject();
 }
 
-void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& settings,
+void WriteChartJson(JsonWriter& json, const Chart& chart, const Settings& settings,
                     const std::string* idJson, const PlaceReading* place = nullptr,
                     const std::pair<HouseSystem, HouseCusps>* houses = nullptr) {
+  const ChartState& state = chart.State();  // the slots and each layer's values
   json.BeginObject();
   if (idJson) {
     json.Key("id");
@@ -160,7 +161,7 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
   }
   json.Key("birth");
   json.BeginObject();
-  const BirthData& b = state.birth;
+  const BirthData& b = chart.Birth();
   json.Key("month");
   json.Number(b.month);
   json.Key("day");
@@ -238,8 +239,9 @@ void WriteChartJson(JsonWriter& json, const ChartState& state, const Settings& s
 
 // A plain listing of the body slots when no section or JSON was asked for;
 // an engine other than the classic one is named under the ayanamsa.
-void AppendPositions(std::string& out, const ChartState& state, const Settings& settings) {
-  const BirthData& b = state.birth;
+void AppendPositions(std::string& out, const Chart& chart, const Settings& settings) {
+  const ChartState& state = chart.State();  // the body slots
+  const BirthData& b = chart.Birth();
   char line[256];
   std::snprintf(line, sizeof line, "Chart of %d-%02d-%02d, time %.4f, zone %.2f, longitude %.2f, latitude %.2f\n",
                 static_cast<int>(b.year), static_cast<int>(b.month), static_cast<int>(b.day), b.time, b.zone,
@@ -517,20 +519,20 @@ std::string SensitivityJson(const std::vector<SensitivityWindow>& windows, const
 std::string ChartOutput(const CliOptions& options, const Settings& settings, const BirthData& birth,
                         const BirthRow* id = nullptr, const ChartLabels& labels = {},
                         const PlaceReading* place = nullptr) {
-  // ChartState is large: a worker thread keeps it on the heap.
+  // ChartState is large: a worker thread keeps it on the heap, and the
+  // chart value takes it over once computed.
   auto state = std::make_unique<ChartState>();
   options.Apply(state->options);
-  state->reportSection = options.section.value_or(kNoSection);
   if (options.section == ToInt(ReportSection::kTextCharts)) state->options.textChartRasiNavamsa = 1;
   auto report = std::make_unique<ReportBuffer>();
-  ComputeChartFromBirth(*state, settings, birth, report.get());
-  CheckSwissData(*state);
+  ComputeChartFromBirth(*state, settings, birth, options.section.value_or(kNoSection), report.get());
+  const Chart chart(std::move(state));
+  CheckSwissData(chart.State());
   std::string text;
   if (options.kp) {
     const HouseSystem system = options.houses.value_or(HouseSystem::kPlacidus);
     HouseCusps cusps;
     std::string houseError;
-    const Chart chart(*state);
     const bool got = options.kpHorary ? KpHoraryCusps(chart, settings, options.kpHorary, cusps, &houseError)
                                       : ChartHouseCusps(chart, settings, system, cusps, &houseError);
     if (!got) throw std::runtime_error(houseError);
@@ -539,16 +541,16 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.rasiDasa || options.jaimini) {
-    const jaimini::JaiminiChart chart = jaimini::JaiminiChartOf(Chart(*state));
+    const jaimini::JaiminiChart jc = jaimini::JaiminiChartOf(chart);
     if (options.jaimini) {
-      if (options.json) return JaiminiJson(chart, id ? &id->idJson : nullptr);
-      text = JaiminiText(chart);
+      if (options.json) return JaiminiJson(jc, id ? &id->idJson : nullptr);
+      text = JaiminiText(jc);
     } else {
       jaimini::RasiDasaOptions o;
       o.charaDirection = options.charaDirection;
-      const jaimini::RasiDasaResult dasa = jaimini::ComputeRasiDasa(chart, *options.rasiDasa, o);
-      if (options.json) return RasiDasaJson(chart, dasa, o, id ? &id->idJson : nullptr);
-      text = RasiDasaText(chart, dasa, o);
+      const jaimini::RasiDasaResult dasa = jaimini::ComputeRasiDasa(jc, *options.rasiDasa, o);
+      if (options.json) return RasiDasaJson(jc, dasa, o, id ? &id->idJson : nullptr);
+      text = RasiDasaText(jc, dasa, o);
     }
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
@@ -561,7 +563,7 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     return id ? PrefixLines(id->idText + "\t", text) : text;
   }
   if (options.yogas) {
-    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(Chart(*state), options.yogaChart));
+    const std::vector<yoga::FoundYoga> found = yoga::FindYogas(YogaChartOf(chart, options.yogaChart));
     if (options.json) return YogasJson(found, options.yogaChart, id ? &id->idJson : nullptr);
     text = yoga::YogasText(found, options.yogaChart);
     return id ? PrefixLines(id->idText + "\t", text) : text;
@@ -574,24 +576,24 @@ std::string ChartOutput(const CliOptions& options, const Settings& settings, con
     if (options.houses) {
       HouseCusps cusps;
       std::string houseError;
-      if (!ChartHouseCusps(Chart(*state), settings, *options.houses, cusps, &houseError)) {
+      if (!ChartHouseCusps(chart, settings, *options.houses, cusps, &houseError)) {
         throw std::runtime_error(houseError);
       }
       houses.emplace(*options.houses, cusps);
     }
-    WriteChartJson(json, *state, settings, id ? &id->idJson : nullptr, place, houses ? &*houses : nullptr);
+    WriteChartJson(json, chart, settings, id ? &id->idJson : nullptr, place, houses ? &*houses : nullptr);
     text = json.Take();
     text += '\n';
     return text;
   }
   if (options.basic || options.complete) {
-    text = BuildCollectionText(*state, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic,
+    text = BuildCollectionText(chart, settings, options.complete ? CollectionSet::kComplete : CollectionSet::kBasic,
                                labels)
                .text;
   } else if (options.section) {
     text = std::string(report->Text());
   } else {
-    AppendPositions(text, *state, settings);
+    AppendPositions(text, chart, settings);
   }
   return id ? PrefixLines(id->idText + "\t", text) : text;
 }

@@ -193,9 +193,9 @@ void WriteSection(const ChartState& state, const Settings& settings, int section
   out.Clear();
   const SectionWriterRow& row = kSectionWriters[static_cast<std::size_t>(section)];
   if (!row.write || !WritesFor(row.kinds, state)) return;
-  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0 && state.dasaYearLength != settings.daysInYear) {
+  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0 && state.dasa.yearLength != settings.daysInYear) {
     auto copy = std::make_unique<ChartState>(state);
-    copy->dasaYearLength = settings.daysInYear;
+    copy->dasa.yearLength = settings.daysInYear;
     row.write(*copy, settings, out);
     return;
   }
@@ -235,12 +235,11 @@ bool WriteSectionAlone(const ChartState& state, const Settings& settings, int se
   return true;
 }
 
-void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffer* report) {
+void RunCalculationPass(ChartState& state, const Settings& settings, int section, ReportBuffer* report) {
   // The derivations write nothing: the section asked for is written at the
   // end, from the derived values, by its row of the writers' table.
-  const std::int32_t section = state.reportSection;
   // The dasa year is the user's preference.
-  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasaYearLength = settings.daysInYear;
+  if (std::isfinite(settings.daysInYear) && settings.daysInYear > 0) state.dasa.yearLength = settings.daysInYear;
   const bool tajaka = state.options.tajakaMode != 0;
   const bool mundane = state.options.mundane != 0;
 
@@ -275,7 +274,7 @@ void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffe
     NatalPatyayiniDasa(state, settings, state.tajaka);
   }
   if (!report) return;
-  if (section >= 0 && section < static_cast<std::int32_t>(kSectionWriters.size())) {
+  if (section >= 0 && section < static_cast<int>(kSectionWriters.size())) {
     WriteSection(state, settings, section, *report);
   } else if (section != kNoSection) {
     report->Clear();

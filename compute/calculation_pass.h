@@ -13,10 +13,11 @@
 
 namespace orvane {
 
-// Derives the chart's values; then, given a buffer, writes the section
-// state.reportSection names into it (emptied first; a number without a
-// section empties it, kNoSection leaves it as it is).
-void RunCalculationPass(ChartState& state, const Settings& settings, ReportBuffer* report = nullptr);
+// Derives the chart's values; then, given a buffer, writes report section
+// `section` into it (emptied first; a number without a section empties it,
+// kNoSection leaves it as it is).
+void RunCalculationPass(ChartState& state, const Settings& settings, int section = kNoSection,
+                        ReportBuffer* report = nullptr);
 
 // Writes report section `section` of a chart whose calculation pass has run
 // (its derived values in place) with the section's own writer alone, giving

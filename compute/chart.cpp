@@ -1,6 +1,7 @@
 #include "compute/chart.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "compute/calculation_pass.h"
 #include "compute/pipeline.h"
@@ -9,6 +10,8 @@
 namespace orvane {
 
 Chart::Chart(const ChartState& state) : state_(std::make_shared<const ChartState>(state)) {}
+
+Chart::Chart(std::unique_ptr<ChartState> state) : state_(std::move(state)) {}
 
 int Chart::House(Body body) const { return state_->vedic.bhava[static_cast<std::size_t>(SlotOf(body))] + 1; }
 
@@ -30,7 +33,6 @@ std::optional<Chart> ComputeChart(const BirthData& birth, const ChartOptions& op
   state->options = options;
   state->options.recompute = 1;
   state->options.nowMode = 0;
-  state->reportSection = kNoSection;
   if (!ComputeChartFromBirth(*state, settings, birth)) return std::nullopt;
   return Chart(*state);
 }

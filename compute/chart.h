@@ -27,6 +27,8 @@ class Chart {
  public:
   // The chart a computation left in `state` (copied once).
   explicit Chart(const ChartState& state);
+  // The chart a computation left in `state`, taken over without a copy.
+  explicit Chart(std::unique_ptr<ChartState> state);
 
   ChartKind Kind() const { return KindOf(state_->options); }
   const ChartOptions& Options() const { return state_->options; }

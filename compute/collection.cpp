@@ -27,9 +27,8 @@ void RunStep(ChartState& state, const Settings& settings, const CollectionStep& 
   state.options.textChartOthers = step.textCharts == TextChartVariant::kOtherCharts ? 1 : 0;
   if (step.rasiSelected) state.options.ashtakavargaChart = 0;
   if (!WriteSectionAlone(state, settings, step.section, out)) {
-    state.reportSection = step.section;
     out.Clear();
-    ComputeChartFromBirth(state, settings, state.birth, &out);
+    ComputeChartFromBirth(state, settings, state.birth, step.section, &out);
   }
   // Both switches are off again after their pass.
   state.options.textChartRasiNavamsa = 0;
@@ -101,7 +100,6 @@ CollectionText BuildCollectionText(const ChartState& chart, const Settings& sett
         natal->options.tajakaHoraWanted = 0;
         natal->options.recompute = 1;
         natal->options.nowMode = 0;
-        natal->reportSection = kNoSection;
         ComputeChartFromBirth(*natal, settings, chart.birth);
       }
       state = natal.get();

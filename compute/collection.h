@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "compute/chart.h"
 #include "io/chart_file.h"
 #include "io/settings.h"
 
@@ -77,5 +78,9 @@ std::string CollectionSubject(const ChartLabels& labels);
 // (CollectionSubject).
 CollectionText BuildCollectionText(const ChartState& chart, const Settings& settings, CollectionSet set,
                                    const ChartLabels& labels = {});
+inline CollectionText BuildCollectionText(const Chart& chart, const Settings& settings, CollectionSet set,
+                                          const ChartLabels& labels = {}) {
+  return BuildCollectionText(chart.State(), settings, set, labels);
+}
 
 }  // namespace orvane

@@ -121,10 +121,8 @@ namespace {
 // whatever was computed on the state before.
 void StartFresh(ChartState& state, const BirthData& birth) {
   const ChartOptions options = state.options;
-  const std::int32_t section = state.reportSection;
   state = ChartState{};
   state.options = options;
-  state.reportSection = section;
   state.birth = birth;
 }
 
@@ -142,14 +140,14 @@ void CastChartOf(ChartState& state, const Settings& settings) {
   state.swissSource = caster.Chains().swissSource;
 }
 
-void FinishPass(ChartState& state, const Settings& settings, ReportBuffer* report) {
+void FinishPass(ChartState& state, const Settings& settings, int section, ReportBuffer* report) {
   SunBasedUpagrahas(state, settings);
-  RunCalculationPass(state, settings, report);
+  RunCalculationPass(state, settings, section, report);
 }
 
 }  // namespace
 
-ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path,
+ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path, int section,
                            ReportBuffer* report) {
   if (state.options.recompute) {
     state.slotRetrograde.fill(0);
@@ -160,18 +158,18 @@ ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const st
     StartFresh(state, BirthData(state.birth));
     CastChartOf(state, settings);
   }
-  FinishPass(state, settings, report);
+  FinishPass(state, settings, section, report);
   return ComputeStatus::kOk;
 }
 
-bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth,
+bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth, int section,
                            ReportBuffer* report) {
   if (state.options.recompute) {
     if (!IsCastable(birth)) return false;
     StartFresh(state, BirthData(birth));  // `birth` may be a field of the state itself
     CastChartOf(state, settings);
   }
-  FinishPass(state, settings, report);
+  FinishPass(state, settings, section, report);
   return true;
 }
 

@@ -27,15 +27,15 @@ ComputeStatus ReadChartDataFile(ChartState& state, const Settings& settings, con
 // The driver: when state.options.recompute is set it reads `path` and casts
 // the chart with one fresh Caster (the birth moment, the Tajaka search, the
 // lunar-month and sunrise steps, in that order); then the Sun-based
-// upagrahas and the calculation pass, which writes the section
-// state.reportSection names into `report` when one is given. A file whose
+// upagrahas and the calculation pass, which writes report section `section`
+// into `report` when one is given (as RunCalculationPass does). A file whose
 // data is not castable (IsCastable) gives kBadFile, with nothing cast.
 ComputeStatus ComputeChart(ChartState& state, const Settings& settings, const std::string& path,
-                           ReportBuffer* report = nullptr);
+                           int section = kNoSection, ReportBuffer* report = nullptr);
 // The same driver from birth data in hand (no file involved); false, with
 // nothing cast, when the data is not castable (IsCastable).
 bool ComputeChartFromBirth(ChartState& state, const Settings& settings, const BirthData& birth,
-                           ReportBuffer* report = nullptr);
+                           int section = kNoSection, ReportBuffer* report = nullptr);
 
 // The present moment at the settings' default place, in file units.
 BirthData NowBirthData(const Settings& settings);

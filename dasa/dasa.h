@@ -12,7 +12,7 @@
 //   read: it is the same fraction).
 // - the tithi dasas also read slotLongitude[kSun] (tithi and its fraction
 //   from the Moon's elongation).
-// - dasaYearLength: days per dasa year, read by every writer except the two
+// - dasa.yearLength: days per dasa year, read by every writer except the two
 //   compressed ones, which read options.mundaneDays instead. No writer
 //   changes it.
 // - the Vimsottari steps read dasa.balance (kept by the pass; computed on
@@ -50,7 +50,7 @@ void VimsottariSubPeriods(const ChartState& chart, const Settings& settings, Rep
 // dates; the first main period is shown from `birth`), and per main period
 // its antardasas again, each with its pratyantardasas (section 42's dates).
 // Reads the chart date, the Moon (when no balance is stored), dasa.balance
-// and dasaYearLength; writes nothing.
+// and dasa.yearLength; writes nothing.
 struct VimsottariTree {
   DasaDate birth{};
   dasa::PeriodList mains{};
@@ -97,7 +97,7 @@ struct DasaSpan {
   DasaDate from{};
   double yearLength = 365.2425;
 };
-// The chart's own span: its date and state.dasaYearLength.
+// The chart's own span: its date and state.dasa.yearLength.
 DasaSpan ChartDasaSpan(const ChartState& state);
 // The main periods and their sub-periods a listing of the dasa over `span`
 // shows; none for a dasa that has no listing (Shashtihayani).

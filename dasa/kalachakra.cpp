@@ -110,7 +110,7 @@ KalachakraList ComputeKalachakra(const ChartState& state, const DasaDate& birth)
   const double moonLongitude = Mod360(state.slotLongitude[kMoon]);
   const NakshatraPosition moon = NakshatraOf(moonLongitude);
   const int cls = moon.pada + 4 * kNakshatraKind[moon.nakshatra % 6];  // [0, 15]
-  const double yearLength = state.dasaYearLength;
+  const double yearLength = state.dasa.yearLength;
 
   // The running sign: walk back from the ninth sign of the cycle while the
   // unelapsed amount exceeds the sign's years; the walk stops at the first.

@@ -1,7 +1,7 @@
 // The nakshatra dasa family: dasas built like Vimsottari on their own cycles
 // of lords, entered by the Moon's nakshatra (or the tithi), and the two
 // compressed dasas of mundane charts. Each writer lists its periods over a
-// DasaSpan: the chart date at state.dasaYearLength days a dasa year, or the
+// DasaSpan: the chart date at state.dasa.yearLength days a dasa year, or the
 // span a Tajaka or mundane chart compresses the dasa into.
 #include <array>
 #include <cmath>
@@ -252,7 +252,7 @@ int NakshatraDasaSection(NakshatraDasa dasa) {
   return kNakshatraDasas[static_cast<std::size_t>(dasa)].section;
 }
 
-DasaSpan ChartDasaSpan(const ChartState& state) { return DasaSpan{dasa::ChartDate(state), state.dasaYearLength}; }
+DasaSpan ChartDasaSpan(const ChartState& state) { return DasaSpan{dasa::ChartDate(state), state.dasa.yearLength}; }
 
 std::optional<dasa::PeriodList> NakshatraDasaPeriods(const ChartState& state, NakshatraDasa dasa, const DasaSpan& span) {
   const NakshatraDasaRow& row = kNakshatraDasas[static_cast<std::size_t>(dasa)];

@@ -56,7 +56,7 @@ dasa::PeriodList PeriodsFromBalance(const DasaBalance& b, double yearLength, con
 
 // The nine main periods from the balance, at the chart's year length.
 dasa::PeriodList VimsottariPeriods(const DasaBalance& balance, const ChartState& state, const DasaDate& birth) {
-  return PeriodsFromBalance(balance, state.dasaYearLength, birth);
+  return PeriodsFromBalance(balance, state.dasa.yearLength, birth);
 }
 
 // One level down: the antardasas of main period `m` are main periods at a
@@ -113,7 +113,7 @@ void VimsottariSubPeriods(const ChartState& state, const Settings&, ReportBuffer
   for (int i = 0; i < mains.count; ++i) {
     const dasa::MainPeriod& m = mains.main[i];
     if (m.period.lord != lord) continue;
-    subs = Antardasas(m, state.dasaYearLength);
+    subs = Antardasas(m, state.dasa.yearLength);
     break;
   }
 
@@ -126,9 +126,9 @@ VimsottariTree VimsottariPeriodTree(const ChartState& state) {
   VimsottariTree tree;
   tree.birth = dasa::ChartDate(state);
   const DasaBalance b = ChartBalance(state);
-  tree.mains = PeriodsFromBalance(b, state.dasaYearLength, tree.birth);
+  tree.mains = PeriodsFromBalance(b, state.dasa.yearLength, tree.birth);
   for (int i = 0; i < tree.mains.count && i < kMainPeriodCount; ++i) {
-    tree.antardasas[static_cast<std::size_t>(i)] = Antardasas(tree.mains.main[i], state.dasaYearLength);
+    tree.antardasas[static_cast<std::size_t>(i)] = Antardasas(tree.mains.main[i], state.dasa.yearLength);
   }
   return tree;
 }

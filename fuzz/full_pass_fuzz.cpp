@@ -147,7 +147,7 @@ void CheckChart(const ChartState& state, const ReportBuffer& report) {
   const SunriseValues& sr = state.sunrise;
   for (double v : {sr.sunriseGhatis, sr.minutesSinceSunrise, sr.dayLength, sr.nightLength})
     FUZZ_CHECK(std::isfinite(v));
-  FUZZ_CHECK(std::isfinite(state.dasaYearLength));
+  FUZZ_CHECK(std::isfinite(state.dasa.yearLength));
   FUZZ_CHECK(report.Text().size() <= ReportBuffer::kCapacity);
   FUZZ_CHECK(!ShowsNonFinite(report.Text()));
 }
@@ -167,7 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ChartOptions& o = state.options;
 
   const Mode mode = static_cast<Mode>(in.Byte() % kModeCount);
-  state.reportSection = DecodeSection(in.Byte());
+  const int section = DecodeSection(in.Byte());
   const std::uint8_t flags = in.Byte();
   o.textChartRasiNavamsa = flags & 1;
   o.textChartOthers = (flags >> 1) & 1;
@@ -206,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = DecodeField(in, kFieldRanges[i]);
   birth = {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
 
-  const bool ok = ComputeChartFromBirth(state, settings, birth, &report);
+  const bool ok = ComputeChartFromBirth(state, settings, birth, section, &report);
   if (!IsCastable(birth)) {
     FUZZ_CHECK(!ok);
     FUZZ_CHECK(state.castCount == 0);
@@ -219,8 +219,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The view's cached chart, another section: no recast.
     const std::uint32_t casts = state.castCount;
     o.recompute = 0;
-    state.reportSection = laterSection;
-    FUZZ_CHECK(ComputeChartFromBirth(state, settings, birth, &report));
+    FUZZ_CHECK(ComputeChartFromBirth(state, settings, birth, laterSection, &report));
     FUZZ_CHECK(state.castCount == casts);
     CheckChart(state, report);
   }

@@ -75,7 +75,7 @@ JaiminiChart JaiminiChartOf(const Chart& chart) {
                                                       static_cast<std::int64_t>(std::trunc(b.month)),
                                                       static_cast<std::int64_t>(std::trunc(b.day)))) +
                 DecToDeg(b.time) / 24.0;
-  c.yearDays = chart.State().dasaYearLength > 0 ? chart.State().dasaYearLength : 365.2425;
+  c.yearDays = chart.State().dasa.yearLength > 0 ? chart.State().dasa.yearLength : 365.2425;
   return c;
 }
 

@@ -215,7 +215,7 @@ void WritePanchangaText(const ChartState& state, const Settings& settings, Repor
     out.Appendf("Ephemeris = %s\n", EngineFor(engine.ephemeris).Describe(state.swissSource).c_str());
   }
   if (!tajaka) {
-    out.Appendf("Dasa year length chosen = %8.4f days\n", state.dasaYearLength);
+    out.Appendf("Dasa year length chosen = %8.4f days\n", state.dasa.yearLength);
   } else {
     out.Appendf("\n");
   }

@@ -43,9 +43,8 @@ std::string Section(int section, int tajakaYear = 0, TextChartVariant charts = T
   }
   state->options.textChartRasiNavamsa = charts == TextChartVariant::kRasiNavamsa;
   state->options.textChartOthers = charts == TextChartVariant::kOtherCharts;
-  state->reportSection = section;
   auto report = std::make_unique<ReportBuffer>();
-  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, kDefaultBirth, report.get()));
+  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, kDefaultBirth, section, report.get()));
   return std::string(report->Text());
 }
 
@@ -137,7 +136,6 @@ TEST(Collection, CompleteNatalTextIsTheHeaderAndEverySectionAtFullLength) {
   EXPECT_EQ(borders, 40u);
   // The chart the caller passed is unchanged.
   EXPECT_EQ(chart->options.ashtakavargaChart, 8);
-  EXPECT_EQ(chart->reportSection, kNoSection);
 }
 
 TEST(Collection, TajakaCopiesCarryTajakaDasasAndTheMailTheNatalDasas) {

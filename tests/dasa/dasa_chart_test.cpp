@@ -188,12 +188,11 @@ TEST(DasaDefaultChart, SectionsPrintSensibly) {
     SCOPED_TRACE(c.section);
     testing_support::TestChart state;
     const Settings settings;
-    state.reportSection = kNoSection;
     ASSERT_EQ(ComputeChart(state, settings, path), ComputeStatus::kOk);
     EXPECT_NEAR(state.slotLongitude[kMoon], 328.569, 5e-4);
     state.report.Clear();
-    state.reportSection = c.section;
-    state.dasaYearLength = settings.daysInYear;
+    state.section = c.section;
+    state.dasa.yearLength = settings.daysInYear;
     RunAll(state);
     const std::string text = Text(state);
     EXPECT_EQ(text.substr(0, std::string(c.start).size()), c.start) << text;

@@ -15,8 +15,10 @@
 namespace orvane::testing_support {
 
 // A hand-made chart with the report buffer its writers append to.
+// `section` is the section a pass of the chart would write.
 struct TestChart : ChartState {
   ReportBuffer report{};
+  int section = kNoSection;
 };
 
 inline std::unique_ptr<TestChart> MakeChart(int year, int month, int day, double sun, double moon,
@@ -27,8 +29,8 @@ inline std::unique_ptr<TestChart> MakeChart(int year, int month, int day, double
   state->slotLongitude[kSun] = sun;
   state->slotLongitude[kMoon] = moon;
   state->nakshatraBalance = NakshatraOf(moon).unelapsed;
-  state->dasaYearLength = yearLength;
-  state->reportSection = section;
+  state->dasa.yearLength = yearLength;
+  state->section = section;
   return state;
 }
 
@@ -40,13 +42,11 @@ inline std::string Text(const TestChart& state) { return std::string(state.repor
 // chart's own dasa year. The mundane sections are written for a mundane
 // chart.
 inline void DeriveAndWriteSection(TestChart& state) {
-  const int section = state.reportSection;
+  const int section = state.section;
   Settings settings;
-  settings.daysInYear = state.dasaYearLength;
-  state.reportSection = kNoSection;
+  settings.daysInYear = state.dasa.yearLength;
   state.dasa.balance = DasaBalanceOf(state);
   ComputeVimsottari(state, state.dasa);
-  state.reportSection = section;
   if (section == 15 || section == 16) state.options.mundane = 1;
   if (section >= 0 && section < kReportSectionCount) WriteSectionAlone(state, settings, section, state.report);
 }

@@ -35,7 +35,7 @@ void Check(const Case& c, double mundaneDays = 365.2425) {
   const std::string text = Text(*state);
   EXPECT_EQ(text.substr(0, c.expectedStart.size()), c.expectedStart) << text;
   EXPECT_EQ(MainLines(text).size(), c.mainPeriods) << text;
-  EXPECT_EQ(state->dasaYearLength, c.yearLength);
+  EXPECT_EQ(state->dasa.yearLength, c.yearLength);
 }
 
 TEST(NakshatraFamily, FirstLordBalanceAndLayout) {

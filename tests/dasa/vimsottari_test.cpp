@@ -207,7 +207,7 @@ TEST(VimsottariSubPeriods, AntardasasFromTheTrueStartOfTheMahadasa) {
     EXPECT_EQ(text.find("\n\n", header.size()), std::string::npos);
     EXPECT_EQ(text.back(), '\n');
     // The year length is the caller's after the listing.
-    EXPECT_EQ(state->dasaYearLength, c.yearLength);
+    EXPECT_EQ(state->dasa.yearLength, c.yearLength);
   }
 }
 

@@ -98,8 +98,7 @@ TEST(ChartValue, WritesSectionsAsThePassWritesThem) {
     ASSERT_TRUE(WriteChartSection(*chart, settings, section, *written));
     auto state = std::make_unique<ChartState>();
     state->options = options;
-    state->reportSection = section;
-    ASSERT_TRUE(ComputeChartFromBirth(*state, settings, kDefaultBirth, byPass.get()));
+    ASSERT_TRUE(ComputeChartFromBirth(*state, settings, kDefaultBirth, section, byPass.get()));
     EXPECT_FALSE(written->Text().empty());
     EXPECT_EQ(written->Text(), byPass->Text());
   }

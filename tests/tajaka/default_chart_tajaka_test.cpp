@@ -34,8 +34,7 @@ std::unique_ptr<ChartWithText> TajakaOfDefaultChart(int section, int year = 2026
   auto state = std::make_unique<ChartWithText>();
   state->options.tajakaMode = 1;
   state->options.tajakaYear = year;
-  state->reportSection = section;
-  EXPECT_TRUE(ComputeChartFromBirth(*state, Settings{}, kDefaultBirth, &state->report));
+  EXPECT_TRUE(ComputeChartFromBirth(*state, Settings{}, kDefaultBirth, section, &state->report));
   EXPECT_FALSE(state->report.Truncated());
   return state;
 }

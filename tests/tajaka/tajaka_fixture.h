@@ -13,8 +13,10 @@
 namespace orvane::testing_support {
 
 // A hand-made chart with the report buffer its writers append to.
+// `section` is the section a pass of the chart would write.
 struct TestChart : ChartState {
   ReportBuffer report{};
+  int section = kNoSection;
 };
 
 // A Tajaka annual chart of 2026 for a birth in 1970, with the Tajaka moment
@@ -32,7 +34,7 @@ inline std::unique_ptr<TestChart> MakeTajakaChart(const std::vector<double>& lon
   }
   state->vedic.dayBirth = 1;
   state->vedic.tajakaNakshatraBalance = 1;
-  state->reportSection = section;
+  state->section = section;
   return state;
 }
 
@@ -40,7 +42,7 @@ inline std::string Text(const TestChart& state) { return std::string(state.repor
 // The buffer a writer of the chart's section appends to: none when the
 // chart names no section (the writer then only derives).
 inline ReportBuffer* SectionBuffer(TestChart& state) {
-  return state.reportSection == kNoSection ? nullptr : &state.report;
+  return state.section == kNoSection ? nullptr : &state.report;
 }
 
 // The lines of a text that contain `part`.

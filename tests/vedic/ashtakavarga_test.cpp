@@ -285,14 +285,10 @@ TEST(AshtakavargaReport, PrastaraTablesListTheContributors) {
 TEST(AshtakavargaReport, OtherSectionsLeaveTheBufferAlone) {
   const Settings settings;
   testing_support::ChartWithReport state = DefaultChart(settings);
-  for (const int section : {kNoSection, 4, 13, 22}) {
-    SCOPED_TRACE(section);
-    state.reportSection = section;
-    state.report.Clear();
-    state.report.Appendf("kept");
-    state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
-    EXPECT_EQ(std::string(state.report.Text()), "kept");
-  }
+  state.report.Clear();
+  state.report.Appendf("kept");
+  state.vedic.strength.ashtakavarga = AshtakavargaOf(state, settings);
+  EXPECT_EQ(std::string(state.report.Text()), "kept");
 }
 
 // One state used for two charts in turn: the second chart's ashtakavarga of
@@ -307,8 +303,7 @@ TEST(AshtakavargaReport, ChosenChartOfTheSameChartThroughThePipeline) {
   BirthData later = kDefaultBirth;
   later.time = 5.00;  // twelve and a half hours earlier: another ascendant and Moon
   state.options.ashtakavargaChart = kD9;
-  state.reportSection = 3;
-  ASSERT_TRUE(ComputeChartFromBirth(state, settings, later, &state.report));
+  ASSERT_TRUE(ComputeChartFromBirth(state, settings, later, 3, &state.report));
   AshtakavargaSigns navamsa{};
   for (int slot = 0; slot < 9; ++slot) navamsa[slot] = state.vedic.vargaSign[kD9][slot];
   ASSERT_NE(navamsa, firstNavamsa);
@@ -325,8 +320,7 @@ TEST(AshtakavargaReport, ChosenChartOfTheSameChartThroughThePipeline) {
 TEST(AshtakavargaReport, DefaultChartThroughThePipeline) {
   const Settings settings;
   testing_support::ChartWithReport state;
-  state.reportSection = 3;
-  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth, &state.report));
+  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth, 3, &state.report));
   EXPECT_EQ(std::string(state.report.Text()), std::string(kDefaultTables) + kDefaultPindas);
 }
 

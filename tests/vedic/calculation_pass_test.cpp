@@ -25,7 +25,7 @@ std::unique_ptr<testing_support::ChartWithReport> ChartWithBirth() {
   auto state = std::make_unique<testing_support::ChartWithReport>();
   state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->castMoment = {4, 5, 2000, 3.0730, -5.30, -81.12, 16.15};
-  state->dasaYearLength = 365.2425;
+  state->dasa.yearLength = 365.2425;
   return state;
 }
 
@@ -66,7 +66,7 @@ TEST(DasaCompression, YearOfEachDasaSpansThePeriodOfTheChart) {
                     c.year, 365.2425, c.year);
     }
     EXPECT_EQ(std::string(state->report.Text()), expected);
-    EXPECT_EQ(state->dasaYearLength, 365.2425);
+    EXPECT_EQ(state->dasa.yearLength, 365.2425);
     EXPECT_EQ(state->birth.year, 1970);
     EXPECT_EQ(state->birth.day, 4);
     EXPECT_EQ(state->birth.time, 17.5);
@@ -78,7 +78,7 @@ TEST(DasaCompression, AFailingWriterLeavesTheYearAndTheDate) {
   state->options.tajakaMode = 1;
   const CompressedDasa dasas[] = {{NoteYearLength, 72}, {Throw, 36}};
   EXPECT_THROW(RunCompressedDasas(*state, dasas, 2, state->report), std::runtime_error);
-  EXPECT_EQ(state->dasaYearLength, 365.2425);
+  EXPECT_EQ(state->dasa.yearLength, 365.2425);
   EXPECT_EQ(state->birth.year, 1970);
   EXPECT_EQ(state->birth.month, 4);
   EXPECT_EQ(state->birth.day, 4);
@@ -88,8 +88,7 @@ TEST(DasaCompression, AFailingWriterLeavesTheYearAndTheDate) {
 // The default chart of a first start, computed through the whole pipeline.
 std::unique_ptr<testing_support::ChartWithReport> DefaultChart(int section, const Settings& settings = Settings{}) {
   auto state = std::make_unique<testing_support::ChartWithReport>();
-  state->reportSection = section;
-  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, {4, 4, 1970, 17.5, -5.30, -81.12, 16.15}, &state->report));
+  EXPECT_TRUE(ComputeChartFromBirth(*state, settings, {4, 4, 1970, 17.5, -5.30, -81.12, 16.15}, section, &state->report));
   return state;
 }
 
@@ -98,11 +97,10 @@ TEST(CalculationPass, NoSectionLeavesTheBufferAndASectionStartsEmpty) {
   state->report.Clear();
   state->report.Appendf("heading kept\n");
   state->options.recompute = 0;
-  RunCalculationPass(*state, Settings{}, &state->report);
+  RunCalculationPass(*state, Settings{}, kNoSection, &state->report);
   EXPECT_EQ(state->report.Text(), "heading kept\n");
 
-  state->reportSection = 99;  // a number no writer owns
-  RunCalculationPass(*state, Settings{}, &state->report);
+  RunCalculationPass(*state, Settings{}, 99, &state->report);  // a number no writer owns
   EXPECT_EQ(state->report.Text(), "");
 }
 
@@ -110,13 +108,13 @@ TEST(CalculationPass, DasaYearIsThePreferenceAndSurvivesTheTajakaPass) {
   Settings settings;
   settings.daysInYear = 360;
   auto state = DefaultChart(kNoSection, settings);
-  EXPECT_EQ(state->dasaYearLength, 360);
+  EXPECT_EQ(state->dasa.yearLength, 360);
   EXPECT_EQ(state->birth.year, 1970);
 
   state->options.tajakaMode = 1;
   state->options.recompute = 0;
   RunCalculationPass(*state, settings);
-  EXPECT_EQ(state->dasaYearLength, 360);
+  EXPECT_EQ(state->dasa.yearLength, 360);
   EXPECT_EQ(state->birth.year, 1970);
   EXPECT_EQ(state->birth.time, 17.5);
 }

@@ -213,7 +213,6 @@ TEST(BasicInformation, BirthDataLines) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto state = std::make_unique<testing_support::ChartWithReport>();
-    state->reportSection = 4;
     state->birth = {4, 4, 1970, c.time, c.zone, c.longitude, c.latitude};
     auto out = std::make_unique<ReportBuffer>();
     WriteBirthDataHeader(*state, *out);
@@ -223,7 +222,6 @@ TEST(BasicInformation, BirthDataLines) {
 
 TEST(BasicInformation, TajakaChartShowsTheMomentOfTheYear) {
   auto state = std::make_unique<testing_support::ChartWithReport>();
-  state->reportSection = 4;
   state->options.tajakaMode = 1;
   state->birth = {4, 4, 1970, 17.5, -5.30, -81.12, 16.15};
   state->castMoment = {4, 5, 2000, 3.0730, -5.30, -81.12, 16.15};
@@ -259,7 +257,6 @@ TEST(Muntha, AdvancesASignAYearAndByMonthAndHoraPeriod) {
     SCOPED_TRACE(c.name);
     const double longitudes[10] = {100.0, 10.0, 20.0, 30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 260.0};
     auto state = StateWithPlanets(longitudes);
-    state->reportSection = 4;
     state->birth.year = 1970;
     state->tajaka.natalLongitude[kAscendant] = 100.0;
     state->options.tajakaMode = 1;

@@ -33,12 +33,11 @@ std::vector<std::string> AllTexts() {
         state->options.mundaneDays = 30.5;
       }
       state->options.textChartRasiNavamsa = s.number == 41;
-      state->reportSection = s.number;
-      EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth, &state->report));
+      EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth, s.number, &state->report));
       texts.emplace_back(state->report.Text());
     }
     auto state = std::make_unique<testing_support::ChartWithReport>();
-    EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth, &state->report));
+    EXPECT_TRUE(ComputeChartFromBirth(*state, settings, birth));
     texts.push_back(BuildCollectionText(*state, settings, CollectionSet::kComplete).text);
   }
   return texts;

@@ -25,10 +25,9 @@ namespace {
 
 std::string SectionOfDefaultChart(int section, int textCharts = 0) {
   auto state = std::make_unique<testing_support::ChartWithReport>();
-  state->reportSection = section;
   state->options.textChartRasiNavamsa = textCharts & 1;
   state->options.textChartOthers = (textCharts >> 1) & 1;
-  EXPECT_TRUE(ComputeChartFromBirth(*state, Settings{}, {4, 4, 1970, 17.5, -5.30, -81.12, 16.15}, &state->report));
+  EXPECT_TRUE(ComputeChartFromBirth(*state, Settings{}, {4, 4, 1970, 17.5, -5.30, -81.12, 16.15}, section, &state->report));
   EXPECT_FALSE(state->report.Truncated());
   return std::string(state->report.Text());
 }
@@ -69,8 +68,7 @@ TEST(AyanamsaLine, KeepsItsSign) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.year);
     auto state = std::make_unique<testing_support::ChartWithReport>();
-    state->reportSection = 4;
-    ASSERT_TRUE(ComputeChartFromBirth(*state, Settings{}, {3, 21, c.year, 12.0, 0, 0, 0}, &state->report));
+    ASSERT_TRUE(ComputeChartFromBirth(*state, Settings{}, {3, 21, c.year, 12.0, 0, 0, 0}, 4, &state->report));
     EXPECT_NE(state->report.Text().find(c.line), std::string::npos) << state->report.Text();
   }
 }

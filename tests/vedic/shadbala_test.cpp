@@ -377,21 +377,16 @@ TEST(ShadbalaReport, YuddhaBalaIsPrintedAsZero) {
 TEST(ShadbalaReport, OtherSectionsLeaveTheBufferAlone) {
   const Settings settings;
   testing_support::ChartWithReport state = DefaultChart(settings);
-  for (const int section : {kNoSection, 3, 4, 17}) {
-    SCOPED_TRACE(section);
-    state.reportSection = section;
-    state.report.Clear();
-    state.report.Appendf("kept");
-    ComputeShadbala(state, settings, state.vedic.strength);
-    EXPECT_EQ(std::string(state.report.Text()), "kept");
-  }
+  state.report.Clear();
+  state.report.Appendf("kept");
+  ComputeShadbala(state, settings, state.vedic.strength);
+  EXPECT_EQ(std::string(state.report.Text()), "kept");
 }
 
 TEST(ShadbalaReport, DefaultChartThroughThePipeline) {
   const Settings settings;
   testing_support::ChartWithReport state;
-  state.reportSection = 13;
-  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth, &state.report));
+  ASSERT_TRUE(ComputeChartFromBirth(state, settings, kDefaultBirth, 13, &state.report));
   EXPECT_EQ(std::string(state.report.Text()), kDefaultSection13);
 }
 

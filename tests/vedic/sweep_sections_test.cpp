@@ -41,7 +41,6 @@ TEST(SweepSections, EveryKindEverySection) {
                                     << birth.zone << " lon " << birth.longitude << " lat " << birth.latitude);
     testing_support::ChartWithReport state;
     ApplyKind(state.options, kind, static_cast<int>(birth.year), i);
-    state.reportSection = kNoSection;
     ASSERT_TRUE(ComputeChartFromBirth(state, settings, birth));
     // The natal cast, the Tajaka search and the sunrise and new-moon searches.
     ASSERT_LE(state.castCount, 2500u);
@@ -49,15 +48,14 @@ TEST(SweepSections, EveryKindEverySection) {
 
     state.options.recompute = 0;  // re-derive every section from the cached chart
     for (int section = 0; section <= 42; ++section) {
-      state.reportSection = section;
       state.options.textChartRasiNavamsa = section == 41 ? 1 : 0;
       state.options.textChartOthers = (section == 41 && i % 2) ? 1 : 0;
-      ASSERT_TRUE(ComputeChartFromBirth(state, settings, birth, &state.report));
+      ASSERT_TRUE(ComputeChartFromBirth(state, settings, birth, section, &state.report));
       const std::string_view text = state.report.Text();
       ASSERT_FALSE(state.report.Truncated()) << "section " << section;
       ASSERT_FALSE(HasNonFiniteText(text)) << "section " << section << ":\n" << text;
     }
-    ASSERT_EQ(state.dasaYearLength, settings.daysInYear);
+    ASSERT_EQ(state.dasa.yearLength, settings.daysInYear);
   }
 }
 

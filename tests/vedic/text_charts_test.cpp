@@ -80,7 +80,6 @@ TEST(TextCharts, ElevenLabelsBesideAFourLabelBox) {
 
 TEST(TextCharts, TwentyCrowdedChartsFitTheBuffer) {
   auto state = CrowdedChart(15);
-  state->reportSection = 41;
   state->options.textChartRasiNavamsa = 1;
   state->options.textChartOthers = 1;
   WriteTextCharts(*state, state->report);

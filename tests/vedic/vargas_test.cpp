@@ -208,7 +208,6 @@ TEST(Vimsopaka, CountsOwnSignsAndOrdersByShodasaThenSapta) {
 TEST(DignityList, NamesEveryCountAndStopsBelowTwo) {
   auto state = std::make_unique<testing_support::ChartWithReport>();
   VedicState& v = state->vedic;
-  state->reportSection = 24;
   // Counts above twelve have names of the same width; the list stops at the
   // first planet with a count below two.
   v.dignityOrder = {5, 1, 2, 3, 4, 6, 7};
