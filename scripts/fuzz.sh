@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets with clang-14 (AddressSanitizer and
 # UndefinedBehaviorSanitizer on the whole core) in build-fuzz/, runs every
 # seed input of fuzz/corpus/ once, then fuzzes each target for SECONDS
-# (default 60). Prints one line per target and fails on any crash,
+# (default 60), two targets at a time. Prints its lines per target and
+# fails on any crash,
 # sanitizer report, leak, per-input timeout or memory blow-up.
 #
 #   bash scripts/fuzz.sh [SECONDS] [TARGET...]
@@ -33,15 +34,15 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$PWD/scripts/lsan-suppressions.txt"
 
-passed=0
-failed=0
-for t in "${targets[@]}"; do
+# One target: its seed inputs, then SECONDS of fuzzing; its lines on
+# standard output, status 0 when it passed.
+fuzz_one() {
+  local t=$1
   exe="$build/fuzz/fuzz_$t"
   seeds="fuzz/corpus/$t"
   if [ ! -x "$exe" ] || [ ! -d "$seeds" ]; then
     echo "fuzz $t: no such target" >&2
-    failed=$((failed + 1))
-    continue
+    return 1
   fi
   log="$build/logs/$t.log"
 
@@ -49,15 +50,13 @@ for t in "${targets[@]}"; do
   if ! "$exe" -timeout=5 -rss_limit_mb=2048 "$seeds"/* >"$log" 2>&1; then
     echo "fuzz $t: seed corpus FAILED (log: $log)"
     tail -n 30 "$log"
-    failed=$((failed + 1))
-    continue
+    return 1
   fi
   count=$(find "$seeds" -type f | wc -l)
   echo "fuzz $t: seed corpus passed ($count inputs)"
 
   if ((seconds == 0)); then
-    passed=$((passed + 1))
-    continue
+    return 0
   fi
   work="$build/corpus/$t"
   mkdir -p "$work"
@@ -70,7 +69,7 @@ for t in "${targets[@]}"; do
   reached=${runs:-$(sed -n 's/^#\([0-9]*\).*/\1/p' "$log" | tail -n 1)}
   if ((status == 0)) && [ -n "$runs" ]; then
     echo "fuzz $t: $runs executions in ${seconds} s, no crash, timeout or leak"
-    passed=$((passed + 1))
+    return 0
   else
     what="crash or sanitizer report"
     grep -q 'ERROR: libFuzzer: timeout' "$log" && what="timeout (an input ran longer than 5 s)"
@@ -78,8 +77,23 @@ for t in "${targets[@]}"; do
     grep -q 'ERROR: libFuzzer: out-of-memory' "$log" && what="out of memory"
     echo "fuzz $t: FAILED after about ${reached:-?} executions: $what (exit $status, log: $log)"
     grep -E 'runtime error|ERROR:|check failed|SUMMARY|Test unit written' "$log" | head -n 10 || true
-    failed=$((failed + 1))
+    return 1
   fi
+}
+
+# Two targets at a time (one a core); each one's lines are printed in the
+# targets' order once all have run.
+passed=0
+failed=0
+pids=()
+for t in "${targets[@]}"; do
+  while (($(jobs -rp | wc -l) >= 2)); do wait -n || true; done
+  fuzz_one "$t" >"$build/logs/$t.out" 2>&1 &
+  pids+=($!)
+done
+for i in "${!targets[@]}"; do
+  if wait "${pids[$i]}"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+  cat "$build/logs/${targets[$i]}.out"
 done
 echo "fuzz: $passed passed, $failed failed"
 ((failed == 0))
