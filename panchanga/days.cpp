@@ -16,13 +16,13 @@ namespace {
 // rate (degrees a day) at which the angle grows on average.
 enum class Limb { kTithi, kKarana, kNakshatra, kPada, kYoga };
 
-struct LimbSpec {
+struct LimbShape {
   double width;
   int count;
   double rate;
 };
 
-LimbSpec SpecOf(Limb limb) {
+LimbShape ShapeOf(Limb limb) {
   switch (limb) {
     case Limb::kTithi:
       return {12.0, 30, 12.19};
@@ -85,35 +85,35 @@ double SolveAngle(Angle angle, double target, double guess, double rate) {
 // The moment a limb's part `index` (counted on from the part at `near`)
 // begins, near the moment `near`.
 double BoundaryOf(Sky& sky, Limb limb, long long boundary, double near) {
-  const LimbSpec spec = SpecOf(limb);
-  const double target = Mod360(static_cast<double>(boundary) * spec.width);
-  return SolveAngle([&](double t) { return AngleOf(limb, sky.At(t)); }, target, near, spec.rate);
+  const LimbShape shape = ShapeOf(limb);
+  const double target = Mod360(static_cast<double>(boundary) * shape.width);
+  return SolveAngle([&](double t) { return AngleOf(limb, sky.At(t)); }, target, near, shape.rate);
 }
 
 // The parts of a limb running from `from` to `until`, each with its start and end.
 // `carry` is the last part found before (reused when it still runs at `from`).
 std::vector<Span> SpansOf(Sky& sky, Limb limb, double from, double until, std::optional<Span>& carry) {
-  const LimbSpec spec = SpecOf(limb);
+  const LimbShape shape = ShapeOf(limb);
   std::vector<Span> out;
   Span current;
   if (carry && carry->start <= from && carry->end > from) {
     current = *carry;
   } else {
     const double a = AngleOf(limb, sky.At(from));
-    int index = static_cast<int>(std::floor(a / spec.width));
-    index = std::clamp(index, 0, spec.count - 1);
+    int index = static_cast<int>(std::floor(a / shape.width));
+    index = std::clamp(index, 0, shape.count - 1);
     current.index = index;
-    const double done = (a - index * spec.width) / spec.rate;
-    const double left = ((index + 1) * spec.width - a) / spec.rate;
+    const double done = (a - index * shape.width) / shape.rate;
+    const double left = ((index + 1) * shape.width - a) / shape.rate;
     current.start = BoundaryOf(sky, limb, index, from - done);
     current.end = BoundaryOf(sky, limb, index + 1, from + left);
   }
   out.push_back(current);
   while (current.end < until && out.size() < 8) {
     Span next;
-    next.index = (current.index + 1) % spec.count;
+    next.index = (current.index + 1) % shape.count;
     next.start = current.end;
-    next.end = BoundaryOf(sky, limb, next.index + 1, current.end + spec.width / spec.rate);
+    next.end = BoundaryOf(sky, limb, next.index + 1, current.end + shape.width / shape.rate);
     if (!(next.end > next.start)) break;  // never: the angle only grows
     out.push_back(next);
     current = next;
@@ -423,5 +423,20 @@ std::string_view GrahaNameOf(int ruler) {
 }
 
 bool ChoghadiyaIsGood(int ruler) { return ruler == 1 || ruler == 4 || ruler == 3 || ruler == 5; }
+
+std::vector<Span> FlatSpans(const std::vector<PanchangaDay>& days, std::vector<Span> PanchangaDay::*list) {
+  std::vector<Span> out;
+  for (const PanchangaDay& day : days)
+    for (const Span& s : day.*list)
+      if (out.empty() || s.start > out.back().start + 1e-6) out.push_back(s);
+  return out;
+}
+
+const Span* SpanAt(const std::vector<Span>& spans, double t) {
+  auto it = std::upper_bound(spans.begin(), spans.end(), t, [](double x, const Span& s) { return x < s.start; });
+  if (it == spans.begin()) return nullptr;
+  --it;
+  return t < it->end ? &*it : nullptr;
+}
 
 }  // namespace orvane

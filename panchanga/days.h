@@ -111,6 +111,13 @@ struct PanchangaRequest {
 // give an offset or the dates lie outside the years the calendar covers.
 bool ComputePanchanga(const PanchangaRequest& request, std::vector<PanchangaDay>& days, std::string* error);
 
+// Every span of one limb over the days (`list`: &PanchangaDay::tithis, ...)
+// once, in order: a span that runs across sunrise stands in two days.
+std::vector<Span> FlatSpans(const std::vector<PanchangaDay>& days, std::vector<Span> PanchangaDay::*list);
+// The span of `spans` (in order, as FlatSpans gives them) running at t;
+// none before the first or past the last.
+const Span* SpanAt(const std::vector<Span>& spans, double t);
+
 // The years the calendar covers.
 inline constexpr int kPanchangaFirstYear = 1800;
 inline constexpr int kPanchangaLastYear = 2399;

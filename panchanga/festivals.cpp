@@ -21,22 +21,6 @@ constexpr int kSuklaPratipat = 0, kSuklaPanchami = 4, kSuklaShashthi = 5, kSukla
 constexpr int kChaitra = 0, kVaisakha = 1, kAshadha = 3, kSravana = 4, kBhadrapada = 5, kAswayuja = 6,
               kKarthika = 7, kMagha = 10, kPhalguna = 11;
 
-// Every tithi of the days once, in order, and the same for the karanas.
-std::vector<Span> Flat(const std::vector<PanchangaDay>& days, std::vector<Span> PanchangaDay::*list) {
-  std::vector<Span> out;
-  for (const PanchangaDay& day : days)
-    for (const Span& s : day.*list)
-      if (out.empty() || s.start > out.back().start + 1e-6) out.push_back(s);
-  return out;
-}
-
-const Span* At(const std::vector<Span>& spans, double t) {
-  auto it = std::upper_bound(spans.begin(), spans.end(), t, [](double x, const Span& s) { return x < s.start; });
-  if (it == spans.begin()) return nullptr;
-  --it;
-  return t < it->end ? &*it : nullptr;
-}
-
 // The moment of a time of the day; nothing without sunrise and sunset (or
 // the moonrise asked for).
 std::optional<double> PointOf(const PanchangaDay& day, FestivalTime time) {
@@ -74,7 +58,7 @@ bool Covers(const Span& s, double t) { return s.start <= t && t < s.end; }
 class Calendar {
  public:
   explicit Calendar(std::vector<PanchangaDay>& days)
-      : days_(days), tithis_(Flat(days, &PanchangaDay::tithis)), karanas_(Flat(days, &PanchangaDay::karanas)) {}
+      : days_(days), tithis_(FlatSpans(days, &PanchangaDay::tithis)), karanas_(FlatSpans(days, &PanchangaDay::karanas)) {}
 
   const std::vector<Span>& Tithis() const { return tithis_; }
   std::size_t Size() const { return days_.size(); }
@@ -101,10 +85,10 @@ class Calendar {
     return Fallback(tithi);
   }
   bool VishtiAt(double t) const {
-    const Span* k = At(karanas_, t);
+    const Span* k = SpanAt(karanas_, t);
     return k && KaranaOfHalfTithi(k->index) == kVishti;
   }
-  const Span* TithiAt(double t) const { return At(tithis_, t); }
+  const Span* TithiAt(double t) const { return SpanAt(tithis_, t); }
 
   void Add(std::optional<std::size_t> day, std::string_view name) {
     if (!day) return;

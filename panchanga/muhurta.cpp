@@ -58,20 +58,6 @@ constexpr std::array<std::string_view, 12> kSignName = {"Mesha", "Vrishabha", "M
                                                         "Simha", "Kanya",     "Tula",      "Vrischika",
                                                         "Dhanu", "Makara",    "Kumbha",    "Meena"};
 
-const Span* At(const std::vector<Span>& spans, double t) {
-  for (const Span& s : spans)
-    if (s.start <= t && t < s.end) return &s;
-  return nullptr;
-}
-
-std::vector<Span> Flat(const std::vector<PanchangaDay>& days, std::vector<Span> PanchangaDay::*list) {
-  std::vector<Span> out;
-  for (const PanchangaDay& day : days)
-    for (const Span& s : day.*list)
-      if (out.empty() || s.start > out.back().start + 1e-6) out.push_back(s);
-  return out;
-}
-
 int SignAt(Sky& sky, double t) { return static_cast<int>(std::floor(sky.Ascendant(t) / 30)) % 12; }
 
 // The moments from `from` to `until` at which the lagna changes sign:
@@ -119,9 +105,11 @@ std::vector<MuhurtaWindow> FindMuhurtas(MuhurtaEvent event, const PanchangaReque
   if (days.empty() || !days.front().sunrise || !days.back().nextSunrise) return out;
   const EventRules& rules = RulesOf(event);
   const double from = *days.front().sunrise, until = *days.back().nextSunrise;
-  const std::vector<Span> tithis = Flat(days, &PanchangaDay::tithis), nakshatras = Flat(days, &PanchangaDay::nakshatras),
-                          yogas = Flat(days, &PanchangaDay::yogas), karanas = Flat(days, &PanchangaDay::karanas),
-                          padas = Flat(days, &PanchangaDay::padas);
+  const std::vector<Span> tithis = FlatSpans(days, &PanchangaDay::tithis);
+  const std::vector<Span> nakshatras = FlatSpans(days, &PanchangaDay::nakshatras);
+  const std::vector<Span> yogas = FlatSpans(days, &PanchangaDay::yogas);
+  const std::vector<Span> karanas = FlatSpans(days, &PanchangaDay::karanas);
+  const std::vector<Span> padas = FlatSpans(days, &PanchangaDay::padas);
   Sky sky(request.engine, request.place);
 
   // Every moment at which a factor changes.
@@ -142,10 +130,10 @@ std::vector<MuhurtaWindow> FindMuhurtas(MuhurtaEvent event, const PanchangaReque
     const double a = cuts[i], b = cuts[i + 1];
     if (b - a < 1.0 / 1440) continue;
     const double mid = (a + b) / 2;
-    const Span* tithi = At(tithis, mid);
-    const Span* nakshatra = At(nakshatras, mid);
-    const Span* yoga = At(yogas, mid);
-    const Span* karana = At(karanas, mid);
+    const Span* tithi = SpanAt(tithis, mid);
+    const Span* nakshatra = SpanAt(nakshatras, mid);
+    const Span* yoga = SpanAt(yogas, mid);
+    const Span* karana = SpanAt(karanas, mid);
     const PanchangaDay* day = nullptr;
     for (const PanchangaDay& d : days)
       if (d.sunrise && d.nextSunrise && *d.sunrise <= mid && mid < *d.nextSunrise) day = &d;
