@@ -154,11 +154,7 @@ void WriteChartJson(JsonWriter& json, const Chart& chart, const Settings& settin
                     const std::string* idJson, const PlaceReading* place = nullptr,
                     const std::pair<HouseSystem, HouseCusps>* houses = nullptr) {
   const ChartState& state = chart.State();  // the slots and each layer's values
-  json.BeginObject();
-  if (idJson) {
-    json.Key("id");
-    json.Raw(*idJson);
-  }
+  json.BeginObjectWithId(idJson);
   json.Key("birth");
   json.BeginObject();
   const BirthData& b = chart.Birth();
@@ -382,11 +378,7 @@ std::string KpText(const Chart& chart, HouseSystem system, const HouseCusps& cus
 std::string KpJson(const Chart& chart, HouseSystem system, const HouseCusps& cusps, int horary,
                    const std::string* idJson) {
   JsonWriter json;
-  json.BeginObject();
-  if (idJson) {
-    json.Key("id");
-    json.Raw(*idJson);
-  }
+  json.BeginObjectWithId(idJson);
   json.Key("system");
   json.String(HouseSystemName(system));
   if (horary) {
@@ -483,11 +475,7 @@ std::string SensitivityText(const std::vector<SensitivityWindow>& windows) {
 
 std::string SensitivityJson(const std::vector<SensitivityWindow>& windows, const std::string* idJson) {
   JsonWriter json;
-  json.BeginObject();
-  if (idJson) {
-    json.Key("id");
-    json.Raw(*idJson);
-  }
+  json.BeginObjectWithId(idJson);
   json.Key("sensitivity");
   json.BeginArray();
   for (const SensitivityWindow& w : windows) {

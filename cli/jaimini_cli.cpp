@@ -92,11 +92,7 @@ std::string RasiDasaText(const JaiminiChart& chart, const RasiDasaResult& d, con
 std::string RasiDasaJson(const JaiminiChart& chart, const RasiDasaResult& d, const RasiDasaOptions& o,
                          const std::string* idJson) {
   JsonWriter json;
-  json.BeginObject();
-  if (idJson) {
-    json.Key("id");
-    json.Raw(*idJson);
-  }
+  json.BeginObjectWithId(idJson);
   json.Key("rasi_dasa");
   json.BeginObject();
   json.Key("system");
@@ -184,11 +180,7 @@ std::string JaiminiText(const JaiminiChart& chart) {
 
 std::string JaiminiJson(const JaiminiChart& chart, const std::string* idJson) {
   JsonWriter json;
-  json.BeginObject();
-  if (idJson) {
-    json.Key("id");
-    json.Raw(*idJson);
-  }
+  json.BeginObjectWithId(idJson);
   auto bodies = [&](const std::vector<Body>& list) {
     json.BeginArray();
     for (const Body b : list) json.String(yoga::BodyName(b));

@@ -42,6 +42,14 @@ void JsonWriter::BeginObject() {
   ++depth_;
 }
 
+void JsonWriter::BeginObjectWithId(const std::string* idJson) {
+  BeginObject();
+  if (idJson) {
+    Key("id");
+    Raw(*idJson);
+  }
+}
+
 void JsonWriter::EndObject() {
   if (depth_-- == 1) EndCut();
   out_ += '}';

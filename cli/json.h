@@ -16,6 +16,9 @@ namespace orvane {
 class JsonWriter {
  public:
   void BeginObject();
+  // An object whose first key is "id" with the batch row's id (a JSON
+  // token), when one is given.
+  void BeginObjectWithId(const std::string* idJson);
   void EndObject();
   void BeginArray();
   void EndArray();

@@ -19,11 +19,7 @@ void StringArray(JsonWriter& json, const std::vector<yoga::Fact>& facts) {
 
 std::string YogasJson(const std::vector<yoga::FoundYoga>& found, int varga, const std::string* idJson) {
   JsonWriter json;
-  json.BeginObject();
-  if (idJson) {
-    json.Key("id");
-    json.Raw(*idJson);
-  }
+  json.BeginObjectWithId(idJson);
   json.Key("chart");
   json.String(varga == 9 ? "D9" : varga == 10 ? "D10" : "D1");
   json.Key("yogas");
