@@ -31,16 +31,7 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 // A planet by its name in the language shown.
 QString Name(Body b) { return TermText(yoga::BodyName(b)); }
 
-// "8 Cn 40'12"": degrees, sign, minutes and seconds of arc.
-QString Position(double longitude) {
-  const long seconds = std::lround(Mod360(longitude) * 3600) % (360 * 3600);
-  const long inSign = seconds % (30 * 3600);
-  return QStringLiteral("%1 %2 %3'%4\"")
-      .arg(inSign / 3600, 2)
-      .arg(Q(vedic::kSignAbbreviation[static_cast<std::size_t>(seconds / (30 * 3600))]))
-      .arg(inSign / 60 % 60, 2, 10, QLatin1Char('0'))
-      .arg(inSign % 60, 2, 10, QLatin1Char('0'));
-}
+QString Position(double longitude) { return QString::fromStdString(KpPositionText(longitude)); }
 
 QTableWidget* NewTable(QWidget* parent, const QString& name, const QString& accessible, const QStringList& headers) {
   auto* t = new QTableWidget(parent);

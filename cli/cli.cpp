@@ -291,17 +291,6 @@ std::string PrefixLines(std::string_view prefix, std::string_view text) {
   return out;
 }
 
-// "8 Cn 40 12": degrees, sign and minutes and seconds of arc.
-std::string SignDegrees(double longitude) {
-  const long seconds = std::lround(Mod360(longitude) * 3600) % (360 * 3600);
-  const long inSign = seconds % (30 * 3600);
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%2ld %s %02ld'%02ld\"", inSign / 3600,
-                std::string(vedic::kSignAbbreviation[static_cast<std::size_t>(seconds / (30 * 3600))]).c_str(), inSign / 60 % 60,
-                inSign % 60);
-  return buf;
-}
-
 // The ruling planets of a chart's moment: the lord of its weekday, of the
 // lagna's sign and star, and of the Moon's sign and star.
 std::array<std::pair<const char*, Body>, 5> RulingPlanets(const Chart& chart) {
@@ -328,7 +317,7 @@ std::string KpText(const Chart& chart, HouseSystem system, const HouseCusps& cus
   out += line;
   auto row = [&](const std::string& name, double longitude) {
     const KpLords l = KpLordsOf(longitude);
-    std::snprintf(line, sizeof line, "%-11s %-12s %-8s %-8s %-8s %s\n", name.c_str(), SignDegrees(longitude).c_str(),
+    std::snprintf(line, sizeof line, "%-11s %-12s %-8s %-8s %-8s %s\n", name.c_str(), KpPositionText(longitude).c_str(),
                   std::string(yoga::BodyName(l.sign)).c_str(), std::string(yoga::BodyName(l.star)).c_str(),
                   std::string(yoga::BodyName(l.sub)).c_str(), std::string(yoga::BodyName(l.subSub)).c_str());
     out += line;

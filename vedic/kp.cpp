@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
+#include "engine/calendar.h"
 #include "engine/zodiac.h"
 #include "vedic/names.h"
 
@@ -82,6 +84,16 @@ std::array<KpSub, kKpSubCount> BuildTable() {
 }
 
 }  // namespace
+
+std::string KpPositionText(double siderealLongitude) {
+  const long seconds = std::lround(Mod360(siderealLongitude) * 3600) % (360 * 3600);
+  const long inSign = seconds % (30 * 3600);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%2ld %s %02ld'%02ld\"", inSign / 3600,
+                std::string(vedic::kSignAbbreviation[static_cast<std::size_t>(seconds / (30 * 3600))]).c_str(),
+                inSign / 60 % 60, inSign % 60);
+  return buf;
+}
 
 KpLords KpLordsOf(double siderealLongitude) {
   const double l = Mod360(siderealLongitude);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "engine/body.h"
@@ -21,6 +22,9 @@ struct KpLords {
 };
 
 KpLords KpLordsOf(double siderealLongitude);
+
+// A position as the KP listings show it, to the second of arc: "8 Cn 40'12"".
+std::string KpPositionText(double siderealLongitude);
 
 struct KpSub {
   int number = 0;      // 1..249 (the horary number)
