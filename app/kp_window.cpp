@@ -21,7 +21,6 @@
 #include "compute/houses.h"
 #include "vedic/kp.h"
 #include "display/terms.h"
-#include "vedic/names.h"
 #include "yoga/yoga.h"
 
 namespace orvane {

@@ -140,13 +140,17 @@ void TimeShiftWindow::ShiftTo(int seconds) {
   applying_ = true;
   slider_->setValue(std::clamp(seconds, -kSliderSeconds, kSliderSeconds));
   applying_ = false;
-  time_->setText(tr("Birth time %1 (%2 from the time entered, %3)")
-                     .arg(ClockText(ShiftBirthTime(original_, shift_)), Signed(shift_), ClockText(original_)));
+  ShowTime(ShiftBirthTime(original_, shift_));
   if (slider_->isSliderDown()) {
     recast_->start();
   } else {
     Apply();
   }
+}
+
+void TimeShiftWindow::ShowTime(const BirthData& at) {
+  time_->setText(tr("Birth time %1 (%2 from the time entered, %3)")
+                     .arg(ClockText(at), Signed(shift_), ClockText(original_)));
 }
 
 void TimeShiftWindow::Apply() {
@@ -166,8 +170,7 @@ void TimeShiftWindow::Refresh() {
   heading_->setText(tr("%1: how far the birth time may move either way before each point changes. Shift the time "
                        "with the buttons or the slider; the chart window is cast again at each step.")
                         .arg(chart));
-  time_->setText(tr("Birth time %1 (%2 from the time entered, %3)")
-                     .arg(ClockText(now), Signed(shift_), ClockText(original_)));
+  ShowTime(now);
   const std::vector<SensitivityWindow> windows = BirthTimeSensitivity(now, view_->settings());
   table_->setRowCount(static_cast<int>(windows.size()));
   auto side = [](int seconds, bool limited) {

@@ -39,6 +39,8 @@ class TimeShiftWindow : public QDialog {
 
  private:
   void Apply();
+  // The birth time line: `at`, its shift and the time entered.
+  void ShowTime(const BirthData& at);
 
   QPointer<ChartView> view_;
   BirthData original_{};
