@@ -135,6 +135,7 @@ void StrengthWindow::Refresh() {
     table->setRowCount(static_cast<int>(s.values.size()));
     for (int r = 0; r < static_cast<int>(s.values.size()); ++r) {
       const double v = s.values[static_cast<std::size_t>(r)];
+      // The name sorts by its place (Sun..Saturn, houses and signs in order).
       auto* label = new NumberItem(r, 0);
       label->setText(s.labels.value(r));
       label->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
